@@ -1,0 +1,108 @@
+#pragma once
+// The framework's archive encodings, byte-exact, over an in-memory buffer.
+// An archive is opened either for loading (over the bytes of a file) or for
+// storing (into a growing buffer the caller then writes out). Reading checks
+// every length against what remains and throws ArchiveException on anything
+// malformed; it never reads past the end.
+
+#include <cstddef>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "platform/DateTime.h"
+#include "platform/Money.h"
+
+namespace gb {
+
+class ArchiveException : public std::runtime_error {
+public:
+    enum class Cause {
+        Generic,
+        ReadOnly,   // a write to an archive opened for loading
+        EndOfFile,  // a read past the end, or a length larger than what remains
+        WriteOnly,  // a read from an archive opened for storing
+        BadIndex,
+        BadClass,
+        BadSchema,  // a version this program does not read
+    };
+
+    ArchiveException(Cause cause, std::string fileName);
+
+    Cause cause() const { return cause_; }
+    const std::string& fileName() const { return fileName_; }
+
+private:
+    Cause cause_;
+    std::string fileName_;
+};
+
+class Archive {
+public:
+    enum class Mode { Load, Store };
+
+    // An archive over the bytes of a file, named in its exceptions.
+    static Archive ForLoading(std::string bytes, std::string fileName, std::int32_t version = 0);
+    static Archive ForStoring(std::string fileName, std::int32_t version = 0);
+
+    bool IsLoading() const { return mode_ == Mode::Load; }
+    bool IsStoring() const { return mode_ == Mode::Store; }
+    const std::string& FileName() const { return fileName_; }
+
+    // The version of the file being read or written, for records whose layout
+    // depends on it.
+    std::int32_t FileVersion() const { return version_; }
+    void SetFileVersion(std::int32_t version) { version_ = version; }
+
+    // The bytes stored so far, or the whole file being loaded.
+    const std::string& Bytes() const { return bytes_; }
+    std::size_t Remaining() const { return bytes_.size() - position_; }
+    bool AtEnd() const { return Remaining() == 0; }
+
+    void WriteByte(std::uint8_t value);
+    void WriteUInt16(std::uint16_t value);
+    void WriteInt32(std::int32_t value);
+    void WriteUInt32(std::uint32_t value);
+    void WriteDouble(double value);
+    void WriteBytes(std::string_view bytes);
+    // Length byte below 255, else 0xFF + uint16 below 0xFFFE, else 0xFF 0xFFFF + uint32.
+    void WriteString(std::string_view text);
+    // uint16 below 0xFFFF, else 0xFFFF + uint32.
+    void WriteCount(std::uint32_t count);
+    void WriteDate(const DateTime& date);
+    void WriteMoney(const Money& money);
+
+    std::uint8_t ReadByte();
+    std::uint16_t ReadUInt16();
+    std::int32_t ReadInt32();
+    std::uint32_t ReadUInt32();
+    double ReadDouble();
+    std::string ReadBytes(std::size_t count);
+    std::string ReadString();
+    // A count of elements that each take at least `minElementSize` bytes in the
+    // file; a count that the remaining bytes cannot hold throws.
+    std::uint32_t ReadCount(std::size_t minElementSize = 1);
+    DateTime ReadDate();
+    Money ReadMoney();
+
+private:
+    Archive(Mode mode, std::string bytes, std::string fileName, std::int32_t version);
+
+    [[noreturn]] void Fail(ArchiveException::Cause cause) const;
+    void RequireStoring() const;
+    // Checks that `count` bytes remain to be read and returns where they start.
+    const char* Take(std::size_t count);
+    template <typename T>
+    T ReadLittleEndian();
+    template <typename T>
+    void WriteLittleEndian(T value);
+
+    Mode mode_;
+    std::string bytes_;
+    std::size_t position_ = 0;
+    std::string fileName_;
+    std::int32_t version_;
+};
+
+}  // namespace gb
