@@ -1,0 +1,33 @@
+#include "itemdb/TextHelpers.h"
+
+#include <optional>
+
+#include "itemdb/LotkeeperStrings.h"
+#include "platform/Locale.h"
+
+bool FormatCurrency(std::string& text, const gb::Money& value) {
+    if (!value.IsValid()) {
+        text = LoadString(string_id::Unknown);
+        return false;
+    }
+    // The amount goes through its plain 1033 form, as the system's currency
+    // formatting takes a number text. Should the locale not format it, the
+    // plain number is still better than nothing.
+    const std::string plain = gb::CurrencyToPlainText(value);
+    const std::optional<std::string> formatted =
+        gb::FormatCurrencyNumber(plain, gb::kLocaleUserDefault);
+    text = formatted ? *formatted : plain;
+    return true;
+}
+
+bool ReplaceToken(std::string& text, std::string_view token, std::string_view replacement) {
+    if (token.empty()) {
+        return false;
+    }
+    const std::size_t at = text.find(token);
+    if (at == std::string::npos) {
+        return false;
+    }
+    text.replace(at, token.size(), replacement);
+    return true;
+}
