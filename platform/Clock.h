@@ -42,6 +42,9 @@ public:
     ScopedClock& operator=(const ScopedClock&) = delete;
     ~ScopedClock();
 
+    // The clock installed in this process, or null for the system's.
+    static const Clock* Installed();
+
 private:
     const Clock* previous_;
 };

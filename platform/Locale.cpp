@@ -1,6 +1,5 @@
 #include "platform/Locale.h"
 
-#include <atomic>
 #include <cstdlib>
 
 #include "platform/CurrencyText.h"
@@ -10,8 +9,6 @@
 namespace gb {
 
 namespace {
-
-std::atomic<Lcid> g_userDefaultSetting{0};
 
 const LocaleData* FindResolved(Lcid locale) {
     return LocaleData::Find(ResolveLocale(locale));
@@ -30,16 +27,12 @@ const LocaleData* LocaleOfEnvironment() {
 
 }  // namespace
 
-void SetUserDefaultLocale(Lcid locale) {
-    g_userDefaultSetting.store(locale);
-}
-
 Lcid ResolveLocale(Lcid locale) {
     if (locale != kLocaleUserDefault) {
         return locale;
     }
     // A setting that names no known locale is passed over.
-    if (const LocaleData* setting = LocaleData::Find(g_userDefaultSetting.load())) {
+    if (const LocaleData* setting = LocaleData::Find(UserDefaultLocaleSetting())) {
         return setting->id;
     }
     if (const LocaleData* environment = LocaleOfEnvironment()) {

@@ -22,7 +22,9 @@ inline constexpr Lcid kLocaleEnglishUS = 1033;
 // when it is a known locale, else the LANG environment variable (en_US 1033, de_DE 1031, fr_FR
 // 1036, nl_NL 1043, en_GB 2057, en_AU 3081, en_CA 4105, en_NZ 5129), else 1033. Tests pin it with
 // SetUserDefaultLocale.
+// The setting is one per process, shared with the component libraries.
 void SetUserDefaultLocale(Lcid locale);  // 0 clears the setting
+Lcid UserDefaultLocaleSetting();         // 0 when none is set
 Lcid ResolveLocale(Lcid locale);         // 1024 -> the concrete locale; others unchanged
 
 // Text to money under a locale, as the platform's variant conversion did; an

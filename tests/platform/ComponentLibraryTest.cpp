@@ -10,6 +10,8 @@
 #include "platform/ComponentRuntime.h"
 #include "platform/ConnectionPoint.h"
 #include "platform/FileIo.h"
+#include "platform/Locale.h"
+#include "platform/MessageQueue.h"
 #include "tests/platform/ComponentTestSink.h"
 #include "tests/platform/SettingsTestFolder.h"
 
@@ -81,6 +83,31 @@ TEST_F(ComponentLibraryTest, CreatesObjectsFromTheClassIdentifierText) {
 
     counter.Reset();
     EXPECT_EQ(library_->CanUnloadNow(), S_OK);
+}
+
+TEST_F(ComponentLibraryTest, SharesTheProcessWideServicesWithTheHost) {
+    ASSERT_EQ(library_->RegisterServer(), S_OK);
+    ComPtr<ITestCounter> counter;
+    ASSERT_EQ(CreateInstance(CLSID_TestCounter, counter), S_OK);
+    ASSERT_EQ(counter->Add(7), S_OK);
+
+    // A window of the host receives what the library posts.
+    MessageQueue window;
+    ASSERT_EQ(counter->PostTotal(window.Handle()), S_OK);
+    const auto message = window.WaitFor(std::chrono::seconds(5));
+    ASSERT_TRUE(message.has_value());
+    EXPECT_EQ(message->message, WM_USER + 1);
+    EXPECT_EQ(message->lParam, 7);
+
+    // The user's default locale the host sets is the library's too.
+    char text[32] = {};
+    SetUserDefaultLocale(2057);
+    ASSERT_EQ(counter->FormatTotal(text, sizeof text), S_OK);
+    EXPECT_STREQ(text, "\xA3" "7.00");
+    SetUserDefaultLocale(1033);
+    ASSERT_EQ(counter->FormatTotal(text, sizeof text), S_OK);
+    EXPECT_STREQ(text, "$7.00");
+    SetUserDefaultLocale(0);
 }
 
 TEST_F(ComponentLibraryTest, FiresEventsToEveryAdvisedSinkUntilUnadvised) {

@@ -33,6 +33,8 @@ public:
         *total = total_;
         return S_OK;
     }
+    HRESULT PostTotal(std::uint32_t) override { return E_NOTIMPL; }
+    HRESULT FormatTotal(char*, std::uint32_t) override { return E_NOTIMPL; }
     HRESULT EnumConnectionPoints(IConnectionPoint** points, std::uint32_t capacity,
                                  std::uint32_t* count) override {
         return ConnectionPointBase::List(Points(), points, capacity, count);

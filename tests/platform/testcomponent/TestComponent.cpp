@@ -1,12 +1,16 @@
 #include "tests/platform/testcomponent/TestComponent.h"
 
 #include <array>
+#include <cstring>
+#include <string>
 
 #include "platform/ClassFactory.h"
 #include "platform/ComponentExports.h"
 #include "platform/ComponentLibrary.h"
 #include "platform/ComponentRegistry.h"
 #include "platform/ConnectionPoint.h"
+#include "platform/Locale.h"
+#include "platform/WindowRegistry.h"
 
 namespace {
 
@@ -23,6 +27,19 @@ public:
             return E_POINTER;
         }
         *total = total_;
+        return S_OK;
+    }
+
+    HRESULT PostTotal(std::uint32_t window) override {
+        return gb::PostMessage(window, gb::WM_USER + 1, 0, total_) ? S_OK : E_FAIL;
+    }
+
+    HRESULT FormatTotal(char* buffer, std::uint32_t size) override {
+        const auto text = gb::FormatCurrencyNumber(std::to_string(total_), gb::kLocaleUserDefault);
+        if (!text || buffer == nullptr || text->size() >= size) {
+            return E_FAIL;
+        }
+        std::memcpy(buffer, text->c_str(), text->size() + 1);
         return S_OK;
     }
 

@@ -14,6 +14,10 @@ struct ITestCounter : IUnknown {
     // Adds `amount` to the total and fires ITestCounterEvents::Changed.
     virtual HRESULT Add(std::int32_t amount) = 0;
     virtual HRESULT GetTotal(std::int32_t* total) = 0;
+    // Posts WM_USER+1 with the total to a window of the host, from inside the library.
+    virtual HRESULT PostTotal(std::uint32_t window) = 0;
+    // The total as currency text in the user's default locale, into the caller's buffer.
+    virtual HRESULT FormatTotal(char* buffer, std::uint32_t size) = 0;
 
 protected:
     ~ITestCounter() = default;
