@@ -1,0 +1,10 @@
+#pragma once
+// printf-style formatting into a std::string, for the engine's log lines.
+
+#include <string>
+
+namespace gb {
+
+std::string FormatText(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+}  // namespace gb

@@ -1,0 +1,138 @@
+#include "retrieval/WebComber.h"
+
+#include "platform/FileIo.h"
+#include "platform/WindowRegistry.h"
+#include "retrieval/FormatText.h"
+#include "retrieval/RetrievalFailure.h"
+#include "retrieval/RetrievalStrings.h"
+
+namespace {
+
+constexpr char kUserIdField[] = "userid";
+constexpr char kPasswordField[] = "pass";
+constexpr char kSignInForm[] = "SignInForm";
+// Loads of the sign-in page before giving up on finding its form.
+constexpr int kSignInLoads = 3;
+
+}  // namespace
+
+CWebComber::CWebComber(gb::Browser& browser, gb::WindowHandle mainWindow, gb::EngineLogs logs)
+    : browser_(browser), mainWindow_(mainWindow), logs_(std::move(logs)) {
+    // Every piece of a page that arrives is a progress tick for the main window.
+    browser_.SetProgressHandler([this] { Log(nullptr, RetrievalNotifyKind::Detail); });
+}
+
+CWebComber::~CWebComber() {
+    browser_.SetProgressHandler({});
+}
+
+void CWebComber::Log(const char* text, RetrievalNotifyKind kind) noexcept {
+    // The lines are written before the message is posted, so the main window
+    // finds a retrieval's result in the logs when its end message arrives.
+    if (text != nullptr) {
+        try {
+            if (kind != RetrievalNotifyKind::Detail) {
+                logs_.summary.Append(text);
+            }
+            logs_.details.Append(text);
+        } catch (...) {
+            // A line that cannot be written must not end the retrieval.
+        }
+    }
+    if (mainWindow_ != 0) {
+        try {
+            gb::PostMessage(mainWindow_, WM_RETRIEVAL_NOTIFY, static_cast<std::uintptr_t>(kind),
+                            engineNumber_);
+        } catch (...) {
+            // Posting never blocks; a failure to queue loses only this message.
+        }
+    }
+}
+
+void CWebComber::RaiseIfCancelled() const {
+    if (cancelled_) {
+        throw gb::RetrievalFailure{gb::kCodeCancelled};
+    }
+}
+
+void CWebComber::Cancel() {
+    cancelled_ = true;
+    browser_.Cancel();
+}
+
+bool CWebComber::Navigate(const std::string& url) {
+    RaiseIfCancelled();
+    const bool loaded = browser_.Navigate(url);
+    RaiseIfCancelled();
+    if (loaded) {
+        Log("Site " + std::to_string(engineNumber_) +
+                " Document Complete: " + browser_.LocationUrl(),
+            RetrievalNotifyKind::Detail);
+    }
+    return loaded;
+}
+
+bool CWebComber::GetPageHtml(std::string& html) const {
+    std::optional<std::string> page = browser_.PageHtml();
+    if (!page) {
+        return false;
+    }
+    html = std::move(*page);
+    return true;
+}
+
+bool CWebComber::SetFieldValue(std::string_view name, int index, std::string_view value) {
+    return browser_.SetFieldValue(name, index, value);
+}
+
+bool CWebComber::SubmitForm(std::string_view formName, int index) {
+    RaiseIfCancelled();
+    if (!browser_.PageHtml()) {
+        Log("SubmitForm: No MSHTML Document", RetrievalNotifyKind::Detail);
+        return false;
+    }
+    const bool submitted = browser_.SubmitForm(formName, index);
+    RaiseIfCancelled();
+    return submitted;
+}
+
+int CWebComber::Login(const std::string& signInUrl, const std::string& user,
+                      const std::string& password) {
+    // Each load of the sign-in page is examined, the last one included.
+    bool found = SetFieldValue(kUserIdField, 0, user);
+    for (int load = 0; !found && load < kSignInLoads; ++load) {
+        Navigate(signInUrl);
+        found = SetFieldValue(kUserIdField, 0, user);
+    }
+    if (!found) {
+        return gb::kCodeNoProperResponse;
+    }
+    const std::string signInPage = browser_.LocationUrl();
+    if (!SetFieldValue(kPasswordField, 0, password)) {
+        return gb::kCodeNoProperResponse;
+    }
+    if (!SubmitForm(kSignInForm, 0)) {
+        Log(std::string("Could not submit request. Please notify ") + gb::kSupportAddress + ".",
+            RetrievalNotifyKind::Detail);
+        return gb::kCodeNoProperResponse;
+    }
+    Log("Login request submitted", RetrievalNotifyKind::Detail);
+    // A site that did not take the sign-in shows its sign-in page again.
+    return browser_.LocationUrl() == signInPage ? gb::kCodeSignInRejected : 0;
+}
+
+bool CWebComber::SaveReturnedPage() {
+    std::string html;
+    bool saved = GetPageHtml(html);
+    if (saved) {
+        try {
+            gb::WriteFileAtomically(logs_.returnedPage, html);
+        } catch (const std::exception&) {
+            saved = false;
+        }
+    }
+    Log(saved ? "For more details see: " + logs_.returnedPage.string()
+              : std::string("Could not save returned page"),
+        RetrievalNotifyKind::Detail);
+    return saved;
+}

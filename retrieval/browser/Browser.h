@@ -1,0 +1,51 @@
+#pragma once
+// What the retrieval worker needs from a web browser: load a page and wait for
+// it, read it, fill in form fields and submit a form. The worker drives one
+// browser per retrieval; tests drive the worker with a scripted browser.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace gb {
+
+class Browser {
+public:
+    virtual ~Browser() = default;
+
+    // Loads `url` and waits until the transfer has ended. False when the page
+    // could not be loaded (no answer, time limit, cancelled); an HTTP error page
+    // still counts as a loaded page. A failed load leaves no current page.
+    virtual bool Navigate(const std::string& url) = 0;
+
+    // The address of the current page after every redirect.
+    virtual std::string LocationUrl() const = 0;
+
+    // The current page as Windows-1252 text, cut at its first zero byte;
+    // nothing when no page is loaded.
+    virtual std::optional<std::string> PageHtml() const = 0;
+
+    // Sets the value of the `index`-th form field (0-based, document order) whose
+    // name or id is `name`. False when there is no such field.
+    virtual bool SetFieldValue(std::string_view name, int index, std::string_view value) = 0;
+
+    // Submits the `index`-th form whose name or id is `formName` (any form when
+    // `formName` is empty) with its first submit input, and waits for the answer.
+    // False when there is no such form, it has no submit input, or the answer
+    // could not be loaded.
+    virtual bool SubmitForm(std::string_view formName, int index) = 0;
+
+    // False when the last load failed because the site could not be reached at
+    // all (no name resolution, no connection).
+    virtual bool IsConnected() const = 0;
+
+    // Called on the loading thread while a page arrives.
+    virtual void SetProgressHandler(std::function<void()> handler) = 0;
+
+    // Aborts the load in progress and makes every later load fail at once.
+    // Safe to call from any thread.
+    virtual void Cancel() = 0;
+};
+
+}  // namespace gb

@@ -1,0 +1,112 @@
+#include "retrieval/browser/BrowserSession.h"
+
+#include <utility>
+
+#include "platform/Cp1252.h"
+#include "retrieval/browser/FormSubmission.h"
+
+namespace gb {
+
+namespace {
+
+constexpr char kBlankPage[] = "about:blank";
+
+std::string CutAtZero(std::string text) {
+    if (const auto zero = text.find('\0'); zero != std::string::npos) {
+        text.resize(zero);
+    }
+    return text;
+}
+
+}  // namespace
+
+BrowserSession::BrowserSession(Options options) : client_(std::move(options)) {}
+
+void BrowserSession::SetProgressHandler(std::function<void()> handler) {
+    client_.SetProgressHandler(std::move(handler));
+}
+
+bool BrowserSession::Navigate(const std::string& url) {
+    if (cp1252::EqualsNoCase(url, kBlankPage)) {
+        page_ = Page{};
+        location_ = kBlankPage;
+        return true;
+    }
+    // Addresses come from the site objects as Windows-1252 text.
+    return Load({cp1252::ToUtf8(url), std::nullopt, {}});
+}
+
+bool BrowserSession::Load(const HttpClient::Request& request) {
+    page_.reset();
+    HttpClient::Result result = client_.Fetch(request);
+    connected_ = result.failure != HttpClient::Failure::Unreachable;
+    if (result.failure != HttpClient::Failure::None) {
+        return false;
+    }
+    HttpClient::Response& response = result.response;
+    Page page;
+    page.charset = DetectPageCharset(response.contentType, response.body);
+    page.cp1252 = CutAtZero(PageToCp1252(response.body, page.charset));
+    page.body = std::move(response.body);
+    page_ = std::move(page);
+    location_ = std::move(response.location);
+    return true;
+}
+
+HtmlDocument& BrowserSession::Document() {
+    if (!page_->document) {
+        page_->document = HtmlDocument::Parse(PageToUtf8(page_->body, page_->charset));
+    }
+    return *page_->document;
+}
+
+std::optional<std::string> BrowserSession::PageHtml() const {
+    if (!page_) {
+        return std::nullopt;
+    }
+    return page_->cp1252;
+}
+
+bool BrowserSession::SetFieldValue(std::string_view name, int index, std::string_view value) {
+    if (!page_) {
+        return false;
+    }
+    FormControl* control = Document().FindControl(cp1252::ToUtf8(name), index);
+    if (control == nullptr) {
+        return false;
+    }
+    control->values = {cp1252::ToUtf8(value)};
+    return true;
+}
+
+bool BrowserSession::SubmitForm(std::string_view formName, int index) {
+    if (!page_) {
+        return false;
+    }
+    const HtmlDocument& document = Document();
+    const std::optional<std::size_t> form = document.FindForm(cp1252::ToUtf8(formName), index);
+    if (!form) {
+        return false;
+    }
+    const auto& controls = document.Controls();
+    std::optional<std::size_t> submitter;
+    for (std::size_t i = 0; i < controls.size() && !submitter; ++i) {
+        if (controls[i].form == form && controls[i].kind == FormControl::Kind::Submit &&
+            !controls[i].disabled) {
+            submitter = i;
+        }
+    }
+    if (!submitter) {
+        return false;
+    }
+    const std::optional<FormSubmission> submission =
+        FormSubmission::Build(document, *form, *submitter, location_, page_->charset);
+    if (!submission) {
+        return false;
+    }
+    return Load({submission->url,
+                 submission->post ? std::optional<std::string>(submission->body) : std::nullopt,
+                 location_});
+}
+
+}  // namespace gb

@@ -1,0 +1,51 @@
+#pragma once
+// The browser of one retrieval: loads pages over HTTP(S), keeps the current
+// page with its forms, fills in and submits forms. No images, scripts or
+// frames are fetched. One session per retrieval, used from one thread; only
+// Cancel may be called from another.
+
+#include <optional>
+#include <string>
+
+#include "retrieval/browser/Browser.h"
+#include "retrieval/browser/HtmlDocument.h"
+#include "retrieval/browser/HttpClient.h"
+#include "retrieval/browser/PageCharset.h"
+
+namespace gb {
+
+class BrowserSession final : public Browser {
+public:
+    using Limits = HttpClient::Limits;
+    using Options = HttpClient::Options;
+
+    explicit BrowserSession(Options options = {});
+
+    bool Navigate(const std::string& url) override;
+    std::string LocationUrl() const override { return location_; }
+    std::optional<std::string> PageHtml() const override;
+    bool SetFieldValue(std::string_view name, int index, std::string_view value) override;
+    bool SubmitForm(std::string_view formName, int index) override;
+    bool IsConnected() const override { return connected_; }
+    void SetProgressHandler(std::function<void()> handler) override;
+    void Cancel() override { client_.Cancel(); }
+
+private:
+    struct Page {
+        std::string body;  // as received
+        PageCharset charset = PageCharset::Windows1252;
+        std::string cp1252;  // what the site objects read
+        // Parsed when a form is first used: most pages are only read.
+        std::optional<HtmlDocument> document;
+    };
+
+    bool Load(const HttpClient::Request& request);
+    HtmlDocument& Document();
+
+    HttpClient client_;
+    std::string location_;
+    std::optional<Page> page_;
+    bool connected_ = true;
+};
+
+}  // namespace gb

@@ -1,0 +1,218 @@
+#include "retrieval/browser/HttpClient.h"
+
+#include <curl/curl.h>
+
+#include <algorithm>
+#include <mutex>
+
+namespace gb {
+
+namespace {
+
+constexpr long kMaxRedirects = 20;
+constexpr char kUserAgent[] = "Mozilla/5.0 (compatible; Gavelbook/1.0)";
+// Longest single wait for socket activity; cancellation wakes it sooner.
+constexpr std::chrono::milliseconds kMaxPoll{500};
+
+void InitialiseCurlOnce() {
+    static std::once_flag once;
+    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+HttpClient::Failure FailureOf(CURLcode code) {
+    switch (code) {
+        case CURLE_OK:
+            return HttpClient::Failure::None;
+        case CURLE_COULDNT_RESOLVE_HOST:
+        case CURLE_COULDNT_RESOLVE_PROXY:
+        case CURLE_COULDNT_CONNECT:
+            return HttpClient::Failure::Unreachable;
+        case CURLE_OPERATION_TIMEDOUT:
+            return HttpClient::Failure::TimedOut;
+        default:
+            return HttpClient::Failure::Refused;
+    }
+}
+
+}  // namespace
+
+HttpClient::HttpClient(Options options) : options_(std::move(options)) {
+    InitialiseCurlOnce();
+    easy_ = curl_easy_init();
+    multi_ = curl_multi_init();
+    // Pages are always fetched fresh.
+    headers_ = curl_slist_append(headers_, "Cache-Control: no-cache");
+    headers_ = curl_slist_append(headers_, "Pragma: no-cache");
+    if (easy_ != nullptr) {
+        // An empty cookie file starts the in-memory cookie jar, which lives as
+        // long as the handle and so as long as this client.
+        curl_easy_setopt(easy_, CURLOPT_COOKIEFILE, "");
+    }
+}
+
+HttpClient::~HttpClient() {
+    if (easy_ != nullptr) {
+        curl_easy_cleanup(easy_);
+    }
+    if (multi_ != nullptr) {
+        curl_multi_cleanup(multi_);
+    }
+    curl_slist_free_all(headers_);
+}
+
+void HttpClient::Cancel() {
+    cancelled_ = true;
+    if (multi_ != nullptr) {
+        curl_multi_wakeup(multi_);
+    }
+}
+
+std::size_t HttpClient::OnBody(char* data, std::size_t size, std::size_t count, void* self) {
+    auto& client = *static_cast<HttpClient*>(self);
+    const std::size_t bytes = size * count;
+    client.lastActivity_ = Clock::now();
+    if (client.body_.size() + bytes > client.options_.limits.maxBodyBytes) {
+        client.bodyTooLarge_ = true;
+        return 0;  // ends the transfer with a write error
+    }
+    client.body_.append(data, bytes);
+    if (client.progress_) {
+        client.progress_();
+    }
+    return bytes;
+}
+
+std::size_t HttpClient::OnHeader(char*, std::size_t size, std::size_t count, void* self) {
+    static_cast<HttpClient*>(self)->lastActivity_ = Clock::now();
+    return size * count;
+}
+
+void HttpClient::Configure(const Request& request) {
+    const Limits& limits = options_.limits;
+    curl_easy_setopt(easy_, CURLOPT_URL, request.url.c_str());
+    curl_easy_setopt(easy_, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(easy_, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(easy_, CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(easy_, CURLOPT_MAXREDIRS, kMaxRedirects);
+    curl_easy_setopt(easy_, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(easy_, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limits.connect.count()));
+    curl_easy_setopt(easy_, CURLOPT_TIMEOUT_MS, static_cast<long>(limits.overall.count()));
+    curl_easy_setopt(easy_, CURLOPT_USERAGENT, kUserAgent);
+    curl_easy_setopt(easy_, CURLOPT_HTTPHEADER, headers_);
+    curl_easy_setopt(easy_, CURLOPT_ACCEPT_ENCODING, "");
+    curl_easy_setopt(easy_, CURLOPT_SSL_VERIFYPEER, 1L);
+    curl_easy_setopt(easy_, CURLOPT_SSL_VERIFYHOST, 2L);
+    if (!options_.extraCaFile.empty()) {
+        // The bundle file gives way to this one; the system's certificate
+        // folder stays trusted.
+        curl_easy_setopt(easy_, CURLOPT_CAINFO, options_.extraCaFile.c_str());
+    }
+    curl_easy_setopt(easy_, CURLOPT_REFERER,
+                     request.referer.empty() ? nullptr : request.referer.c_str());
+    if (request.postBody) {
+        curl_easy_setopt(easy_, CURLOPT_POSTFIELDSIZE, static_cast<long>(request.postBody->size()));
+        curl_easy_setopt(easy_, CURLOPT_COPYPOSTFIELDS, request.postBody->c_str());
+    } else {
+        curl_easy_setopt(easy_, CURLOPT_HTTPGET, 1L);
+    }
+    curl_easy_setopt(easy_, CURLOPT_WRITEFUNCTION, &HttpClient::OnBody);
+    curl_easy_setopt(easy_, CURLOPT_WRITEDATA, this);
+    curl_easy_setopt(easy_, CURLOPT_HEADERFUNCTION, &HttpClient::OnHeader);
+    curl_easy_setopt(easy_, CURLOPT_HEADERDATA, this);
+}
+
+HttpClient::Failure HttpClient::Run() {
+    const Limits& limits = options_.limits;
+    const Clock::time_point start = Clock::now();
+    lastActivity_ = start;
+    Failure failure = Failure::None;
+    int running = 1;
+    while (failure == Failure::None) {
+        if (curl_multi_perform(multi_, &running) != CURLM_OK) {
+            failure = Failure::Refused;
+            break;
+        }
+        if (running == 0) {
+            break;
+        }
+        const Clock::time_point now = Clock::now();
+        if (cancelled_) {
+            failure = Failure::Cancelled;
+        } else if (now - lastActivity_ >= limits.stall || now - start >= limits.overall) {
+            failure = Failure::TimedOut;
+        } else {
+            const auto untilLimit =
+                std::min(lastActivity_ + limits.stall, start + limits.overall) - now;
+            const auto wait =
+                std::clamp(std::chrono::duration_cast<std::chrono::milliseconds>(untilLimit) +
+                               std::chrono::milliseconds(1),
+                           std::chrono::milliseconds(1), kMaxPoll);
+            curl_multi_poll(multi_, nullptr, 0, static_cast<int>(wait.count()), nullptr);
+        }
+    }
+    if (failure != Failure::None) {
+        return failure;
+    }
+    failure = Failure::Refused;  // unless the transfer reports how it ended
+    int queued = 0;
+    while (CURLMsg* message = curl_multi_info_read(multi_, &queued)) {
+        if (message->msg == CURLMSG_DONE && message->easy_handle == easy_) {
+            failure = FailureOf(message->data.result);
+        }
+    }
+    return failure;
+}
+
+HttpClient::Result HttpClient::Fetch(const Request& request) {
+    Result result;
+    if (cancelled_) {
+        result.failure = Failure::Cancelled;
+        return result;
+    }
+    if (easy_ == nullptr || multi_ == nullptr) {
+        result.failure = Failure::Refused;
+        return result;
+    }
+    body_.clear();
+    bodyTooLarge_ = false;
+    Configure(request);
+    if (curl_multi_add_handle(multi_, easy_) != CURLM_OK) {
+        result.failure = Failure::Refused;
+        return result;
+    }
+    result.failure = Run();
+    if (result.failure == Failure::TimedOut) {
+        // Timed out before a connection was made: nothing answered.
+        curl_off_t connected = 0;
+        curl_easy_getinfo(easy_, CURLINFO_CONNECT_TIME_T, &connected);
+        if (connected == 0) {
+            result.failure = Failure::Unreachable;
+        }
+    }
+    curl_multi_remove_handle(multi_, easy_);
+    if (bodyTooLarge_) {
+        result.failure = Failure::Refused;
+    }
+    if (result.failure != Failure::None) {
+        body_.clear();
+        return result;
+    }
+
+    Response& response = result.response;
+    char* location = nullptr;
+    if (curl_easy_getinfo(easy_, CURLINFO_EFFECTIVE_URL, &location) == CURLE_OK &&
+        location != nullptr) {
+        response.location = location;
+    }
+    char* contentType = nullptr;
+    if (curl_easy_getinfo(easy_, CURLINFO_CONTENT_TYPE, &contentType) == CURLE_OK &&
+        contentType != nullptr) {
+        response.contentType = contentType;
+    }
+    curl_easy_getinfo(easy_, CURLINFO_RESPONSE_CODE, &response.status);
+    response.body = std::move(body_);
+    body_.clear();
+    return result;
+}
+
+}  // namespace gb

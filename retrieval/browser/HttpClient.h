@@ -1,0 +1,100 @@
+#pragma once
+// HTTP and HTTPS transfers on libcurl for one retrieval: cookies kept in memory
+// for the client's life, redirects followed, certificates verified, and every
+// transfer bounded by a connect, a stall and an overall time limit. A transfer
+// can be cancelled from another thread.
+
+#include <atomic>
+#include <chrono>
+#include <cstddef>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+typedef void CURL;
+typedef void CURLM;
+struct curl_slist;
+
+namespace gb {
+
+class HttpClient {
+public:
+    struct Limits {
+        std::chrono::milliseconds connect{std::chrono::seconds(30)};
+        // No byte received for this long ends the transfer.
+        std::chrono::milliseconds stall{std::chrono::seconds(60)};
+        // The whole transfer, redirects included.
+        std::chrono::milliseconds overall{std::chrono::seconds(180)};
+        // A larger answer is refused.
+        std::size_t maxBodyBytes = 16 * 1024 * 1024;
+    };
+
+    struct Options {
+        Limits limits;
+        // Certificates of this file are trusted besides the system's.
+        std::filesystem::path extraCaFile;
+    };
+
+    struct Request {
+        std::string url;
+        std::optional<std::string> postBody;  // url-encoded; GET when absent
+        std::string referer;                  // none when empty
+    };
+
+    struct Response {
+        std::string location;  // after redirects
+        std::string contentType;
+        std::string body;
+        long status = 0;
+    };
+
+    enum class Failure {
+        None,
+        Unreachable,  // the host name did not resolve or nothing answered
+        TimedOut,
+        Cancelled,
+        Refused,  // anything else: bad address, TLS, protocol, size limit
+    };
+
+    struct Result {
+        Failure failure = Failure::None;
+        Response response;  // valid when failure is None
+    };
+
+    explicit HttpClient(Options options);
+    ~HttpClient();
+    HttpClient(const HttpClient&) = delete;
+    HttpClient& operator=(const HttpClient&) = delete;
+
+    Result Fetch(const Request& request);
+
+    // Called on the fetching thread for every piece of an answer that arrives.
+    void SetProgressHandler(std::function<void()> handler) { progress_ = std::move(handler); }
+
+    // Ends the transfer in progress at once and fails every later one. Any thread.
+    void Cancel();
+
+private:
+    using Clock = std::chrono::steady_clock;
+
+    static std::size_t OnBody(char* data, std::size_t size, std::size_t count, void* self);
+    static std::size_t OnHeader(char* data, std::size_t size, std::size_t count, void* self);
+
+    void Configure(const Request& request);
+    Failure Run();
+
+    Options options_;
+    CURL* easy_ = nullptr;
+    CURLM* multi_ = nullptr;
+    curl_slist* headers_ = nullptr;
+    std::function<void()> progress_;
+    std::atomic<bool> cancelled_{false};
+
+    // State of the transfer in progress.
+    std::string body_;
+    bool bodyTooLarge_ = false;
+    Clock::time_point lastActivity_;
+};
+
+}  // namespace gb
