@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "itemdb/FeeSchedule.h"
+
+namespace {
+
+// Makes an entry active with the given type and display order.
+void Define(CFeeSchedule& schedule, int entry, std::int32_t type, std::int32_t order,
+            std::string_view name = "Fee") {
+    ASSERT_TRUE(schedule.SetCurrent(entry));
+    schedule.SetType(type);
+    ASSERT_TRUE(schedule.SetOrder(order));
+    schedule.SetName(name);
+    schedule.SetActive(true);
+}
+
+std::vector<int> Walk(CFeeSchedule& schedule, std::int32_t mask) {
+    std::vector<int> visited;
+    for (bool more = schedule.MoveFirst(mask); more; more = schedule.MoveNext(mask)) {
+        visited.push_back(schedule.GetCurrent());
+    }
+    return visited;
+}
+
+TEST(FeeSchedule, FreshScheduleHasUnusedDisplayOnlyEntries) {
+    CFeeSchedule schedule;
+    EXPECT_EQ(schedule.GetCurrent(), 0);
+    EXPECT_TRUE(schedule.GetPath().empty());
+    for (int i = 0; i < CFeeSchedule::kEntryCount; ++i) {
+        const CFeeEntry& entry = schedule.GetEntry(i);
+        EXPECT_EQ(entry.GetName(), "Available");
+        EXPECT_EQ(entry.GetDescription(), "Add your own");
+        EXPECT_EQ(entry.GetCurrencySymbol(), "$");
+        EXPECT_FALSE(entry.IsActive());
+        EXPECT_EQ(entry.GetOrder(), i);
+        EXPECT_EQ(entry.GetType(), fee_type::DisplayOnly);
+        EXPECT_EQ(entry.GetBase(), gb::Money());
+        EXPECT_EQ(entry.GetFactor(), 0.0f);
+        EXPECT_EQ(entry.GetFieldCodes(), "");
+    }
+    std::vector<int> all(CFeeSchedule::kEntryCount);
+    for (int i = 0; i < CFeeSchedule::kEntryCount; ++i) {
+        all[i] = i;
+    }
+    EXPECT_EQ(Walk(schedule, fee_type::Any), all);
+}
+
+TEST(FeeSchedule, EntryNumbersAndOrdersOutsideTheTableAreRefused) {
+    CFeeSchedule schedule;
+    schedule.SetCurrent(5);
+    EXPECT_FALSE(schedule.SetCurrent(32));
+    EXPECT_FALSE(schedule.SetCurrent(-1));
+    EXPECT_EQ(schedule.GetCurrent(), 5);
+    EXPECT_FALSE(schedule.SetOrder(32));
+    EXPECT_FALSE(schedule.SetOrder(-1));
+    EXPECT_TRUE(schedule.SetOrder(31));
+    EXPECT_EQ(schedule.GetEntry(5).GetOrder(), 31);
+}
+
+TEST(FeeSchedule, WalkVisitsMatchingTypesInDisplayOrderEqualOrdersByNumber) {
+    CFeeSchedule schedule;
+    Define(schedule, 7, fee_type::SellerFee, 5);
+    Define(schedule, 3, fee_type::SellerFee, 2);
+    Define(schedule, 9, fee_type::SellerFee, 2);
+    Define(schedule, 1, fee_type::Charge, 0);
+    EXPECT_EQ(Walk(schedule, fee_type::SellerFee), (std::vector<int>{3, 9, 7}));
+    EXPECT_EQ(Walk(schedule, fee_type::SellerFee | fee_type::Charge),
+              (std::vector<int>{1, 3, 9, 7}));
+    EXPECT_EQ(schedule.GetCurrent(), 7);  // a walk that runs out stays on its last entry
+}
+
+TEST(FeeSchedule, WalkWithoutMatchKeepsTheCurrentEntry) {
+    CFeeSchedule schedule;
+    schedule.SetCurrent(12);
+    EXPECT_FALSE(schedule.MoveFirst(fee_type::TransactionFee));
+    EXPECT_EQ(schedule.GetCurrent(), 12);
+}
+
+TEST(FeeSchedule, MoveNextKeepsTheOrderOfTheLastSort) {
+    CFeeSchedule schedule;
+    Define(schedule, 2, fee_type::Charge, 2);
+    Define(schedule, 4, fee_type::Charge, 4);
+    ASSERT_TRUE(schedule.MoveFirst(fee_type::Charge));
+    EXPECT_EQ(schedule.GetCurrent(), 2);
+    schedule.SetCurrent(4);
+    schedule.SetOrder(0);  // not seen until the next sort
+    schedule.SetCurrent(2);
+    ASSERT_TRUE(schedule.MoveNext(fee_type::Charge));
+    EXPECT_EQ(schedule.GetCurrent(), 4);
+    EXPECT_EQ(Walk(schedule, fee_type::Charge), (std::vector<int>{4, 2}));
+}
+
+TEST(FeeSchedule, FactorKeepsFiveDecimals) {
+    const struct {
+        float given;
+        float stored;
+    } cases[] = {
+        {0.1234567f, 0.12346f}, {-0.1234567f, -0.12345f}, {0.035f, 0.035f},
+        {1.5f, 1.5f},           {0.000004f, 0.0f},        {0.000006f, 0.00001f},
+    };
+    CFeeSchedule schedule;
+    for (const auto& c : cases) {
+        schedule.SetFactor(c.given);
+        EXPECT_FLOAT_EQ(schedule.GetFactor(), c.stored) << c.given;
+    }
+}
+
+TEST(FeeSchedule, AddingAFieldTwiceListsItOnce) {
+    CFeeSchedule schedule;
+    EXPECT_EQ(schedule.GetFieldCount(), 0);
+    schedule.AddField(36);
+    schedule.AddField(36);
+    EXPECT_EQ(schedule.GetEntry().GetFieldCodes(), "\"E");
+    schedule.AddField(50);
+    EXPECT_EQ(schedule.GetEntry().GetFieldCodes(), "#ES");
+    EXPECT_EQ(schedule.GetFieldCount(), 2);
+    EXPECT_TRUE(schedule.HasField(50));
+    EXPECT_FALSE(schedule.HasField(2));  // the count character '#' is not a field
+    schedule.AddField(82);               // not a field code
+    schedule.AddField(-1);
+    EXPECT_EQ(schedule.GetFieldCount(), 2);
+    schedule.ClearFields();
+    EXPECT_EQ(schedule.GetEntry().GetFieldCodes(), "");
+    EXPECT_FALSE(schedule.HasField(36));
+}
+
+TEST(FeeSchedule, BaseTextEmptyIsNullGarbageIsInvalid) {
+    CFeeSchedule schedule;
+    std::string text;
+    gb::Money value;
+    EXPECT_TRUE(schedule.SetBaseText("1.5"));
+    EXPECT_TRUE(schedule.GetBaseText(text, &value));
+    EXPECT_EQ(text, "$1.50");
+    EXPECT_EQ(value, gb::Money::FromUnits(15000));
+
+    EXPECT_TRUE(schedule.SetBaseText(""));
+    EXPECT_FALSE(schedule.GetBaseText(text, &value));
+    EXPECT_EQ(text, "Unknown");
+    EXPECT_TRUE(value.IsNull());
+
+    EXPECT_FALSE(schedule.SetBaseText("1,5x"));
+    EXPECT_FALSE(schedule.GetBaseText(text));
+    EXPECT_EQ(schedule.GetEntry().GetBase().Status(), gb::ValueStatus::Invalid);
+}
+
+TEST(FeeSchedule, NameIsUsedOnlyByAnotherActiveEntryOfTheSameType) {
+    CFeeSchedule schedule;
+    Define(schedule, 4, fee_type::Charge, 4, "Handling");
+    Define(schedule, 6, fee_type::SellerFee, 6, "Gallery");
+    schedule.SetCurrent(0);
+    EXPECT_TRUE(schedule.IsNameUsed("HANDLING", fee_type::Charge, 0));
+    EXPECT_EQ(schedule.GetCurrent(), 4);
+    EXPECT_FALSE(schedule.IsNameUsed("Handling", fee_type::Charge, 4));
+    EXPECT_FALSE(schedule.IsNameUsed("Handling", fee_type::SellerFee, -1));
+    EXPECT_FALSE(schedule.IsNameUsed("Available", fee_type::DisplayOnly, -1));
+}
+
+TEST(FeeSchedule, ActiveNameMakesTheEntryCurrent) {
+    CFeeSchedule schedule;
+    Define(schedule, 4, fee_type::Charge, 4, "Handling");
+    std::string name = "old";
+    EXPECT_TRUE(schedule.GetActiveName(4, name));
+    EXPECT_EQ(name, "Handling");
+    EXPECT_FALSE(schedule.GetActiveName(5, name));
+    EXPECT_EQ(name, "");
+    EXPECT_EQ(schedule.GetCurrent(), 5);
+    EXPECT_FALSE(schedule.GetActiveName(32, name));
+    EXPECT_EQ(schedule.GetCurrent(), 5);
+}
+
+}  // namespace

@@ -1,0 +1,80 @@
+// gbtool COMMAND ARGS...
+// Developer commands around the item database.
+//   make-data DIR   writes the data files the installer ships into DIR
+// gbtool reads and writes amounts in US English, whatever the user's locale.
+
+#include <cstdio>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+#include "ShippedFiles.h"
+#include "platform/FileIo.h"
+#include "platform/Locale.h"
+
+namespace {
+
+int MakeData(std::span<char* const> args) {
+    if (args.size() != 1) {
+        return 2;
+    }
+    const std::filesystem::path folder = args[0];
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error) {
+        std::fprintf(stderr, "gbtool: cannot create \"%s\": %s\n", folder.c_str(),
+                     error.message().c_str());
+        return 1;
+    }
+    for (const ShippedFile& file : ShippedFiles()) {
+        const std::filesystem::path path = folder / file.name;
+        try {
+            file.write(path);
+        } catch (const gb::FileError& failure) {
+            std::fprintf(stderr, "gbtool: %s\n", failure.what());
+            return 1;
+        }
+        std::printf("%s\n", path.c_str());
+    }
+    return 0;
+}
+
+struct Command {
+    std::string_view name;
+    std::string_view arguments;
+    // Runs the command on its arguments: 0 done, 1 failed, 2 wrong arguments.
+    int (*run)(std::span<char* const> args);
+};
+
+constexpr Command kCommands[] = {
+    {"make-data", "DIR", &MakeData},
+};
+
+int Usage() {
+    std::fprintf(stderr, "usage:\n");
+    for (const Command& command : kCommands) {
+        std::fprintf(stderr, "  gbtool %.*s %.*s\n", static_cast<int>(command.name.size()),
+                     command.name.data(), static_cast<int>(command.arguments.size()),
+                     command.arguments.data());
+    }
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        return Usage();
+    }
+    gb::SetUserDefaultLocale(gb::kLocaleEnglishUS);
+    const std::span<char* const> args(argv + 2, static_cast<std::size_t>(argc - 2));
+    for (const Command& command : kCommands) {
+        if (command.name == argv[1]) {
+            const int result = command.run(args);
+            return result == 2 ? Usage() : result;
+        }
+    }
+    return Usage();
+}
