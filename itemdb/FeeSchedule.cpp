@@ -9,7 +9,7 @@
 #include "itemdb/LotkeeperStrings.h"
 #include "itemdb/TextHelpers.h"
 #include "platform/Cp1252.h"
-#include "platform/FileIo.h"
+#include "platform/ArchiveFile.h"
 #include "platform/Locale.h"
 #include "platform/LocaleData.h"
 
@@ -242,31 +242,12 @@ bool CFeeSchedule::CalcItemized(std::int32_t typeMask, bool (CAucItem::*itemizes
 
 bool CFeeSchedule::Load(const std::filesystem::path& path) {
     path_ = path;
-    const std::optional<std::string> bytes = gb::ReadWholeFile(path);
-    if (!bytes) {
-        return false;
-    }
-    gb::Archive ar = gb::Archive::ForLoading(*bytes, path.string());
-    try {
-        Serialize(ar);
-    } catch (const gb::ArchiveException&) {
-        return false;
-    }
-    return true;
+    return gb::LoadArchiveFile(path, [this](gb::Archive& ar) { Serialize(ar); });
 }
 
 bool CFeeSchedule::Save() {
-    if (path_.empty()) {
-        return false;
-    }
-    gb::Archive ar = gb::Archive::ForStoring(path_.string());
-    Serialize(ar);
-    try {
-        gb::WriteFileAtomically(path_, ar.Bytes());
-    } catch (const gb::FileError&) {
-        return false;
-    }
-    return true;
+    return !path_.empty() &&
+           gb::SaveArchiveFile(path_, [this](gb::Archive& ar) { Serialize(ar); });
 }
 
 void CFeeSchedule::Serialize(gb::Archive& ar) {

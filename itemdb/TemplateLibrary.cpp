@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "platform/FileIo.h"
+#include "platform/ArchiveFile.h"
 
 namespace {
 
@@ -17,31 +17,12 @@ constexpr std::size_t kMinRecordSize = 6 + 4;
 
 bool CTemplateLibrary::OpenFile(const std::filesystem::path& path) {
     path_ = path;
-    const std::optional<std::string> bytes = gb::ReadWholeFile(path);
-    if (!bytes) {
-        return false;
-    }
-    gb::Archive ar = gb::Archive::ForLoading(*bytes, path.string());
-    try {
-        Serialize(ar);
-    } catch (const gb::ArchiveException&) {
-        return false;
-    }
-    return true;
+    return gb::LoadArchiveFile(path, [this](gb::Archive& ar) { Serialize(ar); });
 }
 
 bool CTemplateLibrary::SaveFile() {
-    if (path_.empty()) {
-        return false;
-    }
-    gb::Archive ar = gb::Archive::ForStoring(path_.string());
-    Serialize(ar);
-    try {
-        gb::WriteFileAtomically(path_, ar.Bytes());
-    } catch (const gb::FileError&) {
-        return false;
-    }
-    return true;
+    return !path_.empty() &&
+           gb::SaveArchiveFile(path_, [this](gb::Archive& ar) { Serialize(ar); });
 }
 
 bool CTemplateLibrary::SetCurrent(int index) {
