@@ -1,6 +1,7 @@
 // gbtool COMMAND ARGS...
 // Developer commands around the item database.
 //   make-data DIR   writes the data files the installer ships into DIR
+//   parse-page SITE LISTING ...   prints the rows a site object makes of a saved page
 // gbtool reads and writes amounts in US English, whatever the user's locale.
 
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "ParsePageCommand.h"
 #include "ShippedFiles.h"
 #include "platform/FileIo.h"
 #include "platform/Locale.h"
@@ -50,6 +52,9 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"make-data", "DIR", &MakeData},
+    {"parse-page",
+     "SITE LISTING [--user ID] [--password PW] [--days N] [--request N] [--buyer ITEM=FILE]...",
+     &ParsePage},
 };
 
 int Usage() {

@@ -1,0 +1,12 @@
+#include "sites/BidscopeStrings.h"
+
+namespace gb {
+
+const StringTable& BidscopeStrings() {
+    static const StringTable table{
+        {IDS_UNKNOWN, "Unknown"},
+    };
+    return table;
+}
+
+}  // namespace gb

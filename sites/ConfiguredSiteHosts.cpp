@@ -1,0 +1,18 @@
+#include "sites/ConfiguredSiteHosts.h"
+
+#include <string>
+
+#include "platform/Settings.h"
+
+namespace gb {
+
+HostLookup ConfiguredSiteHosts() {
+    return [](std::string_view settingsName, SiteServer server) {
+        std::string key(kApplicationKey);
+        key += "\\SiteServers\\";
+        key += settingsName;
+        return Settings::CurrentUser().GetString(key, SiteServerName(server));
+    };
+}
+
+}  // namespace gb
