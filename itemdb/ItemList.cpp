@@ -1,0 +1,360 @@
+#include "itemdb/ItemList.h"
+
+#include <array>
+#include <utility>
+
+#include "itemdb/FolderKind.h"
+#include "itemdb/RowMerge.h"
+
+namespace {
+
+// Accepted as the ended list.
+constexpr std::int32_t kEndedAlias = 104;
+// Accepted as all four lists.
+constexpr std::int32_t kAllListsAlias = 105;
+
+// The order in which the lists are searched and displayed.
+constexpr std::array<std::int32_t, 4> kListOrder = {folder::InProgress, folder::AuctionEnded,
+                                                    folder::Archive, folder::DeletedItems};
+
+// An auction ID made unique is cut to this many characters, from the end.
+constexpr std::size_t kMaxUniqueIdLength = 20;
+
+// The fewest bytes an item record takes in any readable version: four int32,
+// fifteen texts of at least their length byte, five dates and ten amounts.
+constexpr std::size_t kMinItemRecordBytes = 4 * 4 + 15 * 1 + 5 * 12 + 10 * 12;
+
+// The state-mask bit of a list code; 0 for codes that name no state list.
+std::int32_t StateBitOf(std::int32_t listCode) {
+    switch (listCode) {
+        case folder::InProgress:
+            return CItemFilter::InProgressBit;
+        case folder::AuctionEnded:
+            return CItemFilter::EndedBit;
+        case folder::Archive:
+            return CItemFilter::ArchiveBit;
+        case folder::DeletedItems:
+            return CItemFilter::DeletedBit;
+        default:
+            return 0;
+    }
+}
+
+}  // namespace
+
+CItemList::CItemList()
+    : ended_(folder::AuctionEnded),
+      inProgress_(folder::InProgress),
+      archive_(folder::Archive),
+      deleted_(folder::DeletedItems) {}
+
+StateList* CItemList::ListOf(std::int32_t listCode) {
+    switch (listCode) {
+        case folder::InProgress:
+            return &inProgress_;
+        case folder::AuctionEnded:
+        case kEndedAlias:
+            return &ended_;
+        case folder::Archive:
+            return &archive_;
+        case folder::DeletedItems:
+            return &deleted_;
+        default:
+            return nullptr;
+    }
+}
+
+const StateList* CItemList::ListOf(std::int32_t listCode) const {
+    return const_cast<CItemList*>(this)->ListOf(listCode);
+}
+
+const StateList* CItemList::GetStateList(std::int32_t listCode) const {
+    return ListOf(listCode);
+}
+
+bool CItemList::FindItem(std::string_view site, std::string_view auctionId, ListPos* position,
+                         std::int32_t listCode) const {
+    if (listCode == kAllLists || listCode == kAllListsAlias) {
+        for (const std::int32_t code : kListOrder) {
+            if (FindInList(*ListOf(code), site, auctionId, position)) {
+                return true;
+            }
+        }
+        return false;
+    }
+    if (const StateList* list = ListOf(listCode)) {
+        return FindInList(*list, site, auctionId, position);
+    }
+    if (position != nullptr) {
+        *position = ListPos();
+    }
+    return false;
+}
+
+bool CItemList::FindInList(const StateList& list, std::string_view site, std::string_view auctionId,
+                           ListPos* position) {
+    const StateList::Place<StateList::ConstNode> place = list.Find(site, auctionId);
+    if (position != nullptr) {
+        *position = ListPos(list.Code(), list.ItemAt(place.node));
+    }
+    return place.found;
+}
+
+bool CItemList::AddItem(const CAucItem& item, std::int32_t listCode) {
+    StateList* list = ListOf(listCode);
+    if (list == nullptr || !list->Add(item)) {
+        return false;
+    }
+    modified_ = true;
+    return true;
+}
+
+CItemList::DisplayPos CItemList::AddNewItem(const CAucItem& item, std::int32_t listCode) {
+    StateList* list = ListOf(listCode);
+    const std::optional<StateList::Node> node = list ? list->Add(item) : std::nullopt;
+    if (!node) {
+        return {};
+    }
+    modified_ = true;
+    if (displayStale_ || !MatchFolder(StateList::ItemOf(*node), list->Code())) {
+        return {};
+    }
+    return Display(list->Code(), *node);
+}
+
+bool CItemList::ReplaceItem(const CAucItem& edited, DisplayPos position) {
+    DisplayEntry* entry = EntryAt(position);
+    if (entry == nullptr) {
+        return false;
+    }
+    totals_.RemoveShare(StateList::ShareOf(entry->node));
+    ListOf(entry->list)->Update(entry->node, [&edited](CAucItem& stored) {
+        CAucItem replacement = edited;
+        replacement.SetSite(stored.GetSite());
+        replacement.SetAuctionId(stored.GetAuctionId());
+        stored = std::move(replacement);
+    });
+    modified_ = true;
+
+    const bool stillDisplayed = filter_.Match(StateList::ItemOf(entry->node));
+    if (stillDisplayed) {
+        totals_.AddShare(StateList::ShareOf(entry->node));
+    } else {
+        entry->list = 0;
+    }
+    return stillDisplayed;
+}
+
+bool CItemList::MoveItem(DisplayPos position, std::int32_t targetList) {
+    DisplayEntry* entry = EntryAt(position);
+    if (entry == nullptr) {
+        return false;
+    }
+    StateList* target = ListOf(targetList);
+    const CAucItem& item = StateList::ItemOf(entry->node);
+    if (target == nullptr || target->Contains(item.GetSite(), item.GetAuctionId())) {
+        return true;
+    }
+    // The displayed item itself moves, as a node: its copy in another list
+    // under the same key stays where it is.
+    const StateList::Node moved = target->AdoptAlways(ListOf(entry->list)->Detach(entry->node));
+    modified_ = true;
+
+    if (MatchFolder(StateList::ItemOf(moved), target->Code())) {
+        entry->list = target->Code();
+        entry->node = moved;
+        return true;
+    }
+    totals_.RemoveShare(StateList::ShareOf(moved));
+    entry->list = 0;
+    return false;
+}
+
+void CItemList::SetFilter(const CItemFilter& filter) {
+    filter_ = filter;
+    ClearDisplay();
+    displayStale_ = false;
+    std::vector<StateList*> shown;
+    std::size_t most = 0;
+    for (const std::int32_t code : kListOrder) {
+        if ((filter_.GetStateMask() & StateBitOf(code)) != 0) {
+            shown.push_back(ListOf(code));
+            most += shown.back()->Size();
+        }
+    }
+    display_.reserve(most);
+    for (StateList* list : shown) {
+        for (StateList::Node node = list->begin(); node != list->end(); ++node) {
+            if (filter_.Match(StateList::ItemOf(node))) {
+                Display(list->Code(), node);
+            }
+        }
+    }
+}
+
+bool CItemList::MatchFolder(const CAucItem& item, std::int32_t listCode) const {
+    const std::int32_t bit = StateBitOf(listCode);
+    if (bit != 0 && (filter_.GetStateMask() & bit) == 0) {
+        return false;
+    }
+    return filter_.Match(item);
+}
+
+CItemList::DisplayPos CItemList::Display(std::int32_t list, StateList::Node node) {
+    display_.push_back({list, node});
+    totals_.AddShare(StateList::ShareOf(node));
+    return DisplayPos(displayGeneration_, display_.size() - 1);
+}
+
+void CItemList::ClearDisplay() {
+    display_.clear();
+    totals_.Reset();
+    cursor_ = kNoEntry;
+    ++displayGeneration_;
+}
+
+CItemList::DisplayEntry* CItemList::EntryAt(DisplayPos position) {
+    if (position.generation_ != displayGeneration_ || position.index_ >= display_.size()) {
+        return nullptr;
+    }
+    DisplayEntry& entry = display_[position.index_];
+    return entry.list == 0 ? nullptr : &entry;
+}
+
+const CItemList::DisplayEntry* CItemList::EntryAt(DisplayPos position) const {
+    return const_cast<CItemList*>(this)->EntryAt(position);
+}
+
+std::size_t CItemList::NextEntry(std::size_t from) const {
+    for (std::size_t i = from; i < display_.size(); ++i) {
+        if (display_[i].list != 0) {
+            return i;
+        }
+    }
+    return kNoEntry;
+}
+
+bool CItemList::MoveFirst() {
+    cursor_ = NextEntry(0);
+    return cursor_ != kNoEntry;
+}
+
+bool CItemList::MoveNext() {
+    if (cursor_ != kNoEntry) {
+        cursor_ = NextEntry(cursor_ + 1);
+    }
+    return cursor_ != kNoEntry;
+}
+
+CItemList::DisplayPos CItemList::GetCurrentPos() const {
+    return cursor_ == kNoEntry ? DisplayPos() : DisplayPos(displayGeneration_, cursor_);
+}
+
+const CAucItem* CItemList::GetItemAt(DisplayPos position) const {
+    const DisplayEntry* entry = EntryAt(position.IsNone() ? GetCurrentPos() : position);
+    return entry == nullptr ? nullptr : &StateList::ItemOf(entry->node);
+}
+
+bool CItemList::MakeUniqueId(std::string_view site, std::string_view auctionId,
+                             std::string* unique) const {
+    const bool free = !FindItem(site, auctionId);
+    if (unique == nullptr) {
+        return free;
+    }
+    *unique = auctionId;
+    if (free) {
+        return true;
+    }
+    const std::size_t dash = auctionId.rfind('-');
+    const std::string base(dash == std::string_view::npos || dash == 0 ? auctionId
+                                                                       : auctionId.substr(0, dash));
+    // The candidates all differ (each ends in '-' and its own number), so one
+    // of the first (number of items + 1) is free.
+    for (std::size_t n = 1;; ++n) {
+        std::string candidate = base + '-' + std::to_string(n);
+        if (candidate.size() > kMaxUniqueIdLength) {
+            candidate.erase(0, candidate.size() - kMaxUniqueIdLength);
+        }
+        if (!FindItem(site, candidate)) {
+            *unique = std::move(candidate);
+            return false;
+        }
+    }
+}
+
+void CItemList::MergeRow(std::string_view site, const RetrievedRow& row, std::int32_t storageFolder,
+                         std::int32_t timeZoneHours) {
+    const RowMerge merge(site, row, storageFolder, timeZoneHours);
+    // Nodes are about to be replaced: no display entry may outlive them.
+    ClearDisplay();
+    displayStale_ = true;
+    modified_ = true;
+
+    // A deleted item that a site still reports comes back as a fresh item,
+    // unless another list holds the key: that item is then the one updated.
+    if (const auto deleted = deleted_.Find(site, row.item); deleted.found) {
+        deleted_.Erase(deleted.node);
+    }
+    if (const auto running = inProgress_.Find(site, row.item); running.found) {
+        StateList::Detached item = inProgress_.Detach(running.node);
+        merge.Apply(StateList::ItemOf(item), false);
+        StateList& target =
+            StateList::ItemOf(item).GetStatus() == folder::InProgress ? inProgress_ : ended_;
+        // Should the ended list hold the key already, the item stays in
+        // progress rather than be lost.
+        if (!target.Adopt(item)) {
+            inProgress_.AdoptAlways(std::move(item));
+        }
+        return;
+    }
+    // Ended and archived items are updated where they are, whatever their
+    // status then says.
+    for (StateList* list : {&ended_, &archive_}) {
+        if (const auto known = list->Find(site, row.item); known.found) {
+            list->Update(known.node, [&merge](CAucItem& item) { merge.Apply(item, false); });
+            return;
+        }
+    }
+    CAucItem item = merge.NewItem();
+    merge.Apply(item, true);
+    // No list holds the key, so the item is always filed.
+    (item.GetStatus() == folder::InProgress ? inProgress_ : ended_).Add(item);
+}
+
+void CItemList::RemoveAll() {
+    for (const std::int32_t code : kListOrder) {
+        ListOf(code)->Clear();
+    }
+    ClearDisplay();
+    displayStale_ = false;
+    modified_ = false;
+}
+
+void CItemList::Serialize(gb::Archive& ar) {
+    if (ar.IsStoring()) {
+        inProgress_.Store(ar);
+        ended_.Store(ar);
+        archive_.Store(ar);
+    } else {
+        Load(ar);
+    }
+    modified_ = false;
+}
+
+void CItemList::Load(gb::Archive& ar) {
+    // Read everything before touching the lists, so that a malformed file
+    // leaves them as they were.
+    std::array<std::vector<CAucItem>, 3> read;
+    for (std::vector<CAucItem>& items : read) {
+        const std::uint32_t count = ar.ReadCount(kMinItemRecordBytes);
+        for (std::uint32_t i = 0; i < count; ++i) {
+            items.emplace_back().Serialize(ar);
+        }
+    }
+    const std::array<StateList*, 3> stored = {&inProgress_, &ended_, &archive_};
+    for (std::size_t i = 0; i < read.size(); ++i) {
+        for (CAucItem& item : read[i]) {
+            stored[i]->Append(std::move(item));
+        }
+    }
+}

@@ -1,0 +1,86 @@
+#pragma once
+// Items, rows and list views shared by the item list, merge and totals tests.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "itemdb/AucItem.h"
+#include "itemdb/FolderKind.h"
+#include "itemdb/ItemList.h"
+#include "itemdb/RetrievedRow.h"
+
+inline CAucItem KeyedItem(std::string_view site, std::string_view auctionId) {
+    CAucItem item;
+    item.SetSite(site);
+    item.SetAuctionId(auctionId);
+    return item;
+}
+
+inline gb::Money Dollars(std::int64_t dollars, std::int64_t cents = 0) {
+    return gb::Money::FromUnits(dollars * 10000 + cents * 100);
+}
+
+// "site/auction ID" of every item of one state list, in list order.
+inline std::vector<std::string> KeysOf(const CItemList& list, std::int32_t listCode) {
+    std::vector<std::string> keys;
+    for (const CAucItem& item : list.GetStateList(listCode)->Items()) {
+        keys.push_back(item.GetSite() + "/" + item.GetAuctionId());
+    }
+    return keys;
+}
+
+// The displayed items, walked with the cursor.
+inline std::vector<const CAucItem*> DisplayedItems(CItemList& list) {
+    std::vector<const CAucItem*> items;
+    for (bool more = list.MoveFirst(); more; more = list.MoveNext()) {
+        items.push_back(list.GetItemAt());
+    }
+    return items;
+}
+
+inline std::vector<CItemList::DisplayPos> DisplayPositions(CItemList& list) {
+    std::vector<CItemList::DisplayPos> positions;
+    for (bool more = list.MoveFirst(); more; more = list.MoveNext()) {
+        positions.push_back(list.GetCurrentPos());
+    }
+    return positions;
+}
+
+inline std::size_t ItemCount(const CItemList& list) {
+    std::size_t count = 0;
+    for (const std::int32_t code :
+         {folder::InProgress, folder::AuctionEnded, folder::Archive, folder::DeletedItems}) {
+        count += list.GetStateList(code)->Size();
+    }
+    return count;
+}
+
+// A running listing of the first week of March 2023 with a bidder.
+inline RetrievedRow RunningRow(std::string_view item) {
+    RetrievedRow row;
+    row.seller = "seller1";
+    row.item = item;
+    row.start = "3/1/2023 10:00:00 AM";
+    row.end = "3/8/2023 10:00:00 AM";
+    row.price = "$12.50";
+    row.description = "Brass compass";
+    row.bidder = "buyer1";
+    row.email = "buyer1@example.test";
+    row.rating = "42";
+    row.fees = "$0.35";
+    row.commission = "$0.66";
+    row.storeInsertionFee = "$0.02";
+    row.storeFinalValueFee = "$0.99";
+    row.auctionType = "Auction";
+    row.buyerLocation = "Springfield";
+    row.completion = "N";
+    return row;
+}
+
+inline RetrievedRow EndedRow(std::string_view item) {
+    RetrievedRow row = RunningRow(item);
+    row.completion = "*";
+    return row;
+}
