@@ -88,6 +88,16 @@ const gb::StringTable& LotkeeperStrings() {
 
         // Messages.
         {59419, "Unknown"},
+
+        // The maker's product page: the sample web-site folder's address.
+        {59504, "https://www.norvel-software.example/gavelbook/"},
+
+        // Opening and saving profiles.
+        {61700, "Unexpected file format."},
+        {61701, "Failed to open document."},
+        {61702, "Failed to save document."},
+        {61703, "Save changes to %1?"},
+        {61704, "Untitled"},
     };
     return table;
 }

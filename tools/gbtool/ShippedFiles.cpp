@@ -2,6 +2,7 @@
 
 #include "DefaultFeeSchedule.h"
 #include "DefaultTemplates.h"
+#include "DemoProfile.h"
 #include "itemdb/FeeSchedule.h"
 #include "itemdb/TemplateLibrary.h"
 #include "platform/Archive.h"
@@ -25,10 +26,10 @@ void WriteTemplateLibrary(const std::filesystem::path& path) {
     WriteRecord(DefaultTemplateLibrary(), path);
 }
 
-// The demonstration profile joins this list once the profile document exists.
 constexpr ShippedFile kShippedFiles[] = {
     {"AucField.fee", &WriteFeeSchedule},
     {"VizEvav.cta", &WriteTemplateLibrary},
+    {"Demo.pro", &WriteDemoProfile},
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 // gbtool COMMAND ARGS...
 // Developer commands around the item database.
 //   make-data DIR   writes the data files the installer ships into DIR
+//   dump-profile FILE   prints a profile's header, sellers, folders and items
 //   parse-page SITE LISTING ...   prints the rows a site object makes of a saved page
 // gbtool reads and writes amounts in US English, whatever the user's locale.
 
@@ -11,6 +12,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "DumpProfileCommand.h"
 #include "ParsePageCommand.h"
 #include "ShippedFiles.h"
 #include "platform/FileIo.h"
@@ -52,6 +54,7 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"make-data", "DIR", &MakeData},
+    {"dump-profile", "FILE", &DumpProfile},
     {"parse-page",
      "SITE LISTING [--user ID] [--password PW] [--days N] [--request N] [--buyer ITEM=FILE]...",
      &ParsePage},

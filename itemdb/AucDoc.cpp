@@ -1,0 +1,399 @@
+#include "itemdb/AucDoc.h"
+
+#include <algorithm>
+
+#include "itemdb/DocumentPrompts.h"
+#include "itemdb/FolderBlueprint.h"
+#include "itemdb/LotkeeperStrings.h"
+#include "itemdb/ProfileHost.h"
+#include "platform/Cp1252.h"
+#include "platform/FileIo.h"
+
+namespace {
+
+// Texts of the document's lifecycle.
+constexpr int kUnexpectedFormatString = 61700;
+constexpr int kFailedToOpenString = 61701;
+constexpr int kFailedToSaveString = 61702;
+constexpr int kAskToSaveString = 61703;
+constexpr int kUntitledString = 61704;
+
+// The record that files of version 272247 carry after the header value: a
+// number and five pairs of texts, read and discarded.
+constexpr std::int32_t kLegacyRecordVersion = 272247;
+constexpr int kLegacyPairs = 5;
+// Files up to this version stored every folder's data text with its first
+// character 32 higher.
+constexpr std::int32_t kRaisedFolderDataVersion = 272248;
+constexpr unsigned char kFolderDataShift = 32;
+
+std::string QuestionFor(std::string_view title) {
+    std::string question = LoadString(kAskToSaveString);
+    const std::string name = title.empty() ? LoadString(kUntitledString) : std::string(title);
+    const std::size_t at = question.find("%1");
+    if (at != std::string::npos) {
+        question.replace(at, 2, name);
+    }
+    return question;
+}
+
+}  // namespace
+
+void CAucDoc::AddView(DocumentView* view) {
+    if (view != nullptr && std::find(views_.begin(), views_.end(), view) == views_.end()) {
+        views_.push_back(view);
+    }
+}
+
+void CAucDoc::RemoveView(DocumentView* view) {
+    std::erase(views_, view);
+}
+
+void CAucDoc::UpdateAllViews(DocumentView* sender, std::int32_t hint) {
+    // A view may add or remove views while it updates itself.
+    const std::vector<DocumentView*> views = views_;
+    for (DocumentView* view : views) {
+        if (view != sender) {
+            view->OnUpdate(sender, hint);
+        }
+    }
+}
+
+bool CAucDoc::RouteCmdToAllViews(DocumentView* sender, const ViewCommand& command) {
+    const std::vector<DocumentView*> views = views_;
+    return std::any_of(views.begin(), views.end(), [&](DocumentView* view) {
+        return view != sender && view->OnCmdMsg(command);
+    });
+}
+
+CFolderTree& CAucDoc::GetFolderTree() {
+    folderTree_.FindNode(selectedFolderId_);
+    return folderTree_;
+}
+
+bool CAucDoc::SelectFolder(std::int32_t id) {
+    if (id < folder::Root) {
+        folderTree_.FindNode(folder::Root);
+        while (folderTree_.IsCurHeading() != 0 && folderTree_.MoveNext()) {
+        }
+        id = folderTree_.GetCurId();
+    }
+    if (!folderTree_.FindNode(id)) {
+        return false;
+    }
+    if (id != selectedFolderId_) {
+        SetModifiedFlag();
+    }
+    selectedFolderId_ = id;
+    return true;
+}
+
+bool CAucDoc::SetProfileName(std::string_view name) {
+    if (name != profileName_) {
+        profileName_ = name;
+        SetModifiedFlag();
+    }
+    return true;
+}
+
+bool CAucDoc::IsModified() const {
+    return modified_ || folderTree_.IsModified() || sellerList_.IsModified() ||
+           itemList_.IsModified();
+}
+
+void CAucDoc::SetPathName(const std::filesystem::path& path) {
+    pathName_ = path;
+    title_ = gb::cp1252::FromUtf8(path.stem().string());
+}
+
+void CAucDoc::SetFileVersion(std::int32_t version) {
+    fileVersion_ = version;
+    if (host_ != nullptr) {
+        host_->SetFileVersion(version);
+    }
+}
+
+void CAucDoc::SetCurrentDocument(CAucDoc* document) {
+    if (host_ != nullptr) {
+        host_->SetCurrentDocument(document);
+    }
+}
+
+void CAucDoc::ReportError(std::string_view message) {
+    if (prompts_ != nullptr) {
+        prompts_->ReportError(message);
+    }
+}
+
+bool CAucDoc::OnNewDocument() {
+    DeleteContents();
+    pathName_.clear();
+    title_.clear();
+    SetModifiedFlag(false);
+    SetCurrentDocument(this);
+    SetFileVersion(profile_version::kCurrent);
+    selectedFolderId_ = folder::Root;
+    UpdateAllViews(nullptr, DocumentView::kHintNew);
+    return true;
+}
+
+bool CAucDoc::OnOpenDocument(const std::filesystem::path& path) {
+    const auto failed = [&](int messageId) {
+        DeleteContents();
+        pathName_.clear();
+        title_.clear();
+        SetModifiedFlag(false);
+        SetFileVersion(profile_version::kCurrent);
+        selectedFolderId_ = folder::Root;
+        ReportError(LoadString(messageId));
+        return false;
+    };
+
+    std::optional<std::string> bytes = gb::ReadWholeFile(path);
+    if (!bytes) {
+        return failed(kFailedToOpenString);
+    }
+    DeleteContents();
+    try {
+        gb::Archive ar = gb::Archive::ForLoading(std::move(*bytes), path.string());
+        Serialize(ar);
+    } catch (const gb::ArchiveException&) {
+        return failed(kUnexpectedFormatString);
+    }
+
+    SetModifiedFlag(false);
+    SetPathName(path);
+    SetCurrentDocument(this);
+    if (host_ != nullptr) {
+        host_->SetProfilePath(path);
+    }
+    if (profileName_.empty() || sellerList_.GetCount() == 0) {
+        selectedFolderId_ = folder::Root;
+    }
+    UpdateAllViews(nullptr, DocumentView::kHintOpened);
+    return true;
+}
+
+bool CAucDoc::OnSaveDocument(const std::filesystem::path& path) {
+    if (host_ != nullptr) {
+        host_->SetProfilePath(path);
+    }
+    CheckFolders();
+    gb::Archive ar = gb::Archive::ForStoring(path.string(), profile_version::kCurrent);
+    Serialize(ar);
+    try {
+        gb::WriteFileAtomically(path, ar.Bytes(), gb::FileAccess::OwnerOnly);
+    } catch (const gb::FileError& error) {
+        // Writing cleared the parts' flags; the profile is still unsaved.
+        SetModifiedFlag();
+        ReportError(LoadString(kFailedToSaveString) + "\n" + gb::cp1252::FromUtf8(error.what()));
+        return false;
+    }
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CAucDoc::DoSave(std::optional<std::filesystem::path> path) {
+    if (!path && prompts_ != nullptr) {
+        path = prompts_->ChooseSavePath(title_);
+    }
+    if (!path || !OnSaveDocument(*path)) {
+        return false;
+    }
+    SetPathName(*path);
+    return true;
+}
+
+bool CAucDoc::DoFileSave() {
+    return DoSave(pathName_.empty() ? std::nullopt : std::optional(pathName_));
+}
+
+bool CAucDoc::SaveModified() {
+    if (!IsModified()) {
+        return true;
+    }
+    if (!pathName_.empty()) {
+        CheckFolders();
+        return DoFileSave();
+    }
+    const DocumentPrompts::Answer answer = prompts_ != nullptr
+                                               ? prompts_->AskSaveChanges(QuestionFor(title_))
+                                               : DocumentPrompts::Answer::Cancel;
+    switch (answer) {
+        case DocumentPrompts::Answer::Yes:
+            return DoFileSave();
+        case DocumentPrompts::Answer::No:
+            return true;
+        case DocumentPrompts::Answer::Cancel:
+            break;
+    }
+    return false;
+}
+
+void CAucDoc::DeleteContents() {
+    SetCurrentDocument(nullptr);
+    folderTree_.DeleteNode(folder::Root);
+    sellerList_.RemoveAll();
+    itemList_.RemoveAll();
+    profileName_.clear();
+}
+
+void CAucDoc::Serialize(gb::Archive& ar) {
+    if (ar.IsStoring()) {
+        StoreProfile(ar);
+    } else {
+        LoadProfile(ar);
+    }
+}
+
+void CAucDoc::StoreProfile(gb::Archive& ar) {
+    SetFileVersion(profile_version::kCurrent);
+    ar.SetFileVersion(profile_version::kCurrent);
+    ar.WriteUInt32(static_cast<std::uint32_t>(profile_version::kCurrent));
+    ar.WriteString(profileName_);
+    ar.WriteInt32(selectedFolderId_);
+    ar.WriteInt32(headerValue_);
+    sellerList_.Serialize(ar);
+    folderTree_.Serialize(ar);
+    itemList_.Serialize(ar);
+}
+
+void CAucDoc::LoadProfile(gb::Archive& ar) {
+    const std::uint32_t stored = ar.ReadUInt32();
+    if (stored > static_cast<std::uint32_t>(profile_version::kCurrent) ||
+        !profile_version::IsReadable(static_cast<std::int32_t>(stored))) {
+        throw gb::ArchiveException(gb::ArchiveException::Cause::BadIndex,
+                                   std::string(kVersionErrorName));
+    }
+    const auto version = static_cast<std::int32_t>(stored);
+    // Item records are laid out by the version, so it is set before any section.
+    SetFileVersion(version);
+    ar.SetFileVersion(version);
+
+    profileName_ = ar.ReadString();
+    selectedFolderId_ = ar.ReadInt32();
+    headerValue_ = ar.ReadInt32();
+    if (version == kLegacyRecordVersion) {
+        ar.ReadInt32();
+        for (int i = 0; i < 2 * kLegacyPairs; ++i) {
+            ar.ReadString();
+        }
+    }
+    sellerList_.Serialize(ar);
+    folderTree_.Serialize(ar);
+    itemList_.Serialize(ar);
+    if (version <= kRaisedFolderDataVersion) {
+        LowerFolderDataOfOldFiles();
+    }
+}
+
+void CAucDoc::LowerFolderDataOfOldFiles() {
+    folderTree_.FindNode(folder::Root);
+    while (folderTree_.MoveNext()) {
+        std::string data = folderTree_.GetCurColumnsOrURL();
+        if (!data.empty()) {
+            data[0] = static_cast<char>(static_cast<unsigned char>(data[0]) - kFolderDataShift);
+            folderTree_.SetCurColumnsOrURL(data);
+        }
+    }
+}
+
+bool CAucDoc::CheckFolders() {
+    if (profileName_.empty() || sellerList_.GetCount() == 0) {
+        return false;
+    }
+    folderTree_.FindNode(folder::Root);
+    folderTree_.SetCurName(profileName_);
+    if (folderTree_.GetCount() == 1) {
+        CreateDefaultFolders();
+    }
+    if (selectedFolderId_ <= folder::Root) {
+        SelectFolder(0);
+    }
+    return true;
+}
+
+void CAucDoc::EnsureSellerFolders() {
+    if (!CheckFolders()) {
+        return;
+    }
+    const int current = sellerList_.GetCurrent();
+    for (int i = 0; i < sellerList_.GetCount(); ++i) {
+        sellerList_.SetCurrent(i);
+        const std::string name = sellerList_.GetDisplayName();
+        std::int32_t id = folderTree_.FindFolder(name, folder::Root, 1, folder::Sample);
+        if (id == 0) {
+            id = CreateSellerFolder(name);
+        }
+        sellerList_.SetFolderId(id);
+    }
+    sellerList_.SetCurrent(current);
+}
+
+std::int32_t CAucDoc::CreateDefaultFolders() {
+    folderTree_.FindNode(folder::Root);
+    folderTree_.SetCurName(profileName_);
+    return FolderBlueprint::AddDefaultFolders(folderTree_);
+}
+
+std::int32_t CAucDoc::CreateSellerFolder(std::string_view displayName) {
+    return FolderBlueprint::AddSellerFolder(folderTree_, displayName);
+}
+
+template <typename Treat>
+void CAucDoc::TreatItems(const CItemFilter& filter, Treat treat) {
+    itemList_.SetFilter(filter);
+    // Positions first: treating an item may take it off the display.
+    std::vector<CItemList::DisplayPos> positions;
+    for (bool more = itemList_.MoveFirst(); more; more = itemList_.MoveNext()) {
+        positions.push_back(itemList_.GetCurrentPos());
+    }
+    for (const CItemList::DisplayPos& position : positions) {
+        if (const CAucItem* item = itemList_.GetItemAt(position)) {
+            treat(*item, position);
+        }
+    }
+}
+
+bool CAucDoc::DeleteStatusFolder(std::int32_t id) {
+    if (!folderTree_.FindNode(id)) {
+        return false;
+    }
+    CItemFilter filter;
+    filter.SetStateMask(CItemFilter::EndedBit);
+    filter.AddStatus(id);
+    TreatItems(filter, [&](const CAucItem& item, CItemList::DisplayPos position) {
+        CAucItem edited = item;
+        edited.SetStatus(folder::NeedsAttention, false);
+        itemList_.ReplaceItem(edited, position);
+    });
+    return folderTree_.DeleteNode(id);
+}
+
+bool CAucDoc::DeleteCategoryFolder(std::int32_t id) {
+    if (!folderTree_.FindNode(id)) {
+        return false;
+    }
+    CItemFilter filter;
+    filter.SetStateMask(CItemFilter::AllStates);
+    filter.AddCategory(id);
+    TreatItems(filter, [&](const CAucItem& item, CItemList::DisplayPos position) {
+        CAucItem edited = item;
+        edited.RemoveCategory(id);
+        itemList_.ReplaceItem(edited, position);
+    });
+    return folderTree_.DeleteNode(id);
+}
+
+bool CAucDoc::DeleteSellerFolder(std::int32_t id) {
+    if (!folderTree_.FindNode(id)) {
+        return false;
+    }
+    CItemFilter filter;
+    filter.SetStateMask(CItemFilter::InProgressBit | CItemFilter::EndedBit);
+    filter.AddFolder(id);
+    TreatItems(filter, [&](const CAucItem&, CItemList::DisplayPos position) {
+        itemList_.MoveItem(position, folder::DeletedItems);
+    });
+    return folderTree_.DeleteNode(id);
+}

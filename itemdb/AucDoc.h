@@ -1,0 +1,171 @@
+#pragma once
+// The profile document: one open profile with its name, seller IDs, folder
+// tree, items and selected folder, read from and written to the profile file
+// (".pro"). It has no window of its own: views register with it to hear of
+// changes and to be offered commands, and the questions of its lifecycle go
+// through injectable prompts. User-interface thread only.
+//
+// The profile counts as modified when the document's own flag, the folder
+// tree's, the seller list's or the item list's is set; the three part flags
+// are cleared by their own archive operations on every load and save.
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "itemdb/DocumentView.h"
+#include "itemdb/FolderTree.h"
+#include "itemdb/ItemList.h"
+#include "itemdb/ProfileVersion.h"
+#include "itemdb/SellerList.h"
+#include "platform/Archive.h"
+
+class DocumentPrompts;
+class ProfileHost;
+
+class CAucDoc {
+public:
+    // The name profile-version errors carry, as the format error of a file.
+    static constexpr std::string_view kVersionErrorName = "Profile";
+
+    CAucDoc() = default;
+    CAucDoc(const CAucDoc&) = delete;
+    CAucDoc& operator=(const CAucDoc&) = delete;
+    virtual ~CAucDoc() = default;
+
+    // Collaborators; either may be null. Without prompts, an untitled modified
+    // profile is never discarded: the question counts as cancelled.
+    void SetHost(ProfileHost* host) { host_ = host; }
+    void SetPrompts(DocumentPrompts* prompts) { prompts_ = prompts; }
+
+    // Views, in the order they were added.
+    void AddView(DocumentView* view);
+    void RemoveView(DocumentView* view);
+    // Tells every view but the sender.
+    void UpdateAllViews(DocumentView* sender, std::int32_t hint);
+    // Offers the command to every view but the sender, in view order; true at
+    // the first that handles it.
+    virtual bool RouteCmdToAllViews(DocumentView* sender, const ViewCommand& command);
+
+    // The folder tree with its cursor on the selected folder.
+    CFolderTree& GetFolderTree();
+    // Selects the folder with this id; an id below 100 stands for the first
+    // folder after the root that is not a heading. False (selection kept) when
+    // no folder has the id. Selecting another folder marks the profile modified.
+    bool SelectFolder(std::int32_t id);
+    std::int32_t GetSelectedFolderId() const { return selectedFolderId_; }
+
+    CItemList& GetItemList() { return itemList_; }
+    const CItemList& GetItemList() const { return itemList_; }
+    CSellerList& GetSellerList() { return sellerList_; }
+    const CSellerList& GetSellerList() const { return sellerList_; }
+
+    const std::string& GetProfileName() const { return profileName_; }
+    // Always true; a name that differs (case counts) marks the profile modified.
+    bool SetProfileName(std::string_view name);
+
+    bool IsModified() const;
+    // Stores the document's own flag only.
+    void SetModifiedFlag(bool modified = true) { modified_ = modified; }
+
+    // A value of the file's header kept as read.
+    std::int32_t GetHeaderValue() const { return headerValue_; }
+    // The version of the profile file last read, or 272252.
+    std::int32_t GetFileVersion() const { return fileVersion_; }
+    // Whether the update run asks the sites for adult-only listings too.
+    bool GetAdultFlag() const { return adult_; }
+    void SetAdultFlag(bool adult) { adult_ = adult; }
+
+    // The file the profile was opened from or saved to; empty for a new one.
+    const std::filesystem::path& GetPathName() const { return pathName_; }
+    // Also sets the title to the file's name without its extension.
+    void SetPathName(const std::filesystem::path& path);
+    const std::string& GetTitle() const { return title_; }
+    void SetTitle(std::string_view title) { title_ = title; }
+
+    // Lifecycle.
+    // A new, empty, untitled profile: just the root folder, no seller IDs, no
+    // items, selected folder 100. Views get hint 0.
+    bool OnNewDocument();
+    // Reads the profile file. On failure the user is told ("Unexpected file
+    // format." for a file that is not a readable profile) and the document is
+    // left empty and untitled, so that nothing can save the empty profile over
+    // a good file. On success views get hint 1.
+    bool OnOpenDocument(const std::filesystem::path& path);
+    // Checks the folders and writes the profile to `path`: to a temporary file
+    // renamed over the old one only when the whole write succeeded, readable
+    // by its owner only. A failure is reported and leaves the profile modified.
+    bool OnSaveDocument(const std::filesystem::path& path);
+    // Saves under the given path, or a path the prompts ask for; the document
+    // then takes that path and title. False when cancelled or failed.
+    bool DoSave(std::optional<std::filesystem::path> path);
+    // Saves to the profile's own file, or asks for one when it has none.
+    bool DoFileSave();
+    // Before the profile is closed or replaced: a modified profile with a file
+    // is saved without asking; an untitled modified one asks "Save changes to
+    // ...?". False when the profile must stay open (cancelled or save failed).
+    bool SaveModified();
+    // Empties the profile: only the root folder, no seller IDs, no items, no name.
+    void DeleteContents();
+    // The profile file: version, name, selected folder, header value, (a legacy
+    // record in version 272247 only), seller list, folder tree, item list.
+    // Writing always writes version 272252. Loading accepts 272246 to 272252,
+    // anything else throws ArchiveException named "Profile"; files up to 272248
+    // have the first character of every folder's column set or address moved
+    // down by 32 after loading.
+    void Serialize(gb::Archive& ar);
+
+    // Folders.
+    // Names the root after the profile, makes the default folders when the tree
+    // has only its root, and selects the first item folder when the root or
+    // nothing is selected. False (and nothing done) for a profile without a
+    // name or without seller IDs.
+    bool CheckFolders();
+    // Gives every seller ID its folder, found by the seller's display name or
+    // made anew, and stores the folder's id in the seller entry.
+    void EnsureSellerFolders();
+    // The fixed groups and their folders; gives the id of the last one added.
+    std::int32_t CreateDefaultFolders();
+    // A seller's folder with its sub-folders, directly after the root; gives its id.
+    std::int32_t CreateSellerFolder(std::string_view displayName);
+    // Delete the folder and its sub-folders after treating the items that
+    // refer to the folder itself: ended items with this status get Needs
+    // Attention (an item in progress keeps its status); items with this
+    // category lose it; in-progress and ended items stored in this seller
+    // folder go to Deleted Items (archived ones stay). The item list is left
+    // showing the items treated; the caller selects another folder. False, and
+    // no item touched, when no folder has the id.
+    bool DeleteStatusFolder(std::int32_t id);
+    bool DeleteCategoryFolder(std::int32_t id);
+    bool DeleteSellerFolder(std::int32_t id);
+
+private:
+    void LoadProfile(gb::Archive& ar);
+    void StoreProfile(gb::Archive& ar);
+    void LowerFolderDataOfOldFiles();
+    void SetFileVersion(std::int32_t version);
+    void SetCurrentDocument(CAucDoc* document);
+    void ReportError(std::string_view message);
+    // Gives the item list the filter, then runs `treat` on every item it
+    // displays.
+    template <typename Treat>
+    void TreatItems(const CItemFilter& filter, Treat treat);
+
+    ProfileHost* host_ = nullptr;
+    DocumentPrompts* prompts_ = nullptr;
+    std::vector<DocumentView*> views_;
+    std::filesystem::path pathName_;
+    std::string title_;
+    bool modified_ = false;
+    std::int32_t fileVersion_ = profile_version::kCurrent;
+    bool adult_ = false;
+    std::int32_t headerValue_ = 0;
+    std::int32_t selectedFolderId_ = folder::Root;
+    std::string profileName_;
+    CSellerList sellerList_;
+    CFolderTree folderTree_;
+    CItemList itemList_;
+};

@@ -1,0 +1,409 @@
+#include "itemdb/FolderTree.h"
+
+#include <algorithm>
+#include <functional>
+#include <unordered_set>
+#include <utility>
+
+#include "itemdb/LotkeeperStrings.h"
+#include "platform/Cp1252.h"
+
+namespace {
+
+constexpr std::size_t kRoot = 0;
+constexpr std::int32_t kEndOfChain = 0;
+
+[[noreturn]] void Malformed(const gb::Archive& ar) {
+    throw gb::ArchiveException(gb::ArchiveException::Cause::Generic, ar.FileName());
+}
+
+using IdMap = std::unordered_map<std::int32_t, std::size_t>;
+
+// Every record on its own: next and filter indices inside the arrays, no
+// filter shared, texts terminated, ids unique. Fills `indexById`.
+bool RecordsAreSound(const std::vector<CFolderNode>& nodes, std::size_t filterCount,
+                     IdMap& indexById) {
+    std::unordered_set<std::int32_t> filterIndices;
+    for (std::size_t i = 0; i < nodes.size(); ++i) {
+        const CFolderNode& node = nodes[i];
+        const bool nextInside =
+            node.next >= 0 && static_cast<std::size_t>(node.next) < nodes.size();
+        const bool filterInside =
+            node.filterIndex < 0 || (static_cast<std::size_t>(node.filterIndex) < filterCount &&
+                                     filterIndices.insert(node.filterIndex).second);
+        if (!nextInside || !filterInside || !node.HasTerminatedTexts() ||
+            !indexById.emplace(node.id, i).second) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Every folder reaches the root through existing parents. Each walk up stops
+// at a node already known to reach it; a walk longer than the tree is a cycle.
+bool ParentsReachTheRoot(const std::vector<CFolderNode>& nodes, const IdMap& indexById) {
+    std::vector<bool> reachesRoot(nodes.size(), false);
+    reachesRoot[kRoot] = true;
+    std::vector<std::size_t> path;
+    for (std::size_t start = 0; start < nodes.size(); ++start) {
+        path.clear();
+        for (std::size_t at = start; !reachesRoot[at];) {
+            const auto parent = indexById.find(nodes[at].parentId);
+            if (parent == indexById.end() || path.size() == nodes.size()) {
+                return false;
+            }
+            path.push_back(at);
+            at = parent->second;
+        }
+        for (const std::size_t visited : path) {
+            reachesRoot[visited] = true;
+        }
+    }
+    return true;
+}
+
+// The chain from the root ends without visiting a node twice.
+bool ChainEnds(const std::vector<CFolderNode>& nodes) {
+    std::vector<bool> onChain(nodes.size(), false);
+    for (std::size_t at = kRoot; !onChain[at]; at = static_cast<std::size_t>(nodes[at].next)) {
+        onChain[at] = true;
+        if (nodes[at].next == kEndOfChain) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Whether nodes read from a file form a tree this class can walk, with the
+// root (id 100, parent 0) first.
+bool IsSoundTree(const std::vector<CFolderNode>& nodes, std::size_t filterCount) {
+    if (nodes.empty() || nodes[kRoot].id != folder::Root || nodes[kRoot].parentId != 0) {
+        return false;
+    }
+    IdMap indexById;
+    return RecordsAreSound(nodes, filterCount, indexById) &&
+           ParentsReachTheRoot(nodes, indexById) && ChainEnds(nodes);
+}
+
+CFolderNode RootNode() {
+    CFolderNode root;
+    root.kind = folder::Root;
+    root.type = folder::Root;
+    root.id = folder::Root;
+    root.name.Set(LoadString(folder::Root));
+    root.heading = 1;
+    root.fixed = 1;
+    return root;
+}
+
+}  // namespace
+
+CFolderTree::CFolderTree() {
+    Reset();
+}
+
+template <typename Visit>
+std::optional<std::size_t> CFolderTree::FindInChain(Visit visit) const {
+    // The chain never visits a node twice (loading refuses such files and the
+    // edits keep it so); the step count bounds the walk all the same.
+    std::size_t at = kRoot;
+    for (std::size_t steps = 0; steps < nodes_.size(); ++steps) {
+        if (visit(at)) {
+            return at;
+        }
+        if (nodes_[at].next == kEndOfChain) {
+            break;
+        }
+        at = static_cast<std::size_t>(nodes_[at].next);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::size_t> CFolderTree::FindIndex(std::int32_t id) const {
+    return FindInChain([&](std::size_t at) { return nodes_[at].id == id; });
+}
+
+std::optional<std::size_t> CFolderTree::FindPredecessor(std::size_t index) const {
+    return FindInChain(
+        [&](std::size_t at) { return static_cast<std::size_t>(nodes_[at].next) == index; });
+}
+
+bool CFolderTree::FindNode(std::int32_t id) {
+    const auto index = FindIndex(id);
+    if (!index) {
+        return false;
+    }
+    cursor_ = *index;
+    return true;
+}
+
+bool CFolderTree::MoveNext() {
+    const std::int32_t next = Current().next;
+    if (next == kEndOfChain) {
+        return false;
+    }
+    cursor_ = static_cast<std::size_t>(next);
+    return true;
+}
+
+CFolderTree::IndexById CFolderTree::MapIds() const {
+    IndexById ids;
+    FindInChain([&](std::size_t at) {
+        ids.emplace(nodes_[at].id, at);
+        return false;
+    });
+    return ids;
+}
+
+int CFolderTree::DepthOf(std::size_t index, const IndexById& ids) const {
+    // Parents never form a cycle (loading refuses such files and AddNode
+    // needs an existing parent); the node count bounds the walk all the same.
+    int depth = 0;
+    for (std::size_t at = index; depth < GetCount(); ++depth) {
+        const auto parent = ids.find(nodes_[at].parentId);
+        if (nodes_[at].parentId == 0 || parent == ids.end()) {
+            break;
+        }
+        at = parent->second;
+    }
+    return depth;
+}
+
+int CFolderTree::GetCurDepth() const {
+    return DepthOf(cursor_, MapIds());
+}
+
+void CFolderTree::SetCurName(std::string_view name) {
+    Current().name.Set(name);
+    modified_ = true;
+}
+
+void CFolderTree::SetCurDescription(std::string_view description) {
+    Current().description.Set(description);
+    modified_ = true;
+}
+
+void CFolderTree::SetCurColumnsOrURL(std::string_view data) {
+    Current().data.Set(data);
+    modified_ = true;
+}
+
+void CFolderTree::SetCurType(std::int32_t type) {
+    Current().type = type;
+    modified_ = true;
+}
+
+void CFolderTree::SetCurHeading(std::int32_t heading) {
+    Current().heading = heading;
+    modified_ = true;
+}
+
+void CFolderTree::SetCurFixed(std::int32_t fixed) {
+    Current().fixed = fixed;
+    modified_ = true;
+}
+
+const CItemFilter* CFolderTree::GetCurFilter() const {
+    const std::int32_t index = Current().filterIndex;
+    if (index < 0 || static_cast<std::size_t>(index) >= filters_.size()) {
+        return nullptr;
+    }
+    return &filters_[static_cast<std::size_t>(index)];
+}
+
+CItemFilter* CFolderTree::GetCurFilter() {
+    return const_cast<CItemFilter*>(std::as_const(*this).GetCurFilter());
+}
+
+void CFolderTree::SetCurFilter(const CItemFilter& filter) {
+    if (CItemFilter* own = GetCurFilter()) {
+        *own = filter;
+    }
+}
+
+std::int32_t CFolderTree::FindFolder(std::string_view name, std::int32_t startId,
+                                     std::int32_t heading, std::int32_t kind) {
+    if (!FindNode(startId)) {
+        return 0;
+    }
+    FixedText<CFolderNode::kMaxName + 1> wanted;
+    wanted.Set(name);
+    const std::string asStored = wanted.Get();
+    for (std::size_t steps = 0; steps < nodes_.size(); ++steps) {
+        const CFolderNode& node = Current();
+        if (gb::cp1252::EqualsNoCase(node.name.Get(), asStored)) {
+            if (kind == 0) {
+                kind = node.kind;
+            }
+            if (node.heading == heading && node.kind == kind) {
+                return node.id;
+            }
+        }
+        if (!MoveNext()) {
+            break;
+        }
+    }
+    return 0;
+}
+
+std::int32_t CFolderTree::AddNode(std::int32_t kind, std::int32_t parentId,
+                                  std::int32_t insertAfterId, std::int32_t id) {
+    // A folder without a parent in the tree, or with the id of another,
+    // would make a file that loading refuses.
+    if (!FindNode(parentId)) {
+        return 0;
+    }
+    FindNode(insertAfterId);
+    const std::size_t predecessor = cursor_;
+
+    std::int32_t newId = id;
+    if (newId <= 0 || IsIdTaken(newId)) {
+        while (IsIdTaken(nextFolderId_)) {
+            ++nextFolderId_;
+        }
+        newId = nextFolderId_++;
+    }
+    CFolderNode node;
+    node.kind = kind;
+    node.type = kind;
+    node.id = newId;
+    node.parentId = parentId;
+    node.next = nodes_[predecessor].next;
+    node.name.Set("New");
+    if (kind != folder::WebSites) {
+        node.filterIndex = static_cast<std::int32_t>(filters_.size());
+        filters_.emplace_back();
+    }
+    nodes_.push_back(node);
+
+    cursor_ = nodes_.size() - 1;
+    nodes_[predecessor].next = static_cast<std::int32_t>(cursor_);
+    modified_ = true;
+    return newId;
+}
+
+bool CFolderTree::IsIdTaken(std::int32_t id) const {
+    return std::any_of(nodes_.begin(), nodes_.end(),
+                       [id](const CFolderNode& node) { return node.id == id; });
+}
+
+void CFolderTree::RemoveNodeAt(std::size_t index) {
+    const std::int32_t filterIndex = nodes_[index].filterIndex;
+    if (filterIndex >= 0 && static_cast<std::size_t>(filterIndex) < filters_.size()) {
+        filters_.erase(filters_.begin() + filterIndex);
+        for (CFolderNode& node : nodes_) {
+            if (node.filterIndex > filterIndex) {
+                --node.filterIndex;
+            }
+        }
+    }
+    nodes_.erase(nodes_.begin() + static_cast<std::ptrdiff_t>(index));
+    for (CFolderNode& node : nodes_) {
+        if (node.next > static_cast<std::int32_t>(index)) {
+            --node.next;
+        }
+    }
+}
+
+bool CFolderTree::DeleteNode(std::int32_t id) {
+    const auto index = FindIndex(id);
+    if (!index) {
+        return false;
+    }
+    if (*index == kRoot) {
+        Reset();
+        return true;
+    }
+
+    // The node and the run of nodes after it that lie deeper than it.
+    const IndexById ids = MapIds();
+    const int depth = DepthOf(*index, ids);
+    std::vector<std::size_t> removed{*index};
+    std::int32_t after = nodes_[*index].next;
+    while (after != kEndOfChain && DepthOf(static_cast<std::size_t>(after), ids) > depth &&
+           removed.size() < nodes_.size()) {
+        removed.push_back(static_cast<std::size_t>(after));
+        after = nodes_[static_cast<std::size_t>(after)].next;
+    }
+
+    if (const auto predecessor = FindPredecessor(*index)) {
+        nodes_[*predecessor].next = after;
+    }
+    // From the highest array index down, so that the indices still to be
+    // removed stay valid.
+    std::sort(removed.begin(), removed.end(), std::greater<>());
+    for (const std::size_t at : removed) {
+        RemoveNodeAt(at);
+    }
+    cursor_ = kRoot;
+    modified_ = true;
+    return true;
+}
+
+void CFolderTree::Reset() {
+    nodes_.assign(1, RootNode());
+    filters_.clear();
+    cursor_ = kRoot;
+    modified_ = false;
+}
+
+void CFolderTree::Serialize(gb::Archive& ar) {
+    if (ar.IsStoring()) {
+        Store(ar);
+    } else {
+        Load(ar);
+    }
+    modified_ = false;
+}
+
+void CFolderTree::Store(gb::Archive& ar) {
+    ar.WriteInt32(nextFolderId_);
+    ar.WriteCount(static_cast<std::uint32_t>(nodes_.size()));
+    std::string records;
+    records.reserve(nodes_.size() * CFolderNode::kRecordSize);
+    for (const CFolderNode& node : nodes_) {
+        node.AppendRecord(records);
+    }
+    ar.WriteBytes(records);
+    ar.WriteCount(static_cast<std::uint32_t>(filters_.size()));
+    for (CItemFilter& filter : filters_) {
+        filter.Serialize(ar);
+    }
+}
+
+void CFolderTree::Load(gb::Archive& ar) {
+    const std::int32_t nextFolderId = ar.ReadInt32();
+    const std::uint32_t nodeCount = ar.ReadCount(CFolderNode::kRecordSize);
+    std::vector<CFolderNode> nodes;
+    nodes.reserve(nodeCount);
+    for (std::uint32_t i = 0; i < nodeCount; ++i) {
+        nodes.push_back(CFolderNode::FromRecord(ar.ReadBytes(CFolderNode::kRecordSize)));
+    }
+    // Filters are read one by one: the count alone is not trusted for an
+    // allocation.
+    const std::uint32_t filterCount = ar.ReadCount();
+    std::vector<CItemFilter> filters;
+    for (std::uint32_t i = 0; i < filterCount; ++i) {
+        filters.emplace_back().Serialize(ar);
+    }
+    if (!IsSoundTree(nodes, filters.size())) {
+        Malformed(ar);
+    }
+    nextFolderId_ = nextFolderId;
+    nodes_ = std::move(nodes);
+    filters_ = std::move(filters);
+    cursor_ = kRoot;
+}
+
+std::optional<std::string> CFolderTree::FolderName(std::int32_t folderId) const {
+    const auto index = FindIndex(folderId);
+    if (!index) {
+        return std::nullopt;
+    }
+    return nodes_[*index].name.Get();
+}
+
+bool CFolderTree::operator==(const CFolderTree& other) const {
+    return nextFolderId_ == other.nextFolderId_ && nodes_ == other.nodes_ &&
+           filters_ == other.filters_;
+}

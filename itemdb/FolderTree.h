@@ -1,0 +1,130 @@
+#pragma once
+// The folders of a profile: a flat array of 600-byte node records linked in
+// display order (each folder followed by its sub-folders, depth first, then
+// by its next sibling), plus the filters of the item folders. Index 0 is
+// always the root. Most operations act on the node under the cursor, which
+// always rests on a node of the tree.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "itemdb/FolderKind.h"
+#include "itemdb/FolderNameLookup.h"
+#include "itemdb/FolderNode.h"
+#include "itemdb/ItemFilter.h"
+#include "platform/Archive.h"
+
+class CFolderTree final : public FolderNameLookup {
+public:
+    static constexpr std::int32_t kFirstAutomaticId = 151;
+
+    // Just the root; the next automatic id is 151.
+    CFolderTree();
+
+    // Cursor.
+    // Walks the chain from the root to the node with this id and puts the
+    // cursor there; false (cursor unchanged) when no node has it.
+    bool FindNode(std::int32_t id);
+    // The next node of the chain; false (cursor unchanged) at the end.
+    bool MoveNext();
+    int GetCount() const { return static_cast<int>(nodes_.size()); }
+
+    // The node under the cursor.
+    std::int32_t GetCurId() const { return Current().id; }
+    std::int32_t GetCurParent() const { return Current().parentId; }
+    std::int32_t GetCurKind() const { return Current().kind; }
+    std::int32_t GetCurType() const { return Current().type; }
+    std::string GetCurName() const { return Current().name.Get(); }
+    std::string GetCurDescription() const { return Current().description.Get(); }
+    std::string GetCurColumnsOrURL() const { return Current().data.Get(); }
+    std::int32_t IsCurHeading() const { return Current().heading; }
+    std::int32_t IsCurFixed() const { return Current().fixed; }
+    // The number of ancestors, found through the parent ids.
+    int GetCurDepth() const;
+
+    // Setters mark the tree modified. Texts longer than their field (name 59,
+    // description and data 253 characters) are cut.
+    void SetCurName(std::string_view name);
+    void SetCurDescription(std::string_view description);
+    void SetCurColumnsOrURL(std::string_view data);
+    void SetCurType(std::int32_t type);
+    void SetCurHeading(std::int32_t heading);
+    void SetCurFixed(std::int32_t fixed);
+
+    // The node's filter; null for a node without one (web-site headings).
+    const CItemFilter* GetCurFilter() const;
+    CItemFilter* GetCurFilter();
+    // Copies the filter into the node's own; nothing for a node without one.
+    // Does not mark the tree modified.
+    void SetCurFilter(const CItemFilter& filter);
+
+    // From the node with id `startId` along the rest of the chain, the id of the
+    // first node whose name equals `name` ignoring case (names compared as a
+    // folder holds them, cut to 59 characters) and whose heading flag and kind
+    // are the ones given; kind 0 takes the kind of the first node whose name
+    // matches. 0 when there is none or no node has the start id.
+    std::int32_t FindFolder(std::string_view name, std::int32_t startId, std::int32_t heading,
+                            std::int32_t kind);
+
+    // Adds a node below `parentId` after the node `insertAfterId` (or, when
+    // no node has that id, after the parent) and puts the cursor on it. `id`
+    // above 0 is taken as the new id unless a node has it already; otherwise
+    // the next automatic id. The node gets the kind as its kind and type, the
+    // name "New", and a fresh default filter unless its kind is 108 (Web
+    // Sites). Gives the new id, or 0 (and adds nothing) when no node has the
+    // parent id.
+    std::int32_t AddNode(std::int32_t kind, std::int32_t parentId, std::int32_t insertAfterId,
+                         std::int32_t id = 0);
+
+    // Removes the node with this id and its descendants, with their filters;
+    // the root resets the tree. False when no node has the id. The cursor is
+    // left on the root.
+    bool DeleteNode(std::int32_t id);
+
+    // Only the root, named "New Profile"; the next automatic id is kept.
+    void Reset();
+
+    bool IsModified() const { return modified_; }
+    std::int32_t GetNextFolderId() const { return nextFolderId_; }
+
+    // Archive form: next automatic id, node count, the raw node records, filter
+    // count, the filters. A file whose nodes do not form a tree is refused with
+    // ArchiveException and leaves this tree unchanged. Both directions clear
+    // the modified flag.
+    void Serialize(gb::Archive& ar);
+
+    // FolderNameLookup: the name of the folder with this id.
+    std::optional<std::string> FolderName(std::int32_t folderId) const override;
+
+    bool operator==(const CFolderTree& other) const;
+
+private:
+    using IndexById = std::unordered_map<std::int32_t, std::size_t>;
+
+    const CFolderNode& Current() const { return nodes_[cursor_]; }
+    CFolderNode& Current() { return nodes_[cursor_]; }
+    // The first node along the chain from the root for which `visit` gives true.
+    template <typename Visit>
+    std::optional<std::size_t> FindInChain(Visit visit) const;
+    // The array index of the node with this id in chain order.
+    std::optional<std::size_t> FindIndex(std::int32_t id) const;
+    // The array index of the node whose next index is `index` (not the root).
+    std::optional<std::size_t> FindPredecessor(std::size_t index) const;
+    IndexById MapIds() const;
+    int DepthOf(std::size_t index, const IndexById& ids) const;
+    bool IsIdTaken(std::int32_t id) const;
+    void RemoveNodeAt(std::size_t index);
+    void Store(gb::Archive& ar);
+    void Load(gb::Archive& ar);
+
+    bool modified_ = false;
+    std::int32_t nextFolderId_ = kFirstAutomaticId;
+    std::size_t cursor_ = 0;
+    std::vector<CFolderNode> nodes_;
+    std::vector<CItemFilter> filters_;
+};

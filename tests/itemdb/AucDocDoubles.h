@@ -1,0 +1,78 @@
+#pragma once
+// Stand-ins for what the profile document talks to: views, the application
+// and the user's answers.
+
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "itemdb/AucDoc.h"
+#include "itemdb/DocumentPrompts.h"
+#include "itemdb/DocumentView.h"
+#include "itemdb/ProfileHost.h"
+
+// Records what it is told; handles the commands it is given.
+class RecordingView final : public DocumentView {
+public:
+    explicit RecordingView(std::vector<int> handled = {}, std::vector<std::string>* log = nullptr,
+                           std::string name = {})
+        : handled_(std::move(handled)), log_(log), name_(std::move(name)) {}
+
+    void OnUpdate(DocumentView* sender, std::int32_t hint) override {
+        updates.push_back({sender, hint});
+    }
+    bool OnCmdMsg(const ViewCommand& command) override {
+        if (log_ != nullptr) {
+            log_->push_back(name_);
+        }
+        return std::find(handled_.begin(), handled_.end(), command.id) != handled_.end();
+    }
+
+    struct Update {
+        DocumentView* sender;
+        std::int32_t hint;
+        bool operator==(const Update&) const = default;
+    };
+    std::vector<Update> updates;
+
+private:
+    std::vector<int> handled_;
+    std::vector<std::string>* log_;
+    std::string name_;
+};
+
+class RecordingHost final : public ProfileHost {
+public:
+    void SetCurrentDocument(CAucDoc* document) override { current = document; }
+    void SetProfilePath(const std::filesystem::path& path) override { profilePath = path; }
+    void SetFileVersion(std::int32_t version) override { fileVersion = version; }
+
+    CAucDoc* current = nullptr;
+    std::filesystem::path profilePath;
+    std::int32_t fileVersion = 0;
+};
+
+// Answers with what the test set up and records what it was asked.
+class ScriptedPrompts final : public DocumentPrompts {
+public:
+    Answer AskSaveChanges(std::string_view question) override {
+        questions.emplace_back(question);
+        return answer;
+    }
+    std::optional<std::filesystem::path> ChooseSavePath(std::string_view title) override {
+        pathRequests.emplace_back(title);
+        return savePath;
+    }
+    void ReportError(std::string_view message) override { errors.emplace_back(message); }
+
+    Answer answer = Answer::Cancel;
+    std::optional<std::filesystem::path> savePath;
+    std::vector<std::string> questions;
+    std::vector<std::string> pathRequests;
+    std::vector<std::string> errors;
+};
