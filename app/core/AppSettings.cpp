@@ -1,0 +1,14 @@
+#include "app/core/AppSettings.h"
+
+#include "platform/Settings.h"
+
+namespace ui {
+
+std::string SectionKey(std::string_view section) {
+    std::string key(gb::kApplicationKey);
+    key += '\\';
+    key += section;
+    return key;
+}
+
+}  // namespace ui

@@ -1,0 +1,103 @@
+#pragma once
+// The main program's application object without its windows: the state every
+// part of the program reaches through it (the current document, the profile
+// path, the profile file version in use, the template library and the
+// clipboard template chosen last, the fee schedule, the recently used
+// profiles), and the steps of start-up and shutdown that decide rather than
+// show.
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "app/core/CommandLine.h"
+#include "app/core/RecentFileList.h"
+#include "itemdb/FeeSchedule.h"
+#include "itemdb/ProfileHost.h"
+
+namespace gb {
+class Settings;
+}
+
+namespace ui {
+
+class MessageService;
+
+// How start-up opens the first profile.
+class ProfileOpener {
+public:
+    virtual bool NewProfile() = 0;
+    virtual bool OpenProfile(const std::filesystem::path& path) = 0;
+
+protected:
+    ~ProfileOpener() = default;
+};
+
+// Which profile start-up opens.
+struct StartupRequest {
+    std::filesystem::path path;  // empty: a new profile
+    bool reopeningLast = false;  // the path is the one used at the last exit
+
+    bool operator==(const StartupRequest&) const = default;
+};
+
+enum class StartupResult {
+    Opened,          // the requested profile is open
+    Created,         // no profile was requested; a new one was made
+    CreatedInstead,  // the last profile could not be opened; a new one was made
+    Failed,          // start-up ends
+};
+
+}  // namespace ui
+
+class CLotkeeperApp final : public ProfileHost {
+public:
+    CLotkeeperApp(gb::Settings& user, std::filesystem::path programFolder);
+
+    // Reads the template library's name, the recently used profiles and the
+    // fee schedule.
+    void LoadSettings();
+
+    // The profile named on the command line, else the one used last.
+    ui::StartupRequest ChooseStartupProfile(const ui::CommandLine& commandLine) const;
+    // Opens it. When the last profile cannot be reopened the user is told and a
+    // new profile is made; a profile named on the command line that cannot be
+    // opened ends start-up.
+    ui::StartupResult OpenStartupProfile(const ui::StartupRequest& request,
+                                         ui::ProfileOpener& opener, ui::MessageService& messages);
+
+    // Remembers the current profile for the next start and writes the fee
+    // schedule and the recent profiles back.
+    void ExitInstance();
+
+    const std::filesystem::path& GetProgramFolder() const { return programFolder_; }
+    std::filesystem::path GetTemplateLibraryPath() const;
+    const std::string& GetTemplateLibraryName() const { return templateLibraryName_; }
+
+    // ProfileHost: what the document reports of the open profile.
+    void SetCurrentDocument(CAucDoc* document) override { currentDocument_ = document; }
+    void SetProfilePath(const std::filesystem::path& path) override { profilePath_ = path; }
+    void SetFileVersion(std::int32_t version) override { fileVersion_ = version; }
+
+    CAucDoc* GetCurrentDocument() const { return currentDocument_; }
+    const std::filesystem::path& GetProfilePath() const { return profilePath_; }
+    std::int32_t GetFileVersion() const { return fileVersion_; }
+
+    int GetCurrentTemplateIndex() const { return currentTemplateIndex_; }
+    void SetCurrentTemplateIndex(int index) { currentTemplateIndex_ = index; }
+
+    CFeeSchedule& GetFeeSchedule() { return feeSchedule_; }
+    ui::RecentFileList& GetRecentFiles() { return recentFiles_; }
+    gb::Settings& GetUserSettings() { return user_; }
+
+private:
+    gb::Settings& user_;
+    std::filesystem::path programFolder_;
+    CAucDoc* currentDocument_ = nullptr;
+    std::filesystem::path profilePath_;
+    std::int32_t fileVersion_ = 0;
+    int currentTemplateIndex_ = 0;
+    std::string templateLibraryName_;
+    CFeeSchedule feeSchedule_;
+    ui::RecentFileList recentFiles_;
+};

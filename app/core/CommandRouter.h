@@ -1,0 +1,33 @@
+#pragma once
+// Routes a command along a chain of targets: the active view, the document,
+// the frame, the application, then the document's other views. The first
+// target with a handler carries it out.
+//
+// Enabling follows the same chain: the first target with an updater decides.
+// When no updater says whether the command is enabled, it is enabled exactly
+// when some target handles it, so commands nobody handles yet show disabled.
+
+#include <functional>
+#include <vector>
+
+#include "app/core/CommandMap.h"
+
+namespace ui {
+
+class CommandRouter {
+public:
+    // The targets in routing order; asked afresh for every command, since the
+    // active view changes.
+    using Chain = std::function<std::vector<const CommandTarget*>()>;
+
+    explicit CommandRouter(Chain chain) : chain_(std::move(chain)) {}
+
+    // False when no target handles the command, or it is disabled.
+    bool Execute(int id) const;
+    CommandState Query(int id) const;
+
+private:
+    Chain chain_;
+};
+
+}  // namespace ui

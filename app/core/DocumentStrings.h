@@ -1,0 +1,14 @@
+#pragma once
+// The pieces of the profile document's strings: the main window's title, the
+// name of a new profile, and the file filter and extension of profiles.
+
+#include <string>
+
+namespace ui {
+
+std::string ApplicationTitle();     // "Gavelbook"
+std::string DefaultProfileTitle();  // "MyProfile"
+std::string ProfileFilter();        // "Profiles (*.pro)"
+std::string ProfileExtension();     // ".pro"
+
+}  // namespace ui

@@ -1,0 +1,112 @@
+#include "app/core/ProfileCommands.h"
+
+#include <optional>
+
+#include "app/core/CommandIds.h"
+#include "app/core/DocumentStrings.h"
+#include "app/core/FileDialogService.h"
+#include "itemdb/AucDoc.h"
+
+namespace ui {
+
+ProfileCommands::ProfileCommands(CAucDoc& document, CLotkeeperApp& app, FileDialogService& files)
+    : document_(document), app_(app), files_(files) {
+    commands_.On(cmd::FileNew, [this](int) { NewProfile(); });
+    commands_.On(cmd::FileOpen, [this](int) { OpenChosenProfile(); });
+    commands_.OnRange(cmd::FileRecent1, cmd::FileRecent4, [this](int id) {
+        OpenRecent(static_cast<std::size_t>(id - cmd::FileRecent1));
+    });
+    commands_.OnUpdateRange(cmd::FileRecent1, cmd::FileRecent4,
+                            [this](int id, CommandUpdate& update) {
+                                const auto index = static_cast<std::size_t>(id - cmd::FileRecent1);
+                                update.Enable(index < app_.GetRecentFiles().Entries().size());
+                                update.SetText(app_.GetRecentFiles().MenuText(index));
+                            });
+    commands_.On(cmd::FileSave, [this](int) { Save(); });
+    commands_.On(cmd::FileSaveAs, [this](int) { SaveAs(); });
+}
+
+void ProfileCommands::Notify(Event event) {
+    if (listener_) {
+        listener_(event);
+    }
+}
+
+void ProfileCommands::Remember(const std::filesystem::path& path) {
+    app_.GetRecentFiles().Add(path);
+}
+
+bool ProfileCommands::NewProfile() {
+    if (!document_.SaveModified()) {
+        return false;
+    }
+    const bool created = document_.OnNewDocument();
+    if (document_.GetPathName().empty()) {
+        document_.SetTitle(DefaultProfileTitle());
+    }
+    if (created) {
+        Notify(Event::Created);
+    }
+    return created;
+}
+
+bool ProfileCommands::OpenProfile(const std::filesystem::path& path) {
+    return Open(path) == OpenResult::Opened;
+}
+
+ProfileCommands::OpenResult ProfileCommands::Open(const std::filesystem::path& path) {
+    if (!document_.SaveModified()) {
+        return OpenResult::Kept;
+    }
+    if (!document_.OnOpenDocument(path)) {
+        // The old contents are gone; leave a clean new profile, not an empty
+        // one that still looks like the file.
+        document_.OnNewDocument();
+        document_.SetTitle(DefaultProfileTitle());
+        Notify(Event::Created);
+        return OpenResult::Unreadable;
+    }
+    document_.SetPathName(path);
+    document_.SetModifiedFlag(false);
+    Remember(path);
+    Notify(Event::Opened);
+    return OpenResult::Opened;
+}
+
+bool ProfileCommands::OpenChosenProfile() {
+    const auto path = files_.AskOpenFile("Open", ProfileFilter());
+    return path && OpenProfile(*path);
+}
+
+bool ProfileCommands::OpenRecent(std::size_t index) {
+    auto& recent = app_.GetRecentFiles();
+    if (index >= recent.Entries().size()) {
+        return false;
+    }
+    const std::filesystem::path path = recent.Entries()[index];
+    const OpenResult result = Open(path);
+    if (result == OpenResult::Unreadable) {
+        recent.Remove(index);
+    }
+    return result == OpenResult::Opened;
+}
+
+bool ProfileCommands::Save() {
+    const bool saved = document_.DoFileSave();
+    if (saved) {
+        Remember(document_.GetPathName());
+        Notify(Event::Saved);
+    }
+    return saved;
+}
+
+bool ProfileCommands::SaveAs() {
+    const bool saved = document_.DoSave(std::nullopt);
+    if (saved) {
+        Remember(document_.GetPathName());
+        Notify(Event::Saved);
+    }
+    return saved;
+}
+
+}  // namespace ui

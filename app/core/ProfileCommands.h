@@ -1,0 +1,59 @@
+#pragma once
+// The commands that make, open and save profiles, on the one profile document
+// of the program: New, Open, the recently used profiles, Save and Save As.
+// They also open the first profile at start-up.
+
+#include <cstddef>
+#include <filesystem>
+#include <functional>
+
+#include "app/core/CLotkeeperApp.h"
+#include "app/core/CommandMap.h"
+
+class CAucDoc;
+
+namespace ui {
+
+class FileDialogService;
+
+class ProfileCommands final : public ProfileOpener {
+public:
+    enum class Event { Created, Opened, Saved };
+    using Listener = std::function<void(Event)>;
+
+    ProfileCommands(CAucDoc& document, CLotkeeperApp& app, FileDialogService& files);
+
+    // Told after a profile was made, opened or saved.
+    void SetListener(Listener listener) { listener_ = std::move(listener); }
+
+    const CommandMap& Commands() const { return commands_; }
+
+    // ProfileOpener. Each first lets the document save or keep the profile
+    // open now; false when it must stay.
+    bool NewProfile() override;
+    // A profile that cannot be read leaves a new, empty profile behind.
+    bool OpenProfile(const std::filesystem::path& path) override;
+
+    // Asks for the profile to open.
+    bool OpenChosenProfile();
+    // Opens recently used profile `index`; one that cannot be opened leaves
+    // the list.
+    bool OpenRecent(std::size_t index);
+    bool Save();
+    bool SaveAs();
+
+private:
+    enum class OpenResult { Opened, Kept, Unreadable };
+
+    OpenResult Open(const std::filesystem::path& path);
+    void Notify(Event event);
+    void Remember(const std::filesystem::path& path);
+
+    CAucDoc& document_;
+    CLotkeeperApp& app_;
+    FileDialogService& files_;
+    Listener listener_;
+    CommandMap commands_;
+};
+
+}  // namespace ui

@@ -1,0 +1,27 @@
+#include "app/core/ProgressText.h"
+
+namespace ui {
+
+namespace {
+
+constexpr const char* kUpdating = "Updating... ";
+
+}  // namespace
+
+const std::string& ProgressText::Tick() {
+    if (cycle_ == 0) {
+        text_ = kUpdating;
+    } else {
+        text_ += kUpdating;
+    }
+    cycle_ = (cycle_ + 1) % kCycle;
+    return text_;
+}
+
+const std::string& ProgressText::Complete() {
+    text_ = "Update Complete!";
+    cycle_ = 0;
+    return text_;
+}
+
+}  // namespace ui

@@ -1,0 +1,24 @@
+#pragma once
+// The status-bar text of an update run: every progress tick adds one more
+// "Updating... " up to five, then starts again from one; the end of the run
+// shows "Update Complete!".
+
+#include <string>
+
+namespace ui {
+
+class ProgressText {
+public:
+    static constexpr int kCycle = 5;
+
+    const std::string& Tick();
+    // The next run's first tick starts again from a single "Updating... ".
+    const std::string& Complete();
+    const std::string& Text() const { return text_; }
+
+private:
+    std::string text_;
+    int cycle_ = 0;
+};
+
+}  // namespace ui

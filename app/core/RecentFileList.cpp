@@ -1,0 +1,67 @@
+#include "app/core/RecentFileList.h"
+
+#include <algorithm>
+
+#include "app/core/AppSettings.h"
+#include "platform/Settings.h"
+
+namespace ui {
+
+std::string RecentFileList::ValueName(std::size_t index) {
+    return "File" + std::to_string(index + 1);
+}
+
+void RecentFileList::Load(const gb::Settings& user) {
+    entries_.clear();
+    const std::string key = SectionKey(section::RecentFiles);
+    for (std::size_t i = 0; i < size_; ++i) {
+        const std::string path = user.GetString(key, ValueName(i));
+        if (!path.empty() && std::find(entries_.begin(), entries_.end(), path) == entries_.end()) {
+            entries_.emplace_back(path);
+        }
+    }
+}
+
+bool RecentFileList::Save(gb::Settings& user) const {
+    const std::string key = SectionKey(section::RecentFiles);
+    return user.Edit([&](gb::SettingsKey& root) {
+        gb::SettingsKey& recent = root.CreateKey(key);
+        for (std::size_t i = 0; i < size_; ++i) {
+            recent.SetValue(ValueName(i), gb::SettingsValue::Text(
+                                              i < entries_.size() ? entries_[i].string() : ""));
+        }
+        return true;
+    });
+}
+
+void RecentFileList::Add(const std::filesystem::path& path) {
+    if (path.empty()) {
+        return;
+    }
+    std::erase(entries_, path);
+    entries_.insert(entries_.begin(), path);
+    if (entries_.size() > size_) {
+        entries_.resize(size_);
+    }
+}
+
+void RecentFileList::Remove(std::size_t index) {
+    if (index < entries_.size()) {
+        entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(index));
+    }
+}
+
+std::string RecentFileList::MenuText(std::size_t index) const {
+    std::string text = "&" + std::to_string(index + 1) + " ";
+    if (index < entries_.size()) {
+        for (char c : entries_[index].string()) {
+            text += c;
+            if (c == '&') {
+                text += '&';
+            }
+        }
+    }
+    return text;
+}
+
+}  // namespace ui

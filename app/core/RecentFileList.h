@@ -1,0 +1,44 @@
+#pragma once
+// The profiles used most recently, newest first, kept under "Recent File
+// List" as "File1", "File2", ...
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace gb {
+class Settings;
+}
+
+namespace ui {
+
+class RecentFileList {
+public:
+    static constexpr std::size_t kDefaultSize = 4;
+
+    explicit RecentFileList(std::size_t size = kDefaultSize) : size_(size) {}
+
+    void Load(const gb::Settings& user);
+    // Writes every slot, emptying those without a profile.
+    bool Save(gb::Settings& user) const;
+
+    // Puts the path first; an entry already listed moves up instead of
+    // appearing twice, and the oldest drops off a full list.
+    void Add(const std::filesystem::path& path);
+    void Remove(std::size_t index);
+
+    const std::vector<std::filesystem::path>& Entries() const { return entries_; }
+
+    // The menu text of entry `index`: "&1 " and the path, with '&' doubled so
+    // that it shows.
+    std::string MenuText(std::size_t index) const;
+
+private:
+    static std::string ValueName(std::size_t index);
+
+    std::size_t size_;
+    std::vector<std::filesystem::path> entries_;
+};
+
+}  // namespace ui

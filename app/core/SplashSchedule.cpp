@@ -1,0 +1,13 @@
+#include "app/core/SplashSchedule.h"
+
+namespace ui {
+
+std::optional<int> SplashSchedule::OnCheck(bool mainWindowVisible) {
+    if (mainWindowVisible || elapsed_ >= kLimit) {
+        return std::nullopt;
+    }
+    elapsed_ += kStep;
+    return kStep;
+}
+
+}  // namespace ui

@@ -1,0 +1,65 @@
+#include "app/core/UiStrings.h"
+
+#include "itemdb/LotkeeperStrings.h"
+
+namespace ui {
+
+const gb::StringTable& UiStrings() {
+    static const gb::StringTable table{
+        {string_id::Version, "Version 1.98"},
+        {string_id::DocumentStrings,
+         "Gavelbook\n\nMyProfile\nProfiles (*.pro)\n.pro\nLotkeeper.Profile\nLotkeeper Profile"},
+        {string_id::AdultValue, "Adult"},
+        {string_id::AddressLabel, "Address:  "},
+        {string_id::ApplicationName, "Lotkeeper"},
+        {string_id::IdleText, "For Help, press F1"},
+        {string_id::LastProfileMissing,
+         "The profile you last used cannot be opened.  A new profile has been created instead. "
+         "If this is not what you want, use the File menu to open a different profile."},
+        {string_id::SettingsSection, "Settings"},
+        {string_id::ProfileNameValue, "ProfileName"},
+        {string_id::ProfileProblem,
+         "There is a problem with your current profile.  If you have a backup, please restore "
+         "it. Otherwise, create a new profile."},
+        {string_id::DeleteStatus,
+         "Do you want to delete status '$STATUS$'? Any items that currently have this status "
+         "will be moved to the 'Needs Attention' folder."},
+        {string_id::DeleteSellerFolder,
+         "Do you want to delete folder '$DLFOLDER$'?  Any items that are in this folder will be "
+         "moved to the 'Deleted Items' folder."},
+        {string_id::DeleteCategory,
+         "Do you want to delete category '$CATEGORY$'? Items that belong to the category will "
+         "still be available in other folders."},
+        {string_id::ProfileViewRefused,
+         "You must enter a profile name and at least one auction site.  If you do not wish to "
+         "continue, select 'Exit' from the File menu to end the program."},
+        {string_id::PressClose,
+         "Press the 'Close' button to leave this view and return to your auctions."},
+        {string_id::DeleteReport,
+         "Do you want to remove report '$REPORT$'? No inventory items will be affected. Only the "
+         "report definition will be deleted."},
+        {string_id::DeleteReportFolder,
+         "Do you want to remove the folder '$REPORT$' and any reports it might contain? No "
+         "inventory items will be affected, but all report definitions in the folder will be "
+         "deleted."},
+        {string_id::TemplateEditorMissing,
+         "Cannot start the template editor. Make sure the file Template.exe is in the same "
+         "folder as this program. Try installing Gavelbook again."},
+        {string_id::PartialLoad,
+         "%d of %d items displayed.  Click any column header to view remaining items."},
+        {string_id::PartialWarning,
+         "Warning - Not all inventory items in this folder were retrieved. Results of this "
+         "operation will only include the items currently displayed. To retrieve all items, "
+         "click any column heading on the listing display."},
+    };
+    return table;
+}
+
+std::string UiText(int id) {
+    if (LotkeeperStrings().Contains(id)) {
+        return LoadString(id);
+    }
+    return std::string(UiStrings().Get(id));
+}
+
+}  // namespace ui

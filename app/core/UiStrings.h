@@ -1,0 +1,43 @@
+#pragma once
+// The texts of the main program's windows by string ID: the item database's
+// table first, then the user interface's own entries.
+
+#include <string>
+
+#include "platform/StringTable.h"
+
+namespace string_id {
+
+inline constexpr int Version = 99;
+inline constexpr int DocumentStrings = 128;  // title, -, default name, filter, extension, ...
+inline constexpr int AdultValue = 130;
+inline constexpr int AddressLabel = 132;
+inline constexpr int ApplicationName = 57344;
+inline constexpr int IdleText = 57345;
+inline constexpr int LastProfileMissing = 59414;
+inline constexpr int SettingsSection = 59415;
+inline constexpr int ProfileNameValue = 59416;
+inline constexpr int ProfileProblem = 59417;
+inline constexpr int DeleteStatus = 59425;
+inline constexpr int DeleteSellerFolder = 59426;
+inline constexpr int DeleteCategory = 59428;
+inline constexpr int ProfileViewRefused = 59431;
+inline constexpr int PressClose = 59434;
+inline constexpr int DeleteReport = 59446;
+inline constexpr int DeleteReportFolder = 59447;
+inline constexpr int ProductPage = 59504;
+inline constexpr int TemplateEditorMissing = 59518;
+inline constexpr int PartialLoad = 59523;
+inline constexpr int PartialWarning = 59524;
+
+}  // namespace string_id
+
+namespace ui {
+
+const gb::StringTable& UiStrings();
+
+// The text of a string ID: the item database's table when it has the ID,
+// else the user interface's own; empty when neither has it.
+std::string UiText(int id);
+
+}  // namespace ui

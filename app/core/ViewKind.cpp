@@ -1,0 +1,19 @@
+#include "app/core/ViewKind.h"
+
+#include "itemdb/FolderKind.h"
+
+namespace ui {
+
+ViewKind ViewKindForFolder(int folderKind) {
+    switch (folderKind) {
+        case folder::WebSites:
+        case folder::UserGuide:
+            return ViewKind::Web;
+        case folder::UserProfile:
+            return ViewKind::Profile;
+        default:
+            return ViewKind::Items;
+    }
+}
+
+}  // namespace ui

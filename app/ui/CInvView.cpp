@@ -1,0 +1,326 @@
+#include "app/ui/CInvView.h"
+
+#include <QtCore/QTimer>
+#include <QtGui/QContextMenuEvent>
+#include <QtGui/QGuiApplication>
+#include <QtWidgets/QHeaderView>
+#include <QtWidgets/QMenu>
+
+#include "app/core/AppSettings.h"
+#include "app/core/CLotkeeperApp.h"
+#include "app/core/CommandCatalog.h"
+#include "app/core/CommandIds.h"
+#include "app/core/FolderLoad.h"
+#include "app/core/ItemMenuRules.h"
+#include "app/core/StatusTexts.h"
+#include "app/core/TemplateSlots.h"
+#include "app/core/UiStrings.h"
+#include "app/ui/CMainFrame.h"
+#include "app/ui/ItemListModel.h"
+#include "app/ui/QtText.h"
+#include "itemdb/AucDoc.h"
+#include "itemdb/FolderKind.h"
+#include "itemdb/TemplateLibrary.h"
+#include "platform/Settings.h"
+
+namespace ui {
+
+namespace {
+
+// The wait cursor while the list works.
+class WaitCursor {
+public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+};
+
+// The item context menu's entries; 0 is the Copy/Paste sub-menu.
+struct MenuEntry {
+    int command;
+    const char* text;
+};
+constexpr MenuEntry kContextMenu[] = {
+    {cmd::EditItems, "&Edit..."},
+    {cmd::CreateDuplicate, "Create Duplicate..."},
+    {cmd::StoreItem, "eBay Store Item"},
+    {cmd::DeleteItems, "&Delete"},
+    {cmd::ArchiveItems, "&Archive"},
+    {cmd::BulkUpdate, "&Bulk Update..."},
+    {cmd::ViewListing, "&View Listing"},
+    {cmd::MailTo, "&Mail To"},
+    {0, "&Copy/Paste"},
+};
+
+}  // namespace
+
+CInvView::CInvView(CMainFrame& frame, QWidget* parent)
+    : QTreeView(parent),
+      CView(frame.Document()),
+      frame_(frame),
+      model_(new ItemListModel(frame.Document().GetItemList(), frame.App().GetFeeSchedule(),
+                               frame.Document().GetFolderTree(), this)) {
+    setModel(model_);
+    setRootIsDecorated(false);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setIconSize(QSize(16, 16));
+    header()->setSectionsClickable(true);
+    header()->setSectionsMovable(false);
+    header()->setStretchLastSection(false);
+    connect(header(), &QHeaderView::sectionClicked, this, &CInvView::OnColumnClick);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { ShowSelectionCount(); });
+    connect(this, &QTreeView::doubleClicked, this,
+            [this] { frame_.ExecuteCommand(cmd::EditItems); });
+
+    commands_.On(cmd::LoadFolder, [this](int) { OnLoadFolder(); });
+    commands_.On(cmd::EditSelectAll, [this](int) { OnSelectAll(); });
+    commands_.On(cmd::DoubleSpace, [this](int) { OnDoubleSpace(); });
+    commands_.OnUpdate(cmd::DoubleSpace, [this](int, CommandUpdate& update) {
+        update.SetCheck(SettingEnabled(value::Spacing));
+    });
+    commands_.On(cmd::MatureAudiences, [this](int) { OnMatureAudiences(); });
+    commands_.OnUpdate(cmd::MatureAudiences, [this](int, CommandUpdate& update) {
+        update.SetCheck(SettingEnabled(value::Adult));
+    });
+}
+
+bool CInvView::SettingEnabled(std::string_view name) const {
+    return frame_.App().GetUserSettings().GetNumber(SectionKey(section::Settings), name, 0) != 0;
+}
+
+void CInvView::StoreSetting(std::string_view name, bool enabled) {
+    frame_.App().GetUserSettings().SetNumber(SectionKey(section::Settings), name, enabled ? 1 : 0);
+}
+
+void CInvView::OnInitialUpdate() {
+    if (firstUpdateDone_) {
+        return;
+    }
+    firstUpdateDone_ = true;
+    frame_.EnableToolbar(folder::Auctions);
+    const bool large = SettingEnabled(value::Spacing);
+    model_->SetLargeIcons(large);
+    setIconSize(large ? QSize(32, 32) : QSize(16, 16));
+    GetDocument().SetAdultFlag(SettingEnabled(value::Adult));
+    OnUpdate(nullptr, DocumentView::kHintNew);
+
+    CTemplateLibrary library;
+    CLotkeeperApp& app = frame_.App();
+    library.OpenFile(app.GetTemplateLibraryPath());
+    if (const CTDocText* current = library.GetTemplate(app.GetCurrentTemplateIndex())) {
+        frame_.SetTemplateName(current->GetName());
+    }
+}
+
+void CInvView::OnUpdate(DocumentView*, std::int32_t hint) {
+    if (hint == DocumentView::kHintNew) {
+        shownFolder_.reset();
+    }
+    CFolderTree& tree = GetDocument().GetFolderTree();
+    const std::int32_t folderId = tree.GetCurId();
+    if (shownFolder_ == folderId) {
+        return;
+    }
+    shownFolder_ = folderId;
+    BuildColumns(tree.GetCurColumnsOrURL());
+    // The folder loads once the present change has been handled everywhere.
+    QTimer::singleShot(0, this, [this] {
+        if (IsAttached()) {
+            commands_.ExecuteCommand(cmd::LoadFolder);
+        }
+    });
+}
+
+void CInvView::BuildColumns(const std::string& columnSet) {
+    model_->SetColumns(BuildListColumns(columnSet, frame_.App().GetFeeSchedule()));
+    for (int column = 0; column < model_->columnCount(); ++column) {
+        resizeColumnToContents(column);
+    }
+}
+
+void CInvView::OnLoadFolder() {
+    const WaitCursor wait;
+    frame_.SetBusy(true);
+    frame_.SetMessageText("Retrieving inventory items from database...");
+    model_->Clear();
+
+    CAucDoc& document = GetDocument();
+    CFolderTree& tree = document.GetFolderTree();
+    CItemList& items = document.GetItemList();
+    if (const CItemFilter* filter = tree.GetCurFilter()) {
+        items.SetFilter(*filter);
+    } else {
+        // A folder without items shows none.
+        CItemFilter nothing;
+        nothing.SetStateMask(0);
+        items.SetFilter(nothing);
+    }
+    const auto count = static_cast<std::size_t>(items.GetTotals().GetCount());
+    const FolderLoadPlan plan = FolderLoadPlan::For(count, fullLoad_, tree.GetCurKind());
+    partialLoad_ = plan.partial;
+    sortField_ = plan.sortField;
+    direction_ = plan.direction;
+
+    std::vector<CItemList::DisplayPos> positions;
+    std::vector<ItemSortKey> keys;
+    positions.reserve(plan.rows);
+    keys.reserve(plan.rows);
+    CFeeSchedule& fees = frame_.App().GetFeeSchedule();
+    for (bool more = items.MoveFirst(); more && positions.size() < plan.rows;
+         more = items.MoveNext()) {
+        positions.push_back(items.GetCurrentPos());
+        keys.push_back(
+            ItemSortKey::Of(*items.GetItemAt(), sortField_, fees, &document.GetFolderTree()));
+    }
+    std::vector<CItemList::DisplayPos> ordered;
+    ordered.reserve(positions.size());
+    for (std::size_t row : LoadedRowOrder(keys, direction_)) {
+        ordered.push_back(positions[row]);
+    }
+    setUpdatesEnabled(false);
+    model_->SetRows(std::move(ordered));
+    if (model_->rowCount() > 0) {
+        for (int column = 0; column < model_->columnCount(); ++column) {
+            resizeColumnToContents(column);
+        }
+    }
+    UpdateStatus();
+    setUpdatesEnabled(true);
+    frame_.SetBusy(false);
+    fullLoad_ = false;
+}
+
+void CInvView::OnColumnClick(int column) {
+    if (column < 0 || column >= model_->columnCount()) {
+        return;
+    }
+    if (partialLoad_) {
+        fullLoad_ = true;
+        OnLoadFolder();
+    }
+    const WaitCursor wait;
+    sortField_ = model_->Columns()[static_cast<std::size_t>(column)].SortField();
+    std::vector<ItemSortKey> keys;
+    keys.reserve(static_cast<std::size_t>(model_->rowCount()));
+    CFeeSchedule& fees = frame_.App().GetFeeSchedule();
+    const FolderNameLookup& folders = GetDocument().GetFolderTree();
+    for (int row = 0; row < model_->rowCount(); ++row) {
+        keys.push_back(ItemSortKey::Of(*model_->ItemAt(row), sortField_, fees, &folders));
+    }
+    direction_ = keys.empty() ? 1 : ClickDirection(&keys.front(), &keys.back());
+    std::vector<std::size_t> order(keys.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        order[i] = i;
+    }
+    SortRows(order, keys, direction_);
+    model_->Reorder(order);
+}
+
+void CInvView::UpdateStatus() {
+    CAucDoc& document = GetDocument();
+    CFolderTree& tree = document.GetFolderTree();
+    const std::string description = tree.GetCurDescription();
+    const std::int32_t type = tree.GetCurType();
+    // The caption names the folder's group: the folder above it, or two above
+    // inside a seller's In Progress and Auction Ended.
+    int levels = type == folder::InProgress || type == folder::AuctionEnded ? 2 : 1;
+    while (levels-- > 0 && tree.FindNode(tree.GetCurParent())) {
+    }
+    const std::string name = tree.GetCurName();
+    document.GetFolderTree();
+
+    const CItemTotals& totals = document.GetItemList().GetTotals();
+    std::string minimum;
+    std::string maximum;
+    totals.GetMinBid(minimum);
+    totals.GetMaxBid(maximum);
+    const std::string partial = partialLoad_
+                                    ? PartialLoadText(static_cast<std::size_t>(model_->rowCount()),
+                                                      static_cast<std::size_t>(totals.GetCount()))
+                                    : std::string();
+    frame_.SetStatusText(FolderCaption(name, partial), description);
+    frame_.SetSummary(static_cast<std::size_t>(totals.GetCount()), minimum, maximum);
+    frame_.SetMessageText(partialLoad_ ? partial : UiText(string_id::IdleText));
+}
+
+std::size_t CInvView::SelectedCount() const {
+    return static_cast<std::size_t>(selectionModel()->selectedRows().size());
+}
+
+void CInvView::ShowSelectionCount() {
+    frame_.SetMessageText(SelectionText(SelectedCount()));
+    frame_.RequestCommandRefresh();
+}
+
+void CInvView::OnSelectAll() {
+    if (partialLoad_) {
+        frame_.Services().messages.Show(UiText(string_id::PartialWarning));
+    }
+    selectAll();
+}
+
+void CInvView::OnDoubleSpace() {
+    const bool large = !model_->HasLargeIcons();
+    model_->SetLargeIcons(large);
+    setIconSize(large ? QSize(32, 32) : QSize(16, 16));
+    StoreSetting(value::Spacing, large);
+    resizeColumnToContents(0);
+}
+
+void CInvView::OnMatureAudiences() {
+    CAucDoc& document = GetDocument();
+    document.SetAdultFlag(!document.GetAdultFlag());
+    StoreSetting(value::Adult, document.GetAdultFlag());
+}
+
+QMenu* CInvView::ContextMenu() {
+    auto* menu = new QMenu(this);
+    CFolderTree& tree = GetDocument().GetFolderTree();
+    const ItemMenuState rules =
+        ItemMenuRules(SelectedCount(), tree.GetCurType(), tree.GetCurKind());
+    auto add = [&](QMenu* to, int command, const QString& text) {
+        QAction* action = to->addAction(text);
+        action->setData(command);
+        action->setEnabled(frame_.QueryCommand(command).enabled && !rules.grayed.contains(command));
+        connect(action, &QAction::triggered, this,
+                [this, command] { frame_.ExecuteCommand(command); });
+        if (command == rules.defaultCommand) {
+            menu->setDefaultAction(action);
+        }
+        return action;
+    };
+    for (const MenuEntry& entry : kContextMenu) {
+        if (entry.command != 0) {
+            add(menu, entry.command, ToQt(entry.text));
+            continue;
+        }
+        QMenu* copy = menu->addMenu(ToQt(entry.text));
+        CTemplateLibrary library;
+        library.OpenFile(frame_.App().GetTemplateLibraryPath());
+        const TemplateSlots templateSlots =
+            TemplateSlots::From(library, frame_.App().GetCurrentTemplateIndex());
+        for (std::size_t slot = 0; slot < templateSlots.names.size(); ++slot) {
+            QAction* action = add(copy, cmd::PasteTemplate1 + static_cast<int>(slot),
+                                  ToQt(templateSlots.names[slot]));
+            if (templateSlots.defaultSlot == slot) {
+                copy->setDefaultAction(action);
+            }
+        }
+        add(copy, cmd::MoreTemplates, QtMenuText(FindCommandText(cmd::MoreTemplates)->menu));
+    }
+    return menu;
+}
+
+void CInvView::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = ContextMenu();
+    menu->exec(event->globalPos());
+    menu->deleteLater();
+}
+
+}  // namespace ui

@@ -1,0 +1,70 @@
+#pragma once
+// The item list: one row per item of the folder on display, one column per
+// entry of the folder's column set, the item's state icon first. It sorts by
+// the column clicked, loads only the first 50 items of a folder of more than
+// 400 until a column is clicked, and reports the folder's totals to the
+// frame.
+
+#include <QtWidgets/QTreeView>
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+
+#include "app/ui/CView.h"
+
+namespace ui {
+
+class CMainFrame;
+class ItemListModel;
+
+class CInvView final : public QTreeView, public CView {
+    Q_OBJECT
+
+public:
+    CInvView(CMainFrame& frame, QWidget* parent = nullptr);
+
+    QWidget* Widget() override { return this; }
+    ViewKind Kind() const override { return ViewKind::Items; }
+    void OnInitialUpdate() override;
+    void OnUpdate(DocumentView* sender, std::int32_t hint) override;
+
+    // Fills the list with the items of the folder on display.
+    void OnLoadFolder();
+    // Sorts by the column; a folder loaded in part is loaded whole first.
+    void OnColumnClick(int column);
+    void UpdateStatus();
+    void OnSelectAll();
+    void OnDoubleSpace();
+    void OnMatureAudiences();
+
+    // The item context menu with its commands' states for the present selection.
+    QMenu* ContextMenu();
+
+    ItemListModel& Model() const { return *model_; }
+    bool IsPartiallyLoaded() const { return partialLoad_; }
+    std::size_t SelectedCount() const;
+    int SortField() const { return sortField_; }
+    int SortDirection() const { return direction_; }
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    // Rebuilds the columns from the folder's column set.
+    void BuildColumns(const std::string& columnSet);
+    void ShowSelectionCount();
+    bool SettingEnabled(std::string_view name) const;
+    void StoreSetting(std::string_view name, bool enabled);
+
+    CMainFrame& frame_;
+    ItemListModel* model_;
+    bool firstUpdateDone_ = false;
+    bool partialLoad_ = false;
+    bool fullLoad_ = false;
+    std::optional<std::int32_t> shownFolder_;
+    int sortField_ = 0;
+    int direction_ = 0;
+};
+
+}  // namespace ui

@@ -1,0 +1,618 @@
+#include "app/ui/CMainFrame.h"
+
+#include <QtCore/QMimeData>
+#include <QtCore/QUrl>
+#include <QtGui/QCloseEvent>
+#include <QtGui/QDragEnterEvent>
+#include <QtGui/QDropEvent>
+#include <QtGui/QGuiApplication>
+#include <QtGui/QScreen>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QHBoxLayout>
+#include <QtWidgets/QMenuBar>
+#include <QtWidgets/QSizePolicy>
+#include <QtWidgets/QStatusBar>
+#include <QtWidgets/QToolButton>
+
+#include "app/core/CLotkeeperApp.h"
+#include "app/core/CommandCatalog.h"
+#include "app/core/CommandIds.h"
+#include "app/core/DocumentStrings.h"
+#include "app/core/StatusTexts.h"
+#include "app/core/TemplateSlots.h"
+#include "app/core/UiStrings.h"
+#include "app/core/WindowPlacement.h"
+#include "app/ui/ArtLibrary.h"
+#include "app/ui/CBusyAnimation.h"
+#include "app/ui/CInvView.h"
+#include "app/ui/CMainView.h"
+#include "app/ui/CNavView.h"
+#include "app/ui/CPlaceholderView.h"
+#include "app/ui/CSummaryBar.h"
+#include "app/ui/CommandActions.h"
+#include "app/ui/QtText.h"
+#include "itemdb/AucDoc.h"
+#include "itemdb/LotkeeperStrings.h"
+#include "itemdb/TemplateLibrary.h"
+#include "platform/WindowRegistry.h"
+
+namespace ui {
+
+namespace {
+
+constexpr int kSeparator = 0;
+constexpr const char* kTemplateEditor = "Template";
+
+}  // namespace
+
+CMainFrame::CMainFrame(CLotkeeperApp& app, CAucDoc& document, UiServices services)
+    : app_(app), document_(document), services_(services), otherViews_(document), router_([this] {
+          CView* active = ActiveView();
+          otherViews_.SetSender(active);
+          std::vector<const CommandTarget*> chain;
+          if (active != nullptr) {
+              chain.push_back(&active->Commands());
+          }
+          chain.push_back(&commands_);
+          chain.insert(chain.end(), appTargets_.begin(), appTargets_.end());
+          chain.push_back(&otherViews_);
+          return chain;
+      }) {
+    setWindowIcon(ArtLibrary::ProgramIcon());
+    setObjectName(QStringLiteral("CMainFrame"));
+    actions_ = new CommandActions(router_, this);
+    CreateCommands();
+    CreateMenus();
+    CreateToolBar();
+    CreateBands();
+    CreateStatusBar();
+    EnableToolbar(0);
+    UpdateCaption();
+    resize(1000, 660);
+    connect(qApp, &QApplication::focusChanged, this, [this] { RequestCommandRefresh(); });
+    handle_ = gb::WindowRegistry::Register(*this);
+}
+
+CMainFrame::~CMainFrame() {
+    // The views go with the window; focus changes while they go concern no one.
+    disconnect(qApp, nullptr, this, nullptr);
+    gb::WindowRegistry::Unregister(handle_);
+}
+
+void CMainFrame::AddCommandTarget(const CommandTarget* target) {
+    appTargets_.push_back(target);
+    RequestCommandRefresh();
+}
+
+bool CMainFrame::ExecuteCommand(int id) {
+    const bool done = router_.Execute(id);
+    RequestCommandRefresh();
+    return done;
+}
+
+void CMainFrame::RequestCommandRefresh() {
+    actions_->RequestRefresh();
+}
+
+// --- Commands, menus and bars -------------------------------------------------
+
+void CMainFrame::CreateCommands() {
+    commands_.On(cmd::AppExit, [this](int) { close(); });
+    commands_.On(cmd::NavigationTree, [this](int) { OnNavigationTree(); });
+    commands_.OnUpdate(cmd::NavigationTree, [this](int, CommandUpdate& update) {
+        update.SetCheck(mainView_ != nullptr);
+    });
+    commands_.On(cmd::UserProfile, [this](int) { OnUserProfile(); });
+    commands_.OnUpdate(cmd::UserProfile, [this](int, CommandUpdate& update) {
+        const CView* right = GetRightView();
+        update.SetCheck(right != nullptr && right->Kind() == ViewKind::Profile);
+        update.Enable(busy_.Count() <= 0);
+    });
+    commands_.OnUpdate(cmd::UpdateDatabase,
+                       [this](int, CommandUpdate& update) { update.SetCheck(busy_.IsBusy()); });
+    commands_.On(cmd::ClipboardTemplates, [this](int) { OnClipboardTemplates(); });
+    commands_.On(cmd::ViewToolbar, [this](int) { toolBar_->setVisible(!toolBar_->isVisible()); });
+    commands_.OnUpdate(cmd::ViewToolbar, [this](int, CommandUpdate& update) {
+        update.SetCheck(toolBar_->isVisible());
+    });
+    commands_.On(cmd::ViewStatusBar,
+                 [this](int) { statusBar()->setVisible(!statusBar()->isVisible()); });
+    commands_.OnUpdate(cmd::ViewStatusBar, [this](int, CommandUpdate& update) {
+        update.SetCheck(statusBar()->isVisible());
+    });
+}
+
+QMenu* CMainFrame::AddMenu(const QString& title, const std::vector<int>& commands) {
+    QMenu* menu = menuBar()->addMenu(title);
+    for (int id : commands) {
+        if (id == kSeparator) {
+            menu->addSeparator();
+        } else {
+            menu->addAction(actions_->Action(id));
+        }
+    }
+    actions_->Watch(menu);
+    return menu;
+}
+
+void CMainFrame::CreateMenus() {
+    QMenu* file = AddMenu(
+        QStringLiteral("&File"),
+        {cmd::FileNew, cmd::FileOpen, cmd::FileSave, cmd::FileSaveAs, kSeparator, cmd::ExportItems,
+         kSeparator, cmd::FilePrint, cmd::FilePrintPreview, cmd::FilePrintSetup, kSeparator});
+    for (int id = cmd::FileRecent1; id <= cmd::FileRecent4; ++id) {
+        file->addAction(actions_->Action(id));
+    }
+    QAction* recentEnd = file->addSeparator();
+    file->addAction(actions_->Action(cmd::AppExit));
+    connect(file, &QMenu::aboutToShow, this, [this, recentEnd] {
+        const std::size_t count = app_.GetRecentFiles().Entries().size();
+        for (int id = cmd::FileRecent1; id <= cmd::FileRecent4; ++id) {
+            actions_->Action(id)->setVisible(static_cast<std::size_t>(id - cmd::FileRecent1) <
+                                             count);
+        }
+        recentEnd->setVisible(count > 0);
+    });
+    AddMenu(QStringLiteral("&Edit"), {cmd::EditCopy, cmd::MailTo, cmd::Report, kSeparator,
+                                      cmd::EditSelectAll, kSeparator, cmd::ItemSearch});
+    AddMenu(QStringLiteral("&Items"),
+            {cmd::EditItems, cmd::CreateDuplicate, cmd::StoreItem, kSeparator, cmd::DeleteItems,
+             cmd::ArchiveItems, cmd::MoveItems, cmd::SetStatus, cmd::BulkUpdate, kSeparator,
+             cmd::ViewListing, cmd::BidHistory, cmd::Feedback, kSeparator, cmd::InstantSummary,
+             kSeparator, cmd::UpdateDatabase});
+    AddMenu(QStringLiteral("&View"),
+            {cmd::NavigationTree, cmd::UserProfile, kSeparator, cmd::ViewToolbar,
+             cmd::ViewStatusBar, kSeparator, cmd::DoubleSpace, cmd::MatureAudiences});
+    AddMenu(QStringLiteral("&Tools"), {cmd::FeeSchedule, cmd::ClipboardTemplates,
+                                       cmd::DropDownLists, kSeparator, cmd::ShowCalendar});
+    AddMenu(QStringLiteral("&Help"),
+            {cmd::HelpUserGuide, cmd::HelpIndex, kSeparator, cmd::AppAbout});
+}
+
+QMenu* CMainFrame::TemplateMenu() {
+    auto* menu = new QMenu(this);
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] {
+        menu->clear();
+        CTemplateLibrary library;
+        library.OpenFile(app_.GetTemplateLibraryPath());
+        const TemplateSlots templateSlots =
+            TemplateSlots::From(library, app_.GetCurrentTemplateIndex());
+        for (std::size_t slot = 0; slot < templateSlots.names.size(); ++slot) {
+            const int id = cmd::PasteTemplate1 + static_cast<int>(slot);
+            QAction* action = menu->addAction(ToQt(templateSlots.names[slot]));
+            action->setEnabled(router_.Query(id).enabled);
+            connect(action, &QAction::triggered, this, [this, id] { ExecuteCommand(id); });
+            if (templateSlots.defaultSlot == slot) {
+                menu->setDefaultAction(action);
+            }
+        }
+        menu->addAction(actions_->Action(cmd::MoreTemplates));
+    });
+    return menu;
+}
+
+QMenu* CMainFrame::NavigateMenu() {
+    auto* menu = new QMenu(this);
+    QAction* viewItem = menu->addAction(QStringLiteral("View Item"));
+    connect(viewItem, &QAction::triggered, this, [this] { ExecuteCommand(cmd::ViewListing); });
+    menu->setDefaultAction(viewItem);
+    menu->addAction(actions_->Action(cmd::BidHistory));
+    menu->addAction(actions_->Action(cmd::Feedback));
+    connect(menu, &QMenu::aboutToShow, this,
+            [this, viewItem] { viewItem->setEnabled(router_.Query(cmd::ViewListing).enabled); });
+    actions_->Watch(menu);
+    return menu;
+}
+
+QMenu* CMainFrame::FontsMenu() {
+    auto* menu = new QMenu(this);
+    for (int id = cmd::FontLargest; id <= cmd::FontSmallest; ++id) {
+        menu->addAction(actions_->Action(id));
+    }
+    actions_->Watch(menu);
+    return menu;
+}
+
+void CMainFrame::CreateToolBar() {
+    toolBar_ = addToolBar(QStringLiteral("Toolbar"));
+    toolBar_->setObjectName(QStringLiteral("MainToolBar"));
+    toolBar_->setMovable(false);
+    toolBar_->setIconSize(QSize(32, 32));
+    toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    for (const ToolbarEntry& entry : MainToolbar()) {
+        if (entry.command == kSeparator) {
+            toolBar_->addSeparator();
+            continue;
+        }
+        QAction* action = actions_->AddButtonAction(entry.command);
+        buttons_.insert(entry.command, action);
+        toolBar_->addAction(action);
+        if (entry.dropDown == ToolbarEntry::DropDown::None) {
+            continue;
+        }
+        auto* button = qobject_cast<QToolButton*>(toolBar_->widgetForAction(action));
+        QMenu* menu = entry.command == cmd::EditCopy      ? TemplateMenu()
+                      : entry.command == cmd::ViewListing ? NavigateMenu()
+                      : entry.command == cmd::WebFonts    ? FontsMenu()
+                                                          : nullptr;
+        if (button != nullptr && menu != nullptr) {
+            button->setMenu(menu);
+            button->setPopupMode(entry.dropDown == ToolbarEntry::DropDown::Arrow
+                                     ? QToolButton::MenuButtonPopup
+                                     : QToolButton::InstantPopup);
+        }
+    }
+}
+
+void CMainFrame::CreateBands() {
+    addToolBarBreak();
+    bandBar_ = addToolBar(QStringLiteral("Folder"));
+    bandBar_->setObjectName(QStringLiteral("FolderBar"));
+    bandBar_->setMovable(false);
+    bandBar_->toggleViewAction()->setVisible(false);
+
+    summaryBar_ = new CSummaryBar(bandBar_);
+    bands_[static_cast<int>(Band::Summary)] = bandBar_->addWidget(summaryBar_);
+
+    captionPanel_ = new QLabel(QStringLiteral("Processing..."), bandBar_);
+    captionPanel_->setObjectName(QStringLiteral("CaptionPanel"));
+    captionPanel_->setMinimumWidth(260);
+    captionPanel_->setContentsMargins(12, 0, 12, 0);
+    captionPanel_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    bands_[static_cast<int>(Band::Caption)] = bandBar_->addWidget(captionPanel_);
+
+    auto* address = new QWidget(bandBar_);
+    auto* addressLayout = new QHBoxLayout(address);
+    addressLayout->setContentsMargins(4, 0, 4, 0);
+    addressLayout->addWidget(new QLabel(ToQt(UiText(string_id::AddressLabel)), address));
+    addressBox_ = new QComboBox(address);
+    addressBox_->setEditable(true);
+    addressBox_->setMinimumWidth(200);
+    addressBox_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    addressLayout->addWidget(addressBox_, 1);
+    address->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    bands_[static_cast<int>(Band::Address)] = bandBar_->addWidget(address);
+
+    animation_ = new CBusyAnimation(bandBar_);
+    bands_[static_cast<int>(Band::Animation)] = bandBar_->addWidget(animation_);
+}
+
+void CMainFrame::CreateStatusBar() {
+    messagePane_ = new QLabel(statusBar());
+    statusBar()->addWidget(messagePane_, 1);
+    templatePane_ = new QLabel(statusBar());
+    templatePane_->setMinimumWidth(templatePane_->fontMetrics().horizontalAdvance(
+                                       QStringLiteral("Current Template: None - 0000000000")) *
+                                   3 / 2);
+    statusBar()->addPermanentWidget(templatePane_);
+    SetMessageText(UiText(string_id::IdleText));
+    SetTemplateName({});
+}
+
+// --- Views --------------------------------------------------------------------
+
+void CMainFrame::ReplaceCentral(QWidget* widget) {
+    QWidget* old = takeCentralWidget();
+    setCentralWidget(widget);
+    if (old != nullptr) {
+        old->hide();
+        old->deleteLater();
+    }
+}
+
+CView* CMainFrame::CreateView(ViewKind kind, QWidget* parent) {
+    if (kind == ViewKind::Items) {
+        return new CInvView(*this, parent);
+    }
+    return new CPlaceholderView(*this, kind, parent);
+}
+
+void CMainFrame::ShowMainView() {
+    const ViewKind kind = GetRightView() != nullptr ? GetRightView()->Kind() : ViewKind::Items;
+    if (singleView_ != nullptr) {
+        singleView_->Detach();
+        singleView_ = nullptr;
+    }
+    auto* mainView = new CMainView(*this, kind);
+    ReplaceCentral(mainView);
+    mainView_ = mainView;
+    mainView->OnInitialUpdate();
+    RequestCommandRefresh();
+}
+
+CView* CMainFrame::GetRightView() const {
+    if (mainView_ != nullptr) {
+        return mainView_->GetRightView();
+    }
+    return singleView_;
+}
+
+CView* CMainFrame::SwitchRightView(ViewKind kind) {
+    if (mainView_ != nullptr) {
+        return mainView_->SwitchRightView(kind);
+    }
+    if (singleView_ != nullptr && singleView_->Kind() == kind) {
+        return singleView_;
+    }
+    if (singleView_ != nullptr) {
+        singleView_->Detach();
+    }
+    singleView_ = CreateView(kind, nullptr);
+    ReplaceCentral(singleView_->Widget());
+    singleView_->OnInitialUpdate();
+    RequestCommandRefresh();
+    return singleView_;
+}
+
+CView* CMainFrame::ActiveView() const {
+    CView* tree = mainView_ != nullptr ? mainView_->GetTreeView() : nullptr;
+    CView* right = GetRightView();
+    for (QWidget* widget = QApplication::focusWidget(); widget != nullptr;
+         widget = widget->parentWidget()) {
+        if (tree != nullptr && widget == tree->Widget()) {
+            return tree;
+        }
+        if (right != nullptr && widget == right->Widget()) {
+            return right;
+        }
+    }
+    return right;
+}
+
+void CMainFrame::ShowUserProfile() {
+    SwitchRightView(ViewKind::Profile);
+}
+
+bool CMainFrame::LeaveProfileView() {
+    CView* right = GetRightView();
+    return right == nullptr || right->CanLeave().value_or(true);
+}
+
+void CMainFrame::OnNavigationTree() {
+    if (mainView_ == nullptr) {
+        ShowMainView();
+        return;
+    }
+    const ViewKind kind = mainView_->GetRightView()->Kind();
+    mainView_->GetRightView()->Detach();
+    mainView_->GetTreeView()->Detach();
+    mainView_ = nullptr;
+    singleView_ = CreateView(kind, nullptr);
+    ReplaceCentral(singleView_->Widget());
+    singleView_->OnInitialUpdate();
+    RequestCommandRefresh();
+}
+
+void CMainFrame::OnUserProfile() {
+    if (!LeaveProfileView()) {
+        services_.messages.Show(UiText(string_id::ProfileViewRefused));
+        return;
+    }
+    const CView* right = GetRightView();
+    ViewKind target = ViewKind::Profile;
+    if (right != nullptr && right->Kind() == ViewKind::Profile) {
+        // Back to the folder on display; its group decides the view, as it
+        // does when the folder is opened from the tree.
+        target = ViewKindForFolder(document_.GetFolderTree().GetCurType());
+    }
+    CView* shown = SwitchRightView(target);
+    if (shown != nullptr && target != ViewKind::Profile) {
+        shown->OnUpdate(nullptr, DocumentView::kHintNew);
+    }
+}
+
+void CMainFrame::OnClipboardTemplates() {
+    const std::filesystem::path& folder = app_.GetProgramFolder();
+    if (!services_.shell.StartProgram(folder / kTemplateEditor, folder)) {
+        services_.messages.Show(UiText(string_id::TemplateEditorMissing));
+    }
+}
+
+// --- What the views show ------------------------------------------------------
+
+bool CMainFrame::EnableToolbar(int folderKind) {
+    if (toolBar_ == nullptr) {
+        return false;
+    }
+    const ToolbarVisibility shown = ToolbarVisibility::ForFolderKind(folderKind);
+    for (auto it = buttons_.cbegin(); it != buttons_.cend(); ++it) {
+        it.value()->setVisible(shown.IsShown(it.key()));
+    }
+    bool anyBand = false;
+    for (int band = 0; band < kBandCount; ++band) {
+        const bool bandShown = shown.IsShown(static_cast<Band>(band));
+        bands_[static_cast<std::size_t>(band)]->setVisible(bandShown);
+        anyBand = anyBand || bandShown;
+    }
+    bandBar_->setVisible(anyBand);
+    return true;
+}
+
+bool CMainFrame::IsBandShown(Band band) const {
+    return bandBar_->isVisibleTo(this) && bands_[static_cast<std::size_t>(band)]->isVisible();
+}
+
+bool CMainFrame::IsButtonShown(int command) const {
+    const QAction* button = buttons_.value(command);
+    return button != nullptr && button->isVisible();
+}
+
+int CMainFrame::SetBusy(bool busy, bool reset) {
+    const BusyCounter::Change change = busy_.SetBusy(busy, reset);
+    PlayAnimation(change.animation);
+    RequestCommandRefresh();
+    return change.count;
+}
+
+void CMainFrame::PlayAnimation(BusyCounter::Animation animation) {
+    if (animation == BusyCounter::Animation::Play) {
+        animation_->Play();
+    } else if (animation == BusyCounter::Animation::Stop) {
+        animation_->Stop();
+    }
+}
+
+bool CMainFrame::IsAnimationPlaying() const {
+    return animation_->IsPlaying();
+}
+
+void CMainFrame::SetSummary(std::size_t count, std::string_view minimumValue,
+                            std::string_view totalBids) {
+    summaryBar_->SetValues(std::to_string(count), minimumValue, totalBids);
+}
+
+void CMainFrame::SetStatusText(std::string_view title, std::string_view description) {
+    QString text = ToQt(CaptionPanelText(title, description));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    captionPanel_->setText(text);
+}
+
+QString CMainFrame::CaptionText() const {
+    return captionPanel_->text();
+}
+
+void CMainFrame::SetMessageText(std::string_view text) {
+    messagePane_->setText(ToQt(text));
+}
+
+QString CMainFrame::MessageText() const {
+    return messagePane_->text();
+}
+
+void CMainFrame::SetTemplateName(std::string_view name) {
+    templateName_ = name.empty() ? UiText(string_id::Unknown) : std::string(name);
+    templatePane_->setText(
+        ToQt(ui::TemplatePaneText(templateName_, app_.GetTemplateLibraryName())));
+}
+
+QString CMainFrame::TemplatePaneText() const {
+    return templatePane_->text();
+}
+
+void CMainFrame::UpdateCaption() {
+    setWindowTitle(ToQt(ApplicationTitle() + " - " + document_.GetTitle()));
+}
+
+// --- Placement and closing ------------------------------------------------------
+
+bool CMainFrame::LoadWindowPlacement() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return false;
+    }
+    const QSize size = screen->geometry().size();
+    const auto placement =
+        ui::LoadWindowPlacement(app_.GetUserSettings(), {size.width(), size.height()});
+    if (!placement) {
+        return false;
+    }
+    setGeometry(QRect(QPoint(placement->left, placement->top),
+                      QPoint(placement->right - 1, placement->bottom - 1)));
+    switch (placement->showCommand) {
+        case WindowPlacement::kShowMaximized:
+            showMaximized();
+            break;
+        case WindowPlacement::kShowMinimized:
+            showMinimized();
+            break;
+        default:
+            showNormal();
+            break;
+    }
+    return true;
+}
+
+bool CMainFrame::SaveWindowPlacement() {
+    const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
+    WindowPlacement placement;
+    placement.showCommand = isMinimized()   ? WindowPlacement::kShowMinimized
+                            : isMaximized() ? WindowPlacement::kShowMaximized
+                                            : WindowPlacement::kShowNormal;
+    if (isMinimized() && (windowState() & Qt::WindowMaximized)) {
+        placement.flags = WindowPlacement::kRestoreToMaximized;
+    }
+    placement.left = normal.left();
+    placement.top = normal.top();
+    placement.right = normal.right() + 1;
+    placement.bottom = normal.bottom() + 1;
+    return ui::SaveWindowPlacement(app_.GetUserSettings(), placement);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!document_.SaveModified()) {
+        event->ignore();
+        return;
+    }
+    SaveWindowPlacement();
+    event->accept();
+}
+
+void CMainFrame::AcceptDroppedFiles(std::function<void(const std::filesystem::path&)> open) {
+    openDropped_ = std::move(open);
+    setAcceptDrops(true);
+}
+
+namespace {
+
+std::optional<std::filesystem::path> FirstLocalFile(const QMimeData* data) {
+    if (data != nullptr) {
+        for (const QUrl& url : data->urls()) {
+            if (url.isLocalFile()) {
+                return PathFromQt(url.toLocalFile());
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (openDropped_ && FirstLocalFile(event->mimeData())) {
+        event->acceptProposedAction();
+    }
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    if (const auto path = FirstLocalFile(event->mimeData()); path && openDropped_) {
+        event->acceptProposedAction();
+        activateWindow();
+        openDropped_(*path);
+    }
+}
+
+void CMainFrame::BringToFront() {
+    if (isMinimized()) {
+        showNormal();
+    }
+    raise();
+    activateWindow();
+    if (QWidget* dialog = QApplication::activeModalWidget(); dialog != nullptr && dialog != this) {
+        dialog->raise();
+        dialog->activateWindow();
+    }
+}
+
+// --- Messages from other threads ------------------------------------------------
+
+void CMainFrame::Post(const gb::WindowMessage& message) {
+    // Runs on the posting thread: only queue the message for this window's.
+    QMetaObject::invokeMethod(
+        this,
+        [this, message] {
+            if (message.message == gb::WM_USER + 1) {
+                OnUpdateProgress(message.wParam, message.lParam);
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+void CMainFrame::OnUpdateProgress(std::uintptr_t kind, std::intptr_t) {
+    // A progress tick. The end of a retrieval (kinds 0 and 2) is the update
+    // run's to handle.
+    if (kind == 1) {
+        SetMessageText(progress_.Tick());
+    }
+}
+
+}  // namespace ui

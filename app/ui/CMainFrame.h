@@ -1,0 +1,170 @@
+#pragma once
+// The main window: toolbar, the bar under it with the folder's summary, its
+// caption, the web address and the busy animation, the status bar, the menus,
+// and the pane with the folder tree and the right-hand view (or the
+// right-hand view alone). It routes commands from the active view through the
+// frame to the application and the document's other views, keeps the busy
+// count, shows the update run's progress and keeps its placement.
+
+#include <QtCore/QHash>
+#include <QtWidgets/QComboBox>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QMainWindow>
+#include <QtWidgets/QToolBar>
+
+#include <array>
+#include <cstddef>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "app/core/BusyCounter.h"
+#include "app/core/CommandRouter.h"
+#include "app/core/ProgressText.h"
+#include "app/core/ToolbarLayout.h"
+#include "app/core/UiServices.h"
+#include "app/core/ViewKind.h"
+#include "app/ui/CView.h"
+#include "platform/MessageTarget.h"
+
+class CAucDoc;
+class CLotkeeperApp;
+
+namespace ui {
+
+class CBusyAnimation;
+class CMainView;
+class CSummaryBar;
+class CommandActions;
+
+class CMainFrame final : public QMainWindow, public gb::MessageTarget {
+    Q_OBJECT
+
+public:
+    CMainFrame(CLotkeeperApp& app, CAucDoc& document, UiServices services);
+    ~CMainFrame() override;
+
+    CLotkeeperApp& App() const { return app_; }
+    CAucDoc& Document() const { return document_; }
+    const UiServices& Services() const { return services_; }
+
+    // Routing. Application-level targets are asked after the frame.
+    void AddCommandTarget(const CommandTarget* target);
+    const CommandRouter& Router() const { return router_; }
+    CommandActions& Actions() const { return *actions_; }
+    // Routes the command and refreshes the commands' states afterwards.
+    bool ExecuteCommand(int id);
+    CommandState QueryCommand(int id) const { return router_.Query(id); }
+    void RequestCommandRefresh();
+
+    // The views.
+    // Puts the folder tree and a right-hand view into the window.
+    void ShowMainView();
+    CMainView* GetMainView() const { return mainView_; }
+    // The right-hand view, in the splitter or alone.
+    CView* GetRightView() const;
+    // Shows a view of `kind` on the right (in the splitter when the tree
+    // shows); the view shown already when it is of that kind.
+    CView* SwitchRightView(ViewKind kind);
+    void ShowUserProfile();
+    // Whether the user profile view may be left (any other view may).
+    bool LeaveProfileView();
+    // The view commands go to first: the view with the focus, else the
+    // right-hand view.
+    CView* ActiveView() const;
+    // A new view of `kind` in `parent`, not yet updated.
+    CView* CreateView(ViewKind kind, QWidget* parent);
+
+    // What the views show through the frame.
+    // Shows the buttons and bands of a folder kind; false without a toolbar.
+    bool EnableToolbar(int folderKind);
+    int SetBusy(bool busy, bool reset = false);
+    int BusyCount() const { return busy_.Count(); }
+    void SetSummary(std::size_t count, std::string_view minimumValue, std::string_view totalBids);
+    // The caption panel: the folder's title, an empty line, its description.
+    void SetStatusText(std::string_view title, std::string_view description);
+    // The status bar's message pane.
+    void SetMessageText(std::string_view text);
+    void SetTemplateName(std::string_view name);
+    // "Gavelbook - " and the profile's title.
+    void UpdateCaption();
+
+    bool LoadWindowPlacement();
+    bool SaveWindowPlacement();
+
+    // Dropped files: the first local file is handed over to be opened.
+    void AcceptDroppedFiles(std::function<void(const std::filesystem::path&)> open);
+    // Brings the window to the front, restored when minimised, and a dialog it
+    // shows in front of it.
+    void BringToFront();
+
+    // The window's handle for messages from other threads (WM_USER+1).
+    gb::WindowHandle Handle() const { return handle_; }
+    void Post(const gb::WindowMessage& message) override;
+
+    // For tests and the screenshot.
+    CSummaryBar* SummaryBar() const { return summaryBar_; }
+    QString CaptionText() const;
+    QString MessageText() const;
+    QString TemplatePaneText() const;
+    bool IsBandShown(Band band) const;
+    bool IsButtonShown(int command) const;
+    bool IsAnimationPlaying() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void CreateCommands();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateBands();
+    void CreateStatusBar();
+    QMenu* AddMenu(const QString& title, const std::vector<int>& commands);
+    QMenu* TemplateMenu();
+    QMenu* NavigateMenu();
+    QMenu* FontsMenu();
+    void ReplaceCentral(QWidget* widget);
+
+    void OnNavigationTree();
+    void OnUserProfile();
+    void OnClipboardTemplates();
+    void OnUpdateProgress(std::uintptr_t kind, std::intptr_t request);
+    void PlayAnimation(BusyCounter::Animation animation);
+
+    CLotkeeperApp& app_;
+    CAucDoc& document_;
+    UiServices services_;
+
+    CommandMap commands_;
+    OtherViewsTarget otherViews_;
+    std::vector<const CommandTarget*> appTargets_;
+    CommandRouter router_;
+    CommandActions* actions_ = nullptr;
+
+    QToolBar* toolBar_ = nullptr;
+    QToolBar* bandBar_ = nullptr;
+    std::array<QAction*, kBandCount> bands_{};
+    QHash<int, QAction*> buttons_;
+    CSummaryBar* summaryBar_ = nullptr;
+    QLabel* captionPanel_ = nullptr;
+    QComboBox* addressBox_ = nullptr;
+    CBusyAnimation* animation_ = nullptr;
+    QLabel* messagePane_ = nullptr;
+    QLabel* templatePane_ = nullptr;
+    std::string templateName_;
+
+    CMainView* mainView_ = nullptr;
+    CView* singleView_ = nullptr;
+
+    std::function<void(const std::filesystem::path&)> openDropped_;
+    BusyCounter busy_;
+    ProgressText progress_;
+    gb::WindowHandle handle_ = 0;
+};
+
+}  // namespace ui

@@ -1,0 +1,80 @@
+#include "app/ui/CMainView.h"
+
+#include <QtWidgets/QHBoxLayout>
+
+#include <algorithm>
+
+#include "app/core/AppSettings.h"
+#include "app/core/CLotkeeperApp.h"
+#include "app/core/MainViewLayout.h"
+#include "app/ui/CMainFrame.h"
+#include "app/ui/CNavView.h"
+#include "platform/Settings.h"
+
+namespace ui {
+
+CMainView::CMainView(CMainFrame& frame, ViewKind rightKind, QWidget* parent)
+    : QWidget(parent),
+      frame_(frame),
+      splitter_(new QSplitter(Qt::Horizontal, this)),
+      tree_(new CNavView(frame, splitter_)),
+      right_(frame.CreateView(rightKind, splitter_)),
+      storedWidth_(static_cast<int>(frame.App().GetUserSettings().GetNumber(
+          SectionKey(section::Settings), value::Splitter, 0))) {
+    splitter_->addWidget(tree_);
+    splitter_->addWidget(right_->Widget());
+    splitter_->setStretchFactor(0, 0);
+    splitter_->setStretchFactor(1, 1);
+    splitter_->setChildrenCollapsible(false);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(splitter_);
+}
+
+CMainView::~CMainView() {
+    const QList<int> sizes = splitter_->sizes();
+    if (!applyStoredWidth_ && !sizes.isEmpty()) {
+        frame_.App().GetUserSettings().SetNumber(SectionKey(section::Settings), value::Splitter,
+                                                 static_cast<std::uint32_t>(sizes.front()));
+    }
+}
+
+void CMainView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (applyStoredWidth_ && width() > 0) {
+        const int treeWidth = TreeColumnWidth(storedWidth_, width());
+        splitter_->setSizes({treeWidth, std::max(width() - treeWidth, 0)});
+        applyStoredWidth_ = false;
+    }
+}
+
+void CMainView::OnInitialUpdate() {
+    right_->OnInitialUpdate();
+    tree_->OnInitialUpdate();
+}
+
+CView* CMainView::SwitchRightView(ViewKind kind) {
+    if (frame_.App().GetCurrentDocument() == nullptr) {
+        frame_.Services().messages.Show("Please open a profile");
+        return nullptr;
+    }
+    if (right_->Kind() == kind) {
+        return right_;
+    }
+    const QList<int> sizes = splitter_->sizes();
+    CView* old = right_;
+    old->Detach();
+    right_ = frame_.CreateView(kind, nullptr);
+    splitter_->replaceWidget(1, right_->Widget());
+    splitter_->setSizes(sizes);
+    // The old view may be the one that asked for the switch: it goes once the
+    // present event is handled, and with this view at the latest.
+    old->Widget()->setParent(this);
+    old->Widget()->hide();
+    old->Widget()->deleteLater();
+    right_->OnInitialUpdate();
+    frame_.RequestCommandRefresh();
+    return right_;
+}
+
+}  // namespace ui

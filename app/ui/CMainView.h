@@ -1,0 +1,44 @@
+#pragma once
+// The main window's usual pane: the folder tree on the left and a right-hand
+// view that changes with the kind of folder shown, split one beside the
+// other. The tree's width is kept under "Settings"/"Splitter".
+
+#include <QtWidgets/QSplitter>
+#include <QtWidgets/QWidget>
+
+#include "app/core/ViewKind.h"
+
+namespace ui {
+
+class CMainFrame;
+class CNavView;
+class CView;
+
+class CMainView final : public QWidget {
+    Q_OBJECT
+
+public:
+    CMainView(CMainFrame& frame, ViewKind rightKind, QWidget* parent = nullptr);
+    ~CMainView() override;
+
+    CNavView* GetTreeView() const { return tree_; }
+    CView* GetRightView() const { return right_; }
+    // The right-hand view of `kind`: the one shown when it is of that kind,
+    // else a new one in its place. Null without a profile.
+    CView* SwitchRightView(ViewKind kind);
+    // The right-hand view's first update, then the tree's.
+    void OnInitialUpdate();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    CMainFrame& frame_;
+    QSplitter* splitter_;
+    CNavView* tree_;
+    CView* right_;
+    int storedWidth_;
+    bool applyStoredWidth_ = true;
+};
+
+}  // namespace ui

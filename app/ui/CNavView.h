@@ -1,0 +1,77 @@
+#pragma once
+// The folder tree of the main window: the profile's folders with their
+// images, opened by a double click, renamed in place, and the folder
+// commands of its context menu (New, Add Folder, Edit, Delete, Rename).
+
+#include <QtCore/QHash>
+#include <QtWidgets/QTreeWidget>
+
+#include <cstdint>
+#include <optional>
+
+#include "app/core/FolderEditing.h"
+#include "app/ui/CView.h"
+
+namespace ui {
+
+class CMainFrame;
+
+class CNavView final : public QTreeWidget, public CView {
+    Q_OBJECT
+
+public:
+    static constexpr int kIdRole = Qt::UserRole;
+    static constexpr int kImageRole = Qt::UserRole + 1;  // the folder's closed image
+
+    CNavView(CMainFrame& frame, QWidget* parent = nullptr);
+
+    QWidget* Widget() override { return this; }
+    ViewKind Kind() const override { return ViewKind::Items; }
+    void OnInitialUpdate() override;
+    void OnUpdate(DocumentView* sender, std::int32_t hint) override;
+
+    // The item showing the folder; null when the tree has none.
+    QTreeWidgetItem* FindTreeItem(std::int32_t folderId) const;
+    // Shows the folder as the open one and makes it the current node.
+    QTreeWidgetItem* MarkOpenItem(std::int32_t folderId);
+    // Opens a folder: the document selects it and the right-hand view changes
+    // to the kind of view it needs. The root shows the user profile.
+    bool SelectNode(std::int32_t folderId);
+    // Mirrors the document's folder tree afresh and opens the folder the
+    // document has selected.
+    void RebuildTree();
+
+    // What a double click on a folder does.
+    void OpenFolderItem(QTreeWidgetItem* item);
+    // The folder the folder commands act on.
+    std::int32_t CurrentNodeId() const { return currentNodeId_; }
+    void SetCurrentNodeId(std::int32_t folderId) { currentNodeId_ = folderId; }
+    // The context menu's commands and which of them are available, for the
+    // folder under `item`.
+    QMenu* ContextMenuFor(QTreeWidgetItem* item);
+
+    // The folder commands.
+    void OnNew();
+    void OnAddFolder();
+    void OnDelete();
+    void OnRename();
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    QTreeWidgetItem* InsertNode(std::int32_t id, std::int32_t type, bool heading, bool fixed,
+                                const std::string& name, QTreeWidgetItem* parent, int index);
+
+    void InsertAddedFolder(const AddedFolder& added, std::int32_t afterId);
+    void ShowImage(QTreeWidgetItem* item);
+    void OnLabelChanged(QTreeWidgetItem* item);
+
+    CMainFrame& frame_;
+    bool initialUpdateDone_ = false;
+    std::int32_t currentNodeId_ = 100;
+    std::int32_t openFolderId_ = 0;
+    bool rebuilding_ = false;
+};
+
+}  // namespace ui

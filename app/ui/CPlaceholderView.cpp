@@ -1,0 +1,20 @@
+#include "app/ui/CPlaceholderView.h"
+
+#include "app/ui/CMainFrame.h"
+#include "itemdb/AucDoc.h"
+#include "itemdb/FolderKind.h"
+
+namespace ui {
+
+CPlaceholderView::CPlaceholderView(CMainFrame& frame, ViewKind kind, QWidget* parent)
+    : QFrame(parent), CView(frame.Document()), frame_(frame), kind_(kind) {
+    setFrameShape(QFrame::StyledPanel);
+    setBackgroundRole(QPalette::Base);
+    setAutoFillBackground(true);
+}
+
+void CPlaceholderView::OnInitialUpdate() {
+    frame_.EnableToolbar(kind_ == ViewKind::Web ? folder::WebSites : folder::UserProfile);
+}
+
+}  // namespace ui

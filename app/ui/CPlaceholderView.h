@@ -1,0 +1,27 @@
+#pragma once
+// The right-hand view of the user profile and of web pages until those views
+// are built: an empty pane that sets the toolbar for its kind.
+
+#include <QtWidgets/QFrame>
+
+#include "app/ui/CView.h"
+
+namespace ui {
+
+class CMainFrame;
+
+class CPlaceholderView final : public QFrame, public CView {
+public:
+    CPlaceholderView(CMainFrame& frame, ViewKind kind, QWidget* parent = nullptr);
+
+    QWidget* Widget() override { return this; }
+    ViewKind Kind() const override { return kind_; }
+    void OnInitialUpdate() override;
+    void OnUpdate(DocumentView*, std::int32_t) override {}
+
+private:
+    CMainFrame& frame_;
+    ViewKind kind_;
+};
+
+}  // namespace ui

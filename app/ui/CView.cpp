@@ -1,0 +1,47 @@
+#include "app/ui/CView.h"
+
+#include "itemdb/AucDoc.h"
+
+namespace ui {
+
+CView::CView(CAucDoc& document) : document_(document) {
+    document_.AddView(this);
+}
+
+CView::~CView() {
+    Detach();
+}
+
+void CView::Detach() {
+    if (attached_) {
+        document_.RemoveView(this);
+        attached_ = false;
+    }
+}
+
+bool CView::OnCmdMsg(const ViewCommand& command) {
+    switch (command.code) {
+        case kUpdateCode:
+            return commands_.UpdateCommand(command.id, *static_cast<CommandUpdate*>(command.extra));
+        case kHandlesCode:
+            return commands_.HandlesCommand(command.id);
+        case 0:
+            return commands_.ExecuteCommand(command.id);
+        default:
+            return false;
+    }
+}
+
+bool OtherViewsTarget::UpdateCommand(int id, CommandUpdate& update) const {
+    return document_.RouteCmdToAllViews(sender_, ViewCommand{id, CView::kUpdateCode, &update});
+}
+
+bool OtherViewsTarget::HandlesCommand(int id) const {
+    return document_.RouteCmdToAllViews(sender_, ViewCommand{id, CView::kHandlesCode});
+}
+
+bool OtherViewsTarget::ExecuteCommand(int id) const {
+    return document_.RouteCmdToAllViews(sender_, ViewCommand{id, 0});
+}
+
+}  // namespace ui

@@ -1,0 +1,73 @@
+#pragma once
+// What every view of the main window shares: it is a view of the profile
+// document (told of its changes, offered the commands nobody else handled),
+// it owns a command map, and it can be taken out of the document before the
+// window that shows it goes.
+
+#include <QtWidgets/QWidget>
+
+#include <optional>
+
+#include "app/core/CommandMap.h"
+#include "app/core/ViewKind.h"
+#include "itemdb/DocumentView.h"
+
+class CAucDoc;
+
+namespace ui {
+
+class CView : public DocumentView {
+public:
+    // Codes of a ViewCommand besides 0 (carry the command out): ask for the
+    // state of a command (`extra` is the CommandUpdate), ask whether the view
+    // handles it.
+    static constexpr int kUpdateCode = -1;
+    static constexpr int kHandlesCode = -2;
+
+    explicit CView(CAucDoc& document);
+    CView(const CView&) = delete;
+    CView& operator=(const CView&) = delete;
+    virtual ~CView();
+
+    virtual QWidget* Widget() = 0;
+    virtual ViewKind Kind() const = 0;
+    // Runs once, after the view has been placed in the window.
+    virtual void OnInitialUpdate() {}
+    // A form that checks its entries before it may be left: whether they are
+    // valid (and then stored). Nothing for views that are not such forms.
+    virtual std::optional<bool> CanLeave() { return std::nullopt; }
+
+    const CommandMap& Commands() const { return commands_; }
+    bool OnCmdMsg(const ViewCommand& command) override;
+
+    CAucDoc& GetDocument() const { return document_; }
+    // Stops hearing from the document; for a view about to be deleted later.
+    void Detach();
+    bool IsAttached() const { return attached_; }
+
+protected:
+    CommandMap commands_;
+
+private:
+    CAucDoc& document_;
+    bool attached_ = true;
+};
+
+// Routing's last resort: the document offers a command to its views other
+// than the active one.
+class OtherViewsTarget final : public CommandTarget {
+public:
+    explicit OtherViewsTarget(CAucDoc& document) : document_(document) {}
+
+    void SetSender(CView* sender) { sender_ = sender; }
+
+    bool UpdateCommand(int id, CommandUpdate& update) const override;
+    bool HandlesCommand(int id) const override;
+    bool ExecuteCommand(int id) const override;
+
+private:
+    CAucDoc& document_;
+    CView* sender_ = nullptr;
+};
+
+}  // namespace ui

@@ -1,0 +1,128 @@
+#include "app/ui/ItemListModel.h"
+
+#include "app/core/ItemCells.h"
+#include "app/ui/ArtLibrary.h"
+#include "app/ui/QtText.h"
+#include "itemdb/AucItem.h"
+
+namespace ui {
+
+ItemListModel::ItemListModel(const CItemList& items, CFeeSchedule& fees,
+                             const FolderNameLookup& folders, QObject* parent)
+    : QAbstractTableModel(parent), items_(items), fees_(fees), folders_(folders) {}
+
+void ItemListModel::SetColumns(std::vector<ListColumn> columns) {
+    beginResetModel();
+    columns_ = std::move(columns);
+    rows_.clear();
+    endResetModel();
+}
+
+void ItemListModel::SetRows(std::vector<CItemList::DisplayPos> positions) {
+    beginResetModel();
+    rows_.clear();
+    rows_.reserve(positions.size());
+    for (const auto& position : positions) {
+        rows_.push_back({position, {}});
+    }
+    endResetModel();
+}
+
+void ItemListModel::Reorder(const std::vector<std::size_t>& order) {
+    Q_EMIT layoutAboutToBeChanged();
+    std::vector<Row> reordered;
+    reordered.reserve(order.size());
+    for (std::size_t from : order) {
+        reordered.push_back(std::move(rows_.at(from)));
+    }
+    rows_ = std::move(reordered);
+    Q_EMIT layoutChanged();
+}
+
+const CAucItem* ItemListModel::ItemAt(int row) const {
+    if (row < 0 || row >= rowCount()) {
+        return nullptr;
+    }
+    return items_.GetItemAt(rows_[static_cast<std::size_t>(row)].position);
+}
+
+const ItemListModel::Row& ItemListModel::Filled(int row) const {
+    const Row& filled = rows_[static_cast<std::size_t>(row)];
+    if (filled.texts.size() != columns_.size()) {
+        filled.texts.clear();
+        const CAucItem* item = items_.GetItemAt(filled.position);
+        for (const ListColumn& column : columns_) {
+            filled.texts.push_back(item ? ToQt(ui::CellText(*item, column, fees_, &folders_))
+                                        : QString());
+        }
+    }
+    return filled;
+}
+
+QString ItemListModel::CellText(int row, int column) const {
+    if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount()) {
+        return {};
+    }
+    return Filled(row).texts[static_cast<std::size_t>(column)];
+}
+
+void ItemListModel::SetLargeIcons(bool large) {
+    if (large == largeIcons_) {
+        return;
+    }
+    largeIcons_ = large;
+    if (!rows_.empty()) {
+        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, 0), {Qt::DecorationRole});
+    }
+}
+
+int ItemListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int ItemListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(columns_.size());
+}
+
+QVariant ItemListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount()) {
+        return {};
+    }
+    const ListColumn& column = columns_[static_cast<std::size_t>(index.column())];
+    switch (role) {
+        case Qt::DisplayRole:
+            return CellText(index.row(), index.column());
+        case Qt::DecorationRole:
+            if (index.column() == 0) {
+                const CAucItem* item = ItemAt(index.row());
+                return item ? ArtLibrary::ItemStatePixmap(item->GetDisplayState(), largeIcons_)
+                            : QVariant();
+            }
+            return {};
+        case Qt::TextAlignmentRole:
+            return QVariant::fromValue(
+                Qt::Alignment(column.rightAligned ? Qt::AlignRight : Qt::AlignLeft) |
+                Qt::AlignVCenter);
+        default:
+            return {};
+    }
+}
+
+QVariant ItemListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) {
+        return {};
+    }
+    const ListColumn& column = columns_[static_cast<std::size_t>(section)];
+    switch (role) {
+        case Qt::DisplayRole:
+            return ToQt(column.title);
+        case Qt::TextAlignmentRole:
+            return QVariant::fromValue(
+                Qt::Alignment(column.rightAligned ? Qt::AlignRight : Qt::AlignLeft) |
+                Qt::AlignVCenter);
+        default:
+            return {};
+    }
+}
+
+}  // namespace ui

@@ -1,0 +1,61 @@
+#pragma once
+// The rows of the item list: one per item of the folder on display, kept as
+// positions in the item list's display list, with the columns of the folder's
+// column set. Cell texts are made when a row is first shown.
+
+#include <QtCore/QAbstractTableModel>
+
+#include <vector>
+
+#include "app/core/ListColumns.h"
+#include "itemdb/ItemList.h"
+
+class CFeeSchedule;
+class FolderNameLookup;
+
+namespace ui {
+
+class ItemListModel final : public QAbstractTableModel {
+public:
+    ItemListModel(const CItemList& items, CFeeSchedule& fees, const FolderNameLookup& folders,
+                  QObject* parent = nullptr);
+
+    void SetColumns(std::vector<ListColumn> columns);
+    const std::vector<ListColumn>& Columns() const { return columns_; }
+
+    // The rows, in the order given.
+    void SetRows(std::vector<CItemList::DisplayPos> positions);
+    // The rows in a new order: row i becomes the old row order[i].
+    void Reorder(const std::vector<std::size_t>& order);
+    void Clear() { SetRows({}); }
+
+    const CAucItem* ItemAt(int row) const;
+    // The text of a cell as shown.
+    QString CellText(int row, int column) const;
+
+    void SetLargeIcons(bool large);
+    bool HasLargeIcons() const { return largeIcons_; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+private:
+    struct Row {
+        CItemList::DisplayPos position;
+        mutable std::vector<QString> texts;  // made when first needed
+    };
+
+    const Row& Filled(int row) const;
+
+    const CItemList& items_;
+    CFeeSchedule& fees_;
+    const FolderNameLookup& folders_;
+    std::vector<ListColumn> columns_;
+    std::vector<Row> rows_;
+    bool largeIcons_ = false;
+};
+
+}  // namespace ui

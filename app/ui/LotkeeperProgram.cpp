@@ -1,0 +1,98 @@
+#include "app/ui/LotkeeperProgram.h"
+
+#include <QtWidgets/QApplication>
+
+#include "app/core/CommandIds.h"
+#include "app/ui/ArtLibrary.h"
+#include "app/ui/CAboutDlg.h"
+#include "app/ui/CMainFrame.h"
+#include "app/ui/CSplashWnd.h"
+
+namespace ui {
+
+LotkeeperProgram::LotkeeperProgram(CommandLine commandLine, gb::Settings& user,
+                                   std::filesystem::path programFolder, const QString& instanceName,
+                                   std::optional<UiServices> services)
+    : commandLine_(std::move(commandLine)),
+      instance_(instanceName),
+      services_(services.value_or(UiServices{screenMessages_, screenFiles_, desktopShell_})),
+      app_(user, std::move(programFolder)),
+      prompts_(services_.messages, services_.files),
+      profileCommands_(document_, app_, services_.files) {
+    document_.SetHost(&app_);
+    document_.SetPrompts(&prompts_);
+}
+
+LotkeeperProgram::~LotkeeperProgram() {
+    if (splash_ != nullptr) {
+        splash_->close();
+    }
+    frame_.reset();
+    document_.SetHost(nullptr);
+    document_.SetPrompts(nullptr);
+}
+
+bool LotkeeperProgram::InitInstance() {
+    if (!instance_.Claim()) {
+        return false;
+    }
+    frame_ = std::make_unique<CMainFrame>(app_, document_, services_);
+    screenMessages_.SetParent(frame_.get());
+    screenFiles_.SetParent(frame_.get());
+    connect(&instance_, &SingleInstance::Activated, frame_.get(), &CMainFrame::BringToFront);
+
+    if (commandLine_.ShowsSplash()) {
+        splash_ = CSplashWnd::Show(ArtLibrary::Splash(), frame_.get());
+        QApplication::processEvents();
+    }
+
+    app_.LoadSettings();
+
+    frame_->AddCommandTarget(&profileCommands_.Commands());
+    appCommands_.On(cmd::AppAbout, [this](int) {
+        CAboutDlg about(frame_->Services(), frame_.get());
+        about.exec();
+    });
+    frame_->AddCommandTarget(&appCommands_);
+
+    const StartupRequest request = app_.ChooseStartupProfile(commandLine_);
+    const StartupResult result =
+        app_.OpenStartupProfile(request, profileCommands_, services_.messages);
+    if (result == StartupResult::Failed) {
+        return false;
+    }
+    profileCommands_.SetListener([this](ProfileCommands::Event event) { OnProfileEvent(event); });
+    frame_->ShowMainView();
+    if (result != StartupResult::Opened) {
+        frame_->ShowUserProfile();
+    }
+    if (!commandLine_.ShowsMainWindow()) {
+        return false;
+    }
+    if (!frame_->LoadWindowPlacement()) {
+        frame_->show();
+    }
+    if (splash_ != nullptr) {
+        splash_->raise();
+    }
+    frame_->UpdateCaption();
+    frame_->AcceptDroppedFiles(
+        [this](const std::filesystem::path& path) { profileCommands_.OpenProfile(path); });
+    frame_->RequestCommandRefresh();
+    return true;
+}
+
+void LotkeeperProgram::OnProfileEvent(ProfileCommands::Event event) {
+    frame_->UpdateCaption();
+    if (event == ProfileCommands::Event::Created) {
+        frame_->ShowUserProfile();
+    }
+    frame_->RequestCommandRefresh();
+}
+
+int LotkeeperProgram::ExitInstance(int code) {
+    app_.ExitInstance();
+    return code;
+}
+
+}  // namespace ui

@@ -1,0 +1,79 @@
+#pragma once
+// The main program's start-up and shutdown around the application object:
+// one instance per user, the splash screen, the settings, the fee schedule,
+// the first profile, and the main window with its stored placement.
+
+#include <QtCore/QObject>
+#include <QtCore/QPointer>
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+#include "app/core/CLotkeeperApp.h"
+#include "app/core/CommandLine.h"
+#include "app/core/CommandMap.h"
+#include "app/core/ProfileCommands.h"
+#include "app/core/ServicePrompts.h"
+#include "app/core/UiServices.h"
+#include "app/ui/CSplashWnd.h"
+#include "app/ui/QtFileDialogService.h"
+#include "app/ui/QtMessageService.h"
+#include "app/ui/QtShellService.h"
+#include "app/ui/SingleInstance.h"
+#include "itemdb/AucDoc.h"
+
+namespace gb {
+class Settings;
+}
+
+namespace ui {
+
+class CMainFrame;
+
+class LotkeeperProgram final : public QObject {
+    Q_OBJECT
+
+public:
+    // The name under which the first instance is found.
+    static constexpr const char* kInstanceName = "Norvel_Gavelbook";
+
+    // Without `services` the program shows its messages and file dialogs on
+    // the screen and opens links on the desktop.
+    LotkeeperProgram(CommandLine commandLine, gb::Settings& user,
+                     std::filesystem::path programFolder,
+                     const QString& instanceName = QString::fromLatin1(kInstanceName),
+                     std::optional<UiServices> services = std::nullopt);
+    ~LotkeeperProgram() override;
+
+    // Start-up; false when the program is to end now: another instance runs
+    // (and has come to the front), the profile named on the command line
+    // cannot be opened, or nothing is to be shown.
+    bool InitInstance();
+    // Shutdown; gives the exit code.
+    int ExitInstance(int code);
+
+    CMainFrame* Frame() const { return frame_.get(); }
+    CAucDoc& Document() { return document_; }
+    CLotkeeperApp& App() { return app_; }
+    SingleInstance& Instance() { return instance_; }
+
+private:
+    void OnProfileEvent(ProfileCommands::Event event);
+
+    CommandLine commandLine_;
+    SingleInstance instance_;
+    QtMessageService screenMessages_;
+    QtFileDialogService screenFiles_;
+    QtShellService desktopShell_;
+    UiServices services_;
+    CLotkeeperApp app_;
+    CAucDoc document_;
+    ServicePrompts prompts_;
+    ProfileCommands profileCommands_;
+    CommandMap appCommands_;
+    std::unique_ptr<CMainFrame> frame_;
+    QPointer<CSplashWnd> splash_;
+};
+
+}  // namespace ui

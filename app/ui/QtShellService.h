@@ -1,0 +1,15 @@
+#pragma once
+// Links open in the desktop's programs; other programs start detached.
+
+#include "app/core/ShellService.h"
+
+namespace ui {
+
+class QtShellService final : public ShellService {
+public:
+    bool OpenLink(std::string_view address) override;
+    bool StartProgram(const std::filesystem::path& program,
+                      const std::filesystem::path& workingFolder) override;
+};
+
+}  // namespace ui

@@ -1,0 +1,40 @@
+#pragma once
+// One main program per user: the first instance holds a lock and listens; a
+// later one finds the lock taken, asks the first to come to the front, and
+// ends.
+
+#include <QtCore/QLockFile>
+#include <QtCore/QObject>
+#include <QtNetwork/QLocalServer>
+
+#include <memory>
+
+namespace ui {
+
+class SingleInstance final : public QObject {
+    Q_OBJECT
+
+public:
+    // `name` identifies the program; the user's id is added to it. The lock
+    // and the socket live in the user's runtime folder.
+    explicit SingleInstance(const QString& name, QObject* parent = nullptr);
+    ~SingleInstance() override;
+
+    // True for the first instance, which listens from now on; false when
+    // another instance runs and has been asked to come to the front.
+    bool Claim();
+    const QString& ServerName() const { return serverName_; }
+
+Q_SIGNALS:
+    // A later instance asked this one to come to the front.
+    void Activated();
+
+private:
+    bool AskFirstInstance() const;
+
+    QString serverName_;
+    QLockFile lock_;
+    std::unique_ptr<QLocalServer> server_;
+};
+
+}  // namespace ui

@@ -1,0 +1,123 @@
+// The frame's busy counter, update-progress text, and the buttons and bands
+// each folder kind shows.
+
+#include <gtest/gtest.h>
+
+#include "app/core/BusyCounter.h"
+#include "app/core/CommandIds.h"
+#include "app/core/ProgressText.h"
+#include "app/core/ToolbarLayout.h"
+
+namespace {
+
+using Animation = ui::BusyCounter::Animation;
+
+TEST(BusyCounterTest, TheFirstStartsAndTheLastStopsTheAnimation) {
+    ui::BusyCounter busy;
+    EXPECT_EQ(busy.SetBusy(true).animation, Animation::Play);
+    EXPECT_EQ(busy.SetBusy(true).animation, Animation::Unchanged);
+    EXPECT_EQ(busy.Count(), 2);
+
+    const auto first = busy.SetBusy(false);
+    EXPECT_EQ(first.animation, Animation::Unchanged);
+    EXPECT_EQ(first.count, 1);
+    EXPECT_TRUE(busy.IsBusy());
+
+    const auto last = busy.SetBusy(false);
+    EXPECT_EQ(last.animation, Animation::Stop);
+    EXPECT_EQ(last.count, 0);
+    EXPECT_FALSE(busy.IsBusy());
+}
+
+TEST(BusyCounterTest, NeverGoesBelowZero) {
+    ui::BusyCounter busy;
+    EXPECT_EQ(busy.SetBusy(false).count, 0);
+    EXPECT_EQ(busy.SetBusy(true).animation, Animation::Play);
+}
+
+TEST(BusyCounterTest, ResetStartsCountingAfresh) {
+    ui::BusyCounter busy;
+    busy.SetBusy(true);
+    busy.SetBusy(true);
+    const auto change = busy.SetBusy(false, true);
+    EXPECT_EQ(change.count, 0);
+    EXPECT_EQ(change.animation, Animation::Stop);
+}
+
+TEST(ProgressTextTest, GrowsToFiveThenStartsAgain) {
+    ui::ProgressText progress;
+    std::string expected;
+    for (int tick = 1; tick <= 5; ++tick) {
+        expected += "Updating... ";
+        EXPECT_EQ(progress.Tick(), expected) << "tick " << tick;
+    }
+    EXPECT_EQ(progress.Tick(), "Updating... ");
+}
+
+TEST(ProgressTextTest, TheNextRunStartsFromOneAfterTheEnd) {
+    ui::ProgressText progress;
+    progress.Tick();
+    progress.Tick();
+    EXPECT_EQ(progress.Complete(), "Update Complete!");
+    EXPECT_EQ(progress.Tick(), "Updating... ");
+}
+
+TEST(ToolbarLayoutTest, HasTwentyFiveEntriesWithImagesInOrder) {
+    const auto toolbar = ui::MainToolbar();
+    ASSERT_EQ(toolbar.size(), 25u);
+    int nextImage = 0;
+    for (const ui::ToolbarEntry& entry : toolbar) {
+        if (entry.command != 0) {
+            EXPECT_EQ(entry.image, nextImage++) << entry.command;
+        }
+    }
+    EXPECT_EQ(toolbar[22].image, 19);
+    EXPECT_EQ(toolbar[23].image, 20);
+    EXPECT_EQ(toolbar[6].dropDown, ui::ToolbarEntry::DropDown::Arrow);
+    EXPECT_EQ(toolbar[13].dropDown, ui::ToolbarEntry::DropDown::Arrow);
+    EXPECT_EQ(toolbar[22].dropDown, ui::ToolbarEntry::DropDown::Whole);
+}
+
+struct KindCase {
+    int kind;
+    bool itemButtons;
+    bool browserButtons;
+    bool summary;
+    bool caption;
+    bool address;
+    bool animation;
+};
+
+class ToolbarVisibilityTest : public ::testing::TestWithParam<KindCase> {};
+
+TEST_P(ToolbarVisibilityTest, ShowsWhatTheFolderKindNeeds) {
+    const KindCase& c = GetParam();
+    const auto shown = ui::ToolbarVisibility::ForFolderKind(c.kind);
+    for (int command : {cmd::EditItems, cmd::EditCopy, cmd::MailTo, cmd::ItemSearch,
+                        cmd::ExportItems, cmd::ViewListing, cmd::InstantSummary}) {
+        EXPECT_EQ(shown.IsShown(command), c.itemButtons) << command;
+    }
+    for (int command = cmd::WebBack; command <= cmd::WebFonts; ++command) {
+        EXPECT_EQ(shown.IsShown(command), c.browserButtons) << command;
+    }
+    for (int command : {cmd::FeeSchedule, cmd::UserProfile, cmd::UpdateDatabase, cmd::AppExit}) {
+        EXPECT_TRUE(shown.IsShown(command)) << command;
+    }
+    EXPECT_EQ(shown.IsShown(ui::Band::Summary), c.summary);
+    EXPECT_EQ(shown.IsShown(ui::Band::Caption), c.caption);
+    EXPECT_EQ(shown.IsShown(ui::Band::Address), c.address);
+    EXPECT_EQ(shown.IsShown(ui::Band::Animation), c.animation);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, ToolbarVisibilityTest,
+                         ::testing::Values(KindCase{101, true, false, true, true, false, true},
+                                           KindCase{105, true, false, true, true, false, true},
+                                           KindCase{106, true, false, true, true, false, true},
+                                           KindCase{107, true, false, true, true, false, true},
+                                           KindCase{108, false, true, false, false, true, true},
+                                           KindCase{119, false, true, false, false, true, true},
+                                           KindCase{109, false, false, false, false, false, false},
+                                           KindCase{116, false, false, false, false, false,
+                                                    false}));
+
+}  // namespace

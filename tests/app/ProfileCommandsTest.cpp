@@ -1,0 +1,159 @@
+// New, Open, the recently used profiles, Save and Save As on the profile
+// document, with the questions answered by the test.
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <fstream>
+
+#include "TempFolder.h"
+#include "app/core/CommandIds.h"
+#include "app/core/FileDialogService.h"
+#include "app/core/ProfileCommands.h"
+#include "itemdb/AucDoc.h"
+#include "itemdb/DocumentPrompts.h"
+#include "platform/Settings.h"
+
+namespace {
+
+class ScriptedFiles : public ui::FileDialogService {
+public:
+    std::optional<std::filesystem::path> AskOpenFile(std::string_view, std::string_view) override {
+        return openAnswer;
+    }
+    std::optional<std::filesystem::path> AskSaveFile(std::string_view, std::string_view,
+                                                     const std::filesystem::path&) override {
+        return std::nullopt;
+    }
+    std::optional<std::filesystem::path> openAnswer;
+};
+
+class ScriptedPrompts : public DocumentPrompts {
+public:
+    Answer AskSaveChanges(std::string_view) override {
+        ++questions;
+        return answer;
+    }
+    std::optional<std::filesystem::path> ChooseSavePath(std::string_view) override {
+        return savePath;
+    }
+    void ReportError(std::string_view message) override { errors.emplace_back(message); }
+
+    Answer answer = Answer::No;
+    int questions = 0;
+    std::optional<std::filesystem::path> savePath;
+    std::vector<std::string> errors;
+};
+
+class ProfileCommandsTest : public ::testing::Test {
+protected:
+    ProfileCommandsTest() {
+        document.SetHost(&app);
+        document.SetPrompts(&prompts);
+        commands.SetListener([this](ui::ProfileCommands::Event event) { events.push_back(event); });
+    }
+
+    std::filesystem::path SavedProfile(const std::string& name) {
+        CAucDoc other;
+        other.OnNewDocument();
+        other.SetProfileName(name);
+        const auto path = folder / (name + ".pro");
+        EXPECT_TRUE(other.OnSaveDocument(path));
+        return path;
+    }
+
+    TempFolder folder;
+    gb::Settings user{folder / "user.settings"};
+    CLotkeeperApp app{user, folder.Path()};
+    ScriptedFiles files;
+    ScriptedPrompts prompts;
+    CAucDoc document;
+    ui::ProfileCommands commands{document, app, files};
+    std::vector<ui::ProfileCommands::Event> events;
+};
+
+using Event = ui::ProfileCommands::Event;
+
+TEST_F(ProfileCommandsTest, ANewProfileIsUntitledAndNamedAfterTheDefault) {
+    EXPECT_TRUE(commands.NewProfile());
+    EXPECT_TRUE(document.GetPathName().empty());
+    EXPECT_EQ(document.GetTitle(), "MyProfile");
+    EXPECT_EQ(events, std::vector<Event>{Event::Created});
+}
+
+TEST_F(ProfileCommandsTest, OpeningTakesThePathAndRemembersIt) {
+    const auto path = SavedProfile("Shop");
+    EXPECT_TRUE(commands.OpenProfile(path));
+    EXPECT_EQ(document.GetPathName(), path);
+    EXPECT_EQ(document.GetTitle(), "Shop");
+    EXPECT_EQ(app.GetProfilePath(), path);
+    EXPECT_EQ(app.GetRecentFiles().Entries().front(), path);
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_EQ(events, std::vector<Event>{Event::Opened});
+}
+
+TEST_F(ProfileCommandsTest, AnUnreadableFileLeavesANewProfile) {
+    const auto path = folder / "Broken.pro";
+    std::ofstream(path) << "garbage";
+    EXPECT_FALSE(commands.OpenProfile(path));
+    EXPECT_EQ(prompts.errors, std::vector<std::string>{"Unexpected file format."});
+    EXPECT_TRUE(document.GetPathName().empty());
+    EXPECT_EQ(document.GetTitle(), "MyProfile");
+    EXPECT_TRUE(app.GetRecentFiles().Entries().empty());
+}
+
+TEST_F(ProfileCommandsTest, AModifiedUntitledProfileThatIsKeptStaysOpen) {
+    commands.NewProfile();
+    document.SetProfileName("Unsaved");
+    prompts.answer = DocumentPrompts::Answer::Cancel;
+    EXPECT_FALSE(commands.OpenProfile(SavedProfile("Shop")));
+    EXPECT_EQ(prompts.questions, 1);
+    EXPECT_EQ(document.GetProfileName(), "Unsaved");
+}
+
+TEST_F(ProfileCommandsTest, ARecentProfileThatCannotBeReadLeavesTheList) {
+    const auto good = SavedProfile("Good");
+    const auto gone = folder / "Gone.pro";
+    app.GetRecentFiles().Add(good);
+    app.GetRecentFiles().Add(gone);
+
+    EXPECT_FALSE(commands.OpenRecent(0));
+    EXPECT_TRUE(document.GetPathName().empty());
+    EXPECT_EQ(app.GetRecentFiles().Entries(), std::vector<std::filesystem::path>{good});
+
+    EXPECT_TRUE(commands.Commands().ExecuteCommand(cmd::FileRecent1));
+    EXPECT_EQ(document.GetPathName(), good);
+}
+
+TEST_F(ProfileCommandsTest, RecentEntriesShowTheirPathsAndOnlyFilledOnesAreEnabled) {
+    app.GetRecentFiles().Add("/data/Shop.pro");
+    ui::CommandUpdate first;
+    ASSERT_TRUE(commands.Commands().UpdateCommand(cmd::FileRecent1, first));
+    EXPECT_TRUE(first.State().enabled);
+    EXPECT_EQ(first.State().text, "&1 /data/Shop.pro");
+    ui::CommandUpdate second;
+    ASSERT_TRUE(commands.Commands().UpdateCommand(cmd::FileRecent1 + 1, second));
+    EXPECT_FALSE(second.State().enabled);
+}
+
+TEST_F(ProfileCommandsTest, OpenAsksForTheFile) {
+    files.openAnswer = SavedProfile("Chosen");
+    EXPECT_TRUE(commands.Commands().ExecuteCommand(cmd::FileOpen));
+    EXPECT_EQ(document.GetTitle(), "Chosen");
+    files.openAnswer.reset();
+    commands.OpenChosenProfile();
+    EXPECT_EQ(document.GetTitle(), "Chosen");
+}
+
+TEST_F(ProfileCommandsTest, SaveAsWritesWhereThePromptsSay) {
+    commands.NewProfile();
+    document.SetProfileName("Fresh");
+    prompts.savePath = folder / "Fresh.pro";
+    EXPECT_TRUE(commands.SaveAs());
+    EXPECT_TRUE(std::filesystem::exists(folder / "Fresh.pro"));
+    EXPECT_EQ(document.GetPathName(), folder / "Fresh.pro");
+    EXPECT_EQ(app.GetRecentFiles().Entries().front(), folder / "Fresh.pro");
+    EXPECT_EQ(events.back(), Event::Saved);
+}
+
+}  // namespace

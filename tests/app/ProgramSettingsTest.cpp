@@ -1,0 +1,109 @@
+// The recently used profiles, the machine's drop-down lists and the width of
+// the folder tree.
+
+#include <gtest/gtest.h>
+
+#include "TempFolder.h"
+#include "app/core/AppSettings.h"
+#include "app/core/MachineProfile.h"
+#include "app/core/MainViewLayout.h"
+#include "app/core/RecentFileList.h"
+#include "itemdb/FieldId.h"
+#include "platform/Settings.h"
+
+namespace {
+
+using Paths = std::vector<std::filesystem::path>;
+
+TEST(RecentFileListTest, KeepsFourNewestFirstWithoutDuplicates) {
+    ui::RecentFileList recent;
+    for (const char* path : {"/a.pro", "/b.pro", "/c.pro", "/d.pro", "/b.pro", "/e.pro"}) {
+        recent.Add(path);
+    }
+    EXPECT_EQ(recent.Entries(), (Paths{"/e.pro", "/b.pro", "/d.pro", "/c.pro"}));
+}
+
+TEST(RecentFileListTest, SurvivesSavingAndLoading) {
+    TempFolder folder;
+    gb::Settings user(folder / "user.settings");
+    ui::RecentFileList saved;
+    saved.Add("/a.pro");
+    saved.Add("/b & c.pro");
+    ASSERT_TRUE(saved.Save(user));
+
+    ui::RecentFileList loaded;
+    loaded.Load(user);
+    EXPECT_EQ(loaded.Entries(), (Paths{"/b & c.pro", "/a.pro"}));
+    EXPECT_EQ(loaded.MenuText(0), "&1 /b && c.pro");
+
+    loaded.Remove(0);
+    ASSERT_TRUE(loaded.Save(user));
+    EXPECT_EQ(user.GetString(ui::SectionKey("Recent File List"), "File2"), "");
+}
+
+class MachineProfileTest : public ::testing::Test {
+protected:
+    void StoreCombo(std::string_view text) {
+        ASSERT_TRUE(profile.WriteString("Combos", "Shipping Method", text));
+    }
+    std::vector<std::string> Combo() const { return profile.GetComboValues(field::ShippingMethod); }
+
+    TempFolder folder;
+    gb::Settings machine{folder / "machine.settings"};
+    ui::MachineProfile profile{machine};
+};
+
+TEST_F(MachineProfileTest, SplitsTheListAtEverySeparator) {
+    StoreCombo("Priority;Ground;;Express");
+    EXPECT_EQ(Combo(), (std::vector<std::string>{"Priority", "Ground", "Express"}));
+}
+
+TEST_F(MachineProfileTest, AMissingListOrALoneSeparatorIsEmpty) {
+    EXPECT_TRUE(Combo().empty());
+    StoreCombo(";");
+    EXPECT_TRUE(Combo().empty());
+}
+
+TEST_F(MachineProfileTest, AnEmptiedListStoredAsZeroIsEmpty) {
+    ASSERT_TRUE(profile.WriteValue("Combos", "Shipping Method", 0));
+    EXPECT_TRUE(Combo().empty());
+}
+
+TEST_F(MachineProfileTest, ALongListIsReadWhole) {
+    std::string stored;
+    std::vector<std::string> expected;
+    for (int i = 0; i < 30; ++i) {
+        expected.push_back("Carrier number " + std::to_string(i));
+        stored += expected.back() + ";";
+    }
+    ASSERT_GT(stored.size(), 150u);
+    StoreCombo(stored);
+    EXPECT_EQ(Combo(), expected);
+}
+
+TEST_F(MachineProfileTest, MissingValuesGiveTheFallback) {
+    EXPECT_EQ(profile.GetString("Nowhere", "Nothing", "fallback"), "fallback");
+    EXPECT_EQ(profile.GetString("Nowhere", "Nothing"), "");
+}
+
+struct WidthCase {
+    int stored;
+    int view;
+    int expected;
+};
+
+class TreeColumnWidthTest : public ::testing::TestWithParam<WidthCase> {};
+
+TEST_P(TreeColumnWidthTest, FollowsTheStoredWidthWithinBounds) {
+    EXPECT_EQ(ui::TreeColumnWidth(GetParam().stored, GetParam().view), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Widths, TreeColumnWidthTest,
+                         ::testing::Values(WidthCase{0, 900, 150},      // nothing stored: a sixth
+                                           WidthCase{250, 900, 250},    // stored width kept
+                                           WidthCase{60, 900, 150},     // a fifteenth or less
+                                           WidthCase{61, 900, 61},      // just above a fifteenth
+                                           WidthCase{899, 900, 840},    // capped at 14/15
+                                           WidthCase{-20, 900, 150}));  // nonsense stored
+
+}  // namespace

@@ -1,0 +1,170 @@
+// Which profile start-up opens, what it does when that fails, what shutdown
+// keeps, and the command line and splash timing around it.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "TempFolder.h"
+#include "app/core/AppSettings.h"
+#include "app/core/CLotkeeperApp.h"
+#include "app/core/MessageService.h"
+#include "app/core/SplashSchedule.h"
+#include "platform/Settings.h"
+
+namespace {
+
+class RecordingMessages : public ui::MessageService {
+public:
+    ui::MessageResult Show(std::string_view text, ui::MessageButtons, ui::MessageIcon) override {
+        shown.emplace_back(text);
+        return ui::MessageResult::Ok;
+    }
+    std::vector<std::string> shown;
+};
+
+class FakeOpener : public ui::ProfileOpener {
+public:
+    bool NewProfile() override {
+        calls.push_back("new");
+        return newSucceeds;
+    }
+    bool OpenProfile(const std::filesystem::path& path) override {
+        calls.push_back("open " + path.string());
+        return openSucceeds;
+    }
+    std::vector<std::string> calls;
+    bool openSucceeds = true;
+    bool newSucceeds = true;
+};
+
+class StartupTest : public ::testing::Test {
+protected:
+    ui::CommandLine Line(std::vector<std::string> arguments) {
+        return ui::CommandLine::Parse(arguments);
+    }
+    void StoreLastProfile(const std::string& path) {
+        ASSERT_TRUE(user.SetString(ui::SectionKey("Settings"), "ProfileName", path));
+    }
+
+    TempFolder folder;
+    gb::Settings user{folder / "user.settings"};
+    CLotkeeperApp app{user, folder.Path()};
+    RecordingMessages messages;
+    FakeOpener opener;
+};
+
+TEST_F(StartupTest, AProfileOnTheCommandLineIsOpened) {
+    StoreLastProfile("/old/Last.pro");
+    const ui::StartupRequest request = app.ChooseStartupProfile(Line({"/data/Shop.pro"}));
+    EXPECT_EQ(request, (ui::StartupRequest{"/data/Shop.pro", false}));
+    EXPECT_EQ(app.OpenStartupProfile(request, opener, messages), ui::StartupResult::Opened);
+    EXPECT_EQ(opener.calls, std::vector<std::string>{"open /data/Shop.pro"});
+}
+
+TEST_F(StartupTest, WithoutOneTheLastProfileIsReopened) {
+    StoreLastProfile("/old/Last.pro");
+    EXPECT_EQ(app.ChooseStartupProfile(Line({})), (ui::StartupRequest{"/old/Last.pro", true}));
+}
+
+TEST_F(StartupTest, NoProfileAtAllGivesANewOneWithoutAMessage) {
+    const ui::StartupRequest request = app.ChooseStartupProfile(Line({}));
+    EXPECT_TRUE(request.path.empty());
+    EXPECT_EQ(app.OpenStartupProfile(request, opener, messages), ui::StartupResult::Created);
+    EXPECT_EQ(opener.calls, std::vector<std::string>{"new"});
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(StartupTest, AMissingLastProfileIsReportedAndReplacedByANewOne) {
+    StoreLastProfile("/gone/Last.pro");
+    opener.openSucceeds = false;
+    const ui::StartupRequest request = app.ChooseStartupProfile(Line({}));
+    EXPECT_EQ(app.OpenStartupProfile(request, opener, messages), ui::StartupResult::CreatedInstead);
+    EXPECT_EQ(opener.calls, (std::vector<std::string>{"open /gone/Last.pro", "new"}));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].rfind("The profile you last used cannot be opened.", 0), 0u);
+}
+
+TEST_F(StartupTest, AProfileOnTheCommandLineThatCannotBeOpenedEndsStartUp) {
+    opener.openSucceeds = false;
+    const ui::StartupRequest request = app.ChooseStartupProfile(Line({"/bad/Shop.pro"}));
+    EXPECT_EQ(app.OpenStartupProfile(request, opener, messages), ui::StartupResult::Failed);
+    EXPECT_EQ(opener.calls, std::vector<std::string>{"open /bad/Shop.pro"});
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(StartupTest, SettingsGiveTheTemplateLibraryAndItsDefault) {
+    app.LoadSettings();
+    EXPECT_EQ(app.GetTemplateLibraryName(), "VizEvav.cta");
+    EXPECT_EQ(app.GetTemplateLibraryPath(), folder.Path() / "VizEvav.cta");
+
+    ASSERT_TRUE(user.SetString(ui::SectionKey("Template\\Settings"), "Library", "Mine.cta"));
+    app.SetCurrentTemplateIndex(3);
+    app.LoadSettings();
+    EXPECT_EQ(app.GetTemplateLibraryName(), "Mine.cta");
+    EXPECT_EQ(app.GetCurrentTemplateIndex(), 0);
+}
+
+TEST_F(StartupTest, ShutdownKeepsTheProfileAndWritesTheFeeSchedule) {
+    app.LoadSettings();
+    app.SetProfilePath("/data/Shop.pro");
+    app.GetRecentFiles().Add("/data/Shop.pro");
+    app.ExitInstance();
+
+    EXPECT_EQ(user.GetString(ui::SectionKey("Settings"), "ProfileName"), "/data/Shop.pro");
+    EXPECT_TRUE(std::filesystem::exists(folder / "AucField.fee"));
+    EXPECT_EQ(user.GetString(ui::SectionKey("Recent File List"), "File1"), "/data/Shop.pro");
+}
+
+TEST_F(StartupTest, ShutdownWithoutAProfileKeepsTheOneStoredBefore) {
+    StoreLastProfile("/old/Last.pro");
+    app.LoadSettings();
+    app.ExitInstance();
+    EXPECT_EQ(user.GetString(ui::SectionKey("Settings"), "ProfileName"), "/old/Last.pro");
+}
+
+TEST(CommandLineTest, TakesTheFirstFileAndIgnoresUnknownFlags) {
+    const std::vector<std::string> arguments{"-x", "/data/A.pro", "B.pro", "-"};
+    const ui::CommandLine line = ui::CommandLine::Parse(arguments);
+    EXPECT_EQ(line.fileName, "/data/A.pro");
+    EXPECT_TRUE(line.ShowsSplash());
+    EXPECT_TRUE(line.ShowsMainWindow());
+}
+
+TEST(CommandLineTest, AStartByTheComponentRuntimeShowsNoSplash) {
+    for (const char* flag : {"-Embedding", "--embedding", "-AUTOMATION", "--Automation"}) {
+        const std::vector<std::string> arguments{flag};
+        const ui::CommandLine line = ui::CommandLine::Parse(arguments);
+        EXPECT_FALSE(line.ShowsSplash()) << flag;
+        EXPECT_FALSE(line.ShowsMainWindow()) << flag;
+        EXPECT_TRUE(line.fileName.empty()) << flag;
+    }
+}
+
+TEST(SplashScheduleTest, AVisibleMainWindowClosesTheSplashAtTheFirstCheck) {
+    ui::SplashSchedule schedule;
+    EXPECT_EQ(schedule.FirstWait(), 3000);
+    EXPECT_FALSE(schedule.OnCheck(true));
+}
+
+TEST(SplashScheduleTest, AnInvisibleMainWindowKeepsItUpToEightSeconds) {
+    ui::SplashSchedule schedule;
+    int waited = schedule.FirstWait();
+    while (const auto next = schedule.OnCheck(false)) {
+        EXPECT_EQ(*next, 100);
+        waited += *next;
+        ASSERT_LE(waited, 8000);
+    }
+    EXPECT_EQ(waited, 8000);
+}
+
+TEST(SplashScheduleTest, TheWindowShowingMidwayEndsTheWait) {
+    ui::SplashSchedule schedule;
+    ASSERT_TRUE(schedule.OnCheck(false));
+    ASSERT_TRUE(schedule.OnCheck(false));
+    EXPECT_FALSE(schedule.OnCheck(true));
+    EXPECT_EQ(schedule.Elapsed(), 3200);
+}
+
+}  // namespace

@@ -1,0 +1,177 @@
+// The main window's bars, busy animation, progress messages, placement,
+// command enabling and view switching.
+
+#include <thread>
+
+#include "FrameFixture.h"
+#include "app/core/AppSettings.h"
+#include "app/core/CommandIds.h"
+#include "itemdb/FolderKind.h"
+#include "platform/WindowRegistry.h"
+
+namespace {
+
+class MainFrameTest : public FrameFixture {
+protected:
+    void SetUp() override {
+        sellerFolder = test_profile::Prepare(document);
+        test_profile::AddItems(document, sellerFolder, folder::AuctionEnded, 4);
+        OpenWindow();
+        Open(test_profile::AllItemsFolder(document, sellerFolder, folder::AuctionEnded));
+    }
+
+    std::int32_t sellerFolder = 0;
+};
+
+TEST_F(MainFrameTest, ItemFoldersShowTheItemButtonsAndBands) {
+    frame->EnableToolbar(folder::Auctions);
+    EXPECT_TRUE(frame->IsButtonShown(cmd::EditItems));
+    EXPECT_TRUE(frame->IsButtonShown(cmd::InstantSummary));
+    EXPECT_FALSE(frame->IsButtonShown(cmd::WebBack));
+    EXPECT_FALSE(frame->IsButtonShown(cmd::WebSearch));
+    EXPECT_TRUE(frame->IsBandShown(ui::Band::Summary));
+    EXPECT_TRUE(frame->IsBandShown(ui::Band::Caption));
+    EXPECT_FALSE(frame->IsBandShown(ui::Band::Address));
+    EXPECT_TRUE(frame->IsBandShown(ui::Band::Animation));
+}
+
+TEST_F(MainFrameTest, WebFoldersShowTheBrowserButtonsAndTheAddress) {
+    frame->EnableToolbar(folder::UserGuide);
+    EXPECT_FALSE(frame->IsButtonShown(cmd::EditItems));
+    EXPECT_TRUE(frame->IsButtonShown(cmd::WebBack));
+    EXPECT_TRUE(frame->IsButtonShown(cmd::WebFonts));
+    EXPECT_FALSE(frame->IsBandShown(ui::Band::Summary));
+    EXPECT_TRUE(frame->IsBandShown(ui::Band::Address));
+}
+
+TEST_F(MainFrameTest, TheProfileHidesBothAndKeepsTheOtherButtons) {
+    frame->EnableToolbar(folder::UserProfile);
+    EXPECT_FALSE(frame->IsButtonShown(cmd::EditItems));
+    EXPECT_FALSE(frame->IsButtonShown(cmd::WebBack));
+    EXPECT_TRUE(frame->IsButtonShown(cmd::FeeSchedule));
+    EXPECT_TRUE(frame->IsButtonShown(cmd::AppExit));
+    EXPECT_FALSE(frame->IsBandShown(ui::Band::Animation));
+}
+
+TEST_F(MainFrameTest, TheBusyCountDrivesTheAnimationAndTheCommands) {
+    EXPECT_FALSE(frame->IsAnimationPlaying());
+    EXPECT_EQ(frame->SetBusy(true), 1);
+    EXPECT_EQ(frame->SetBusy(true), 2);
+    EXPECT_TRUE(frame->IsAnimationPlaying());
+    EXPECT_TRUE(frame->QueryCommand(cmd::UpdateDatabase).checked);
+    EXPECT_FALSE(frame->QueryCommand(cmd::UserProfile).enabled);
+
+    EXPECT_EQ(frame->SetBusy(false), 1);
+    EXPECT_TRUE(frame->IsAnimationPlaying());
+    EXPECT_EQ(frame->SetBusy(false), 0);
+    EXPECT_FALSE(frame->IsAnimationPlaying());
+    EXPECT_TRUE(frame->QueryCommand(cmd::UserProfile).enabled);
+    EXPECT_FALSE(frame->QueryCommand(cmd::UpdateDatabase).checked);
+}
+
+TEST_F(MainFrameTest, ProgressMessagesFromAnotherThreadCycleTheStatusText) {
+    std::thread worker([handle = frame->Handle()] {
+        for (int tick = 0; tick < 3; ++tick) {
+            gb::PostMessage(handle, gb::WM_USER + 1, 1, 1);
+        }
+    });
+    worker.join();
+    Settle();
+    EXPECT_EQ(frame->MessageText(), "Updating... Updating... Updating... ");
+}
+
+TEST_F(MainFrameTest, CommandsWhoseWindowsComeLaterAreDisabled) {
+    for (int command : {cmd::FeeSchedule, cmd::ShowCalendar, cmd::EditItems, cmd::UpdateDatabase,
+                        cmd::ExportItems, cmd::InstantSummary, cmd::HelpUserGuide}) {
+        EXPECT_FALSE(frame->QueryCommand(command).enabled) << command;
+    }
+    for (int command : {cmd::NavigationTree, cmd::UserProfile, cmd::AppExit, cmd::EditSelectAll,
+                        cmd::ClipboardTemplates}) {
+        EXPECT_TRUE(frame->QueryCommand(command).enabled) << command;
+    }
+}
+
+TEST_F(MainFrameTest, ACommandTheActiveViewLacksReachesTheOtherViews) {
+    Tree().setFocus();
+    ASSERT_EQ(frame->ActiveView(), &Tree());
+    EXPECT_TRUE(frame->QueryCommand(cmd::EditSelectAll).enabled);
+    EXPECT_TRUE(frame->ExecuteCommand(cmd::EditSelectAll));
+    EXPECT_EQ(List()->SelectedCount(), 4u);
+}
+
+TEST_F(MainFrameTest, TheTreeCanBeHiddenAndShownAgain) {
+    EXPECT_TRUE(frame->QueryCommand(cmd::NavigationTree).checked);
+    frame->ExecuteCommand(cmd::NavigationTree);
+    Settle();
+    EXPECT_EQ(frame->GetMainView(), nullptr);
+    ASSERT_NE(List(), nullptr);
+    EXPECT_EQ(List()->Model().rowCount(), 4);
+    EXPECT_FALSE(frame->QueryCommand(cmd::NavigationTree).checked);
+
+    frame->ExecuteCommand(cmd::NavigationTree);
+    Settle();
+    ASSERT_NE(frame->GetMainView(), nullptr);
+    ASSERT_NE(List(), nullptr);
+    EXPECT_EQ(List()->Model().rowCount(), 4);
+}
+
+TEST_F(MainFrameTest, UserProfileTogglesWithTheFolderOnDisplay) {
+    frame->ExecuteCommand(cmd::UserProfile);
+    Settle();
+    EXPECT_EQ(frame->GetRightView()->Kind(), ui::ViewKind::Profile);
+    EXPECT_TRUE(frame->QueryCommand(cmd::UserProfile).checked);
+    frame->ExecuteCommand(cmd::UserProfile);
+    Settle();
+    ASSERT_NE(List(), nullptr);
+    EXPECT_EQ(List()->Model().rowCount(), 4);
+}
+
+TEST_F(MainFrameTest, TheTemplateEditorStartsFromTheProgramFolder) {
+    frame->ExecuteCommand(cmd::ClipboardTemplates);
+    ASSERT_EQ(services.shell.programs.size(), 1u);
+    EXPECT_EQ(services.shell.programs[0], folder / "Template");
+    EXPECT_TRUE(services.messages.shown.empty());
+
+    services.shell.succeeds = false;
+    frame->ExecuteCommand(cmd::ClipboardTemplates);
+    ASSERT_EQ(services.messages.shown.size(), 1u);
+    EXPECT_EQ(services.messages.shown[0].rfind("Cannot start the template editor.", 0), 0u);
+}
+
+TEST_F(MainFrameTest, TheTemplatePaneNamesTheLibrary) {
+    EXPECT_EQ(frame->TemplatePaneText(), "Current Template: Unknown  (VizEvav.cta)");
+    frame->SetTemplateName("Invoice");
+    EXPECT_EQ(frame->TemplatePaneText(), "Current Template: Invoice  (VizEvav.cta)");
+}
+
+TEST_F(MainFrameTest, ThePlacementIsKeptForTheNextStart) {
+    frame->setGeometry(40, 50, 700, 500);
+    ASSERT_TRUE(frame->SaveWindowPlacement());
+    EXPECT_EQ(user.GetNumber(ui::SectionKey("Settings"), "left"), 40u);
+    EXPECT_EQ(user.GetNumber(ui::SectionKey("Settings"), "right"), 740u);
+
+    ui::CMainFrame next(app, document, services.Services());
+    ASSERT_TRUE(next.LoadWindowPlacement());
+    EXPECT_EQ(next.geometry(), QRect(40, 50, 700, 500));
+}
+
+TEST_F(MainFrameTest, ThePlacementOfAnotherScreenIsNotRestored) {
+    ASSERT_TRUE(user.SetNumber(ui::SectionKey("Settings"), "flags", 0));
+    ASSERT_TRUE(user.SetNumber(ui::SectionKey("Settings"), "Cmd", 1));
+    ASSERT_TRUE(user.SetNumber(ui::SectionKey("Settings"), "left", 50000));
+    ASSERT_TRUE(user.SetNumber(ui::SectionKey("Settings"), "top", 10));
+    ASSERT_TRUE(user.SetNumber(ui::SectionKey("Settings"), "right", 50600));
+    ASSERT_TRUE(user.SetNumber(ui::SectionKey("Settings"), "bottom", 500));
+    ui::CMainFrame next(app, document, services.Services());
+    EXPECT_FALSE(next.LoadWindowPlacement());
+}
+
+TEST_F(MainFrameTest, ClosingAModifiedUntitledProfileCanBeCancelled) {
+    document.SetModifiedFlag(true);
+    services.messages.answers = {ui::MessageResult::Cancel};
+    EXPECT_FALSE(frame->close());
+    EXPECT_TRUE(frame->isVisible());
+    ASSERT_EQ(services.messages.shown.size(), 1u);
+}
+
+}  // namespace

@@ -1,0 +1,212 @@
+// The folder tree mirrors the profile's folders with their images, opens
+// folders, keeps its label rules and carries the folder commands.
+
+#include <QtWidgets/QMenu>
+
+#include "FrameFixture.h"
+#include "app/core/CommandIds.h"
+#include "app/core/FolderImages.h"
+#include "itemdb/FolderKind.h"
+
+namespace {
+
+class NavigationTreeTest : public FrameFixture {
+protected:
+    void SetUp() override {
+        sellerFolder = test_profile::Prepare(document);
+        test_profile::AddItems(document, sellerFolder, folder::InProgress, 5);
+        OpenWindow();
+    }
+    std::int32_t IdOf(const QTreeWidgetItem* item) {
+        return item->data(0, ui::CNavView::kIdRole).toInt();
+    }
+    std::int32_t SampleStatus() {
+        return test_profile::FindChild(document.GetFolderTree(), folder::ByStatus, folder::Sample);
+    }
+    QAction* MenuAction(QMenu& menu, int command) {
+        for (QAction* action : menu.actions()) {
+            if (action->data().toInt() == command) {
+                return action;
+            }
+        }
+        return nullptr;
+    }
+
+    std::int32_t sellerFolder = 0;
+};
+
+TEST_F(NavigationTreeTest, MirrorsEveryFolderWithItsParentNameAndImage) {
+    CFolderTree& tree = document.GetFolderTree();
+    ASSERT_TRUE(tree.FindNode(folder::Root));
+    int folders = 0;
+    do {
+        ++folders;
+        const QTreeWidgetItem* item = Tree().FindTreeItem(tree.GetCurId());
+        ASSERT_NE(item, nullptr) << tree.GetCurId();
+        EXPECT_EQ(item->text(0).toStdString(), tree.GetCurName());
+        if (tree.GetCurId() == folder::Root) {
+            EXPECT_EQ(item->parent(), nullptr);
+            EXPECT_EQ(item->data(0, ui::CNavView::kImageRole).toInt(), ui::folder_image::Root);
+        } else {
+            ASSERT_NE(item->parent(), nullptr);
+            EXPECT_EQ(IdOf(item->parent()), tree.GetCurParent()) << tree.GetCurName();
+            EXPECT_EQ(item->data(0, ui::CNavView::kImageRole).toInt(),
+                      ui::FolderImage(tree.GetCurType(), tree.IsCurHeading() != 0))
+                << tree.GetCurName();
+        }
+    } while (tree.MoveNext());
+    document.GetFolderTree();
+
+    int items = 0;
+    for (QTreeWidgetItemIterator it(&Tree()); *it != nullptr; ++it) {
+        ++items;
+    }
+    EXPECT_EQ(items, folders);
+    EXPECT_EQ(folders, 31);  // 20 default folders and 11 of the seller
+}
+
+TEST_F(NavigationTreeTest, TheTreeOrderFollowsTheChain) {
+    const QTreeWidgetItem* root = Tree().FindTreeItem(folder::Root);
+    ASSERT_NE(root, nullptr);
+    EXPECT_EQ(IdOf(root->child(0)), sellerFolder);
+    EXPECT_EQ(IdOf(root->child(1)), folder::ByStatus);
+    EXPECT_EQ(IdOf(root->child(root->childCount() - 1)), folder::UserGuide);
+}
+
+TEST_F(NavigationTreeTest, OpeningAFolderSelectsItAndShowsItsOpenImage) {
+    const std::int32_t allItems =
+        test_profile::AllItemsFolder(document, sellerFolder, folder::InProgress);
+    Open(allItems);
+    EXPECT_EQ(document.GetSelectedFolderId(), allItems);
+    EXPECT_EQ(Tree().CurrentNodeId(), allItems);
+    EXPECT_EQ(IdOf(Tree().currentItem()), allItems);
+    ASSERT_NE(List(), nullptr);
+    EXPECT_EQ(List()->Model().rowCount(), 5);
+}
+
+TEST_F(NavigationTreeTest, AHeadingDoesNotOpen) {
+    const std::int32_t before = document.GetSelectedFolderId();
+    Open(folder::ByStatus);
+    EXPECT_EQ(document.GetSelectedFolderId(), before);
+}
+
+TEST_F(NavigationTreeTest, TheRootShowsTheUserProfile) {
+    EXPECT_TRUE(Tree().SelectNode(folder::Root));
+    Settle();
+    ASSERT_NE(frame->GetRightView(), nullptr);
+    EXPECT_EQ(frame->GetRightView()->Kind(), ui::ViewKind::Profile);
+}
+
+TEST_F(NavigationTreeTest, AWebSiteFolderShowsAPage) {
+    const std::int32_t site =
+        test_profile::FindChild(document.GetFolderTree(), folder::WebSites, folder::Sample);
+    Open(site);
+    EXPECT_EQ(frame->GetRightView()->Kind(), ui::ViewKind::Web);
+    EXPECT_TRUE(frame->IsBandShown(ui::Band::Address));
+}
+
+TEST_F(NavigationTreeTest, ARebuildReopensTheFolderTheDocumentSelected) {
+    const std::int32_t ended =
+        test_profile::AllItemsFolder(document, sellerFolder, folder::AuctionEnded);
+    Open(ended);
+    document.UpdateAllViews(nullptr, DocumentView::kHintNew);
+    Settle();
+    EXPECT_EQ(document.GetSelectedFolderId(), ended);
+    EXPECT_EQ(Tree().CurrentNodeId(), ended);
+    EXPECT_EQ(frame->GetRightView()->Kind(), ui::ViewKind::Items);
+}
+
+TEST_F(NavigationTreeTest, TheContextMenuGreysWhatTheFolderRefuses) {
+    std::unique_ptr<QMenu> rootMenu(Tree().ContextMenuFor(Tree().FindTreeItem(folder::Root)));
+    for (int command :
+         {cmd::FolderNew, cmd::FolderAdd, cmd::FolderEdit, cmd::FolderDelete, cmd::FolderRename}) {
+        ASSERT_NE(MenuAction(*rootMenu, command), nullptr);
+        EXPECT_FALSE(MenuAction(*rootMenu, command)->isEnabled()) << command;
+    }
+    std::unique_ptr<QMenu> statusMenu(Tree().ContextMenuFor(Tree().FindTreeItem(SampleStatus())));
+    EXPECT_TRUE(MenuAction(*statusMenu, cmd::FolderNew)->isEnabled());
+    EXPECT_FALSE(MenuAction(*statusMenu, cmd::FolderAdd)->isEnabled());
+    EXPECT_TRUE(MenuAction(*statusMenu, cmd::FolderDelete)->isEnabled());
+    EXPECT_TRUE(MenuAction(*statusMenu, cmd::FolderRename)->isEnabled());
+}
+
+TEST_F(NavigationTreeTest, NewAddsAStatusBesideTheCurrentOne) {
+    const std::int32_t sample = SampleStatus();
+    Tree().SetCurrentNodeId(sample);
+    Tree().OnNew();
+
+    QTreeWidgetItem* byStatus = Tree().FindTreeItem(folder::ByStatus);
+    ASSERT_EQ(byStatus->childCount(), 2);
+    const std::int32_t added = IdOf(byStatus->child(1));
+    EXPECT_GT(added, sample);
+    CFolderTree& tree = document.GetFolderTree();
+    ASSERT_TRUE(tree.FindNode(added));
+    EXPECT_EQ(tree.GetCurType(), folder::ByStatus);
+    EXPECT_EQ(tree.GetCurName(), "Sample - Rename this");
+    ASSERT_NE(tree.GetCurFilter(), nullptr);
+    EXPECT_EQ(tree.GetCurFilter()->GetStateMask(), 2);
+    EXPECT_TRUE(tree.GetCurFilter()->HasStatus(added));
+    document.GetFolderTree();
+    EXPECT_TRUE(document.IsModified());
+}
+
+TEST_F(NavigationTreeTest, AddFolderMakesAGroupAmongCategories) {
+    const std::int32_t category =
+        test_profile::FindChild(document.GetFolderTree(), folder::ByCategory, folder::Sample);
+    Tree().SetCurrentNodeId(category);
+    Tree().OnAddFolder();
+    QTreeWidgetItem* byCategory = Tree().FindTreeItem(folder::ByCategory);
+    ASSERT_EQ(byCategory->childCount(), 2);
+    EXPECT_EQ(byCategory->child(1)->text(0), "New Folder");
+    EXPECT_EQ(byCategory->child(1)->data(0, ui::CNavView::kImageRole).toInt(),
+              ui::folder_image::Heading);
+}
+
+TEST_F(NavigationTreeTest, DeletingAStatusAsksFirst) {
+    const std::int32_t sample = SampleStatus();
+    Tree().SetCurrentNodeId(sample);
+    services.messages.answers = {ui::MessageResult::No};
+    Tree().OnDelete();
+    ASSERT_EQ(services.messages.shown.size(), 1u);
+    EXPECT_EQ(services.messages.shown[0],
+              "Do you want to delete status 'Sample - Rename this'? Any items that currently have "
+              "this status will be moved to the 'Needs Attention' folder.");
+    EXPECT_NE(Tree().FindTreeItem(sample), nullptr);
+
+    services.messages.answers = {ui::MessageResult::Yes};
+    Tree().OnDelete();
+    EXPECT_EQ(Tree().FindTreeItem(sample), nullptr);
+    EXPECT_FALSE(document.GetFolderTree().FindNode(sample));
+}
+
+TEST_F(NavigationTreeTest, DeletingTheOpenFolderOpensAnotherOne) {
+    const std::int32_t site =
+        test_profile::FindChild(document.GetFolderTree(), folder::WebSites, folder::Sample);
+    Open(site);
+    Tree().SetCurrentNodeId(site);
+    Tree().OnDelete();  // a web site goes without a question
+    Settle();
+    EXPECT_TRUE(services.messages.shown.empty());
+    EXPECT_NE(document.GetSelectedFolderId(), site);
+    EXPECT_TRUE(document.GetFolderTree().FindNode(document.GetSelectedFolderId()));
+}
+
+TEST_F(NavigationTreeTest, FixedFoldersKeepTheirNames) {
+    QTreeWidgetItem* byStatus = Tree().FindTreeItem(folder::ByStatus);
+    EXPECT_FALSE(byStatus->flags() & Qt::ItemIsEditable);
+    byStatus->setText(0, QStringLiteral("Renamed"));
+    EXPECT_EQ(byStatus->text(0), "By Status");
+
+    QTreeWidgetItem* sample = Tree().FindTreeItem(SampleStatus());
+    EXPECT_TRUE(sample->flags() & Qt::ItemIsEditable);
+    sample->setText(0, QStringLiteral("Paid"));
+    CFolderTree& tree = document.GetFolderTree();
+    ASSERT_TRUE(tree.FindNode(SampleStatus()));
+    EXPECT_EQ(tree.GetCurName(), "Paid");
+    document.GetFolderTree();
+
+    sample->setText(0, QString());
+    EXPECT_EQ(sample->text(0), "Paid");
+}
+
+}  // namespace

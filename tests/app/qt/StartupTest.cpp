@@ -1,0 +1,175 @@
+// Start-up and shutdown of the program: which profile opens, what happens
+// when it cannot, one instance per user, and what the next start finds.
+
+#include <QtCore/QProcess>
+#include <QtNetwork/QLocalSocket>
+#include <QtTest/QSignalSpy>
+#include <QtWidgets/QApplication>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include <unistd.h>
+
+#include "FakeServices.h"
+#include "TempFolder.h"
+#include "TestProfile.h"
+#include "app/core/AppSettings.h"
+#include "app/ui/CMainFrame.h"
+#include "app/ui/LotkeeperProgram.h"
+#include "itemdb/AucDoc.h"
+#include "platform/Settings.h"
+
+namespace {
+
+class StartupTest : public ::testing::Test {
+protected:
+    std::unique_ptr<ui::LotkeeperProgram> Program(std::vector<std::string> arguments = {}) {
+        return std::make_unique<ui::LotkeeperProgram>(ui::CommandLine::Parse(arguments), user,
+                                                      folder.Path(), instanceName,
+                                                      services.Services());
+    }
+    // A profile saved to the test's folder.
+    std::filesystem::path SavedProfile() {
+        CAucDoc document;
+        test_profile::Prepare(document);
+        const auto path = folder / "Demo.pro";
+        EXPECT_TRUE(document.OnSaveDocument(path));
+        return path;
+    }
+    static void Settle() {
+        for (int i = 0; i < 3; ++i) {
+            QApplication::processEvents();
+            QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+    }
+    void TearDown() override { Settle(); }
+
+    TempFolder folder;
+    gb::Settings user{folder / "user.settings"};
+    const QString instanceName =
+        QStringLiteral("GavelbookTest-%1").arg(QString::fromStdString(folder.Path().filename()));
+    FakeServices services;
+};
+
+TEST_F(StartupTest, WithNoProfileUsedBeforeANewOneOpensWithoutAMessage) {
+    auto program = Program();
+    ASSERT_TRUE(program->InitInstance());
+    EXPECT_TRUE(services.messages.shown.empty());
+    EXPECT_TRUE(program->Document().GetPathName().empty());
+    EXPECT_EQ(program->Document().GetTitle(), "MyProfile");
+    EXPECT_EQ(program->Frame()->windowTitle(), "Gavelbook - MyProfile");
+    EXPECT_EQ(program->Frame()->GetRightView()->Kind(), ui::ViewKind::Profile);
+    EXPECT_TRUE(program->Frame()->isVisible());
+}
+
+TEST_F(StartupTest, TheProfileUsedLastOpensAgain) {
+    const auto path = SavedProfile();
+    ASSERT_TRUE(user.SetString(ui::SectionKey("Settings"), "ProfileName", path.string()));
+    auto program = Program();
+    ASSERT_TRUE(program->InitInstance());
+    Settle();
+    EXPECT_EQ(program->Document().GetPathName(), path);
+    EXPECT_EQ(program->Frame()->windowTitle(), "Gavelbook - Demo");
+    EXPECT_EQ(program->Frame()->GetRightView()->Kind(), ui::ViewKind::Items);
+    EXPECT_EQ(program->App().GetRecentFiles().Entries().front(), path);
+}
+
+TEST_F(StartupTest, AMissingLastProfileIsReportedAndANewOneOpens) {
+    ASSERT_TRUE(
+        user.SetString(ui::SectionKey("Settings"), "ProfileName", (folder / "gone.pro").string()));
+    auto program = Program();
+    ASSERT_TRUE(program->InitInstance());
+    Settle();
+    ASSERT_FALSE(services.messages.shown.empty());
+    EXPECT_EQ(
+        services.messages.shown.back().rfind("The profile you last used cannot be opened.", 0), 0u);
+    EXPECT_TRUE(program->Document().GetPathName().empty());
+    EXPECT_EQ(program->Document().GetTitle(), "MyProfile");
+    EXPECT_EQ(program->Frame()->GetRightView()->Kind(), ui::ViewKind::Profile);
+}
+
+TEST_F(StartupTest, AnUnreadableProfileOnTheCommandLineEndsTheProgram) {
+    const auto path = folder / "Broken.pro";
+    std::ofstream(path) << "not a profile";
+    auto program = Program({path.string()});
+    EXPECT_FALSE(program->InitInstance());
+    ASSERT_FALSE(services.messages.shown.empty());
+    EXPECT_EQ(services.messages.shown.front(), "Unexpected file format.");
+}
+
+TEST_F(StartupTest, ShutdownRemembersTheProfileForTheNextStart) {
+    const auto path = SavedProfile();
+    {
+        auto program = Program({path.string()});
+        ASSERT_TRUE(program->InitInstance());
+        program->Frame()->close();
+        EXPECT_EQ(program->ExitInstance(0), 0);
+    }
+    EXPECT_EQ(user.GetString(ui::SectionKey("Settings"), "ProfileName"), path.string());
+    EXPECT_EQ(user.GetString(ui::SectionKey("Recent File List"), "File1"), path.string());
+    EXPECT_NE(user.GetNumber(ui::SectionKey("Settings"), "right", 0), 0u);
+    EXPECT_TRUE(std::filesystem::exists(folder / "AucField.fee"));
+}
+
+TEST_F(StartupTest, ASecondInstanceHandsOverToTheFirstAndEnds) {
+    auto first = Program();
+    ASSERT_TRUE(first->InitInstance());
+    QSignalSpy activated(&first->Instance(), &ui::SingleInstance::Activated);
+
+    FakeServices secondServices;
+    ui::LotkeeperProgram second(ui::CommandLine{}, user, folder.Path(), instanceName,
+                                secondServices.Services());
+    EXPECT_FALSE(second.InitInstance());
+    EXPECT_EQ(second.Frame(), nullptr);
+    EXPECT_TRUE(activated.wait());
+    EXPECT_EQ(activated.count(), 1);
+}
+
+TEST_F(StartupTest, ASecondProgramProcessEndsAtOnce) {
+    const QString program = QStringLiteral(GB_BIN_DIR "/Lotkeeper");
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("GAVELBOOK_USER_SETTINGS", QString::fromStdString(folder.Path().string()));
+    environment.insert("GAVELBOOK_MACHINE_SETTINGS",
+                       QString::fromStdString(folder.Path().string()));
+    environment.insert("GAVELBOOK_PROGRAM_DIR", QString::fromStdString(folder.Path().string()));
+    environment.insert("XDG_RUNTIME_DIR", QString::fromStdString(folder.Path().string()));
+
+    std::filesystem::permissions(folder.Path(), std::filesystem::perms::owner_all);
+    QProcess first;
+    first.setProcessEnvironment(environment);
+    first.start(program, {});
+    ASSERT_TRUE(first.waitForStarted());
+    // The first instance listens once it has claimed the instance.
+    const QString server = QStringLiteral("%1/Norvel_Gavelbook-%2.socket")
+                               .arg(QString::fromStdString(folder.Path().string()))
+                               .arg(getuid());
+    bool listening = false;
+    for (int attempt = 0; attempt < 100 && !listening; ++attempt) {
+        QLocalSocket probe;
+        probe.connectToServer(server);
+        listening = probe.waitForConnected(100);
+        if (!listening) {
+            first.waitForFinished(50);
+        }
+    }
+    ASSERT_TRUE(listening);
+
+    QProcess second;
+    second.setProcessEnvironment(environment);
+    second.start(program, {});
+    EXPECT_TRUE(second.waitForFinished(20000));
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(first.state(), QProcess::Running);
+
+    first.terminate();
+    if (!first.waitForFinished(5000)) {
+        first.kill();
+        first.waitForFinished();
+    }
+}
+
+}  // namespace

@@ -1,0 +1,27 @@
+// The widget tests run on the offscreen platform, format under US English
+// and keep every setting in a folder of their own.
+
+#include <QtWidgets/QApplication>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "TempFolder.h"
+#include "platform/Locale.h"
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    const TempFolder settings;
+    std::filesystem::permissions(settings.Path(), std::filesystem::perms::owner_all);
+    qputenv("GAVELBOOK_USER_SETTINGS", QByteArray::fromStdString((settings / "user").string()));
+    qputenv("GAVELBOOK_MACHINE_SETTINGS",
+            QByteArray::fromStdString((settings / "machine").string()));
+    qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(settings.Path().string()));
+    gb::SetUserDefaultLocale(gb::kLocaleEnglishUS);
+    QApplication application(argc, argv);
+    return RUN_ALL_TESTS();
+}
