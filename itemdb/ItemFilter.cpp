@@ -30,34 +30,9 @@ std::string DateOnlyText(const gb::DateTime& date) {
     return gb::FormatDateTime(date, gb::kLocaleUserDefault, gb::DateTextForm::DateOnly);
 }
 
-// One value of the archive form, written or read as the archive's direction says.
-void Transfer(gb::Archive& ar, std::int32_t& value) {
-    if (ar.IsStoring()) {
-        ar.WriteInt32(value);
-    } else {
-        value = ar.ReadInt32();
-    }
-}
-
-void Transfer(gb::Archive& ar, std::string& value) {
-    if (ar.IsStoring()) {
-        ar.WriteString(value);
-    } else {
-        value = ar.ReadString();
-    }
-}
-
-void Transfer(gb::Archive& ar, gb::DateTime& value) {
-    if (ar.IsStoring()) {
-        ar.WriteDate(value);
-    } else {
-        value = ar.ReadDate();
-    }
-}
-
 void TransferSlot(gb::Archive& ar, FilterIdList& list, std::size_t index) {
     std::int32_t id = list.Slot(index);
-    Transfer(ar, id);
+    ar.Transfer(id);
     list.SetSlot(index, id);
 }
 
@@ -253,17 +228,17 @@ bool CItemFilter::MatchText(const CAucItem& item) const {
 }
 
 void CItemFilter::Serialize(gb::Archive& ar) {
-    Transfer(ar, stateMask_);
-    Transfer(ar, fromDate_);
-    Transfer(ar, toDate_);
-    Transfer(ar, bids_);
-    Transfer(ar, searchField_);
-    Transfer(ar, searchText_);
-    Transfer(ar, categoryMode_);
-    Transfer(ar, dateSelector_);
+    ar.Transfer(stateMask_);
+    ar.Transfer(fromDate_);
+    ar.Transfer(toDate_);
+    ar.Transfer(bids_);
+    ar.Transfer(searchField_);
+    ar.Transfer(searchText_);
+    ar.Transfer(categoryMode_);
+    ar.Transfer(dateSelector_);
     for (std::size_t i = 0; i < kSlots; ++i) {
-        Transfer(ar, siteNames_[i]);
-        Transfer(ar, sellerIds_[i]);
+        ar.Transfer(siteNames_[i]);
+        ar.Transfer(sellerIds_[i]);
         TransferSlot(ar, categories_, i);
         TransferSlot(ar, statuses_, i);
         TransferSlot(ar, folders_, i);

@@ -20,42 +20,18 @@ std::string CutDisplayName(std::string_view name) {
     return std::string(name.substr(0, CSellerList::kMaxDisplayName));
 }
 
-void Transfer(gb::Archive& ar, std::int32_t& value) {
-    if (ar.IsStoring()) {
-        ar.WriteInt32(value);
-    } else {
-        value = ar.ReadInt32();
-    }
-}
-
-void Transfer(gb::Archive& ar, std::string& value) {
-    if (ar.IsStoring()) {
-        ar.WriteString(value);
-    } else {
-        value = ar.ReadString();
-    }
-}
-
-void Transfer(gb::Archive& ar, gb::DateTime& value) {
-    if (ar.IsStoring()) {
-        ar.WriteDate(value);
-    } else {
-        value = ar.ReadDate();
-    }
-}
-
 void TransferEntry(gb::Archive& ar, CSellerEntry& entry) {
-    Transfer(ar, entry.active);
-    Transfer(ar, entry.timeZoneAdjust);
-    Transfer(ar, entry.displayName);
-    Transfer(ar, entry.folderId);
-    Transfer(ar, entry.lastUpdate);
-    Transfer(ar, entry.siteName);
-    Transfer(ar, entry.siteClsid);
-    Transfer(ar, entry.reserved1);
-    Transfer(ar, entry.reserved2);
-    Transfer(ar, entry.sellerId);
-    Transfer(ar, entry.password);
+    ar.Transfer(entry.active);
+    ar.Transfer(entry.timeZoneAdjust);
+    ar.Transfer(entry.displayName);
+    ar.Transfer(entry.folderId);
+    ar.Transfer(entry.lastUpdate);
+    ar.Transfer(entry.siteName);
+    ar.Transfer(entry.siteClsid);
+    ar.Transfer(entry.reserved1);
+    ar.Transfer(entry.reserved2);
+    ar.Transfer(entry.sellerId);
+    ar.Transfer(entry.password);
 }
 
 }  // namespace

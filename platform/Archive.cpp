@@ -151,6 +151,38 @@ void Archive::WriteMoney(const Money& money) {
     WriteUInt32(static_cast<std::uint32_t>(units));
 }
 
+void Archive::Transfer(std::int32_t& value) {
+    if (IsStoring()) {
+        WriteInt32(value);
+    } else {
+        value = ReadInt32();
+    }
+}
+
+void Archive::Transfer(std::string& value) {
+    if (IsStoring()) {
+        WriteString(value);
+    } else {
+        value = ReadString();
+    }
+}
+
+void Archive::Transfer(DateTime& value) {
+    if (IsStoring()) {
+        WriteDate(value);
+    } else {
+        value = ReadDate();
+    }
+}
+
+void Archive::Transfer(Money& value) {
+    if (IsStoring()) {
+        WriteMoney(value);
+    } else {
+        value = ReadMoney();
+    }
+}
+
 std::uint8_t Archive::ReadByte() {
     return ReadLittleEndian<std::uint8_t>();
 }

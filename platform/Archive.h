@@ -73,6 +73,13 @@ public:
     void WriteDate(const DateTime& date);
     void WriteMoney(const Money& money);
 
+    // Writes `value` when storing, reads into it when loading: one call serves
+    // both directions of a record's archive operation.
+    void Transfer(std::int32_t& value);
+    void Transfer(std::string& value);
+    void Transfer(DateTime& value);
+    void Transfer(Money& value);
+
     std::uint8_t ReadByte();
     std::uint16_t ReadUInt16();
     std::int32_t ReadInt32();
