@@ -6,6 +6,7 @@
 #include "itemdb/FolderBlueprint.h"
 #include "itemdb/LotkeeperStrings.h"
 #include "itemdb/ProfileHost.h"
+#include "itemdb/UpdateRun.h"
 #include "platform/Cp1252.h"
 #include "platform/FileIo.h"
 
@@ -125,7 +126,14 @@ void CAucDoc::ReportError(std::string_view message) {
     }
 }
 
+CAucDoc::CAucDoc() : updateRun_(std::make_unique<UpdateRun>(*this)) {}
+
+CAucDoc::~CAucDoc() = default;
+
 bool CAucDoc::OnNewDocument() {
+    if (IsUpdating()) {
+        return false;
+    }
     DeleteContents();
     pathName_.clear();
     title_.clear();
@@ -138,6 +146,9 @@ bool CAucDoc::OnNewDocument() {
 }
 
 bool CAucDoc::OnOpenDocument(const std::filesystem::path& path) {
+    if (IsUpdating()) {
+        return false;
+    }
     const auto failed = [&](int messageId) {
         DeleteContents();
         pathName_.clear();
@@ -209,6 +220,9 @@ bool CAucDoc::DoFileSave() {
 }
 
 bool CAucDoc::SaveModified() {
+    if (IsUpdating()) {
+        return false;
+    }
     if (!IsModified()) {
         return true;
     }
@@ -396,4 +410,28 @@ bool CAucDoc::DeleteSellerFolder(std::int32_t id) {
         itemList_.MoveItem(position, folder::DeletedItems);
     });
     return folderTree_.DeleteNode(id);
+}
+
+bool CAucDoc::IsUpdating() const {
+    return updateRun_->IsRunning();
+}
+
+bool CAucDoc::UpdateAuctions() {
+    return updateRun_->UpdateAuctions();
+}
+
+bool CAucDoc::OnRetrievalDone(std::uint16_t request, bool success) {
+    return updateRun_->OnRetrievalDone(request, success);
+}
+
+std::vector<std::string> CAucDoc::GetSiteNames() {
+    return updateRun_->GetSiteNames();
+}
+
+std::string CAucDoc::GetSiteCLSID(std::string_view siteName) {
+    return updateRun_->GetSiteCLSID(siteName);
+}
+
+std::string CAucDoc::GetSiteURL(std::string_view siteName, std::string_view itemNumber, int kind) {
+    return updateRun_->GetSiteURL(siteName, itemNumber, kind);
 }

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,16 +26,18 @@
 
 class DocumentPrompts;
 class ProfileHost;
+class UpdateRun;
 
 class CAucDoc {
 public:
     // The name profile-version errors carry, as the format error of a file.
     static constexpr std::string_view kVersionErrorName = "Profile";
 
-    CAucDoc() = default;
+    CAucDoc();
     CAucDoc(const CAucDoc&) = delete;
     CAucDoc& operator=(const CAucDoc&) = delete;
-    virtual ~CAucDoc() = default;
+    // Releases the retrievals of an update still running.
+    virtual ~CAucDoc();
 
     // Collaborators; either may be null. Without prompts, an untitled modified
     // profile is never discarded: the question counts as cancelled.
@@ -86,7 +89,8 @@ public:
     const std::string& GetTitle() const { return title_; }
     void SetTitle(std::string_view title) { title_ = title; }
 
-    // Lifecycle.
+    // Lifecycle. A new profile, opening one and closing this one (see
+    // SaveModified) are refused, giving false, while an update runs.
     // A new, empty, untitled profile: just the root folder, no seller IDs, no
     // items, selected folder 100. Views get hint 0.
     bool OnNewDocument();
@@ -106,7 +110,8 @@ public:
     bool DoFileSave();
     // Before the profile is closed or replaced: a modified profile with a file
     // is saved without asking; an untitled modified one asks "Save changes to
-    // ...?". False when the profile must stay open (cancelled or save failed).
+    // ...?". False when the profile must stay open (cancelled, save failed,
+    // or an update runs).
     bool SaveModified();
     // Empties the profile: only the root folder, no seller IDs, no items, no name.
     void DeleteContents();
@@ -142,6 +147,16 @@ public:
     bool DeleteCategoryFolder(std::int32_t id);
     bool DeleteSellerFolder(std::int32_t id);
 
+    // Update Database, run by the document's UpdateRun: the window that gets
+    // the retrievals' messages hands them to GetUpdateRun().OnMessage.
+    UpdateRun& GetUpdateRun() { return *updateRun_; }
+    bool IsUpdating() const;
+    bool UpdateAuctions();
+    bool OnRetrievalDone(std::uint16_t request, bool success);
+    std::vector<std::string> GetSiteNames();
+    std::string GetSiteCLSID(std::string_view siteName);
+    std::string GetSiteURL(std::string_view siteName, std::string_view itemNumber, int kind);
+
 private:
     void LoadProfile(gb::Archive& ar);
     void StoreProfile(gb::Archive& ar);
@@ -168,4 +183,6 @@ private:
     CSellerList sellerList_;
     CFolderTree folderTree_;
     CItemList itemList_;
+    // Last, so that it goes first: its retrievals merge into the lists above.
+    std::unique_ptr<UpdateRun> updateRun_;
 };

@@ -87,6 +87,13 @@ const gb::StringTable& LotkeeperStrings() {
         {549, " "},
 
         // Messages.
+        {59413,
+         "There are no active eBay Seller IDs to update. Open your User Profile (second button on "
+         "the toolbar) and add at least one active eBay Seller ID. Monitor your listings and/or "
+         "your competitor's listings - Just enter their eBay name. "},
+        {59418,
+         "No auction sites can be located. Please try installing Gavelbook again to recover these "
+         "sites."},
         {59419, "Unknown"},
 
         // The maker's product page: the sample web-site folder's address.

@@ -3,6 +3,7 @@
 //   make-data DIR   writes the data files the installer ships into DIR
 //   dump-profile FILE   prints a profile's header, sellers, folders and items
 //   parse-page SITE LISTING ...   prints the rows a site object makes of a saved page
+//   update PROFILE   brings a profile up to date from the auction sites
 // gbtool reads and writes amounts in US English, whatever the user's locale.
 
 #include <cstdio>
@@ -15,6 +16,7 @@
 #include "DumpProfileCommand.h"
 #include "ParsePageCommand.h"
 #include "ShippedFiles.h"
+#include "UpdateCommand.h"
 #include "platform/FileIo.h"
 #include "platform/Locale.h"
 
@@ -58,6 +60,7 @@ constexpr Command kCommands[] = {
     {"parse-page",
      "SITE LISTING [--user ID] [--password PW] [--days N] [--request N] [--buyer ITEM=FILE]...",
      &ParsePage},
+    {"update", "PROFILE", &UpdateProfile},
 };
 
 int Usage() {

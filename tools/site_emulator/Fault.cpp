@@ -1,0 +1,74 @@
+#include "Fault.h"
+
+#include <array>
+#include <utility>
+
+namespace gb::emulator {
+
+namespace {
+
+constexpr std::array<std::pair<std::string_view, FaultKind>, 6> kKindNames{{
+    {"wrong-password", FaultKind::WrongPassword},
+    {"no-signin-field", FaultKind::NoSignInField},
+    {"no-rows", FaultKind::NoRows},
+    {"server-error", FaultKind::ServerError},
+    {"stall", FaultKind::Stall},
+    {"drop", FaultKind::DropConnection},
+}};
+
+constexpr std::array<std::pair<std::string_view, FaultPoint>, 4> kPointNames{{
+    {"signin-page", FaultPoint::SignInPage},
+    {"signin-check", FaultPoint::SignInCheck},
+    {"listing", FaultPoint::Listing},
+    {"buyer-page", FaultPoint::BuyerPage},
+}};
+
+template <typename Value, std::size_t N>
+std::optional<Value> Lookup(const std::array<std::pair<std::string_view, Value>, N>& names,
+                            std::string_view name) {
+    for (const auto& [text, value] : names) {
+        if (text == name) {
+            return value;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+bool Fault::Strikes(FaultPoint page) const {
+    switch (kind) {
+        case FaultKind::None:
+            return false;
+        case FaultKind::WrongPassword:
+            return page == FaultPoint::SignInCheck;
+        case FaultKind::NoSignInField:
+            return page == FaultPoint::SignInPage;
+        case FaultKind::NoRows:
+            return page == FaultPoint::Listing;
+        case FaultKind::ServerError:
+        case FaultKind::Stall:
+        case FaultKind::DropConnection:
+            return page == point;
+    }
+    return false;
+}
+
+std::optional<Fault> ParseFault(std::string_view text) {
+    const std::size_t at = text.find('@');
+    const std::optional<FaultKind> kind = Lookup(kKindNames, text.substr(0, at));
+    if (!kind) {
+        return std::nullopt;
+    }
+    Fault fault{*kind};
+    if (at != std::string_view::npos) {
+        const std::optional<FaultPoint> point = Lookup(kPointNames, text.substr(at + 1));
+        if (!point) {
+            return std::nullopt;
+        }
+        fault.point = *point;
+    }
+    return fault;
+}
+
+}  // namespace gb::emulator

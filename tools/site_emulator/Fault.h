@@ -1,0 +1,39 @@
+#pragma once
+// What the site emulator can be told to do wrong for one seller, and on which
+// page.
+
+#include <optional>
+#include <string_view>
+
+namespace gb::emulator {
+
+enum class FaultKind {
+    None,
+    WrongPassword,   // the sign-in check refuses every password
+    NoSignInField,   // the sign-in page of the seller's site has no user ID field
+    NoRows,          // the listing pages hold no item rows
+    ServerError,     // HTTP 500 with an error page
+    Stall,           // the answer does not come until the emulator stops
+    DropConnection,  // the connection is closed halfway through the answer
+};
+
+// The pages a fault can strike. The sign-in page is the site's, not the
+// seller's: it is struck for every seller of a site that shares it.
+enum class FaultPoint { SignInPage, SignInCheck, Listing, BuyerPage };
+
+struct Fault {
+    FaultKind kind = FaultKind::None;
+    // Where ServerError, Stall and DropConnection strike; the other kinds have
+    // a page of their own.
+    FaultPoint point = FaultPoint::Listing;
+
+    bool Strikes(FaultPoint page) const;
+};
+
+// A fault as the command line gives it: a kind ("wrong-password",
+// "no-signin-field", "no-rows", "server-error", "stall", "drop"), optionally
+// followed by "@" and a page ("signin-page", "signin-check", "listing",
+// "buyer-page"). Nothing when the text names neither.
+std::optional<Fault> ParseFault(std::string_view text);
+
+}  // namespace gb::emulator
