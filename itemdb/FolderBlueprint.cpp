@@ -51,39 +51,39 @@ constexpr TextRef kColumns = Str(kDefaultColumnSetString);
 constexpr TextRef kEmpty{};
 
 // What a folder's fresh filter is set to select; the defaults leave it as made.
-struct FilterSpec {
+struct FolderCriteria {
     std::int32_t stateMask = CItemFilter::AllStates;
     std::int32_t bids = 0;
     IdRef status;
     IdRef category;
     IdRef storageFolder;
 
-    constexpr FilterSpec Bids(std::int32_t value) const {
-        FilterSpec spec = *this;
-        spec.bids = value;
-        return spec;
+    constexpr FolderCriteria Bids(std::int32_t value) const {
+        FolderCriteria criteria = *this;
+        criteria.bids = value;
+        return criteria;
     }
-    constexpr FilterSpec Status(IdRef id) const {
-        FilterSpec spec = *this;
-        spec.status = id;
-        return spec;
+    constexpr FolderCriteria Status(IdRef id) const {
+        FolderCriteria criteria = *this;
+        criteria.status = id;
+        return criteria;
     }
-    constexpr FilterSpec Category(IdRef id) const {
-        FilterSpec spec = *this;
-        spec.category = id;
-        return spec;
+    constexpr FolderCriteria Category(IdRef id) const {
+        FolderCriteria criteria = *this;
+        criteria.category = id;
+        return criteria;
     }
-    constexpr FilterSpec StoredIn(IdRef id) const {
-        FilterSpec spec = *this;
-        spec.storageFolder = id;
-        return spec;
+    constexpr FolderCriteria StoredIn(IdRef id) const {
+        FolderCriteria criteria = *this;
+        criteria.storageFolder = id;
+        return criteria;
     }
 };
 
-constexpr FilterSpec Mask(std::int32_t stateMask) {
-    FilterSpec spec;
-    spec.stateMask = stateMask;
-    return spec;
+constexpr FolderCriteria Mask(std::int32_t stateMask) {
+    FolderCriteria criteria;
+    criteria.stateMask = stateMask;
+    return criteria;
 }
 
 struct FolderRow {
@@ -97,7 +97,7 @@ struct FolderRow {
     std::int32_t fixed;
     TextRef description;
     TextRef data;
-    FilterSpec filter;
+    FolderCriteria filter;
 };
 
 constexpr std::int32_t kInProgressMask = CItemFilter::InProgressBit;
@@ -240,18 +240,18 @@ private:
         return id;
     }
 
-    void Apply(const FilterSpec& spec, std::int32_t own, CItemFilter& filter) const {
+    void Apply(const FolderCriteria& criteria, std::int32_t own, CItemFilter& filter) const {
         filter.Reset();
-        filter.SetStateMask(spec.stateMask);
-        filter.SetBids(spec.bids);
-        if (spec.status.kind != IdRef::Kind::None) {
-            filter.AddStatus(Resolve(spec.status, own));
+        filter.SetStateMask(criteria.stateMask);
+        filter.SetBids(criteria.bids);
+        if (criteria.status.kind != IdRef::Kind::None) {
+            filter.AddStatus(Resolve(criteria.status, own));
         }
-        if (spec.category.kind != IdRef::Kind::None) {
-            filter.AddCategory(Resolve(spec.category, own));
+        if (criteria.category.kind != IdRef::Kind::None) {
+            filter.AddCategory(Resolve(criteria.category, own));
         }
-        if (spec.storageFolder.kind != IdRef::Kind::None) {
-            filter.AddFolder(Resolve(spec.storageFolder, own));
+        if (criteria.storageFolder.kind != IdRef::Kind::None) {
+            filter.AddFolder(Resolve(criteria.storageFolder, own));
         }
     }
 
