@@ -4,10 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "platform/ClassFactory.h"
-#include "platform/ComponentExports.h"
-#include "platform/ComponentLibrary.h"
-#include "platform/ComponentRegistry.h"
+#include "platform/ComponentServer.h"
 #include "platform/ConnectionPoint.h"
 #include "platform/Locale.h"
 #include "platform/WindowRegistry.h"
@@ -59,77 +56,33 @@ private:
     gb::ConnectionPoint<ITestCounterEvents> changed_{*this};
 };
 
-struct TestClass {
-    gb::ComponentClass component;
-    std::string_view userTypeName;
-    std::string_view progId;
-    std::string_view versionIndependentProgId;
-};
-
-constexpr std::array<TestClass, 2> kClasses{{
-    {{CLSID_TestCounter, &gb::CreateObject<TestCounter>},
-     "Test Counter",
-     "GavelbookTest.Counter.1",
-     "GavelbookTest.Counter"},
-    {{CLSID_TestTally, &gb::CreateObject<TestCounter>},
-     "Test Tally",
-     "GavelbookTest.Tally.1",
-     "GavelbookTest.Tally"},
-}};
-
-constexpr std::array<gb::ComponentClass, 2> kFactoryTable{
-    {kClasses[0].component, kClasses[1].component}};
-
-gb::ClassRegistration RegistrationOf(const TestClass& testClass) {
-    gb::ClassRegistration registration;
-    registration.clsid = testClass.component.clsid;
-    registration.userTypeName = testClass.userTypeName;
-    registration.progId = testClass.progId;
-    registration.versionIndependentProgId = testClass.versionIndependentProgId;
-    registration.libraryPath = gb::ComponentLibrary::PathContaining(&kClasses).string();
-    return registration;
+const gb::ComponentServer& Server() {
+    static const gb::ComponentServer server(
+        {
+            .appName = "GavelbookTest",
+            .appId = std::nullopt,
+            .typeLibrary = std::nullopt,
+            .classes =
+                {
+                    {{CLSID_TestCounter, &gb::CreateObject<TestCounter>},
+                     "Test Counter",
+                     "GavelbookTest.Counter"},
+                    {{CLSID_TestTally, &gb::CreateObject<TestCounter>},
+                     "Test Tally",
+                     "GavelbookTest.Tally"},
+                },
+            .category =
+                gb::ServedCategory{
+                    CATID_TestComponents,
+                    1033,
+                    std::string(kTestCategoryDescription),
+                    {CLSID_TestCounter, CLSID_TestTally},
+                },
+        },
+        &server);
+    return server;
 }
 
 }  // namespace
 
-HRESULT DllCanUnloadNow() {
-    return gb::ModuleUsage::CanUnloadNow();
-}
-
-HRESULT DllGetClassObject(const gb::Guid& clsid, const gb::Guid& iid, void** object) {
-    return gb::ClassFactory::Serve(kFactoryTable, clsid, iid, object);
-}
-
-HRESULT DllRegisterServer() {
-    gb::ComponentRegistry registry;
-    for (const TestClass& testClass : kClasses) {
-        if (const HRESULT result = registry.RegisterClass(RegistrationOf(testClass));
-            gb::Failed(result)) {
-            return result;
-        }
-    }
-    if (const HRESULT result =
-            registry.RegisterCategory(CATID_TestComponents, 1033, kTestCategoryDescription);
-        gb::Failed(result)) {
-        return result;
-    }
-    for (const TestClass& testClass : kClasses) {
-        if (const HRESULT result = registry.RegisterClassImplCategories(
-                testClass.component.clsid, std::array{CATID_TestComponents});
-            gb::Failed(result)) {
-            return result;
-        }
-    }
-    return S_OK;
-}
-
-HRESULT DllUnregisterServer() {
-    gb::ComponentRegistry registry;
-    for (const TestClass& testClass : kClasses) {
-        if (const HRESULT result = registry.UnregisterClass(RegistrationOf(testClass));
-            gb::Failed(result)) {
-            return result;
-        }
-    }
-    return S_OK;
-}
+GB_COMPONENT_SERVER_EXPORTS(Server())
