@@ -9,8 +9,8 @@
 #include <string>
 #include <thread>
 
+#include "EmulatorCertificates.h"
 #include "LoopbackServer.h"
-#include "TestCertificates.h"
 
 namespace gb {
 namespace {
@@ -157,7 +157,7 @@ TEST(BrowserSession, UnreachableSiteIsNotConnectedUntilAPageLoads) {
 }
 
 TEST(BrowserSession, HttpsIsVerifiedAgainstTheTrustedCertificates) {
-    test::TestCertificates certificates;
+    emulator::EmulatorCertificates certificates;
     LoopbackServer server(certificates);
     server.Routes().Get("/secure", [](const httplib::Request&, httplib::Response& response) {
         response.set_content("secret", kHtml);
@@ -165,7 +165,7 @@ TEST(BrowserSession, HttpsIsVerifiedAgainstTheTrustedCertificates) {
     server.Start();
 
     BrowserSession::Options trusting = Patient();
-    trusting.extraCaFile = certificates.CaFile();
+    trusting.extraCaFile = certificates.AuthorityFile();
     BrowserSession withCa(trusting);
     ASSERT_TRUE(withCa.Navigate(server.Url("/secure")));
     EXPECT_EQ(withCa.PageHtml(), std::optional<std::string>("secret"));

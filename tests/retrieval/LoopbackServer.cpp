@@ -7,7 +7,7 @@
 
 #include <stdexcept>
 
-#include "TestCertificates.h"
+#include "EmulatorCertificates.h"
 
 namespace gb::test {
 
@@ -19,9 +19,9 @@ constexpr char kLoopback[] = "127.0.0.1";
 
 LoopbackServer::LoopbackServer() : server_(std::make_unique<httplib::Server>()), scheme_("http") {}
 
-LoopbackServer::LoopbackServer(const TestCertificates& certificates)
-    : server_(std::make_unique<httplib::SSLServer>(certificates.ServerCertificateFile().c_str(),
-                                                   certificates.ServerKeyFile().c_str())),
+LoopbackServer::LoopbackServer(const emulator::EmulatorCertificates& certificates)
+    : server_(std::make_unique<httplib::SSLServer>(certificates.ServerCertificate(),
+                                                   certificates.ServerKey())),
       scheme_("https") {}
 
 void LoopbackServer::Start() {

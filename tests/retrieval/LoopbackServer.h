@@ -12,14 +12,16 @@
 #include <string_view>
 #include <thread>
 
-namespace gb::test {
+namespace gb::emulator {
+class EmulatorCertificates;
+}  // namespace gb::emulator
 
-class TestCertificates;
+namespace gb::test {
 
 class LoopbackServer {
 public:
-    LoopbackServer();                                               // HTTP
-    explicit LoopbackServer(const TestCertificates& certificates);  // HTTPS
+    LoopbackServer();                                                             // HTTP
+    explicit LoopbackServer(const emulator::EmulatorCertificates& certificates);  // HTTPS
     ~LoopbackServer();
     LoopbackServer(const LoopbackServer&) = delete;
     LoopbackServer& operator=(const LoopbackServer&) = delete;
