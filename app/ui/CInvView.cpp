@@ -88,6 +88,7 @@ CInvView::CInvView(CMainFrame& frame, QWidget* parent)
     commands_.OnUpdate(cmd::MatureAudiences, [this](int, CommandUpdate& update) {
         update.SetCheck(SettingEnabled(value::Adult));
     });
+    commands_.On(cmd::UpdateDatabase, [this](int) { OnUpdateDatabase(); });
 }
 
 bool CInvView::SettingEnabled(std::string_view name) const {
@@ -277,6 +278,13 @@ void CInvView::OnMatureAudiences() {
     CAucDoc& document = GetDocument();
     document.SetAdultFlag(!document.GetAdultFlag());
     StoreSetting(value::Adult, document.GetAdultFlag());
+}
+
+void CInvView::OnUpdateDatabase() {
+    CAucDoc& document = GetDocument();
+    if (!document.IsUpdating() && document.UpdateAuctions()) {
+        frame_.OnUpdateStarted();
+    }
 }
 
 QMenu* CInvView::ContextMenu() {

@@ -37,6 +37,8 @@ public:
     void OnSelectAll();
     void OnDoubleSpace();
     void OnMatureAudiences();
+    // Starts an update run of the document, unless one is running.
+    void OnUpdateDatabase();
 
     // The item context menu with its commands' states for the present selection.
     QMenu* ContextMenu();

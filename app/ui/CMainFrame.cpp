@@ -18,6 +18,7 @@
 #include "app/core/CommandCatalog.h"
 #include "app/core/CommandIds.h"
 #include "app/core/DocumentStrings.h"
+#include "app/core/RetrievalProblems.h"
 #include "app/core/StatusTexts.h"
 #include "app/core/TemplateSlots.h"
 #include "app/core/UiStrings.h"
@@ -31,9 +32,11 @@
 #include "app/ui/CSummaryBar.h"
 #include "app/ui/CommandActions.h"
 #include "app/ui/QtText.h"
+#include "interfaces/RetrievalNotify.h"
 #include "itemdb/AucDoc.h"
 #include "itemdb/LotkeeperStrings.h"
 #include "itemdb/TemplateLibrary.h"
+#include "itemdb/UpdateRun.h"
 #include "platform/WindowRegistry.h"
 
 namespace ui {
@@ -46,7 +49,11 @@ constexpr const char* kTemplateEditor = "Template";
 }  // namespace
 
 CMainFrame::CMainFrame(CLotkeeperApp& app, CAucDoc& document, UiServices services)
-    : app_(app), document_(document), services_(services), otherViews_(document), router_([this] {
+    : app_(app),
+      document_(document),
+      services_(services),
+      otherViews_(document),
+      router_([this] {
           CView* active = ActiveView();
           otherViews_.SetSender(active);
           std::vector<const CommandTarget*> chain;
@@ -57,7 +64,8 @@ CMainFrame::CMainFrame(CLotkeeperApp& app, CAucDoc& document, UiServices service
           chain.insert(chain.end(), appTargets_.begin(), appTargets_.end());
           chain.push_back(&otherViews_);
           return chain;
-      }) {
+      }),
+      updatePrompts_(services.messages) {
     setWindowIcon(ArtLibrary::ProgramIcon());
     setObjectName(QStringLiteral("CMainFrame"));
     actions_ = new CommandActions(router_, this);
@@ -71,11 +79,17 @@ CMainFrame::CMainFrame(CLotkeeperApp& app, CAucDoc& document, UiServices service
     resize(1000, 660);
     connect(qApp, &QApplication::focusChanged, this, [this] { RequestCommandRefresh(); });
     handle_ = gb::WindowRegistry::Register(*this);
+    UpdateRun& update = document_.GetUpdateRun();
+    update.SetMainWindow(handle_);
+    update.SetPrompts(&updatePrompts_);
 }
 
 CMainFrame::~CMainFrame() {
     // The views go with the window; focus changes while they go concern no one.
     disconnect(qApp, nullptr, this, nullptr);
+    UpdateRun& update = document_.GetUpdateRun();
+    update.SetPrompts(nullptr);
+    update.SetMainWindow(0);
     gb::WindowRegistry::Unregister(handle_);
 }
 
@@ -108,8 +122,14 @@ void CMainFrame::CreateCommands() {
         update.SetCheck(right != nullptr && right->Kind() == ViewKind::Profile);
         update.Enable(busy_.Count() <= 0);
     });
-    commands_.OnUpdate(cmd::UpdateDatabase,
-                       [this](int, CommandUpdate& update) { update.SetCheck(busy_.IsBusy()); });
+    // Shown pressed while anything keeps the window busy; only a run of the
+    // document's own keeps a second from being started.
+    commands_.OnUpdate(cmd::UpdateDatabase, [this](int, CommandUpdate& update) {
+        update.SetCheck(busy_.IsBusy());
+        if (document_.IsUpdating()) {
+            update.Enable(false);
+        }
+    });
     commands_.On(cmd::ClipboardTemplates, [this](int) { OnClipboardTemplates(); });
     commands_.On(cmd::ViewToolbar, [this](int) { toolBar_->setVisible(!toolBar_->isVisible()); });
     commands_.OnUpdate(cmd::ViewToolbar, [this](int, CommandUpdate& update) {
@@ -598,21 +618,51 @@ void CMainFrame::BringToFront() {
 void CMainFrame::Post(const gb::WindowMessage& message) {
     // Runs on the posting thread: only queue the message for this window's.
     QMetaObject::invokeMethod(
+        this, [this, message] { OnRetrievalMessage(message); }, Qt::QueuedConnection);
+}
+
+void CMainFrame::OnRetrievalMessage(const gb::WindowMessage& message) {
+    if (message.message == WM_RETRIEVAL_NOTIFY) {
+        OnUpdateProgress(message);
+    } else if (message.message == WM_RETRIEVED_ROW) {
+        document_.GetUpdateRun().OnMessage(message);
+    }
+}
+
+void CMainFrame::OnUpdateProgress(const gb::WindowMessage& message) {
+    if (message.wParam == static_cast<std::uintptr_t>(RetrievalNotifyKind::Detail)) {
+        SetMessageText(progress_.Tick());
+        return;
+    }
+    // The end of one retrieval: the run starts the next one, or is over.
+    if (document_.GetUpdateRun().OnMessage(message)) {
+        OnUpdateEnded();
+    }
+}
+
+void CMainFrame::OnUpdateStarted() {
+    SetBusy(true);
+    if (!document_.IsUpdating()) {
+        OnUpdateEnded();
+    }
+}
+
+void CMainFrame::OnUpdateEnded() {
+    SetBusy(false);
+    const bool failed = document_.GetUpdateRun().HasFailed();
+    // The views reload the folder on display through a queued call of their
+    // own. The report is queued behind it, so that the reloaded list's status
+    // text does not replace "Update Complete!" at once.
+    QMetaObject::invokeMethod(
         this,
-        [this, message] {
-            if (message.message == gb::WM_USER + 1) {
-                OnUpdateProgress(message.wParam, message.lParam);
+        [this, failed] {
+            SetMessageText(progress_.Complete());
+            if (failed) {
+                services_.messages.Show(RetrievalProblems::Read().MessageText(), MessageButtons::Ok,
+                                        MessageIcon::Warning);
             }
         },
         Qt::QueuedConnection);
-}
-
-void CMainFrame::OnUpdateProgress(std::uintptr_t kind, std::intptr_t) {
-    // A progress tick. The end of a retrieval (kinds 0 and 2) is the update
-    // run's to handle.
-    if (kind == 1) {
-        SetMessageText(progress_.Tick());
-    }
 }
 
 }  // namespace ui

@@ -23,6 +23,7 @@
 #include "app/core/BusyCounter.h"
 #include "app/core/CommandRouter.h"
 #include "app/core/ProgressText.h"
+#include "app/core/ServiceUpdatePrompts.h"
 #include "app/core/ToolbarLayout.h"
 #include "app/core/UiServices.h"
 #include "app/core/ViewKind.h"
@@ -100,7 +101,13 @@ public:
     // shows in front of it.
     void BringToFront();
 
-    // The window's handle for messages from other threads (WM_USER+1).
+    // An update run the item list started: the animation runs until the run
+    // ends, and the end is reported at once when none of its retrievals could
+    // start.
+    void OnUpdateStarted();
+
+    // The window's handle for messages from other threads: the retrievals'
+    // progress and end (WM_USER+1) and the rows they fired (WM_USER+3).
     gb::WindowHandle Handle() const { return handle_; }
     void Post(const gb::WindowMessage& message) override;
 
@@ -133,7 +140,11 @@ private:
     void OnNavigationTree();
     void OnUserProfile();
     void OnClipboardTemplates();
-    void OnUpdateProgress(std::uintptr_t kind, std::intptr_t request);
+    void OnRetrievalMessage(const gb::WindowMessage& message);
+    void OnUpdateProgress(const gb::WindowMessage& message);
+    // The update run is over: animation, "Update Complete!" and, when a
+    // retrieval failed, what the retrievals logged.
+    void OnUpdateEnded();
     void PlayAnimation(BusyCounter::Animation animation);
 
     CLotkeeperApp& app_;
@@ -164,6 +175,7 @@ private:
     std::function<void(const std::filesystem::path&)> openDropped_;
     BusyCounter busy_;
     ProgressText progress_;
+    ServiceUpdatePrompts updatePrompts_;
     gb::WindowHandle handle_ = 0;
 };
 

@@ -81,12 +81,12 @@ TEST_F(MainFrameTest, ProgressMessagesFromAnotherThreadCycleTheStatusText) {
 }
 
 TEST_F(MainFrameTest, CommandsWhoseWindowsComeLaterAreDisabled) {
-    for (int command : {cmd::FeeSchedule, cmd::ShowCalendar, cmd::EditItems, cmd::UpdateDatabase,
-                        cmd::ExportItems, cmd::InstantSummary, cmd::HelpUserGuide}) {
+    for (int command : {cmd::FeeSchedule, cmd::ShowCalendar, cmd::EditItems, cmd::ExportItems,
+                        cmd::InstantSummary, cmd::HelpUserGuide}) {
         EXPECT_FALSE(frame->QueryCommand(command).enabled) << command;
     }
     for (int command : {cmd::NavigationTree, cmd::UserProfile, cmd::AppExit, cmd::EditSelectAll,
-                        cmd::ClipboardTemplates}) {
+                        cmd::ClipboardTemplates, cmd::UpdateDatabase}) {
         EXPECT_TRUE(frame->QueryCommand(command).enabled) << command;
     }
 }

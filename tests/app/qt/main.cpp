@@ -1,5 +1,5 @@
 // The widget tests run on the offscreen platform, format under US English
-// and keep every setting in a folder of their own.
+// and keep every setting, log and written page in a folder of their own.
 
 #include <QtWidgets/QApplication>
 
@@ -21,6 +21,12 @@ int main(int argc, char** argv) {
     qputenv("GAVELBOOK_MACHINE_SETTINGS",
             QByteArray::fromStdString((settings / "machine").string()));
     qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(settings.Path().string()));
+    // The retrievals of the update tests keep their logs and pages here too.
+    for (const char* variable : {"GAVELBOOK_STATE_DIR", "GAVELBOOK_PROGRAM_DIR"}) {
+        const std::filesystem::path folder = settings / variable;
+        std::filesystem::create_directories(folder);
+        qputenv(variable, QByteArray::fromStdString(folder.string()));
+    }
     gb::SetUserDefaultLocale(gb::kLocaleEnglishUS);
     QApplication application(argc, argv);
     return RUN_ALL_TESTS();

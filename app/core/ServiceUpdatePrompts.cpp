@@ -1,0 +1,11 @@
+#include "app/core/ServiceUpdatePrompts.h"
+
+#include "app/core/MessageService.h"
+
+namespace ui {
+
+void ServiceUpdatePrompts::ShowMessage(std::string_view text) {
+    messages_.Show(text, MessageButtons::Ok, MessageIcon::Warning);
+}
+
+}  // namespace ui

@@ -1,0 +1,188 @@
+// "Update Database" in the main window: the command starts a run of the
+// document against the site emulator through the real site and retrieval
+// libraries; the rows come in, the list shows them when the run is over and
+// the status bar says so.
+
+#include <QtCore/QDeadlineTimer>
+#include <QtTest/QTest>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "ClientSettings.h"
+#include "FrameFixture.h"
+#include "SiteEmulator.h"
+#include "app/core/CommandIds.h"
+#include "itemdb/FolderKind.h"
+#include "platform/Clock.h"
+#include "platform/ComponentLibrary.h"
+
+namespace {
+
+using gb::emulator::EmulatedBuyer;
+using gb::emulator::EmulatedItem;
+using gb::emulator::EmulatedSeller;
+
+constexpr char kSite[] = "eBay USA";
+constexpr char kSellerId[] = "walt";
+constexpr char kPassword[] = "secret";
+// The longest a run may take before the test gives up on it.
+constexpr int kRunLimitMs = 20000;
+
+// An item of the emulated site, started and ending the given hours from now.
+EmulatedItem Item(std::string number, std::string title, int startHours, int endHours,
+                  std::optional<EmulatedBuyer> buyer = std::nullopt) {
+    const std::optional<gb::CivilTime> now = gb::Clock::Now().ToCivil();
+    const gb::DateTime base = gb::DateTime::FromCivil(now->year, now->month, now->day, now->hour,
+                                                      now->minute, now->second);
+    EmulatedItem item;
+    item.number = std::move(number);
+    item.title = std::move(title);
+    item.start = base.AddHours(startHours);
+    item.end = base.AddHours(endHours);
+    item.price = gb::Money::FromUnits(15 * gb::Money::kUnitsPerWhole);
+    item.buyer = std::move(buyer);
+    return item;
+}
+
+class UpdateDatabaseTest : public FrameFixture {
+protected:
+    // The site and retrieval libraries of the build, registered in the test's
+    // own registry, with short time limits for the retrievals.
+    static void SetUpTestSuite() {
+        for (const char* library : {GB_BIDSCOPE_LIBRARY, GB_FETCHWELL_LIBRARY}) {
+            std::string error;
+            const gb::ComponentLibrary* loaded = gb::ComponentLibrary::Load(library, &error);
+            ASSERT_NE(loaded, nullptr) << error;
+            ASSERT_EQ(loaded->RegisterServer(), S_OK) << library;
+        }
+        const std::string retrieval = std::string(gb::kApplicationKey) + "\\Retrieval";
+        gb::Settings& user = gb::Settings::CurrentUser();
+        ASSERT_TRUE(user.SetNumber(retrieval, "ConnectTimeout", 5));
+        ASSERT_TRUE(user.SetNumber(retrieval, "StallTimeout", 2));
+        ASSERT_TRUE(user.SetNumber(retrieval, "OverallTimeout", 15));
+    }
+
+    ~UpdateDatabaseTest() override { gb::emulator::ForgetEmulator(gb::Settings::CurrentUser()); }
+
+    // The emulated site serves the seller with `password`; the profile has
+    // the seller (active or not) with its own password, and the window shows
+    // the seller's In Progress items.
+    void Prepare(const std::string& sitePassword, bool active = true) {
+        EmulatedSeller seller;
+        seller.userId = kSellerId;
+        seller.password = sitePassword;
+        seller.items = {Item("9201", "Walnut bowl", -30, 50, EmulatedBuyer{"tess", "8", "", ""}),
+                        Item("9202", "Tin toy", -10, 20), Item("9203", "Oak chest", -200, -20)};
+        emulator = std::make_unique<gb::emulator::SiteEmulator>(std::vector{seller});
+        emulator->Start();
+        ASSERT_TRUE(gb::emulator::PointSitesAt(gb::Settings::CurrentUser(), emulator->Host(),
+                                               emulator->AuthorityFile()));
+
+        document.OnNewDocument();
+        document.SetProfileName("Demo");
+        CSellerList& sellers = document.GetSellerList();
+        const std::string classId = document.GetSiteCLSID(kSite);
+        ASSERT_FALSE(classId.empty());
+        sellers.AddSeller(kSellerId, kSite, classId);
+        sellers.SetPassword(kPassword);
+        sellers.SetActive(active ? 1 : 0);
+        document.EnsureSellerFolders();
+        sellers.SetCurrent(0);
+        const std::int32_t sellerFolder = sellers.GetFolderId();
+        OpenWindow();
+        Open(test_profile::AllItemsFolder(document, sellerFolder, folder::InProgress));
+    }
+
+    // Lets the window handle the retrievals' messages until the run is over,
+    // then the work it queued at the end.
+    bool WaitForTheEnd() {
+        const QDeadlineTimer deadline(kRunLimitMs);
+        while (document.IsUpdating() && !deadline.hasExpired()) {
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+        Settle();
+        return !document.IsUpdating();
+    }
+
+    QStringList Descriptions() const {
+        QStringList texts;
+        for (int row = 0; row < List()->Model().rowCount(); ++row) {
+            texts << List()->Model().CellText(row, 2);
+        }
+        texts.sort();
+        return texts;
+    }
+
+    std::unique_ptr<gb::emulator::SiteEmulator> emulator;
+};
+
+TEST_F(UpdateDatabaseTest, TheCommandRunsAnUpdateAndTheListShowsTheNewItems) {
+    Prepare(kPassword);
+    ASSERT_EQ(List()->Model().rowCount(), 0);
+    ASSERT_TRUE(frame->QueryCommand(cmd::UpdateDatabase).enabled);
+
+    ASSERT_TRUE(frame->ExecuteCommand(cmd::UpdateDatabase));
+    EXPECT_TRUE(document.IsUpdating());
+    EXPECT_TRUE(frame->IsAnimationPlaying());
+    const ui::CommandState running = frame->QueryCommand(cmd::UpdateDatabase);
+    EXPECT_FALSE(running.enabled);
+    EXPECT_TRUE(running.checked);
+    // A second request while the run goes on is refused.
+    EXPECT_FALSE(frame->ExecuteCommand(cmd::UpdateDatabase));
+
+    ASSERT_TRUE(WaitForTheEnd());
+    EXPECT_EQ(Descriptions(), (QStringList{"Tin toy", "Walnut bowl"}));
+    EXPECT_EQ(frame->MessageText(), "Update Complete!");
+    EXPECT_FALSE(frame->IsAnimationPlaying());
+    EXPECT_EQ(frame->BusyCount(), 0);
+    const ui::CommandState idle = frame->QueryCommand(cmd::UpdateDatabase);
+    EXPECT_TRUE(idle.enabled);
+    EXPECT_FALSE(idle.checked);
+    EXPECT_TRUE(services.messages.shown.empty());
+    // The ended item went to Auction Ended; the seller's last update is stamped.
+    EXPECT_EQ(document.GetItemList().GetStateList(folder::AuctionEnded)->Size(), 1u);
+    EXPECT_TRUE(document.IsModified());
+}
+
+TEST_F(UpdateDatabaseTest, F5StartsTheUpdate) {
+    Prepare(kPassword);
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    QTest::keyClick(frame.get(), Qt::Key_F5);
+    EXPECT_TRUE(document.IsUpdating());
+    ASSERT_TRUE(WaitForTheEnd());
+    EXPECT_EQ(List()->Model().rowCount(), 2);
+}
+
+TEST_F(UpdateDatabaseTest, AFailedRetrievalShowsTheSessionLogs) {
+    Prepare("another password");
+    ASSERT_TRUE(frame->ExecuteCommand(cmd::UpdateDatabase));
+    ASSERT_TRUE(WaitForTheEnd());
+    EXPECT_EQ(frame->MessageText(), "Update Complete!");
+    EXPECT_EQ(List()->Model().rowCount(), 0);
+    ASSERT_EQ(services.messages.shown.size(), 1u);
+    const std::string& logs = services.messages.shown.front();
+    EXPECT_EQ(logs.rfind("Version 1.98\r\n", 0), 0u) << logs;
+    EXPECT_NE(logs.find("The Seller ID or password is incorrect."), std::string::npos) << logs;
+}
+
+TEST_F(UpdateDatabaseTest, WithoutAnActiveSellerNothingStarts) {
+    Prepare(kPassword, false);
+    EXPECT_TRUE(frame->ExecuteCommand(cmd::UpdateDatabase));
+    EXPECT_FALSE(document.IsUpdating());
+    EXPECT_EQ(frame->BusyCount(), 0);
+    EXPECT_FALSE(frame->IsAnimationPlaying());
+    ASSERT_EQ(services.messages.shown.size(), 1u);
+    EXPECT_EQ(services.messages.shown.front().rfind("There are no active eBay Seller IDs", 0), 0u);
+}
+
+TEST_F(UpdateDatabaseTest, TheProfileViewOffersNoUpdate) {
+    Prepare(kPassword);
+    frame->ShowUserProfile();
+    Settle();
+    EXPECT_FALSE(frame->QueryCommand(cmd::UpdateDatabase).enabled);
+}
+
+}  // namespace
