@@ -131,6 +131,22 @@ void Globe(QPainter& p, qreal cx, qreal cy, qreal r, const QColor& sea, const QC
     p.drawLine(QPointF(cx, cy - r), QPointF(cx, cy + r));
 }
 
+// A pencil slanted down to the right, its body `length` long, centred near (cx, cy).
+void Pencil(QPainter& p, qreal cx, qreal cy, qreal length) {
+    p.save();
+    p.translate(cx, cy);
+    p.rotate(45);
+    p.setPen(Line(colour::woodDark));
+    p.setBrush(colour::gold);
+    p.drawRect(QRectF(-1.5, -5.5, 3, length));
+    const qreal tipBase = -5.5 + length;
+    QPolygonF point;
+    point << QPointF(-1.5, tipBase) << QPointF(1.5, tipBase) << QPointF(0, tipBase + 3);
+    p.setBrush(colour::woodLight);
+    p.drawPolygon(point);
+    p.restore();
+}
+
 void Magnifier(QPainter& p, qreal cx, qreal cy, qreal r) {
     p.setPen(QPen(colour::greyDark, 2.5, Qt::SolidLine, Qt::RoundCap));
     const qreal d = r * 0.72;
@@ -366,17 +382,7 @@ std::vector<Draw> ToolbarPictures() {
         [](QPainter& p) {
             Paper(p, 1, 1, 11, 14);
             TextLines(p, 3, 5, 6, 4);
-            p.save();
-            p.translate(11, 9);
-            p.rotate(45);
-            p.setPen(Line(colour::woodDark));
-            p.setBrush(colour::gold);
-            p.drawRect(QRectF(-1.5, -5.5, 3, 8));
-            QPolygonF point;
-            point << QPointF(-1.5, 2.5) << QPointF(1.5, 2.5) << QPointF(0, 5.5);
-            p.setBrush(colour::woodLight);
-            p.drawPolygon(point);
-            p.restore();
+            Pencil(p, 11, 9, 8);
         },
         // 8 Item Search: a magnifier.
         [](QPainter& p) { Magnifier(p, 6.5, 6.5, 4.5); },
@@ -388,17 +394,7 @@ std::vector<Draw> ToolbarPictures() {
         // 10 Edit Item(s): a tag with a pencil.
         [](QPainter& p) {
             Tag(p, colour::blueLight, colour::blueDark);
-            p.save();
-            p.translate(10, 10);
-            p.rotate(45);
-            p.setPen(Line(colour::woodDark));
-            p.setBrush(colour::gold);
-            p.drawRect(QRectF(-1.5, -5.5, 3, 7));
-            QPolygonF point;
-            point << QPointF(-1.5, 1.5) << QPointF(1.5, 1.5) << QPointF(0, 4.5);
-            p.setBrush(colour::woodLight);
-            p.drawPolygon(point);
-            p.restore();
+            Pencil(p, 10, 10, 7);
         },
         // 11 View Listing: a web page with a globe.
         [](QPainter& p) {
