@@ -46,8 +46,4 @@ RetrievalProblems RetrievalProblems::Read(ISessionSummary& logs) {
             VersionLine() + ReadLog(logs, &ISessionSummary::GetDetails, kDetailsSize)};
 }
 
-std::string RetrievalProblems::MessageText() const {
-    return summary + "\r\n\r\n" + details;
-}
-
 }  // namespace ui

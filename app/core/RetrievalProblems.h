@@ -17,9 +17,6 @@ struct RetrievalProblems {
     // the version lines when none can be created.
     static RetrievalProblems Read();
     static RetrievalProblems Read(ISessionSummary& logs);
-
-    // Both in one message: the summary, an empty line, the details.
-    std::string MessageText() const;
 };
 
 }  // namespace ui

@@ -45,12 +45,20 @@ const gb::StringTable& UiStrings() {
         {string_id::TemplateEditorMissing,
          "Cannot start the template editor. Make sure the file Template.exe is in the same "
          "folder as this program. Try installing Gavelbook again."},
+        {string_id::HintPasteMail,
+         "After your email program starts, use Ctrl-V to paste the body of the message into your "
+         "email."},
+        {string_id::HintPaymentMethod,
+         "If you set the Payment Method, you should also set the Fee, Amt Received, and the Date."},
         {string_id::PartialLoad,
          "%d of %d items displayed.  Click any column header to view remaining items."},
         {string_id::PartialWarning,
          "Warning - Not all inventory items in this folder were retrieved. Results of this "
          "operation will only include the items currently displayed. To retrieve all items, "
          "click any column heading on the listing display."},
+        {string_id::HintDuplicateElsewhere,
+         "The new duplicate item has been created. However, it does not belong in the current "
+         "folder. Open the Needs Attention folder to view the new item."},
     };
     return table;
 }

@@ -27,8 +27,11 @@ inline constexpr int DeleteReport = 59446;
 inline constexpr int DeleteReportFolder = 59447;
 inline constexpr int ProductPage = 59504;
 inline constexpr int TemplateEditorMissing = 59518;
+inline constexpr int HintPasteMail = 59521;
+inline constexpr int HintPaymentMethod = 59522;
 inline constexpr int PartialLoad = 59523;
 inline constexpr int PartialWarning = 59524;
+inline constexpr int HintDuplicateElsewhere = 59562;
 
 }  // namespace string_id
 

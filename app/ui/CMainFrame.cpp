@@ -658,8 +658,7 @@ void CMainFrame::OnUpdateEnded() {
         [this, failed] {
             SetMessageText(progress_.Complete());
             if (failed) {
-                services_.messages.Show(RetrievalProblems::Read().MessageText(), MessageButtons::Ok,
-                                        MessageIcon::Warning);
+                services_.dialogs.ShowProblems(RetrievalProblems::Read());
             }
         },
         Qt::QueuedConnection);

@@ -15,7 +15,8 @@ LotkeeperProgram::LotkeeperProgram(CommandLine commandLine, gb::Settings& user,
                                    std::optional<UiServices> services)
     : commandLine_(std::move(commandLine)),
       instance_(instanceName),
-      services_(services.value_or(UiServices{screenMessages_, screenFiles_, desktopShell_})),
+      services_(services.value_or(
+          UiServices{screenMessages_, screenFiles_, desktopShell_, screenDialogs_})),
       app_(user, std::move(programFolder)),
       prompts_(services_.messages, services_.files),
       profileCommands_(document_, app_, services_.files) {
@@ -39,6 +40,7 @@ bool LotkeeperProgram::InitInstance() {
     frame_ = std::make_unique<CMainFrame>(app_, document_, services_);
     screenMessages_.SetParent(frame_.get());
     screenFiles_.SetParent(frame_.get());
+    screenDialogs_.SetParent(frame_.get());
     connect(&instance_, &SingleInstance::Activated, frame_.get(), &CMainFrame::BringToFront);
 
     if (commandLine_.ShowsSplash()) {

@@ -17,6 +17,7 @@
 #include "app/core/ServicePrompts.h"
 #include "app/core/UiServices.h"
 #include "app/ui/CSplashWnd.h"
+#include "app/ui/QtDialogService.h"
 #include "app/ui/QtFileDialogService.h"
 #include "app/ui/QtMessageService.h"
 #include "app/ui/QtShellService.h"
@@ -38,7 +39,7 @@ public:
     // The name under which the first instance is found.
     static constexpr const char* kInstanceName = "Norvel_Gavelbook";
 
-    // Without `services` the program shows its messages and file dialogs on
+    // Without `services` the program shows its messages and dialogs on
     // the screen and opens links on the desktop.
     LotkeeperProgram(CommandLine commandLine, gb::Settings& user,
                      std::filesystem::path programFolder,
@@ -66,6 +67,7 @@ private:
     QtMessageService screenMessages_;
     QtFileDialogService screenFiles_;
     QtShellService desktopShell_;
+    QtDialogService screenDialogs_;
     UiServices services_;
     CLotkeeperApp app_;
     CAucDoc document_;

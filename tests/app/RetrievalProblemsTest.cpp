@@ -58,9 +58,6 @@ TEST(RetrievalProblemsTest, BothLogsFollowTheVersionLine) {
     const ui::RetrievalProblems problems = ui::RetrievalProblems::Read(logs);
     EXPECT_EQ(problems.summary, "Version 1.98\r\nwalt: sign-in failed");
     EXPECT_EQ(problems.details, "Version 1.98\r\nGET https://signin.example/\r\nHTTP 500");
-    EXPECT_EQ(problems.MessageText(),
-              "Version 1.98\r\nwalt: sign-in failed\r\n\r\n"
-              "Version 1.98\r\nGET https://signin.example/\r\nHTTP 500");
 }
 
 TEST(RetrievalProblemsTest, TheSummaryHoldsUpTo4095BytesAndTheDetailsUpTo8191) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "FakeDialogs.h"
 #include "app/core/FileDialogService.h"
 #include "app/core/MessageService.h"
 #include "app/core/ShellService.h"
@@ -64,6 +65,7 @@ struct FakeServices {
     FakeMessages messages;
     FakeFiles files;
     FakeShell shell;
+    FakeDialogs dialogs;
 
-    ui::UiServices Services() { return {messages, files, shell}; }
+    ui::UiServices Services() { return {messages, files, shell, dialogs}; }
 };

@@ -141,6 +141,7 @@ TEST_F(UpdateDatabaseTest, TheCommandRunsAnUpdateAndTheListShowsTheNewItems) {
     EXPECT_TRUE(idle.enabled);
     EXPECT_FALSE(idle.checked);
     EXPECT_TRUE(services.messages.shown.empty());
+    EXPECT_TRUE(services.dialogs.problems.empty());
     // The ended item went to Auction Ended; the seller's last update is stamped.
     EXPECT_EQ(document.GetItemList().GetStateList(folder::AuctionEnded)->Size(), 1u);
     EXPECT_TRUE(document.IsModified());
@@ -162,10 +163,14 @@ TEST_F(UpdateDatabaseTest, AFailedRetrievalShowsTheSessionLogs) {
     ASSERT_TRUE(WaitForTheEnd());
     EXPECT_EQ(frame->MessageText(), "Update Complete!");
     EXPECT_EQ(List()->Model().rowCount(), 0);
-    ASSERT_EQ(services.messages.shown.size(), 1u);
-    const std::string& logs = services.messages.shown.front();
-    EXPECT_EQ(logs.rfind("Version 1.98\r\n", 0), 0u) << logs;
-    EXPECT_NE(logs.find("The Seller ID or password is incorrect."), std::string::npos) << logs;
+    EXPECT_TRUE(services.messages.shown.empty());
+    ASSERT_EQ(services.dialogs.problems.size(), 1u);
+    const ui::RetrievalProblems& logs = services.dialogs.problems.front();
+    for (const std::string& log : {logs.summary, logs.details}) {
+        EXPECT_EQ(log.rfind("Version 1.98\r\n", 0), 0u) << log;
+    }
+    EXPECT_NE(logs.summary.find("The Seller ID or password is incorrect."), std::string::npos)
+        << logs.summary;
 }
 
 TEST_F(UpdateDatabaseTest, WithoutAnActiveSellerNothingStarts) {

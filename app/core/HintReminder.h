@@ -1,0 +1,33 @@
+#pragma once
+// The one-time hints: each shows until the user asks not to see it again,
+// which is remembered per hint in the user's settings ("Reminder", the hint's
+// string ID = 1). A hint stays off until that value is removed.
+
+#include <string>
+
+namespace gb {
+class Settings;
+}
+
+namespace ui {
+
+class DialogService;
+
+class HintReminder {
+public:
+    HintReminder(gb::Settings& user, DialogService& dialogs);
+
+    // Shows the hint of `stringId` unless it is switched off; true when it
+    // was shown.
+    bool ShowOnce(int stringId);
+    bool IsSwitchedOff(int stringId) const;
+
+    // The settings' value name of a hint.
+    static std::string ValueName(int stringId);
+
+private:
+    gb::Settings& user_;
+    DialogService& dialogs_;
+};
+
+}  // namespace ui

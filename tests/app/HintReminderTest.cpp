@@ -1,0 +1,69 @@
+// The one-time hints: shown until the user ticks "Do not display this message
+// again.", which the user's settings remember per hint.
+
+#include "app/core/HintReminder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "FakeDialogs.h"
+#include "TempFolder.h"
+#include "app/core/AppSettings.h"
+#include "app/core/UiStrings.h"
+#include "platform/Settings.h"
+
+namespace {
+
+class HintReminderTest : public ::testing::Test {
+protected:
+    std::uint32_t Stored(int stringId) const {
+        return user.GetNumber(ui::SectionKey("Reminder"), std::to_string(stringId), 0);
+    }
+
+    TempFolder folder;
+    gb::Settings user{folder / "user.settings"};
+    FakeDialogs dialogs;
+    ui::HintReminder hints{user, dialogs};
+};
+
+TEST_F(HintReminderTest, ATickedHintIsRememberedAndNotShownAgain) {
+    dialogs.doNotShowAgain = {true};
+    EXPECT_TRUE(hints.ShowOnce(string_id::HintDuplicateElsewhere));
+    EXPECT_EQ(Stored(59562), 1u);
+    EXPECT_TRUE(hints.IsSwitchedOff(59562));
+
+    EXPECT_FALSE(hints.ShowOnce(string_id::HintDuplicateElsewhere));
+    EXPECT_EQ(dialogs.hints, std::vector<int>{59562});
+}
+
+TEST_F(HintReminderTest, AnUntickedHintShowsAgainAndWritesNothing) {
+    EXPECT_TRUE(hints.ShowOnce(string_id::HintPasteMail));
+    EXPECT_TRUE(hints.ShowOnce(string_id::HintPasteMail));
+    EXPECT_EQ(dialogs.hints, (std::vector<int>{59521, 59521}));
+    EXPECT_FALSE(user.GetValue(ui::SectionKey("Reminder"), "59521").has_value());
+}
+
+TEST_F(HintReminderTest, EachHintIsSwitchedOffOnItsOwn) {
+    dialogs.doNotShowAgain = {true};
+    EXPECT_TRUE(hints.ShowOnce(string_id::HintPasteMail));
+    EXPECT_TRUE(hints.ShowOnce(string_id::HintPaymentMethod));
+    EXPECT_FALSE(hints.ShowOnce(string_id::HintPasteMail));
+    EXPECT_EQ(dialogs.hints, (std::vector<int>{59521, 59522}));
+}
+
+TEST_F(HintReminderTest, AnyNonzeroValueSwitchesAHintOffAndZeroOrRemovalOn) {
+    const std::string key = ui::SectionKey("Reminder");
+    ASSERT_TRUE(user.SetNumber(key, "59522", 7));
+    EXPECT_FALSE(hints.ShowOnce(string_id::HintPaymentMethod));
+    ASSERT_TRUE(user.SetNumber(key, "59522", 0));
+    EXPECT_TRUE(hints.ShowOnce(string_id::HintPaymentMethod));
+    ASSERT_TRUE(user.SetNumber(key, "59522", 1));
+    ASSERT_TRUE(user.DeleteValue(key, "59522"));
+    EXPECT_TRUE(hints.ShowOnce(string_id::HintPaymentMethod));
+    EXPECT_EQ(dialogs.hints.size(), 2u);
+}
+
+}  // namespace

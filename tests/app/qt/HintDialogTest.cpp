@@ -1,0 +1,63 @@
+// "A Helpful Hint" shows a hint's text from the string table and whether the
+// user wants to see it again.
+
+#include <QtTest/QTest>
+#include <QtWidgets/QCheckBox>
+#include <QtWidgets/QDialogButtonBox>
+#include <QtWidgets/QPlainTextEdit>
+#include <QtWidgets/QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/core/UiStrings.h"
+#include "app/ui/CExplainDlg.h"
+
+namespace {
+
+struct HintCase {
+    int stringId;
+    const char* text;
+};
+
+class HintTextTest : public ::testing::TestWithParam<HintCase> {};
+
+TEST_P(HintTextTest, ShowsTheHintsTextUnticked) {
+    ui::CExplainDlg dialog(GetParam().stringId);
+    EXPECT_EQ(dialog.windowTitle(), "A Helpful Hint");
+    EXPECT_EQ(dialog.Text(), GetParam().text);
+    EXPECT_TRUE(dialog.findChild<QPlainTextEdit*>()->isReadOnly());
+    EXPECT_EQ(dialog.DoNotShowBox()->text(), "Do not display this message again.");
+    EXPECT_FALSE(dialog.DoNotShowAgain());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Hints, HintTextTest,
+    ::testing::Values(
+        HintCase{string_id::HintPasteMail,
+                 "After your email program starts, use Ctrl-V to paste the body of the message "
+                 "into your email."},
+        HintCase{string_id::HintPaymentMethod,
+                 "If you set the Payment Method, you should also set the Fee, Amt Received, and "
+                 "the Date."},
+        HintCase{string_id::HintDuplicateElsewhere,
+                 "The new duplicate item has been created. However, it does not belong in the "
+                 "current folder. Open the Needs Attention folder to view the new item."},
+        // An ID without text, or none at all, shows an empty hint.
+        HintCase{1, ""}, HintCase{0, ""}),
+    [](const ::testing::TestParamInfo<HintCase>& hint) {
+        return "String" + std::to_string(hint.param.stringId);
+    });
+
+TEST(HintDialogTest, TickingTheBoxAsksNotToShowTheHintAgain) {
+    ui::CExplainDlg dialog(string_id::HintDuplicateElsewhere);
+    dialog.show();
+    QTest::mouseClick(dialog.DoNotShowBox(), Qt::LeftButton, {},
+                      QPoint(4, dialog.DoNotShowBox()->height() / 2));
+    EXPECT_TRUE(dialog.DoNotShowAgain());
+    dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+}  // namespace
