@@ -14,6 +14,7 @@
 
 #include <cmath>
 #include <functional>
+#include <initializer_list>
 #include <iostream>
 #include <vector>
 
@@ -60,15 +61,24 @@ QRectF Box(qreal x, qreal y, qreal w, qreal h) {
 
 // --- Shapes shared by several pictures ------------------------------------
 
+// A closed outline through straight corners.
+QPainterPath Outline(std::initializer_list<QPointF> corners) {
+    QPainterPath path;
+    path.moveTo(*corners.begin());
+    for (auto corner = corners.begin() + 1; corner != corners.end(); ++corner) {
+        path.lineTo(*corner);
+    }
+    path.closeSubpath();
+    return path;
+}
+
 void Paper(QPainter& p, qreal x, qreal y, qreal w, qreal h) {
-    QPainterPath page;
     const QRectF r = Box(x, y, w, h);
-    page.moveTo(r.left(), r.top());
-    page.lineTo(r.right() - 3, r.top());
-    page.lineTo(r.right(), r.top() + 3);
-    page.lineTo(r.right(), r.bottom());
-    page.lineTo(r.left(), r.bottom());
-    page.closeSubpath();
+    const QPainterPath page = Outline({{r.left(), r.top()},
+                                       {r.right() - 3, r.top()},
+                                       {r.right(), r.top() + 3},
+                                       {r.right(), r.bottom()},
+                                       {r.left(), r.bottom()}});
     p.setPen(Line(colour::paperEdge));
     p.setBrush(colour::paper);
     p.drawPath(page);
@@ -89,24 +99,13 @@ void TextLines(QPainter& p, qreal x, qreal y, qreal w, int lines, const QColor& 
 
 void FolderShape(QPainter& p, const QColor& body, const QColor& edge, const QColor& light,
                  bool open) {
-    QPainterPath back;
-    back.moveTo(1.5, 3.5);
-    back.lineTo(6.0, 3.5);
-    back.lineTo(7.5, 5.0);
-    back.lineTo(14.5, 5.0);
-    back.lineTo(14.5, 13.5);
-    back.lineTo(1.5, 13.5);
-    back.closeSubpath();
+    const QPainterPath back =
+        Outline({{1.5, 3.5}, {6.0, 3.5}, {7.5, 5.0}, {14.5, 5.0}, {14.5, 13.5}, {1.5, 13.5}});
     p.setPen(Line(edge));
     p.setBrush(body.darker(110));
     p.drawPath(back);
     if (open) {
-        QPainterPath front;
-        front.moveTo(3.5, 7.5);
-        front.lineTo(15.5, 7.5);
-        front.lineTo(13.5, 13.5);
-        front.lineTo(1.5, 13.5);
-        front.closeSubpath();
+        const QPainterPath front = Outline({{3.5, 7.5}, {15.5, 7.5}, {13.5, 13.5}, {1.5, 13.5}});
         p.setBrush(light);
         p.drawPath(front);
     } else {
@@ -160,15 +159,8 @@ void Magnifier(QPainter& p, qreal cx, qreal cy, qreal r) {
 }
 
 void Arrow(QPainter& p, bool right, const QColor& fill, const QColor& edge) {
-    QPainterPath arrow;
-    arrow.moveTo(2.5, 8);
-    arrow.lineTo(8, 2.5);
-    arrow.lineTo(8, 5.5);
-    arrow.lineTo(13.5, 5.5);
-    arrow.lineTo(13.5, 10.5);
-    arrow.lineTo(8, 10.5);
-    arrow.lineTo(8, 13.5);
-    arrow.closeSubpath();
+    const QPainterPath arrow =
+        Outline({{2.5, 8}, {8, 2.5}, {8, 5.5}, {13.5, 5.5}, {13.5, 10.5}, {8, 10.5}, {8, 13.5}});
     p.save();
     if (right) {
         p.translate(16, 0);
@@ -228,14 +220,8 @@ void Block(QPainter& p) {
 }
 
 void Tag(QPainter& p, const QColor& fill, const QColor& edge) {
-    QPainterPath tag;
-    tag.moveTo(1.5, 6.5);
-    tag.lineTo(6.5, 1.5);
-    tag.lineTo(13.5, 1.5);
-    tag.lineTo(13.5, 8.5);
-    tag.lineTo(8.5, 13.5);
-    tag.lineTo(1.5, 6.5);
-    tag.closeSubpath();
+    const QPainterPath tag =
+        Outline({{1.5, 6.5}, {6.5, 1.5}, {13.5, 1.5}, {13.5, 8.5}, {8.5, 13.5}, {1.5, 6.5}});
     // Rotate so the hole sits at the top right.
     p.setPen(Line(edge));
     p.setBrush(fill);
