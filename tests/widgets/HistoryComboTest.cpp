@@ -1,0 +1,90 @@
+#include "widgets/CHistoryCombo.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "platform/Settings.h"
+
+namespace gb::widgets {
+namespace {
+
+// Each test keeps the current user's settings in a folder of its own.
+class HistoryComboTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("gb-widgets-" + std::to_string(::getpid()) + "-" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(folder_);
+        std::filesystem::create_directories(folder_);
+        ::setenv("GAVELBOOK_USER_SETTINGS", folder_.c_str(), 1);
+    }
+    void TearDown() override {
+        ::unsetenv("GAVELBOOK_USER_SETTINGS");
+        std::filesystem::remove_all(folder_);
+    }
+
+    static QStringList Entries(const QComboBox& combo) {
+        QStringList entries;
+        for (int index = 0; index < combo.count(); ++index) {
+            entries << combo.itemText(index);
+        }
+        return entries;
+    }
+
+    std::filesystem::path folder_;
+};
+
+TEST_F(HistoryComboTest, KeepsTheTenNewestAddressesAcrossAReload) {
+    CHistoryCombo combo;
+    combo.SetSection("WebSites", 10);
+    for (int site = 1; site <= 12; ++site) {
+        combo.AddText(QString("http://site%1.example/").arg(site), true);
+    }
+    // An address already in the history moves to the top without growing it.
+    combo.AddText("http://site5.example/", true);
+    ASSERT_TRUE(combo.SaveStrings());
+
+    CHistoryCombo reloaded;
+    reloaded.SetSection("WebSites", 10);
+
+    QStringList expected{"http://site5.example/"};
+    for (int site = 12; site >= 3; --site) {
+        if (site != 5) {
+            expected << QString("http://site%1.example/").arg(site);
+        }
+    }
+    EXPECT_EQ(Entries(reloaded), expected);
+    EXPECT_EQ(
+        Settings::CurrentUser().GetString(std::string(kApplicationKey) + "\\WebSites", "String9"),
+        "http://site3.example/");
+}
+
+TEST_F(HistoryComboTest, LoadingStopsAtTheFirstEmptyValue) {
+    const std::string key = std::string(kApplicationKey) + "\\WebSites";
+    Settings& settings = Settings::CurrentUser();
+    ASSERT_TRUE(settings.SetString(key, "String0", "http://first.example/"));
+    ASSERT_TRUE(settings.SetString(key, "String1", ""));
+    ASSERT_TRUE(settings.SetString(key, "String2", "http://third.example/"));
+
+    CHistoryCombo combo;
+    combo.SetSection("WebSites", 10);
+
+    EXPECT_EQ(Entries(combo), QStringList{"http://first.example/"});
+}
+
+TEST_F(HistoryComboTest, TextShownWithoutAddingLeavesTheHistoryAlone) {
+    CHistoryCombo combo;
+    combo.AddText("typed", true);
+    combo.AddText("http://shown.example/", false);
+    combo.AddText("", true);
+
+    EXPECT_EQ(Entries(combo), QStringList{"typed"});
+    EXPECT_EQ(combo.GetCurrentText(), "");
+}
+
+}  // namespace
+}  // namespace gb::widgets
