@@ -1,5 +1,9 @@
 #include "widgets/CHistoryCombo.h"
 
+#include <QtTest/QTest>
+#include <QtWidgets/QLineEdit>
+#include <QtWidgets/QVBoxLayout>
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -84,6 +88,24 @@ TEST_F(HistoryComboTest, TextShownWithoutAddingLeavesTheHistoryAlone) {
 
     EXPECT_EQ(Entries(combo), QStringList{"typed"});
     EXPECT_EQ(combo.GetCurrentText(), "");
+}
+
+TEST_F(HistoryComboTest, RemembersWhatWasTypedWhenTheFocusLeaves) {
+    QWidget window;
+    auto* combo = new CHistoryCombo(&window);
+    auto* other = new QLineEdit(&window);
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(combo);
+    layout->addWidget(other);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    combo->setFocus(Qt::TabFocusReason);
+
+    QTest::keyClicks(combo->lineEdit(), "http://typed.example/");
+    other->setFocus(Qt::TabFocusReason);
+
+    EXPECT_EQ(Entries(*combo), QStringList{"http://typed.example/"});
 }
 
 }  // namespace
