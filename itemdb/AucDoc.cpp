@@ -370,9 +370,6 @@ void CAucDoc::TreatItems(const CItemFilter& filter, Treat treat) {
 }
 
 bool CAucDoc::DeleteStatusFolder(std::int32_t id) {
-    if (!folderTree_.FindNode(id)) {
-        return false;
-    }
     CItemFilter filter;
     filter.SetStateMask(CItemFilter::EndedBit);
     filter.AddStatus(id);
@@ -385,9 +382,6 @@ bool CAucDoc::DeleteStatusFolder(std::int32_t id) {
 }
 
 bool CAucDoc::DeleteCategoryFolder(std::int32_t id) {
-    if (!folderTree_.FindNode(id)) {
-        return false;
-    }
     CItemFilter filter;
     filter.SetStateMask(CItemFilter::AllStates);
     filter.AddCategory(id);
@@ -400,9 +394,6 @@ bool CAucDoc::DeleteCategoryFolder(std::int32_t id) {
 }
 
 bool CAucDoc::DeleteSellerFolder(std::int32_t id) {
-    if (!folderTree_.FindNode(id)) {
-        return false;
-    }
     CItemFilter filter;
     filter.SetStateMask(CItemFilter::InProgressBit | CItemFilter::EndedBit);
     filter.AddFolder(id);

@@ -141,8 +141,8 @@ public:
     // Attention (an item in progress keeps its status); items with this
     // category lose it; in-progress and ended items stored in this seller
     // folder go to Deleted Items (archived ones stay). The item list is left
-    // showing the items treated; the caller selects another folder. False, and
-    // no item touched, when no folder has the id.
+    // showing the items treated; the caller selects another folder. The items
+    // are treated even when no folder has the id (then the result is false).
     bool DeleteStatusFolder(std::int32_t id);
     bool DeleteCategoryFolder(std::int32_t id);
     bool DeleteSellerFolder(std::int32_t id);

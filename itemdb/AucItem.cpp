@@ -509,19 +509,11 @@ bool CAucItem::RemoveCategory(std::int32_t categoryId) {
 }
 
 bool CAucItem::AddCode(std::string& codes, int entry) {
-    if (!ColumnSet::IsFeeEntry(entry)) {
-        return false;
-    }
-    ColumnSet set = ColumnSet::Parse(codes);
-    if (!set.Add(entry)) {
-        return false;
-    }
-    codes = set.ToText();
-    return true;
+    return ColumnSet::IsFeeEntry(entry) && ColumnSet::AppendCode(codes, entry);
 }
 
 bool CAucItem::HasCode(const std::string& codes, int entry) {
-    return ColumnSet::IsFeeEntry(entry) && ColumnSet::Parse(codes).Contains(entry);
+    return ColumnSet::IsFeeEntry(entry) && ColumnSet::TextHasCode(codes, entry);
 }
 
 void CAucItem::ReadCategoryCount(gb::Archive& ar) {

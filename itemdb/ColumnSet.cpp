@@ -59,6 +59,26 @@ bool ColumnSet::Add(int code) {
     return true;
 }
 
+bool ColumnSet::TextHasCode(std::string_view text, int code) {
+    return IsValidCode(code) &&
+           text.find(CharacterOfCode(static_cast<std::size_t>(code)), 1) != std::string_view::npos;
+}
+
+bool ColumnSet::AppendCode(std::string& text, int code) {
+    if (!IsValidCode(code)) {
+        return false;
+    }
+    if (text.empty()) {
+        text = CharacterOfCode(0);
+    }
+    if (TextHasCode(text, code) || text.size() - 1 >= kMaxEntries) {
+        return false;
+    }
+    text += CharacterOfCode(static_cast<std::size_t>(code));
+    text.front() = CharacterOfCode(text.size() - 1);
+    return true;
+}
+
 std::string ColumnSet::ToText() const {
     std::string text(1, CharacterOfCode(codes_.size()));
     for (const int code : codes_) {

@@ -50,6 +50,14 @@ public:
     // Appends a code that is valid and not yet listed; false otherwise or when full.
     bool Add(int code);
 
+    // A code text as stored, trusted as far as it goes: every character after
+    // the count is a code, whatever the count says.
+    static bool TextHasCode(std::string_view text, int code);
+    // Appends a valid code the text does not hold yet (an empty text first
+    // becomes "!") and rewrites the count as the number of codes present;
+    // false otherwise or when the count character can count no more.
+    static bool AppendCode(std::string& text, int code);
+
     // The encoded text; an empty set gives "!".
     std::string ToText() const;
 

@@ -12,21 +12,11 @@ void CFeeEntry::SetFactor(float factor) {
 }
 
 void CFeeEntry::AddField(int field) {
-    if (!ColumnSet::IsValidCode(field)) {
-        return;
-    }
-    if (fieldCodes_.empty()) {
-        fieldCodes_.push_back(CodeOf(0));  // the count of no fields
-    }
-    if (HasField(field)) {
-        return;
-    }
-    fieldCodes_ += CodeOf(field);
-    fieldCodes_[0] = CodeOf(GetFieldCount());
+    ColumnSet::AppendCode(fieldCodes_, field);
 }
 
 bool CFeeEntry::HasField(int field) const {
-    return ColumnSet::IsValidCode(field) && fieldCodes_.find(CodeOf(field), 1) != std::string::npos;
+    return ColumnSet::TextHasCode(fieldCodes_, field);
 }
 
 int CFeeEntry::GetFieldCount() const {

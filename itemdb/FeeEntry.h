@@ -62,8 +62,6 @@ public:
     bool operator==(const CFeeEntry&) const = default;
 
 private:
-    static char CodeOf(int field) { return static_cast<char>('!' + field); }
-
     std::string name_ = "Available";
     std::string description_ = "Add your own";
     std::string currencySymbol_ = "$";

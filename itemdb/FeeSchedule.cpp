@@ -8,8 +8,8 @@
 #include "itemdb/FieldId.h"
 #include "itemdb/LotkeeperStrings.h"
 #include "itemdb/TextHelpers.h"
-#include "platform/Cp1252.h"
 #include "platform/ArchiveFile.h"
+#include "platform/Cp1252.h"
 #include "platform/Locale.h"
 #include "platform/LocaleData.h"
 
@@ -35,7 +35,8 @@ std::optional<gb::Money> FieldValue(const CAucItem& item, char code) {
 }
 
 // Sum x factor, the factor taken in ten-thousandths rounded half up; the
-// division drops the remainder.
+// division drops the remainder. A product too large for an amount is invalid
+// even when the quotient would fit.
 gb::Money ApplyFactor(const gb::Money& sum, float factor) {
     const double multiplier = std::trunc(static_cast<double>(factor) * 10000.0 + 0.5);
     // A factor read from a file may be anything; one that no whole number holds
@@ -43,7 +44,7 @@ gb::Money ApplyFactor(const gb::Money& sum, float factor) {
     if (!(std::abs(multiplier) < 1e18)) {
         return gb::Money::Invalid();
     }
-    return sum.MulDiv(static_cast<std::int64_t>(multiplier), 10000);
+    return (sum * static_cast<std::int64_t>(multiplier)).MulDiv(1, 10000);
 }
 
 std::string_view LocaleCurrencySymbol() {
@@ -58,6 +59,19 @@ CFeeSchedule::CFeeSchedule() {
         entries_[i] = CFeeEntry(i);
         displayOrder_[i] = i;
     }
+}
+
+CFeeSchedule::CFeeSchedule(const CFeeSchedule& other) : CFeeSchedule() {
+    *this = other;
+}
+
+CFeeSchedule& CFeeSchedule::operator=(const CFeeSchedule& other) {
+    // The display order stays as this schedule last sorted it.
+    path_ = other.path_;
+    entries_ = other.entries_;
+    item_ = other.item_;
+    current_ = other.current_;
+    return *this;
 }
 
 bool CFeeSchedule::SetCurrent(int entry) {
@@ -246,8 +260,7 @@ bool CFeeSchedule::Load(const std::filesystem::path& path) {
 }
 
 bool CFeeSchedule::Save() {
-    return !path_.empty() &&
-           gb::SaveArchiveFile(path_, [this](gb::Archive& ar) { Serialize(ar); });
+    return !path_.empty() && gb::SaveArchiveFile(path_, [this](gb::Archive& ar) { Serialize(ar); });
 }
 
 void CFeeSchedule::Serialize(gb::Archive& ar) {

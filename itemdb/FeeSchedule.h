@@ -26,6 +26,11 @@ public:
     // Every entry unused ("Available", inactive, display only) and listed in
     // its own place; entry 0 current.
     CFeeSchedule();
+    // A copy carries the path, the entries, the item and the current entry; the
+    // display order is rebuilt by the next MoveFirst (a new copy lists every
+    // entry in its own place until then).
+    CFeeSchedule(const CFeeSchedule& other);
+    CFeeSchedule& operator=(const CFeeSchedule& other);
 
     bool SetCurrent(int entry);
     int GetCurrent() const { return current_; }

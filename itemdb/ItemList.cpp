@@ -290,10 +290,23 @@ void CItemList::MergeRow(std::string_view site, const RetrievedRow& row, std::in
     displayStale_ = true;
     modified_ = true;
 
+    // A fresh item for the row, filed by its status; false when that list
+    // holds the key already.
+    const auto fileNewItem = [this, &merge] {
+        CAucItem item = merge.NewItem();
+        merge.Apply(item, true);
+        return (item.GetStatus() == folder::InProgress ? inProgress_ : ended_)
+            .Add(item)
+            .has_value();
+    };
     // A deleted item that a site still reports comes back as a fresh item,
-    // unless another list holds the key: that item is then the one updated.
+    // whatever other lists hold. Should the list it belongs in hold the key
+    // already, the row updates the known item instead, as without the copy.
     if (const auto deleted = deleted_.Find(site, row.item); deleted.found) {
         deleted_.Erase(deleted.node);
+        if (fileNewItem()) {
+            return;
+        }
     }
     if (const auto running = inProgress_.Find(site, row.item); running.found) {
         StateList::Detached item = inProgress_.Detach(running.node);
@@ -315,10 +328,8 @@ void CItemList::MergeRow(std::string_view site, const RetrievedRow& row, std::in
             return;
         }
     }
-    CAucItem item = merge.NewItem();
-    merge.Apply(item, true);
     // No list holds the key, so the item is always filed.
-    (item.GetStatus() == folder::InProgress ? inProgress_ : ended_).Add(item);
+    fileNewItem();
 }
 
 void CItemList::RemoveAll() {

@@ -21,8 +21,7 @@ bool CTemplateLibrary::OpenFile(const std::filesystem::path& path) {
 }
 
 bool CTemplateLibrary::SaveFile() {
-    return !path_.empty() &&
-           gb::SaveArchiveFile(path_, [this](gb::Archive& ar) { Serialize(ar); });
+    return !path_.empty() && gb::SaveArchiveFile(path_, [this](gb::Archive& ar) { Serialize(ar); });
 }
 
 bool CTemplateLibrary::SetCurrent(int index) {
@@ -121,7 +120,10 @@ void CTemplateLibrary::Serialize(gb::Archive& ar) {
     }
     templates_.clear();
     selected_ = ar.ReadInt32();
-    const std::uint32_t count = ar.ReadCount(kMinRecordSize);
+    // The count only bounds what is reserved ahead: a file cut short keeps
+    // the templates read before the cut.
+    const std::uint32_t count = ar.ReadCount(0);
+    templates_.reserve(std::min<std::size_t>(count, ar.Remaining() / kMinRecordSize));
     for (std::uint32_t i = 0; i < count; ++i) {
         CTDocText read;
         read.Serialize(ar);

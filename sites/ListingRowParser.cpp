@@ -101,8 +101,9 @@ private:
         return true;
     }
 
-    // The title: the font element's text cut before any tag after its first
-    // character, followed by ": " and the text of a nested font element.
+    // The title: the font element's text cut before its first tag unless the
+    // title starts with it, followed by ": " and the text of a nested font
+    // element.
     void ReadTitle() {
         if (parsed_) {
             parsed_ = EnterCell();
@@ -112,7 +113,7 @@ private:
             }
         }
         CleanTitle(row_.desc);
-        if (const std::size_t tag = row_.desc.find('<', 1); tag != std::string::npos) {
+        if (const std::size_t tag = row_.desc.find('<'); tag != std::string::npos && tag > 0) {
             row_.desc.erase(tag);
         }
         if (cells_.EnterTag(kFont, kFontEnd)) {

@@ -14,6 +14,10 @@ struct ImageCase {
     int image;
 };
 
+void PrintTo(const ImageCase& c, std::ostream* os) {
+    *os << "type " << c.type << (c.heading ? " heading" : " list");
+}
+
 class FolderImageTest : public ::testing::TestWithParam<ImageCase> {};
 
 TEST_P(FolderImageTest, EachTypeHasItsImage) {
@@ -37,6 +41,11 @@ struct MenuCase {
     ui::FolderTraits folder;
     std::set<int> grayed;
 };
+
+void PrintTo(const MenuCase& c, std::ostream* os) {
+    *os << "folder " << c.folder.id << " type " << c.folder.type
+        << (c.folder.heading ? " heading" : "") << (c.folder.fixed ? " fixed" : "");
+}
 
 class FolderMenuTest : public ::testing::TestWithParam<MenuCase> {};
 

@@ -88,6 +88,10 @@ struct KindCase {
     bool animation;
 };
 
+void PrintTo(const KindCase& c, std::ostream* os) {
+    *os << "kind " << c.kind;
+}
+
 class ToolbarVisibilityTest : public ::testing::TestWithParam<KindCase> {};
 
 TEST_P(ToolbarVisibilityTest, ShowsWhatTheFolderKindNeeds) {

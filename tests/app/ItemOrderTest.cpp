@@ -138,6 +138,10 @@ struct PlanCase {
     bool partial;
 };
 
+void PrintTo(const PlanCase& c, std::ostream* os) {
+    *os << c.items << " items" << (c.fullLoad ? " full load" : "");
+}
+
 class FolderLoadPlanTest : public ::testing::TestWithParam<PlanCase> {};
 
 TEST_P(FolderLoadPlanTest, LargeFoldersLoadFiftyUntilAllAreAskedFor) {

@@ -92,6 +92,10 @@ struct WidthCase {
     int expected;
 };
 
+void PrintTo(const WidthCase& c, std::ostream* os) {
+    *os << "stored " << c.stored << " view " << c.view;
+}
+
 class TreeColumnWidthTest : public ::testing::TestWithParam<WidthCase> {};
 
 TEST_P(TreeColumnWidthTest, FollowsTheStoredWidthWithinBounds) {

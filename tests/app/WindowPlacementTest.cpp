@@ -39,6 +39,11 @@ struct EdgeCase {
     bool restored;
 };
 
+void PrintTo(const EdgeCase& c, std::ostream* os) {
+    const ui::WindowPlacement& p = c.placement;
+    *os << "left " << p.left << " top " << p.top << " right " << p.right << " bottom " << p.bottom;
+}
+
 class PlacementReachTest : public WindowPlacementTest,
                            public ::testing::WithParamInterface<EdgeCase> {};
 

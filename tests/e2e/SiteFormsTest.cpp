@@ -15,18 +15,27 @@ namespace {
 
 using emulator::SiteForms;
 
-class SiteFormsTest : public testing::TestWithParam<SiteClass> {};
+// One site class, shown by its class name in test names and messages.
+struct SiteCase {
+    SiteClass site;
+};
 
-std::vector<SiteClass> AllSites() {
-    std::vector<SiteClass> sites;
+void PrintTo(const SiteCase& c, std::ostream* os) {
+    *os << SiteProfileOf(c.site).className;
+}
+
+class SiteFormsTest : public testing::TestWithParam<SiteCase> {};
+
+std::vector<SiteCase> AllSites() {
+    std::vector<SiteCase> sites;
     for (const SiteProfile& profile : AllSiteProfiles()) {
-        sites.push_back(profile.siteClass);
+        sites.push_back({profile.siteClass});
     }
     return sites;
 }
 
 TEST_P(SiteFormsTest, DatesReadBackAsWritten) {
-    const SiteProfile& profile = SiteProfileOf(GetParam());
+    const SiteProfile& profile = SiteProfileOf(GetParam().site);
     for (const DateTime date :
          {DateTime::FromCivil(2026, 3, 15, 14, 22, 5), DateTime::FromCivil(2027, 12, 1, 0, 0, 59),
           DateTime::FromCivil(2026, 7, 4, 23, 5, 0)}) {
@@ -37,7 +46,7 @@ TEST_P(SiteFormsTest, DatesReadBackAsWritten) {
 }
 
 TEST_P(SiteFormsTest, PricesReadBackAsWritten) {
-    const SiteProfile& profile = SiteProfileOf(GetParam());
+    const SiteProfile& profile = SiteProfileOf(GetParam().site);
     using Case = std::pair<std::int64_t, const char*>;
     for (const auto& [units, plain] : {Case{12345000, "1234.5"}, Case{99900, "9.99"},
                                        Case{12345678900, "1234567.89"}, Case{0, "0"}}) {
@@ -48,8 +57,8 @@ TEST_P(SiteFormsTest, PricesReadBackAsWritten) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EverySite, SiteFormsTest, testing::ValuesIn(AllSites()),
-                         [](const testing::TestParamInfo<SiteClass>& site) {
-                             return std::string(SiteProfileOf(site.param).className);
+                         [](const testing::TestParamInfo<SiteCase>& site) {
+                             return std::string(SiteProfileOf(site.param.site).className);
                          });
 
 TEST(SiteFormsRoundingTest, PricesAreWrittenToTheCentRoundedHalfUp) {

@@ -20,6 +20,10 @@ struct FailureCase {
     const char* summaryText;  // the start of the failure code's text
 };
 
+void PrintTo(const FailureCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 constexpr char kNoNewItems[] = "The seller has no new items listed.";
 constexpr char kSiteDown[] = "The auction site may be down";
 constexpr char kWrongPassword[] = "The Seller ID or password is incorrect.";

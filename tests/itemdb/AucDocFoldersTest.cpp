@@ -289,12 +289,21 @@ TEST_F(FolderDeletionTest, DeletingASellerFolderDeletesItsCurrentItemsOnly) {
     EXPECT_EQ(Tree().GetCount(), before - 11);
 }
 
-TEST_F(FolderDeletionTest, DeletingAFolderThatDoesNotExistTouchesNoItem) {
-    Add(Item("1", 170, 170), 103);
+// The items are treated whether or not the folder is still in the tree; the
+// result is the tree's answer.
+TEST_F(FolderDeletionTest, DeletingAFolderThatIsNotInTheTreeStillTreatsItsItems) {
+    Add(Item("1", 170, 116), 103);
+    Add(Item("2", 101, 171), 103);
+    Add(Item("3", 101, 116, {172}), 107);
+    const int before = Tree().GetCount();
+
     EXPECT_FALSE(doc_.DeleteSellerFolder(170));
-    EXPECT_FALSE(doc_.DeleteStatusFolder(170));
-    EXPECT_NE(Find("1", 103), nullptr);
-    EXPECT_EQ(Find("1", 103)->GetStatus(), 170);
+    EXPECT_NE(Find("1", 110), nullptr);
+    EXPECT_FALSE(doc_.DeleteStatusFolder(171));
+    EXPECT_EQ(Find("2", 103)->GetStatus(), folder::NeedsAttention);
+    EXPECT_FALSE(doc_.DeleteCategoryFolder(172));
+    EXPECT_FALSE(Find("3", 107)->HasCategory(172));
+    EXPECT_EQ(Tree().GetCount(), before);
 }
 
 }  // namespace

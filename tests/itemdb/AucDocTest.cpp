@@ -246,6 +246,10 @@ struct OpenFailureCase {
     const char* message;
 };
 
+void PrintTo(const OpenFailureCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class AucDocOpenFailureTest : public AucDocTest,
                               public ::testing::WithParamInterface<OpenFailureCase> {};
 
@@ -321,6 +325,10 @@ struct QuestionCase {
     bool result;
     bool saved;
 };
+
+void PrintTo(const QuestionCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class SaveModifiedQuestionTest : public AucDocTest,
                                  public ::testing::WithParamInterface<QuestionCase> {};

@@ -20,6 +20,10 @@ struct StandardCase {
     std::vector<int> fieldIds;
 };
 
+void PrintTo(const StandardCase& c, std::ostream* os) {
+    *os << "string " << static_cast<int>(c.set);
+}
+
 class StandardColumnSetTest : public ::testing::TestWithParam<StandardCase> {};
 
 TEST_P(StandardColumnSetTest, DecodesToItsFieldIds) {

@@ -123,6 +123,17 @@ TEST_F(FeeCalculation, OverflowGivesUnknown) {
     EXPECT_FALSE(value_.IsValid());
 }
 
+TEST_F(FeeCalculation, OverflowInTheProductGivesUnknownEvenWhenTheQuotientFits) {
+    // 100,000,000,000.00 x 1000: the product overflows, the result would not.
+    item_.SetMaxBid("100000000000");
+    item_.SetSHCharge("0");
+    schedule_.SetItem(item_);
+    schedule_.SetFactor(1000.0f);
+    EXPECT_FALSE(schedule_.Calculate(text_, &value_));
+    EXPECT_EQ(text_, "Unknown");
+    EXPECT_FALSE(value_.IsValid());
+}
+
 TEST_F(FeeCalculation, OutOfRangeEntryCalculatesNothing) {
     EXPECT_FALSE(schedule_.CalculateEntry(32, text_));
     EXPECT_EQ(text_, "Unknown");

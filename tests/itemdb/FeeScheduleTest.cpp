@@ -93,6 +93,28 @@ TEST(FeeSchedule, MoveNextKeepsTheOrderOfTheLastSort) {
     EXPECT_EQ(Walk(schedule, fee_type::Charge), (std::vector<int>{4, 2}));
 }
 
+// A copy takes the entries and the current entry but walks on in the order
+// the receiving schedule last sorted, until its next MoveFirst.
+TEST(FeeSchedule, CopyingLeavesTheDisplayOrderBehind) {
+    CFeeSchedule sorted;
+    Define(sorted, 2, fee_type::Charge, 2, "Two");
+    Define(sorted, 4, fee_type::Charge, 0, "Four");
+    ASSERT_EQ(Walk(sorted, fee_type::Charge), (std::vector<int>{4, 2}));
+    sorted.SetCurrent(2);
+
+    CFeeSchedule assigned;
+    assigned = sorted;
+    CFeeSchedule constructed(sorted);
+    for (CFeeSchedule* copy : {&assigned, &constructed}) {
+        EXPECT_EQ(copy->GetCurrent(), 2);
+        EXPECT_EQ(copy->GetName(), "Two");
+        // In entry order 4 follows 2; in the copied order nothing would.
+        ASSERT_TRUE(copy->MoveNext(fee_type::Charge));
+        EXPECT_EQ(copy->GetCurrent(), 4);
+        EXPECT_EQ(Walk(*copy, fee_type::Charge), (std::vector<int>{4, 2}));
+    }
+}
+
 TEST(FeeSchedule, FactorKeepsFiveDecimals) {
     const struct {
         float given;

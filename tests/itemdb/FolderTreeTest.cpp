@@ -233,6 +233,10 @@ struct DeleteCase {
     int filtersAfter;
 };
 
+void PrintTo(const DeleteCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class FolderTreeDeleteTest : public ::testing::TestWithParam<DeleteCase> {};
 
 TEST_P(FolderTreeDeleteTest, RemovesTheSubtreeAndKeepsTheTreeConsistent) {

@@ -13,8 +13,8 @@ namespace {
 constexpr std::int32_t kCurrentVersion = 272252;
 constexpr std::size_t kCategoryCountOffset = 4 + 1 + 1 + 4;
 
-// A new item's record in the current layout.
-std::string DefaultRecordBytes() {
+// A new item's record in the current layout, with the itemized codes as given.
+std::string DefaultRecordBytes(std::string_view feeCodes = "", std::string_view chargeCodes = "") {
     HandBuiltRecord r;
     r.Int32(101).Text("").Text("").Int32(116).Int32(0);  // folder, site, seller, status, count
     r.Text("NEW ITEM").Text("New Inventory to Add");     // auction ID, description
@@ -27,7 +27,7 @@ std::string DefaultRecordBytes() {
     r.Text("").Text("").Text("").Text("").Text("");      // item, pay, invoice, shipping, fee notes
     r.NullDate().Text("").Amount(0).Text("");            // updated, weight, item cost, method
     r.Text("").Text("").Amount(0).Amount(0);             // charge note, feedback, reserve, other
-    r.Text("").Text("").Amount(0);                       // fee codes, charge codes, transaction fee
+    r.Text(feeCodes).Text(chargeCodes).Amount(0);        // fee codes, charge codes, transaction fee
     r.Text("").Byte(0);                                  // auction type, store flag
     return r.Bytes();
 }
@@ -222,6 +222,18 @@ TEST(ItemArchive, RoundTripsEveryFieldButTheState) {
     EXPECT_EQ(reread.GetState(), 0);
     reread.SetState(103);
     EXPECT_EQ(reread, item);
+}
+
+// Codes past the count that a stored file carries are seen and kept.
+TEST(ItemArchive, ItemizedCodesPastTheCountAreSeenAndKept) {
+    CAucItem item = Read(DefaultRecordBytes("\"!$", "!\""), kCurrentVersion);
+    EXPECT_TRUE(item.HasItemizedFee(0));
+    EXPECT_TRUE(item.HasItemizedFee(3));
+    EXPECT_TRUE(item.HasItemizedCharge(1));
+    EXPECT_FALSE(item.AddItemizedFee(3));
+    EXPECT_TRUE(item.AddItemizedFee(5));
+    EXPECT_TRUE(item.AddItemizedCharge(2));
+    EXPECT_EQ(Write(item), DefaultRecordBytes("$!$&", "#\"#"));
 }
 
 TEST(ItemArchive, AnyNonZeroStoreFlagReadsAsSet) {

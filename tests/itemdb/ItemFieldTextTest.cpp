@@ -168,6 +168,10 @@ struct DateTextCase {
     const char* text;
 };
 
+void PrintTo(const DateTextCase& c, std::ostream* os) {
+    *os << "field " << c.fieldId << " \"" << c.value << '"';
+}
+
 class DateFieldTextTest : public ::testing::TestWithParam<DateTextCase> {};
 
 TEST_P(DateFieldTextTest, ShowsTheFieldsForm) {

@@ -159,6 +159,10 @@ struct BidTextCase {
     std::int64_t units;
 };
 
+void PrintTo(const BidTextCase& c, std::ostream* os) {
+    *os << '"' << c.text << '"';
+}
+
 class BidSetterTest : public ::testing::TestWithParam<BidTextCase> {};
 
 TEST_P(BidSetterTest, ReadsAPriceBehindACurrencyWord) {
@@ -257,6 +261,10 @@ struct RatingCase {
     std::int32_t rating;
 };
 
+void PrintTo(const RatingCase& c, std::ostream* os) {
+    *os << '"' << c.text << '"';
+}
+
 class RatingTest : public ::testing::TestWithParam<RatingCase> {};
 
 TEST_P(RatingTest, ReadsADecimalIntegerFromTheStart) {
@@ -308,6 +316,10 @@ struct SoldCase {
     bool sold;
 };
 
+void PrintTo(const SoldCase& c, std::ostream* os) {
+    *os << "buyer '" << c.buyer << "' reserve '" << c.reserve << "' max bid '" << c.maxBid << "'";
+}
+
 class IsSoldTest : public ::testing::TestWithParam<SoldCase> {};
 
 TEST_P(IsSoldTest, NeedsABuyerAndAMetOrMissingReserve) {
@@ -336,6 +348,10 @@ struct KeyCase {
     bool beforeOrSame;
     bool after;
 };
+
+void PrintTo(const KeyCase& c, std::ostream* os) {
+    *os << c.site << '/' << c.id << " vs " << c.otherSite << '/' << c.otherId;
+}
 
 class ItemKeyTest : public ::testing::TestWithParam<KeyCase> {};
 
@@ -460,6 +476,10 @@ struct IconCase {
     int plain;
     int store;
 };
+
+void PrintTo(const IconCase& c, std::ostream* os) {
+    *os << "state " << c.state << (c.sold ? " sold" : " unsold");
+}
 
 class DisplayStateTest : public ::testing::TestWithParam<IconCase> {};
 

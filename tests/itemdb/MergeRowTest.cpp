@@ -205,4 +205,48 @@ TEST_F(MergeRow, UpdatesTheLiveItemWhenADeletedCopyHasTheSameKey) {
     EXPECT_EQ(ItemCount(list_), 1u);
 }
 
+// A key both deleted and held by another list: the deleted copy goes and a
+// fresh item is filed beside the other list's item, unless the list the fresh
+// item belongs in holds the key already; the row then updates the item there.
+TEST_F(MergeRow, ADeletedKeyComesBackFreshBesideTheItemsOfOtherLists) {
+    const struct {
+        const char* name;
+        std::int32_t liveList;
+        RetrievedRow row;
+        std::int32_t freshList;  // 0: no fresh item, the live one is updated
+    } cases[] = {
+        {"archived, running row", folder::Archive, RunningRow("1001"), folder::InProgress},
+        {"archived, ended row", folder::Archive, EndedRow("1001"), folder::AuctionEnded},
+        {"ended, running row", folder::AuctionEnded, RunningRow("1001"), folder::InProgress},
+        {"in progress, ended row", folder::InProgress, EndedRow("1001"), folder::AuctionEnded},
+        {"ended, ended row", folder::AuctionEnded, EndedRow("1001"), 0},
+        {"in progress, running row", folder::InProgress, RunningRow("1001"), 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        list_.RemoveAll();
+        list_.AddItem(KeyedItem("eBay USA", "1001"), folder::DeletedItems);
+        CAucItem live = KeyedItem("eBay USA", "1001");
+        live.SetItemNote("live");
+        list_.AddItem(live, c.liveList);
+
+        Merge(c.row);
+        EXPECT_TRUE(list_.GetStateList(folder::DeletedItems)->IsEmpty());
+        const CAucItem* kept = Find("1001", c.liveList);
+        ASSERT_NE(kept, nullptr);
+        EXPECT_EQ(kept->GetItemNote(), "live");
+        if (c.freshList == 0) {
+            EXPECT_EQ(kept->GetSellerId(), "seller1");
+            EXPECT_EQ(ItemCount(list_), 1u);
+            continue;
+        }
+        EXPECT_EQ(kept->GetSellerId(), "");
+        const CAucItem* fresh = Find("1001", c.freshList);
+        ASSERT_NE(fresh, nullptr);
+        EXPECT_EQ(fresh->GetItemNote(), "");
+        EXPECT_EQ(fresh->GetSellerId(), "seller1");
+        EXPECT_EQ(ItemCount(list_), 2u);
+    }
+}
+
 }  // namespace

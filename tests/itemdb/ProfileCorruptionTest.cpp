@@ -104,6 +104,10 @@ struct Damage {
     void (*apply)(DamagedProfile&);
 };
 
+void PrintTo(const Damage& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class NodeDamageTest : public ::testing::TestWithParam<Damage> {};
 
 TEST_P(NodeDamageTest, IsRefused) {

@@ -79,6 +79,10 @@ struct RefusedCase {
     std::uint32_t version;
 };
 
+void PrintTo(const RefusedCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class RefusedVersionTest : public ::testing::TestWithParam<RefusedCase> {};
 
 TEST_P(RefusedVersionTest, ThrowsTheProfileFormatError) {

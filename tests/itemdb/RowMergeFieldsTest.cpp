@@ -153,6 +153,8 @@ TEST(RowMergeFields, AuctionTypeIsSetForNewItemsOnly) {
 TEST(RowMergeFields, StoreFlagIsSetByTheTwelveDayTestForNewItemsOnly) {
     RetrievedRow almostTwelveDays = Row("N");
     almostTwelveDays.end = "3/13/2023 9:00:00 AM";  // 11 days 23 hours
+    RetrievedRow twelveDays = Row("N");
+    twelveDays.end = "3/13/2023 10:00:00 AM";
     RetrievedRow noStart = StoreLengthRow("N");
     noStart.start = "";
     CAucItem storeItem = KnownItem(Known::Running);
@@ -168,6 +170,7 @@ TEST(RowMergeFields, StoreFlagIsSetByTheTwelveDayTestForNewItemsOnly) {
         {Known::New, Row("N"), {}, false},
         {Known::New, StoreLengthRow("N"), {}, true},
         {Known::New, almostTwelveDays, {}, false},
+        {Known::New, twelveDays, {}, true},
         {Known::New, noStart, {}, false},
         {Known::Running, StoreLengthRow("N"), KnownItem(Known::Running), false},
         {Known::Running, Row("N"), storeItem, true},
@@ -350,7 +353,7 @@ TEST(RowMergeFields, CompletionMarkUDecidesByTheEndDate) {
         {"*", "3/8/2023 10:00:00 AM", true}, {"N", "3/4/2023 10:00:00 AM", false},
         {"", "3/4/2023 10:00:00 AM", false}, {"U", "3/8/2023 10:00:00 AM", false},
         {"U", "3/4/2023 10:00:00 AM", true}, {"U", "", true},
-        {"U", "not a date", true},
+        {"U", "not a date", true},           {"U", "3/5/2023 12:00:00 PM", true},  // ends now
     };
     for (const Case& c : cases) {
         RetrievedRow row = Row(c.completion);

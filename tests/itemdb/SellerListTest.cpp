@@ -107,6 +107,10 @@ struct DaysCase {
     std::int32_t days;
 };
 
+void PrintTo(const DaysCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class DaysToRetrieveTest : public SellerListTest, public ::testing::WithParamInterface<DaysCase> {};
 
 TEST_P(DaysToRetrieveTest, CountsWholeDaysSinceTheLastUpdatePlusOne) {

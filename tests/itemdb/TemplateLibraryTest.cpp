@@ -187,6 +187,18 @@ TEST(TemplateLibraryFile, TruncatedFileKeepsTheTemplatesReadWhole) {
     EXPECT_TRUE(library.GetTemplate(0)->IsEqual(Report()));
 }
 
+TEST(TemplateLibraryFile, CountBeyondTheFileKeepsTheTemplatesPresent) {
+    ScratchFolder folder;
+    const std::string bytes = TwoTemplateBytes();
+    HandBuiltRecord count;
+    count.Byte(0xFF).Byte(0xFF).Int32(0x7FFFFFFF);
+    const std::string claimed = bytes.substr(0, 4) + count.Bytes() + bytes.substr(6);
+    CTemplateLibrary library;
+    EXPECT_FALSE(library.OpenFile(folder.Write("claims.cta", claimed)));
+    ASSERT_EQ(library.GetCount(), 2);
+    EXPECT_TRUE(library.GetTemplate(1)->IsEqual(Mail()));
+}
+
 TEST(TemplateLibraryFile, CountLargerThanTheFileFailsBeforeReading) {
     ScratchFolder folder;
     HandBuiltRecord r;

@@ -12,6 +12,10 @@ struct CurrencyCase {
     const char* text;
 };
 
+void PrintTo(const CurrencyCase& c, std::ostream* os) {
+    *os << "status " << static_cast<int>(c.value.Status()) << " units " << c.value.Units();
+}
+
 class FormatCurrencyTest : public ::testing::TestWithParam<CurrencyCase> {};
 
 TEST_P(FormatCurrencyTest, UsesTheUsersCurrencyFormat) {
@@ -40,6 +44,10 @@ struct TokenCase {
     bool replaced;
     const char* result;
 };
+
+void PrintTo(const TokenCase& c, std::ostream* os) {
+    *os << '"' << c.token << "\" in \"" << c.text << "\" by \"" << c.replacement << '"';
+}
 
 class ReplaceTokenTest : public ::testing::TestWithParam<TokenCase> {};
 

@@ -20,7 +20,8 @@ struct ReadCase {
 };
 
 std::ostream& operator<<(std::ostream& out, const ReadCase& c) {
-    return out << c.locale << " \"" << c.text << '"';
+    // Escaped, so that code-page bytes do not reach test names raw.
+    return out << c.locale << ' ' << testing::PrintToString(std::string(c.text));
 }
 
 CivilTime At(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {

@@ -170,7 +170,10 @@ TEST_F(ListingPageTest, TitlesWithoutTheUsualFontElements) {
         {"Plain cup", "Plain cup"},
         {"<font>Cup<font></font></font>", "Cup"},
         {"<font>Cup <font>one\r\nof two</font></font>", "Cup : oneof two"},
-        {"<font><i>Cup</i></font>", "<i>Cup"},
+        // Only a tag after the first character cuts the title.
+        {"<font><i>Cup</i></font>", "<i>Cup</i>"},
+        {"<font><i>Penny</i> auction</font>", "<i>Penny</i> auction"},
+        {"<font>Penny <i>auction</i></font>", "Penny "},
     };
     for (const auto& title : cases) {
         ASSERT_EQ(site_->SetSummaryPage(Row("1", "$3.00", title.cell, "&nbsp;").c_str()), S_OK);
@@ -178,6 +181,22 @@ TEST_F(ListingPageTest, TitlesWithoutTheUsualFontElements) {
         site_->ParseData("");
         ASSERT_EQ(recorder_->rows.size(), 1u) << title.cell;
         EXPECT_EQ(recorder_->rows[0][7], title.desc) << title.cell;
+    }
+}
+
+TEST_F(ListingPageTest, AnAddressOfFourCharactersIsTheShortestKept) {
+    const struct {
+        std::string_view mail;
+        std::string_view kept;
+    } cases[] = {{"a@bc", "a@bc"}, {"a@b", ""}};
+    for (const auto& address : cases) {
+        const std::string row = Row("1", "<b>$3.00</b>", "Cup", "<a href=\"f\">ann</a>",
+                                    "<a href=\"m\">" + std::string(address.mail) + "</a>");
+        ASSERT_EQ(site_->SetSummaryPage(row.c_str()), S_OK);
+        recorder_->rows.clear();
+        site_->ParseData("");
+        ASSERT_EQ(recorder_->rows.size(), 1u) << address.mail;
+        EXPECT_EQ(recorder_->rows[0][9], address.kept) << address.mail;
     }
 }
 

@@ -21,6 +21,10 @@ struct HintCase {
     const char* text;
 };
 
+void PrintTo(const HintCase& c, std::ostream* os) {
+    *os << "string " << c.stringId;
+}
+
 class HintTextTest : public ::testing::TestWithParam<HintCase> {};
 
 TEST_P(HintTextTest, ShowsTheHintsTextUnticked) {
