@@ -126,6 +126,19 @@ TEST_F(MainFrameTest, UserProfileTogglesWithTheFolderOnDisplay) {
     EXPECT_EQ(List()->Model().rowCount(), 4);
 }
 
+TEST_F(MainFrameTest, AWiderWindowWidensTheRightHandViewAndNotTheTree) {
+    for (const ui::ViewKind kind : {ui::ViewKind::Profile, ui::ViewKind::Items}) {
+        frame->SwitchRightView(kind);
+        Settle();
+        const int tree = Tree().width();
+        const int right = frame->GetRightView()->Widget()->width();
+        frame->resize(frame->width() + 200, frame->height());
+        Settle();
+        EXPECT_EQ(Tree().width(), tree) << static_cast<int>(kind);
+        EXPECT_EQ(frame->GetRightView()->Widget()->width(), right + 200) << static_cast<int>(kind);
+    }
+}
+
 TEST_F(MainFrameTest, TheTemplateEditorStartsFromTheProgramFolder) {
     frame->ExecuteCommand(cmd::ClipboardTemplates);
     ASSERT_EQ(services.shell.programs.size(), 1u);
