@@ -149,28 +149,24 @@ bool CAucDoc::OnOpenDocument(const std::filesystem::path& path) {
     if (IsUpdating()) {
         return false;
     }
-    const auto failed = [&](int messageId) {
-        DeleteContents();
-        pathName_.clear();
-        title_.clear();
-        SetModifiedFlag(false);
-        SetFileVersion(profile_version::kCurrent);
-        selectedFolderId_ = folder::Root;
-        ReportError(LoadString(messageId));
-        return false;
-    };
-
     std::optional<std::string> bytes = gb::ReadWholeFile(path);
     if (!bytes) {
-        return failed(kFailedToOpenString);
+        ReportError(LoadString(kFailedToOpenString));
+        return false;
+    }
+    // The whole file is read into a scratch profile first: a file that is not
+    // a whole profile leaves the open one untouched.
+    try {
+        CAucDoc scratch;
+        gb::Archive check = gb::Archive::ForLoading(*bytes, path.string());
+        scratch.Serialize(check);
+    } catch (const gb::ArchiveException&) {
+        ReportError(LoadString(kUnexpectedFormatString));
+        return false;
     }
     DeleteContents();
-    try {
-        gb::Archive ar = gb::Archive::ForLoading(std::move(*bytes), path.string());
-        Serialize(ar);
-    } catch (const gb::ArchiveException&) {
-        return failed(kUnexpectedFormatString);
-    }
+    gb::Archive ar = gb::Archive::ForLoading(std::move(*bytes), path.string());
+    Serialize(ar);
 
     SetModifiedFlag(false);
     SetPathName(path);

@@ -95,9 +95,8 @@ public:
     // items, selected folder 100. Views get hint 0.
     bool OnNewDocument();
     // Reads the profile file. On failure the user is told ("Unexpected file
-    // format." for a file that is not a readable profile) and the document is
-    // left empty and untitled, so that nothing can save the empty profile over
-    // a good file. On success views get hint 1.
+    // format." for a file that is not a readable profile) and the profile that
+    // was open stays as it was. On success views get hint 1.
     bool OnOpenDocument(const std::filesystem::path& path);
     // Checks the folders and writes the profile to `path`: to a temporary file
     // renamed over the old one only when the whole write succeeded, readable

@@ -16,6 +16,7 @@ void CLotkeeperApp::LoadSettings() {
     // A missing or damaged file leaves the entries it could not give at their
     // defaults; the program runs on with them.
     feeSchedule_.Load(programFolder_ / ui::kFeeScheduleFile);
+    settingsLoaded_ = true;
 }
 
 ui::StartupRequest CLotkeeperApp::ChooseStartupProfile(const ui::CommandLine& commandLine) const {
@@ -47,12 +48,19 @@ ui::StartupResult CLotkeeperApp::OpenStartupProfile(const ui::StartupRequest& re
 }
 
 void CLotkeeperApp::ExitInstance() {
+    if (!settingsLoaded_) {
+        return;
+    }
     if (!profilePath_.empty()) {
         user_.SetString(ui::SectionKey(ui::section::Settings), ui::value::ProfileName,
                         profilePath_.string());
     }
     feeSchedule_.Save();
     recentFiles_.Save(user_);
+}
+
+void CLotkeeperApp::SetProfilePath(const std::filesystem::path& path) {
+    profilePath_ = ui::AbsoluteProfilePath(path);
 }
 
 std::filesystem::path CLotkeeperApp::GetTemplateLibraryPath() const {

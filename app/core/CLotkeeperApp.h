@@ -67,7 +67,9 @@ public:
                                          ui::ProfileOpener& opener, ui::MessageService& messages);
 
     // Remembers the current profile for the next start and writes the fee
-    // schedule and the recent profiles back.
+    // schedule and the recent profiles back. Only settings this process
+    // loaded are written: one that ended before loading them (a second
+    // instance handing over to the first) writes nothing.
     void ExitInstance();
 
     const std::filesystem::path& GetProgramFolder() const { return programFolder_; }
@@ -76,7 +78,8 @@ public:
 
     // ProfileHost: what the document reports of the open profile.
     void SetCurrentDocument(CAucDoc* document) override { currentDocument_ = document; }
-    void SetProfilePath(const std::filesystem::path& path) override { profilePath_ = path; }
+    // Kept as an absolute path, so that a start from another folder finds it.
+    void SetProfilePath(const std::filesystem::path& path) override;
     void SetFileVersion(std::int32_t version) override { fileVersion_ = version; }
 
     CAucDoc* GetCurrentDocument() const { return currentDocument_; }
@@ -100,4 +103,5 @@ private:
     std::string templateLibraryName_;
     CFeeSchedule feeSchedule_;
     ui::RecentFileList recentFiles_;
+    bool settingsLoaded_ = false;
 };

@@ -54,16 +54,14 @@ bool ProfileCommands::OpenProfile(const std::filesystem::path& path) {
     return Open(path) == OpenResult::Opened;
 }
 
-ProfileCommands::OpenResult ProfileCommands::Open(const std::filesystem::path& path) {
+ProfileCommands::OpenResult ProfileCommands::Open(const std::filesystem::path& given) {
     if (!document_.SaveModified()) {
         return OpenResult::Kept;
     }
+    // The document keeps the profile that was open when the file cannot be
+    // read; the user has been told why.
+    const std::filesystem::path path = AbsoluteProfilePath(given);
     if (!document_.OnOpenDocument(path)) {
-        // The old contents are gone; leave a clean new profile, not an empty
-        // one that still looks like the file.
-        document_.OnNewDocument();
-        document_.SetTitle(DefaultProfileTitle());
-        Notify(Event::Created);
         return OpenResult::Unreadable;
     }
     document_.SetPathName(path);

@@ -31,7 +31,7 @@ public:
     // ProfileOpener. Each first lets the document save or keep the profile
     // open now; false when it must stay.
     bool NewProfile() override;
-    // A profile that cannot be read leaves a new, empty profile behind.
+    // A profile that cannot be read leaves the open profile as it was.
     bool OpenProfile(const std::filesystem::path& path) override;
 
     // Asks for the profile to open.

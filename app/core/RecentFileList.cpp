@@ -7,6 +7,15 @@
 
 namespace ui {
 
+std::filesystem::path AbsoluteProfilePath(const std::filesystem::path& path) {
+    if (path.empty()) {
+        return path;
+    }
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return (error ? path : absolute).lexically_normal();
+}
+
 std::string RecentFileList::ValueName(std::size_t index) {
     return "File" + std::to_string(index + 1);
 }
@@ -34,10 +43,11 @@ bool RecentFileList::Save(gb::Settings& user) const {
     });
 }
 
-void RecentFileList::Add(const std::filesystem::path& path) {
-    if (path.empty()) {
+void RecentFileList::Add(const std::filesystem::path& given) {
+    if (given.empty()) {
         return;
     }
+    const std::filesystem::path path = AbsoluteProfilePath(given);
     std::erase(entries_, path);
     entries_.insert(entries_.begin(), path);
     if (entries_.size() > size_) {

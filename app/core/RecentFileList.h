@@ -13,6 +13,11 @@ class Settings;
 
 namespace ui {
 
+// `path` made absolute against the working folder and without "." and ".."
+// steps: a profile remembered for later runs must not depend on the folder
+// the program was started from. An empty path stays empty.
+std::filesystem::path AbsoluteProfilePath(const std::filesystem::path& path);
+
 class RecentFileList {
 public:
     static constexpr std::size_t kDefaultSize = 4;
@@ -23,8 +28,8 @@ public:
     // Writes every slot, emptying those without a profile.
     bool Save(gb::Settings& user) const;
 
-    // Puts the path first; an entry already listed moves up instead of
-    // appearing twice, and the oldest drops off a full list.
+    // Puts the path first, made absolute; an entry already listed moves up
+    // instead of appearing twice, and the oldest drops off a full list.
     void Add(const std::filesystem::path& path);
     void Remove(std::size_t index);
 

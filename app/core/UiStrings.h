@@ -37,6 +37,10 @@ inline constexpr int HintDuplicateElsewhere = 59562;
 
 namespace ui {
 
+// The maker's web address, as the About box shows it; its link opens the
+// product page (string_id::ProductPage).
+inline constexpr char kMakerWebAddress[] = "www.norvel-software.example";
+
 const gb::StringTable& UiStrings();
 
 // The text of a string ID: the item database's table when it has the ID,

@@ -2,6 +2,7 @@
 
 #include <QtCore/QHash>
 #include <QtCore/QString>
+#include <QtGui/QImage>
 
 namespace ui {
 
@@ -24,10 +25,27 @@ QPixmap Cut(const QString& strip, int size, int index) {
     return picture;
 }
 
+// The picture in grey and faint: the style's own greying leaves pictures that
+// are grey already (the magnifier) looking as though they could be used.
+QPixmap Faded(const QPixmap& picture) {
+    constexpr int kPercentOpaque = 40;
+    QImage image = picture.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int grey = qGray(line[x]);
+            line[x] = qRgba(grey, grey, grey, qAlpha(line[x]) * kPercentOpaque / 100);
+        }
+    }
+    return QPixmap::fromImage(image);
+}
+
 QIcon IconOf(const QString& name, int index) {
     QIcon icon;
     for (int size : {16, 32}) {
-        icon.addPixmap(Cut(QStringLiteral("%1-%2.png").arg(name).arg(size), size, index));
+        const QPixmap picture = Cut(QStringLiteral("%1-%2.png").arg(name).arg(size), size, index);
+        icon.addPixmap(picture);
+        icon.addPixmap(Faded(picture), QIcon::Disabled);
     }
     return icon;
 }

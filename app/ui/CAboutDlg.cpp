@@ -13,21 +13,6 @@
 
 namespace ui {
 
-namespace {
-
-QLabel* OnYellow(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, QColor(255, 255, 0));
-    palette.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(palette);
-    label->setContentsMargins(4, 2, 4, 2);
-    return label;
-}
-
-}  // namespace
-
 CAboutDlg::CAboutDlg(const UiServices& services, QWidget* parent)
     : QDialog(parent), link_(new CHyperLink(services.shell, services.messages, this)) {
     setWindowTitle(QStringLiteral("About Gavelbook"));
@@ -54,16 +39,15 @@ CAboutDlg::CAboutDlg(const UiServices& services, QWidget* parent)
     icons->addStretch();
     layout->addLayout(icons, 0, 2);
 
-    layout->addWidget(OnYellow(ToQt(UiText(string_id::Version)), this), 1, 1, 1, 2);
+    layout->addWidget(new QLabel(ToQt(UiText(string_id::Version)), this), 1, 1, 1, 2);
     layout->addWidget(
-        OnYellow(QStringLiteral("Copyright \u00a9 Norvel Software. All rights reserved."), this), 2,
-        1, 1, 2);
+        new QLabel(QStringLiteral("Copyright \u00a9 Norvel Software. All rights reserved."), this),
+        2, 1, 1, 2);
 
     layout->addWidget(new QLabel(QStringLiteral("Upgrade to the latest version at:"), this), 3, 1,
                       1, 2);
-    const std::string page = UiText(string_id::ProductPage);
-    link_->setText(ToQt(page));
-    link_->SetTarget(page);
+    link_->setText(QString::fromLatin1(kMakerWebAddress));
+    link_->SetTarget(UiText(string_id::ProductPage));
     QPalette green = link_->palette();
     green.setColor(QPalette::WindowText, QColor(0, 128, 0));
     link_->setPalette(green);

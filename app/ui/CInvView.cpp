@@ -2,7 +2,6 @@
 
 #include <QtCore/QTimer>
 #include <QtGui/QContextMenuEvent>
-#include <QtGui/QGuiApplication>
 #include <QtWidgets/QHeaderView>
 #include <QtWidgets/QMenu>
 
@@ -18,6 +17,7 @@
 #include "app/ui/CMainFrame.h"
 #include "app/ui/ItemListModel.h"
 #include "app/ui/QtText.h"
+#include "app/ui/WaitCursor.h"
 #include "itemdb/AucDoc.h"
 #include "itemdb/FolderKind.h"
 #include "itemdb/TemplateLibrary.h"
@@ -26,15 +26,6 @@
 namespace ui {
 
 namespace {
-
-// The wait cursor while the list works.
-class WaitCursor {
-public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-};
 
 // The item context menu's entries; 0 is the Copy/Paste sub-menu.
 struct MenuEntry {

@@ -492,11 +492,15 @@ QString CMainFrame::CaptionText() const {
 }
 
 void CMainFrame::SetMessageText(std::string_view text) {
+    // A menu or button hint still showing would hide the text until the
+    // mouse moves on.
+    statusBar()->clearMessage();
     messagePane_->setText(ToQt(text));
 }
 
 QString CMainFrame::MessageText() const {
-    return messagePane_->text();
+    const QString hint = statusBar()->currentMessage();
+    return hint.isEmpty() ? messagePane_->text() : hint;
 }
 
 void CMainFrame::SetTemplateName(std::string_view name) {

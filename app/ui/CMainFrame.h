@@ -114,6 +114,8 @@ public:
     // For tests and the screenshot.
     CSummaryBar* SummaryBar() const { return summaryBar_; }
     QString CaptionText() const;
+    // What the status bar's message pane shows: a menu or button hint while
+    // one shows, else the program's own text.
     QString MessageText() const;
     QString TemplatePaneText() const;
     bool IsBandShown(Band band) const;

@@ -13,6 +13,18 @@
 
 namespace ui {
 
+namespace {
+
+// A wider window widens the right-hand view; the tree keeps the width the
+// user gave it. The stretch belongs to the pane's widget, so a new right-hand
+// view needs it again.
+void GiveExtraWidthToTheRight(QSplitter& splitter) {
+    splitter.setStretchFactor(0, 0);
+    splitter.setStretchFactor(1, 1);
+}
+
+}  // namespace
+
 CMainView::CMainView(CMainFrame& frame, ViewKind rightKind, QWidget* parent)
     : QWidget(parent),
       frame_(frame),
@@ -23,8 +35,7 @@ CMainView::CMainView(CMainFrame& frame, ViewKind rightKind, QWidget* parent)
           SectionKey(section::Settings), value::Splitter, 0))) {
     splitter_->addWidget(tree_);
     splitter_->addWidget(right_->Widget());
-    splitter_->setStretchFactor(0, 0);
-    splitter_->setStretchFactor(1, 1);
+    GiveExtraWidthToTheRight(*splitter_);
     splitter_->setChildrenCollapsible(false);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -66,6 +77,7 @@ CView* CMainView::SwitchRightView(ViewKind kind) {
     old->Detach();
     right_ = frame_.CreateView(kind, nullptr);
     splitter_->replaceWidget(1, right_->Widget());
+    GiveExtraWidthToTheRight(*splitter_);
     splitter_->setSizes(sizes);
     // The old view may be the one that asked for the switch: it goes once the
     // present event is handled, and with this view at the latest.

@@ -14,6 +14,7 @@
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CMainView.h"
 #include "app/ui/QtText.h"
+#include "app/ui/WaitCursor.h"
 #include "itemdb/AucDoc.h"
 #include "itemdb/FolderKind.h"
 
@@ -280,6 +281,9 @@ void CNavView::OnDelete() {
                                                     MessageIcon::Question) != MessageResult::Yes) {
         return;
     }
+    // Deleting a status, category or seller folder treats every item it
+    // holds, and the views reload afterwards.
+    const WaitCursor wait;
     if (!DeleteFolder(document, id, type)) {
         return;
     }

@@ -69,10 +69,22 @@ void CommandActions::Watch(QMenu* menu) {
         for (QAction* action : menu->actions()) {
             if (const QVariant id = action->data();
                 id.isValid() && actions_.value(id.toInt()) == action) {
-                RefreshAction(id.toInt(), action);
+                RefreshCommand(id.toInt());
             }
         }
     });
+}
+
+void CommandActions::RefreshCommand(int id) {
+    // The buttons of the command follow its menu entry, so that the two
+    // never disagree about whether it can run.
+    if (QAction* action = actions_.value(id)) {
+        RefreshAction(id, action);
+    }
+    for (auto it = buttonActions_.constFind(id); it != buttonActions_.cend() && it.key() == id;
+         ++it) {
+        RefreshAction(id, it.value());
+    }
 }
 
 void CommandActions::Refresh() {

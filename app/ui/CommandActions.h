@@ -38,6 +38,8 @@ public:
 
 private:
     QAction* MakeAction(int id);
+    // Sets the state of the command's menu action and of its buttons.
+    void RefreshCommand(int id);
     void RefreshAction(int id, QAction* action);
 
     const CommandRouter& router_;

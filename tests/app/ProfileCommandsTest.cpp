@@ -92,14 +92,34 @@ TEST_F(ProfileCommandsTest, OpeningTakesThePathAndRemembersIt) {
     EXPECT_EQ(events, std::vector<Event>{Event::Opened});
 }
 
-TEST_F(ProfileCommandsTest, AnUnreadableFileLeavesANewProfile) {
-    const auto path = folder / "Broken.pro";
-    std::ofstream(path) << "garbage";
-    EXPECT_FALSE(commands.OpenProfile(path));
+TEST_F(ProfileCommandsTest, AnUnreadableFileLeavesTheOpenProfileAsItWas) {
+    const auto shop = SavedProfile("Shop");
+    ASSERT_TRUE(commands.OpenProfile(shop));
+    const auto broken = folder / "Broken.pro";
+    std::ofstream(broken) << "garbage";
+    EXPECT_FALSE(commands.OpenProfile(broken));
     EXPECT_EQ(prompts.errors, std::vector<std::string>{"Unexpected file format."});
-    EXPECT_TRUE(document.GetPathName().empty());
-    EXPECT_EQ(document.GetTitle(), "MyProfile");
-    EXPECT_TRUE(app.GetRecentFiles().Entries().empty());
+    EXPECT_EQ(document.GetPathName(), shop);
+    EXPECT_EQ(document.GetTitle(), "Shop");
+    EXPECT_EQ(document.GetProfileName(), "Shop");
+    EXPECT_EQ(app.GetProfilePath(), shop);
+    EXPECT_EQ(app.GetRecentFiles().Entries(), std::vector<std::filesystem::path>{shop});
+    EXPECT_EQ(events, std::vector<Event>{Event::Opened});
+}
+
+TEST_F(ProfileCommandsTest, PathsAreKeptAbsoluteWhateverTheFolderTheyWereGivenIn) {
+    const auto shop = SavedProfile("Shop");
+    const std::filesystem::path started = std::filesystem::current_path();
+    std::filesystem::current_path(folder.Path());
+    const bool opened = commands.OpenProfile("./sub/../Shop.pro");
+    app.GetRecentFiles().Add("Other.pro");
+    std::filesystem::current_path(started);
+
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(document.GetPathName(), shop);
+    EXPECT_EQ(app.GetProfilePath(), shop);
+    EXPECT_EQ(app.GetRecentFiles().Entries(),
+              (std::vector<std::filesystem::path>{folder / "Other.pro", shop}));
 }
 
 TEST_F(ProfileCommandsTest, AModifiedUntitledProfileThatIsKeptStaysOpen) {

@@ -124,6 +124,15 @@ TEST_F(StartupTest, ShutdownWithoutAProfileKeepsTheOneStoredBefore) {
     EXPECT_EQ(user.GetString(ui::SectionKey("Settings"), "ProfileName"), "/old/Last.pro");
 }
 
+TEST_F(StartupTest, ShutdownBeforeTheSettingsWereLoadedWritesNothing) {
+    ASSERT_TRUE(user.SetString(ui::SectionKey("Recent File List"), "File1", "/data/Shop.pro"));
+    app.SetProfilePath("/data/Other.pro");
+    app.ExitInstance();
+    EXPECT_EQ(user.GetString(ui::SectionKey("Recent File List"), "File1"), "/data/Shop.pro");
+    EXPECT_EQ(user.GetString(ui::SectionKey("Settings"), "ProfileName"), "");
+    EXPECT_FALSE(std::filesystem::exists(folder / "AucField.fee"));
+}
+
 TEST(CommandLineTest, TakesTheFirstFileAndIgnoresUnknownFlags) {
     const std::vector<std::string> arguments{"-x", "/data/A.pro", "B.pro", "-"};
     const ui::CommandLine line = ui::CommandLine::Parse(arguments);

@@ -253,27 +253,30 @@ void PrintTo(const OpenFailureCase& c, std::ostream* os) {
 class AucDocOpenFailureTest : public AucDocTest,
                               public ::testing::WithParamInterface<OpenFailureCase> {};
 
-TEST_P(AucDocOpenFailureTest, LeavesAnEmptyUntitledProfileAndSaysWhy) {
+TEST_P(AucDocOpenFailureTest, LeavesTheOpenProfileAsItWasAndSaysWhy) {
     const OpenFailureCase& c = GetParam();
     MakeProfile(doc_);
     const std::filesystem::path good = folder_ / "good.pro";
     ASSERT_TRUE(doc_.OnSaveDocument(good));
     ASSERT_TRUE(doc_.OnOpenDocument(good));
+    const int folders = doc_.GetFolderTree().GetCount();
+    RecordingView view;
+    doc_.AddView(&view);
 
     const std::filesystem::path bad =
         c.bytes.empty() ? folder_ / "missing.pro" : folder_.Write("bad.pro", c.bytes);
     EXPECT_FALSE(doc_.OnOpenDocument(bad));
     EXPECT_EQ(prompts_.errors, std::vector<std::string>{c.message});
-    EXPECT_EQ(doc_.GetProfileName(), "");
-    EXPECT_EQ(doc_.GetSellerList().GetCount(), 0);
-    EXPECT_EQ(doc_.GetFolderTree().GetCount(), 1);
-    EXPECT_TRUE(doc_.GetPathName().empty());
+    EXPECT_EQ(doc_.GetProfileName(), "Shop");
+    EXPECT_EQ(doc_.GetSellerList().GetCount(), 1);
+    EXPECT_EQ(doc_.GetFolderTree().GetCount(), folders);
+    EXPECT_EQ(doc_.GetPathName(), good);
+    EXPECT_EQ(doc_.GetTitle(), "good");
     EXPECT_FALSE(doc_.IsModified());
-    // Nothing is saved over the good profile on the way out.
-    EXPECT_TRUE(doc_.SaveModified());
-    CAucDoc check;
-    ASSERT_TRUE(check.OnOpenDocument(good));
-    EXPECT_EQ(check.GetSellerList().GetCount(), 1);
+    EXPECT_EQ(host_.current, &doc_);
+    EXPECT_EQ(host_.profilePath, good);
+    EXPECT_TRUE(view.updates.empty());
+    doc_.RemoveView(&view);
 }
 
 INSTANTIATE_TEST_SUITE_P(

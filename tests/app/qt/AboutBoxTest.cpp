@@ -9,13 +9,14 @@
 
 namespace {
 
-TEST(AboutBoxTest, TheLinkOpensTheProductPage) {
+TEST(AboutBoxTest, TheLinkShowsTheMakersAddressAndOpensTheProductPage) {
     FakeServices services;
     ui::CAboutDlg about(services.Services());
     EXPECT_EQ(about.windowTitle(), "About Gavelbook");
+    EXPECT_EQ(about.Link()->text(), "www.norvel-software.example");
     EXPECT_TRUE(about.Link()->Follow());
-    ASSERT_EQ(services.shell.links.size(), 1u);
-    EXPECT_EQ(services.shell.links[0], about.Link()->text().toStdString());
+    EXPECT_EQ(services.shell.links,
+              std::vector<std::string>{"https://www.norvel-software.example/gavelbook/"});
     EXPECT_TRUE(services.messages.shown.empty());
 }
 

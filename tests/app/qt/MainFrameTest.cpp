@@ -1,11 +1,16 @@
 // The main window's bars, busy animation, progress messages, placement,
 // command enabling and view switching.
 
+#include <QtWidgets/QMenu>
+#include <QtWidgets/QMenuBar>
+#include <QtWidgets/QToolBar>
+
 #include <thread>
 
 #include "FrameFixture.h"
 #include "app/core/AppSettings.h"
 #include "app/core/CommandIds.h"
+#include "app/ui/CommandActions.h"
 #include "itemdb/FolderKind.h"
 #include "platform/WindowRegistry.h"
 
@@ -124,6 +129,75 @@ TEST_F(MainFrameTest, UserProfileTogglesWithTheFolderOnDisplay) {
     Settle();
     ASSERT_NE(List(), nullptr);
     EXPECT_EQ(List()->Model().rowCount(), 4);
+}
+
+TEST_F(MainFrameTest, AWiderWindowWidensTheRightHandViewAndNotTheTree) {
+    for (const ui::ViewKind kind : {ui::ViewKind::Profile, ui::ViewKind::Items}) {
+        frame->SwitchRightView(kind);
+        Settle();
+        const int tree = Tree().width();
+        const int right = frame->GetRightView()->Widget()->width();
+        frame->resize(frame->width() + 200, frame->height());
+        Settle();
+        EXPECT_EQ(Tree().width(), tree) << static_cast<int>(kind);
+        EXPECT_EQ(frame->GetRightView()->Widget()->width(), right + 200) << static_cast<int>(kind);
+    }
+}
+
+TEST_F(MainFrameTest, AButtonAndItsMenuEntryShareOneEnabledState) {
+    const auto* toolBar = frame->findChild<QToolBar*>(QStringLiteral("MainToolBar"));
+    ASSERT_NE(toolBar, nullptr);
+    for (QWidget* focus : {static_cast<QWidget*>(&Tree()), List()->Widget()}) {
+        focus->setFocus();
+        Settle();
+        for (QAction* button : toolBar->actions()) {
+            const int id = button->data().toInt();
+            if (id == 0 || !button->isVisible()) {
+                continue;
+            }
+            EXPECT_EQ(button->isEnabled(), frame->Actions().Action(id)->isEnabled()) << id;
+            EXPECT_EQ(button->isEnabled(), frame->QueryCommand(id).enabled) << id;
+        }
+    }
+}
+
+TEST_F(MainFrameTest, AMenuAboutToShowSetsTheStateOfTheCommandsButtonsToo) {
+    struct Switchable final : public ui::CommandTarget {
+        bool UpdateCommand(int id, ui::CommandUpdate& update) const override {
+            if (id != cmd::ItemSearch) {
+                return false;
+            }
+            update.Enable(enabled);
+            return true;
+        }
+        bool HandlesCommand(int id) const override { return id == cmd::ItemSearch; }
+        bool ExecuteCommand(int id) const override { return id == cmd::ItemSearch; }
+        bool enabled = false;
+    } search;
+    frame->AddCommandTarget(&search);
+    Settle();
+    QAction* button = nullptr;
+    for (QAction* action : frame->findChild<QToolBar*>(QStringLiteral("MainToolBar"))->actions()) {
+        if (action->data().toInt() == cmd::ItemSearch) {
+            button = action;
+        }
+    }
+    ASSERT_NE(button, nullptr);
+    QAction* entry = frame->Actions().Action(cmd::ItemSearch);
+    ASSERT_FALSE(button->isEnabled());
+
+    // The state changes with no refresh asked for; the menu shows it.
+    search.enabled = true;
+    QMenu* edit = nullptr;
+    for (QMenu* menu : frame->menuBar()->findChildren<QMenu*>()) {
+        if (menu->actions().contains(entry)) {
+            edit = menu;
+        }
+    }
+    ASSERT_NE(edit, nullptr);
+    Q_EMIT edit->aboutToShow();
+    EXPECT_TRUE(entry->isEnabled());
+    EXPECT_TRUE(button->isEnabled());
 }
 
 TEST_F(MainFrameTest, TheTemplateEditorStartsFromTheProgramFolder) {

@@ -1,6 +1,8 @@
 // The folder tree mirrors the profile's folders with their images, opens
 // folders, keeps its label rules and carries the folder commands.
 
+#include <QtGui/QCursor>
+#include <QtGui/QGuiApplication>
 #include <QtWidgets/QMenu>
 
 #include "FrameFixture.h"
@@ -177,6 +179,36 @@ TEST_F(NavigationTreeTest, DeletingAStatusAsksFirst) {
     Tree().OnDelete();
     EXPECT_EQ(Tree().FindTreeItem(sample), nullptr);
     EXPECT_FALSE(document.GetFolderTree().FindNode(sample));
+}
+
+// Records the cursor the program shows while the document tells its views
+// of a change.
+class CursorWatch final : public DocumentView {
+public:
+    void OnUpdate(DocumentView*, std::int32_t) override {
+        const QCursor* cursor = QGuiApplication::overrideCursor();
+        shapes.push_back(cursor != nullptr ? cursor->shape() : Qt::ArrowCursor);
+    }
+    bool OnCmdMsg(const ViewCommand&) override { return false; }
+
+    std::vector<Qt::CursorShape> shapes;
+};
+
+TEST_F(NavigationTreeTest, DeletingAFolderWithItsItemsShowsTheWaitCursorUntilDone) {
+    for (const std::int32_t id : {SampleStatus(), sellerFolder}) {
+        CursorWatch watch;
+        document.AddView(&watch);
+        Tree().SetCurrentNodeId(id);
+        services.messages.answers = {ui::MessageResult::Yes};
+        Tree().OnDelete();
+        document.RemoveView(&watch);
+        EXPECT_FALSE(document.GetFolderTree().FindNode(id));
+        ASSERT_FALSE(watch.shapes.empty());
+        for (const Qt::CursorShape shape : watch.shapes) {
+            EXPECT_EQ(shape, Qt::WaitCursor);
+        }
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    }
 }
 
 TEST_F(NavigationTreeTest, DeletingTheOpenFolderOpensAnotherOne) {

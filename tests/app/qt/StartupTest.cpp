@@ -16,9 +16,15 @@
 #include "TempFolder.h"
 #include "TestProfile.h"
 #include "app/core/AppSettings.h"
+#include "app/core/CommandIds.h"
+#include "app/ui/CInvView.h"
 #include "app/ui/CMainFrame.h"
+#include "app/ui/CMainView.h"
+#include "app/ui/CNavView.h"
+#include "app/ui/ItemListModel.h"
 #include "app/ui/LotkeeperProgram.h"
 #include "itemdb/AucDoc.h"
+#include "itemdb/FolderKind.h"
 #include "platform/Settings.h"
 
 namespace {
@@ -125,6 +131,52 @@ TEST_F(StartupTest, ASecondInstanceHandsOverToTheFirstAndEnds) {
     EXPECT_EQ(second.Frame(), nullptr);
     EXPECT_TRUE(activated.wait());
     EXPECT_EQ(activated.count(), 1);
+}
+
+TEST_F(StartupTest, ASecondInstanceLeavesTheSettingsToTheFirst) {
+    const auto path = SavedProfile();
+    ASSERT_TRUE(user.SetString(ui::SectionKey("Recent File List"), "File1", path.string()));
+    auto first = Program();
+    ASSERT_TRUE(first->InitInstance());
+
+    FakeServices secondServices;
+    const std::vector<std::string> arguments{(folder / "Other.pro").string()};
+    ui::LotkeeperProgram second(ui::CommandLine::Parse(arguments), user, folder.Path(),
+                                instanceName, secondServices.Services());
+    ASSERT_FALSE(second.InitInstance());
+    second.ExitInstance(0);
+    EXPECT_EQ(user.GetString(ui::SectionKey("Recent File List"), "File1"), path.string());
+    EXPECT_EQ(user.GetString(ui::SectionKey("Settings"), "ProfileName"), "");
+}
+
+TEST_F(StartupTest, OpeningAFileThatIsNoProfileLeavesTheWindowAsItWas) {
+    const auto path = folder / "Stock.pro";
+    {
+        CAucDoc document;
+        test_profile::AddItems(document, test_profile::Prepare(document), folder::InProgress, 3);
+        ASSERT_TRUE(document.OnSaveDocument(path));
+    }
+    auto program = Program({path.string()});
+    ASSERT_TRUE(program->InitInstance());
+    Settle();
+    ui::CMainFrame& frame = *program->Frame();
+    const QString caption = frame.windowTitle();
+    const QString root = frame.GetMainView()->GetTreeView()->topLevelItem(0)->text(0);
+    const auto* list = dynamic_cast<ui::CInvView*>(frame.GetRightView());
+    ASSERT_NE(list, nullptr);
+    const int rows = list->Model().rowCount();
+
+    const auto broken = folder / "Broken.pro";
+    std::ofstream(broken) << "not a profile";
+    services.files.openAnswer = broken;
+    frame.ExecuteCommand(cmd::FileOpen);
+    Settle();
+    EXPECT_EQ(services.messages.shown, std::vector<std::string>{"Unexpected file format."});
+    EXPECT_EQ(frame.windowTitle(), caption);
+    EXPECT_EQ(frame.GetMainView()->GetTreeView()->topLevelItem(0)->text(0), root);
+    ASSERT_EQ(frame.GetRightView(), list);
+    EXPECT_EQ(list->Model().rowCount(), rows);
+    EXPECT_EQ(program->Document().GetPathName(), path);
 }
 
 TEST_F(StartupTest, ASecondProgramProcessEndsAtOnce) {

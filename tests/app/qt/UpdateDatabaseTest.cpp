@@ -4,6 +4,7 @@
 // the status bar says so.
 
 #include <QtCore/QDeadlineTimer>
+#include <QtGui/QStatusTipEvent>
 #include <QtTest/QTest>
 
 #include <memory>
@@ -171,6 +172,18 @@ TEST_F(UpdateDatabaseTest, AFailedRetrievalShowsTheSessionLogs) {
     }
     EXPECT_NE(logs.summary.find("The Seller ID or password is incorrect."), std::string::npos)
         << logs.summary;
+}
+
+TEST_F(UpdateDatabaseTest, TheRunsLastTextReplacesAHintLeftInTheStatusBar) {
+    Prepare("another password");
+    ASSERT_TRUE(frame->ExecuteCommand(cmd::UpdateDatabase));
+    // What the window shows while the mouse rests on a button with a hint.
+    QStatusTipEvent hint(QStringLiteral("Copy the selected items through the current template"));
+    QApplication::sendEvent(frame.get(), &hint);
+    ASSERT_NE(frame->MessageText(), "Update Complete!");
+    ASSERT_TRUE(WaitForTheEnd());
+    EXPECT_EQ(frame->MessageText(), "Update Complete!");
+    EXPECT_EQ(services.dialogs.problems.size(), 1u);
 }
 
 TEST_F(UpdateDatabaseTest, WithoutAnActiveSellerNothingStarts) {
