@@ -8,10 +8,13 @@
 #include "itemdb/FieldId.h"
 #include "itemdb/LotkeeperStrings.h"
 #include "itemdb/TextHelpers.h"
-#include "platform/Cp1252.h"
 #include "platform/ArchiveFile.h"
+#include "platform/Cp1252.h"
 #include "platform/Locale.h"
 #include "platform/LocaleData.h"
+#include "platform/TextTokens.h"
+
+namespace gb::itemdb {
 
 namespace {
 
@@ -104,7 +107,7 @@ bool CFeeSchedule::GetBaseText(std::string& text, gb::Money* value) const {
     if (value != nullptr) {
         *value = base;
     }
-    return FormatCurrency(text, base);
+    return FormatCurrencyOrUnknown(text, base);
 }
 
 bool CFeeSchedule::SetName(std::string_view name) {
@@ -184,8 +187,9 @@ bool CFeeSchedule::Calculate(std::string& text, gb::Money* value) const {
     if (value != nullptr) {
         // The value is what the user sees: the amount rounded to the locale's digits.
         std::string shown;
-        *value =
-            FormatCurrency(shown, total) ? gb::ParseCurrency(shown, gb::kLocaleUserDefault) : total;
+        *value = FormatCurrencyOrUnknown(shown, total)
+                     ? gb::ParseCurrency(shown, gb::kLocaleUserDefault)
+                     : total;
     }
     return FormatAmount(text, total);
 }
@@ -199,7 +203,7 @@ bool CFeeSchedule::CalculateEntry(int entry, std::string& text) {
 }
 
 bool CFeeSchedule::FormatAmount(std::string& text, const gb::Money& amount) const {
-    if (!FormatCurrency(text, amount)) {
+    if (!FormatCurrencyOrUnknown(text, amount)) {
         return false;
     }
     // The symbol goes where the locale puts its own, so that a sign or
@@ -237,7 +241,7 @@ bool CFeeSchedule::CalcItemized(std::int32_t typeMask, bool (CAucItem::*itemizes
     if (value != nullptr) {
         *value = total;
     }
-    return FormatCurrency(text, total);
+    return FormatCurrencyOrUnknown(text, total);
 }
 
 bool CFeeSchedule::Load(const std::filesystem::path& path) {
@@ -246,8 +250,7 @@ bool CFeeSchedule::Load(const std::filesystem::path& path) {
 }
 
 bool CFeeSchedule::Save() {
-    return !path_.empty() &&
-           gb::SaveArchiveFile(path_, [this](gb::Archive& ar) { Serialize(ar); });
+    return !path_.empty() && gb::SaveArchiveFile(path_, [this](gb::Archive& ar) { Serialize(ar); });
 }
 
 void CFeeSchedule::Serialize(gb::Archive& ar) {
@@ -255,3 +258,5 @@ void CFeeSchedule::Serialize(gb::Archive& ar) {
         entry.Serialize(ar);
     }
 }
+
+}  // namespace gb::itemdb

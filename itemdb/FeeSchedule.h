@@ -19,6 +19,8 @@
 #include "platform/Archive.h"
 #include "platform/Money.h"
 
+namespace gb::itemdb {
+
 class CFeeSchedule {
 public:
     static constexpr int kEntryCount = 32;
@@ -126,3 +128,5 @@ private:
     CAucItem item_;
     int current_ = 0;
 };
+
+}  // namespace gb::itemdb

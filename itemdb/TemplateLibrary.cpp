@@ -7,6 +7,8 @@
 
 #include "platform/ArchiveFile.h"
 
+namespace gb::itemdb {
+
 namespace {
 
 // The smallest template record: six empty texts of one length byte each and
@@ -21,8 +23,7 @@ bool CTemplateLibrary::OpenFile(const std::filesystem::path& path) {
 }
 
 bool CTemplateLibrary::SaveFile() {
-    return !path_.empty() &&
-           gb::SaveArchiveFile(path_, [this](gb::Archive& ar) { Serialize(ar); });
+    return !path_.empty() && gb::SaveArchiveFile(path_, [this](gb::Archive& ar) { Serialize(ar); });
 }
 
 bool CTemplateLibrary::SetCurrent(int index) {
@@ -134,3 +135,5 @@ void CTemplateLibrary::ClampPositions() {
     cursor_ = std::min(cursor_, last);
     selected_ = std::min(selected_, last);
 }
+
+}  // namespace gb::itemdb

@@ -9,6 +9,8 @@
 #include "itemdb/FolderKind.h"
 #include "platform/WindowRegistry.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 class MainFrameTest : public FrameFixture {

@@ -21,6 +21,8 @@
 #include "itemdb/AucDoc.h"
 #include "platform/Settings.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 class StartupTest : public ::testing::Test {
