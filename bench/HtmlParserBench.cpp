@@ -8,6 +8,8 @@
 
 #include "sites/HtmlParser.h"
 
+using namespace gb::sites;
+
 namespace {
 
 constexpr int kRows = 200;

@@ -16,6 +16,8 @@
 #include "itemdb/RetrievedRow.h"
 #include "platform/Locale.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 constexpr int kProfileItems = 100'000;

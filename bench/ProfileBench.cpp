@@ -13,6 +13,8 @@
 #include "itemdb/FieldId.h"
 #include "platform/Locale.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 constexpr int kItems = 100000;

@@ -12,6 +12,8 @@
 #include "platform/Locale.h"
 #include "sites/SiteBase.h"
 
+using namespace gb::sites;
+
 namespace {
 
 constexpr int kRows = 200;
@@ -84,8 +86,8 @@ public:
 void BM_SiteObjectParsesListingPage(benchmark::State& state) {
     gb::SetUserDefaultLocale(gb::kLocaleEnglishUS);
     const std::string page = ListingPage();
-    const auto site =
-        gb::MakeObject<CSiteBase>(gb::SiteProfileOf(gb::SiteClass::eBayUSA), gb::HostLookup());
+    const auto site = gb::MakeObject<CSiteBase>(
+        gb::sites::SiteProfileOf(gb::sites::SiteClass::eBayUSA), gb::sites::HostLookup());
     const auto sink = gb::MakeObject<CountingSink>();
     gb::ComPtr<IConnectionPoint> point;
     site->FindConnectionPoint(_IBidscopeEvents::kIid, point.Put());

@@ -10,6 +10,8 @@
 #include "platform/Cp1252.h"
 #include "platform/FileIo.h"
 
+namespace gb::itemdb {
+
 namespace {
 
 // Texts of the document's lifecycle.
@@ -422,3 +424,5 @@ std::string CAucDoc::GetSiteCLSID(std::string_view siteName) {
 std::string CAucDoc::GetSiteURL(std::string_view siteName, std::string_view itemNumber, int kind) {
     return updateRun_->GetSiteURL(siteName, itemNumber, kind);
 }
+
+}  // namespace gb::itemdb

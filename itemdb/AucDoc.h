@@ -24,6 +24,8 @@
 #include "itemdb/SellerList.h"
 #include "platform/Archive.h"
 
+namespace gb::itemdb {
+
 class DocumentPrompts;
 class ProfileHost;
 class UpdateRun;
@@ -185,3 +187,5 @@ private:
     // Last, so that it goes first: its retrievals merge into the lists above.
     std::unique_ptr<UpdateRun> updateRun_;
 };
+
+}  // namespace gb::itemdb

@@ -15,6 +15,8 @@
 #include "platform/Cp1252.h"
 #include "platform/Locale.h"
 
+namespace gb::itemdb {
+
 namespace {
 
 template <typename... Handlers>
@@ -151,7 +153,7 @@ bool CAucItem::GetMoney(const gb::Money& value, std::string& text, gb::Money* ou
     if (out != nullptr) {
         *out = value;
     }
-    return FormatCurrency(text, value);
+    return FormatCurrencyOrUnknown(text, value);
 }
 
 bool CAucItem::SetMoney(gb::Money& target, std::string_view text) {
@@ -628,3 +630,5 @@ void CAucItem::Serialize(gb::Archive& ar) {
         categories_[static_cast<std::size_t>(i)] = ar.ReadInt32();
     }
 }
+
+}  // namespace gb::itemdb

@@ -24,6 +24,8 @@
 #include "platform/DateTime.h"
 #include "platform/Money.h"
 
+namespace gb::itemdb {
+
 class FolderNameLookup;
 
 class CAucItem {
@@ -335,3 +337,5 @@ private:
     std::array<std::int32_t, kMaxCategories> categories_{};  // slots past the count are 0
     gb::DateTime updated_;
 };
+
+}  // namespace gb::itemdb

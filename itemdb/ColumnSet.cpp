@@ -5,6 +5,8 @@
 #include "itemdb/FieldId.h"
 #include "itemdb/LotkeeperStrings.h"
 
+namespace gb::itemdb {
+
 namespace {
 
 constexpr int kCodeBase = '!';
@@ -86,3 +88,5 @@ std::string ColumnSet::ToText() const {
     }
     return text;
 }
+
+}  // namespace gb::itemdb

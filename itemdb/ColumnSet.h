@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+namespace gb::itemdb {
+
 // String IDs of the standard column sets.
 enum class StandardColumnSet : int {
     MoneyColumns = 496,                       // 14 money fields
@@ -66,3 +68,5 @@ public:
 private:
     std::vector<int> codes_;
 };
+
+}  // namespace gb::itemdb

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string_view>
 
+namespace gb::itemdb {
+
 class DocumentPrompts {
 public:
     enum class Answer { Yes, No, Cancel };
@@ -20,3 +22,5 @@ public:
 protected:
     ~DocumentPrompts() = default;
 };
+
+}  // namespace gb::itemdb

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace gb::itemdb {
+
 // A command on its way to the views: its id, the notification code (0 for a
 // menu, toolbar or accelerator command) and whatever the sender attaches for
 // the handler to use.
@@ -28,3 +30,5 @@ public:
 protected:
     ~DocumentView() = default;
 };
+
+}  // namespace gb::itemdb

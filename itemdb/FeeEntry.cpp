@@ -6,6 +6,8 @@
 
 #include "itemdb/ColumnSet.h"
 
+namespace gb::itemdb {
+
 void CFeeEntry::SetFactor(float factor) {
     const double shifted = std::trunc((static_cast<double>(factor) + 0.000005) * 100000.0);
     factor_ = static_cast<float>(shifted * 0.00001);
@@ -51,3 +53,5 @@ void CFeeEntry::Serialize(gb::Archive& ar) {
     read.currencySymbol_ = ar.ReadString();
     *this = std::move(read);
 }
+
+}  // namespace gb::itemdb

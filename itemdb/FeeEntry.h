@@ -9,6 +9,8 @@
 #include "platform/Archive.h"
 #include "platform/Money.h"
 
+namespace gb::itemdb {
+
 // The kinds of entry, as bits so that walks can ask for several at once.
 namespace fee_type {
 
@@ -72,3 +74,5 @@ private:
     float factor_ = 0.0f;
     std::string fieldCodes_;
 };
+
+}  // namespace gb::itemdb

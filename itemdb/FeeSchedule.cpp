@@ -12,6 +12,9 @@
 #include "platform/Cp1252.h"
 #include "platform/Locale.h"
 #include "platform/LocaleData.h"
+#include "platform/TextTokens.h"
+
+namespace gb::itemdb {
 
 namespace {
 
@@ -118,7 +121,7 @@ bool CFeeSchedule::GetBaseText(std::string& text, gb::Money* value) const {
     if (value != nullptr) {
         *value = base;
     }
-    return FormatCurrency(text, base);
+    return FormatCurrencyOrUnknown(text, base);
 }
 
 bool CFeeSchedule::SetName(std::string_view name) {
@@ -198,8 +201,9 @@ bool CFeeSchedule::Calculate(std::string& text, gb::Money* value) const {
     if (value != nullptr) {
         // The value is what the user sees: the amount rounded to the locale's digits.
         std::string shown;
-        *value =
-            FormatCurrency(shown, total) ? gb::ParseCurrency(shown, gb::kLocaleUserDefault) : total;
+        *value = FormatCurrencyOrUnknown(shown, total)
+                     ? gb::ParseCurrency(shown, gb::kLocaleUserDefault)
+                     : total;
     }
     return FormatAmount(text, total);
 }
@@ -213,7 +217,7 @@ bool CFeeSchedule::CalculateEntry(int entry, std::string& text) {
 }
 
 bool CFeeSchedule::FormatAmount(std::string& text, const gb::Money& amount) const {
-    if (!FormatCurrency(text, amount)) {
+    if (!FormatCurrencyOrUnknown(text, amount)) {
         return false;
     }
     // The symbol goes where the locale puts its own, so that a sign or
@@ -251,7 +255,7 @@ bool CFeeSchedule::CalcItemized(std::int32_t typeMask, bool (CAucItem::*itemizes
     if (value != nullptr) {
         *value = total;
     }
-    return FormatCurrency(text, total);
+    return FormatCurrencyOrUnknown(text, total);
 }
 
 bool CFeeSchedule::Load(const std::filesystem::path& path) {
@@ -268,3 +272,5 @@ void CFeeSchedule::Serialize(gb::Archive& ar) {
         entry.Serialize(ar);
     }
 }
+
+}  // namespace gb::itemdb

@@ -19,6 +19,8 @@
 #include "platform/Archive.h"
 #include "platform/Money.h"
 
+namespace gb::itemdb {
+
 class CFeeSchedule {
 public:
     static constexpr int kEntryCount = 32;
@@ -131,3 +133,5 @@ private:
     CAucItem item_;
     int current_ = 0;
 };
+
+}  // namespace gb::itemdb

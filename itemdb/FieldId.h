@@ -2,6 +2,8 @@
 // Field IDs: the string-table IDs that name the item fields and list columns.
 // The same IDs name fields in filters, exports, reports and templates.
 
+namespace gb::itemdb {
+
 namespace field {
 
 inline constexpr int AuctionId = 500;
@@ -57,3 +59,5 @@ inline constexpr int First = AuctionId;
 inline constexpr int Last = Icon;
 
 }  // namespace field
+
+}  // namespace gb::itemdb

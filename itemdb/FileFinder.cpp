@@ -6,6 +6,8 @@
 
 #include "platform/Cp1252.h"
 
+namespace gb::itemdb {
+
 namespace {
 
 // '*' matches any run of characters, '?' any one character; letters match
@@ -133,3 +135,5 @@ bool CFileFinder::Accepts(const Entry& entry) const {
     }
     return entry.kind == (folders_ ? EntryKind::Folder : EntryKind::File);
 }
+
+}  // namespace gb::itemdb

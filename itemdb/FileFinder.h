@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+namespace gb::itemdb {
+
 class CFileFinder {
 public:
     explicit CFileFinder(std::filesystem::path folder) : folder_(std::move(folder)) {}
@@ -50,3 +52,5 @@ private:
     std::size_t position_ = 0;
     bool restart_ = false;
 };
+
+}  // namespace gb::itemdb

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace gb::itemdb {
+
 std::array<std::int32_t, FilterIdList::kSlots>::const_iterator FilterIdList::EntriesEnd() const {
     return std::find(slots_.begin(), slots_.end(), 0);
 }
@@ -45,3 +47,5 @@ bool FilterIdList::Remove(std::int32_t id) {
 std::vector<std::int32_t> FilterIdList::Entries() const {
     return {slots_.cbegin(), EntriesEnd()};
 }
+
+}  // namespace gb::itemdb

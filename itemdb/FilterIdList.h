@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace gb::itemdb {
+
 class FilterIdList {
 public:
     static constexpr std::size_t kSlots = 20;
@@ -37,3 +39,5 @@ private:
 
     std::array<std::int32_t, kSlots> slots_{};
 };
+
+}  // namespace gb::itemdb

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+namespace gb::itemdb {
+
 template <std::size_t Size>
 class FixedText {
 public:
@@ -48,3 +50,5 @@ private:
 
     std::array<char, Size> bytes_{};
 };
+
+}  // namespace gb::itemdb

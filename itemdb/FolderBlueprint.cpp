@@ -9,6 +9,8 @@
 #include "itemdb/ItemFilter.h"
 #include "itemdb/LotkeeperStrings.h"
 
+namespace gb::itemdb {
+
 namespace {
 
 constexpr int kDefaultColumnSetString = 499;
@@ -271,3 +273,5 @@ std::int32_t FolderBlueprint::AddSellerFolder(CFolderTree& tree, std::string_vie
     builder.Build(kSellerFolder);
     return builder.Ids().front();
 }
+
+}  // namespace gb::itemdb

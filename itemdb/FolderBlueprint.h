@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
+namespace gb::itemdb {
+
 class CFolderTree;
 
 class FolderBlueprint {
@@ -19,3 +21,5 @@ public:
     // the seller's folder. Gives the seller folder's id.
     static std::int32_t AddSellerFolder(CFolderTree& tree, std::string_view displayName);
 };
+
+}  // namespace gb::itemdb

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+namespace gb::itemdb {
+
 namespace folder {
 
 inline constexpr std::int32_t Root = 100;
@@ -34,3 +36,5 @@ inline constexpr std::int32_t Sample = 127;
 inline constexpr std::int32_t FirstUserFolder = 150;
 
 }  // namespace folder
+
+}  // namespace gb::itemdb

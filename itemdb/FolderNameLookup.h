@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+namespace gb::itemdb {
+
 class FolderNameLookup {
 public:
     // The name of the folder with this ID, when the profile has one.
@@ -15,3 +17,5 @@ public:
 protected:
     ~FolderNameLookup() = default;
 };
+
+}  // namespace gb::itemdb

@@ -4,6 +4,8 @@
 #include <cassert>
 #include <stdexcept>
 
+namespace gb::itemdb {
+
 namespace {
 
 // The record's fields in file order, each read and written little-endian.
@@ -86,3 +88,5 @@ void CFolderNode::AppendRecord(std::string& out) const {
 bool CFolderNode::HasTerminatedTexts() const {
     return name.IsTerminated() && description.IsTerminated() && data.IsTerminated();
 }
+
+}  // namespace gb::itemdb

@@ -11,6 +11,8 @@
 
 #include "itemdb/FixedText.h"
 
+namespace gb::itemdb {
+
 class CFolderNode {
 public:
     static constexpr std::size_t kRecordSize = 600;
@@ -42,3 +44,5 @@ public:
 
     bool operator==(const CFolderNode&) const = default;
 };
+
+}  // namespace gb::itemdb

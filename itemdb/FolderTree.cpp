@@ -8,6 +8,8 @@
 #include "itemdb/LotkeeperStrings.h"
 #include "platform/Cp1252.h"
 
+namespace gb::itemdb {
+
 namespace {
 
 constexpr std::size_t kRoot = 0;
@@ -407,3 +409,5 @@ bool CFolderTree::operator==(const CFolderTree& other) const {
     return nextFolderId_ == other.nextFolderId_ && nodes_ == other.nodes_ &&
            filters_ == other.filters_;
 }
+
+}  // namespace gb::itemdb

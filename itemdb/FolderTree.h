@@ -19,6 +19,8 @@
 #include "itemdb/ItemFilter.h"
 #include "platform/Archive.h"
 
+namespace gb::itemdb {
+
 class CFolderTree final : public FolderNameLookup {
 public:
     static constexpr std::int32_t kFirstAutomaticId = 151;
@@ -128,3 +130,5 @@ private:
     std::vector<CFolderNode> nodes_;
     std::vector<CItemFilter> filters_;
 };
+
+}  // namespace gb::itemdb

@@ -8,6 +8,8 @@
 #include "platform/Cp1252.h"
 #include "platform/Locale.h"
 
+namespace gb::itemdb {
+
 namespace {
 
 // The field of the item date that a date selector tests.
@@ -244,3 +246,5 @@ void CItemFilter::Serialize(gb::Archive& ar) {
         TransferSlot(ar, folders_, i);
     }
 }
+
+}  // namespace gb::itemdb

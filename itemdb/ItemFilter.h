@@ -18,6 +18,8 @@
 #include "platform/Archive.h"
 #include "platform/DateTime.h"
 
+namespace gb::itemdb {
+
 class CAucItem;
 
 class CItemFilter {
@@ -134,3 +136,5 @@ private:
     gb::DateTime toDate_;    // exclusive
     std::int32_t bids_ = 0;
 };
+
+}  // namespace gb::itemdb

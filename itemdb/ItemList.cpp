@@ -6,6 +6,8 @@
 #include "itemdb/FolderKind.h"
 #include "itemdb/RowMerge.h"
 
+namespace gb::itemdb {
+
 namespace {
 
 // Accepted as the ended list.
@@ -369,3 +371,5 @@ void CItemList::Load(gb::Archive& ar) {
         }
     }
 }
+
+}  // namespace gb::itemdb

@@ -30,6 +30,8 @@
 #include "itemdb/StateList.h"
 #include "platform/Archive.h"
 
+namespace gb::itemdb {
+
 class CItemList {
 public:
     // A place in the display list: what the list view keeps as a row's item.
@@ -180,3 +182,5 @@ private:
     std::uint64_t displayGeneration_ = 1;
     bool displayStale_ = false;
 };
+
+}  // namespace gb::itemdb

@@ -6,6 +6,8 @@
 #include "itemdb/AucItem.h"
 #include "itemdb/TextHelpers.h"
 
+namespace gb::itemdb {
+
 namespace {
 
 // The columns with a total: the summed fields but the reserve, and the two
@@ -77,7 +79,7 @@ bool CItemTotals::GetTotal(int fieldId, std::string& text, gb::Money* value) con
     if (value != nullptr) {
         *value = total;
     }
-    return FormatCurrency(text, total);
+    return FormatCurrencyOrUnknown(text, total);
 }
 
 bool CItemTotals::GetItemCost(std::string& text, gb::Money* value) const {
@@ -147,3 +149,5 @@ bool CItemTotals::GetColumnTotal(int fieldId, std::string& text) const {
     GetTotal(fieldId, text, nullptr);
     return true;
 }
+
+}  // namespace gb::itemdb

@@ -13,6 +13,8 @@
 #include "itemdb/FieldId.h"
 #include "platform/Money.h"
 
+namespace gb::itemdb {
+
 class CAucItem;
 
 class CItemTotals {
@@ -129,3 +131,5 @@ private:
     Sums unsuccessful_{};
     Sums successful_{};
 };
+
+}  // namespace gb::itemdb

@@ -1,5 +1,7 @@
 #include "itemdb/LotkeeperStrings.h"
 
+namespace gb::itemdb {
+
 const gb::StringTable& LotkeeperStrings() {
     static const gb::StringTable table{
         // Folder kinds: the default folder names, and the addresses of the user-guide pages.
@@ -112,3 +114,5 @@ const gb::StringTable& LotkeeperStrings() {
 std::string LoadString(int id) {
     return std::string(LotkeeperStrings().Get(id));
 }
+
+}  // namespace gb::itemdb

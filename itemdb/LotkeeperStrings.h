@@ -6,6 +6,8 @@
 
 #include "platform/StringTable.h"
 
+namespace gb::itemdb {
+
 namespace string_id {
 
 // "Unknown": the text of a value that is null, invalid or not found.
@@ -17,3 +19,5 @@ const gb::StringTable& LotkeeperStrings();
 
 // The text of a string ID as an owned string.
 std::string LoadString(int id);
+
+}  // namespace gb::itemdb

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <filesystem>
 
+namespace gb::itemdb {
+
 class CAucDoc;
 
 class ProfileHost {
@@ -18,3 +20,5 @@ public:
 protected:
     ~ProfileHost() = default;
 };
+
+}  // namespace gb::itemdb

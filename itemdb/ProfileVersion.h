@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace gb::itemdb {
+
 namespace profile_version {
 
 inline constexpr std::int32_t kOldest = 272246;
@@ -19,3 +21,5 @@ inline constexpr bool IsReadable(std::int32_t version) {
 }
 
 }  // namespace profile_version
+
+}  // namespace gb::itemdb

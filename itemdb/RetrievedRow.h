@@ -6,6 +6,8 @@
 
 #include <string>
 
+namespace gb::itemdb {
+
 struct RetrievedRow {
     std::string seller;              // the seller ID
     std::string item;                // the item number: the auction ID
@@ -24,3 +26,5 @@ struct RetrievedRow {
     std::string buyerLocation;       // the bidder's location
     std::string completion;          // "*" ended, "N" running, "U" decided by the end date
 };
+
+}  // namespace gb::itemdb

@@ -9,6 +9,8 @@
 
 #include "itemdb/RetrievedRow.h"
 
+namespace gb::itemdb {
+
 class RetrievedRowQueue {
 public:
     struct Entry {
@@ -25,3 +27,5 @@ private:
     std::mutex mutex_;
     std::vector<Entry> entries_;
 };
+
+}  // namespace gb::itemdb

@@ -7,6 +7,8 @@
 #include "itemdb/FolderKind.h"
 #include "platform/Clock.h"
 
+namespace gb::itemdb {
+
 namespace {
 
 // A listing that runs this many days or more is a store listing.
@@ -123,3 +125,5 @@ void RowMerge::ApplyEnd(CAucItem& item, bool isNew) const {
         item.SetStatus(folder::NeedsAttention, true);
     }
 }
+
+}  // namespace gb::itemdb

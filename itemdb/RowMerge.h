@@ -23,6 +23,8 @@
 
 #include "itemdb/RetrievedRow.h"
 
+namespace gb::itemdb {
+
 class CAucItem;
 
 class RowMerge {
@@ -49,3 +51,5 @@ private:
     std::int32_t storageFolder_;
     std::int32_t timeZoneHours_;
 };
+
+}  // namespace gb::itemdb

@@ -8,6 +8,8 @@
 
 #include "platform/DateTime.h"
 
+namespace gb::itemdb {
+
 class CSellerEntry {
 public:
     std::string sellerId;
@@ -25,3 +27,5 @@ public:
 
     bool operator==(const CSellerEntry&) const = default;
 };
+
+}  // namespace gb::itemdb

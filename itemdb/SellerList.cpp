@@ -10,6 +10,8 @@
 #include "platform/Cp1252.h"
 #include "platform/Locale.h"
 
+namespace gb::itemdb {
+
 namespace {
 
 // Site names all begin with "eBay "; a display name shows what follows it.
@@ -173,3 +175,5 @@ void CSellerList::Serialize(gb::Archive& ar) {
     }
     modified_ = false;
 }
+
+}  // namespace gb::itemdb

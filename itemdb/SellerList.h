@@ -11,6 +11,8 @@
 #include "itemdb/SellerEntry.h"
 #include "platform/Archive.h"
 
+namespace gb::itemdb {
+
 class CSellerList {
 public:
     // Display names are cut to what a folder name holds, so that a seller's
@@ -83,3 +85,5 @@ private:
     int current_ = 0;
     std::vector<CSellerEntry> entries_;
 };
+
+}  // namespace gb::itemdb

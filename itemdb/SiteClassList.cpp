@@ -3,6 +3,8 @@
 #include "interfaces/ClassIds.h"
 #include "platform/Cp1252.h"
 
+namespace gb::itemdb {
+
 bool SiteClassList::Load(const gb::ComponentRegistry& registry) {
     names_.clear();
     classIds_.clear();
@@ -25,3 +27,5 @@ std::string SiteClassList::ClassIdOf(std::string_view name) const {
     }
     return {};
 }
+
+}  // namespace gb::itemdb

@@ -9,6 +9,8 @@
 
 #include "platform/ComponentRegistry.h"
 
+namespace gb::itemdb {
+
 class SiteClassList {
 public:
     // Replaces the lists with the category's members. False (lists emptied)
@@ -25,3 +27,5 @@ private:
     std::vector<std::string> names_;
     std::vector<std::string> classIds_;
 };
+
+}  // namespace gb::itemdb

@@ -4,6 +4,8 @@
 
 #include "platform/WindowRegistry.h"
 
+namespace gb::itemdb {
+
 namespace {
 
 std::string Text(const char* text) {
@@ -45,3 +47,5 @@ HRESULT CSiteEventSink::UpdateRow(
     }
     return S_OK;
 }
+
+}  // namespace gb::itemdb

@@ -14,6 +14,8 @@
 #include "platform/ComObject.h"
 #include "platform/MessageTarget.h"
 
+namespace gb::itemdb {
+
 // Posted to the main window for every row fired: wParam the request number.
 // The row itself waits in the document's queue.
 inline constexpr std::uint32_t WM_RETRIEVED_ROW = gb::WM_USER + 3;
@@ -40,3 +42,5 @@ private:
     std::shared_ptr<RetrievedRowQueue> rows_;
     std::atomic<gb::WindowHandle> window_{0};
 };
+
+}  // namespace gb::itemdb

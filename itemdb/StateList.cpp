@@ -2,6 +2,8 @@
 
 #include "platform/Cp1252.h"
 
+namespace gb::itemdb {
+
 std::string StateList::FoldedKey(std::string_view auctionId) {
     return gb::cp1252::ToLower(auctionId);
 }
@@ -72,3 +74,5 @@ void StateList::Store(gb::Archive& ar) {
         stored.item.Serialize(ar);
     }
 }
+
+}  // namespace gb::itemdb

@@ -18,6 +18,8 @@
 #include "itemdb/AucItem.h"
 #include "itemdb/ItemTotals.h"
 
+namespace gb::itemdb {
+
 class StateList {
     // An item with what it adds to totals, kept up to date with it. The share
     // comes first, beside the node's links, so that adding up a list touches
@@ -109,3 +111,5 @@ private:
     std::int32_t code_;
     Map items_;
 };
+
+}  // namespace gb::itemdb

@@ -3,6 +3,8 @@
 #include <tuple>
 #include <utility>
 
+namespace gb::itemdb {
+
 void CTDocText::SetDefaults(Defaults defaults) {
     kind_ = Email;
     if (defaults == Defaults::Program) {
@@ -47,3 +49,5 @@ void CTDocText::Serialize(gb::Archive& ar) {
     read.footer_ = ar.ReadString();
     *this = std::move(read);
 }
+
+}  // namespace gb::itemdb

@@ -10,6 +10,8 @@
 
 #include "platform/Archive.h"
 
+namespace gb::itemdb {
+
 class CTDocText {
 public:
     enum Kind : std::int32_t {
@@ -57,3 +59,5 @@ private:
     std::string repeat_;
     std::string footer_;
 };
+
+}  // namespace gb::itemdb

@@ -7,6 +7,8 @@
 
 #include "platform/ArchiveFile.h"
 
+namespace gb::itemdb {
+
 namespace {
 
 // The smallest template record: six empty texts of one length byte each and
@@ -136,3 +138,5 @@ void CTemplateLibrary::ClampPositions() {
     cursor_ = std::min(cursor_, last);
     selected_ = std::min(selected_, last);
 }
+
+}  // namespace gb::itemdb

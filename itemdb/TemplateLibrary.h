@@ -12,6 +12,8 @@
 #include "itemdb/TDocText.h"
 #include "platform/Archive.h"
 
+namespace gb::itemdb {
+
 class CTemplateLibrary {
 public:
     CTemplateLibrary() = default;
@@ -69,3 +71,5 @@ private:
     std::vector<CTDocText> templates_;
     bool modified_ = false;
 };
+
+}  // namespace gb::itemdb

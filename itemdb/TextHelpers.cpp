@@ -5,7 +5,9 @@
 #include "itemdb/LotkeeperStrings.h"
 #include "platform/Locale.h"
 
-bool FormatCurrency(std::string& text, const gb::Money& value) {
+namespace gb::itemdb {
+
+bool FormatCurrencyOrUnknown(std::string& text, const gb::Money& value) {
     if (!value.IsValid()) {
         text = LoadString(string_id::Unknown);
         return false;
@@ -20,14 +22,4 @@ bool FormatCurrency(std::string& text, const gb::Money& value) {
     return true;
 }
 
-bool ReplaceToken(std::string& text, std::string_view token, std::string_view replacement) {
-    if (token.empty()) {
-        return false;
-    }
-    const std::size_t at = text.find(token);
-    if (at == std::string::npos) {
-        return false;
-    }
-    text.replace(at, token.size(), replacement);
-    return true;
-}
+}  // namespace gb::itemdb

@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+namespace gb::itemdb {
+
 class UpdatePrompts {
 public:
     // A message the user acknowledges.
@@ -12,3 +14,5 @@ public:
 protected:
     ~UpdatePrompts() = default;
 };
+
+}  // namespace gb::itemdb

@@ -10,10 +10,12 @@
 #include "interfaces/RetrievalNotify.h"
 #include "itemdb/AucDoc.h"
 #include "itemdb/LotkeeperStrings.h"
-#include "itemdb/TextHelpers.h"
 #include "itemdb/UpdatePrompts.h"
 #include "platform/ComponentRuntime.h"
 #include "platform/ConnectionPoint.h"
+#include "platform/TextTokens.h"
+
+namespace gb::itemdb {
 
 namespace {
 
@@ -276,3 +278,5 @@ std::string UpdateRun::GetSiteURL(std::string_view siteName, std::string_view it
     }
     return url;
 }
+
+}  // namespace gb::itemdb

@@ -23,6 +23,8 @@
 #include "platform/ComPtr.h"
 #include "platform/MessageTarget.h"
 
+namespace gb::itemdb {
+
 class CAucDoc;
 class UpdatePrompts;
 
@@ -108,3 +110,5 @@ private:
     bool failed_ = false;
     SiteClassList sites_;
 };
+
+}  // namespace gb::itemdb

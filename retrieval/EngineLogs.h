@@ -6,7 +6,7 @@
 
 #include "retrieval/SessionLog.h"
 
-namespace gb {
+namespace gb::retrieval {
 
 struct EngineLogs {
     SessionLog& details;  // every line
@@ -14,4 +14,4 @@ struct EngineLogs {
     std::filesystem::path returnedPage;
 };
 
-}  // namespace gb
+}  // namespace gb::retrieval

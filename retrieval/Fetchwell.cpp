@@ -16,10 +16,10 @@ const gb::ComponentServer& Server() {
             .typeLibrary = gb::Guid::Literal("{BE7F7611-AE9A-46EE-9E4A-2FBE3F0E9770}"),
             .classes =
                 {
-                    {{CLSID_WebSource, &gb::CreateObject<WebSource>},
+                    {{CLSID_WebSource, &gb::CreateObject<gb::retrieval::WebSource>},
                      "WebSource Class",
                      "Fetchwell.WebSource"},
-                    {{CLSID_SessionSummary, &gb::CreateObject<SessionSummary>},
+                    {{CLSID_SessionSummary, &gb::CreateObject<gb::retrieval::SessionSummary>},
                      "SessionSummary Class",
                      "Fetchwell.SessionSummary"},
                 },

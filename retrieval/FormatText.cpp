@@ -3,7 +3,7 @@
 #include <cstdarg>
 #include <cstdio>
 
-namespace gb {
+namespace gb::retrieval {
 
 std::string FormatText(const char* format, ...) {
     va_list arguments;
@@ -21,4 +21,4 @@ std::string FormatText(const char* format, ...) {
     return text;
 }
 
-}  // namespace gb
+}  // namespace gb::retrieval

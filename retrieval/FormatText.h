@@ -3,8 +3,8 @@
 
 #include <string>
 
-namespace gb {
+namespace gb::retrieval {
 
 std::string FormatText(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
-}  // namespace gb
+}  // namespace gb::retrieval

@@ -3,12 +3,14 @@
 #include "platform/Paths.h"
 #include "retrieval/RetrievalStrings.h"
 
+namespace gb::retrieval {
+
 namespace {
 
 constexpr char kReturnedPage[] = "AucPage.htm";
 
 std::filesystem::path LogPath(const std::filesystem::path& folder, int nameId) {
-    return folder / std::string(gb::RetrievalStrings().Get(nameId));
+    return folder / std::string(RetrievalStrings().Get(nameId));
 }
 
 }  // namespace
@@ -20,9 +22,11 @@ CRetrievalApp& CRetrievalApp::Instance() {
 
 CRetrievalApp::CRetrievalApp(const std::filesystem::path& folder)
     : folder_(folder),
-      details_(LogPath(folder, gb::IDS_DETAILS_LOG)),
-      summary_(LogPath(folder, gb::IDS_SUMMARY_LOG)) {}
+      details_(LogPath(folder, IDS_DETAILS_LOG)),
+      summary_(LogPath(folder, IDS_SUMMARY_LOG)) {}
 
-gb::EngineLogs CRetrievalApp::Logs() {
+EngineLogs CRetrievalApp::Logs() {
     return {details_, summary_, folder_ / kReturnedPage};
 }
+
+}  // namespace gb::retrieval

@@ -8,14 +8,16 @@
 #include "retrieval/EngineLogs.h"
 #include "retrieval/SessionLog.h"
 
+namespace gb::retrieval {
+
 class CRetrievalApp {
 public:
     static CRetrievalApp& Instance();
 
-    gb::SessionLog& DetailsLog() { return details_; }
-    gb::SessionLog& SummaryLog() { return summary_; }
+    SessionLog& DetailsLog() { return details_; }
+    SessionLog& SummaryLog() { return summary_; }
     // The logs and "AucPage.htm" beside them.
-    gb::EngineLogs Logs();
+    EngineLogs Logs();
 
     CRetrievalApp(const CRetrievalApp&) = delete;
     CRetrievalApp& operator=(const CRetrievalApp&) = delete;
@@ -24,6 +26,8 @@ private:
     explicit CRetrievalApp(const std::filesystem::path& folder);
 
     std::filesystem::path folder_;
-    gb::SessionLog details_;
-    gb::SessionLog summary_;
+    SessionLog details_;
+    SessionLog summary_;
 };
+
+}  // namespace gb::retrieval

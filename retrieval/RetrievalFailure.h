@@ -2,7 +2,7 @@
 // A failure code (501 to 507) raised inside the retrieval worker and turned
 // into its text at the worker's top.
 
-namespace gb {
+namespace gb::retrieval {
 
 struct RetrievalFailure {
     int code;
@@ -14,4 +14,4 @@ inline constexpr int kCodeNoProperResponse = 504;
 inline constexpr int kCodeNotConnected = 505;
 inline constexpr int kCodeSignInRejected = 506;
 
-}  // namespace gb
+}  // namespace gb::retrieval

@@ -3,7 +3,7 @@
 #include <chrono>
 #include <string>
 
-namespace gb {
+namespace gb::retrieval {
 
 namespace {
 
@@ -26,4 +26,4 @@ BrowserSession::Options ReadBrowserOptions(const Settings& settings) {
     return options;
 }
 
-}  // namespace gb
+}  // namespace gb::retrieval

@@ -8,10 +8,10 @@
 #include "platform/Settings.h"
 #include "retrieval/browser/BrowserSession.h"
 
-namespace gb {
+namespace gb::retrieval {
 
 inline constexpr char kRetrievalSection[] = "Retrieval";
 
 BrowserSession::Options ReadBrowserOptions(const Settings& settings);
 
-}  // namespace gb
+}  // namespace gb::retrieval

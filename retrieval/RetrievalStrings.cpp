@@ -1,6 +1,6 @@
 #include "retrieval/RetrievalStrings.h"
 
-namespace gb {
+namespace gb::retrieval {
 
 namespace {
 
@@ -55,4 +55,4 @@ std::string FailureCodeText(int code) {
     return "Unknown failure. Number is: " + std::to_string(code);
 }
 
-}  // namespace gb
+}  // namespace gb::retrieval

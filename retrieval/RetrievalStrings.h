@@ -6,7 +6,7 @@
 
 #include "platform/StringTable.h"
 
-namespace gb {
+namespace gb::retrieval {
 
 inline constexpr int IDS_SUMMARY_LOG = 1000;  // "AucSummary.txt"
 inline constexpr int IDS_DETAILS_LOG = 1001;  // "AucDetail.txt"
@@ -23,4 +23,4 @@ const StringTable& RetrievalStrings();
 // "Unknown failure. Number is: <code>".
 std::string FailureCodeText(int code);
 
-}  // namespace gb
+}  // namespace gb::retrieval

@@ -6,7 +6,7 @@
 #include "retrieval/RetrievalFailure.h"
 #include "retrieval/RetrievalStrings.h"
 
-namespace gb {
+namespace gb::retrieval {
 
 namespace {
 
@@ -211,4 +211,4 @@ std::optional<HRESULT> RetrievalWorker::WalkRows(HRESULT status) {
     return status;
 }
 
-}  // namespace gb
+}  // namespace gb::retrieval

@@ -19,7 +19,7 @@
 #include "retrieval/WebComber.h"
 #include "retrieval/browser/Browser.h"
 
-namespace gb {
+namespace gb::retrieval {
 
 class RetrievalWorker {
 public:
@@ -56,4 +56,4 @@ private:
     std::string siteId_;
 };
 
-}  // namespace gb
+}  // namespace gb::retrieval

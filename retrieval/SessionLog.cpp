@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <string>
 
-namespace gb {
+namespace gb::retrieval {
 
 SessionLog::SessionLog(std::filesystem::path path) : path_(std::move(path)) {
     std::lock_guard lock(mutex_);
@@ -83,4 +83,4 @@ bool SessionLog::Clear() {
     return OpenLocked() && ::ftruncate(fd_, 0) == 0;
 }
 
-}  // namespace gb
+}  // namespace gb::retrieval

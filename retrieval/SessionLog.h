@@ -9,7 +9,7 @@
 #include <mutex>
 #include <string_view>
 
-namespace gb {
+namespace gb::retrieval {
 
 class SessionLog {
 public:
@@ -41,4 +41,4 @@ private:
     int fd_ = -1;
 };
 
-}  // namespace gb
+}  // namespace gb::retrieval

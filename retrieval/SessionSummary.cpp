@@ -2,6 +2,8 @@
 
 #include "retrieval/RetrievalApp.h"
 
+namespace gb::retrieval {
+
 HRESULT SessionSummary::GetDetails(char* sDetails, std::uint32_t lBuffSize) {
     try {
         CRetrievalApp::Instance().DetailsLog().ReadFromStart(sDetails, lBuffSize);
@@ -30,3 +32,5 @@ HRESULT SessionSummary::Reset() {
         return E_FAIL;
     }
 }
+
+}  // namespace gb::retrieval

@@ -4,6 +4,8 @@
 #include "interfaces/ISessionSummary.h"
 #include "platform/ComObject.h"
 
+namespace gb::retrieval {
+
 class SessionSummary final : public gb::ComObject<ISessionSummary> {
 public:
     // Copy at most lBuffSize - 1 bytes of the log from its start and a zero
@@ -14,3 +16,5 @@ public:
     // Empties the details log, then the summary log. E_FAIL when one could not be emptied.
     HRESULT Reset() override;
 };
+
+}  // namespace gb::retrieval

@@ -6,6 +6,8 @@
 #include "retrieval/RetrievalFailure.h"
 #include "retrieval/RetrievalStrings.h"
 
+namespace gb::retrieval {
+
 namespace {
 
 constexpr char kUserIdField[] = "userid";
@@ -16,7 +18,7 @@ constexpr int kSignInLoads = 3;
 
 }  // namespace
 
-CWebComber::CWebComber(gb::Browser& browser, gb::WindowHandle mainWindow, gb::EngineLogs logs)
+CWebComber::CWebComber(Browser& browser, gb::WindowHandle mainWindow, EngineLogs logs)
     : browser_(browser), mainWindow_(mainWindow), logs_(std::move(logs)) {
     // Every piece of a page that arrives is a progress tick for the main window.
     browser_.SetProgressHandler([this] { Log(nullptr, RetrievalNotifyKind::Detail); });
@@ -51,7 +53,7 @@ void CWebComber::Log(const char* text, RetrievalNotifyKind kind) noexcept {
 
 void CWebComber::RaiseIfCancelled() const {
     if (cancelled_) {
-        throw gb::RetrievalFailure{gb::kCodeCancelled};
+        throw RetrievalFailure{kCodeCancelled};
     }
 }
 
@@ -105,20 +107,20 @@ int CWebComber::Login(const std::string& signInUrl, const std::string& user,
         found = SetFieldValue(kUserIdField, 0, user);
     }
     if (!found) {
-        return gb::kCodeNoProperResponse;
+        return kCodeNoProperResponse;
     }
     const std::string signInPage = browser_.LocationUrl();
     if (!SetFieldValue(kPasswordField, 0, password)) {
-        return gb::kCodeNoProperResponse;
+        return kCodeNoProperResponse;
     }
     if (!SubmitForm(kSignInForm, 0)) {
-        Log(std::string("Could not submit request. Please notify ") + gb::kSupportAddress + ".",
+        Log(std::string("Could not submit request. Please notify ") + kSupportAddress + ".",
             RetrievalNotifyKind::Detail);
-        return gb::kCodeNoProperResponse;
+        return kCodeNoProperResponse;
     }
     Log("Login request submitted", RetrievalNotifyKind::Detail);
     // A site that did not take the sign-in shows its sign-in page again.
-    return browser_.LocationUrl() == signInPage ? gb::kCodeSignInRejected : 0;
+    return browser_.LocationUrl() == signInPage ? kCodeSignInRejected : 0;
 }
 
 bool CWebComber::SaveReturnedPage() {
@@ -136,3 +138,5 @@ bool CWebComber::SaveReturnedPage() {
         RetrievalNotifyKind::Detail);
     return saved;
 }
+
+}  // namespace gb::retrieval

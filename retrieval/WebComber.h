@@ -14,10 +14,12 @@
 #include "retrieval/EngineLogs.h"
 #include "retrieval/browser/Browser.h"
 
+namespace gb::retrieval {
+
 class CWebComber {
 public:
     // `mainWindow` 0 means no messages are posted.
-    CWebComber(gb::Browser& browser, gb::WindowHandle mainWindow, gb::EngineLogs logs);
+    CWebComber(Browser& browser, gb::WindowHandle mainWindow, EngineLogs logs);
     ~CWebComber();
     CWebComber(const CWebComber&) = delete;
     CWebComber& operator=(const CWebComber&) = delete;
@@ -57,9 +59,11 @@ public:
 private:
     void RaiseIfCancelled() const;
 
-    gb::Browser& browser_;
+    Browser& browser_;
     gb::WindowHandle mainWindow_;
-    gb::EngineLogs logs_;
+    EngineLogs logs_;
     std::uint16_t engineNumber_ = 0;
     std::atomic<bool> cancelled_{false};
 };
+
+}  // namespace gb::retrieval

@@ -5,6 +5,8 @@
 #include "retrieval/RetrievalSettings.h"
 #include "retrieval/browser/BrowserSession.h"
 
+namespace gb::retrieval {
+
 WebSource::~WebSource() {
     if (!thread_.joinable()) {
         return;
@@ -47,9 +49,9 @@ HRESULT WebSource::StartRetrieval() {
         if (!site) {
             return E_NOINTERFACE;
         }
-        auto browser = std::make_unique<gb::BrowserSession>(
-            gb::ReadBrowserOptions(gb::Settings::CurrentUser()));
-        auto worker = std::make_shared<gb::RetrievalWorker>(
+        auto browser =
+            std::make_unique<BrowserSession>(ReadBrowserOptions(gb::Settings::CurrentUser()));
+        auto worker = std::make_shared<RetrievalWorker>(
             std::move(site), mainWindow_, std::move(browser), CRetrievalApp::Instance().Logs());
         thread_ = std::thread([worker] { worker->Run(); });
         worker_ = std::move(worker);
@@ -58,3 +60,5 @@ HRESULT WebSource::StartRetrieval() {
         return E_FAIL;
     }
 }
+
+}  // namespace gb::retrieval

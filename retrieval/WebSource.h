@@ -12,6 +12,8 @@
 #include "platform/MessageTarget.h"
 #include "retrieval/RetrievalWorker.h"
 
+namespace gb::retrieval {
+
 class WebSource final : public gb::ComObject<IWebSource> {
 public:
     WebSource() = default;
@@ -30,6 +32,8 @@ private:
     gb::ComPtr<IUnknown> site_;
     gb::WindowHandle mainWindow_ = 0;
     // Shared with the thread, so that it outlives a release made on the thread itself.
-    std::shared_ptr<gb::RetrievalWorker> worker_;
+    std::shared_ptr<RetrievalWorker> worker_;
     std::thread thread_;
 };
+
+}  // namespace gb::retrieval

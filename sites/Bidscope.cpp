@@ -13,15 +13,15 @@ namespace {
 
 // "Bidscope.eBayUSA", named "eBay USA".
 template <class SiteClass>
-gb::ServedClass Served(const gb::Guid& clsid, gb::SiteClass site) {
-    const gb::SiteProfile& profile = gb::SiteProfileOf(site);
+gb::ServedClass Served(const gb::Guid& clsid, gb::sites::SiteClass site) {
+    const gb::sites::SiteProfile& profile = gb::sites::SiteProfileOf(site);
     return {{clsid, &gb::CreateObject<SiteClass>},
             std::string(profile.displayName),
             "Bidscope." + std::string(profile.className)};
 }
 
 const gb::ComponentServer& Server() {
-    using gb::SiteClass;
+    using namespace gb::sites;
     static const gb::ComponentServer server(
         {
             .appName = "Bidscope",

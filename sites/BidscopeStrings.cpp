@@ -1,6 +1,6 @@
 #include "sites/BidscopeStrings.h"
 
-namespace gb {
+namespace gb::sites {
 
 const StringTable& BidscopeStrings() {
     static const StringTable table{
@@ -9,4 +9,4 @@ const StringTable& BidscopeStrings() {
     return table;
 }
 
-}  // namespace gb
+}  // namespace gb::sites

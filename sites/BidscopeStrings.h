@@ -3,10 +3,10 @@
 
 #include "platform/StringTable.h"
 
-namespace gb {
+namespace gb::sites {
 
 inline constexpr int IDS_UNKNOWN = 101;  // the bidder of a row with bids that names none
 
 const StringTable& BidscopeStrings();
 
-}  // namespace gb
+}  // namespace gb::sites

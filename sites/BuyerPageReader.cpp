@@ -4,7 +4,7 @@
 
 #include "sites/HtmlParser.h"
 
-namespace gb {
+namespace gb::sites {
 
 namespace {
 
@@ -83,4 +83,4 @@ void ReadBuyerPage(std::string_view page, SiteRow& row) {
     cursor.Leave(kCellEnd);
 }
 
-}  // namespace gb
+}  // namespace gb::sites

@@ -9,10 +9,10 @@
 
 #include "sites/SiteRow.h"
 
-namespace gb {
+namespace gb::sites {
 
 // Takes the buyer's ID, rating, e-mail address and location into `row`. A page
 // without a buyer row, such as the empty page, leaves the row as it was.
 void ReadBuyerPage(std::string_view page, SiteRow& row);
 
-}  // namespace gb
+}  // namespace gb::sites

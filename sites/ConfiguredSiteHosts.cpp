@@ -4,7 +4,7 @@
 
 #include "platform/Settings.h"
 
-namespace gb {
+namespace gb::sites {
 
 HostLookup ConfiguredSiteHosts() {
     return [](std::string_view settingsName, SiteServer server) {
@@ -15,4 +15,4 @@ HostLookup ConfiguredSiteHosts() {
     };
 }
 
-}  // namespace gb
+}  // namespace gb::sites

@@ -4,7 +4,7 @@
 
 #include "sites/SiteServers.h"
 
-namespace gb {
+namespace gb::sites {
 
 // Looks each server up in the current user's settings: key
 // "<application key>\SiteServers\<site>", a text value named after the server
@@ -12,4 +12,4 @@ namespace gb {
 // "host:port". A missing value gives the empty text, that is the built-in host.
 HostLookup ConfiguredSiteHosts();
 
-}  // namespace gb
+}  // namespace gb::sites

@@ -2,7 +2,7 @@
 
 #include "platform/DateTime.h"
 
-namespace gb {
+namespace gb::sites {
 
 bool DateFormat::ParseDate(std::string& date) const {
     const std::size_t lastDigit = date.find_last_of("0123456789");
@@ -17,4 +17,4 @@ bool DateFormat::ParseDate(std::string& date) const {
     return true;
 }
 
-}  // namespace gb
+}  // namespace gb::sites

@@ -6,7 +6,7 @@
 
 #include "platform/Locale.h"
 
-namespace gb {
+namespace gb::sites {
 
 struct DateFormat {
     Lcid locale = kLocaleEnglishUS;
@@ -18,4 +18,4 @@ struct DateFormat {
     bool ParseDate(std::string& date) const;
 };
 
-}  // namespace gb
+}  // namespace gb::sites

@@ -7,7 +7,7 @@
 
 #include "platform/Money.h"
 
-namespace gb {
+namespace gb::sites {
 
 // A non-negative amount with at most four decimals; anything else does not compile.
 consteval Money FeeAmount(std::string_view text) {
@@ -36,4 +36,4 @@ consteval Money FeeAmount(std::string_view text) {
     return Money::FromUnits(units);
 }
 
-}  // namespace gb
+}  // namespace gb::sites

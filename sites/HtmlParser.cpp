@@ -6,6 +6,8 @@
 
 #include "platform/Cp1252.h"
 
+namespace gb::sites {
+
 namespace {
 
 // The code page's lower-case mapping by byte, so that lowering a whole page
@@ -144,3 +146,5 @@ bool CHtmlParser::Leave(std::string_view close) {
     windowEnd_ = ends_[depth_ - 1];
     return true;
 }
+
+}  // namespace gb::sites

@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+namespace gb::sites {
+
 class CHtmlParser {
 public:
     // Stack entries, the base entry included: at most 15 elements entered at once.
@@ -62,3 +64,5 @@ private:
     std::array<std::size_t, kMaxDepth> ends_{};
     std::array<std::string, kMaxDepth> closes_{};
 };
+
+}  // namespace gb::sites

@@ -1,6 +1,6 @@
 #include "sites/InsertionFeeTable.h"
 
-namespace gb {
+namespace gb::sites {
 
 Money InsertionFeeTable::Fee(const Money& price) const {
     if (flatFee) {
@@ -15,4 +15,4 @@ Money InsertionFeeTable::Fee(const Money& price) const {
     return fee;
 }
 
-}  // namespace gb
+}  // namespace gb::sites

@@ -6,7 +6,7 @@
 
 #include "platform/Money.h"
 
-namespace gb {
+namespace gb::sites {
 
 struct FeeThreshold {
     Money from;  // the price from which the fee applies
@@ -22,4 +22,4 @@ struct InsertionFeeTable {
     Money Fee(const Money& price) const;
 };
 
-}  // namespace gb
+}  // namespace gb::sites

@@ -4,10 +4,11 @@
 #include <string>
 #include <string_view>
 
+#include "platform/TextTokens.h"
 #include "sites/BidscopeStrings.h"
 #include "sites/TextUtilities.h"
 
-namespace gb {
+namespace gb::sites {
 
 namespace {
 
@@ -232,4 +233,4 @@ bool ListingRowParser::ParseRow(CHtmlParser& cells, SiteRow& row) const {
     return RowCutter(profile_, cells, row).Cut();
 }
 
-}  // namespace gb
+}  // namespace gb::sites

@@ -12,7 +12,7 @@
 #include "sites/SiteProfile.h"
 #include "sites/SiteRow.h"
 
-namespace gb {
+namespace gb::sites {
 
 class ListingRowParser {
 public:
@@ -28,4 +28,4 @@ private:
     const SiteProfile& profile_;
 };
 
-}  // namespace gb
+}  // namespace gb::sites

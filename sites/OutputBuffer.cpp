@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace gb {
+namespace gb::sites {
 
 bool FitsBuffer(std::string_view text, const char* buffer, std::uint32_t size) {
     return buffer != nullptr && text.size() < size;
@@ -17,4 +17,4 @@ HRESULT CopyToBuffer(std::string_view text, char* buffer, std::uint32_t size) {
     return S_OK;
 }
 
-}  // namespace gb
+}  // namespace gb::sites

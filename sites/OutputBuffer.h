@@ -8,7 +8,7 @@
 
 #include "platform/HResult.h"
 
-namespace gb {
+namespace gb::sites {
 
 // A null buffer holds nothing, so nothing fits it.
 bool FitsBuffer(std::string_view text, const char* buffer, std::uint32_t size);
@@ -17,4 +17,4 @@ bool FitsBuffer(std::string_view text, const char* buffer, std::uint32_t size);
 // otherwise returns E_FAIL and leaves the buffer untouched.
 HRESULT CopyToBuffer(std::string_view text, char* buffer, std::uint32_t size);
 
-}  // namespace gb
+}  // namespace gb::sites

@@ -5,7 +5,7 @@
 
 #include "sites/TextUtilities.h"
 
-namespace gb {
+namespace gb::sites {
 
 namespace {
 
@@ -94,8 +94,8 @@ bool PriceFormat::ParsePrice(std::string& price) const {
     if (!amount.IsValid()) {
         amount = ReadCleanedUp(text, *this);
     }
-    FormatCurrency(price, amount);
+    FormatCurrencyOrEmpty(price, amount);
     return amount.IsValid();
 }
 
-}  // namespace gb
+}  // namespace gb::sites

@@ -7,7 +7,7 @@
 
 #include "platform/Locale.h"
 
-namespace gb {
+namespace gb::sites {
 
 // The clean-up that makes a site's price text readable when the first reading
 // fails.
@@ -32,4 +32,4 @@ struct PriceFormat {
     bool ParsePrice(std::string& price) const;
 };
 
-}  // namespace gb
+}  // namespace gb::sites

@@ -3,9 +3,11 @@
 #include <array>
 #include <string_view>
 
+#include "platform/TextTokens.h"
 #include "sites/BuyerPageReader.h"
 #include "sites/OutputBuffer.h"
-#include "sites/TextUtilities.h"
+
+namespace gb::sites {
 
 namespace {
 
@@ -34,7 +36,7 @@ HRESULT Guarded(Operation&& operation) noexcept {
 
 }  // namespace
 
-CSiteBase::CSiteBase(const gb::SiteProfile& profile, const gb::HostLookup& hosts)
+CSiteBase::CSiteBase(const SiteProfile& profile, const HostLookup& hosts)
     : urls_(profile.ResolveUrls(hosts)), displayName_(profile.displayName), rowParser_(profile) {}
 
 HRESULT CSiteBase::SetUser(const char* lpszUser, const char* lpszPassWd) {
@@ -54,7 +56,7 @@ HRESULT CSiteBase::SetRequest(std::uint16_t nRequest) {
 }
 
 HRESULT CSiteBase::GetItemURL(const char* sItem, char* sURL, std::uint32_t nLen) {
-    return Guarded([&] { return gb::CopyToBuffer(urls_.ItemUrl(TextOrEmpty(sItem)), sURL, nLen); });
+    return Guarded([&] { return CopyToBuffer(urls_.ItemUrl(TextOrEmpty(sItem)), sURL, nLen); });
 }
 
 HRESULT CSiteBase::SetDays(std::uint16_t nDays) {
@@ -65,11 +67,11 @@ HRESULT CSiteBase::SetDays(std::uint16_t nDays) {
 HRESULT CSiteBase::GetAuxURL(std::uint16_t nSelect, char* sURL, std::uint32_t nLen) {
     switch (nSelect) {
         case kAuxViewBids:
-            return gb::CopyToBuffer(urls_.viewBids, sURL, nLen);
+            return CopyToBuffer(urls_.viewBids, sURL, nLen);
         case kAuxLeaveFeedback:
-            return gb::CopyToBuffer(urls_.leaveFeedback, sURL, nLen);
+            return CopyToBuffer(urls_.leaveFeedback, sURL, nLen);
         default:
-            return gb::CopyToBuffer(urls_.viewItem, sURL, nLen);
+            return CopyToBuffer(urls_.viewItem, sURL, nLen);
     }
 }
 
@@ -82,21 +84,21 @@ HRESULT CSiteBase::GetRequest(std::uint16_t* nRequest) {
 }
 
 HRESULT CSiteBase::GetSiteID(char* sSiteID, std::uint32_t nLen) {
-    return Guarded([&] { return gb::CopyToBuffer(displayName_ + ":" + user_, sSiteID, nLen); });
+    return Guarded([&] { return CopyToBuffer(displayName_ + ":" + user_, sSiteID, nLen); });
 }
 
 HRESULT CSiteBase::GetInitURL(char* sURL, std::uint32_t Bufflen) {
     // The size is tested against the sign-in URL even when no password asks for it.
-    if (!gb::FitsBuffer(urls_.signIn, sURL, Bufflen)) {
+    if (!FitsBuffer(urls_.signIn, sURL, Bufflen)) {
         return E_FAIL;
     }
-    return gb::CopyToBuffer(password_.empty() ? std::string_view() : urls_.signIn, sURL, Bufflen);
+    return CopyToBuffer(password_.empty() ? std::string_view() : urls_.signIn, sURL, Bufflen);
 }
 
 HRESULT CSiteBase::GetURL(char* sURL, std::uint32_t Bufflen) {
     return Guarded([&] {
-        return gb::CopyToBuffer(urls_.ListingUrl(user_, !password_.empty(), page_, days_), sURL,
-                                Bufflen);
+        return CopyToBuffer(urls_.ListingUrl(user_, !password_.empty(), page_, days_), sURL,
+                            Bufflen);
     });
 }
 
@@ -116,19 +118,18 @@ HRESULT CSiteBase::ParseData(const char* lpszData) {
         if (row_.item.empty()) {
             return S_OK;
         }
-        gb::ReadBuyerPage(TextOrEmpty(lpszData), row_);
+        ReadBuyerPage(TextOrEmpty(lpszData), row_);
         FireUpdateRow();
         return S_OK;
     });
 }
 
 HRESULT CSiteBase::GetUser(char* lpszUser, char* lpszPass, std::uint32_t Bufflen) {
-    if (!gb::FitsBuffer(user_, lpszUser, Bufflen) ||
-        !gb::FitsBuffer(password_, lpszPass, Bufflen)) {
+    if (!FitsBuffer(user_, lpszUser, Bufflen) || !FitsBuffer(password_, lpszPass, Bufflen)) {
         return E_FAIL;
     }
-    gb::CopyToBuffer(user_, lpszUser, Bufflen);
-    gb::CopyToBuffer(password_, lpszPass, Bufflen);
+    CopyToBuffer(user_, lpszUser, Bufflen);
+    CopyToBuffer(password_, lpszPass, Bufflen);
     return S_OK;
 }
 
@@ -162,7 +163,7 @@ HRESULT CSiteBase::GetBuyerURL(char* sURL, std::uint32_t Bufflen) {
         return E_FAIL;
     }
     sURL[0] = '\0';
-    return Guarded([&] { return gb::CopyToBuffer(BuyerUrl(), sURL, Bufflen); });
+    return Guarded([&] { return CopyToBuffer(BuyerUrl(), sURL, Bufflen); });
 }
 
 HRESULT CSiteBase::MoveNextRow() {
@@ -177,10 +178,10 @@ HRESULT CSiteBase::MoveNextRow() {
 }
 
 HRESULT CSiteBase::GetAdultURL(char* sURL, std::uint32_t Bufflen) {
-    if (!gb::FitsBuffer(urls_.adultSignIn, sURL, Bufflen)) {
+    if (!FitsBuffer(urls_.adultSignIn, sURL, Bufflen)) {
         return E_FAIL;
     }
-    return gb::CopyToBuffer(adult_ ? urls_.adultSignIn : std::string_view(), sURL, Bufflen);
+    return CopyToBuffer(adult_ ? urls_.adultSignIn : std::string_view(), sURL, Bufflen);
 }
 
 HRESULT CSiteBase::SetAdult(std::uint16_t bAdultOn) {
@@ -217,7 +218,7 @@ std::string CSiteBase::BuyerUrl() const {
 void CSiteBase::FireUpdateRow() const {
     // The sinks get texts that stay put even if one of them calls back into
     // this object.
-    const gb::SiteRow row = row_;
+    const SiteRow row = row_;
     const std::string displayName = displayName_;
     const std::string user = user_;
     const std::uint16_t request = request_;
@@ -231,3 +232,5 @@ void CSiteBase::FireUpdateRow() const {
                               row.aucType.c_str(), row.buyerLocation.c_str(), row.complete.c_str());
     });
 }
+
+}  // namespace gb::sites

@@ -21,10 +21,12 @@
 #include "sites/SiteProfile.h"
 #include "sites/SiteRow.h"
 
+namespace gb::sites {
+
 class CSiteBase : public gb::ComObject<IBidscope, IConnectionPointContainer> {
 public:
     // The site's URLs take their host names from `hosts`.
-    CSiteBase(const gb::SiteProfile& profile, const gb::HostLookup& hosts);
+    CSiteBase(const SiteProfile& profile, const HostLookup& hosts);
 
     // IBidscope. Every operation that fills a buffer copies its text only when
     // the text's length is less than the buffer's size, else returns E_FAIL
@@ -67,14 +69,16 @@ private:
     bool adult_ = false;
     // The URL templates with tokens kept; SetUser without a password empties
     // the sign-in URL for good.
-    gb::SiteUrls urls_;
+    SiteUrls urls_;
     std::string displayName_;
     std::string user_;
     std::string password_;
     std::uint16_t days_ = 0;
-    gb::SiteRow row_;
+    SiteRow row_;
     CHtmlParser pageCursor_;
     CHtmlParser rowCursor_;
-    gb::ListingRowParser rowParser_;
+    ListingRowParser rowParser_;
     gb::ConnectionPoint<_IBidscopeEvents> events_{*this};
 };
+
+}  // namespace gb::sites

@@ -5,18 +5,22 @@
 #include "sites/ConfiguredSiteHosts.h"
 #include "sites/SiteBase.h"
 
-template <gb::SiteClass kSite>
+namespace gb::sites {
+
+template <SiteClass kSite>
 class SiteComponent final : public CSiteBase {
 public:
-    SiteComponent() : CSiteBase(gb::SiteProfileOf(kSite), gb::ConfiguredSiteHosts()) {}
+    SiteComponent() : CSiteBase(SiteProfileOf(kSite), ConfiguredSiteHosts()) {}
 };
 
-using eBayUSA = SiteComponent<gb::SiteClass::eBayUSA>;
-using eBayCAN = SiteComponent<gb::SiteClass::eBayCAN>;
-using eBayUK = SiteComponent<gb::SiteClass::eBayUK>;
-using eBayAUS = SiteComponent<gb::SiteClass::eBayAUS>;
-using eBayNZ = SiteComponent<gb::SiteClass::eBayNZ>;
-using eBayGER = SiteComponent<gb::SiteClass::eBayGER>;
-using eBayNET = SiteComponent<gb::SiteClass::eBayNET>;
-using eBayFRN = SiteComponent<gb::SiteClass::eBayFRN>;
-using eBayATR = SiteComponent<gb::SiteClass::eBayATR>;
+using eBayUSA = SiteComponent<SiteClass::eBayUSA>;
+using eBayCAN = SiteComponent<SiteClass::eBayCAN>;
+using eBayUK = SiteComponent<SiteClass::eBayUK>;
+using eBayAUS = SiteComponent<SiteClass::eBayAUS>;
+using eBayNZ = SiteComponent<SiteClass::eBayNZ>;
+using eBayGER = SiteComponent<SiteClass::eBayGER>;
+using eBayNET = SiteComponent<SiteClass::eBayNET>;
+using eBayFRN = SiteComponent<SiteClass::eBayFRN>;
+using eBayATR = SiteComponent<SiteClass::eBayATR>;
+
+}  // namespace gb::sites

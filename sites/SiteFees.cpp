@@ -3,7 +3,7 @@
 #include "platform/Locale.h"
 #include "sites/TextUtilities.h"
 
-namespace gb {
+namespace gb::sites {
 
 namespace {
 
@@ -15,7 +15,7 @@ Money ReadPrice(std::string_view price) {
 
 std::string FeeText(const Money& fee) {
     std::string text;
-    FormatCurrency(text, fee);
+    FormatCurrencyOrEmpty(text, fee);
     return text;
 }
 
@@ -42,4 +42,4 @@ std::string SiteFees::CalcStoreFinalValueFee(std::string_view price) const {
     return FeeText(storeFinalValue.Fee(ReadPrice(price)));
 }
 
-}  // namespace gb
+}  // namespace gb::sites

@@ -11,7 +11,7 @@
 #include "sites/InsertionFeeTable.h"
 #include "sites/TieredFeeSchedule.h"
 
-namespace gb {
+namespace gb::sites {
 
 struct SiteFees {
     InsertionFeeTable insertion;
@@ -33,4 +33,4 @@ struct SiteFees {
     std::string CalcStoreFinalValueFee(std::string_view price) const;
 };
 
-}  // namespace gb
+}  // namespace gb::sites

@@ -4,7 +4,7 @@
 
 #include "sites/FeeAmount.h"
 
-namespace gb {
+namespace gb::sites {
 
 namespace {
 
@@ -381,4 +381,4 @@ std::span<const SiteProfile> AllSiteProfiles() {
     return kProfiles;
 }
 
-}  // namespace gb
+}  // namespace gb::sites

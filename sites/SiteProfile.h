@@ -14,7 +14,7 @@
 #include "sites/SiteServers.h"
 #include "sites/SiteUrls.h"
 
-namespace gb {
+namespace gb::sites {
 
 // The site classes, named after their class names.
 enum class SiteClass {
@@ -53,4 +53,4 @@ const SiteProfile& SiteProfileOf(SiteClass siteClass);
 // All nine profiles, in the order of SiteClass.
 std::span<const SiteProfile> AllSiteProfiles();
 
-}  // namespace gb
+}  // namespace gb::sites

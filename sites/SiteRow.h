@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace gb {
+namespace gb::sites {
 
 // Texts of the row that mean something to the site object itself.
 inline constexpr std::string_view kAuctionType = "Auction";
@@ -40,4 +40,4 @@ struct SiteRow {
     }
 };
 
-}  // namespace gb
+}  // namespace gb::sites

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace gb {
+namespace gb::sites {
 
 namespace {
 
@@ -34,4 +34,4 @@ std::string ResolveHost(const SiteServers& servers, SiteServer server, const Hos
     return std::string(servers.defaultHosts[static_cast<std::size_t>(server)]);
 }
 
-}  // namespace gb
+}  // namespace gb::sites

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace gb {
+namespace gb::sites {
 
 enum class SiteServer { Listing, SignIn, Item, Offer, Feedback };
 inline constexpr std::size_t kSiteServerCount = 5;
@@ -31,4 +31,4 @@ using HostLookup = std::function<std::string(std::string_view settingsName, Site
 // an optional port, else the built-in default.
 std::string ResolveHost(const SiteServers& servers, SiteServer server, const HostLookup& lookup);
 
-}  // namespace gb
+}  // namespace gb::sites

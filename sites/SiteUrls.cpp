@@ -1,8 +1,8 @@
 #include "sites/SiteUrls.h"
 
-#include "sites/TextUtilities.h"
+#include "platform/TextTokens.h"
 
-namespace gb {
+namespace gb::sites {
 
 namespace {
 
@@ -54,4 +54,4 @@ std::string SiteUrls::ItemUrl(std::string_view item) const {
     return url;
 }
 
-}  // namespace gb
+}  // namespace gb::sites

@@ -8,7 +8,7 @@
 
 #include "sites/SiteServers.h"
 
-namespace gb {
+namespace gb::sites {
 
 enum class UrlScheme { Http, Https };
 
@@ -53,4 +53,4 @@ struct SiteUrls {
     std::string ItemUrl(std::string_view item) const;
 };
 
-}  // namespace gb
+}  // namespace gb::sites

@@ -6,19 +6,9 @@
 #include "platform/DateTime.h"
 #include "platform/Locale.h"
 
-bool ReplaceToken(std::string& text, std::string_view token, std::string_view value) {
-    if (token.empty()) {
-        return false;
-    }
-    const std::size_t at = text.find(token);
-    if (at == std::string::npos) {
-        return false;
-    }
-    text.replace(at, token.size(), value);
-    return true;
-}
+namespace gb::sites {
 
-bool FormatCurrency(std::string& out, const gb::Money& value) {
+bool FormatCurrencyOrEmpty(std::string& out, const gb::Money& value) {
     out.clear();
     if (!value.IsValid()) {
         return false;
@@ -38,3 +28,5 @@ int DaysBetween(std::string_view start, std::string_view end) {
     // The value range (years 100 to 9999) keeps any span well inside an int.
     return static_cast<int>(gb::DateTime::WholeDaysBetween(from, to).value_or(0));
 }
+
+}  // namespace gb::sites

@@ -1,6 +1,6 @@
 #include "sites/TieredFeeSchedule.h"
 
-namespace gb {
+namespace gb::sites {
 
 namespace {
 
@@ -32,4 +32,4 @@ Money TieredFeeSchedule::Fee(const Money& price) const {
     return fee;
 }
 
-}  // namespace gb
+}  // namespace gb::sites

@@ -8,7 +8,7 @@
 
 #include "platform/Money.h"
 
-namespace gb {
+namespace gb::sites {
 
 // Whether a tier begins above its limit (the limit itself still belongs to
 // the tier below) or at it.
@@ -37,4 +37,4 @@ struct TieredFeeSchedule {
     Money Fee(const Money& price) const;
 };
 
-}  // namespace gb
+}  // namespace gb::sites

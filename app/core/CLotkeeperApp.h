@@ -50,7 +50,7 @@ enum class StartupResult {
 
 }  // namespace ui
 
-class CLotkeeperApp final : public ProfileHost {
+class CLotkeeperApp final : public gb::itemdb::ProfileHost {
 public:
     CLotkeeperApp(gb::Settings& user, std::filesystem::path programFolder);
 
@@ -77,31 +77,31 @@ public:
     const std::string& GetTemplateLibraryName() const { return templateLibraryName_; }
 
     // ProfileHost: what the document reports of the open profile.
-    void SetCurrentDocument(CAucDoc* document) override { currentDocument_ = document; }
+    void SetCurrentDocument(gb::itemdb::CAucDoc* document) override { currentDocument_ = document; }
     // Kept as an absolute path, so that a start from another folder finds it.
     void SetProfilePath(const std::filesystem::path& path) override;
     void SetFileVersion(std::int32_t version) override { fileVersion_ = version; }
 
-    CAucDoc* GetCurrentDocument() const { return currentDocument_; }
+    gb::itemdb::CAucDoc* GetCurrentDocument() const { return currentDocument_; }
     const std::filesystem::path& GetProfilePath() const { return profilePath_; }
     std::int32_t GetFileVersion() const { return fileVersion_; }
 
     int GetCurrentTemplateIndex() const { return currentTemplateIndex_; }
     void SetCurrentTemplateIndex(int index) { currentTemplateIndex_ = index; }
 
-    CFeeSchedule& GetFeeSchedule() { return feeSchedule_; }
+    gb::itemdb::CFeeSchedule& GetFeeSchedule() { return feeSchedule_; }
     ui::RecentFileList& GetRecentFiles() { return recentFiles_; }
     gb::Settings& GetUserSettings() { return user_; }
 
 private:
     gb::Settings& user_;
     std::filesystem::path programFolder_;
-    CAucDoc* currentDocument_ = nullptr;
+    gb::itemdb::CAucDoc* currentDocument_ = nullptr;
     std::filesystem::path profilePath_;
     std::int32_t fileVersion_ = 0;
     int currentTemplateIndex_ = 0;
     std::string templateLibraryName_;
-    CFeeSchedule feeSchedule_;
+    gb::itemdb::CFeeSchedule feeSchedule_;
     ui::RecentFileList recentFiles_;
     bool settingsLoaded_ = false;
 };

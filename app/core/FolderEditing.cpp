@@ -6,7 +6,13 @@
 #include "itemdb/FolderKind.h"
 #include "itemdb/FolderTree.h"
 #include "itemdb/ItemFilter.h"
-#include "itemdb/TextHelpers.h"
+#include "platform/TextTokens.h"
+
+using gb::itemdb::CAucDoc;
+using gb::itemdb::CFolderTree;
+using gb::itemdb::CItemFilter;
+using gb::itemdb::StandardColumnSet;
+namespace folder = gb::itemdb::folder;
 
 namespace ui {
 
@@ -100,7 +106,7 @@ std::optional<std::string> DeleteQuestion(std::int32_t type, bool heading, std::
             return std::nullopt;
     }
     std::string text = UiText(question);
-    ReplaceToken(text, token, name);
+    gb::ReplaceToken(text, token, name);
     return text;
 }
 

@@ -8,8 +8,10 @@
 #include <string>
 #include <string_view>
 
+namespace gb::itemdb {
 class CAucDoc;
 class CFolderTree;
+}  // namespace gb::itemdb
 
 namespace ui {
 
@@ -26,12 +28,12 @@ struct AddedFolder {
 // with the new status, categories the items of every state but the deleted
 // with the new category; web sites get the maker's page as their address.
 // Nothing when no folder has `currentId`.
-std::optional<AddedFolder> AddFolderBeside(CFolderTree& tree, std::int32_t currentId);
+std::optional<AddedFolder> AddFolderBeside(gb::itemdb::CFolderTree& tree, std::int32_t currentId);
 
 // Grouping folders can be made among categories, reports and web sites.
 bool CanAddGroupFolder(std::int32_t type);
 // A grouping folder "New Folder" placed as AddFolderBeside places its folder.
-std::optional<AddedFolder> AddGroupFolder(CFolderTree& tree, std::int32_t currentId);
+std::optional<AddedFolder> AddGroupFolder(gb::itemdb::CFolderTree& tree, std::int32_t currentId);
 
 // The question asked before a folder of `type` is deleted; nothing for the
 // folders deleted without asking.
@@ -40,6 +42,6 @@ std::optional<std::string> DeleteQuestion(std::int32_t type, bool heading, std::
 // Deletes the folder and its sub-folders as its group requires: a seller's
 // items go to Deleted Items, a status's items to Needs Attention, a category
 // leaves its items. False when no folder has the id.
-bool DeleteFolder(CAucDoc& document, std::int32_t id, std::int32_t type);
+bool DeleteFolder(gb::itemdb::CAucDoc& document, std::int32_t id, std::int32_t type);
 
 }  // namespace ui

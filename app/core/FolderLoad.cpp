@@ -6,6 +6,8 @@
 #include "itemdb/FieldId.h"
 #include "itemdb/FolderKind.h"
 
+using namespace gb::itemdb;
+
 namespace ui {
 
 FolderLoadPlan FolderLoadPlan::For(std::size_t itemCount, bool fullLoad, int folderKind) {

@@ -3,6 +3,8 @@
 #include "app/core/CommandIds.h"
 #include "itemdb/FolderKind.h"
 
+using namespace gb::itemdb;
+
 namespace ui {
 
 std::set<int> GrayedFolderCommands(const FolderTraits& folder) {

@@ -4,6 +4,8 @@
 #include "itemdb/AucItem.h"
 #include "itemdb/FeeSchedule.h"
 
+using namespace gb::itemdb;
+
 namespace ui {
 
 bool ShowsFeeEntry(const CAucItem& item, const CFeeSchedule& fees, int entry) {

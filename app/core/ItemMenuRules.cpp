@@ -3,6 +3,8 @@
 #include "app/core/CommandIds.h"
 #include "itemdb/FolderKind.h"
 
+using namespace gb::itemdb;
+
 namespace ui {
 
 ItemMenuState ItemMenuRules(std::size_t selectedRows, std::int32_t folderType,

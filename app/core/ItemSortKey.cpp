@@ -11,6 +11,8 @@
 #include "itemdb/FieldId.h"
 #include "platform/Cp1252.h"
 
+using namespace gb::itemdb;
+
 namespace ui {
 
 namespace {

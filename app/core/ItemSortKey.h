@@ -7,17 +7,20 @@
 #include <cstdint>
 #include <string>
 
+namespace gb::itemdb {
 class CAucItem;
 class CFeeSchedule;
 class FolderNameLookup;
+}  // namespace gb::itemdb
 
 namespace ui {
 
 class ItemSortKey {
 public:
     // `sortField` is a field ID, or for a fee-schedule entry the entry plus 468.
-    static ItemSortKey Of(const CAucItem& item, int sortField, CFeeSchedule& fees,
-                          const FolderNameLookup* folders);
+    static ItemSortKey Of(const gb::itemdb::CAucItem& item, int sortField,
+                          gb::itemdb::CFeeSchedule& fees,
+                          const gb::itemdb::FolderNameLookup* folders);
 
     // -1, 0 or 1 in ascending order of the field.
     static int Compare(const ItemSortKey& left, const ItemSortKey& right);

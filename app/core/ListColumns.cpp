@@ -7,6 +7,8 @@
 #include "itemdb/FeeSchedule.h"
 #include "itemdb/FieldId.h"
 
+using namespace gb::itemdb;
+
 namespace ui {
 
 bool IsRightAlignedField(int fieldId) {

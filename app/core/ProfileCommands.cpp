@@ -7,6 +7,8 @@
 #include "app/core/FileDialogService.h"
 #include "itemdb/AucDoc.h"
 
+using namespace gb::itemdb;
+
 namespace ui {
 
 ProfileCommands::ProfileCommands(CAucDoc& document, CLotkeeperApp& app, FileDialogService& files)

@@ -10,7 +10,9 @@
 #include "app/core/CLotkeeperApp.h"
 #include "app/core/CommandMap.h"
 
+namespace gb::itemdb {
 class CAucDoc;
+}  // namespace gb::itemdb
 
 namespace ui {
 
@@ -21,7 +23,7 @@ public:
     enum class Event { Created, Opened, Saved };
     using Listener = std::function<void(Event)>;
 
-    ProfileCommands(CAucDoc& document, CLotkeeperApp& app, FileDialogService& files);
+    ProfileCommands(gb::itemdb::CAucDoc& document, CLotkeeperApp& app, FileDialogService& files);
 
     // Told after a profile was made, opened or saved.
     void SetListener(Listener listener) { listener_ = std::move(listener); }
@@ -49,7 +51,7 @@ private:
     void Notify(Event event);
     void Remember(const std::filesystem::path& path);
 
-    CAucDoc& document_;
+    gb::itemdb::CAucDoc& document_;
     CLotkeeperApp& app_;
     FileDialogService& files_;
     Listener listener_;

@@ -4,6 +4,8 @@
 #include "app/core/FileDialogService.h"
 #include "app/core/MessageService.h"
 
+using namespace gb::itemdb;
+
 namespace ui {
 
 DocumentPrompts::Answer ServicePrompts::AskSaveChanges(std::string_view question) {

@@ -9,7 +9,7 @@ namespace ui {
 class FileDialogService;
 class MessageService;
 
-class ServicePrompts final : public DocumentPrompts {
+class ServicePrompts final : public gb::itemdb::DocumentPrompts {
 public:
     ServicePrompts(MessageService& messages, FileDialogService& files)
         : messages_(messages), files_(files) {}

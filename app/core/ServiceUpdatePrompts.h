@@ -7,7 +7,7 @@ namespace ui {
 
 class MessageService;
 
-class ServiceUpdatePrompts final : public UpdatePrompts {
+class ServiceUpdatePrompts final : public gb::itemdb::UpdatePrompts {
 public:
     explicit ServiceUpdatePrompts(MessageService& messages) : messages_(messages) {}
 

@@ -2,6 +2,8 @@
 
 #include "itemdb/TemplateLibrary.h"
 
+using namespace gb::itemdb;
+
 namespace ui {
 
 TemplateSlots TemplateSlots::From(const CTemplateLibrary& library, int currentIndex) {

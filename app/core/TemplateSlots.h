@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+namespace gb::itemdb {
 class CTemplateLibrary;
+}  // namespace gb::itemdb
 
 namespace ui {
 
@@ -18,7 +20,7 @@ struct TemplateSlots {
     std::optional<std::size_t> defaultSlot;
 
     // `currentIndex`: the library index of the template chosen last.
-    static TemplateSlots From(const CTemplateLibrary& library, int currentIndex);
+    static TemplateSlots From(const gb::itemdb::CTemplateLibrary& library, int currentIndex);
 };
 
 }  // namespace ui

@@ -5,6 +5,8 @@
 #include "app/core/CommandIds.h"
 #include "itemdb/FolderKind.h"
 
+using namespace gb::itemdb;
+
 namespace ui {
 
 namespace {

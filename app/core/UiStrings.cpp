@@ -2,6 +2,9 @@
 
 #include "itemdb/LotkeeperStrings.h"
 
+using gb::itemdb::LoadString;
+using gb::itemdb::LotkeeperStrings;
+
 namespace ui {
 
 const gb::StringTable& UiStrings() {

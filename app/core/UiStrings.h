@@ -4,9 +4,13 @@
 
 #include <string>
 
+#include "itemdb/LotkeeperStrings.h"
 #include "platform/StringTable.h"
 
 namespace string_id {
+
+// The item database's own IDs are part of the main program's table.
+using gb::itemdb::string_id::Unknown;
 
 inline constexpr int Version = 99;
 inline constexpr int DocumentStrings = 128;  // title, -, default name, filter, extension, ...

@@ -2,6 +2,8 @@
 
 #include "itemdb/FolderKind.h"
 
+using namespace gb::itemdb;
+
 namespace ui {
 
 ViewKind ViewKindForFolder(int folderKind) {

@@ -23,6 +23,18 @@
 #include "itemdb/TemplateLibrary.h"
 #include "platform/Settings.h"
 
+using gb::itemdb::CAucDoc;
+using gb::itemdb::CFeeSchedule;
+using gb::itemdb::CFolderTree;
+using gb::itemdb::CItemFilter;
+using gb::itemdb::CItemList;
+using gb::itemdb::CItemTotals;
+using gb::itemdb::CTDocText;
+using gb::itemdb::CTemplateLibrary;
+using gb::itemdb::DocumentView;
+using gb::itemdb::FolderNameLookup;
+namespace folder = gb::itemdb::folder;
+
 namespace ui {
 
 namespace {

@@ -27,7 +27,7 @@ public:
     QWidget* Widget() override { return this; }
     ViewKind Kind() const override { return ViewKind::Items; }
     void OnInitialUpdate() override;
-    void OnUpdate(DocumentView* sender, std::int32_t hint) override;
+    void OnUpdate(gb::itemdb::DocumentView* sender, std::int32_t hint) override;
 
     // Fills the list with the items of the folder on display.
     void OnLoadFolder();

@@ -39,6 +39,12 @@
 #include "itemdb/UpdateRun.h"
 #include "platform/WindowRegistry.h"
 
+using gb::itemdb::CAucDoc;
+using gb::itemdb::CTemplateLibrary;
+using gb::itemdb::DocumentView;
+using gb::itemdb::UpdateRun;
+using gb::itemdb::WM_RETRIEVED_ROW;
+
 namespace ui {
 
 namespace {

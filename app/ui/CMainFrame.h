@@ -30,7 +30,9 @@
 #include "app/ui/CView.h"
 #include "platform/MessageTarget.h"
 
+namespace gb::itemdb {
 class CAucDoc;
+}  // namespace gb::itemdb
 class CLotkeeperApp;
 
 namespace ui {
@@ -44,11 +46,11 @@ class CMainFrame final : public QMainWindow, public gb::MessageTarget {
     Q_OBJECT
 
 public:
-    CMainFrame(CLotkeeperApp& app, CAucDoc& document, UiServices services);
+    CMainFrame(CLotkeeperApp& app, gb::itemdb::CAucDoc& document, UiServices services);
     ~CMainFrame() override;
 
     CLotkeeperApp& App() const { return app_; }
-    CAucDoc& Document() const { return document_; }
+    gb::itemdb::CAucDoc& Document() const { return document_; }
     const UiServices& Services() const { return services_; }
 
     // Routing. Application-level targets are asked after the frame.
@@ -150,7 +152,7 @@ private:
     void PlayAnimation(BusyCounter::Animation animation);
 
     CLotkeeperApp& app_;
-    CAucDoc& document_;
+    gb::itemdb::CAucDoc& document_;
     UiServices services_;
 
     CommandMap commands_;

@@ -18,6 +18,11 @@
 #include "itemdb/AucDoc.h"
 #include "itemdb/FolderKind.h"
 
+using gb::itemdb::CAucDoc;
+using gb::itemdb::CFolderTree;
+using gb::itemdb::DocumentView;
+namespace folder = gb::itemdb::folder;
+
 namespace ui {
 
 namespace {

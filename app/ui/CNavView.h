@@ -28,7 +28,7 @@ public:
     QWidget* Widget() override { return this; }
     ViewKind Kind() const override { return ViewKind::Items; }
     void OnInitialUpdate() override;
-    void OnUpdate(DocumentView* sender, std::int32_t hint) override;
+    void OnUpdate(gb::itemdb::DocumentView* sender, std::int32_t hint) override;
 
     // The item showing the folder; null when the tree has none.
     QTreeWidgetItem* FindTreeItem(std::int32_t folderId) const;

@@ -4,6 +4,8 @@
 #include "itemdb/AucDoc.h"
 #include "itemdb/FolderKind.h"
 
+using namespace gb::itemdb;
+
 namespace ui {
 
 CPlaceholderView::CPlaceholderView(CMainFrame& frame, ViewKind kind, QWidget* parent)

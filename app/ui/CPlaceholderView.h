@@ -17,7 +17,7 @@ public:
     QWidget* Widget() override { return this; }
     ViewKind Kind() const override { return kind_; }
     void OnInitialUpdate() override;
-    void OnUpdate(DocumentView*, std::int32_t) override {}
+    void OnUpdate(gb::itemdb::DocumentView*, std::int32_t) override {}
 
 private:
     CMainFrame& frame_;

@@ -2,6 +2,8 @@
 
 #include "itemdb/AucDoc.h"
 
+using namespace gb::itemdb;
+
 namespace ui {
 
 CView::CView(CAucDoc& document) : document_(document) {

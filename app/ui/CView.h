@@ -12,11 +12,13 @@
 #include "app/core/ViewKind.h"
 #include "itemdb/DocumentView.h"
 
+namespace gb::itemdb {
 class CAucDoc;
+}  // namespace gb::itemdb
 
 namespace ui {
 
-class CView : public DocumentView {
+class CView : public gb::itemdb::DocumentView {
 public:
     // Codes of a ViewCommand besides 0 (carry the command out): ask for the
     // state of a command (`extra` is the CommandUpdate), ask whether the view
@@ -24,7 +26,7 @@ public:
     static constexpr int kUpdateCode = -1;
     static constexpr int kHandlesCode = -2;
 
-    explicit CView(CAucDoc& document);
+    explicit CView(gb::itemdb::CAucDoc& document);
     CView(const CView&) = delete;
     CView& operator=(const CView&) = delete;
     virtual ~CView();
@@ -38,9 +40,9 @@ public:
     virtual std::optional<bool> CanLeave() { return std::nullopt; }
 
     const CommandMap& Commands() const { return commands_; }
-    bool OnCmdMsg(const ViewCommand& command) override;
+    bool OnCmdMsg(const gb::itemdb::ViewCommand& command) override;
 
-    CAucDoc& GetDocument() const { return document_; }
+    gb::itemdb::CAucDoc& GetDocument() const { return document_; }
     // Stops hearing from the document; for a view about to be deleted later.
     void Detach();
     bool IsAttached() const { return attached_; }
@@ -49,7 +51,7 @@ protected:
     CommandMap commands_;
 
 private:
-    CAucDoc& document_;
+    gb::itemdb::CAucDoc& document_;
     bool attached_ = true;
 };
 
@@ -57,7 +59,7 @@ private:
 // than the active one.
 class OtherViewsTarget final : public CommandTarget {
 public:
-    explicit OtherViewsTarget(CAucDoc& document) : document_(document) {}
+    explicit OtherViewsTarget(gb::itemdb::CAucDoc& document) : document_(document) {}
 
     void SetSender(CView* sender) { sender_ = sender; }
 
@@ -66,7 +68,7 @@ public:
     bool ExecuteCommand(int id) const override;
 
 private:
-    CAucDoc& document_;
+    gb::itemdb::CAucDoc& document_;
     CView* sender_ = nullptr;
 };
 

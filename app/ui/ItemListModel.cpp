@@ -5,6 +5,8 @@
 #include "app/ui/QtText.h"
 #include "itemdb/AucItem.h"
 
+using namespace gb::itemdb;
+
 namespace ui {
 
 ItemListModel::ItemListModel(const CItemList& items, CFeeSchedule& fees,

@@ -10,26 +10,28 @@
 #include "app/core/ListColumns.h"
 #include "itemdb/ItemList.h"
 
+namespace gb::itemdb {
 class CFeeSchedule;
 class FolderNameLookup;
+}  // namespace gb::itemdb
 
 namespace ui {
 
 class ItemListModel final : public QAbstractTableModel {
 public:
-    ItemListModel(const CItemList& items, CFeeSchedule& fees, const FolderNameLookup& folders,
-                  QObject* parent = nullptr);
+    ItemListModel(const gb::itemdb::CItemList& items, gb::itemdb::CFeeSchedule& fees,
+                  const gb::itemdb::FolderNameLookup& folders, QObject* parent = nullptr);
 
     void SetColumns(std::vector<ListColumn> columns);
     const std::vector<ListColumn>& Columns() const { return columns_; }
 
     // The rows, in the order given.
-    void SetRows(std::vector<CItemList::DisplayPos> positions);
+    void SetRows(std::vector<gb::itemdb::CItemList::DisplayPos> positions);
     // The rows in a new order: row i becomes the old row order[i].
     void Reorder(const std::vector<std::size_t>& order);
     void Clear() { SetRows({}); }
 
-    const CAucItem* ItemAt(int row) const;
+    const gb::itemdb::CAucItem* ItemAt(int row) const;
     // The text of a cell as shown.
     QString CellText(int row, int column) const;
 
@@ -44,15 +46,15 @@ public:
 
 private:
     struct Row {
-        CItemList::DisplayPos position;
+        gb::itemdb::CItemList::DisplayPos position;
         mutable std::vector<QString> texts;  // made when first needed
     };
 
     const Row& Filled(int row) const;
 
-    const CItemList& items_;
-    CFeeSchedule& fees_;
-    const FolderNameLookup& folders_;
+    const gb::itemdb::CItemList& items_;
+    gb::itemdb::CFeeSchedule& fees_;
+    const gb::itemdb::FolderNameLookup& folders_;
     std::vector<ListColumn> columns_;
     std::vector<Row> rows_;
     bool largeIcons_ = false;

@@ -55,7 +55,7 @@ public:
     int ExitInstance(int code);
 
     CMainFrame* Frame() const { return frame_.get(); }
-    CAucDoc& Document() { return document_; }
+    gb::itemdb::CAucDoc& Document() { return document_; }
     CLotkeeperApp& App() { return app_; }
     SingleInstance& Instance() { return instance_; }
 
@@ -70,7 +70,7 @@ private:
     QtDialogService screenDialogs_;
     UiServices services_;
     CLotkeeperApp app_;
-    CAucDoc document_;
+    gb::itemdb::CAucDoc document_;
     ServicePrompts prompts_;
     ProfileCommands profileCommands_;
     CommandMap appCommands_;

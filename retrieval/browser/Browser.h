@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace gb {
+namespace gb::retrieval {
 
 class Browser {
 public:
@@ -48,4 +48,4 @@ public:
     virtual void Cancel() = 0;
 };
 
-}  // namespace gb
+}  // namespace gb::retrieval

@@ -5,7 +5,7 @@
 #include "platform/Cp1252.h"
 #include "retrieval/browser/FormSubmission.h"
 
-namespace gb {
+namespace gb::retrieval {
 
 namespace {
 
@@ -109,4 +109,4 @@ bool BrowserSession::SubmitForm(std::string_view formName, int index) {
                  location_});
 }
 
-}  // namespace gb
+}  // namespace gb::retrieval

@@ -12,7 +12,7 @@
 #include "retrieval/browser/HttpClient.h"
 #include "retrieval/browser/PageCharset.h"
 
-namespace gb {
+namespace gb::retrieval {
 
 class BrowserSession final : public Browser {
 public:
@@ -48,4 +48,4 @@ private:
     bool connected_ = true;
 };
 
-}  // namespace gb
+}  // namespace gb::retrieval

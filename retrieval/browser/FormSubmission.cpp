@@ -3,7 +3,7 @@
 #include "platform/Cp1252.h"
 #include "retrieval/browser/Url.h"
 
-namespace gb {
+namespace gb::retrieval {
 
 namespace {
 
@@ -128,4 +128,4 @@ std::optional<FormSubmission> FormSubmission::Build(const HtmlDocument& document
     return submission;
 }
 
-}  // namespace gb
+}  // namespace gb::retrieval

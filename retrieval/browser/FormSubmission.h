@@ -13,7 +13,7 @@
 #include "retrieval/browser/HtmlDocument.h"
 #include "retrieval/browser/PageCharset.h"
 
-namespace gb {
+namespace gb::retrieval {
 
 struct FormSubmission {
     std::string url;
@@ -37,4 +37,4 @@ struct FormSubmission {
     static std::string UrlEncode(const std::vector<Field>& fields);
 };
 
-}  // namespace gb
+}  // namespace gb::retrieval

@@ -9,7 +9,7 @@
 
 #include "platform/Cp1252.h"
 
-namespace gb {
+namespace gb::retrieval {
 
 namespace {
 
@@ -320,4 +320,4 @@ std::optional<std::size_t> HtmlDocument::FindForm(std::string_view name, int ind
     return std::nullopt;
 }
 
-}  // namespace gb
+}  // namespace gb::retrieval

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-namespace gb {
+namespace gb::retrieval {
 
 struct HtmlForm {
     std::string name;
@@ -63,4 +63,4 @@ private:
     std::optional<std::string> baseHref_;
 };
 
-}  // namespace gb
+}  // namespace gb::retrieval

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <mutex>
 
-namespace gb {
+namespace gb::retrieval {
 
 namespace {
 
@@ -215,4 +215,4 @@ HttpClient::Result HttpClient::Fetch(const Request& request) {
     return result;
 }
 
-}  // namespace gb
+}  // namespace gb::retrieval

@@ -16,7 +16,7 @@ typedef void CURL;
 typedef void CURLM;
 struct curl_slist;
 
-namespace gb {
+namespace gb::retrieval {
 
 class HttpClient {
 public:
@@ -97,4 +97,4 @@ private:
     Clock::time_point lastActivity_;
 };
 
-}  // namespace gb
+}  // namespace gb::retrieval

@@ -4,7 +4,7 @@
 
 #include "platform/Cp1252.h"
 
-namespace gb {
+namespace gb::retrieval {
 
 namespace {
 
@@ -95,4 +95,4 @@ std::string Utf8ToPageCharset(std::string_view utf8, PageCharset charset) {
                                         : cp::FromUtf8(utf8, cp::Unmappable::HtmlEntity);
 }
 
-}  // namespace gb
+}  // namespace gb::retrieval

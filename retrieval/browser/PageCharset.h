@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace gb {
+namespace gb::retrieval {
 
 enum class PageCharset {
     Utf8,
@@ -29,4 +29,4 @@ std::string PageToUtf8(std::string_view body, PageCharset charset);
 // characters a Windows-1252 page cannot hold become "&#N;".
 std::string Utf8ToPageCharset(std::string_view utf8, PageCharset charset);
 
-}  // namespace gb
+}  // namespace gb::retrieval

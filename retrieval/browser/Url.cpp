@@ -4,7 +4,7 @@
 
 #include <memory>
 
-namespace gb::url {
+namespace gb::retrieval::url {
 
 namespace {
 
@@ -65,4 +65,4 @@ std::optional<std::string> WithQuery(std::string_view address, std::string_view 
     return Text(handle.get());
 }
 
-}  // namespace gb::url
+}  // namespace gb::retrieval::url

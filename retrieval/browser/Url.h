@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace gb::url {
+namespace gb::retrieval::url {
 
 // `reference` resolved against the absolute address `base`; nothing when
 // either cannot be parsed.
@@ -15,4 +15,4 @@ std::optional<std::string> Resolve(std::string_view base, std::string_view refer
 // form submitted by GET builds its target.
 std::optional<std::string> WithQuery(std::string_view address, std::string_view query);
 
-}  // namespace gb::url
+}  // namespace gb::retrieval::url

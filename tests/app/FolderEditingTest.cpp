@@ -8,6 +8,8 @@
 #include "itemdb/AucItem.h"
 #include "itemdb/FolderKind.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 class FolderEditingTest : public ::testing::Test {

@@ -11,6 +11,8 @@
 #include "itemdb/FeeSchedule.h"
 #include "itemdb/FieldId.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 CAucItem ItemEnding(const char* id, const char* end) {

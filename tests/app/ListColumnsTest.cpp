@@ -10,6 +10,8 @@
 #include "itemdb/FeeSchedule.h"
 #include "itemdb/FieldId.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 std::string CodeText(std::initializer_list<int> codes) {

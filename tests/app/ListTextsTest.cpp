@@ -11,6 +11,8 @@
 #include "app/core/ToolbarLayout.h"
 #include "itemdb/TemplateLibrary.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 TEST(StatusTextsTest, APartialLoadSaysHowManyOfHowMany) {

@@ -14,6 +14,8 @@
 #include "itemdb/DocumentPrompts.h"
 #include "platform/Settings.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 class ScriptedFiles : public ui::FileDialogService {

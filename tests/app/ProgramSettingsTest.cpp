@@ -11,6 +11,8 @@
 #include "itemdb/FieldId.h"
 #include "platform/Settings.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 using Paths = std::vector<std::filesystem::path>;

@@ -5,6 +5,8 @@
 #include <set>
 #include <vector>
 
+using namespace gb::sites;
+
 namespace gb::e2e {
 namespace {
 

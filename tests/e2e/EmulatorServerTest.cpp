@@ -10,6 +10,8 @@
 #include "SiteEmulator.h"
 #include "TestSellers.h"
 
+using namespace gb::sites;
+
 namespace gb::e2e {
 namespace {
 

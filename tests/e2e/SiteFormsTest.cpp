@@ -10,6 +10,8 @@
 #include "platform/Locale.h"
 #include "sites/SiteProfile.h"
 
+using namespace gb::sites;
+
 namespace gb::e2e {
 namespace {
 

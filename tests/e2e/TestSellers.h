@@ -44,7 +44,7 @@ inline EmulatedBuyer Buyer(std::string userId, std::string rating, std::string e
                          std::move(location)};
 }
 
-inline EmulatedSeller Seller(SiteClass site, std::string userId, std::string password,
+inline EmulatedSeller Seller(sites::SiteClass site, std::string userId, std::string password,
                              std::vector<EmulatedItem> items, int rowsPerPage = 200) {
     EmulatedSeller seller;
     seller.site = site;

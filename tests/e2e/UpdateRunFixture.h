@@ -24,7 +24,7 @@
 
 namespace gb::e2e {
 
-class RecordedPrompts final : public UpdatePrompts {
+class RecordedPrompts final : public gb::itemdb::UpdatePrompts {
 public:
     void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
     std::vector<std::string> messages;
@@ -54,7 +54,7 @@ protected:
     // number (its 1-based place in the list).
     int AddSeller(const std::string& sellerId, const std::string& siteName,
                   const std::string& password = {}, bool active = true) {
-        CSellerList& sellers = document_.GetSellerList();
+        gb::itemdb::CSellerList& sellers = document_.GetSellerList();
         const std::string classId = run_.GetSiteCLSID(siteName);
         EXPECT_FALSE(classId.empty()) << siteName;
         const int index = sellers.AddSeller(sellerId, siteName, classId);
@@ -92,10 +92,10 @@ protected:
         return buffer.c_str();
     }
 
-    const CAucItem* Find(std::string_view site, std::string_view item,
-                         std::int32_t list = CItemList::kAllLists) const {
-        CItemList::ListPos position;
-        const CItemList& items = document_.GetItemList();
+    const gb::itemdb::CAucItem* Find(std::string_view site, std::string_view item,
+                                     std::int32_t list = gb::itemdb::CItemList::kAllLists) const {
+        gb::itemdb::CItemList::ListPos position;
+        const gb::itemdb::CItemList& items = document_.GetItemList();
         return items.FindItem(site, item, &position, list) ? items.GetItem(position) : nullptr;
     }
 
@@ -103,13 +103,13 @@ protected:
         return document_.GetItemList().GetStateList(list)->Size();
     }
 
-    const CSellerEntry& Entry(int request) {
+    const gb::itemdb::CSellerEntry& Entry(int request) {
         document_.GetSellerList().SetCurrent(request - 1);
         return document_.GetSellerList().GetEntry();
     }
 
-    CAucDoc document_;
-    UpdateRun& run_ = document_.GetUpdateRun();
+    gb::itemdb::CAucDoc document_;
+    gb::itemdb::UpdateRun& run_ = document_.GetUpdateRun();
     MessageQueue window_;
     RecordedPrompts prompts_;
     std::unique_ptr<emulator::SiteEmulator> emulator_;

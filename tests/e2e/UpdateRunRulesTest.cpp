@@ -7,6 +7,12 @@
 #include "ScratchFolder.h"
 #include "UpdateRunFixture.h"
 
+using namespace gb::itemdb;
+
+using namespace gb::sites;
+
+using namespace gb::itemdb;
+
 namespace gb::e2e {
 namespace {
 

@@ -12,6 +12,12 @@
 #include "platform/Locale.h"
 #include "sites/SiteProfile.h"
 
+using namespace gb::itemdb;
+
+using namespace gb::sites;
+
+using namespace gb::itemdb;
+
 namespace gb::e2e {
 namespace {
 

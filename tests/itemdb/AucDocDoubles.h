@@ -17,16 +17,16 @@
 #include "itemdb/ProfileHost.h"
 
 // Records what it is told; handles the commands it is given.
-class RecordingView final : public DocumentView {
+class RecordingView final : public gb::itemdb::DocumentView {
 public:
     explicit RecordingView(std::vector<int> handled = {}, std::vector<std::string>* log = nullptr,
                            std::string name = {})
         : handled_(std::move(handled)), log_(log), name_(std::move(name)) {}
 
-    void OnUpdate(DocumentView* sender, std::int32_t hint) override {
+    void OnUpdate(gb::itemdb::DocumentView* sender, std::int32_t hint) override {
         updates.push_back({sender, hint});
     }
-    bool OnCmdMsg(const ViewCommand& command) override {
+    bool OnCmdMsg(const gb::itemdb::ViewCommand& command) override {
         if (log_ != nullptr) {
             log_->push_back(name_);
         }
@@ -34,7 +34,7 @@ public:
     }
 
     struct Update {
-        DocumentView* sender;
+        gb::itemdb::DocumentView* sender;
         std::int32_t hint;
         bool operator==(const Update&) const = default;
     };
@@ -46,19 +46,19 @@ private:
     std::string name_;
 };
 
-class RecordingHost final : public ProfileHost {
+class RecordingHost final : public gb::itemdb::ProfileHost {
 public:
-    void SetCurrentDocument(CAucDoc* document) override { current = document; }
+    void SetCurrentDocument(gb::itemdb::CAucDoc* document) override { current = document; }
     void SetProfilePath(const std::filesystem::path& path) override { profilePath = path; }
     void SetFileVersion(std::int32_t version) override { fileVersion = version; }
 
-    CAucDoc* current = nullptr;
+    gb::itemdb::CAucDoc* current = nullptr;
     std::filesystem::path profilePath;
     std::int32_t fileVersion = 0;
 };
 
 // Answers with what the test set up and records what it was asked.
-class ScriptedPrompts final : public DocumentPrompts {
+class ScriptedPrompts final : public gb::itemdb::DocumentPrompts {
 public:
     Answer AskSaveChanges(std::string_view question) override {
         questions.emplace_back(question);

@@ -6,6 +6,8 @@
 
 #include "itemdb/AucDoc.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 constexpr int kNoFilter = -1;

@@ -9,6 +9,8 @@
 #include "itemdb/AucDoc.h"
 #include "platform/FileIo.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 // A profile with a name, one seller and the default folders.

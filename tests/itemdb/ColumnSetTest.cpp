@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+using namespace gb::itemdb;
+
 namespace {
 
 std::vector<int> FieldIdsOf(const ColumnSet& set) {

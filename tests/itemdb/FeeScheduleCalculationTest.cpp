@@ -8,6 +8,8 @@
 #include "itemdb/FieldId.h"
 #include "platform/Locale.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 int CodeOf(int fieldId) {

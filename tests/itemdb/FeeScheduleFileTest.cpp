@@ -9,6 +9,8 @@
 #include "itemdb/FeeSchedule.h"
 #include "platform/Archive.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 struct RecordFields {

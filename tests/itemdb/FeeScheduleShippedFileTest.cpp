@@ -7,6 +7,8 @@
 #include "itemdb/AucItem.h"
 #include "itemdb/FeeSchedule.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 class ShippedFeeSchedule : public ::testing::Test {

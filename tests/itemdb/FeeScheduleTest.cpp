@@ -5,6 +5,8 @@
 
 #include "itemdb/FeeSchedule.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 // Makes an entry active with the given type and display order.

@@ -9,6 +9,8 @@
 #include "ScratchFolder.h"
 #include "itemdb/FileFinder.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 std::vector<std::string> FindAll(const std::filesystem::path& folder, std::string_view patterns,

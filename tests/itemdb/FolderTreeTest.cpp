@@ -6,6 +6,8 @@
 #include "itemdb/FolderTree.h"
 #include "platform/Archive.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 // The ids of the tree's nodes in chain order.

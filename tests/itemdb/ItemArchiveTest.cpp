@@ -8,6 +8,8 @@
 #include "itemdb/FieldId.h"
 #include "platform/Archive.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 constexpr std::int32_t kCurrentVersion = 272252;

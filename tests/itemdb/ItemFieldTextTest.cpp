@@ -8,6 +8,8 @@
 #include "itemdb/FolderNameLookup.h"
 #include "platform/Clock.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 class FolderNames final : public FolderNameLookup {

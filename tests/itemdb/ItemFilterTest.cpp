@@ -10,6 +10,8 @@
 #include "itemdb/FieldId.h"
 #include "platform/Archive.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 CAucItem ItemOf(const char* site, const char* seller) {

@@ -13,6 +13,8 @@
 #include "itemdb/ProfileVersion.h"
 #include "platform/Archive.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 std::string Stored(CItemList& list) {

@@ -10,6 +10,8 @@
 #include "itemdb/ItemFilter.h"
 #include "itemdb/ItemList.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 CItemFilter MaskFilter(std::int32_t mask) {

@@ -8,6 +8,8 @@
 #include "ItemListTestItems.h"
 #include "itemdb/ItemList.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 using Keys = std::vector<std::string>;

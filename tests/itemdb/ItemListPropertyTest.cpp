@@ -15,6 +15,8 @@
 #include "itemdb/ItemList.h"
 #include "platform/Clock.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 constexpr std::int32_t kListCodes[] = {folder::InProgress, folder::AuctionEnded, folder::Archive,

@@ -11,8 +11,8 @@
 #include "itemdb/ItemList.h"
 #include "itemdb/RetrievedRow.h"
 
-inline CAucItem KeyedItem(std::string_view site, std::string_view auctionId) {
-    CAucItem item;
+inline gb::itemdb::CAucItem KeyedItem(std::string_view site, std::string_view auctionId) {
+    gb::itemdb::CAucItem item;
     item.SetSite(site);
     item.SetAuctionId(auctionId);
     return item;
@@ -23,43 +23,45 @@ inline gb::Money Dollars(std::int64_t dollars, std::int64_t cents = 0) {
 }
 
 // "site/auction ID" of every item of one state list, in list order.
-inline std::vector<std::string> KeysOf(const CItemList& list, std::int32_t listCode) {
+inline std::vector<std::string> KeysOf(const gb::itemdb::CItemList& list, std::int32_t listCode) {
     std::vector<std::string> keys;
-    for (const CAucItem& item : list.GetStateList(listCode)->Items()) {
+    for (const gb::itemdb::CAucItem& item : list.GetStateList(listCode)->Items()) {
         keys.push_back(item.GetSite() + "/" + item.GetAuctionId());
     }
     return keys;
 }
 
 // The displayed items, walked with the cursor.
-inline std::vector<const CAucItem*> DisplayedItems(CItemList& list) {
-    std::vector<const CAucItem*> items;
+inline std::vector<const gb::itemdb::CAucItem*> DisplayedItems(gb::itemdb::CItemList& list) {
+    std::vector<const gb::itemdb::CAucItem*> items;
     for (bool more = list.MoveFirst(); more; more = list.MoveNext()) {
         items.push_back(list.GetItemAt());
     }
     return items;
 }
 
-inline std::vector<CItemList::DisplayPos> DisplayPositions(CItemList& list) {
-    std::vector<CItemList::DisplayPos> positions;
+inline std::vector<gb::itemdb::CItemList::DisplayPos> DisplayPositions(
+    gb::itemdb::CItemList& list) {
+    std::vector<gb::itemdb::CItemList::DisplayPos> positions;
     for (bool more = list.MoveFirst(); more; more = list.MoveNext()) {
         positions.push_back(list.GetCurrentPos());
     }
     return positions;
 }
 
-inline std::size_t ItemCount(const CItemList& list) {
+inline std::size_t ItemCount(const gb::itemdb::CItemList& list) {
     std::size_t count = 0;
     for (const std::int32_t code :
-         {folder::InProgress, folder::AuctionEnded, folder::Archive, folder::DeletedItems}) {
+         {gb::itemdb::folder::InProgress, gb::itemdb::folder::AuctionEnded,
+          gb::itemdb::folder::Archive, gb::itemdb::folder::DeletedItems}) {
         count += list.GetStateList(code)->Size();
     }
     return count;
 }
 
 // A running listing of the first week of March 2023 with a bidder.
-inline RetrievedRow RunningRow(std::string_view item) {
-    RetrievedRow row;
+inline gb::itemdb::RetrievedRow RunningRow(std::string_view item) {
+    gb::itemdb::RetrievedRow row;
     row.seller = "seller1";
     row.item = item;
     row.start = "3/1/2023 10:00:00 AM";
@@ -79,8 +81,8 @@ inline RetrievedRow RunningRow(std::string_view item) {
     return row;
 }
 
-inline RetrievedRow EndedRow(std::string_view item) {
-    RetrievedRow row = RunningRow(item);
+inline gb::itemdb::RetrievedRow EndedRow(std::string_view item) {
+    gb::itemdb::RetrievedRow row = RunningRow(item);
     row.completion = "*";
     return row;
 }

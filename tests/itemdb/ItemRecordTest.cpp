@@ -8,6 +8,8 @@
 #include "itemdb/FieldId.h"
 #include "platform/Clock.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 using TextGetter = const std::string& (CAucItem::*)() const;

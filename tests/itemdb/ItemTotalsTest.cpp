@@ -8,6 +8,8 @@
 #include "itemdb/AucItem.h"
 #include "itemdb/FieldId.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 using TotalGetter = bool (CItemTotals::*)(std::string&, gb::Money*) const;

@@ -11,6 +11,8 @@
 #include "itemdb/ItemList.h"
 #include "platform/Clock.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 using Keys = std::vector<std::string>;

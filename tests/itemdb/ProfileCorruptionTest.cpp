@@ -9,6 +9,8 @@
 #include "itemdb/AucDoc.h"
 #include "platform/Archive.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 // Field offsets inside a 600-byte folder record.

@@ -11,6 +11,8 @@
 #include "ShippedData.h"
 #include "itemdb/AucDoc.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 class DemoProfileTest : public ::testing::Test {

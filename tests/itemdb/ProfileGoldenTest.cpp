@@ -10,6 +10,8 @@
 #include "ProfileTestWriter.h"
 #include "itemdb/AucDoc.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 class GoldenBytes {

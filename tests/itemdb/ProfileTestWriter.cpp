@@ -5,6 +5,8 @@
 #include "HandBuiltRecord.h"
 #include "platform/Archive.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 // The new-item values of the fields each version added to the item record,

@@ -18,10 +18,10 @@ struct ProfileModel {
     std::string name;
     std::int32_t selectedFolder = 100;
     std::int32_t headerValue = 0;
-    CSellerList sellers;
-    CFolderTree folders;
+    gb::itemdb::CSellerList sellers;
+    gb::itemdb::CFolderTree folders;
     // In progress, ended and archive, each in key order.
-    std::array<std::vector<CAucItem>, 3> items;
+    std::array<std::vector<gb::itemdb::CAucItem>, 3> items;
 };
 
 // The state codes of ProfileModel::items, in file order.
@@ -36,13 +36,13 @@ std::string WriteProfile(const ProfileModel& model, std::int32_t version);
 std::string WriteProfileHeader(const ProfileModel& model, std::int32_t version);
 
 // Checks that the document holds exactly the model.
-void ExpectDocumentHolds(CAucDoc& doc, const ProfileModel& model);
+void ExpectDocumentHolds(gb::itemdb::CAucDoc& doc, const ProfileModel& model);
 
 // A profile with two sellers, their folders, a folder of the user's own and
 // items in every stored state, using only fields every version holds.
 ProfileModel SampleProfile();
 
 // Loads bytes into a fresh document; throws what the reader throws.
-void LoadProfile(CAucDoc& doc, const std::string& bytes);
+void LoadProfile(gb::itemdb::CAucDoc& doc, const std::string& bytes);
 // The document as the production writer stores it.
-std::string StoreProfile(CAucDoc& doc);
+std::string StoreProfile(gb::itemdb::CAucDoc& doc);

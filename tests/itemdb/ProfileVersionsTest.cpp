@@ -8,6 +8,8 @@
 #include "itemdb/AucDoc.h"
 #include "platform/Archive.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 class ProfileVersionTest : public ::testing::TestWithParam<std::int32_t> {};

@@ -12,6 +12,8 @@
 #include "itemdb/RowMerge.h"
 #include "platform/Clock.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 enum class Known { New, Running, Finished };

@@ -7,6 +7,8 @@
 #include "platform/Archive.h"
 #include "platform/Clock.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 const gb::DateTime kNow = gb::DateTime::FromCivil(2024, 5, 10, 12, 0, 0);

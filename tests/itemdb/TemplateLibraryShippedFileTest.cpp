@@ -12,6 +12,8 @@
 #include "itemdb/TemplateLibrary.h"
 #include "platform/Cp1252.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 // A name as a template token writes it: blanks and '&' become '_'.

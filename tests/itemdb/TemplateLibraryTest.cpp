@@ -10,6 +10,8 @@
 #include "itemdb/TemplateLibrary.h"
 #include "platform/Archive.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 CTDocText Template(std::string_view name, std::string_view description = "d") {

@@ -12,7 +12,7 @@
 #include "EmulatorCertificates.h"
 #include "LoopbackServer.h"
 
-namespace gb {
+namespace gb::retrieval {
 namespace {
 
 using namespace std::chrono_literals;
@@ -363,4 +363,4 @@ TEST(BrowserSession, GetFormGoesToTheBaseRelativeActionWithItsQuery) {
 }
 
 }  // namespace
-}  // namespace gb
+}  // namespace gb::retrieval

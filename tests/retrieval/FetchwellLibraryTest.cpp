@@ -13,7 +13,7 @@
 #include "platform/ComponentRuntime.h"
 #include "platform/Settings.h"
 
-namespace gb {
+namespace gb::retrieval {
 namespace {
 
 constexpr char kAppIdKey[] = "AppID\\{8C201613-040F-424A-A08C-A83FF0AA20A4}";
@@ -93,4 +93,4 @@ TEST(FetchwellLibrary, UnregisteringRemovesItsKeysOnly) {
 }
 
 }  // namespace
-}  // namespace gb
+}  // namespace gb::retrieval

@@ -4,7 +4,7 @@
 
 #include <ostream>
 
-namespace gb {
+namespace gb::retrieval {
 namespace {
 
 constexpr char kPage[] = "http://sign.example/ws/page.dll?SignIn&x=1#top";
@@ -116,4 +116,4 @@ TEST(FormSubmission, EncodesValuesInThePagesCharset) {
 }
 
 }  // namespace
-}  // namespace gb
+}  // namespace gb::retrieval

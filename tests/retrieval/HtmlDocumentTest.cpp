@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace gb {
+namespace gb::retrieval {
 namespace {
 
 // The form index of every field, in source order (-1: no form).
@@ -189,4 +189,4 @@ TEST(HtmlDocument, SurvivesDeepNestingAndEmptyInput) {
 }
 
 }  // namespace
-}  // namespace gb
+}  // namespace gb::retrieval

@@ -4,7 +4,7 @@
 
 #include <ostream>
 
-namespace gb {
+namespace gb::retrieval {
 namespace {
 
 struct CharsetCase {
@@ -57,4 +57,4 @@ TEST(PageCharset, ConvertsUtf8PagesAndPassesWindows1252Through) {
 }
 
 }  // namespace
-}  // namespace gb
+}  // namespace gb::retrieval

@@ -4,7 +4,7 @@
 
 #include "TempFolder.h"
 
-namespace gb {
+namespace gb::retrieval {
 namespace {
 
 using namespace std::chrono_literals;
@@ -38,4 +38,4 @@ TEST_F(RetrievalSettingsTest, ReadsLimitsInSecondsAndTheTrustedCertificates) {
 }
 
 }  // namespace
-}  // namespace gb
+}  // namespace gb::retrieval

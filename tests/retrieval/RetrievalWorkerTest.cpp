@@ -19,7 +19,7 @@
 #include "platform/WindowRegistry.h"
 #include "retrieval/RetrievalStrings.h"
 
-namespace gb {
+namespace gb::retrieval {
 namespace {
 
 using test::LogLines;
@@ -403,4 +403,4 @@ TEST(RetrievalStrings, FailureCodesHaveTheirTexts) {
 }
 
 }  // namespace
-}  // namespace gb
+}  // namespace gb::retrieval

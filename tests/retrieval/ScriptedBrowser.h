@@ -13,7 +13,7 @@
 
 namespace gb::test {
 
-class ScriptedBrowser final : public Browser {
+class ScriptedBrowser final : public retrieval::Browser {
 public:
     // Pages by address; an address without a page fails to load.
     std::map<std::string, std::string> pages;

@@ -12,7 +12,7 @@
 #include "LogLines.h"
 #include "TempFolder.h"
 
-namespace gb {
+namespace gb::retrieval {
 namespace {
 
 class SessionLogTest : public testing::Test {
@@ -112,4 +112,4 @@ TEST_F(SessionLogTest, LinesOfFourThreadsStayWholeAndInOrder) {
 }
 
 }  // namespace
-}  // namespace gb
+}  // namespace gb::retrieval

@@ -15,7 +15,7 @@
 #include "retrieval/RetrievalStrings.h"
 #include "retrieval/SessionSummary.h"
 
-namespace gb {
+namespace gb::retrieval {
 namespace {
 
 using namespace std::chrono_literals;
@@ -170,4 +170,4 @@ TEST_F(WebSourceTest, SummaryReadsAtMostOneLessThanTheBufferAndResetEmptiesBoth)
 }
 
 }  // namespace
-}  // namespace gb
+}  // namespace gb::retrieval

@@ -16,7 +16,7 @@
 #include "platform/FileIo.h"
 #include "tests/platform/SettingsTestFolder.h"
 
-namespace gb {
+namespace gb::sites {
 namespace {
 
 struct SiteClassEntry {
@@ -161,4 +161,4 @@ TEST_F(BidscopeLibraryTest, SitesUseTheHostNamesTheUserConfigured) {
 }
 
 }  // namespace
-}  // namespace gb
+}  // namespace gb::sites

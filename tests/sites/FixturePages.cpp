@@ -5,7 +5,9 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "sites/TextUtilities.h"
+#include "platform/TextTokens.h"
+
+using namespace gb::sites;
 
 namespace gb::testing {
 

@@ -19,9 +19,9 @@ struct FixturePage {
 };
 
 // The site's fixture folder, named after its class: "eBayUSA".
-std::string FixtureFolder(SiteClass site);
+std::string FixtureFolder(sites::SiteClass site);
 
-std::vector<FixturePage> FixturePagesOf(SiteClass site);
+std::vector<FixturePage> FixturePagesOf(sites::SiteClass site);
 
 // The item number of the fixed-price sale whose buyer page the pages include,
 // and that page's file name.

@@ -10,6 +10,8 @@
 #include "FixturePages.h"
 #include "platform/FileIo.h"
 
+using namespace gb::sites;
+
 namespace gb::testing {
 namespace {
 

@@ -15,6 +15,8 @@
 #include "sites/SiteProfile.h"
 #include "tests/platform/SettingsTestFolder.h"
 
+using namespace gb::sites;
+
 namespace gb::testing {
 namespace {
 

@@ -4,6 +4,8 @@
 
 #include <string>
 
+using namespace gb::sites;
+
 namespace {
 
 TEST(HtmlParserFind, MatchesWithoutRegardToCaseAndGivesTheIndexAfterTheMatch) {

@@ -13,6 +13,8 @@
 #include "WorkerDrive.h"
 #include "sites/SiteBase.h"
 
+using namespace gb::sites;
+
 namespace gb::testing {
 namespace {
 

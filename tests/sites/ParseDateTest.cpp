@@ -5,7 +5,7 @@
 #include "PinnedLocale.h"
 #include "sites/SiteProfile.h"
 
-namespace gb {
+namespace gb::sites {
 namespace {
 
 struct DateCase {
@@ -56,4 +56,4 @@ TEST(ParseDate, WritesTheDateInTheUsersFormat) {
 }
 
 }  // namespace
-}  // namespace gb
+}  // namespace gb::sites

@@ -5,7 +5,7 @@
 #include "PinnedLocale.h"
 #include "sites/SiteProfile.h"
 
-namespace gb {
+namespace gb::sites {
 namespace {
 
 struct PriceCase {
@@ -108,4 +108,4 @@ TEST(ParsePrice, ACleanUpOnTooShortATextReadsTheEmptyTextAndFails) {
 }
 
 }  // namespace
-}  // namespace gb
+}  // namespace gb::sites

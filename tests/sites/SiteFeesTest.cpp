@@ -9,7 +9,7 @@
 #include "sites/FeeAmount.h"
 #include "sites/SiteProfile.h"
 
-namespace gb {
+namespace gb::sites {
 namespace {
 
 using enum SiteClass;
@@ -246,4 +246,4 @@ TEST(SiteFees, FranceAndAustraliaChargeTheirFinalValueFeeForStoreSales) {
 }
 
 }  // namespace
-}  // namespace gb
+}  // namespace gb::sites

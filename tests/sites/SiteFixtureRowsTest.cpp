@@ -14,8 +14,10 @@
 #include "RowRecorder.h"
 #include "WorkerDrive.h"
 #include "platform/FileIo.h"
+#include "platform/TextTokens.h"
 #include "sites/SiteBase.h"
-#include "sites/TextUtilities.h"
+
+using namespace gb::sites;
 
 namespace gb::testing {
 namespace {

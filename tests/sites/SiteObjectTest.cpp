@@ -13,6 +13,8 @@
 #include "RowRecorder.h"
 #include "platform/ClassFactory.h"
 
+using namespace gb::sites;
+
 namespace gb::testing {
 namespace {
 

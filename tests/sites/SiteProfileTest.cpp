@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace gb {
+namespace gb::sites {
 namespace {
 
 struct ExpectedProfile {
@@ -40,4 +40,4 @@ TEST(SiteProfile, EachSiteClassHasItsNamesAndLocales) {
 }
 
 }  // namespace
-}  // namespace gb
+}  // namespace gb::sites

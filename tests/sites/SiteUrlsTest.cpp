@@ -7,7 +7,7 @@
 #include "platform/Cp1252.h"
 #include "sites/SiteProfile.h"
 
-namespace gb {
+namespace gb::sites {
 namespace {
 
 // Every server of every site on a host of its own: "listing.ebayusa.test".
@@ -188,4 +188,4 @@ TEST(SiteUrls, AConfiguredHostThatWouldChangeMoreThanTheHostIsIgnored) {
 }
 
 }  // namespace
-}  // namespace gb
+}  // namespace gb::sites

@@ -6,51 +6,34 @@
 
 #include "PinnedLocale.h"
 
+using namespace gb::sites;
+
 namespace {
 
-TEST(ReplaceToken, ReplacesOnlyTheFirstOccurrenceCaseSensitively) {
-    std::string text = "since=$DAYS$&again=$DAYS$";
-    EXPECT_TRUE(ReplaceToken(text, "$DAYS$", "31"));
-    EXPECT_EQ(text, "since=31&again=$DAYS$");
-
-    std::string lower = "x=$days$";
-    EXPECT_FALSE(ReplaceToken(lower, "$DAYS$", "31"));
-    EXPECT_EQ(lower, "x=$days$");
-}
-
-TEST(ReplaceToken, LeavesTheTextAloneForAnAbsentOrEmptyToken) {
-    std::string text = "page=$PAGENUM$";
-    EXPECT_FALSE(ReplaceToken(text, "$DAYS$", "31"));
-    EXPECT_FALSE(ReplaceToken(text, "", "31"));
-    EXPECT_EQ(text, "page=$PAGENUM$");
-    EXPECT_TRUE(ReplaceToken(text, "$PAGENUM$", ""));
-    EXPECT_EQ(text, "page=");
-}
-
-TEST(FormatCurrency, WritesTheUsersCurrencyFormatRoundedToItsDigits) {
+TEST(FormatCurrencyOrEmpty, WritesTheUsersCurrencyFormatRoundedToItsDigits) {
     const PinnedLocale us(1033);
     std::string out = "old";
-    EXPECT_TRUE(FormatCurrency(out, gb::Money::FromUnits(12345678)));
+    EXPECT_TRUE(FormatCurrencyOrEmpty(out, gb::Money::FromUnits(12345678)));
     EXPECT_EQ(out, "$1,234.57");
-    EXPECT_TRUE(FormatCurrency(out, gb::Money::FromUnits(200950)));
+    EXPECT_TRUE(FormatCurrencyOrEmpty(out, gb::Money::FromUnits(200950)));
     EXPECT_EQ(out, "$20.10") << "half away from zero";
-    EXPECT_TRUE(FormatCurrency(out, gb::Money::FromUnits(-25000)));
+    EXPECT_TRUE(FormatCurrencyOrEmpty(out, gb::Money::FromUnits(-25000)));
     EXPECT_EQ(out, "($2.50)");
-    EXPECT_TRUE(FormatCurrency(out, gb::Money()));
+    EXPECT_TRUE(FormatCurrencyOrEmpty(out, gb::Money()));
     EXPECT_EQ(out, "$0.00");
 
     const PinnedLocale german(1031);
-    EXPECT_TRUE(FormatCurrency(out, gb::Money::FromUnits(12345678)));
+    EXPECT_TRUE(FormatCurrencyOrEmpty(out, gb::Money::FromUnits(12345678)));
     EXPECT_EQ(out, "1.234,57 \x80");
 }
 
-TEST(FormatCurrency, GivesTheEmptyTextForANullOrInvalidValue) {
+TEST(FormatCurrencyOrEmpty, GivesTheEmptyTextForANullOrInvalidValue) {
     const PinnedLocale us(1033);
     std::string out = "old";
-    EXPECT_FALSE(FormatCurrency(out, gb::Money::Null()));
+    EXPECT_FALSE(FormatCurrencyOrEmpty(out, gb::Money::Null()));
     EXPECT_EQ(out, "");
     out = "old";
-    EXPECT_FALSE(FormatCurrency(out, gb::Money::Invalid()));
+    EXPECT_FALSE(FormatCurrencyOrEmpty(out, gb::Money::Invalid()));
     EXPECT_EQ(out, "");
 }
 

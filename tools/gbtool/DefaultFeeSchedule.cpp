@@ -7,6 +7,8 @@
 #include "itemdb/ColumnSet.h"
 #include "itemdb/FieldId.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 struct EntryDefinition {

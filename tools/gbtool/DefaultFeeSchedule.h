@@ -5,4 +5,4 @@
 #include "itemdb/FeeSchedule.h"
 
 // The amounts are written for US English, the locale gbtool works in.
-CFeeSchedule DefaultFeeSchedule();
+gb::itemdb::CFeeSchedule DefaultFeeSchedule();

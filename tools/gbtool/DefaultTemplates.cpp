@@ -5,6 +5,8 @@
 
 #include "itemdb/TDocText.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 struct TemplateDefinition {

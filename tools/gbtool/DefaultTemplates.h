@@ -4,4 +4,4 @@
 
 #include "itemdb/TemplateLibrary.h"
 
-CTemplateLibrary DefaultTemplateLibrary();
+gb::itemdb::CTemplateLibrary DefaultTemplateLibrary();

@@ -17,6 +17,8 @@
 #include "platform/FileIo.h"
 #include "platform/Locale.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 // The seller's own statuses and categories, by their place in these lists.

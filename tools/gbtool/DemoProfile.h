@@ -7,10 +7,12 @@
 
 #include <filesystem>
 
+namespace gb::itemdb {
 class CAucDoc;
+}  // namespace gb::itemdb
 
 // Fills an empty document with the demonstration profile.
-void BuildDemoProfile(CAucDoc& doc);
+void BuildDemoProfile(gb::itemdb::CAucDoc& doc);
 
 // Writes the demonstration profile, replacing an old file only when the whole
 // write succeeded; throws gb::FileError when it cannot.

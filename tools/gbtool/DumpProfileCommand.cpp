@@ -12,6 +12,8 @@
 #include "itemdb/FieldId.h"
 #include "platform/Cp1252.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 // Reports why a profile cannot be read.

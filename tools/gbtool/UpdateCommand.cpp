@@ -16,6 +16,8 @@
 #include "platform/MessageQueue.h"
 #include "platform/Settings.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 // The sizes in which the problem dialog reads the session logs.

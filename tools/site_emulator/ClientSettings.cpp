@@ -5,6 +5,8 @@
 #include "platform/SettingsKey.h"
 #include "sites/SiteProfile.h"
 
+using namespace gb::sites;
+
 namespace gb::emulator {
 
 namespace {

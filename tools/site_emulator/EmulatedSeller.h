@@ -12,7 +12,7 @@
 namespace gb::emulator {
 
 struct EmulatedSeller {
-    SiteClass site = SiteClass::eBayUSA;
+    sites::SiteClass site = sites::SiteClass::eBayUSA;
     std::string userId;    // matched ignoring case, as the sites did
     std::string password;  // the only one the sign-in check accepts
     std::vector<EmulatedItem> items;

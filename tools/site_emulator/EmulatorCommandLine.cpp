@@ -6,6 +6,8 @@
 #include "SampleCatalogue.h"
 #include "platform/Cp1252.h"
 
+using namespace gb::sites;
+
 namespace gb::emulator {
 
 namespace {

@@ -23,7 +23,7 @@ namespace gb::emulator {
 
 struct EmulatorCommandLine {
     struct SellerOption {
-        SiteClass site;
+        sites::SiteClass site;
         std::string userId;
         std::string password;
     };

@@ -5,6 +5,8 @@
 
 #include "SiteForms.h"
 
+using namespace gb::sites;
+
 namespace gb::emulator {
 
 namespace {

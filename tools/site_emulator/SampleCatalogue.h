@@ -15,7 +15,7 @@ namespace gb::emulator {
 
 // `count` items numbered from `firstNumber` on; the same arguments always give
 // the same items.
-std::vector<EmulatedItem> SampleItems(SiteClass site, int count, std::uint64_t firstNumber,
+std::vector<EmulatedItem> SampleItems(sites::SiteClass site, int count, std::uint64_t firstNumber,
                                       const DateTime& now);
 
 }  // namespace gb::emulator

@@ -14,6 +14,8 @@
 #include "platform/Clock.h"
 #include "platform/Cp1252.h"
 
+using namespace gb::sites;
+
 namespace gb::emulator {
 
 namespace {

@@ -77,7 +77,7 @@ private:
     };
     struct ItemOwner {
         EmulatedItem item;
-        SiteClass site;
+        sites::SiteClass site;
         Fault fault;
     };
 

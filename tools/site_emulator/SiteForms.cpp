@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <stdexcept>
 
+using namespace gb::sites;
+
 namespace gb::emulator {
 
 struct SiteForms::Row {

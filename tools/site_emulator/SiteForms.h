@@ -13,7 +13,7 @@ namespace gb::emulator {
 
 class SiteForms {
 public:
-    static SiteForms Of(SiteClass site);
+    static SiteForms Of(sites::SiteClass site);
 
     // "Mar-15-03 14:22:05 PST" on the USA site, "15.03.03 14:22:05 MEZ" on the
     // German one; the empty text for a date that is not valid.

@@ -1,7 +1,9 @@
 #include "SitePages.h"
 
 #include "HtmlText.h"
-#include "sites/TextUtilities.h"
+#include "platform/TextTokens.h"
+
+using namespace gb::sites;
 
 namespace gb::emulator {
 

@@ -19,7 +19,7 @@ class SitePages {
 public:
     // The pages of `site` whose links go to the emulator at `host`
     // ("127.0.0.1:port").
-    SitePages(SiteClass site, std::string_view host);
+    SitePages(sites::SiteClass site, std::string_view host);
 
     // One listing page of `userId`'s items, showing `items` (those of this
     // page), with a link to the next page when `page` is below `pageCount`.
@@ -48,7 +48,7 @@ private:
     std::string_view Location(const EmulatedBuyer& buyer) const;
 
     SiteForms forms_;
-    SiteUrls urls_;
+    sites::SiteUrls urls_;
     std::string feedbackUrl_;
 };
 

@@ -60,6 +60,6 @@ protected:
     CLotkeeperApp app{user, folder.Path()};
     FakeServices services;
     ui::ServicePrompts prompts{services.messages, services.files};
-    CAucDoc document;
+    gb::itemdb::CAucDoc document;
     std::unique_ptr<ui::CMainFrame> frame;
 };

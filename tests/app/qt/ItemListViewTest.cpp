@@ -12,6 +12,8 @@
 #include "itemdb/FolderKind.h"
 #include "itemdb/TemplateLibrary.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 class ItemListViewTest : public FrameFixture {

@@ -14,6 +14,8 @@
 #include "itemdb/FolderKind.h"
 #include "platform/WindowRegistry.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 class MainFrameTest : public FrameFixture {

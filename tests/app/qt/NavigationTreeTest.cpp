@@ -10,6 +10,8 @@
 #include "app/core/FolderImages.h"
 #include "itemdb/FolderKind.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 class NavigationTreeTest : public FrameFixture {

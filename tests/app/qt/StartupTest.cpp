@@ -27,6 +27,8 @@
 #include "itemdb/FolderKind.h"
 #include "platform/Settings.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 class StartupTest : public ::testing::Test {

@@ -4,6 +4,8 @@
 #include "itemdb/AucItem.h"
 #include "itemdb/FolderKind.h"
 
+using namespace gb::itemdb;
+
 namespace test_profile {
 
 std::int32_t Prepare(CAucDoc& document) {

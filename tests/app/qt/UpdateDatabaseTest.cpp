@@ -19,6 +19,8 @@
 #include "platform/Clock.h"
 #include "platform/ComponentLibrary.h"
 
+using namespace gb::itemdb;
+
 namespace {
 
 using gb::emulator::EmulatedBuyer;
