@@ -75,9 +75,14 @@ TEST_F(WizardTest, WalksToTheFolderPageAndInstallsOnceOnFinish) {
     chosen_ = home_.Root() / "Programs";
     change->click();
     EXPECT_EQ(folder->text().toStdString(), (home_.Root() / "Programs" / "Lotkeeper").string());
+    chosen_ = "/";
+    change->click();
+    EXPECT_EQ(folder->text(), "/Lotkeeper");
     if (const char* shot = std::getenv("GB_SCREENSHOT"); shot != nullptr) {
+        folder->setText(QStringLiteral("/home/seller/.local/opt/Lotkeeper"));
         sheet->grab().save(QString::fromLocal8Bit(shot));
     }
+    folder->setText(QString::fromStdString((home_.Root() / "Programs" / "Lotkeeper").string()));
 
     sheet->next();
     auto* last = static_cast<CPageLast*>(sheet->currentPage());
