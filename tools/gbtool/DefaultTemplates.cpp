@@ -9,18 +9,6 @@ using namespace gb::itemdb;
 
 namespace {
 
-struct TemplateDefinition {
-    std::string_view name;
-    std::string_view description;
-    std::int32_t kind;
-    std::string_view subject;
-    // The bodies of the three pages; every page gets the same head around it,
-    // as the template editor writes them.
-    std::string_view header;
-    std::string_view repeat;
-    std::string_view footer;
-};
-
 constexpr std::string_view kStyle =
     "<STYLE>\r\n"
     "BODY { font-family: Arial, Helvetica, sans-serif; font-size: 10pt; }\r\n"
@@ -159,9 +147,9 @@ std::string Page(std::string_view title, std::string_view body) {
 
 }  // namespace
 
-CTemplateLibrary DefaultTemplateLibrary() {
+CTemplateLibrary TemplateLibraryOf(std::span<const TemplateDefinition> definitions) {
     CTemplateLibrary library;
-    for (const TemplateDefinition& definition : kTemplates) {
+    for (const TemplateDefinition& definition : definitions) {
         CTDocText text;
         text.SetName(definition.name);
         text.SetDescription(definition.description);
@@ -174,4 +162,8 @@ CTemplateLibrary DefaultTemplateLibrary() {
     }
     library.SetCurrent(0);
     return library;
+}
+
+CTemplateLibrary DefaultTemplateLibrary() {
+    return TemplateLibraryOf(kTemplates);
 }

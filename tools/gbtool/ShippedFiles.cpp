@@ -3,6 +3,7 @@
 #include "DefaultFeeSchedule.h"
 #include "DefaultTemplates.h"
 #include "DemoProfile.h"
+#include "GermanTemplates.h"
 #include "itemdb/FeeSchedule.h"
 #include "itemdb/TemplateLibrary.h"
 #include "platform/Archive.h"
@@ -26,9 +27,14 @@ void WriteTemplateLibrary(const std::filesystem::path& path) {
     WriteRecord(DefaultTemplateLibrary(), path);
 }
 
+void WriteGermanTemplateLibrary(const std::filesystem::path& path) {
+    WriteRecord(GermanTemplateLibrary(), path);
+}
+
 constexpr ShippedFile kShippedFiles[] = {
     {"AucField.fee", &WriteFeeSchedule},
     {"VizEvav.cta", &WriteTemplateLibrary},
+    {"German.cta", &WriteGermanTemplateLibrary},
     {"Demo.pro", &WriteDemoProfile},
 };
 

@@ -1,0 +1,30 @@
+#pragma once
+// The readme page: the medium's readme, or a notice when it is missing, in
+// which case the wizard goes no further. Next checks the machine first.
+
+#include <QtWidgets/QPlainTextEdit>
+
+#include "setup/wizard/CWizardPage.h"
+
+namespace gb::setup::ui {
+
+class CWizardSheet;
+
+class CPageRead : public CWizardPage {
+    Q_OBJECT
+public:
+    CPageRead(CWizardSheet& sheet, int position, int count, QWidget* parent = nullptr);
+
+    void initializePage() override;
+    bool isComplete() const override;
+    int nextId() const override;
+
+    QString Text() const { return text_->toPlainText(); }
+
+private:
+    CWizardSheet& sheet_;
+    QPlainTextEdit* text_;
+    bool stay_ = true;
+};
+
+}  // namespace gb::setup::ui

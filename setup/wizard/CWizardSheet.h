@@ -1,0 +1,49 @@
+#pragma once
+// Setup's wizard: welcome, readme, folder and last page, and the error page
+// the readme page jumps to when the machine lacks the web engine. The last
+// page's Finish runs the installation once.
+
+#include <QtWidgets/QWizard>
+#include <filesystem>
+#include <functional>
+#include <optional>
+
+#include "setup/core/CInstaller.h"
+
+namespace gb::setup::ui {
+
+class CPageFolder;
+class CPageLast;
+
+class CWizardSheet : public QWizard {
+    Q_OBJECT
+public:
+    enum PageId { InfoPage, ReadPage, FolderPage, LastPage, ErrorPage };
+    static constexpr int kNumberedPages = 4;
+
+    // Asks the user for a folder; nothing when the user cancels. Tests give
+    // their own so no window blocks them.
+    using FolderChooser =
+        std::function<std::optional<std::filesystem::path>(QWidget* parent, const QString& title)>;
+    static std::optional<std::filesystem::path> BrowseForFolder(QWidget* parent,
+                                                                const QString& title);
+
+    explicit CWizardSheet(CInstaller installer, FolderChooser chooser = &BrowseForFolder,
+                          QWidget* parent = nullptr);
+
+    CInstaller& Installer() { return installer_; }
+    std::optional<std::filesystem::path> ChooseFolder(QWidget* parent, const QString& title) {
+        return chooser_(parent, title);
+    }
+    // The installation, into the folder page's folder.
+    bool Install();
+
+private:
+    void ShowCaption(int id);
+
+    CInstaller installer_;
+    FolderChooser chooser_;
+    CPageFolder* folderPage_;
+};
+
+}  // namespace gb::setup::ui

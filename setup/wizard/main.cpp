@@ -1,0 +1,16 @@
+// Setup: installs Gavelbook from the folder it is started from.
+
+#include <QtWidgets/QApplication>
+
+#include "platform/Paths.h"
+#include "setup/core/CInstaller.h"
+#include "setup/wizard/CWizardSheet.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Setup"));
+    QApplication::setOrganizationName(QStringLiteral("Norvel Software"));
+    gb::setup::ui::CWizardSheet sheet(gb::setup::CInstaller(
+        gb::paths::ProgramFolder(), gb::setup::UserFolders::FromEnvironment()));
+    return sheet.exec() == QDialog::Accepted ? 0 : 1;
+}
