@@ -96,7 +96,11 @@ std::string RetrievalWorker::FailureResult(const std::exception_ptr& failure) no
 }
 
 bool RetrievalWorker::Retrieve() {
-    if (!engine_.IsConnected()) {
+    // The connected test reaches for the listing server itself, so a site that
+    // cannot be reached at all ends the retrieval at once.
+    SiteText listingUrl{};
+    site_->GetURL(listingUrl.data(), kSiteTextSize);
+    if (!engine_.IsConnected() || !engine_.TestConnection(TextOf(listingUrl))) {
         throw RetrievalFailure{kCodeNotConnected};
     }
     SignIn();

@@ -100,14 +100,13 @@ bool CWebComber::SubmitForm(std::string_view formName, int index) {
 
 int CWebComber::Login(const std::string& signInUrl, const std::string& user,
                       const std::string& password) {
-    // Each load of the sign-in page is examined, the last one included.
-    bool found = SetFieldValue(kUserIdField, 0, user);
-    for (int load = 0; !found && load < kSignInLoads; ++load) {
+    // The field is looked for before each load of the sign-in page, so the
+    // page loaded last is not examined.
+    for (int loads = 0; !SetFieldValue(kUserIdField, 0, user);) {
         Navigate(signInUrl);
-        found = SetFieldValue(kUserIdField, 0, user);
-    }
-    if (!found) {
-        return kCodeNoProperResponse;
+        if (++loads == kSignInLoads) {
+            return kCodeNoProperResponse;
+        }
     }
     const std::string signInPage = browser_.LocationUrl();
     if (!SetFieldValue(kPasswordField, 0, password)) {

@@ -40,6 +40,9 @@ public:
     // "Site N Document Complete: <address>". Raises 501 once cancelled.
     bool Navigate(const std::string& url);
     bool IsConnected() const { return browser_.IsConnected(); }
+    // Tries to reach the server of `url`; false when it could not be reached
+    // at all (no name resolution, connection refused, no route).
+    bool TestConnection(const std::string& url) { return browser_.TestConnection(url); }
     bool GetPageHtml(std::string& html) const;
     bool SetFieldValue(std::string_view name, int index, std::string_view value);
     // Submits the form with its submit button and waits for the answer.

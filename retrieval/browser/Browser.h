@@ -40,6 +40,11 @@ public:
     // all (no name resolution, no connection).
     virtual bool IsConnected() const = 0;
 
+    // Opens a connection to the server of `url` and closes it again, loading
+    // nothing; IsConnected then tells whether the server could be reached.
+    // Returns what IsConnected then returns.
+    virtual bool TestConnection(const std::string& url) = 0;
+
     // Called on the loading thread while a page arrives.
     virtual void SetProgressHandler(std::function<void()> handler) = 0;
 

@@ -36,6 +36,11 @@ bool BrowserSession::Navigate(const std::string& url) {
     return Load({cp1252::ToUtf8(url), std::nullopt, {}});
 }
 
+bool BrowserSession::TestConnection(const std::string& url) {
+    connected_ = client_.Connect(cp1252::ToUtf8(url)) != HttpClient::Failure::Unreachable;
+    return connected_;
+}
+
 bool BrowserSession::Load(const HttpClient::Request& request) {
     page_.reset();
     HttpClient::Result result = client_.Fetch(request);

@@ -27,6 +27,7 @@ public:
     bool SetFieldValue(std::string_view name, int index, std::string_view value) override;
     bool SubmitForm(std::string_view formName, int index) override;
     bool IsConnected() const override { return connected_; }
+    bool TestConnection(const std::string& url) override;
     void SetProgressHandler(std::function<void()> handler) override;
     void Cancel() override { client_.Cancel(); }
 

@@ -121,7 +121,7 @@ void HttpClient::Configure(const Request& request) {
     curl_easy_setopt(easy_, CURLOPT_HEADERDATA, this);
 }
 
-HttpClient::Failure HttpClient::Run() {
+HttpClient::Failure HttpClient::Run(CURL* easy) {
     const Limits& limits = options_.limits;
     const Clock::time_point start = Clock::now();
     lastActivity_ = start;
@@ -156,10 +156,53 @@ HttpClient::Failure HttpClient::Run() {
     failure = Failure::Refused;  // unless the transfer reports how it ended
     int queued = 0;
     while (CURLMsg* message = curl_multi_info_read(multi_, &queued)) {
-        if (message->msg == CURLMSG_DONE && message->easy_handle == easy_) {
+        if (message->msg == CURLMSG_DONE && message->easy_handle == easy) {
             failure = FailureOf(message->data.result);
         }
     }
+    return failure;
+}
+
+HttpClient::Failure HttpClient::Perform(CURL* easy) {
+    if (curl_multi_add_handle(multi_, easy) != CURLM_OK) {
+        return Failure::Refused;
+    }
+    Failure failure = Run(easy);
+    if (failure == Failure::TimedOut) {
+        // Timed out before a connection was made: nothing answered.
+        curl_off_t connected = 0;
+        curl_easy_getinfo(easy, CURLINFO_CONNECT_TIME_T, &connected);
+        if (connected == 0) {
+            failure = Failure::Unreachable;
+        }
+    }
+    curl_multi_remove_handle(multi_, easy);
+    return failure;
+}
+
+HttpClient::Failure HttpClient::Connect(const std::string& url) {
+    if (cancelled_) {
+        return Failure::Cancelled;
+    }
+    if (multi_ == nullptr) {
+        return Failure::Refused;
+    }
+    CURL* probe = curl_easy_init();
+    if (probe == nullptr) {
+        return Failure::Refused;
+    }
+    const auto connectLimit = static_cast<long>(options_.limits.connect.count());
+    curl_easy_setopt(probe, CURLOPT_URL, url.c_str());
+    curl_easy_setopt(probe, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(probe, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(probe, CURLOPT_CONNECT_ONLY, 1L);
+    curl_easy_setopt(probe, CURLOPT_CONNECTTIMEOUT_MS, connectLimit);
+    curl_easy_setopt(probe, CURLOPT_TIMEOUT_MS, connectLimit);
+    if (!options_.extraCaFile.empty()) {
+        curl_easy_setopt(probe, CURLOPT_CAINFO, options_.extraCaFile.c_str());
+    }
+    const Failure failure = Perform(probe);
+    curl_easy_cleanup(probe);
     return failure;
 }
 
@@ -176,20 +219,7 @@ HttpClient::Result HttpClient::Fetch(const Request& request) {
     body_.clear();
     bodyTooLarge_ = false;
     Configure(request);
-    if (curl_multi_add_handle(multi_, easy_) != CURLM_OK) {
-        result.failure = Failure::Refused;
-        return result;
-    }
-    result.failure = Run();
-    if (result.failure == Failure::TimedOut) {
-        // Timed out before a connection was made: nothing answered.
-        curl_off_t connected = 0;
-        curl_easy_getinfo(easy_, CURLINFO_CONNECT_TIME_T, &connected);
-        if (connected == 0) {
-            result.failure = Failure::Unreachable;
-        }
-    }
-    curl_multi_remove_handle(multi_, easy_);
+    result.failure = Perform(easy_);
     if (bodyTooLarge_) {
         result.failure = Failure::Refused;
     }

@@ -69,6 +69,10 @@ public:
 
     Result Fetch(const Request& request);
 
+    // Opens a connection to the server of `url` (with the TLS handshake for
+    // https) within the connect limit and closes it again; no request is sent.
+    Failure Connect(const std::string& url);
+
     // Called on the fetching thread for every piece of an answer that arrives.
     void SetProgressHandler(std::function<void()> handler) { progress_ = std::move(handler); }
 
@@ -82,7 +86,9 @@ private:
     static std::size_t OnHeader(char* data, std::size_t size, std::size_t count, void* self);
 
     void Configure(const Request& request);
-    Failure Run();
+    // Runs the transfer of `easy` to its end, a limit or a cancel.
+    Failure Perform(CURL* easy);
+    Failure Run(CURL* easy);
 
     Options options_;
     CURL* easy_ = nullptr;

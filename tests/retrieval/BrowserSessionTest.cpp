@@ -156,6 +156,24 @@ TEST(BrowserSession, UnreachableSiteIsNotConnectedUntilAPageLoads) {
     EXPECT_TRUE(session.IsConnected());
 }
 
+TEST(BrowserSession, ConnectionTestReachesTheServerWithoutLoadingAPage) {
+    test::ClosedPort closed;
+    LoopbackServer server;
+    std::atomic<int> requests{0};
+    server.Routes().Get("/", [&](const httplib::Request&, httplib::Response& response) {
+        ++requests;
+        response.set_content("up", kHtml);
+    });
+    server.Start();
+    BrowserSession session(Patient());
+    EXPECT_FALSE(session.TestConnection(closed.Url()));
+    EXPECT_FALSE(session.IsConnected());
+    EXPECT_TRUE(session.TestConnection(server.Url("/")));
+    EXPECT_TRUE(session.IsConnected());
+    EXPECT_EQ(requests, 0);
+    EXPECT_EQ(session.PageHtml(), std::nullopt);
+}
+
 TEST(BrowserSession, HttpsIsVerifiedAgainstTheTrustedCertificates) {
     emulator::EmulatorCertificates certificates;
     LoopbackServer server(certificates);

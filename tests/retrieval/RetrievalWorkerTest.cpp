@@ -158,6 +158,16 @@ TEST_F(RetrievalWorkerTest, OfflineAtTheStartFailsWith505) {
     ExpectFailure(FailureLine(505));
 }
 
+TEST_F(RetrievalWorkerTest, ConnectedTestReachesForTheListingServerBeforeAnyLoad) {
+    site_->signInUrl = kSignIn;
+    site_->password = "secret";
+    browser_->onLoad = [this](const std::string& url) {
+        EXPECT_EQ(browser_->connectionTests.size(), url == "about:blank" ? 0u : 1u);
+    };
+    Run();
+    EXPECT_EQ(browser_->connectionTests, std::vector<std::string>{kListing});
+}
+
 struct ConnectionCase {
     bool connected;
     int code;
@@ -343,6 +353,24 @@ INSTANTIATE_TEST_SUITE_P(
         SignInCase{"RejectedWhileOffline", "field:userid field:pass form:SignInForm", kSignIn, true,
                    505, nullptr}),
     [](const testing::TestParamInfo<SignInCase>& tested) { return tested.param.description; });
+
+TEST_F(RetrievalWorkerTest, SignInPageLoadedThirdIsNotExamined) {
+    site_->signInUrl = kSignIn;
+    site_->password = "secret";
+    browser_->pages[kSignIn] = "busy";
+    int signInLoads = 0;
+    browser_->onLoad = [&](const std::string& url) {
+        if (url == kSignIn && ++signInLoads == 3) {
+            browser_->pages[kSignIn] = "field:userid field:pass form:SignInForm";
+        }
+    };
+    browser_->formTargets["SignInForm"] = "https://signin.test/welcome";
+    browser_->pages["https://signin.test/welcome"] = "WELCOME";
+    Run();
+    EXPECT_EQ(signInLoads, 3);
+    EXPECT_TRUE(browser_->fieldValues.empty());
+    ExpectFailure(FailureLine(504));
+}
 
 TEST_F(RetrievalWorkerTest, SignInPageWithoutItsFormIsLoadedThreeTimes) {
     site_->signInUrl = kSignIn;

@@ -29,6 +29,7 @@ public:
     std::vector<std::string> loads;
     std::map<std::string, std::string> fieldValues;
     std::vector<std::string> submittedForms;
+    std::vector<std::string> connectionTests;
 
     bool Navigate(const std::string& url) override {
         loads.push_back(url);
@@ -72,6 +73,10 @@ public:
     }
 
     bool IsConnected() const override { return connected; }
+    bool TestConnection(const std::string& url) override {
+        connectionTests.push_back(url);
+        return connected;
+    }
     void SetProgressHandler(std::function<void()> handler) override {
         progress_ = std::move(handler);
     }

@@ -127,6 +127,19 @@ TEST_F(WebSourceTest, StalledPageTimesOutAtTheConfiguredLimitAndFails) {
     EXPECT_EQ(Summary(), "Failure on site 1: " + FailureCodeText(503) + "\r\n");
 }
 
+TEST_F(WebSourceTest, ListingServerThatCannotBeReachedFailsWith505AtOnce) {
+    test::ClosedPort closed;
+    site_->pages[0].url = closed.Url();
+    Start();
+    EXPECT_EQ(WaitForEnd(), std::optional<Kind>(Kind::Failure));
+    EXPECT_EQ(Summary(), "Failure on site 1: " + FailureCodeText(505) + "\r\n");
+    EXPECT_TRUE(site_->summaryPages.empty());
+    std::vector<char> details(64 * 1024, '\0');
+    ASSERT_EQ(summary_->GetDetails(details.data(), static_cast<std::uint32_t>(details.size())),
+              S_OK);
+    EXPECT_EQ(std::string(details.data()).find("retrying page"), std::string::npos);
+}
+
 TEST_F(WebSourceTest, RefusesMisuse) {
     IUnknown* held = reinterpret_cast<IUnknown*>(0x1);
     EXPECT_EQ(source_->GetDataInterface(&held), S_OK);
