@@ -13,13 +13,15 @@
 #include <unistd.h>
 
 #include "FakeServices.h"
-#include "TempFolder.h"
 #include "TestProfile.h"
 #include "app/core/AppSettings.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/LotkeeperProgram.h"
 #include "itemdb/AucDoc.h"
 #include "platform/Settings.h"
+#include "tests/support/TempFolder.h"
+
+using gb::test::TempFolder;
 
 using namespace gb::itemdb;
 
