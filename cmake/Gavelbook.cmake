@@ -22,7 +22,7 @@ function(gb_test_suite name label)
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   add_executable(${name} ${sources})
   gb_warnings(${name})
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} gb_test_support GTest::gtest GTest::gtest_main GTest::gmock)
   target_compile_definitions(${name} PRIVATE
     GB_TEST_FIXTURES="${CMAKE_CURRENT_SOURCE_DIR}/fixtures"
     GB_BIN_DIR="${CMAKE_RUNTIME_OUTPUT_DIRECTORY}")

@@ -1,7 +1,8 @@
 #pragma once
-// Routes a command along a chain of targets: the active view, the document,
-// the frame, the application, then the document's other views. The first
-// target with a handler carries it out.
+// Routes a command along a chain of targets, as the frame builds it: the
+// active view, the frame, the program-level targets in the order they were
+// added (the profile commands, then the application's own), then the
+// document's other views. The first target with a handler carries it out.
 //
 // Enabling follows the same chain: the first target with an updater decides.
 // When no updater says whether the command is enabled, it is enabled exactly

@@ -10,10 +10,12 @@
 #include <vector>
 
 #include "FakeDialogs.h"
-#include "TempFolder.h"
 #include "app/core/AppSettings.h"
 #include "app/core/UiStrings.h"
 #include "platform/Settings.h"
+#include "tests/support/TempFolder.h"
+
+using gb::test::TempFolder;
 
 namespace {
 

@@ -1,18 +1,11 @@
 // The main program's tests format and parse under US English, whatever the
 // machine's LANG says.
 
-#include <gtest/gtest.h>
-
-#include "platform/Locale.h"
+#include "tests/support/PinnedLocale.h"
 
 namespace {
 
-class PinnedLocale : public ::testing::Environment {
-public:
-    void SetUp() override { gb::SetUserDefaultLocale(gb::kLocaleEnglishUS); }
-    void TearDown() override { gb::SetUserDefaultLocale(0); }
-};
-
-const auto* const kPinnedLocale = ::testing::AddGlobalTestEnvironment(new PinnedLocale);
+const auto* const kPinnedLocale = ::testing::AddGlobalTestEnvironment(
+    new gb::test::PinnedLocaleEnvironment(gb::kLocaleEnglishUS));
 
 }  // namespace

@@ -6,13 +6,15 @@
 #include <deque>
 #include <fstream>
 
-#include "TempFolder.h"
 #include "app/core/CommandIds.h"
 #include "app/core/FileDialogService.h"
 #include "app/core/ProfileCommands.h"
 #include "itemdb/AucDoc.h"
 #include "itemdb/DocumentPrompts.h"
 #include "platform/Settings.h"
+#include "tests/support/TempFolder.h"
+
+using gb::test::TempFolder;
 
 using namespace gb::itemdb;
 

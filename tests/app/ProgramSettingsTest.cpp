@@ -3,13 +3,15 @@
 
 #include <gtest/gtest.h>
 
-#include "TempFolder.h"
 #include "app/core/AppSettings.h"
 #include "app/core/MachineProfile.h"
 #include "app/core/MainViewLayout.h"
 #include "app/core/RecentFileList.h"
 #include "itemdb/FieldId.h"
 #include "platform/Settings.h"
+#include "tests/support/TempFolder.h"
+
+using gb::test::TempFolder;
 
 using namespace gb::itemdb;
 

@@ -6,12 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "TempFolder.h"
 #include "app/core/AppSettings.h"
 #include "app/core/CLotkeeperApp.h"
 #include "app/core/MessageService.h"
 #include "app/core/SplashSchedule.h"
 #include "platform/Settings.h"
+#include "tests/support/TempFolder.h"
+
+using gb::test::TempFolder;
 
 namespace {
 

@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include "TempFolder.h"
 #include "app/core/AppSettings.h"
 #include "app/core/WindowPlacement.h"
 #include "platform/Settings.h"
+#include "tests/support/TempFolder.h"
+
+using gb::test::TempFolder;
 
 namespace {
 

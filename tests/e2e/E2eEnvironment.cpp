@@ -6,20 +6,22 @@
 #include <memory>
 #include <string>
 
-#include "ScratchFolder.h"
 #include "platform/ComponentLibrary.h"
 #include "platform/Locale.h"
 #include "platform/Settings.h"
+#include "tests/support/TempFolder.h"
+
+using gb::test::TempFolder;
 
 namespace gb::e2e {
 namespace {
 
-std::unique_ptr<ScratchFolder> g_world;
+std::unique_ptr<TempFolder> g_world;
 
 class E2eEnvironment : public testing::Environment {
 public:
     void SetUp() override {
-        g_world = std::make_unique<ScratchFolder>();
+        g_world = std::make_unique<TempFolder>();
         for (const auto& [variable, folder] : {std::pair{"GAVELBOOK_STATE_DIR", "state"},
                                                std::pair{"GAVELBOOK_USER_SETTINGS", "user"},
                                                std::pair{"GAVELBOOK_MACHINE_SETTINGS", "machine"},

@@ -6,11 +6,13 @@
 #include <signal.h>
 
 #include "ChildProcess.h"
-#include "ScratchFolder.h"
 #include "interfaces/ClassIds.h"
 #include "itemdb/AucDoc.h"
 #include "platform/Settings.h"
 #include "sites/SiteProfile.h"
+#include "tests/support/TempFolder.h"
+
+using gb::test::TempFolder;
 
 using namespace gb::itemdb;
 
@@ -50,7 +52,7 @@ std::vector<std::string> EmulatorArguments(CAucDoc& profile) {
 }
 
 TEST(StandaloneUpdateTest, GbtoolUpdateBringsTheDemonstrationProfileUpToDate) {
-    const ScratchFolder folder;
+    const TempFolder folder;
     ChildProcess makeData(GB_GBTOOL, {"make-data", folder.Path().string()});
     makeData.ReadAll();
     ASSERT_EQ(makeData.Wait(), 0);

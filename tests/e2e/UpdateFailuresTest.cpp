@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "ScratchFolder.h"
 #include "UpdateRunFixture.h"
+#include "tests/support/TempFolder.h"
+
+using gb::test::TempFolder;
 
 using namespace gb::itemdb;
 
@@ -79,7 +81,7 @@ TEST_P(UpdateFailuresTest, EndsThatSellersRetrievalAndRunsTheNext) {
     EXPECT_EQ(kept->GetItemNote(), "Fay's own note");
 
     // The profile is whole: saved and read again, it holds the same.
-    const ScratchFolder folder;
+    const TempFolder folder;
     ASSERT_TRUE(document_.OnSaveDocument(folder.Path() / "failing.pro"));
     CAucDoc reread;
     ASSERT_TRUE(reread.OnOpenDocument(folder.Path() / "failing.pro"));

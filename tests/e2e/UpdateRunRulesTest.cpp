@@ -4,8 +4,10 @@
 
 #include <algorithm>
 
-#include "ScratchFolder.h"
 #include "UpdateRunFixture.h"
+#include "tests/support/TempFolder.h"
+
+using gb::test::TempFolder;
 
 using namespace gb::itemdb;
 
@@ -34,7 +36,7 @@ protected:
         return path;
     }
 
-    ScratchFolder folder_;
+    TempFolder folder_;
 };
 
 TEST_F(UpdateRunRulesTest, WithoutAnActiveSellerNothingStarts) {

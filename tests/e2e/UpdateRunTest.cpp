@@ -7,10 +7,12 @@
 
 #include <algorithm>
 
-#include "ScratchFolder.h"
 #include "UpdateRunFixture.h"
 #include "platform/Locale.h"
 #include "sites/SiteProfile.h"
+#include "tests/support/TempFolder.h"
+
+using gb::test::TempFolder;
 
 using namespace gb::itemdb;
 
@@ -208,7 +210,7 @@ TEST_F(UpdateRunTest, SellerFoldersExistAndLastUpdatesAreStamped) {
 
 TEST_F(UpdateRunTest, SavedProfileReadsBackWithAllOfIt) {
     RunUpdate();
-    const ScratchFolder folder;
+    const TempFolder folder;
     const std::filesystem::path file = folder.Path() / "Emulated.pro";
     ASSERT_TRUE(document_.OnSaveDocument(file));
 

@@ -5,9 +5,11 @@
 #include <vector>
 
 #include "AucDocDoubles.h"
-#include "ScratchFolder.h"
 #include "itemdb/AucDoc.h"
 #include "platform/FileIo.h"
+#include "tests/support/TempFolder.h"
+
+using gb::test::TempFolder;
 
 using namespace gb::itemdb;
 
@@ -27,7 +29,7 @@ protected:
         doc_.SetPrompts(&prompts_);
     }
 
-    ScratchFolder folder_;
+    TempFolder folder_;
     RecordingHost host_;
     ScriptedPrompts prompts_;
     CAucDoc doc_;

@@ -7,8 +7,11 @@
 #include "itemdb/FeeSchedule.h"
 #include "itemdb/FieldId.h"
 #include "platform/Locale.h"
+#include "tests/support/PinnedLocale.h"
 
 using namespace gb::itemdb;
+
+using gb::test::PinnedLocale;
 
 namespace {
 
@@ -19,15 +22,6 @@ int CodeOf(int fieldId) {
 gb::Money Amount(std::int64_t hundredths) {
     return gb::Money::FromUnits(hundredths * 100);
 }
-
-// Switches the user's locale for one test and back to US English after it.
-class LocaleForTest {
-public:
-    explicit LocaleForTest(gb::Lcid locale) { gb::SetUserDefaultLocale(locale); }
-    LocaleForTest(const LocaleForTest&) = delete;
-    LocaleForTest& operator=(const LocaleForTest&) = delete;
-    ~LocaleForTest() { gb::SetUserDefaultLocale(gb::kLocaleEnglishUS); }
-};
 
 class FeeCalculation : public ::testing::Test {
 protected:
@@ -166,7 +160,7 @@ TEST_F(FeeCalculation, EntrySymbolTakesThePlaceOfTheLocaleSymbol) {
 }
 
 TEST_F(FeeCalculation, EntrySymbolFollowsTheNumberWhereTheLocaleWritesItBehind) {
-    const LocaleForTest german(1031);
+    const PinnedLocale german(1031);
     schedule_.SetCurrencySymbol("$");
     EXPECT_TRUE(schedule_.FormatAmount(text_, Amount(-1250)));
     EXPECT_EQ(text_, "-12,50 $");

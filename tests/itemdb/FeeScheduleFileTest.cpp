@@ -5,9 +5,11 @@
 #include <string>
 
 #include "HandBuiltRecord.h"
-#include "ScratchFolder.h"
 #include "itemdb/FeeSchedule.h"
 #include "platform/Archive.h"
+#include "tests/support/TempFolder.h"
+
+using gb::test::TempFolder;
 
 using namespace gb::itemdb;
 
@@ -100,7 +102,7 @@ TEST(FeeScheduleFile, ReadingMapsUnknownTypesToDisplayOnlyAndAnyActiveByteToActi
 }
 
 TEST(FeeScheduleFile, SavedScheduleLoadsBackEqual) {
-    ScratchFolder folder;
+    TempFolder folder;
     const auto path = folder.Write("AucField.fee", DefaultFileBytes());
     CFeeSchedule schedule;
     ASSERT_TRUE(schedule.Load(path));
@@ -126,7 +128,7 @@ TEST(FeeScheduleFile, ShortFileKeepsWhatTheUnreadEntriesHeld) {
     const std::string whole = FileBytes([](int, RecordFields& f) { f.name = "Read"; });
     // Cut inside record 5, just after its name and description.
     const std::size_t recordSize = whole.size() / CFeeSchedule::kEntryCount;
-    ScratchFolder folder;
+    TempFolder folder;
     const auto path = folder.Write("AucField.fee", whole.substr(0, 5 * recordSize + 18));
 
     CFeeSchedule schedule;
@@ -143,7 +145,7 @@ TEST(FeeScheduleFile, ShortFileKeepsWhatTheUnreadEntriesHeld) {
 }
 
 TEST(FeeScheduleFile, MissingFileFailsAndKeepsThePathForSaving) {
-    ScratchFolder folder;
+    TempFolder folder;
     CFeeSchedule schedule;
     EXPECT_FALSE(schedule.Load(folder / "AucField.fee"));
     EXPECT_EQ(schedule.GetEntry(0), CFeeEntry(0));
@@ -155,7 +157,7 @@ TEST(FeeScheduleFile, SaveFailsWithoutPathOrWhenTheFileCannotBeReplaced) {
     CFeeSchedule schedule;
     EXPECT_FALSE(schedule.Save());
 
-    ScratchFolder folder;
+    TempFolder folder;
     std::filesystem::create_directory(folder / "AucField.fee");
     EXPECT_FALSE(schedule.Load(folder / "AucField.fee"));
     EXPECT_FALSE(schedule.Save());

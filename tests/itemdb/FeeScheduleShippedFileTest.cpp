@@ -2,10 +2,12 @@
 
 #include <string>
 
-#include "ScratchFolder.h"
 #include "ShippedData.h"
 #include "itemdb/AucItem.h"
 #include "itemdb/FeeSchedule.h"
+#include "tests/support/TempFolder.h"
+
+using gb::test::TempFolder;
 
 using namespace gb::itemdb;
 
@@ -23,7 +25,7 @@ protected:
         return schedule_.IsNameUsed(name, type, -1) ? schedule_.GetCurrent() : -1;
     }
 
-    ScratchFolder folder_;
+    TempFolder folder_;
     CFeeSchedule schedule_;
 };
 

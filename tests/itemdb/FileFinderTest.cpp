@@ -6,8 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "ScratchFolder.h"
 #include "itemdb/FileFinder.h"
+#include "tests/support/TempFolder.h"
+
+using gb::test::TempFolder;
 
 using namespace gb::itemdb;
 
@@ -40,7 +42,7 @@ protected:
         }
     }
 
-    ScratchFolder folder_;
+    TempFolder folder_;
 };
 
 TEST_F(FileFinderTest, LibrariesOnlyVisibleFilesThenFalse) {
@@ -96,7 +98,7 @@ TEST_F(FileFinderTest, FindFirstGivesTheFirstMatchOfAnyKind) {
 }
 
 TEST(FileFinder, EmptyPatternListFindsNothing) {
-    ScratchFolder folder;
+    TempFolder folder;
     folder.Write("a.cta", "x");
     CFileFinder finder(folder.Path());
     EXPECT_FALSE(finder.SetPatterns("", false));
@@ -106,7 +108,7 @@ TEST(FileFinder, EmptyPatternListFindsNothing) {
 }
 
 TEST(FileFinder, MissingFolderYieldsNoEntries) {
-    ScratchFolder folder;
+    TempFolder folder;
     EXPECT_EQ(FindAll(folder / "gone", "*.cta;*", false), Names{});
 }
 

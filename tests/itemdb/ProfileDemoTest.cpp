@@ -7,9 +7,11 @@
 #include <set>
 #include <string>
 
-#include "ScratchFolder.h"
 #include "ShippedData.h"
 #include "itemdb/AucDoc.h"
+#include "tests/support/TempFolder.h"
+
+using gb::test::TempFolder;
 
 using namespace gb::itemdb;
 
@@ -24,7 +26,7 @@ protected:
 
     const StateList& List(std::int32_t state) { return *doc_.GetItemList().GetStateList(state); }
 
-    ScratchFolder folder_;
+    TempFolder folder_;
     CAucDoc doc_;
 };
 
@@ -120,7 +122,7 @@ TEST_F(DemoProfileTest, DumpShowsSellersFoldersAndItems) {
 }
 
 TEST(DumpProfile, RefusesWhatIsNotAProfile) {
-    ScratchFolder folder;
+    TempFolder folder;
     const auto path = folder.Write("bad.pro", "not a profile");
     const std::string gbtool = std::string(GB_BIN_DIR) + "/gbtool";
     const std::string command = "'" + gbtool + "' dump-profile '" + path.string() + "' 2>&1";

@@ -4,9 +4,11 @@
 
 #include "AucDocDoubles.h"
 #include "ProfileTestWriter.h"
-#include "ScratchFolder.h"
 #include "itemdb/AucDoc.h"
 #include "platform/Archive.h"
+#include "tests/support/TempFolder.h"
+
+using gb::test::TempFolder;
 
 using namespace gb::itemdb;
 
@@ -104,7 +106,7 @@ TEST_P(RefusedVersionTest, ThrowsTheProfileFormatError) {
 }
 
 TEST_P(RefusedVersionTest, OpenSaysUnexpectedFileFormat) {
-    ScratchFolder folder;
+    TempFolder folder;
     const auto path = folder.Write(
         "old.pro", WriteProfile(SampleProfile(), static_cast<std::int32_t>(GetParam().version)));
     ScriptedPrompts prompts;

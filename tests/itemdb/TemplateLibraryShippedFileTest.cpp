@@ -4,13 +4,15 @@
 #include <string>
 #include <vector>
 
-#include "ScratchFolder.h"
 #include "ShippedData.h"
 #include "itemdb/FeeSchedule.h"
 #include "itemdb/FieldId.h"
 #include "itemdb/LotkeeperStrings.h"
 #include "itemdb/TemplateLibrary.h"
 #include "platform/Cp1252.h"
+#include "tests/support/TempFolder.h"
+
+using gb::test::TempFolder;
 
 using namespace gb::itemdb;
 
@@ -61,7 +63,7 @@ protected:
         ASSERT_TRUE(schedule_.Load(folder_ / "AucField.fee"));
     }
 
-    ScratchFolder folder_;
+    TempFolder folder_;
     CTemplateLibrary library_;
     CFeeSchedule schedule_;
 };

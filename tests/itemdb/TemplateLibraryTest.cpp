@@ -5,10 +5,12 @@
 #include <vector>
 
 #include "HandBuiltRecord.h"
-#include "ScratchFolder.h"
 #include "itemdb/TDocText.h"
 #include "itemdb/TemplateLibrary.h"
 #include "platform/Archive.h"
+#include "tests/support/TempFolder.h"
+
+using gb::test::TempFolder;
 
 using namespace gb::itemdb;
 
@@ -152,7 +154,7 @@ TEST(TemplateLibraryFile, ReadingHandBuiltBytesGivesBothTemplates) {
 }
 
 TEST(TemplateLibraryFile, SavedLibraryReadsBackWholeWithLongSections) {
-    ScratchFolder folder;
+    TempFolder folder;
     CTemplateLibrary library;
     CTDocText big = Report();
     big.SetRepeat(std::string(70000, 'x'));  // beyond the two-byte length form
@@ -172,7 +174,7 @@ TEST(TemplateLibraryFile, SavedLibraryReadsBackWholeWithLongSections) {
 }
 
 TEST(TemplateLibraryFile, OpenFailsOnMissingFileButKeepsThePath) {
-    ScratchFolder folder;
+    TempFolder folder;
     CTemplateLibrary library;
     EXPECT_FALSE(library.OpenFile(folder / "none.cta"));
     EXPECT_EQ(library.GetPath(), folder / "none.cta");
@@ -180,7 +182,7 @@ TEST(TemplateLibraryFile, OpenFailsOnMissingFileButKeepsThePath) {
 }
 
 TEST(TemplateLibraryFile, TruncatedFileKeepsTheTemplatesReadWhole) {
-    ScratchFolder folder;
+    TempFolder folder;
     const std::string bytes = TwoTemplateBytes();
     const auto path = folder.Write("cut.cta", bytes.substr(0, bytes.size() - 2));
     CTemplateLibrary library;
@@ -202,7 +204,7 @@ TEST(TemplateLibraryFile, CountBeyondTheFileKeepsTheTemplatesPresent) {
 }
 
 TEST(TemplateLibraryFile, CountLargerThanTheFileFailsBeforeReading) {
-    ScratchFolder folder;
+    TempFolder folder;
     HandBuiltRecord r;
     r.Int32(0).Byte(0xFF).Byte(0xFF).Int32(0x7FFFFFFF);
     CTemplateLibrary library;
@@ -214,7 +216,7 @@ TEST(TemplateLibraryFile, SaveFailsWithoutPathOrWhenTheFileCannotBeReplaced) {
     CTemplateLibrary library = LibraryOf({"A"});
     EXPECT_FALSE(library.SaveFile());
 
-    ScratchFolder folder;
+    TempFolder folder;
     std::filesystem::create_directory(folder / "taken.cta");
     library.SetPath(folder / "taken.cta");
     EXPECT_FALSE(library.SaveFile());

@@ -13,14 +13,16 @@
 #include "platform/Locale.h"
 #include "platform/MessageQueue.h"
 #include "tests/platform/ComponentTestSink.h"
-#include "tests/platform/SettingsTestFolder.h"
+#include "tests/support/SettingsTestFolder.h"
+
+using gb::test::SettingsTestFolder;
 
 namespace gb {
 namespace {
 
 using testing::RecordingSink;
 
-class ComponentLibraryTest : public testing::SettingsTestFolder {
+class ComponentLibraryTest : public SettingsTestFolder {
 protected:
     void SetUp() override {
         SettingsTestFolder::SetUp();
@@ -103,7 +105,9 @@ TEST_F(ComponentLibraryTest, SharesTheProcessWideServicesWithTheHost) {
     char text[32] = {};
     SetUserDefaultLocale(2057);
     ASSERT_EQ(counter->FormatTotal(text, sizeof text), S_OK);
-    EXPECT_STREQ(text, "\xA3" "7.00");
+    EXPECT_STREQ(text,
+                 "\xA3"
+                 "7.00");
     SetUserDefaultLocale(1033);
     ASSERT_EQ(counter->FormatTotal(text, sizeof text), S_OK);
     EXPECT_STREQ(text, "$7.00");

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/FileIo.h"
-#include "tests/platform/SettingsTestFolder.h"
+#include "tests/support/SettingsTestFolder.h"
+
+using gb::test::SettingsTestFolder;
 
 namespace gb {
 namespace {
@@ -29,7 +31,7 @@ ClassRegistration SiteClass(const Guid& clsid, const std::string& name,
     return registration;
 }
 
-class ComponentRegistryTest : public testing::SettingsTestFolder {
+class ComponentRegistryTest : public SettingsTestFolder {
 protected:
     void RegisterSites() {
         for (const ClassRegistration& site : sites_) {

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include "tests/support/TempFolder.h"
 
 namespace gb {
 namespace {
@@ -12,19 +13,14 @@ namespace fs = std::filesystem;
 
 class FileIoTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("gb-fileio-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override {
-        fs::permissions(folder_, fs::perms::owner_all);
-        fs::remove_all(folder_);
-    }
+    // A test may leave the folder read-only; it must still go.
+    void TearDown() override { fs::permissions(folder_, fs::perms::owner_all); }
 
-    fs::path folder_;
+private:
+    test::TempFolder temp_;
+
+protected:
+    const fs::path folder_ = temp_.Path();
 };
 
 TEST_F(FileIoTest, WritesAndReplacesWholeFiles) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include "tests/support/TempFolder.h"
 
 namespace gb::paths {
 namespace {
@@ -18,7 +19,8 @@ TEST(Paths, ProgramFolderIsTheExecutablesFolderUnlessOverridden) {
 }
 
 TEST(Paths, StateFolderFollowsTheOverridesAndIsCreated) {
-    const fs::path base = fs::temp_directory_path() / ("gb-state-" + std::to_string(::getpid()));
+    const test::TempFolder temp;
+    const fs::path base = temp / "state";
     ::unsetenv("GAVELBOOK_STATE_DIR");
     ::setenv("XDG_STATE_HOME", base.c_str(), 1);
     EXPECT_EQ(StateFolder(), base / "gavelbook");
@@ -28,7 +30,6 @@ TEST(Paths, StateFolderFollowsTheOverridesAndIsCreated) {
     EXPECT_EQ(StateFolder(), base / "own");
     ::unsetenv("GAVELBOOK_STATE_DIR");
     ::unsetenv("XDG_STATE_HOME");
-    fs::remove_all(base);
 }
 
 }  // namespace

@@ -10,7 +10,9 @@
 
 #include "platform/FileIo.h"
 #include "platform/Settings.h"
-#include "tests/platform/SettingsTestFolder.h"
+#include "tests/support/SettingsTestFolder.h"
+
+using gb::test::SettingsTestFolder;
 
 namespace gb {
 namespace {
@@ -37,7 +39,7 @@ int ExitCodeOf(pid_t child) {
     return WEXITSTATUS(status);
 }
 
-class SettingsSharingTest : public testing::SettingsTestFolder {};
+class SettingsSharingTest : public SettingsTestFolder {};
 
 TEST_F(SettingsSharingTest, TwoProcessesWritingAtOnceKeepEachOthersValues) {
     constexpr int kWrites = 40;

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/FileIo.h"
-#include "tests/platform/SettingsTestFolder.h"
+#include "tests/support/SettingsTestFolder.h"
+
+using gb::test::SettingsTestFolder;
 
 namespace gb {
 namespace {
@@ -12,7 +14,7 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view kKey = "Software\\Norvel Software\\Gavelbook\\Lotkeeper\\Settings";
 
-class SettingsTest : public testing::SettingsTestFolder {
+class SettingsTest : public SettingsTestFolder {
 protected:
     // A store of its own, without the process's cached copy of the file.
     static Settings Reopen(const Settings& store) { return Settings(store.File()); }

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
+
+using gb::test::TempFolder;
 
 namespace gb::retrieval {
 namespace {

@@ -6,7 +6,9 @@
 #include <cstdlib>
 #include <memory>
 
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
+
+using gb::test::TempFolder;
 
 namespace gb::test {
 namespace {

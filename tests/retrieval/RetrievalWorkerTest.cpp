@@ -13,11 +13,13 @@
 #include "LogLines.h"
 #include "ScriptedBrowser.h"
 #include "ScriptedSite.h"
-#include "TempFolder.h"
 #include "platform/FileIo.h"
 #include "platform/MessageQueue.h"
 #include "platform/WindowRegistry.h"
 #include "retrieval/RetrievalStrings.h"
+#include "tests/support/TempFolder.h"
+
+using gb::test::TempFolder;
 
 namespace gb::retrieval {
 namespace {

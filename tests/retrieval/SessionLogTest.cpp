@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "LogLines.h"
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
+
+using gb::test::TempFolder;
 
 namespace gb::retrieval {
 namespace {

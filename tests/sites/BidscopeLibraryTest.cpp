@@ -14,7 +14,9 @@
 #include "platform/ComponentRuntime.h"
 #include "platform/ConnectionPoint.h"
 #include "platform/FileIo.h"
-#include "tests/platform/SettingsTestFolder.h"
+#include "tests/support/SettingsTestFolder.h"
+
+using gb::test::SettingsTestFolder;
 
 namespace gb::sites {
 namespace {
@@ -36,7 +38,7 @@ constexpr SiteClassEntry kSiteClasses[] = {
 
 constexpr Guid kAppId = Guid::Literal("{3BF4B964-8F72-41C2-BE3C-7F90B0B99927}");
 
-class BidscopeLibraryTest : public testing::SettingsTestFolder {
+class BidscopeLibraryTest : public SettingsTestFolder {
 protected:
     void SetUp() override {
         SettingsTestFolder::SetUp();

@@ -13,7 +13,9 @@
 #include "FixturePages.h"
 #include "platform/FileIo.h"
 #include "sites/SiteProfile.h"
-#include "tests/platform/SettingsTestFolder.h"
+#include "tests/support/SettingsTestFolder.h"
+
+using gb::test::SettingsTestFolder;
 
 using namespace gb::sites;
 

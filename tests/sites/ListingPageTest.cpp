@@ -8,10 +8,14 @@
 #include <array>
 #include <string>
 
-#include "PinnedLocale.h"
-#include "RowRecorder.h"
 #include "WorkerDrive.h"
 #include "sites/SiteBase.h"
+#include "tests/support/PinnedLocale.h"
+#include "tests/support/RowRecorder.h"
+
+using gb::test::PinnedLocale;
+using gb::test::RowRecorder;
+using gb::test::UpdateRowArguments;
 
 using namespace gb::sites;
 

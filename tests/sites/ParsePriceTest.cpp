@@ -2,8 +2,10 @@
 
 #include <string>
 
-#include "PinnedLocale.h"
 #include "sites/SiteProfile.h"
+#include "tests/support/PinnedLocale.h"
+
+using gb::test::PinnedLocale;
 
 namespace gb::sites {
 namespace {

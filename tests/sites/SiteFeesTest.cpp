@@ -5,9 +5,11 @@
 #include <climits>
 #include <string>
 
-#include "PinnedLocale.h"
 #include "sites/FeeAmount.h"
 #include "sites/SiteProfile.h"
+#include "tests/support/PinnedLocale.h"
+
+using gb::test::PinnedLocale;
 
 namespace gb::sites {
 namespace {

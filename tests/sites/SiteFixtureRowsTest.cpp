@@ -10,12 +10,16 @@
 #include <map>
 
 #include "FixturePages.h"
-#include "PinnedLocale.h"
-#include "RowRecorder.h"
 #include "WorkerDrive.h"
 #include "platform/FileIo.h"
 #include "platform/TextTokens.h"
 #include "sites/SiteBase.h"
+#include "tests/support/PinnedLocale.h"
+#include "tests/support/RowRecorder.h"
+
+using gb::test::PinnedLocale;
+using gb::test::RowRecorder;
+using gb::test::UpdateRowArguments;
 
 using namespace gb::sites;
 

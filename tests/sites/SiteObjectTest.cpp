@@ -9,9 +9,13 @@
 #include <functional>
 #include <string>
 
-#include "PinnedLocale.h"
-#include "RowRecorder.h"
 #include "platform/ClassFactory.h"
+#include "tests/support/PinnedLocale.h"
+#include "tests/support/RowRecorder.h"
+
+using gb::test::PinnedLocale;
+using gb::test::RowRecorder;
+using gb::test::UpdateRowArguments;
 
 using namespace gb::sites;
 

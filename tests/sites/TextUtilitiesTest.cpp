@@ -4,7 +4,9 @@
 
 #include <string>
 
-#include "PinnedLocale.h"
+#include "tests/support/PinnedLocale.h"
+
+using gb::test::PinnedLocale;
 
 using namespace gb::sites;
 

@@ -9,7 +9,6 @@
 #include <memory>
 
 #include "FakeServices.h"
-#include "TempFolder.h"
 #include "TestProfile.h"
 #include "app/core/CLotkeeperApp.h"
 #include "app/core/ServicePrompts.h"
@@ -20,6 +19,7 @@
 #include "app/ui/ItemListModel.h"
 #include "itemdb/AucDoc.h"
 #include "platform/Settings.h"
+#include "tests/support/TempFolder.h"
 
 class FrameFixture : public ::testing::Test {
 protected:
@@ -55,7 +55,7 @@ protected:
         Settle();
     }
 
-    TempFolder folder;
+    gb::test::TempFolder folder;
     gb::Settings user{folder / "user.settings"};
     CLotkeeperApp app{user, folder.Path()};
     FakeServices services;

@@ -13,7 +13,6 @@
 #include <unistd.h>
 
 #include "FakeServices.h"
-#include "TempFolder.h"
 #include "TestProfile.h"
 #include "app/core/AppSettings.h"
 #include "app/core/CommandIds.h"
@@ -26,6 +25,9 @@
 #include "itemdb/AucDoc.h"
 #include "itemdb/FolderKind.h"
 #include "platform/Settings.h"
+#include "tests/support/TempFolder.h"
+
+using gb::test::TempFolder;
 
 using namespace gb::itemdb;
 

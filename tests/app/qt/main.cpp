@@ -7,8 +7,11 @@
 
 #include <cstdlib>
 
-#include "TempFolder.h"
 #include "platform/Locale.h"
+#include "tests/support/PinnedLocale.h"
+#include "tests/support/TempFolder.h"
+
+using gb::test::TempFolder;
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
@@ -27,7 +30,7 @@ int main(int argc, char** argv) {
         std::filesystem::create_directories(folder);
         qputenv(variable, QByteArray::fromStdString(folder.string()));
     }
-    gb::SetUserDefaultLocale(gb::kLocaleEnglishUS);
+    const gb::test::PinnedLocale usEnglish(gb::kLocaleEnglishUS);
     QApplication application(argc, argv);
     return RUN_ALL_TESTS();
 }

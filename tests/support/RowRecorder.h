@@ -7,7 +7,7 @@
 #include "interfaces/IBidscopeEvents.h"
 #include "platform/ComObject.h"
 
-namespace gb::testing {
+namespace gb::test {
 
 // The 18 arguments of one UpdateRow in order, the request number in decimal.
 using UpdateRowArguments = std::vector<std::string>;
@@ -32,4 +32,4 @@ public:
     HRESULT result = S_OK;
 };
 
-}  // namespace gb::testing
+}  // namespace gb::test

@@ -2,35 +2,40 @@
 // A fresh folder per test with both settings roots redirected into it.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <string>
 
-namespace gb::testing {
+#include "tests/support/TempFolder.h"
+
+namespace gb::test {
 
 class SettingsTestFolder : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("gb-settings-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
+        // Open to others as an ordinary folder would be: some tests read the
+        // settings as another user.
+        std::filesystem::permissions(
+            folder_, std::filesystem::perms::owner_all | std::filesystem::perms::group_read |
+                         std::filesystem::perms::group_exec | std::filesystem::perms::others_read |
+                         std::filesystem::perms::others_exec);
         ::setenv("GAVELBOOK_USER_SETTINGS", (folder_ / "user").c_str(), 1);
         ::setenv("GAVELBOOK_MACHINE_SETTINGS", (folder_ / "machine").c_str(), 1);
     }
     void TearDown() override {
         ::unsetenv("GAVELBOOK_USER_SETTINGS");
         ::unsetenv("GAVELBOOK_MACHINE_SETTINGS");
+        // A test may leave the machine root read-only; the folder must still go.
         std::error_code ignored;
         std::filesystem::permissions(folder_ / "machine", std::filesystem::perms::owner_all,
                                      ignored);
-        std::filesystem::remove_all(folder_, ignored);
     }
 
-    std::filesystem::path folder_;
+private:
+    TempFolder temp_;
+
+protected:
+    const std::filesystem::path folder_ = temp_.Path();
 };
 
-}  // namespace gb::testing
+}  // namespace gb::test
