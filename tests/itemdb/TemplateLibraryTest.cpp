@@ -192,7 +192,7 @@ TEST(TemplateLibraryFile, TruncatedFileKeepsTheTemplatesReadWhole) {
 }
 
 TEST(TemplateLibraryFile, CountBeyondTheFileKeepsTheTemplatesPresent) {
-    ScratchFolder folder;
+    TempFolder folder;
     const std::string bytes = TwoTemplateBytes();
     HandBuiltRecord count;
     count.Byte(0xFF).Byte(0xFF).Int32(0x7FFFFFFF);

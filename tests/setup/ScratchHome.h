@@ -7,17 +7,15 @@
 #include <filesystem>
 #include <map>
 #include <optional>
-#include <random>
 #include <string>
+
+#include "tests/support/TempFolder.h"
 
 namespace gb::test {
 
 class ScratchHome {
 public:
-    ScratchHome() {
-        std::random_device random;
-        root_ = std::filesystem::temp_directory_path() /
-                ("gb-setup-test-" + std::to_string(random()) + std::to_string(random()));
+    ScratchHome() : root_(temp_.Path()) {
         std::filesystem::create_directories(root_ / "home" / "Desktop");
         Set("HOME", (root_ / "home").string());
         Set("XDG_DATA_HOME", (root_ / "home" / ".local" / "share").string());
@@ -39,8 +37,6 @@ public:
                 ::unsetenv(name.c_str());
             }
         }
-        std::error_code ignored;
-        std::filesystem::remove_all(root_, ignored);
     }
 
     const std::filesystem::path& Root() const { return root_; }
@@ -65,6 +61,7 @@ public:
     }
 
 private:
+    TempFolder temp_;
     std::filesystem::path root_;
     std::map<std::string, std::optional<std::string>> saved_;
 };

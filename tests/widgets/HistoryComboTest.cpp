@@ -5,32 +5,19 @@
 #include <QtWidgets/QVBoxLayout>
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 
 #include "platform/Settings.h"
+#include "tests/support/SettingsTestFolder.h"
 
 namespace gb::widgets {
 namespace {
 
 // Each test keeps the current user's settings in a folder of its own.
-class HistoryComboTest : public ::testing::Test {
+class HistoryComboTest : public test::SettingsTestFolder {
 protected:
-    void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("gb-widgets-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
-        ::setenv("GAVELBOOK_USER_SETTINGS", folder_.c_str(), 1);
-    }
-    void TearDown() override {
-        ::unsetenv("GAVELBOOK_USER_SETTINGS");
-        std::filesystem::remove_all(folder_);
-    }
-
     static QStringList Entries(const QComboBox& combo) {
         QStringList entries;
         for (int index = 0; index < combo.count(); ++index) {
@@ -38,8 +25,6 @@ protected:
         }
         return entries;
     }
-
-    std::filesystem::path folder_;
 };
 
 TEST_F(HistoryComboTest, KeepsTheTenNewestAddressesAcrossAReload) {
