@@ -12,7 +12,7 @@
 
 #include "app/core/CommandMap.h"
 
-namespace ui {
+namespace gb::app {
 
 class CommandRouter {
 public:
@@ -30,4 +30,4 @@ private:
     Chain chain_;
 };
 
-}  // namespace ui
+}  // namespace gb::app
