@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lotkeeper"));
     QApplication::setOrganizationName(QStringLiteral("Norvel Software"));
-    QApplication::setWindowIcon(ui::ArtLibrary::ProgramIcon());
+    QApplication::setWindowIcon(gb::app::ui::ArtLibrary::ProgramIcon());
 
     // Qt has taken its own options out of the arguments by now.
     std::vector<std::string> arguments;
@@ -23,8 +23,8 @@ int main(int argc, char** argv) {
     for (qsizetype i = 1; i < given.size(); ++i) {
         arguments.push_back(given[i].toLocal8Bit().toStdString());
     }
-    ui::LotkeeperProgram program(ui::CommandLine::Parse(arguments), gb::Settings::CurrentUser(),
-                                 gb::paths::ProgramFolder());
+    gb::app::ui::LotkeeperProgram program(gb::app::CommandLine::Parse(arguments),
+                                          gb::Settings::CurrentUser(), gb::paths::ProgramFolder());
     if (!program.InitInstance()) {
         return program.ExitInstance(0);
     }

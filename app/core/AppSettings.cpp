@@ -2,7 +2,7 @@
 
 #include "platform/Settings.h"
 
-namespace ui {
+namespace gb::app {
 
 std::string SectionKey(std::string_view section) {
     std::string key(gb::kApplicationKey);
@@ -11,4 +11,4 @@ std::string SectionKey(std::string_view section) {
     return key;
 }
 
-}  // namespace ui
+}  // namespace gb::app

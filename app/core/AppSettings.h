@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace ui {
+namespace gb::app {
 
 namespace section {
 inline constexpr std::string_view Settings = "Settings";
@@ -28,4 +28,4 @@ inline constexpr std::string_view kFeeScheduleFile = "AucField.fee";
 // The key path of a section below the program's key.
 std::string SectionKey(std::string_view section);
 
-}  // namespace ui
+}  // namespace gb::app

@@ -1,6 +1,6 @@
 #include "app/core/BusyCounter.h"
 
-namespace ui {
+namespace gb::app {
 
 BusyCounter::Change BusyCounter::SetBusy(bool busy, bool reset) {
     if (reset) {
@@ -23,4 +23,4 @@ BusyCounter::Change BusyCounter::SetBusy(bool busy, bool reset) {
     return change;
 }
 
-}  // namespace ui
+}  // namespace gb::app

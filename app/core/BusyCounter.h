@@ -4,7 +4,7 @@
 // below 0. Whether an update run is in progress is the document's own state:
 // this count only drives the animation and the enabling that follows it.
 
-namespace ui {
+namespace gb::app {
 
 class BusyCounter {
 public:
@@ -25,4 +25,4 @@ private:
     int count_ = 0;
 };
 
-}  // namespace ui
+}  // namespace gb::app

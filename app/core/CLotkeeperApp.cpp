@@ -5,46 +5,48 @@
 #include "app/core/UiStrings.h"
 #include "platform/Settings.h"
 
+namespace gb::app {
+
 CLotkeeperApp::CLotkeeperApp(gb::Settings& user, std::filesystem::path programFolder)
     : user_(user), programFolder_(std::move(programFolder)) {}
 
 void CLotkeeperApp::LoadSettings() {
     recentFiles_.Load(user_);
-    templateLibraryName_ = user_.GetString(ui::SectionKey(ui::section::TemplateSettings),
-                                           ui::value::Library, ui::kDefaultTemplateLibrary);
+    templateLibraryName_ = user_.GetString(SectionKey(section::TemplateSettings), value::Library,
+                                           kDefaultTemplateLibrary);
     currentTemplateIndex_ = 0;
+    templateLibrary_ = gb::itemdb::CTemplateLibrary();
+    templateLibrary_.OpenFile(GetTemplateLibraryPath());
     // A missing or damaged file leaves the entries it could not give at their
     // defaults; the program runs on with them.
-    feeSchedule_.Load(programFolder_ / ui::kFeeScheduleFile);
+    feeSchedule_.Load(programFolder_ / kFeeScheduleFile);
     settingsLoaded_ = true;
 }
 
-ui::StartupRequest CLotkeeperApp::ChooseStartupProfile(const ui::CommandLine& commandLine) const {
+StartupRequest CLotkeeperApp::ChooseStartupProfile(const CommandLine& commandLine) const {
     if (!commandLine.fileName.empty()) {
         return {commandLine.fileName, false};
     }
-    const std::string last =
-        user_.GetString(ui::SectionKey(ui::section::Settings), ui::value::ProfileName);
+    const std::string last = user_.GetString(SectionKey(section::Settings), value::ProfileName);
     if (last.empty()) {
         return {};
     }
     return {last, true};
 }
 
-ui::StartupResult CLotkeeperApp::OpenStartupProfile(const ui::StartupRequest& request,
-                                                    ui::ProfileOpener& opener,
-                                                    ui::MessageService& messages) {
+StartupResult CLotkeeperApp::OpenStartupProfile(const StartupRequest& request,
+                                                ProfileOpener& opener, MessageService& messages) {
     if (request.path.empty()) {
-        return opener.NewProfile() ? ui::StartupResult::Created : ui::StartupResult::Failed;
+        return opener.NewProfile() ? StartupResult::Created : StartupResult::Failed;
     }
     if (opener.OpenProfile(request.path)) {
-        return ui::StartupResult::Opened;
+        return StartupResult::Opened;
     }
     if (!request.reopeningLast) {
-        return ui::StartupResult::Failed;
+        return StartupResult::Failed;
     }
-    messages.Show(ui::UiText(string_id::LastProfileMissing));
-    return opener.NewProfile() ? ui::StartupResult::CreatedInstead : ui::StartupResult::Failed;
+    messages.Show(UiText(string_id::LastProfileMissing));
+    return opener.NewProfile() ? StartupResult::CreatedInstead : StartupResult::Failed;
 }
 
 void CLotkeeperApp::ExitInstance() {
@@ -52,17 +54,18 @@ void CLotkeeperApp::ExitInstance() {
         return;
     }
     if (!profilePath_.empty()) {
-        user_.SetString(ui::SectionKey(ui::section::Settings), ui::value::ProfileName,
-                        profilePath_.string());
+        user_.SetString(SectionKey(section::Settings), value::ProfileName, profilePath_.string());
     }
     feeSchedule_.Save();
     recentFiles_.Save(user_);
 }
 
 void CLotkeeperApp::SetProfilePath(const std::filesystem::path& path) {
-    profilePath_ = ui::AbsoluteProfilePath(path);
+    profilePath_ = AbsoluteProfilePath(path);
 }
 
 std::filesystem::path CLotkeeperApp::GetTemplateLibraryPath() const {
     return programFolder_ / templateLibraryName_;
 }
+
+}  // namespace gb::app

@@ -14,12 +14,13 @@
 #include "app/core/RecentFileList.h"
 #include "itemdb/FeeSchedule.h"
 #include "itemdb/ProfileHost.h"
+#include "itemdb/TemplateLibrary.h"
 
 namespace gb {
 class Settings;
 }
 
-namespace ui {
+namespace gb::app {
 
 class MessageService;
 
@@ -48,8 +49,6 @@ enum class StartupResult {
     Failed,          // start-up ends
 };
 
-}  // namespace ui
-
 class CLotkeeperApp final : public gb::itemdb::ProfileHost {
 public:
     CLotkeeperApp(gb::Settings& user, std::filesystem::path programFolder);
@@ -59,12 +58,12 @@ public:
     void LoadSettings();
 
     // The profile named on the command line, else the one used last.
-    ui::StartupRequest ChooseStartupProfile(const ui::CommandLine& commandLine) const;
+    StartupRequest ChooseStartupProfile(const CommandLine& commandLine) const;
     // Opens it. When the last profile cannot be reopened the user is told and a
     // new profile is made; a profile named on the command line that cannot be
     // opened ends start-up.
-    ui::StartupResult OpenStartupProfile(const ui::StartupRequest& request,
-                                         ui::ProfileOpener& opener, ui::MessageService& messages);
+    StartupResult OpenStartupProfile(const StartupRequest& request, ProfileOpener& opener,
+                                     MessageService& messages);
 
     // Remembers the current profile for the next start and writes the fee
     // schedule and the recent profiles back. Only settings this process
@@ -75,6 +74,9 @@ public:
     const std::filesystem::path& GetProgramFolder() const { return programFolder_; }
     std::filesystem::path GetTemplateLibraryPath() const;
     const std::string& GetTemplateLibraryName() const { return templateLibraryName_; }
+    // The template library, read once by LoadSettings; empty when its file is
+    // missing or damaged.
+    const gb::itemdb::CTemplateLibrary& GetTemplateLibrary() const { return templateLibrary_; }
 
     // ProfileHost: what the document reports of the open profile.
     void SetCurrentDocument(gb::itemdb::CAucDoc* document) override { currentDocument_ = document; }
@@ -90,7 +92,7 @@ public:
     void SetCurrentTemplateIndex(int index) { currentTemplateIndex_ = index; }
 
     gb::itemdb::CFeeSchedule& GetFeeSchedule() { return feeSchedule_; }
-    ui::RecentFileList& GetRecentFiles() { return recentFiles_; }
+    RecentFileList& GetRecentFiles() { return recentFiles_; }
     gb::Settings& GetUserSettings() { return user_; }
 
 private:
@@ -101,7 +103,10 @@ private:
     std::int32_t fileVersion_ = 0;
     int currentTemplateIndex_ = 0;
     std::string templateLibraryName_;
+    gb::itemdb::CTemplateLibrary templateLibrary_;
     gb::itemdb::CFeeSchedule feeSchedule_;
-    ui::RecentFileList recentFiles_;
+    RecentFileList recentFiles_;
     bool settingsLoaded_ = false;
 };
+
+}  // namespace gb::app

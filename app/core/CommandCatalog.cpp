@@ -5,7 +5,7 @@
 
 #include "app/core/CommandIds.h"
 
-namespace ui {
+namespace gb::app {
 
 namespace {
 
@@ -113,4 +113,4 @@ std::string_view ShortcutOf(std::string_view menuText) {
     return tab == std::string_view::npos ? std::string_view() : menuText.substr(tab + 1);
 }
 
-}  // namespace ui
+}  // namespace gb::app

@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-namespace ui {
+namespace gb::app {
 
 struct CommandText {
     int id = 0;
@@ -21,4 +21,4 @@ const CommandText* FindCommandText(int id);
 // empty when it has none.
 std::string_view ShortcutOf(std::string_view menuText);
 
-}  // namespace ui
+}  // namespace gb::app

@@ -2,7 +2,7 @@
 // The numeric command IDs of the main program's menus, toolbar and shortcuts.
 // Handlers and enabling rules are bound to these numbers (see CommandMap).
 
-namespace cmd {
+namespace gb::app::cmd {
 
 // Files and the application.
 inline constexpr int FileNew = 57600;
@@ -81,4 +81,4 @@ inline constexpr int CreateDuplicate = 32955;
 inline constexpr int StoreItem = 32965;
 inline constexpr int MatureAudiences = 32967;
 
-}  // namespace cmd
+}  // namespace gb::app::cmd

@@ -2,7 +2,7 @@
 
 #include "platform/Cp1252.h"
 
-namespace ui {
+namespace gb::app {
 
 CommandLine CommandLine::Parse(std::span<const std::string> arguments) {
     CommandLine line;
@@ -24,4 +24,4 @@ CommandLine CommandLine::Parse(std::span<const std::string> arguments) {
     return line;
 }
 
-}  // namespace ui
+}  // namespace gb::app

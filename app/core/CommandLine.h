@@ -9,7 +9,7 @@
 #include <span>
 #include <string>
 
-namespace ui {
+namespace gb::app {
 
 struct CommandLine {
     std::filesystem::path fileName;  // the first argument that is not a flag
@@ -23,4 +23,4 @@ struct CommandLine {
     bool ShowsMainWindow() const { return !runEmbedded && !runAutomated; }
 };
 
-}  // namespace ui
+}  // namespace gb::app

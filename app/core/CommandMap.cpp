@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace ui {
+namespace gb::app {
 
 namespace {
 
@@ -52,4 +52,4 @@ bool CommandMap::UpdateCommand(int id, CommandUpdate& update) const {
     return true;
 }
 
-}  // namespace ui
+}  // namespace gb::app

@@ -9,7 +9,7 @@
 
 #include "app/core/CommandState.h"
 
-namespace ui {
+namespace gb::app {
 
 // Anything that takes part in routing.
 class CommandTarget {
@@ -53,4 +53,4 @@ private:
     std::vector<Entry<Updater>> updaters_;
 };
 
-}  // namespace ui
+}  // namespace gb::app

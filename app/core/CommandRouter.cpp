@@ -1,6 +1,6 @@
 #include "app/core/CommandRouter.h"
 
-namespace ui {
+namespace gb::app {
 
 bool CommandRouter::Execute(int id) const {
     if (!Query(id).enabled) {
@@ -35,4 +35,4 @@ CommandState CommandRouter::Query(int id) const {
     return update.State();
 }
 
-}  // namespace ui
+}  // namespace gb::app

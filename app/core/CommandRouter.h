@@ -13,7 +13,7 @@
 
 #include "app/core/CommandMap.h"
 
-namespace ui {
+namespace gb::app {
 
 class CommandRouter {
 public:
@@ -31,4 +31,4 @@ private:
     Chain chain_;
 };
 
-}  // namespace ui
+}  // namespace gb::app

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-namespace ui {
+namespace gb::app {
 
 struct CommandState {
     bool enabled = false;
@@ -35,4 +35,4 @@ private:
     bool enableChanged_ = false;
 };
 
-}  // namespace ui
+}  // namespace gb::app

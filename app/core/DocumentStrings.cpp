@@ -2,7 +2,7 @@
 
 #include "app/core/UiStrings.h"
 
-namespace ui {
+namespace gb::app {
 
 namespace {
 
@@ -39,4 +39,4 @@ std::string ProfileExtension() {
     return DocumentString(4);
 }
 
-}  // namespace ui
+}  // namespace gb::app

@@ -4,11 +4,11 @@
 
 #include <string>
 
-namespace ui {
+namespace gb::app {
 
 std::string ApplicationTitle();     // "Gavelbook"
 std::string DefaultProfileTitle();  // "MyProfile"
 std::string ProfileFilter();        // "Profiles (*.pro)"
 std::string ProfileExtension();     // ".pro"
 
-}  // namespace ui
+}  // namespace gb::app

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-namespace ui {
+namespace gb::app {
 
 class FileDialogService {
 public:
@@ -20,4 +20,4 @@ protected:
     ~FileDialogService() = default;
 };
 
-}  // namespace ui
+}  // namespace gb::app

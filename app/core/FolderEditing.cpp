@@ -14,7 +14,7 @@ using gb::itemdb::CItemFilter;
 using gb::itemdb::StandardColumnSet;
 namespace folder = gb::itemdb::folder;
 
-namespace ui {
+namespace gb::app {
 
 namespace {
 
@@ -123,4 +123,4 @@ bool DeleteFolder(CAucDoc& document, std::int32_t id, std::int32_t type) {
     }
 }
 
-}  // namespace ui
+}  // namespace gb::app

@@ -13,7 +13,7 @@ class CAucDoc;
 class CFolderTree;
 }  // namespace gb::itemdb
 
-namespace ui {
+namespace gb::app {
 
 struct AddedFolder {
     std::int32_t id = 0;
@@ -44,4 +44,4 @@ std::optional<std::string> DeleteQuestion(std::int32_t type, bool heading, std::
 // leaves its items. False when no folder has the id.
 bool DeleteFolder(gb::itemdb::CAucDoc& document, std::int32_t id, std::int32_t type);
 
-}  // namespace ui
+}  // namespace gb::app

@@ -4,7 +4,7 @@
 
 using namespace gb::itemdb;
 
-namespace ui {
+namespace gb::app {
 
 int FolderImage(int type, bool heading) {
     switch (type) {
@@ -23,4 +23,4 @@ int FolderImage(int type, bool heading) {
     }
 }
 
-}  // namespace ui
+}  // namespace gb::app

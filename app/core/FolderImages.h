@@ -3,7 +3,7 @@
 // and the open form. A folder shows the open form while it is expanded or
 // while it is the folder on display.
 
-namespace ui {
+namespace gb::app {
 
 namespace folder_image {
 inline constexpr int Root = 1;
@@ -26,4 +26,4 @@ inline int OpenImage(int image) {
     return image % 2 == 1 ? image + 1 : image;
 }
 
-}  // namespace ui
+}  // namespace gb::app

@@ -8,7 +8,7 @@
 
 using namespace gb::itemdb;
 
-namespace ui {
+namespace gb::app {
 
 FolderLoadPlan FolderLoadPlan::For(std::size_t itemCount, bool fullLoad, int folderKind) {
     FolderLoadPlan plan;
@@ -45,4 +45,4 @@ void SortRows(std::vector<std::size_t>& rows, std::span<const ItemSortKey> keys,
     });
 }
 
-}  // namespace ui
+}  // namespace gb::app

@@ -11,7 +11,7 @@
 
 #include "app/core/ItemSortKey.h"
 
-namespace ui {
+namespace gb::app {
 
 struct FolderLoadPlan {
     static constexpr std::size_t kFullLoadLimit = 400;
@@ -40,4 +40,4 @@ int ClickDirection(const ItemSortKey* first, const ItemSortKey* last);
 // keeping the present order of equal keys.
 void SortRows(std::vector<std::size_t>& rows, std::span<const ItemSortKey> keys, int direction);
 
-}  // namespace ui
+}  // namespace gb::app

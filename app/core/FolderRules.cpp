@@ -5,7 +5,7 @@
 
 using namespace gb::itemdb;
 
-namespace ui {
+namespace gb::app {
 
 std::set<int> GrayedFolderCommands(const FolderTraits& folder) {
     std::set<int> grayed;
@@ -52,4 +52,4 @@ std::optional<std::string> AcceptedLabel(std::optional<std::string_view> edited)
     return std::string(edited->substr(0, kMaxFolderName));
 }
 
-}  // namespace ui
+}  // namespace gb::app

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace ui {
+namespace gb::app {
 
 // A folder as the rules see it.
 struct FolderTraits {
@@ -38,4 +38,4 @@ std::optional<std::string> AcceptedLabel(std::optional<std::string_view> edited)
 // The longest folder name.
 inline constexpr std::size_t kMaxFolderName = 59;
 
-}  // namespace ui
+}  // namespace gb::app

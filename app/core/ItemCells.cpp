@@ -6,7 +6,7 @@
 
 using namespace gb::itemdb;
 
-namespace ui {
+namespace gb::app {
 
 bool ShowsFeeEntry(const CAucItem& item, const CFeeSchedule& fees, int entry) {
     return item.HasItemizedCharge(entry) || item.HasItemizedFee(entry) ||
@@ -27,4 +27,4 @@ std::string CellText(const CAucItem& item, const ListColumn& column, CFeeSchedul
     return text;
 }
 
-}  // namespace ui
+}  // namespace gb::app

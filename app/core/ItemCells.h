@@ -9,7 +9,7 @@ class CFeeSchedule;
 class FolderNameLookup;
 }  // namespace gb::itemdb
 
-namespace ui {
+namespace gb::app {
 
 struct ListColumn;
 
@@ -23,4 +23,4 @@ std::string CellText(const gb::itemdb::CAucItem& item, const ListColumn& column,
 bool ShowsFeeEntry(const gb::itemdb::CAucItem& item, const gb::itemdb::CFeeSchedule& fees,
                    int entry);
 
-}  // namespace ui
+}  // namespace gb::app

@@ -5,7 +5,7 @@
 
 using namespace gb::itemdb;
 
-namespace ui {
+namespace gb::app {
 
 ItemMenuState ItemMenuRules(std::size_t selectedRows, std::int32_t folderType,
                             std::int32_t folderKind) {
@@ -32,4 +32,4 @@ ItemMenuState ItemMenuRules(std::size_t selectedRows, std::int32_t folderType,
     return state;
 }
 
-}  // namespace ui
+}  // namespace gb::app

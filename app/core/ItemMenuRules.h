@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <set>
 
-namespace ui {
+namespace gb::app {
 
 struct ItemMenuState {
     std::set<int> grayed;
@@ -16,4 +16,4 @@ struct ItemMenuState {
 ItemMenuState ItemMenuRules(std::size_t selectedRows, std::int32_t folderType,
                             std::int32_t folderKind);
 
-}  // namespace ui
+}  // namespace gb::app

@@ -13,7 +13,7 @@
 
 using namespace gb::itemdb;
 
-namespace ui {
+namespace gb::app {
 
 namespace {
 
@@ -122,4 +122,4 @@ int CompareForDirection(const ItemSortKey& left, const ItemSortKey& right, int d
     return direction == 0 ? -order : order;
 }
 
-}  // namespace ui
+}  // namespace gb::app

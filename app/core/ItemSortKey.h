@@ -13,7 +13,7 @@ class CFeeSchedule;
 class FolderNameLookup;
 }  // namespace gb::itemdb
 
-namespace ui {
+namespace gb::app {
 
 class ItemSortKey {
 public:
@@ -44,4 +44,4 @@ private:
 // The list's comparison: ascending for direction 1, descending for 0.
 int CompareForDirection(const ItemSortKey& left, const ItemSortKey& right, int direction);
 
-}  // namespace ui
+}  // namespace gb::app

@@ -9,7 +9,7 @@
 
 using namespace gb::itemdb;
 
-namespace ui {
+namespace gb::app {
 
 bool IsRightAlignedField(int fieldId) {
     static constexpr std::array kRightAligned{
@@ -43,4 +43,4 @@ std::vector<ListColumn> BuildListColumns(std::string_view columnSet, const CFeeS
     return columns;
 }
 
-}  // namespace ui
+}  // namespace gb::app

@@ -14,7 +14,7 @@ namespace gb::itemdb {
 class CFeeSchedule;
 }  // namespace gb::itemdb
 
-namespace ui {
+namespace gb::app {
 
 struct ListColumn {
     static constexpr int kIconCode = gb::itemdb::ColumnSet::kLastCode;  // field 549
@@ -43,4 +43,4 @@ std::vector<ListColumn> BuildListColumns(std::string_view columnSet,
 // Whether a field's column is right-aligned (amounts and numbers).
 bool IsRightAlignedField(int fieldId);
 
-}  // namespace ui
+}  // namespace gb::app

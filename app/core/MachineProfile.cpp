@@ -6,7 +6,7 @@
 #include "app/core/UiStrings.h"
 #include "platform/Settings.h"
 
-namespace ui {
+namespace gb::app {
 
 bool MachineProfile::WriteString(std::string_view section, std::string_view name,
                                  std::string_view text) {
@@ -37,4 +37,4 @@ std::vector<std::string> MachineProfile::GetComboValues(int fieldNameId) const {
     return values;
 }
 
-}  // namespace ui
+}  // namespace gb::app

@@ -12,7 +12,7 @@ namespace gb {
 class Settings;
 }
 
-namespace ui {
+namespace gb::app {
 
 class MachineProfile {
 public:
@@ -34,4 +34,4 @@ private:
     gb::Settings& machine_;
 };
 
-}  // namespace ui
+}  // namespace gb::app

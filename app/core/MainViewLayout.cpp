@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-namespace ui {
+namespace gb::app {
 
 int TreeColumnWidth(int storedWidth, int viewWidth) {
     const int width = std::min(storedWidth, viewWidth * 14 / 15);
     return width > viewWidth / 15 ? width : viewWidth / 6;
 }
 
-}  // namespace ui
+}  // namespace gb::app

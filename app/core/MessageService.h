@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-namespace ui {
+namespace gb::app {
 
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MessageIcon { None, Information, Warning, Error, Question };
@@ -19,4 +19,4 @@ protected:
     ~MessageService() = default;
 };
 
-}  // namespace ui
+}  // namespace gb::app

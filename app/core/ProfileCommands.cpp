@@ -9,7 +9,7 @@
 
 using namespace gb::itemdb;
 
-namespace ui {
+namespace gb::app {
 
 ProfileCommands::ProfileCommands(CAucDoc& document, CLotkeeperApp& app, FileDialogService& files)
     : document_(document), app_(app), files_(files) {
@@ -109,4 +109,4 @@ bool ProfileCommands::SaveAs() {
     return saved;
 }
 
-}  // namespace ui
+}  // namespace gb::app

@@ -14,7 +14,7 @@ namespace gb::itemdb {
 class CAucDoc;
 }  // namespace gb::itemdb
 
-namespace ui {
+namespace gb::app {
 
 class FileDialogService;
 
@@ -58,4 +58,4 @@ private:
     CommandMap commands_;
 };
 
-}  // namespace ui
+}  // namespace gb::app

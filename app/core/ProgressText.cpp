@@ -1,6 +1,6 @@
 #include "app/core/ProgressText.h"
 
-namespace ui {
+namespace gb::app {
 
 namespace {
 
@@ -24,4 +24,4 @@ const std::string& ProgressText::Complete() {
     return text_;
 }
 
-}  // namespace ui
+}  // namespace gb::app

@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace ui {
+namespace gb::app {
 
 class ProgressText {
 public:
@@ -21,4 +21,4 @@ private:
     int cycle_ = 0;
 };
 
-}  // namespace ui
+}  // namespace gb::app

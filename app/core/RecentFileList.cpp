@@ -5,7 +5,7 @@
 #include "app/core/AppSettings.h"
 #include "platform/Settings.h"
 
-namespace ui {
+namespace gb::app {
 
 std::filesystem::path AbsoluteProfilePath(const std::filesystem::path& path) {
     if (path.empty()) {
@@ -74,4 +74,4 @@ std::string RecentFileList::MenuText(std::size_t index) const {
     return text;
 }
 
-}  // namespace ui
+}  // namespace gb::app

@@ -11,7 +11,7 @@ namespace gb {
 class Settings;
 }
 
-namespace ui {
+namespace gb::app {
 
 // `path` made absolute against the working folder and without "." and ".."
 // steps: a profile remembered for later runs must not depend on the folder
@@ -46,4 +46,4 @@ private:
     std::vector<std::filesystem::path> entries_;
 };
 
-}  // namespace ui
+}  // namespace gb::app

@@ -6,7 +6,7 @@
 
 using namespace gb::itemdb;
 
-namespace ui {
+namespace gb::app {
 
 DocumentPrompts::Answer ServicePrompts::AskSaveChanges(std::string_view question) {
     switch (messages_.Show(question, MessageButtons::YesNoCancel, MessageIcon::Warning)) {
@@ -32,4 +32,4 @@ void ServicePrompts::ReportError(std::string_view message) {
     messages_.Show(message, MessageButtons::Ok, MessageIcon::Error);
 }
 
-}  // namespace ui
+}  // namespace gb::app

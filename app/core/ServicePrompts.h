@@ -4,7 +4,7 @@
 
 #include "itemdb/DocumentPrompts.h"
 
-namespace ui {
+namespace gb::app {
 
 class FileDialogService;
 class MessageService;
@@ -23,4 +23,4 @@ private:
     FileDialogService& files_;
 };
 
-}  // namespace ui
+}  // namespace gb::app

@@ -2,10 +2,10 @@
 
 #include "app/core/MessageService.h"
 
-namespace ui {
+namespace gb::app {
 
 void ServiceUpdatePrompts::ShowMessage(std::string_view text) {
     messages_.Show(text, MessageButtons::Ok, MessageIcon::Warning);
 }
 
-}  // namespace ui
+}  // namespace gb::app

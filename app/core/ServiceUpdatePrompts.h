@@ -3,7 +3,7 @@
 
 #include "itemdb/UpdatePrompts.h"
 
-namespace ui {
+namespace gb::app {
 
 class MessageService;
 
@@ -17,4 +17,4 @@ private:
     MessageService& messages_;
 };
 
-}  // namespace ui
+}  // namespace gb::app

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string_view>
 
-namespace ui {
+namespace gb::app {
 
 class ShellService {
 public:
@@ -21,4 +21,4 @@ protected:
     ~ShellService() = default;
 };
 
-}  // namespace ui
+}  // namespace gb::app

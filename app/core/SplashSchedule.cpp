@@ -1,6 +1,6 @@
 #include "app/core/SplashSchedule.h"
 
-namespace ui {
+namespace gb::app {
 
 std::optional<int> SplashSchedule::OnCheck(bool mainWindowVisible) {
     if (mainWindowVisible || elapsed_ >= kLimit) {
@@ -10,4 +10,4 @@ std::optional<int> SplashSchedule::OnCheck(bool mainWindowVisible) {
     return kStep;
 }
 
-}  // namespace ui
+}  // namespace gb::app

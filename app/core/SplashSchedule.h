@@ -5,7 +5,7 @@
 
 #include <optional>
 
-namespace ui {
+namespace gb::app {
 
 class SplashSchedule {
 public:
@@ -27,4 +27,4 @@ private:
     int elapsed_;
 };
 
-}  // namespace ui
+}  // namespace gb::app

@@ -3,7 +3,7 @@
 #include "app/core/UiStrings.h"
 #include "itemdb/LotkeeperStrings.h"
 
-namespace ui {
+namespace gb::app {
 
 std::string FormatCounts(std::string_view format, std::initializer_list<long long> numbers) {
     std::string text;
@@ -61,4 +61,4 @@ std::string CaptionPanelText(std::string_view title, std::string_view descriptio
     return text;
 }
 
-}  // namespace ui
+}  // namespace gb::app

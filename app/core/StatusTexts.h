@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace ui {
+namespace gb::app {
 
 // String 59523 with the rows shown and the folder's item count.
 std::string PartialLoadText(std::size_t shown, std::size_t total);
@@ -29,4 +29,4 @@ std::string CaptionPanelText(std::string_view title, std::string_view descriptio
 // A text with each "%d" in turn replaced by the next number.
 std::string FormatCounts(std::string_view format, std::initializer_list<long long> numbers);
 
-}  // namespace ui
+}  // namespace gb::app

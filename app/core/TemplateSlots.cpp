@@ -4,7 +4,7 @@
 
 using namespace gb::itemdb;
 
-namespace ui {
+namespace gb::app {
 
 TemplateSlots TemplateSlots::From(const CTemplateLibrary& library, int currentIndex) {
     TemplateSlots slots;
@@ -25,4 +25,4 @@ TemplateSlots TemplateSlots::From(const CTemplateLibrary& library, int currentIn
     return slots;
 }
 
-}  // namespace ui
+}  // namespace gb::app

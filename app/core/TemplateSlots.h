@@ -11,7 +11,7 @@ namespace gb::itemdb {
 class CTemplateLibrary;
 }  // namespace gb::itemdb
 
-namespace ui {
+namespace gb::app {
 
 struct TemplateSlots {
     static constexpr std::size_t kMaxSlots = 11;
@@ -23,4 +23,4 @@ struct TemplateSlots {
     static TemplateSlots From(const gb::itemdb::CTemplateLibrary& library, int currentIndex);
 };
 
-}  // namespace ui
+}  // namespace gb::app

@@ -7,7 +7,7 @@
 
 using namespace gb::itemdb;
 
-namespace ui {
+namespace gb::app {
 
 namespace {
 
@@ -94,4 +94,4 @@ bool ToolbarVisibility::IsShown(int command) const {
     return true;
 }
 
-}  // namespace ui
+}  // namespace gb::app

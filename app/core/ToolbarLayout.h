@@ -5,7 +5,7 @@
 #include <array>
 #include <span>
 
-namespace ui {
+namespace gb::app {
 
 struct ToolbarEntry {
     enum class DropDown {
@@ -46,4 +46,4 @@ private:
     std::array<bool, kBandCount> bands_{};
 };
 
-}  // namespace ui
+}  // namespace gb::app

@@ -5,7 +5,7 @@
 using gb::itemdb::LoadString;
 using gb::itemdb::LotkeeperStrings;
 
-namespace ui {
+namespace gb::app {
 
 const gb::StringTable& UiStrings() {
     static const gb::StringTable table{
@@ -73,4 +73,4 @@ std::string UiText(int id) {
     return std::string(UiStrings().Get(id));
 }
 
-}  // namespace ui
+}  // namespace gb::app

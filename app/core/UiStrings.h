@@ -7,7 +7,7 @@
 #include "itemdb/LotkeeperStrings.h"
 #include "platform/StringTable.h"
 
-namespace string_id {
+namespace gb::app::string_id {
 
 // The item database's own IDs are part of the main program's table.
 using gb::itemdb::string_id::Unknown;
@@ -37,9 +37,9 @@ inline constexpr int PartialLoad = 59523;
 inline constexpr int PartialWarning = 59524;
 inline constexpr int HintDuplicateElsewhere = 59562;
 
-}  // namespace string_id
+}  // namespace gb::app::string_id
 
-namespace ui {
+namespace gb::app {
 
 // The maker's web address, as the About box shows it; its link opens the
 // product page (string_id::ProductPage).
@@ -51,4 +51,4 @@ const gb::StringTable& UiStrings();
 // else the user interface's own; empty when neither has it.
 std::string UiText(int id);
 
-}  // namespace ui
+}  // namespace gb::app

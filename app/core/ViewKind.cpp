@@ -4,7 +4,7 @@
 
 using namespace gb::itemdb;
 
-namespace ui {
+namespace gb::app {
 
 ViewKind ViewKindForFolder(int folderKind) {
     switch (folderKind) {
@@ -18,4 +18,4 @@ ViewKind ViewKindForFolder(int folderKind) {
     }
 }
 
-}  // namespace ui
+}  // namespace gb::app

@@ -1,7 +1,7 @@
 #pragma once
 // The right-hand views of the main window, and which one shows a folder.
 
-namespace ui {
+namespace gb::app {
 
 enum class ViewKind {
     Items,    // the item list
@@ -13,4 +13,4 @@ enum class ViewKind {
 // view, every other folder its items.
 ViewKind ViewKindForFolder(int folderKind);
 
-}  // namespace ui
+}  // namespace gb::app

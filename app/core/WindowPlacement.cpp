@@ -7,7 +7,7 @@
 #include "app/core/AppSettings.h"
 #include "platform/Settings.h"
 
-namespace ui {
+namespace gb::app {
 
 namespace {
 
@@ -62,4 +62,4 @@ bool SaveWindowPlacement(gb::Settings& user, const WindowPlacement& placement) {
     return true;
 }
 
-}  // namespace ui
+}  // namespace gb::app

@@ -9,7 +9,7 @@ namespace gb {
 class Settings;
 }
 
-namespace ui {
+namespace gb::app {
 
 struct WindowPlacement {
     // Show commands.
@@ -45,4 +45,4 @@ std::optional<WindowPlacement> LoadWindowPlacement(const gb::Settings& user,
 // Writes the values in order and stops at the first that cannot be written.
 bool SaveWindowPlacement(gb::Settings& user, const WindowPlacement& placement);
 
-}  // namespace ui
+}  // namespace gb::app

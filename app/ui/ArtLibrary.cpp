@@ -4,7 +4,7 @@
 #include <QtCore/QString>
 #include <QtGui/QImage>
 
-namespace ui {
+namespace gb::app::ui {
 
 namespace {
 
@@ -96,4 +96,4 @@ QPixmap ArtLibrary::Logo() {
     return QPixmap(QStringLiteral(":/art/logo.png"));
 }
 
-}  // namespace ui
+}  // namespace gb::app::ui

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-namespace ui {
+namespace gb::app::ui {
 
 class ArtLibrary {
 public:
@@ -23,4 +23,4 @@ public:
     static QPixmap Logo();
 };
 
-}  // namespace ui
+}  // namespace gb::app::ui

@@ -2,7 +2,7 @@
 
 #include "app/ui/ArtLibrary.h"
 
-namespace ui {
+namespace gb::app::ui {
 
 namespace {
 
@@ -36,4 +36,4 @@ void CBusyAnimation::ShowFrame(std::size_t frame) {
     }
 }
 
-}  // namespace ui
+}  // namespace gb::app::ui

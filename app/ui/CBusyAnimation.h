@@ -8,7 +8,7 @@
 
 #include <vector>
 
-namespace ui {
+namespace gb::app::ui {
 
 class CBusyAnimation final : public QLabel {
 public:
@@ -28,4 +28,4 @@ private:
     QTimer timer_;
 };
 
-}  // namespace ui
+}  // namespace gb::app::ui

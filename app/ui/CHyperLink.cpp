@@ -4,9 +4,11 @@
 
 #include "app/core/MessageService.h"
 #include "app/core/ShellService.h"
-#include "app/ui/QtText.h"
+#include "widgets/QtText.h"
 
-namespace ui {
+namespace gb::app::ui {
+
+using gb::widgets::FromQt;
 
 CHyperLink::CHyperLink(ShellService& shell, MessageService& messages, QWidget* parent)
     : QLabel(parent), shell_(shell), messages_(messages) {
@@ -39,4 +41,4 @@ void CHyperLink::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
 }
 
-}  // namespace ui
+}  // namespace gb::app::ui

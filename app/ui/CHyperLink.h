@@ -6,10 +6,12 @@
 
 #include <string>
 
-namespace ui {
-
+namespace gb::app {
 class MessageService;
 class ShellService;
+}  // namespace gb::app
+
+namespace gb::app::ui {
 
 class CHyperLink final : public QLabel {
 public:
@@ -29,4 +31,4 @@ private:
     std::string target_;
 };
 
-}  // namespace ui
+}  // namespace gb::app::ui

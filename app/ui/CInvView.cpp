@@ -14,14 +14,14 @@
 #include "app/core/StatusTexts.h"
 #include "app/core/TemplateSlots.h"
 #include "app/core/UiStrings.h"
-#include "app/ui/CMainFrame.h"
 #include "app/ui/ItemListModel.h"
-#include "app/ui/QtText.h"
+#include "app/ui/MenuText.h"
 #include "app/ui/WaitCursor.h"
 #include "itemdb/AucDoc.h"
 #include "itemdb/FolderKind.h"
 #include "itemdb/TemplateLibrary.h"
 #include "platform/Settings.h"
+#include "widgets/QtText.h"
 
 using gb::itemdb::CAucDoc;
 using gb::itemdb::CFeeSchedule;
@@ -30,12 +30,13 @@ using gb::itemdb::CItemFilter;
 using gb::itemdb::CItemList;
 using gb::itemdb::CItemTotals;
 using gb::itemdb::CTDocText;
-using gb::itemdb::CTemplateLibrary;
 using gb::itemdb::DocumentView;
 using gb::itemdb::FolderNameLookup;
 namespace folder = gb::itemdb::folder;
 
-namespace ui {
+namespace gb::app::ui {
+
+using gb::widgets::ToQt;
 
 namespace {
 
@@ -58,7 +59,7 @@ constexpr MenuEntry kContextMenu[] = {
 
 }  // namespace
 
-CInvView::CInvView(CMainFrame& frame, QWidget* parent)
+CInvView::CInvView(IFrame& frame, QWidget* parent)
     : QTreeView(parent),
       CView(frame.Document()),
       frame_(frame),
@@ -114,10 +115,9 @@ void CInvView::OnInitialUpdate() {
     GetDocument().SetAdultFlag(SettingEnabled(value::Adult));
     OnUpdate(nullptr, DocumentView::kHintNew);
 
-    CTemplateLibrary library;
-    CLotkeeperApp& app = frame_.App();
-    library.OpenFile(app.GetTemplateLibraryPath());
-    if (const CTDocText* current = library.GetTemplate(app.GetCurrentTemplateIndex())) {
+    const CLotkeeperApp& app = frame_.App();
+    if (const CTDocText* current =
+            app.GetTemplateLibrary().GetTemplate(app.GetCurrentTemplateIndex())) {
         frame_.SetTemplateName(current->GetName());
     }
 }
@@ -312,10 +312,8 @@ QMenu* CInvView::ContextMenu() {
             continue;
         }
         QMenu* copy = menu->addMenu(ToQt(entry.text));
-        CTemplateLibrary library;
-        library.OpenFile(frame_.App().GetTemplateLibraryPath());
-        const TemplateSlots templateSlots =
-            TemplateSlots::From(library, frame_.App().GetCurrentTemplateIndex());
+        const TemplateSlots templateSlots = TemplateSlots::From(
+            frame_.App().GetTemplateLibrary(), frame_.App().GetCurrentTemplateIndex());
         for (std::size_t slot = 0; slot < templateSlots.names.size(); ++slot) {
             QAction* action = add(copy, cmd::PasteTemplate1 + static_cast<int>(slot),
                                   ToQt(templateSlots.names[slot]));
@@ -334,4 +332,4 @@ void CInvView::contextMenuEvent(QContextMenuEvent* event) {
     menu->deleteLater();
 }
 
-}  // namespace ui
+}  // namespace gb::app::ui

@@ -11,18 +11,18 @@
 #include <cstdint>
 #include <optional>
 
+#include "app/core/IFrame.h"
 #include "app/ui/CView.h"
 
-namespace ui {
+namespace gb::app::ui {
 
-class CMainFrame;
 class ItemListModel;
 
 class CInvView final : public QTreeView, public CView {
     Q_OBJECT
 
 public:
-    CInvView(CMainFrame& frame, QWidget* parent = nullptr);
+    CInvView(IFrame& frame, QWidget* parent = nullptr);
 
     QWidget* Widget() override { return this; }
     ViewKind Kind() const override { return ViewKind::Items; }
@@ -59,7 +59,7 @@ private:
     bool SettingEnabled(std::string_view name) const;
     void StoreSetting(std::string_view name, bool enabled);
 
-    CMainFrame& frame_;
+    IFrame& frame_;
     ItemListModel* model_;
     bool firstUpdateDone_ = false;
     bool partialLoad_ = false;
@@ -69,4 +69,4 @@ private:
     int direction_ = 0;
 };
 
-}  // namespace ui
+}  // namespace gb::app::ui

@@ -18,38 +18,38 @@
 #include "app/core/CommandCatalog.h"
 #include "app/core/CommandIds.h"
 #include "app/core/DocumentStrings.h"
-#include "app/core/RetrievalProblems.h"
 #include "app/core/StatusTexts.h"
 #include "app/core/TemplateSlots.h"
 #include "app/core/UiStrings.h"
 #include "app/core/WindowPlacement.h"
+#include "app/core/problems/RetrievalProblems.h"
+#include "app/dialogs/problems/CProblemDlg.h"
 #include "app/ui/ArtLibrary.h"
 #include "app/ui/CBusyAnimation.h"
-#include "app/ui/CInvView.h"
 #include "app/ui/CMainView.h"
 #include "app/ui/CNavView.h"
-#include "app/ui/CPlaceholderView.h"
 #include "app/ui/CSummaryBar.h"
 #include "app/ui/CommandActions.h"
-#include "app/ui/QtText.h"
 #include "interfaces/RetrievalNotify.h"
 #include "itemdb/AucDoc.h"
 #include "itemdb/LotkeeperStrings.h"
-#include "itemdb/TemplateLibrary.h"
 #include "itemdb/UpdateRun.h"
 #include "platform/WindowRegistry.h"
+#include "widgets/ModalRunner.h"
+#include "widgets/QtText.h"
 
 using gb::itemdb::CAucDoc;
-using gb::itemdb::CTemplateLibrary;
 using gb::itemdb::DocumentView;
 using gb::itemdb::UpdateRun;
 using gb::itemdb::WM_RETRIEVED_ROW;
 
-namespace ui {
+namespace gb::app::ui {
+
+using gb::widgets::PathFromQt;
+using gb::widgets::ToQt;
 
 namespace {
 
-constexpr int kSeparator = 0;
 constexpr const char* kTemplateEditor = "Template";
 
 }  // namespace
@@ -58,6 +58,7 @@ CMainFrame::CMainFrame(CLotkeeperApp& app, CAucDoc& document, UiServices service
     : app_(app),
       document_(document),
       services_(services),
+      views_(ViewRegistry::MainViews()),
       otherViews_(document),
       router_([this] {
           CView* active = ActiveView();
@@ -148,11 +149,13 @@ void CMainFrame::CreateCommands() {
     });
 }
 
-QMenu* CMainFrame::AddMenu(const QString& title, const std::vector<int>& commands) {
-    QMenu* menu = menuBar()->addMenu(title);
-    for (int id : commands) {
-        if (id == kSeparator) {
+QMenu* CMainFrame::AddMenu(const MenuLayout& layout) {
+    QMenu* menu = menuBar()->addMenu(ToQt(layout.title));
+    for (int id : layout.entries) {
+        if (id == kMenuSeparator) {
             menu->addSeparator();
+        } else if (id == kMenuRecentProfiles) {
+            AddRecentProfiles(menu);
         } else {
             menu->addAction(actions_->Action(id));
         }
@@ -161,17 +164,12 @@ QMenu* CMainFrame::AddMenu(const QString& title, const std::vector<int>& command
     return menu;
 }
 
-void CMainFrame::CreateMenus() {
-    QMenu* file = AddMenu(
-        QStringLiteral("&File"),
-        {cmd::FileNew, cmd::FileOpen, cmd::FileSave, cmd::FileSaveAs, kSeparator, cmd::ExportItems,
-         kSeparator, cmd::FilePrint, cmd::FilePrintPreview, cmd::FilePrintSetup, kSeparator});
+void CMainFrame::AddRecentProfiles(QMenu* menu) {
     for (int id = cmd::FileRecent1; id <= cmd::FileRecent4; ++id) {
-        file->addAction(actions_->Action(id));
+        menu->addAction(actions_->Action(id));
     }
-    QAction* recentEnd = file->addSeparator();
-    file->addAction(actions_->Action(cmd::AppExit));
-    connect(file, &QMenu::aboutToShow, this, [this, recentEnd] {
+    QAction* recentEnd = menu->addSeparator();
+    connect(menu, &QMenu::aboutToShow, this, [this, recentEnd] {
         const std::size_t count = app_.GetRecentFiles().Entries().size();
         for (int id = cmd::FileRecent1; id <= cmd::FileRecent4; ++id) {
             actions_->Action(id)->setVisible(static_cast<std::size_t>(id - cmd::FileRecent1) <
@@ -179,30 +177,20 @@ void CMainFrame::CreateMenus() {
         }
         recentEnd->setVisible(count > 0);
     });
-    AddMenu(QStringLiteral("&Edit"), {cmd::EditCopy, cmd::MailTo, cmd::Report, kSeparator,
-                                      cmd::EditSelectAll, kSeparator, cmd::ItemSearch});
-    AddMenu(QStringLiteral("&Items"),
-            {cmd::EditItems, cmd::CreateDuplicate, cmd::StoreItem, kSeparator, cmd::DeleteItems,
-             cmd::ArchiveItems, cmd::MoveItems, cmd::SetStatus, cmd::BulkUpdate, kSeparator,
-             cmd::ViewListing, cmd::BidHistory, cmd::Feedback, kSeparator, cmd::InstantSummary,
-             kSeparator, cmd::UpdateDatabase});
-    AddMenu(QStringLiteral("&View"),
-            {cmd::NavigationTree, cmd::UserProfile, kSeparator, cmd::ViewToolbar,
-             cmd::ViewStatusBar, kSeparator, cmd::DoubleSpace, cmd::MatureAudiences});
-    AddMenu(QStringLiteral("&Tools"), {cmd::FeeSchedule, cmd::ClipboardTemplates,
-                                       cmd::DropDownLists, kSeparator, cmd::ShowCalendar});
-    AddMenu(QStringLiteral("&Help"),
-            {cmd::HelpUserGuide, cmd::HelpIndex, kSeparator, cmd::AppAbout});
+}
+
+void CMainFrame::CreateMenus() {
+    for (const MenuLayout& layout : MainMenus()) {
+        AddMenu(layout);
+    }
 }
 
 QMenu* CMainFrame::TemplateMenu() {
     auto* menu = new QMenu(this);
     connect(menu, &QMenu::aboutToShow, this, [this, menu] {
         menu->clear();
-        CTemplateLibrary library;
-        library.OpenFile(app_.GetTemplateLibraryPath());
         const TemplateSlots templateSlots =
-            TemplateSlots::From(library, app_.GetCurrentTemplateIndex());
+            TemplateSlots::From(app_.GetTemplateLibrary(), app_.GetCurrentTemplateIndex());
         for (std::size_t slot = 0; slot < templateSlots.names.size(); ++slot) {
             const int id = cmd::PasteTemplate1 + static_cast<int>(slot);
             QAction* action = menu->addAction(ToQt(templateSlots.names[slot]));
@@ -246,7 +234,7 @@ void CMainFrame::CreateToolBar() {
     toolBar_->setIconSize(QSize(32, 32));
     toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
     for (const ToolbarEntry& entry : MainToolbar()) {
-        if (entry.command == kSeparator) {
+        if (entry.command == 0) {  // a separator
             toolBar_->addSeparator();
             continue;
         }
@@ -326,20 +314,13 @@ void CMainFrame::ReplaceCentral(QWidget* widget) {
     }
 }
 
-CView* CMainFrame::CreateView(ViewKind kind, QWidget* parent) {
-    if (kind == ViewKind::Items) {
-        return new CInvView(*this, parent);
-    }
-    return new CPlaceholderView(*this, kind, parent);
-}
-
 void CMainFrame::ShowMainView() {
     const ViewKind kind = GetRightView() != nullptr ? GetRightView()->Kind() : ViewKind::Items;
     if (singleView_ != nullptr) {
         singleView_->Detach();
         singleView_ = nullptr;
     }
-    auto* mainView = new CMainView(*this, kind);
+    auto* mainView = new CMainView(*this, views_, kind);
     ReplaceCentral(mainView);
     mainView_ = mainView;
     mainView->OnInitialUpdate();
@@ -353,7 +334,7 @@ CView* CMainFrame::GetRightView() const {
     return singleView_;
 }
 
-CView* CMainFrame::SwitchRightView(ViewKind kind) {
+CView* CMainFrame::ShowRightView(ViewKind kind) {
     if (mainView_ != nullptr) {
         return mainView_->SwitchRightView(kind);
     }
@@ -363,7 +344,7 @@ CView* CMainFrame::SwitchRightView(ViewKind kind) {
     if (singleView_ != nullptr) {
         singleView_->Detach();
     }
-    singleView_ = CreateView(kind, nullptr);
+    singleView_ = views_.Create(kind, *this, nullptr);
     ReplaceCentral(singleView_->Widget());
     singleView_->OnInitialUpdate();
     RequestCommandRefresh();
@@ -386,7 +367,12 @@ CView* CMainFrame::ActiveView() const {
 }
 
 void CMainFrame::ShowUserProfile() {
-    SwitchRightView(ViewKind::Profile);
+    ShowRightView(ViewKind::Profile);
+}
+
+bool CMainFrame::RightViewIsForm() {
+    CView* right = GetRightView();
+    return right != nullptr && right->CanLeave().has_value();
 }
 
 bool CMainFrame::LeaveProfileView() {
@@ -403,7 +389,7 @@ void CMainFrame::OnNavigationTree() {
     mainView_->GetRightView()->Detach();
     mainView_->GetTreeView()->Detach();
     mainView_ = nullptr;
-    singleView_ = CreateView(kind, nullptr);
+    singleView_ = views_.Create(kind, *this, nullptr);
     ReplaceCentral(singleView_->Widget());
     singleView_->OnInitialUpdate();
     RequestCommandRefresh();
@@ -421,7 +407,7 @@ void CMainFrame::OnUserProfile() {
         // does when the folder is opened from the tree.
         target = ViewKindForFolder(document_.GetFolderTree().GetCurType());
     }
-    CView* shown = SwitchRightView(target);
+    CView* shown = ShowRightView(target);
     if (shown != nullptr && target != ViewKind::Profile) {
         shown->OnUpdate(nullptr, DocumentView::kHintNew);
     }
@@ -512,7 +498,7 @@ QString CMainFrame::MessageText() const {
 void CMainFrame::SetTemplateName(std::string_view name) {
     templateName_ = name.empty() ? UiText(string_id::Unknown) : std::string(name);
     templatePane_->setText(
-        ToQt(ui::TemplatePaneText(templateName_, app_.GetTemplateLibraryName())));
+        ToQt(gb::app::TemplatePaneText(templateName_, app_.GetTemplateLibraryName())));
 }
 
 QString CMainFrame::TemplatePaneText() const {
@@ -532,7 +518,7 @@ bool CMainFrame::LoadWindowPlacement() {
     }
     const QSize size = screen->geometry().size();
     const auto placement =
-        ui::LoadWindowPlacement(app_.GetUserSettings(), {size.width(), size.height()});
+        gb::app::LoadWindowPlacement(app_.GetUserSettings(), {size.width(), size.height()});
     if (!placement) {
         return false;
     }
@@ -565,7 +551,7 @@ bool CMainFrame::SaveWindowPlacement() {
     placement.top = normal.top();
     placement.right = normal.right() + 1;
     placement.bottom = normal.bottom() + 1;
-    return ui::SaveWindowPlacement(app_.GetUserSettings(), placement);
+    return gb::app::SaveWindowPlacement(app_.GetUserSettings(), placement);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
@@ -668,10 +654,11 @@ void CMainFrame::OnUpdateEnded() {
         [this, failed] {
             SetMessageText(progress_.Complete());
             if (failed) {
-                services_.dialogs.ShowProblems(RetrievalProblems::Read());
+                CProblemDlg problems(RetrievalProblems::Read(), this);
+                services_.modals.Run(problems);
             }
         },
         Qt::QueuedConnection);
 }
 
-}  // namespace ui
+}  // namespace gb::app::ui

@@ -22,45 +22,50 @@
 
 #include "app/core/BusyCounter.h"
 #include "app/core/CommandRouter.h"
+#include "app/core/IFrame.h"
+#include "app/core/MenuLayout.h"
 #include "app/core/ProgressText.h"
 #include "app/core/ServiceUpdatePrompts.h"
 #include "app/core/ToolbarLayout.h"
 #include "app/core/UiServices.h"
 #include "app/core/ViewKind.h"
 #include "app/ui/CView.h"
+#include "app/ui/ViewRegistry.h"
 #include "platform/MessageTarget.h"
 
 namespace gb::itemdb {
 class CAucDoc;
 }  // namespace gb::itemdb
+namespace gb::app {
 class CLotkeeperApp;
+}  // namespace gb::app
 
-namespace ui {
+namespace gb::app::ui {
 
 class CBusyAnimation;
 class CMainView;
 class CSummaryBar;
 class CommandActions;
 
-class CMainFrame final : public QMainWindow, public gb::MessageTarget {
+class CMainFrame final : public QMainWindow, public IFrame, public gb::MessageTarget {
     Q_OBJECT
 
 public:
     CMainFrame(CLotkeeperApp& app, gb::itemdb::CAucDoc& document, UiServices services);
     ~CMainFrame() override;
 
-    CLotkeeperApp& App() const { return app_; }
-    gb::itemdb::CAucDoc& Document() const { return document_; }
-    const UiServices& Services() const { return services_; }
+    CLotkeeperApp& App() const override { return app_; }
+    gb::itemdb::CAucDoc& Document() const override { return document_; }
+    const UiServices& Services() const override { return services_; }
 
     // Routing. Application-level targets are asked after the frame.
     void AddCommandTarget(const CommandTarget* target);
     const CommandRouter& Router() const { return router_; }
     CommandActions& Actions() const { return *actions_; }
     // Routes the command and refreshes the commands' states afterwards.
-    bool ExecuteCommand(int id);
-    CommandState QueryCommand(int id) const { return router_.Query(id); }
-    void RequestCommandRefresh();
+    bool ExecuteCommand(int id) override;
+    CommandState QueryCommand(int id) const override { return router_.Query(id); }
+    void RequestCommandRefresh() override;
 
     // The views.
     // Puts the folder tree and a right-hand view into the window.
@@ -70,27 +75,26 @@ public:
     CView* GetRightView() const;
     // Shows a view of `kind` on the right (in the splitter when the tree
     // shows); the view shown already when it is of that kind.
-    CView* SwitchRightView(ViewKind kind);
+    CView* ShowRightView(ViewKind kind);
+    void SwitchRightView(ViewKind kind) override { ShowRightView(kind); }
+    bool RightViewIsForm() override;
     void ShowUserProfile();
-    // Whether the user profile view may be left (any other view may).
-    bool LeaveProfileView();
+    bool LeaveProfileView() override;
     // The view commands go to first: the view with the focus, else the
     // right-hand view.
     CView* ActiveView() const;
-    // A new view of `kind` in `parent`, not yet updated.
-    CView* CreateView(ViewKind kind, QWidget* parent);
+    // The views the right-hand side can show.
+    const ViewRegistry& Views() const { return views_; }
 
     // What the views show through the frame.
-    // Shows the buttons and bands of a folder kind; false without a toolbar.
-    bool EnableToolbar(int folderKind);
-    int SetBusy(bool busy, bool reset = false);
-    int BusyCount() const { return busy_.Count(); }
-    void SetSummary(std::size_t count, std::string_view minimumValue, std::string_view totalBids);
-    // The caption panel: the folder's title, an empty line, its description.
-    void SetStatusText(std::string_view title, std::string_view description);
-    // The status bar's message pane.
-    void SetMessageText(std::string_view text);
-    void SetTemplateName(std::string_view name);
+    bool EnableToolbar(int folderKind) override;
+    int SetBusy(bool busy, bool reset = false) override;
+    int BusyCount() const override { return busy_.Count(); }
+    void SetSummary(std::size_t count, std::string_view minimumValue,
+                    std::string_view totalBids) override;
+    void SetStatusText(std::string_view title, std::string_view description) override;
+    void SetMessageText(std::string_view text) override;
+    void SetTemplateName(std::string_view name) override;
     // "Gavelbook - " and the profile's title.
     void UpdateCaption();
 
@@ -106,7 +110,7 @@ public:
     // An update run the item list started: the animation runs until the run
     // ends, and the end is reported at once when none of its retrievals could
     // start.
-    void OnUpdateStarted();
+    void OnUpdateStarted() override;
 
     // The window's handle for messages from other threads: the retrievals'
     // progress and end (WM_USER+1) and the rows they fired (WM_USER+3).
@@ -135,7 +139,9 @@ private:
     void CreateToolBar();
     void CreateBands();
     void CreateStatusBar();
-    QMenu* AddMenu(const QString& title, const std::vector<int>& commands);
+    QMenu* AddMenu(const MenuLayout& layout);
+    // The recently used profiles, where a menu's layout places them.
+    void AddRecentProfiles(QMenu* menu);
     QMenu* TemplateMenu();
     QMenu* NavigateMenu();
     QMenu* FontsMenu();
@@ -155,6 +161,7 @@ private:
     gb::itemdb::CAucDoc& document_;
     UiServices services_;
 
+    ViewRegistry views_;
     CommandMap commands_;
     OtherViewsTarget otherViews_;
     std::vector<const CommandTarget*> appTargets_;
@@ -183,4 +190,4 @@ private:
     gb::WindowHandle handle_ = 0;
 };
 
-}  // namespace ui
+}  // namespace gb::app::ui

@@ -6,12 +6,13 @@
 
 #include "app/core/AppSettings.h"
 #include "app/core/CLotkeeperApp.h"
+#include "app/core/IFrame.h"
 #include "app/core/MainViewLayout.h"
-#include "app/ui/CMainFrame.h"
 #include "app/ui/CNavView.h"
+#include "app/ui/ViewRegistry.h"
 #include "platform/Settings.h"
 
-namespace ui {
+namespace gb::app::ui {
 
 namespace {
 
@@ -25,12 +26,13 @@ void GiveExtraWidthToTheRight(QSplitter& splitter) {
 
 }  // namespace
 
-CMainView::CMainView(CMainFrame& frame, ViewKind rightKind, QWidget* parent)
+CMainView::CMainView(IFrame& frame, const ViewRegistry& views, ViewKind rightKind, QWidget* parent)
     : QWidget(parent),
       frame_(frame),
+      views_(views),
       splitter_(new QSplitter(Qt::Horizontal, this)),
       tree_(new CNavView(frame, splitter_)),
-      right_(frame.CreateView(rightKind, splitter_)),
+      right_(views.Create(rightKind, frame, splitter_)),
       storedWidth_(static_cast<int>(frame.App().GetUserSettings().GetNumber(
           SectionKey(section::Settings), value::Splitter, 0))) {
     splitter_->addWidget(tree_);
@@ -75,7 +77,7 @@ CView* CMainView::SwitchRightView(ViewKind kind) {
     const QList<int> sizes = splitter_->sizes();
     CView* old = right_;
     old->Detach();
-    right_ = frame_.CreateView(kind, nullptr);
+    right_ = views_.Create(kind, frame_, nullptr);
     splitter_->replaceWidget(1, right_->Widget());
     GiveExtraWidthToTheRight(*splitter_);
     splitter_->setSizes(sizes);
@@ -89,4 +91,4 @@ CView* CMainView::SwitchRightView(ViewKind kind) {
     return right_;
 }
 
-}  // namespace ui
+}  // namespace gb::app::ui

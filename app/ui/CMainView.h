@@ -8,17 +8,22 @@
 
 #include "app/core/ViewKind.h"
 
-namespace ui {
+namespace gb::app {
+class IFrame;
+}  // namespace gb::app
 
-class CMainFrame;
+namespace gb::app::ui {
+
 class CNavView;
 class CView;
+class ViewRegistry;
 
 class CMainView final : public QWidget {
     Q_OBJECT
 
 public:
-    CMainView(CMainFrame& frame, ViewKind rightKind, QWidget* parent = nullptr);
+    CMainView(IFrame& frame, const ViewRegistry& views, ViewKind rightKind,
+              QWidget* parent = nullptr);
     ~CMainView() override;
 
     CNavView* GetTreeView() const { return tree_; }
@@ -33,7 +38,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    CMainFrame& frame_;
+    IFrame& frame_;
+    const ViewRegistry& views_;
     QSplitter* splitter_;
     CNavView* tree_;
     CView* right_;
@@ -41,4 +47,4 @@ private:
     bool applyStoredWidth_ = true;
 };
 
-}  // namespace ui
+}  // namespace gb::app::ui

@@ -5,25 +5,29 @@
 
 #include <array>
 
+#include "app/core/CLotkeeperApp.h"
 #include "app/core/CommandCatalog.h"
 #include "app/core/CommandIds.h"
 #include "app/core/FolderImages.h"
 #include "app/core/FolderRules.h"
 #include "app/core/UiStrings.h"
 #include "app/ui/ArtLibrary.h"
-#include "app/ui/CMainFrame.h"
 #include "app/ui/CMainView.h"
-#include "app/ui/QtText.h"
+#include "app/ui/MenuText.h"
 #include "app/ui/WaitCursor.h"
 #include "itemdb/AucDoc.h"
 #include "itemdb/FolderKind.h"
+#include "widgets/QtText.h"
 
 using gb::itemdb::CAucDoc;
 using gb::itemdb::CFolderTree;
 using gb::itemdb::DocumentView;
 namespace folder = gb::itemdb::folder;
 
-namespace ui {
+namespace gb::app::ui {
+
+using gb::widgets::FromQt;
+using gb::widgets::ToQt;
 
 namespace {
 
@@ -36,7 +40,7 @@ std::int32_t IdOf(const QTreeWidgetItem* item) {
 
 }  // namespace
 
-CNavView::CNavView(CMainFrame& frame, QWidget* parent)
+CNavView::CNavView(IFrame& frame, QWidget* parent)
     : QTreeWidget(parent), CView(frame.Document()), frame_(frame) {
     setHeaderHidden(true);
     setColumnCount(1);
@@ -180,8 +184,7 @@ void CNavView::OpenFolderItem(QTreeWidgetItem* item) {
     if (id == folder::Root) {
         return;
     }
-    CView* right = frame_.GetRightView();
-    if (right != nullptr && right->CanLeave().has_value()) {
+    if (frame_.RightViewIsForm()) {
         frame_.Services().messages.Show(UiText(
             frame_.LeaveProfileView() ? string_id::PressClose : string_id::ProfileViewRefused));
         return;
@@ -336,4 +339,4 @@ void CNavView::OnLabelChanged(QTreeWidgetItem* item) {
     rebuilding_ = false;
 }
 
-}  // namespace ui
+}  // namespace gb::app::ui

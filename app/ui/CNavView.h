@@ -10,11 +10,10 @@
 #include <optional>
 
 #include "app/core/FolderEditing.h"
+#include "app/core/IFrame.h"
 #include "app/ui/CView.h"
 
-namespace ui {
-
-class CMainFrame;
+namespace gb::app::ui {
 
 class CNavView final : public QTreeWidget, public CView {
     Q_OBJECT
@@ -23,7 +22,7 @@ public:
     static constexpr int kIdRole = Qt::UserRole;
     static constexpr int kImageRole = Qt::UserRole + 1;  // the folder's closed image
 
-    CNavView(CMainFrame& frame, QWidget* parent = nullptr);
+    CNavView(IFrame& frame, QWidget* parent = nullptr);
 
     QWidget* Widget() override { return this; }
     ViewKind Kind() const override { return ViewKind::Items; }
@@ -67,11 +66,11 @@ private:
     void ShowImage(QTreeWidgetItem* item);
     void OnLabelChanged(QTreeWidgetItem* item);
 
-    CMainFrame& frame_;
+    IFrame& frame_;
     bool initialUpdateDone_ = false;
     std::int32_t currentNodeId_ = 100;
     std::int32_t openFolderId_ = 0;
     bool rebuilding_ = false;
 };
 
-}  // namespace ui
+}  // namespace gb::app::ui

@@ -1,14 +1,14 @@
 #include "app/ui/CPlaceholderView.h"
 
-#include "app/ui/CMainFrame.h"
+#include "app/core/CLotkeeperApp.h"
 #include "itemdb/AucDoc.h"
 #include "itemdb/FolderKind.h"
 
 using namespace gb::itemdb;
 
-namespace ui {
+namespace gb::app::ui {
 
-CPlaceholderView::CPlaceholderView(CMainFrame& frame, ViewKind kind, QWidget* parent)
+CPlaceholderView::CPlaceholderView(IFrame& frame, ViewKind kind, QWidget* parent)
     : QFrame(parent), CView(frame.Document()), frame_(frame), kind_(kind) {
     setFrameShape(QFrame::StyledPanel);
     setBackgroundRole(QPalette::Base);
@@ -19,4 +19,4 @@ void CPlaceholderView::OnInitialUpdate() {
     frame_.EnableToolbar(kind_ == ViewKind::Web ? folder::WebSites : folder::UserProfile);
 }
 
-}  // namespace ui
+}  // namespace gb::app::ui

@@ -4,15 +4,14 @@
 
 #include <QtWidgets/QFrame>
 
+#include "app/core/IFrame.h"
 #include "app/ui/CView.h"
 
-namespace ui {
-
-class CMainFrame;
+namespace gb::app::ui {
 
 class CPlaceholderView final : public QFrame, public CView {
 public:
-    CPlaceholderView(CMainFrame& frame, ViewKind kind, QWidget* parent = nullptr);
+    CPlaceholderView(IFrame& frame, ViewKind kind, QWidget* parent = nullptr);
 
     QWidget* Widget() override { return this; }
     ViewKind Kind() const override { return kind_; }
@@ -20,8 +19,8 @@ public:
     void OnUpdate(gb::itemdb::DocumentView*, std::int32_t) override {}
 
 private:
-    CMainFrame& frame_;
+    IFrame& frame_;
     ViewKind kind_;
 };
 
-}  // namespace ui
+}  // namespace gb::app::ui

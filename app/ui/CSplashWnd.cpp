@@ -4,7 +4,7 @@
 #include <QtGui/QPainter>
 #include <QtGui/QScreen>
 
-namespace ui {
+namespace gb::app::ui {
 
 CSplashWnd* CSplashWnd::Show(const QPixmap& picture, QWidget* mainWindow, int firstWait) {
     if (picture.isNull()) {
@@ -54,4 +54,4 @@ void CSplashWnd::paintEvent(QPaintEvent*) {
     painter.drawPixmap(0, 0, picture_);
 }
 
-}  // namespace ui
+}  // namespace gb::app::ui

@@ -14,7 +14,7 @@
 
 #include "app/core/SplashSchedule.h"
 
-namespace ui {
+namespace gb::app::ui {
 
 class CSplashWnd final : public QWidget {
     Q_OBJECT
@@ -42,4 +42,4 @@ private:
     QTimer timer_;
 };
 
-}  // namespace ui
+}  // namespace gb::app::ui

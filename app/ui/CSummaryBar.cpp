@@ -1,10 +1,11 @@
 #include "app/ui/CSummaryBar.h"
 
 #include <QtWidgets/QGridLayout>
+#include "widgets/QtText.h"
 
-#include "app/ui/QtText.h"
+namespace gb::app::ui {
 
-namespace ui {
+using gb::widgets::ToQt;
 
 CSummaryBar::CSummaryBar(QWidget* parent)
     : QWidget(parent),
@@ -33,4 +34,4 @@ void CSummaryBar::SetValues(std::string_view count, std::string_view minimumValu
     totalBids_->setText(ToQt(totalBids));
 }
 
-}  // namespace ui
+}  // namespace gb::app::ui

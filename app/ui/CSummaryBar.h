@@ -7,7 +7,7 @@
 
 #include <string_view>
 
-namespace ui {
+namespace gb::app::ui {
 
 class CSummaryBar final : public QWidget {
 public:
@@ -27,4 +27,4 @@ private:
     QLabel* totalBids_;
 };
 
-}  // namespace ui
+}  // namespace gb::app::ui

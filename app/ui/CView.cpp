@@ -4,7 +4,7 @@
 
 using namespace gb::itemdb;
 
-namespace ui {
+namespace gb::app::ui {
 
 CView::CView(CAucDoc& document) : document_(document) {
     document_.AddView(this);
@@ -46,4 +46,4 @@ bool OtherViewsTarget::ExecuteCommand(int id) const {
     return document_.RouteCmdToAllViews(sender_, ViewCommand{id, 0});
 }
 
-}  // namespace ui
+}  // namespace gb::app::ui

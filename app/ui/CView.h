@@ -16,7 +16,7 @@ namespace gb::itemdb {
 class CAucDoc;
 }  // namespace gb::itemdb
 
-namespace ui {
+namespace gb::app::ui {
 
 class CView : public gb::itemdb::DocumentView {
 public:
@@ -72,4 +72,4 @@ private:
     CView* sender_ = nullptr;
 };
 
-}  // namespace ui
+}  // namespace gb::app::ui

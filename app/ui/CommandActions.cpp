@@ -5,9 +5,12 @@
 #include "app/core/CommandCatalog.h"
 #include "app/core/ToolbarLayout.h"
 #include "app/ui/ArtLibrary.h"
-#include "app/ui/QtText.h"
+#include "app/ui/MenuText.h"
+#include "widgets/QtText.h"
 
-namespace ui {
+namespace gb::app::ui {
+
+using gb::widgets::ToQt;
 
 namespace {
 
@@ -123,4 +126,4 @@ void CommandActions::RefreshAction(int id, QAction* action) {
     }
 }
 
-}  // namespace ui
+}  // namespace gb::app::ui

@@ -12,7 +12,7 @@
 
 #include "app/core/CommandRouter.h"
 
-namespace ui {
+namespace gb::app::ui {
 
 class CommandActions final : public QObject {
     Q_OBJECT
@@ -49,4 +49,4 @@ private:
     bool refreshPending_ = false;
 };
 
-}  // namespace ui
+}  // namespace gb::app::ui

@@ -2,12 +2,14 @@
 
 #include "app/core/ItemCells.h"
 #include "app/ui/ArtLibrary.h"
-#include "app/ui/QtText.h"
 #include "itemdb/AucItem.h"
+#include "widgets/QtText.h"
 
 using namespace gb::itemdb;
 
-namespace ui {
+namespace gb::app::ui {
+
+using gb::widgets::ToQt;
 
 ItemListModel::ItemListModel(const CItemList& items, CFeeSchedule& fees,
                              const FolderNameLookup& folders, QObject* parent)
@@ -54,7 +56,7 @@ const ItemListModel::Row& ItemListModel::Filled(int row) const {
         filled.texts.clear();
         const CAucItem* item = items_.GetItemAt(filled.position);
         for (const ListColumn& column : columns_) {
-            filled.texts.push_back(item ? ToQt(ui::CellText(*item, column, fees_, &folders_))
+            filled.texts.push_back(item ? ToQt(gb::app::CellText(*item, column, fees_, &folders_))
                                         : QString());
         }
     }
@@ -127,4 +129,4 @@ QVariant ItemListModel::headerData(int section, Qt::Orientation orientation, int
     }
 }
 
-}  // namespace ui
+}  // namespace gb::app::ui

@@ -15,7 +15,7 @@ class CFeeSchedule;
 class FolderNameLookup;
 }  // namespace gb::itemdb
 
-namespace ui {
+namespace gb::app::ui {
 
 class ItemListModel final : public QAbstractTableModel {
 public:
@@ -60,4 +60,4 @@ private:
     bool largeIcons_ = false;
 };
 
-}  // namespace ui
+}  // namespace gb::app::ui

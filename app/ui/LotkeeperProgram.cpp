@@ -3,12 +3,13 @@
 #include <QtWidgets/QApplication>
 
 #include "app/core/CommandIds.h"
+#include "app/dialogs/about/CAboutDlg.h"
 #include "app/ui/ArtLibrary.h"
-#include "app/ui/CAboutDlg.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CSplashWnd.h"
+#include "widgets/ModalRunner.h"
 
-namespace ui {
+namespace gb::app::ui {
 
 LotkeeperProgram::LotkeeperProgram(CommandLine commandLine, gb::Settings& user,
                                    std::filesystem::path programFolder, const QString& instanceName,
@@ -16,7 +17,7 @@ LotkeeperProgram::LotkeeperProgram(CommandLine commandLine, gb::Settings& user,
     : commandLine_(std::move(commandLine)),
       instance_(instanceName),
       services_(services.value_or(
-          UiServices{screenMessages_, screenFiles_, desktopShell_, screenDialogs_})),
+          UiServices{screenMessages_, screenFiles_, desktopShell_, screenRunner_})),
       app_(user, std::move(programFolder)),
       prompts_(services_.messages, services_.files),
       profileCommands_(document_, app_, services_.files) {
@@ -40,7 +41,6 @@ bool LotkeeperProgram::InitInstance() {
     frame_ = std::make_unique<CMainFrame>(app_, document_, services_);
     screenMessages_.SetParent(frame_.get());
     screenFiles_.SetParent(frame_.get());
-    screenDialogs_.SetParent(frame_.get());
     connect(&instance_, &SingleInstance::Activated, frame_.get(), &CMainFrame::BringToFront);
 
     if (commandLine_.ShowsSplash()) {
@@ -52,8 +52,8 @@ bool LotkeeperProgram::InitInstance() {
 
     frame_->AddCommandTarget(&profileCommands_.Commands());
     appCommands_.On(cmd::AppAbout, [this](int) {
-        CAboutDlg about(frame_->Services(), frame_.get());
-        about.exec();
+        CAboutDlg about(services_.shell, services_.messages, frame_.get());
+        services_.modals.Run(about);
     });
     frame_->AddCommandTarget(&appCommands_);
 
@@ -97,4 +97,4 @@ int LotkeeperProgram::ExitInstance(int code) {
     return code;
 }
 
-}  // namespace ui
+}  // namespace gb::app::ui

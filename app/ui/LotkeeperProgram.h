@@ -17,18 +17,18 @@
 #include "app/core/ServicePrompts.h"
 #include "app/core/UiServices.h"
 #include "app/ui/CSplashWnd.h"
-#include "app/ui/QtDialogService.h"
 #include "app/ui/QtFileDialogService.h"
 #include "app/ui/QtMessageService.h"
 #include "app/ui/QtShellService.h"
 #include "app/ui/SingleInstance.h"
 #include "itemdb/AucDoc.h"
+#include "widgets/QtModalRunner.h"
 
 namespace gb {
 class Settings;
 }
 
-namespace ui {
+namespace gb::app::ui {
 
 class CMainFrame;
 
@@ -39,8 +39,8 @@ public:
     // The name under which the first instance is found.
     static constexpr const char* kInstanceName = "Norvel_Gavelbook";
 
-    // Without `services` the program shows its messages and dialogs on
-    // the screen and opens links on the desktop.
+    // Without `services` the program runs its modal windows on the screen
+    // and opens links on the desktop.
     LotkeeperProgram(CommandLine commandLine, gb::Settings& user,
                      std::filesystem::path programFolder,
                      const QString& instanceName = QString::fromLatin1(kInstanceName),
@@ -64,10 +64,10 @@ private:
 
     CommandLine commandLine_;
     SingleInstance instance_;
-    QtMessageService screenMessages_;
-    QtFileDialogService screenFiles_;
+    gb::widgets::QtModalRunner screenRunner_;
+    QtMessageService screenMessages_{screenRunner_};
+    QtFileDialogService screenFiles_{screenRunner_};
     QtShellService desktopShell_;
-    QtDialogService screenDialogs_;
     UiServices services_;
     CLotkeeperApp app_;
     gb::itemdb::CAucDoc document_;
@@ -78,4 +78,4 @@ private:
     QPointer<CSplashWnd> splash_;
 };
 
-}  // namespace ui
+}  // namespace gb::app::ui

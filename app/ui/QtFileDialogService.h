@@ -1,15 +1,22 @@
 #pragma once
-// The desktop's file dialogs, over the main window.
+// The file dialogs over the main window, run through the modal runner.
 
 #include <QtCore/QPointer>
+#include <QtWidgets/QFileDialog>
 #include <QtWidgets/QWidget>
 
 #include "app/core/FileDialogService.h"
 
-namespace ui {
+namespace gb::widgets {
+class ModalRunner;
+}  // namespace gb::widgets
+
+namespace gb::app::ui {
 
 class QtFileDialogService final : public FileDialogService {
 public:
+    explicit QtFileDialogService(gb::widgets::ModalRunner& runner) : runner_(runner) {}
+
     void SetParent(QWidget* parent) { parent_ = parent; }
 
     std::optional<std::filesystem::path> AskOpenFile(std::string_view title,
@@ -19,7 +26,10 @@ public:
         const std::filesystem::path& proposal) override;
 
 private:
+    std::optional<std::filesystem::path> Run(QFileDialog& dialog);
+
+    gb::widgets::ModalRunner& runner_;
     QPointer<QWidget> parent_;
 };
 
-}  // namespace ui
+}  // namespace gb::app::ui

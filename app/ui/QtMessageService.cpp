@@ -1,11 +1,12 @@
 #include "app/ui/QtMessageService.h"
 
-#include <QtWidgets/QMessageBox>
-
 #include "app/core/DocumentStrings.h"
-#include "app/ui/QtText.h"
+#include "widgets/MessageBox.h"
+#include "widgets/QtText.h"
 
-namespace ui {
+namespace gb::app::ui {
+
+using gb::widgets::ToQt;
 
 namespace {
 
@@ -43,9 +44,9 @@ QMessageBox::StandardButtons QtButtons(MessageButtons buttons) {
 
 MessageResult QtMessageService::Show(std::string_view text, MessageButtons buttons,
                                      MessageIcon icon) {
-    QMessageBox box(QtIcon(icon), ToQt(ApplicationTitle()), ToQt(text), QtButtons(buttons),
-                    parent_);
-    switch (box.exec()) {
+    const gb::widgets::MessageBoxSpec spec{ToQt(ApplicationTitle()), ToQt(text), QtIcon(icon),
+                                           QtButtons(buttons)};
+    switch (gb::widgets::ShowMessage(runner_, parent_, spec)) {
         case QMessageBox::Yes:
             return MessageResult::Yes;
         case QMessageBox::No:
@@ -57,4 +58,4 @@ MessageResult QtMessageService::Show(std::string_view text, MessageButtons butto
     }
 }
 
-}  // namespace ui
+}  // namespace gb::app::ui

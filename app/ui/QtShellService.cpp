@@ -3,10 +3,12 @@
 #include <QtCore/QProcess>
 #include <QtCore/QUrl>
 #include <QtGui/QDesktopServices>
+#include "widgets/QtText.h"
 
-#include "app/ui/QtText.h"
+namespace gb::app::ui {
 
-namespace ui {
+using gb::widgets::PathToQt;
+using gb::widgets::ToQt;
 
 bool QtShellService::OpenLink(std::string_view address) {
     const QUrl url(ToQt(address));
@@ -18,4 +20,4 @@ bool QtShellService::StartProgram(const std::filesystem::path& program,
     return QProcess::startDetached(PathToQt(program), {}, PathToQt(workingFolder));
 }
 
-}  // namespace ui
+}  // namespace gb::app::ui

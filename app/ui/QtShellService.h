@@ -3,7 +3,7 @@
 
 #include "app/core/ShellService.h"
 
-namespace ui {
+namespace gb::app::ui {
 
 class QtShellService final : public ShellService {
 public:
@@ -12,4 +12,4 @@ public:
                       const std::filesystem::path& workingFolder) override;
 };
 
-}  // namespace ui
+}  // namespace gb::app::ui

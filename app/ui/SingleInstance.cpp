@@ -6,7 +6,7 @@
 
 #include <unistd.h>
 
-namespace ui {
+namespace gb::app::ui {
 
 namespace {
 
@@ -72,4 +72,4 @@ bool SingleInstance::AskFirstInstance() const {
     return written;
 }
 
-}  // namespace ui
+}  // namespace gb::app::ui

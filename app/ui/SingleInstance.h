@@ -9,7 +9,7 @@
 
 #include <memory>
 
-namespace ui {
+namespace gb::app::ui {
 
 class SingleInstance final : public QObject {
     Q_OBJECT
@@ -37,4 +37,4 @@ private:
     std::unique_ptr<QLocalServer> server_;
 };
 
-}  // namespace ui
+}  // namespace gb::app::ui

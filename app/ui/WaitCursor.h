@@ -5,7 +5,7 @@
 
 #include <QtGui/QGuiApplication>
 
-namespace ui {
+namespace gb::app::ui {
 
 class WaitCursor {
 public:
@@ -15,4 +15,4 @@ public:
     ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
 };
 
-}  // namespace ui
+}  // namespace gb::app::ui

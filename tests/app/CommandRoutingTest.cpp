@@ -10,14 +10,14 @@
 namespace {
 
 struct Target {
-    ui::CommandMap map;
+    gb::app::CommandMap map;
 };
 
 class CommandRoutingTest : public ::testing::Test {
 protected:
-    ui::CommandRouter Router() {
-        return ui::CommandRouter([this] {
-            return std::vector<const ui::CommandTarget*>{&view.map, &document.map, &frame.map};
+    gb::app::CommandRouter Router() {
+        return gb::app::CommandRouter([this] {
+            return std::vector<const gb::app::CommandTarget*>{&view.map, &document.map, &frame.map};
         });
     }
 
@@ -36,7 +36,7 @@ TEST_F(CommandRoutingTest, TheFirstTargetWithAHandlerRunsTheCommand) {
 }
 
 TEST_F(CommandRoutingTest, ACommandNobodyHandlesIsDisabledAndDoesNothing) {
-    const ui::CommandRouter router = Router();
+    const gb::app::CommandRouter router = Router();
     EXPECT_FALSE(router.Query(11).enabled);
     EXPECT_FALSE(router.Execute(11));
 }
@@ -47,16 +47,16 @@ TEST_F(CommandRoutingTest, AHandlerAloneEnablesItsCommand) {
 }
 
 TEST_F(CommandRoutingTest, TheFirstUpdaterDecides) {
-    view.map.OnUpdate(13, [](int, ui::CommandUpdate& update) { update.Enable(true); });
-    document.map.OnUpdate(13, [](int, ui::CommandUpdate& update) { update.Enable(false); });
+    view.map.OnUpdate(13, [](int, gb::app::CommandUpdate& update) { update.Enable(true); });
+    document.map.OnUpdate(13, [](int, gb::app::CommandUpdate& update) { update.Enable(false); });
 
     EXPECT_TRUE(Router().Query(13).enabled);
 }
 
 TEST_F(CommandRoutingTest, AnUpdaterThatOnlyChecksLeavesEnablingToTheHandlers) {
-    frame.map.OnUpdate(15, [](int, ui::CommandUpdate& update) { update.SetCheck(); });
+    frame.map.OnUpdate(15, [](int, gb::app::CommandUpdate& update) { update.SetCheck(); });
 
-    ui::CommandState state = Router().Query(15);
+    gb::app::CommandState state = Router().Query(15);
     EXPECT_FALSE(state.enabled);
     EXPECT_TRUE(state.checked);
 
@@ -67,13 +67,13 @@ TEST_F(CommandRoutingTest, AnUpdaterThatOnlyChecksLeavesEnablingToTheHandlers) {
 }
 
 TEST_F(CommandRoutingTest, AnUpdaterMayRenameTheCommand) {
-    frame.map.OnUpdate(16, [](int, ui::CommandUpdate& update) { update.SetText("&1 a.pro"); });
+    frame.map.OnUpdate(16, [](int, gb::app::CommandUpdate& update) { update.SetText("&1 a.pro"); });
     EXPECT_EQ(Router().Query(16).text, "&1 a.pro");
 }
 
 TEST_F(CommandRoutingTest, ADisabledCommandIsNotCarriedOut) {
     frame.map.On(14, [this](int) { log.push_back("frame"); });
-    frame.map.OnUpdate(14, [](int, ui::CommandUpdate& update) { update.Enable(false); });
+    frame.map.OnUpdate(14, [](int, gb::app::CommandUpdate& update) { update.Enable(false); });
 
     EXPECT_FALSE(Router().Execute(14));
     EXPECT_TRUE(log.empty());
@@ -83,7 +83,7 @@ TEST_F(CommandRoutingTest, ARangeHandlerReceivesTheCommandId) {
     std::vector<int> ids;
     view.map.OnRange(100, 110, [&](int id) { ids.push_back(id); });
 
-    const ui::CommandRouter router = Router();
+    const gb::app::CommandRouter router = Router();
     EXPECT_TRUE(router.Execute(100));
     EXPECT_TRUE(router.Execute(110));
     EXPECT_FALSE(router.Execute(111));
@@ -94,7 +94,7 @@ TEST_F(CommandRoutingTest, AnEntryAddedAfterARangeOverridesItForItsId) {
     view.map.OnRange(100, 110, [this](int) { log.push_back("range"); });
     view.map.On(105, [this](int) { log.push_back("single"); });
 
-    const ui::CommandRouter router = Router();
+    const gb::app::CommandRouter router = Router();
     router.Execute(105);
     router.Execute(106);
     EXPECT_EQ(log, (std::vector<std::string>{"single", "range"}));
@@ -104,9 +104,9 @@ TEST_F(CommandRoutingTest, TheChainIsAskedAfreshForEveryCommand) {
     Target other;
     other.map.On(20, [](int) {});
     bool useOther = false;
-    const ui::CommandRouter router([&] {
-        return useOther ? std::vector<const ui::CommandTarget*>{&other.map}
-                        : std::vector<const ui::CommandTarget*>{&frame.map};
+    const gb::app::CommandRouter router([&] {
+        return useOther ? std::vector<const gb::app::CommandTarget*>{&other.map}
+                        : std::vector<const gb::app::CommandTarget*>{&frame.map};
     });
 
     EXPECT_FALSE(router.Query(20).enabled);

@@ -37,7 +37,7 @@ protected:
 
 TEST_F(FolderEditingTest, ANewStatusListsEndedItemsWithThatStatus) {
     const std::int32_t sample = ChildOf(folder::ByStatus, folder::Sample);
-    const auto added = ui::AddFolderBeside(document.GetFolderTree(), sample);
+    const auto added = gb::app::AddFolderBeside(document.GetFolderTree(), sample);
     ASSERT_TRUE(added);
     EXPECT_EQ(added->parentId, folder::ByStatus);
     EXPECT_EQ(added->type, folder::ByStatus);
@@ -52,7 +52,7 @@ TEST_F(FolderEditingTest, ANewStatusListsEndedItemsWithThatStatus) {
 }
 
 TEST_F(FolderEditingTest, ANewFolderInsideAHeadingIsItsChild) {
-    const auto added = ui::AddFolderBeside(document.GetFolderTree(), folder::ByCategory);
+    const auto added = gb::app::AddFolderBeside(document.GetFolderTree(), folder::ByCategory);
     ASSERT_TRUE(added);
     EXPECT_EQ(added->parentId, folder::ByCategory);
     CFolderTree& tree = document.GetFolderTree();
@@ -63,7 +63,7 @@ TEST_F(FolderEditingTest, ANewFolderInsideAHeadingIsItsChild) {
 
 TEST_F(FolderEditingTest, ANewWebSiteGetsTheMakersPage) {
     const std::int32_t sample = ChildOf(folder::WebSites, folder::Sample);
-    const auto added = ui::AddFolderBeside(document.GetFolderTree(), sample);
+    const auto added = gb::app::AddFolderBeside(document.GetFolderTree(), sample);
     ASSERT_TRUE(added);
     CFolderTree& tree = document.GetFolderTree();
     ASSERT_TRUE(tree.FindNode(added->id));
@@ -71,30 +71,30 @@ TEST_F(FolderEditingTest, ANewWebSiteGetsTheMakersPage) {
 }
 
 TEST_F(FolderEditingTest, GroupingFoldersOnlyAmongCategoriesReportsAndWebSites) {
-    EXPECT_FALSE(
-        ui::AddGroupFolder(document.GetFolderTree(), ChildOf(folder::ByStatus, folder::Sample)));
-    const auto added = ui::AddGroupFolder(document.GetFolderTree(), folder::Reports);
+    EXPECT_FALSE(gb::app::AddGroupFolder(document.GetFolderTree(),
+                                         ChildOf(folder::ByStatus, folder::Sample)));
+    const auto added = gb::app::AddGroupFolder(document.GetFolderTree(), folder::Reports);
     ASSERT_TRUE(added);
     EXPECT_TRUE(added->heading);
     EXPECT_EQ(added->name, "New Folder");
     EXPECT_EQ(added->parentId, folder::Reports);
-    EXPECT_FALSE(ui::AddFolderBeside(document.GetFolderTree(), 9999));
+    EXPECT_FALSE(gb::app::AddFolderBeside(document.GetFolderTree(), 9999));
 }
 
 TEST_F(FolderEditingTest, EachGroupAsksItsOwnQuestion) {
-    EXPECT_EQ(ui::DeleteQuestion(folder::Auctions, true, "joe"),
+    EXPECT_EQ(gb::app::DeleteQuestion(folder::Auctions, true, "joe"),
               "Do you want to delete folder 'joe'?  Any items that are in this folder will be "
               "moved to the 'Deleted Items' folder.");
-    EXPECT_EQ(ui::DeleteQuestion(folder::ByCategory, false, "Toys")
+    EXPECT_EQ(gb::app::DeleteQuestion(folder::ByCategory, false, "Toys")
                   ->rfind("Do you want to delete category 'Toys'?", 0),
               0u);
-    EXPECT_EQ(ui::DeleteQuestion(folder::Reports, false, "Sales")
+    EXPECT_EQ(gb::app::DeleteQuestion(folder::Reports, false, "Sales")
                   ->rfind("Do you want to remove report 'Sales'?", 0),
               0u);
-    EXPECT_EQ(ui::DeleteQuestion(folder::Reports, true, "Old")
+    EXPECT_EQ(gb::app::DeleteQuestion(folder::Reports, true, "Old")
                   ->rfind("Do you want to remove the folder 'Old' and any reports", 0),
               0u);
-    EXPECT_FALSE(ui::DeleteQuestion(folder::WebSites, false, "Site"));
+    EXPECT_FALSE(gb::app::DeleteQuestion(folder::WebSites, false, "Site"));
 }
 
 TEST_F(FolderEditingTest, DeletingASellerFolderMovesItsItemsToDeletedItems) {
@@ -106,10 +106,10 @@ TEST_F(FolderEditingTest, DeletingASellerFolderMovesItsItemsToDeletedItems) {
     item.SetFolderId(seller);
     ASSERT_TRUE(document.GetItemList().AddItem(item, folder::InProgress));
 
-    EXPECT_TRUE(ui::DeleteFolder(document, seller, folder::Auctions));
+    EXPECT_TRUE(gb::app::DeleteFolder(document, seller, folder::Auctions));
     EXPECT_FALSE(document.GetFolderTree().FindNode(seller));
     EXPECT_TRUE(document.GetItemList().FindItem("eBay USA", "555", nullptr, folder::DeletedItems));
-    EXPECT_FALSE(ui::DeleteFolder(document, seller, folder::Auctions));
+    EXPECT_FALSE(gb::app::DeleteFolder(document, seller, folder::Auctions));
 }
 
 }  // namespace

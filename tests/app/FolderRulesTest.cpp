@@ -21,7 +21,7 @@ void PrintTo(const ImageCase& c, std::ostream* os) {
 class FolderImageTest : public ::testing::TestWithParam<ImageCase> {};
 
 TEST_P(FolderImageTest, EachTypeHasItsImage) {
-    EXPECT_EQ(ui::FolderImage(GetParam().type, GetParam().heading), GetParam().image);
+    EXPECT_EQ(gb::app::FolderImage(GetParam().type, GetParam().heading), GetParam().image);
 }
 
 INSTANTIATE_TEST_SUITE_P(Types, FolderImageTest,
@@ -33,12 +33,12 @@ INSTANTIATE_TEST_SUITE_P(Types, FolderImageTest,
                                            ImageCase{103, false, 5}, ImageCase{104, false, 5}));
 
 TEST(FolderImageTest, TheOpenFormFollowsTheClosedOne) {
-    EXPECT_EQ(ui::OpenImage(5), 6);
-    EXPECT_EQ(ui::OpenImage(6), 6);
+    EXPECT_EQ(gb::app::OpenImage(5), 6);
+    EXPECT_EQ(gb::app::OpenImage(6), 6);
 }
 
 struct MenuCase {
-    ui::FolderTraits folder;
+    gb::app::FolderTraits folder;
     std::set<int> grayed;
 };
 
@@ -50,14 +50,14 @@ void PrintTo(const MenuCase& c, std::ostream* os) {
 class FolderMenuTest : public ::testing::TestWithParam<MenuCase> {};
 
 TEST_P(FolderMenuTest, GreysWhatTheFolderDoesNotAllow) {
-    EXPECT_EQ(ui::GrayedFolderCommands(GetParam().folder), GetParam().grayed);
+    EXPECT_EQ(gb::app::GrayedFolderCommands(GetParam().folder), GetParam().grayed);
 }
 
-constexpr int New = cmd::FolderNew;
-constexpr int Add = cmd::FolderAdd;
-constexpr int Edit = cmd::FolderEdit;
-constexpr int Delete = cmd::FolderDelete;
-constexpr int Rename = cmd::FolderRename;
+constexpr int New = gb::app::cmd::FolderNew;
+constexpr int Add = gb::app::cmd::FolderAdd;
+constexpr int Edit = gb::app::cmd::FolderEdit;
+constexpr int Delete = gb::app::cmd::FolderDelete;
+constexpr int Rename = gb::app::cmd::FolderRename;
 
 INSTANTIATE_TEST_SUITE_P(
     Folders, FolderMenuTest,
@@ -75,22 +75,22 @@ INSTANTIATE_TEST_SUITE_P(
         MenuCase{{110, 110, true, true}, {New, Add, Edit, Delete, Rename}}));
 
 TEST(FolderLabelTest, OnlyFoldersTheUserMadeAreRenamedByCommand) {
-    EXPECT_FALSE(ui::CanRename(100));
-    EXPECT_FALSE(ui::CanRename(150));
-    EXPECT_TRUE(ui::CanRename(151));
+    EXPECT_FALSE(gb::app::CanRename(100));
+    EXPECT_FALSE(gb::app::CanRename(150));
+    EXPECT_TRUE(gb::app::CanRename(151));
 }
 
 TEST(FolderLabelTest, FixedFoldersRefuseLabelEditing) {
-    EXPECT_TRUE(ui::CanEditLabel(true, false));
-    EXPECT_FALSE(ui::CanEditLabel(true, true));
-    EXPECT_FALSE(ui::CanEditLabel(false, false));
+    EXPECT_TRUE(gb::app::CanEditLabel(true, false));
+    EXPECT_FALSE(gb::app::CanEditLabel(true, true));
+    EXPECT_FALSE(gb::app::CanEditLabel(false, false));
 }
 
 TEST(FolderLabelTest, ACancelledOrEmptyEditKeepsTheName) {
-    EXPECT_FALSE(ui::AcceptedLabel(std::nullopt));
-    EXPECT_FALSE(ui::AcceptedLabel(""));
-    EXPECT_EQ(ui::AcceptedLabel("Paid"), "Paid");
-    EXPECT_EQ(ui::AcceptedLabel(std::string(80, 'x'))->size(), ui::kMaxFolderName);
+    EXPECT_FALSE(gb::app::AcceptedLabel(std::nullopt));
+    EXPECT_FALSE(gb::app::AcceptedLabel(""));
+    EXPECT_EQ(gb::app::AcceptedLabel("Paid"), "Paid");
+    EXPECT_EQ(gb::app::AcceptedLabel(std::string(80, 'x'))->size(), gb::app::kMaxFolderName);
 }
 
 }  // namespace

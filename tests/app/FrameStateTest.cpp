@@ -10,10 +10,10 @@
 
 namespace {
 
-using Animation = ui::BusyCounter::Animation;
+using Animation = gb::app::BusyCounter::Animation;
 
 TEST(BusyCounterTest, TheFirstStartsAndTheLastStopsTheAnimation) {
-    ui::BusyCounter busy;
+    gb::app::BusyCounter busy;
     EXPECT_EQ(busy.SetBusy(true).animation, Animation::Play);
     EXPECT_EQ(busy.SetBusy(true).animation, Animation::Unchanged);
     EXPECT_EQ(busy.Count(), 2);
@@ -30,13 +30,13 @@ TEST(BusyCounterTest, TheFirstStartsAndTheLastStopsTheAnimation) {
 }
 
 TEST(BusyCounterTest, NeverGoesBelowZero) {
-    ui::BusyCounter busy;
+    gb::app::BusyCounter busy;
     EXPECT_EQ(busy.SetBusy(false).count, 0);
     EXPECT_EQ(busy.SetBusy(true).animation, Animation::Play);
 }
 
 TEST(BusyCounterTest, ResetStartsCountingAfresh) {
-    ui::BusyCounter busy;
+    gb::app::BusyCounter busy;
     busy.SetBusy(true);
     busy.SetBusy(true);
     const auto change = busy.SetBusy(false, true);
@@ -45,7 +45,7 @@ TEST(BusyCounterTest, ResetStartsCountingAfresh) {
 }
 
 TEST(ProgressTextTest, GrowsToFiveThenStartsAgain) {
-    ui::ProgressText progress;
+    gb::app::ProgressText progress;
     std::string expected;
     for (int tick = 1; tick <= 5; ++tick) {
         expected += "Updating... ";
@@ -55,7 +55,7 @@ TEST(ProgressTextTest, GrowsToFiveThenStartsAgain) {
 }
 
 TEST(ProgressTextTest, TheNextRunStartsFromOneAfterTheEnd) {
-    ui::ProgressText progress;
+    gb::app::ProgressText progress;
     progress.Tick();
     progress.Tick();
     EXPECT_EQ(progress.Complete(), "Update Complete!");
@@ -63,19 +63,19 @@ TEST(ProgressTextTest, TheNextRunStartsFromOneAfterTheEnd) {
 }
 
 TEST(ToolbarLayoutTest, HasTwentyFiveEntriesWithImagesInOrder) {
-    const auto toolbar = ui::MainToolbar();
+    const auto toolbar = gb::app::MainToolbar();
     ASSERT_EQ(toolbar.size(), 25u);
     int nextImage = 0;
-    for (const ui::ToolbarEntry& entry : toolbar) {
+    for (const gb::app::ToolbarEntry& entry : toolbar) {
         if (entry.command != 0) {
             EXPECT_EQ(entry.image, nextImage++) << entry.command;
         }
     }
     EXPECT_EQ(toolbar[22].image, 19);
     EXPECT_EQ(toolbar[23].image, 20);
-    EXPECT_EQ(toolbar[6].dropDown, ui::ToolbarEntry::DropDown::Arrow);
-    EXPECT_EQ(toolbar[13].dropDown, ui::ToolbarEntry::DropDown::Arrow);
-    EXPECT_EQ(toolbar[22].dropDown, ui::ToolbarEntry::DropDown::Whole);
+    EXPECT_EQ(toolbar[6].dropDown, gb::app::ToolbarEntry::DropDown::Arrow);
+    EXPECT_EQ(toolbar[13].dropDown, gb::app::ToolbarEntry::DropDown::Arrow);
+    EXPECT_EQ(toolbar[22].dropDown, gb::app::ToolbarEntry::DropDown::Whole);
 }
 
 struct KindCase {
@@ -96,21 +96,23 @@ class ToolbarVisibilityTest : public ::testing::TestWithParam<KindCase> {};
 
 TEST_P(ToolbarVisibilityTest, ShowsWhatTheFolderKindNeeds) {
     const KindCase& c = GetParam();
-    const auto shown = ui::ToolbarVisibility::ForFolderKind(c.kind);
-    for (int command : {cmd::EditItems, cmd::EditCopy, cmd::MailTo, cmd::ItemSearch,
-                        cmd::ExportItems, cmd::ViewListing, cmd::InstantSummary}) {
+    const auto shown = gb::app::ToolbarVisibility::ForFolderKind(c.kind);
+    for (int command : {gb::app::cmd::EditItems, gb::app::cmd::EditCopy, gb::app::cmd::MailTo,
+                        gb::app::cmd::ItemSearch, gb::app::cmd::ExportItems,
+                        gb::app::cmd::ViewListing, gb::app::cmd::InstantSummary}) {
         EXPECT_EQ(shown.IsShown(command), c.itemButtons) << command;
     }
-    for (int command = cmd::WebBack; command <= cmd::WebFonts; ++command) {
+    for (int command = gb::app::cmd::WebBack; command <= gb::app::cmd::WebFonts; ++command) {
         EXPECT_EQ(shown.IsShown(command), c.browserButtons) << command;
     }
-    for (int command : {cmd::FeeSchedule, cmd::UserProfile, cmd::UpdateDatabase, cmd::AppExit}) {
+    for (int command : {gb::app::cmd::FeeSchedule, gb::app::cmd::UserProfile,
+                        gb::app::cmd::UpdateDatabase, gb::app::cmd::AppExit}) {
         EXPECT_TRUE(shown.IsShown(command)) << command;
     }
-    EXPECT_EQ(shown.IsShown(ui::Band::Summary), c.summary);
-    EXPECT_EQ(shown.IsShown(ui::Band::Caption), c.caption);
-    EXPECT_EQ(shown.IsShown(ui::Band::Address), c.address);
-    EXPECT_EQ(shown.IsShown(ui::Band::Animation), c.animation);
+    EXPECT_EQ(shown.IsShown(gb::app::Band::Summary), c.summary);
+    EXPECT_EQ(shown.IsShown(gb::app::Band::Caption), c.caption);
+    EXPECT_EQ(shown.IsShown(gb::app::Band::Address), c.address);
+    EXPECT_EQ(shown.IsShown(gb::app::Band::Animation), c.animation);
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, ToolbarVisibilityTest,

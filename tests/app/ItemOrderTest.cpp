@@ -26,10 +26,10 @@ CAucItem ItemEnding(const char* id, const char* end) {
 
 class ItemOrderTest : public ::testing::Test {
 protected:
-    std::vector<ui::ItemSortKey> Keys(const std::vector<CAucItem>& list, int field) {
-        std::vector<ui::ItemSortKey> keys;
+    std::vector<gb::app::ItemSortKey> Keys(const std::vector<CAucItem>& list, int field) {
+        std::vector<gb::app::ItemSortKey> keys;
         for (const CAucItem& item : list) {
-            keys.push_back(ui::ItemSortKey::Of(item, field, fees, nullptr));
+            keys.push_back(gb::app::ItemSortKey::Of(item, field, fees, nullptr));
         }
         return keys;
     }
@@ -51,16 +51,16 @@ protected:
 };
 
 TEST_F(ItemOrderTest, AnOrdinaryFolderListsTheEarliestEndFirst) {
-    const auto plan = ui::FolderLoadPlan::For(items.size(), false, 111);
+    const auto plan = gb::app::FolderLoadPlan::For(items.size(), false, 111);
     EXPECT_EQ(plan.sortField, field::EndTime);
-    const auto rows = ui::LoadedRowOrder(Keys(items, plan.sortField), plan.direction);
+    const auto rows = gb::app::LoadedRowOrder(Keys(items, plan.sortField), plan.direction);
     // No end date comes first; equal end times keep the folder's order.
     EXPECT_EQ(Ids(items, rows), (std::vector<std::string>{"none", "a", "b", "c", "d"}));
 }
 
 TEST_F(ItemOrderTest, NeedsAttentionListsTheLatestEndFirst) {
-    const auto plan = ui::FolderLoadPlan::For(items.size(), false, 116);
-    const auto rows = ui::LoadedRowOrder(Keys(items, plan.sortField), plan.direction);
+    const auto plan = gb::app::FolderLoadPlan::For(items.size(), false, 116);
+    const auto rows = gb::app::LoadedRowOrder(Keys(items, plan.sortField), plan.direction);
     EXPECT_EQ(Ids(items, rows), (std::vector<std::string>{"d", "b", "c", "a", "none"}));
 }
 
@@ -69,28 +69,28 @@ TEST_F(ItemOrderTest, ClickingAColumnTwiceSortsAscendingThenDescending) {
     // As loaded: by end time, "none" first.
     std::vector<std::size_t> rows{1, 2, 0, 3, 4};
 
-    int direction = ui::ClickDirection(&keys[rows.front()], &keys[rows.back()]);
+    int direction = gb::app::ClickDirection(&keys[rows.front()], &keys[rows.back()]);
     EXPECT_EQ(direction, 1);
-    ui::SortRows(rows, keys, direction);
+    gb::app::SortRows(rows, keys, direction);
     EXPECT_EQ(Ids(items, rows), (std::vector<std::string>{"a", "b", "c", "d", "none"}));
 
-    direction = ui::ClickDirection(&keys[rows.front()], &keys[rows.back()]);
+    direction = gb::app::ClickDirection(&keys[rows.front()], &keys[rows.back()]);
     EXPECT_EQ(direction, 0);
-    ui::SortRows(rows, keys, direction);
+    gb::app::SortRows(rows, keys, direction);
     EXPECT_EQ(Ids(items, rows), (std::vector<std::string>{"none", "d", "c", "b", "a"}));
 }
 
 TEST_F(ItemOrderTest, AColumnOfEqualValuesSortsDescendingAtTheFirstClick) {
     const auto keys = Keys(items, field::Description);
-    EXPECT_EQ(ui::ClickDirection(&keys.front(), &keys.back()), 0);
-    EXPECT_EQ(ui::ClickDirection(nullptr, nullptr), 1);
+    EXPECT_EQ(gb::app::ClickDirection(&keys.front(), &keys.back()), 0);
+    EXPECT_EQ(gb::app::ClickDirection(nullptr, nullptr), 1);
 }
 
 TEST_F(ItemOrderTest, TextsCompareIgnoringCase) {
     std::vector<CAucItem> named{ItemEnding("B", nullptr), ItemEnding("a", nullptr),
                                 ItemEnding("C", nullptr)};
     std::vector<std::size_t> rows{0, 1, 2};
-    ui::SortRows(rows, Keys(named, field::AuctionId), 1);
+    gb::app::SortRows(rows, Keys(named, field::AuctionId), 1);
     EXPECT_EQ(Ids(named, rows), (std::vector<std::string>{"a", "B", "C"}));
 }
 
@@ -100,9 +100,9 @@ TEST_F(ItemOrderTest, AmountsCompareByValueWithMissingOnesFirst) {
     priced[1].SetMaxBid("9.99");
     priced[2].SetMaxBid("");
     const auto keys = Keys(priced, field::MaxBid);
-    EXPECT_EQ(ui::ItemSortKey::Compare(keys[0], keys[1]), 1);
-    EXPECT_EQ(ui::ItemSortKey::Compare(keys[2], keys[1]), -1);
-    EXPECT_EQ(ui::ItemSortKey::Compare(keys[2], keys[2]), 0);
+    EXPECT_EQ(gb::app::ItemSortKey::Compare(keys[0], keys[1]), 1);
+    EXPECT_EQ(gb::app::ItemSortKey::Compare(keys[2], keys[1]), -1);
+    EXPECT_EQ(gb::app::ItemSortKey::Compare(keys[2], keys[2]), 0);
 }
 
 TEST_F(ItemOrderTest, NullAndInvalidAmountsCompareAlikeSoTheOrderIsConsistent) {
@@ -110,8 +110,8 @@ TEST_F(ItemOrderTest, NullAndInvalidAmountsCompareAlikeSoTheOrderIsConsistent) {
     odd[0].SetMinBid("");         // null
     odd[1].SetMinBid("garbage");  // invalid
     const auto keys = Keys(odd, field::MinBid);
-    EXPECT_EQ(ui::ItemSortKey::Compare(keys[0], keys[1]), 0);
-    EXPECT_EQ(ui::ItemSortKey::Compare(keys[1], keys[0]), 0);
+    EXPECT_EQ(gb::app::ItemSortKey::Compare(keys[0], keys[1]), 0);
+    EXPECT_EQ(gb::app::ItemSortKey::Compare(keys[1], keys[0]), 0);
 }
 
 TEST_F(ItemOrderTest, RatingsCompareAsNumbers) {
@@ -119,7 +119,7 @@ TEST_F(ItemOrderTest, RatingsCompareAsNumbers) {
     rated[0].SetRating("9");
     rated[1].SetRating("10");
     const auto keys = Keys(rated, field::Rating);
-    EXPECT_EQ(ui::ItemSortKey::Compare(keys[0], keys[1]), -1);
+    EXPECT_EQ(gb::app::ItemSortKey::Compare(keys[0], keys[1]), -1);
 }
 
 TEST_F(ItemOrderTest, AFeeColumnSortsByTheItemizedAmount) {
@@ -130,7 +130,7 @@ TEST_F(ItemOrderTest, AFeeColumnSortsByTheItemizedAmount) {
     std::vector<CAucItem> charged(2);
     charged[0].AddItemizedFee(2);
     const auto keys = Keys(charged, 2 + 468);
-    EXPECT_EQ(ui::ItemSortKey::Compare(keys[0], keys[1]), 1);
+    EXPECT_EQ(gb::app::ItemSortKey::Compare(keys[0], keys[1]), 1);
 }
 
 struct PlanCase {
@@ -147,7 +147,7 @@ void PrintTo(const PlanCase& c, std::ostream* os) {
 class FolderLoadPlanTest : public ::testing::TestWithParam<PlanCase> {};
 
 TEST_P(FolderLoadPlanTest, LargeFoldersLoadFiftyUntilAllAreAskedFor) {
-    const auto plan = ui::FolderLoadPlan::For(GetParam().items, GetParam().fullLoad, 111);
+    const auto plan = gb::app::FolderLoadPlan::For(GetParam().items, GetParam().fullLoad, 111);
     EXPECT_EQ(plan.rows, GetParam().rows);
     EXPECT_EQ(plan.partial, GetParam().partial);
 }

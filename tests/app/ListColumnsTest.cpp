@@ -32,7 +32,7 @@ protected:
         fees.SetBaseText("1.50");
     }
 
-    std::vector<std::string> Titles(const std::vector<ui::ListColumn>& columns) {
+    std::vector<std::string> Titles(const std::vector<gb::app::ListColumn>& columns) {
         std::vector<std::string> titles;
         for (const auto& column : columns) {
             titles.push_back(column.title);
@@ -45,7 +45,7 @@ protected:
 
 TEST_F(ListColumnsTest, TheDefaultSetGivesTheIconAndTwelveFields) {
     const auto columns =
-        ui::BuildListColumns("-ABCDEFGHIJKL - We subtact '!' to get column numbers.", fees);
+        gb::app::BuildListColumns("-ABCDEFGHIJKL - We subtact '!' to get column numbers.", fees);
     ASSERT_EQ(columns.size(), 13u);
     EXPECT_EQ(columns[0].code, 81);
     EXPECT_EQ(columns[0].title, " ");
@@ -57,12 +57,12 @@ TEST_F(ListColumnsTest, TheDefaultSetGivesTheIconAndTwelveFields) {
 }
 
 TEST_F(ListColumnsTest, AnEmptySetGivesTheIconColumnAlone) {
-    EXPECT_EQ(ui::BuildListColumns("", fees).size(), 1u);
-    EXPECT_EQ(ui::BuildListColumns("!", fees).size(), 1u);
+    EXPECT_EQ(gb::app::BuildListColumns("", fees).size(), 1u);
+    EXPECT_EQ(gb::app::BuildListColumns("!", fees).size(), 1u);
 }
 
 TEST_F(ListColumnsTest, AnInactiveFeeEntryGetsNoColumnAndTheOthersKeepTheirCodes) {
-    const auto columns = ui::BuildListColumns(CodeText({32, 4, 3, 36}), fees);
+    const auto columns = gb::app::BuildListColumns(CodeText({32, 4, 3, 36}), fees);
     ASSERT_EQ(columns.size(), 4u);
     EXPECT_EQ(Titles(columns),
               (std::vector<std::string>{" ", "Auction ID", "Handling", "Min Bid"}));
@@ -78,23 +78,23 @@ TEST_F(ListColumnsTest, AnUntrustedSetIsClampedToWhatItHolds) {
     text += static_cast<char>('!' + 32);
     text += static_cast<char>('!' + 90);
     text += static_cast<char>('!' + 33);
-    EXPECT_EQ(Titles(ui::BuildListColumns(text, fees)),
+    EXPECT_EQ(Titles(gb::app::BuildListColumns(text, fees)),
               (std::vector<std::string>{" ", "Auction ID", "Description"}));
 }
 
 TEST_F(ListColumnsTest, AtMostEightyOneCodesAreTaken) {
     std::string text(1, static_cast<char>('!' + 100));
     text.append(100, static_cast<char>('!' + 33));
-    EXPECT_EQ(ui::BuildListColumns(text, fees).size(), 82u);
+    EXPECT_EQ(gb::app::BuildListColumns(text, fees).size(), 82u);
 }
 
 TEST_F(ListColumnsTest, AmountsAndCountsAreRightAligned) {
     for (int fieldId : {504, 505, 508, 509, 510, 516, 517, 518, 519, 529, 531, 533, 535, 536, 537,
                         539, 540, 541, 542}) {
-        EXPECT_TRUE(ui::IsRightAlignedField(fieldId)) << fieldId;
+        EXPECT_TRUE(gb::app::IsRightAlignedField(fieldId)) << fieldId;
     }
     for (int fieldId : {500, 501, 502, 503, 506, 511, 534, 543, 549}) {
-        EXPECT_FALSE(ui::IsRightAlignedField(fieldId)) << fieldId;
+        EXPECT_FALSE(gb::app::IsRightAlignedField(fieldId)) << fieldId;
     }
 }
 
@@ -102,21 +102,21 @@ TEST_F(ListColumnsTest, CellsShowFieldTextsAndItemizedFeeAmounts) {
     CAucItem item;
     item.SetAuctionId("555");
     item.SetMinBid("12.50");
-    const auto columns = ui::BuildListColumns(CodeText({32, 36, 3}), fees);
+    const auto columns = gb::app::BuildListColumns(CodeText({32, 36, 3}), fees);
 
-    EXPECT_EQ(ui::CellText(item, columns[0], fees, nullptr), "");
-    EXPECT_EQ(ui::CellText(item, columns[1], fees, nullptr), "555");
-    EXPECT_EQ(ui::CellText(item, columns[2], fees, nullptr), "$12.50");
-    EXPECT_EQ(ui::CellText(item, columns[3], fees, nullptr), "");
+    EXPECT_EQ(gb::app::CellText(item, columns[0], fees, nullptr), "");
+    EXPECT_EQ(gb::app::CellText(item, columns[1], fees, nullptr), "555");
+    EXPECT_EQ(gb::app::CellText(item, columns[2], fees, nullptr), "$12.50");
+    EXPECT_EQ(gb::app::CellText(item, columns[3], fees, nullptr), "");
 
     item.AddItemizedCharge(3);
-    EXPECT_EQ(ui::CellText(item, columns[3], fees, nullptr), "$1.50");
+    EXPECT_EQ(gb::app::CellText(item, columns[3], fees, nullptr), "$1.50");
 }
 
 TEST_F(ListColumnsTest, DisplayOnlyEntriesShowForEveryItem) {
     fees.SetType(fee_type::DisplayOnly);
-    const auto columns = ui::BuildListColumns(CodeText({3}), fees);
-    EXPECT_EQ(ui::CellText(CAucItem(), columns[1], fees, nullptr), "$1.50");
+    const auto columns = gb::app::BuildListColumns(CodeText({3}), fees);
+    EXPECT_EQ(gb::app::CellText(CAucItem(), columns[1], fees, nullptr), "$1.50");
 }
 
 }  // namespace

@@ -16,67 +16,70 @@ using namespace gb::itemdb;
 namespace {
 
 TEST(StatusTextsTest, APartialLoadSaysHowManyOfHowMany) {
-    EXPECT_EQ(ui::PartialLoadText(50, 401),
+    EXPECT_EQ(gb::app::PartialLoadText(50, 401),
               "50 of 401 items displayed.  Click any column header to view remaining items.");
-    EXPECT_EQ(ui::FolderCaption("joe_seller", ui::PartialLoadText(50, 401)),
+    EXPECT_EQ(gb::app::FolderCaption("joe_seller", gb::app::PartialLoadText(50, 401)),
               "joe_seller - 50 of 401 items displayed.  Click any column header to view "
               "remaining items.");
-    EXPECT_EQ(ui::FolderCaption("joe_seller", ""), "joe_seller");
+    EXPECT_EQ(gb::app::FolderCaption("joe_seller", ""), "joe_seller");
 }
 
 TEST(StatusTextsTest, TheSelectionCountShowsFromTwoRows) {
-    EXPECT_EQ(ui::SelectionText(0), "For Help, press F1");
-    EXPECT_EQ(ui::SelectionText(1), "For Help, press F1");
-    EXPECT_EQ(ui::SelectionText(2), "2 Items selected");
+    EXPECT_EQ(gb::app::SelectionText(0), "For Help, press F1");
+    EXPECT_EQ(gb::app::SelectionText(1), "For Help, press F1");
+    EXPECT_EQ(gb::app::SelectionText(2), "2 Items selected");
 }
 
 TEST(StatusTextsTest, TheTemplatePaneNamesTemplateAndLibrary) {
-    EXPECT_EQ(ui::TemplatePaneText("Invoice", "VizEvav.cta"),
+    EXPECT_EQ(gb::app::TemplatePaneText("Invoice", "VizEvav.cta"),
               "Current Template: Invoice  (VizEvav.cta)");
-    EXPECT_EQ(ui::TemplatePaneText("", "VizEvav.cta"), "Current Template: Unknown  (VizEvav.cta)");
+    EXPECT_EQ(gb::app::TemplatePaneText("", "VizEvav.cta"),
+              "Current Template: Unknown  (VizEvav.cta)");
 }
 
 TEST(StatusTextsTest, TheCaptionPanelPutsAnEmptyLineBeforeTheDescription) {
-    EXPECT_EQ(ui::CaptionPanelText("In Progress", "Auctions with bids"),
+    EXPECT_EQ(gb::app::CaptionPanelText("In Progress", "Auctions with bids"),
               "In Progress\r\n\r\nAuctions with bids");
 }
 
 TEST(StatusTextsTest, FormatCountsFillsEachMarkInTurn) {
-    EXPECT_EQ(ui::FormatCounts("%d of %d", {1, 2}), "1 of 2");
-    EXPECT_EQ(ui::FormatCounts("%d and %d", {7}), "7 and %d");
-    EXPECT_EQ(ui::FormatCounts("none", {7}), "none");
+    EXPECT_EQ(gb::app::FormatCounts("%d of %d", {1, 2}), "1 of 2");
+    EXPECT_EQ(gb::app::FormatCounts("%d and %d", {7}), "7 and %d");
+    EXPECT_EQ(gb::app::FormatCounts("none", {7}), "none");
 }
 
 using Grayed = std::set<int>;
 
 TEST(ItemMenuRulesTest, OneSelectedRowEditsByDefault) {
-    const auto state = ui::ItemMenuRules(1, 103, 111);
-    EXPECT_EQ(state.defaultCommand, cmd::EditItems);
-    EXPECT_EQ(state.grayed, Grayed{cmd::BulkUpdate});
+    const auto state = gb::app::ItemMenuRules(1, 103, 111);
+    EXPECT_EQ(state.defaultCommand, gb::app::cmd::EditItems);
+    EXPECT_EQ(state.grayed, Grayed{gb::app::cmd::BulkUpdate});
 }
 
 TEST(ItemMenuRulesTest, TwoSelectedRowsBulkUpdateByDefault) {
-    const auto state = ui::ItemMenuRules(2, 103, 111);
-    EXPECT_EQ(state.defaultCommand, cmd::BulkUpdate);
-    EXPECT_EQ(state.grayed, (Grayed{cmd::EditItems, cmd::CreateDuplicate, cmd::ViewListing}));
+    const auto state = gb::app::ItemMenuRules(2, 103, 111);
+    EXPECT_EQ(state.defaultCommand, gb::app::cmd::BulkUpdate);
+    EXPECT_EQ(state.grayed, (Grayed{gb::app::cmd::EditItems, gb::app::cmd::CreateDuplicate,
+                                    gb::app::cmd::ViewListing}));
 }
 
 TEST(ItemMenuRulesTest, NoSelectionGreysEveryItemCommand) {
-    const auto state = ui::ItemMenuRules(0, 103, 111);
-    EXPECT_EQ(state.grayed,
-              (Grayed{cmd::BulkUpdate, cmd::CreateDuplicate, cmd::MoveItems, cmd::EditItems,
-                      cmd::DeleteItems, cmd::ArchiveItems, cmd::ViewListing, cmd::EditCopy}));
+    const auto state = gb::app::ItemMenuRules(0, 103, 111);
+    EXPECT_EQ(state.grayed, (Grayed{gb::app::cmd::BulkUpdate, gb::app::cmd::CreateDuplicate,
+                                    gb::app::cmd::MoveItems, gb::app::cmd::EditItems,
+                                    gb::app::cmd::DeleteItems, gb::app::cmd::ArchiveItems,
+                                    gb::app::cmd::ViewListing, gb::app::cmd::EditCopy}));
 }
 
 TEST(ItemMenuRulesTest, TheFolderTypeGreysWhatCannotApply) {
-    EXPECT_TRUE(ui::ItemMenuRules(1, 102, 111).grayed.contains(cmd::ArchiveItems));
-    EXPECT_TRUE(ui::ItemMenuRules(1, 102, 111).grayed.contains(cmd::SetStatus));
-    EXPECT_TRUE(ui::ItemMenuRules(1, 107, 111).grayed.contains(cmd::ArchiveItems));
-    EXPECT_TRUE(ui::ItemMenuRules(1, 110, 111).grayed.contains(cmd::DeleteItems));
-    EXPECT_FALSE(ui::ItemMenuRules(1, 110, 111).grayed.contains(cmd::ArchiveItems));
-    EXPECT_TRUE(ui::ItemMenuRules(1, 101, 117).grayed.contains(cmd::ArchiveItems));
-    EXPECT_TRUE(ui::ItemMenuRules(1, 101, 117).grayed.contains(cmd::SetStatus));
-    EXPECT_FALSE(ui::ItemMenuRules(1, 101, 116).grayed.contains(cmd::ArchiveItems));
+    EXPECT_TRUE(gb::app::ItemMenuRules(1, 102, 111).grayed.contains(gb::app::cmd::ArchiveItems));
+    EXPECT_TRUE(gb::app::ItemMenuRules(1, 102, 111).grayed.contains(gb::app::cmd::SetStatus));
+    EXPECT_TRUE(gb::app::ItemMenuRules(1, 107, 111).grayed.contains(gb::app::cmd::ArchiveItems));
+    EXPECT_TRUE(gb::app::ItemMenuRules(1, 110, 111).grayed.contains(gb::app::cmd::DeleteItems));
+    EXPECT_FALSE(gb::app::ItemMenuRules(1, 110, 111).grayed.contains(gb::app::cmd::ArchiveItems));
+    EXPECT_TRUE(gb::app::ItemMenuRules(1, 101, 117).grayed.contains(gb::app::cmd::ArchiveItems));
+    EXPECT_TRUE(gb::app::ItemMenuRules(1, 101, 117).grayed.contains(gb::app::cmd::SetStatus));
+    EXPECT_FALSE(gb::app::ItemMenuRules(1, 101, 116).grayed.contains(gb::app::cmd::ArchiveItems));
 }
 
 CTDocText Template(const std::string& name, std::int32_t kind) {
@@ -94,7 +97,7 @@ TEST(TemplateSlotsTest, ListsTheEmailTemplatesUpToElevenWithTheCurrentAsDefault)
             Template("Mail " + std::string(1, static_cast<char>('a' + i)), CTDocText::Email));
     }
     const int current = library.FindByName("Mail c");
-    const auto slots = ui::TemplateSlots::From(library, current);
+    const auto slots = gb::app::TemplateSlots::From(library, current);
     ASSERT_EQ(slots.names.size(), 11u);
     EXPECT_EQ(slots.names.front(), "Mail a");
     EXPECT_EQ(slots.names.back(), "Mail k");
@@ -105,15 +108,15 @@ TEST(TemplateSlotsTest, AReportAsCurrentTemplateGivesNoDefault) {
     CTemplateLibrary library;
     library.AddTemplate(Template("A report", CTDocText::Report));
     library.AddTemplate(Template("Invoice", CTDocText::Email));
-    EXPECT_FALSE(ui::TemplateSlots::From(library, 0).defaultSlot);
-    EXPECT_FALSE(ui::TemplateSlots::From(library, 99).defaultSlot);
-    EXPECT_EQ(ui::TemplateSlots::From(library, 1).defaultSlot, 0u);
+    EXPECT_FALSE(gb::app::TemplateSlots::From(library, 0).defaultSlot);
+    EXPECT_FALSE(gb::app::TemplateSlots::From(library, 99).defaultSlot);
+    EXPECT_EQ(gb::app::TemplateSlots::From(library, 1).defaultSlot, 0u);
 }
 
 TEST(CommandCatalogTest, EveryToolbarButtonHasATooltip) {
-    for (const ui::ToolbarEntry& entry : ui::MainToolbar()) {
+    for (const gb::app::ToolbarEntry& entry : gb::app::MainToolbar()) {
         if (entry.command != 0) {
-            const ui::CommandText* text = ui::FindCommandText(entry.command);
+            const gb::app::CommandText* text = gb::app::FindCommandText(entry.command);
             ASSERT_NE(text, nullptr) << entry.command;
             EXPECT_FALSE(text->tooltip.empty()) << entry.command;
         }
@@ -121,9 +124,11 @@ TEST(CommandCatalogTest, EveryToolbarButtonHasATooltip) {
 }
 
 TEST(CommandCatalogTest, ShortcutsFollowTheTab) {
-    EXPECT_EQ(ui::ShortcutOf(ui::FindCommandText(cmd::FileOpen)->menu), "Ctrl+O");
-    EXPECT_EQ(ui::ShortcutOf(ui::FindCommandText(cmd::UpdateDatabase)->menu), "F5");
-    EXPECT_EQ(ui::ShortcutOf(ui::FindCommandText(cmd::AppExit)->menu), "");
+    EXPECT_EQ(gb::app::ShortcutOf(gb::app::FindCommandText(gb::app::cmd::FileOpen)->menu),
+              "Ctrl+O");
+    EXPECT_EQ(gb::app::ShortcutOf(gb::app::FindCommandText(gb::app::cmd::UpdateDatabase)->menu),
+              "F5");
+    EXPECT_EQ(gb::app::ShortcutOf(gb::app::FindCommandText(gb::app::cmd::AppExit)->menu), "");
 }
 
 }  // namespace

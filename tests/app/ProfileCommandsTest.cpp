@@ -20,7 +20,7 @@ using namespace gb::itemdb;
 
 namespace {
 
-class ScriptedFiles : public ui::FileDialogService {
+class ScriptedFiles : public gb::app::FileDialogService {
 public:
     std::optional<std::filesystem::path> AskOpenFile(std::string_view, std::string_view) override {
         return openAnswer;
@@ -54,7 +54,8 @@ protected:
     ProfileCommandsTest() {
         document.SetHost(&app);
         document.SetPrompts(&prompts);
-        commands.SetListener([this](ui::ProfileCommands::Event event) { events.push_back(event); });
+        commands.SetListener(
+            [this](gb::app::ProfileCommands::Event event) { events.push_back(event); });
     }
 
     std::filesystem::path SavedProfile(const std::string& name) {
@@ -68,15 +69,15 @@ protected:
 
     TempFolder folder;
     gb::Settings user{folder / "user.settings"};
-    CLotkeeperApp app{user, folder.Path()};
+    gb::app::CLotkeeperApp app{user, folder.Path()};
     ScriptedFiles files;
     ScriptedPrompts prompts;
     CAucDoc document;
-    ui::ProfileCommands commands{document, app, files};
-    std::vector<ui::ProfileCommands::Event> events;
+    gb::app::ProfileCommands commands{document, app, files};
+    std::vector<gb::app::ProfileCommands::Event> events;
 };
 
-using Event = ui::ProfileCommands::Event;
+using Event = gb::app::ProfileCommands::Event;
 
 TEST_F(ProfileCommandsTest, ANewProfileIsUntitledAndNamedAfterTheDefault) {
     EXPECT_TRUE(commands.NewProfile());
@@ -145,24 +146,24 @@ TEST_F(ProfileCommandsTest, ARecentProfileThatCannotBeReadLeavesTheList) {
     EXPECT_TRUE(document.GetPathName().empty());
     EXPECT_EQ(app.GetRecentFiles().Entries(), std::vector<std::filesystem::path>{good});
 
-    EXPECT_TRUE(commands.Commands().ExecuteCommand(cmd::FileRecent1));
+    EXPECT_TRUE(commands.Commands().ExecuteCommand(gb::app::cmd::FileRecent1));
     EXPECT_EQ(document.GetPathName(), good);
 }
 
 TEST_F(ProfileCommandsTest, RecentEntriesShowTheirPathsAndOnlyFilledOnesAreEnabled) {
     app.GetRecentFiles().Add("/data/Shop.pro");
-    ui::CommandUpdate first;
-    ASSERT_TRUE(commands.Commands().UpdateCommand(cmd::FileRecent1, first));
+    gb::app::CommandUpdate first;
+    ASSERT_TRUE(commands.Commands().UpdateCommand(gb::app::cmd::FileRecent1, first));
     EXPECT_TRUE(first.State().enabled);
     EXPECT_EQ(first.State().text, "&1 /data/Shop.pro");
-    ui::CommandUpdate second;
-    ASSERT_TRUE(commands.Commands().UpdateCommand(cmd::FileRecent1 + 1, second));
+    gb::app::CommandUpdate second;
+    ASSERT_TRUE(commands.Commands().UpdateCommand(gb::app::cmd::FileRecent1 + 1, second));
     EXPECT_FALSE(second.State().enabled);
 }
 
 TEST_F(ProfileCommandsTest, OpenAsksForTheFile) {
     files.openAnswer = SavedProfile("Chosen");
-    EXPECT_TRUE(commands.Commands().ExecuteCommand(cmd::FileOpen));
+    EXPECT_TRUE(commands.Commands().ExecuteCommand(gb::app::cmd::FileOpen));
     EXPECT_EQ(document.GetTitle(), "Chosen");
     files.openAnswer.reset();
     commands.OpenChosenProfile();

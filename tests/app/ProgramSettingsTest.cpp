@@ -20,7 +20,7 @@ namespace {
 using Paths = std::vector<std::filesystem::path>;
 
 TEST(RecentFileListTest, KeepsFourNewestFirstWithoutDuplicates) {
-    ui::RecentFileList recent;
+    gb::app::RecentFileList recent;
     for (const char* path : {"/a.pro", "/b.pro", "/c.pro", "/d.pro", "/b.pro", "/e.pro"}) {
         recent.Add(path);
     }
@@ -30,19 +30,19 @@ TEST(RecentFileListTest, KeepsFourNewestFirstWithoutDuplicates) {
 TEST(RecentFileListTest, SurvivesSavingAndLoading) {
     TempFolder folder;
     gb::Settings user(folder / "user.settings");
-    ui::RecentFileList saved;
+    gb::app::RecentFileList saved;
     saved.Add("/a.pro");
     saved.Add("/b & c.pro");
     ASSERT_TRUE(saved.Save(user));
 
-    ui::RecentFileList loaded;
+    gb::app::RecentFileList loaded;
     loaded.Load(user);
     EXPECT_EQ(loaded.Entries(), (Paths{"/b & c.pro", "/a.pro"}));
     EXPECT_EQ(loaded.MenuText(0), "&1 /b && c.pro");
 
     loaded.Remove(0);
     ASSERT_TRUE(loaded.Save(user));
-    EXPECT_EQ(user.GetString(ui::SectionKey("Recent File List"), "File2"), "");
+    EXPECT_EQ(user.GetString(gb::app::SectionKey("Recent File List"), "File2"), "");
 }
 
 class MachineProfileTest : public ::testing::Test {
@@ -54,7 +54,7 @@ protected:
 
     TempFolder folder;
     gb::Settings machine{folder / "machine.settings"};
-    ui::MachineProfile profile{machine};
+    gb::app::MachineProfile profile{machine};
 };
 
 TEST_F(MachineProfileTest, SplitsTheListAtEverySeparator) {
@@ -103,7 +103,7 @@ void PrintTo(const WidthCase& c, std::ostream* os) {
 class TreeColumnWidthTest : public ::testing::TestWithParam<WidthCase> {};
 
 TEST_P(TreeColumnWidthTest, FollowsTheStoredWidthWithinBounds) {
-    EXPECT_EQ(ui::TreeColumnWidth(GetParam().stored, GetParam().view), GetParam().expected);
+    EXPECT_EQ(gb::app::TreeColumnWidth(GetParam().stored, GetParam().view), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Widths, TreeColumnWidthTest,

@@ -17,16 +17,17 @@ using gb::test::TempFolder;
 
 namespace {
 
-class RecordingMessages : public ui::MessageService {
+class RecordingMessages : public gb::app::MessageService {
 public:
-    ui::MessageResult Show(std::string_view text, ui::MessageButtons, ui::MessageIcon) override {
+    gb::app::MessageResult Show(std::string_view text, gb::app::MessageButtons,
+                                gb::app::MessageIcon) override {
         shown.emplace_back(text);
-        return ui::MessageResult::Ok;
+        return gb::app::MessageResult::Ok;
     }
     std::vector<std::string> shown;
 };
 
-class FakeOpener : public ui::ProfileOpener {
+class FakeOpener : public gb::app::ProfileOpener {
 public:
     bool NewProfile() override {
         calls.push_back("new");
@@ -43,37 +44,37 @@ public:
 
 class StartupTest : public ::testing::Test {
 protected:
-    ui::CommandLine Line(std::vector<std::string> arguments) {
-        return ui::CommandLine::Parse(arguments);
+    gb::app::CommandLine Line(std::vector<std::string> arguments) {
+        return gb::app::CommandLine::Parse(arguments);
     }
     void StoreLastProfile(const std::string& path) {
-        ASSERT_TRUE(user.SetString(ui::SectionKey("Settings"), "ProfileName", path));
+        ASSERT_TRUE(user.SetString(gb::app::SectionKey("Settings"), "ProfileName", path));
     }
 
     TempFolder folder;
     gb::Settings user{folder / "user.settings"};
-    CLotkeeperApp app{user, folder.Path()};
+    gb::app::CLotkeeperApp app{user, folder.Path()};
     RecordingMessages messages;
     FakeOpener opener;
 };
 
 TEST_F(StartupTest, AProfileOnTheCommandLineIsOpened) {
     StoreLastProfile("/old/Last.pro");
-    const ui::StartupRequest request = app.ChooseStartupProfile(Line({"/data/Shop.pro"}));
-    EXPECT_EQ(request, (ui::StartupRequest{"/data/Shop.pro", false}));
-    EXPECT_EQ(app.OpenStartupProfile(request, opener, messages), ui::StartupResult::Opened);
+    const gb::app::StartupRequest request = app.ChooseStartupProfile(Line({"/data/Shop.pro"}));
+    EXPECT_EQ(request, (gb::app::StartupRequest{"/data/Shop.pro", false}));
+    EXPECT_EQ(app.OpenStartupProfile(request, opener, messages), gb::app::StartupResult::Opened);
     EXPECT_EQ(opener.calls, std::vector<std::string>{"open /data/Shop.pro"});
 }
 
 TEST_F(StartupTest, WithoutOneTheLastProfileIsReopened) {
     StoreLastProfile("/old/Last.pro");
-    EXPECT_EQ(app.ChooseStartupProfile(Line({})), (ui::StartupRequest{"/old/Last.pro", true}));
+    EXPECT_EQ(app.ChooseStartupProfile(Line({})), (gb::app::StartupRequest{"/old/Last.pro", true}));
 }
 
 TEST_F(StartupTest, NoProfileAtAllGivesANewOneWithoutAMessage) {
-    const ui::StartupRequest request = app.ChooseStartupProfile(Line({}));
+    const gb::app::StartupRequest request = app.ChooseStartupProfile(Line({}));
     EXPECT_TRUE(request.path.empty());
-    EXPECT_EQ(app.OpenStartupProfile(request, opener, messages), ui::StartupResult::Created);
+    EXPECT_EQ(app.OpenStartupProfile(request, opener, messages), gb::app::StartupResult::Created);
     EXPECT_EQ(opener.calls, std::vector<std::string>{"new"});
     EXPECT_TRUE(messages.shown.empty());
 }
@@ -81,8 +82,9 @@ TEST_F(StartupTest, NoProfileAtAllGivesANewOneWithoutAMessage) {
 TEST_F(StartupTest, AMissingLastProfileIsReportedAndReplacedByANewOne) {
     StoreLastProfile("/gone/Last.pro");
     opener.openSucceeds = false;
-    const ui::StartupRequest request = app.ChooseStartupProfile(Line({}));
-    EXPECT_EQ(app.OpenStartupProfile(request, opener, messages), ui::StartupResult::CreatedInstead);
+    const gb::app::StartupRequest request = app.ChooseStartupProfile(Line({}));
+    EXPECT_EQ(app.OpenStartupProfile(request, opener, messages),
+              gb::app::StartupResult::CreatedInstead);
     EXPECT_EQ(opener.calls, (std::vector<std::string>{"open /gone/Last.pro", "new"}));
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].rfind("The profile you last used cannot be opened.", 0), 0u);
@@ -90,8 +92,8 @@ TEST_F(StartupTest, AMissingLastProfileIsReportedAndReplacedByANewOne) {
 
 TEST_F(StartupTest, AProfileOnTheCommandLineThatCannotBeOpenedEndsStartUp) {
     opener.openSucceeds = false;
-    const ui::StartupRequest request = app.ChooseStartupProfile(Line({"/bad/Shop.pro"}));
-    EXPECT_EQ(app.OpenStartupProfile(request, opener, messages), ui::StartupResult::Failed);
+    const gb::app::StartupRequest request = app.ChooseStartupProfile(Line({"/bad/Shop.pro"}));
+    EXPECT_EQ(app.OpenStartupProfile(request, opener, messages), gb::app::StartupResult::Failed);
     EXPECT_EQ(opener.calls, std::vector<std::string>{"open /bad/Shop.pro"});
     EXPECT_TRUE(messages.shown.empty());
 }
@@ -101,7 +103,7 @@ TEST_F(StartupTest, SettingsGiveTheTemplateLibraryAndItsDefault) {
     EXPECT_EQ(app.GetTemplateLibraryName(), "VizEvav.cta");
     EXPECT_EQ(app.GetTemplateLibraryPath(), folder.Path() / "VizEvav.cta");
 
-    ASSERT_TRUE(user.SetString(ui::SectionKey("Template\\Settings"), "Library", "Mine.cta"));
+    ASSERT_TRUE(user.SetString(gb::app::SectionKey("Template\\Settings"), "Library", "Mine.cta"));
     app.SetCurrentTemplateIndex(3);
     app.LoadSettings();
     EXPECT_EQ(app.GetTemplateLibraryName(), "Mine.cta");
@@ -114,30 +116,30 @@ TEST_F(StartupTest, ShutdownKeepsTheProfileAndWritesTheFeeSchedule) {
     app.GetRecentFiles().Add("/data/Shop.pro");
     app.ExitInstance();
 
-    EXPECT_EQ(user.GetString(ui::SectionKey("Settings"), "ProfileName"), "/data/Shop.pro");
+    EXPECT_EQ(user.GetString(gb::app::SectionKey("Settings"), "ProfileName"), "/data/Shop.pro");
     EXPECT_TRUE(std::filesystem::exists(folder / "AucField.fee"));
-    EXPECT_EQ(user.GetString(ui::SectionKey("Recent File List"), "File1"), "/data/Shop.pro");
+    EXPECT_EQ(user.GetString(gb::app::SectionKey("Recent File List"), "File1"), "/data/Shop.pro");
 }
 
 TEST_F(StartupTest, ShutdownWithoutAProfileKeepsTheOneStoredBefore) {
     StoreLastProfile("/old/Last.pro");
     app.LoadSettings();
     app.ExitInstance();
-    EXPECT_EQ(user.GetString(ui::SectionKey("Settings"), "ProfileName"), "/old/Last.pro");
+    EXPECT_EQ(user.GetString(gb::app::SectionKey("Settings"), "ProfileName"), "/old/Last.pro");
 }
 
 TEST_F(StartupTest, ShutdownBeforeTheSettingsWereLoadedWritesNothing) {
-    ASSERT_TRUE(user.SetString(ui::SectionKey("Recent File List"), "File1", "/data/Shop.pro"));
+    ASSERT_TRUE(user.SetString(gb::app::SectionKey("Recent File List"), "File1", "/data/Shop.pro"));
     app.SetProfilePath("/data/Other.pro");
     app.ExitInstance();
-    EXPECT_EQ(user.GetString(ui::SectionKey("Recent File List"), "File1"), "/data/Shop.pro");
-    EXPECT_EQ(user.GetString(ui::SectionKey("Settings"), "ProfileName"), "");
+    EXPECT_EQ(user.GetString(gb::app::SectionKey("Recent File List"), "File1"), "/data/Shop.pro");
+    EXPECT_EQ(user.GetString(gb::app::SectionKey("Settings"), "ProfileName"), "");
     EXPECT_FALSE(std::filesystem::exists(folder / "AucField.fee"));
 }
 
 TEST(CommandLineTest, TakesTheFirstFileAndIgnoresUnknownFlags) {
     const std::vector<std::string> arguments{"-x", "/data/A.pro", "B.pro", "-"};
-    const ui::CommandLine line = ui::CommandLine::Parse(arguments);
+    const gb::app::CommandLine line = gb::app::CommandLine::Parse(arguments);
     EXPECT_EQ(line.fileName, "/data/A.pro");
     EXPECT_TRUE(line.ShowsSplash());
     EXPECT_TRUE(line.ShowsMainWindow());
@@ -146,7 +148,7 @@ TEST(CommandLineTest, TakesTheFirstFileAndIgnoresUnknownFlags) {
 TEST(CommandLineTest, AStartByTheComponentRuntimeShowsNoSplash) {
     for (const char* flag : {"-Embedding", "--embedding", "-AUTOMATION", "--Automation"}) {
         const std::vector<std::string> arguments{flag};
-        const ui::CommandLine line = ui::CommandLine::Parse(arguments);
+        const gb::app::CommandLine line = gb::app::CommandLine::Parse(arguments);
         EXPECT_FALSE(line.ShowsSplash()) << flag;
         EXPECT_FALSE(line.ShowsMainWindow()) << flag;
         EXPECT_TRUE(line.fileName.empty()) << flag;
@@ -154,13 +156,13 @@ TEST(CommandLineTest, AStartByTheComponentRuntimeShowsNoSplash) {
 }
 
 TEST(SplashScheduleTest, AVisibleMainWindowClosesTheSplashAtTheFirstCheck) {
-    ui::SplashSchedule schedule;
+    gb::app::SplashSchedule schedule;
     EXPECT_EQ(schedule.FirstWait(), 3000);
     EXPECT_FALSE(schedule.OnCheck(true));
 }
 
 TEST(SplashScheduleTest, AnInvisibleMainWindowKeepsItUpToEightSeconds) {
-    ui::SplashSchedule schedule;
+    gb::app::SplashSchedule schedule;
     int waited = schedule.FirstWait();
     while (const auto next = schedule.OnCheck(false)) {
         EXPECT_EQ(*next, 100);
@@ -171,7 +173,7 @@ TEST(SplashScheduleTest, AnInvisibleMainWindowKeepsItUpToEightSeconds) {
 }
 
 TEST(SplashScheduleTest, TheWindowShowingMidwayEndsTheWait) {
-    ui::SplashSchedule schedule;
+    gb::app::SplashSchedule schedule;
     ASSERT_TRUE(schedule.OnCheck(false));
     ASSERT_TRUE(schedule.OnCheck(false));
     EXPECT_FALSE(schedule.OnCheck(true));

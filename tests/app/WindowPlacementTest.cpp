@@ -16,33 +16,34 @@ class WindowPlacementTest : public ::testing::Test {
 protected:
     TempFolder folder;
     gb::Settings user{folder / "user.settings"};
-    const ui::ScreenArea screen{1024, 768, 32, 32};
+    const gb::app::ScreenArea screen{1024, 768, 32, 32};
 };
 
 TEST_F(WindowPlacementTest, ASavedPlacementComesBack) {
-    const ui::WindowPlacement saved{0, ui::WindowPlacement::kShowMaximized, 10, 20, 810, 620};
-    ASSERT_TRUE(ui::SaveWindowPlacement(user, saved));
-    EXPECT_EQ(ui::LoadWindowPlacement(user, screen), saved);
-    EXPECT_EQ(user.GetNumber(ui::SectionKey("Settings"), "Cmd"), 3u);
+    const gb::app::WindowPlacement saved{0,  gb::app::WindowPlacement::kShowMaximized, 10, 20, 810,
+                                         620};
+    ASSERT_TRUE(gb::app::SaveWindowPlacement(user, saved));
+    EXPECT_EQ(gb::app::LoadWindowPlacement(user, screen), saved);
+    EXPECT_EQ(user.GetNumber(gb::app::SectionKey("Settings"), "Cmd"), 3u);
 }
 
 TEST_F(WindowPlacementTest, NothingStoredRestoresNothing) {
-    EXPECT_FALSE(ui::LoadWindowPlacement(user, screen));
+    EXPECT_FALSE(gb::app::LoadWindowPlacement(user, screen));
 }
 
 TEST_F(WindowPlacementTest, AMissingValueRestoresNothing) {
-    ASSERT_TRUE(ui::SaveWindowPlacement(user, {0, 1, 10, 20, 810, 620}));
-    ASSERT_TRUE(user.DeleteValue(ui::SectionKey("Settings"), "bottom"));
-    EXPECT_FALSE(ui::LoadWindowPlacement(user, screen));
+    ASSERT_TRUE(gb::app::SaveWindowPlacement(user, {0, 1, 10, 20, 810, 620}));
+    ASSERT_TRUE(user.DeleteValue(gb::app::SectionKey("Settings"), "bottom"));
+    EXPECT_FALSE(gb::app::LoadWindowPlacement(user, screen));
 }
 
 struct EdgeCase {
-    ui::WindowPlacement placement;
+    gb::app::WindowPlacement placement;
     bool restored;
 };
 
 void PrintTo(const EdgeCase& c, std::ostream* os) {
-    const ui::WindowPlacement& p = c.placement;
+    const gb::app::WindowPlacement& p = c.placement;
     *os << "left " << p.left << " top " << p.top << " right " << p.right << " bottom " << p.bottom;
 }
 
@@ -50,8 +51,8 @@ class PlacementReachTest : public WindowPlacementTest,
                            public ::testing::WithParamInterface<EdgeCase> {};
 
 TEST_P(PlacementReachTest, OnlyAWindowReachableOnTheScreenIsRestored) {
-    ASSERT_TRUE(ui::SaveWindowPlacement(user, GetParam().placement));
-    EXPECT_EQ(ui::LoadWindowPlacement(user, screen).has_value(), GetParam().restored);
+    ASSERT_TRUE(gb::app::SaveWindowPlacement(user, GetParam().placement));
+    EXPECT_EQ(gb::app::LoadWindowPlacement(user, screen).has_value(), GetParam().restored);
 }
 
 INSTANTIATE_TEST_SUITE_P(

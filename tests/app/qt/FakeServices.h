@@ -1,6 +1,9 @@
 #pragma once
 // Services that record what the program would have shown, answer with what
-// the test chose, and open nothing.
+// the test chose, and open nothing; the program's own modal windows run
+// through a scripted runner, where a window the test did not script fails.
+
+#include <gtest/gtest.h>
 
 #include <deque>
 #include <filesystem>
@@ -8,30 +11,31 @@
 #include <string>
 #include <vector>
 
-#include "FakeDialogs.h"
 #include "app/core/FileDialogService.h"
 #include "app/core/MessageService.h"
 #include "app/core/ShellService.h"
 #include "app/core/UiServices.h"
+#include "widgets/ScriptedModalRunner.h"
 
-class FakeMessages final : public ui::MessageService {
+class FakeMessages final : public gb::app::MessageService {
 public:
-    ui::MessageResult Show(std::string_view text, ui::MessageButtons buttons,
-                           ui::MessageIcon) override {
+    gb::app::MessageResult Show(std::string_view text, gb::app::MessageButtons buttons,
+                                gb::app::MessageIcon) override {
         shown.emplace_back(text);
         if (!answers.empty()) {
-            const ui::MessageResult answer = answers.front();
+            const gb::app::MessageResult answer = answers.front();
             answers.pop_front();
             return answer;
         }
-        return buttons == ui::MessageButtons::Ok ? ui::MessageResult::Ok : ui::MessageResult::No;
+        return buttons == gb::app::MessageButtons::Ok ? gb::app::MessageResult::Ok
+                                                      : gb::app::MessageResult::No;
     }
 
     std::vector<std::string> shown;
-    std::deque<ui::MessageResult> answers;
+    std::deque<gb::app::MessageResult> answers;
 };
 
-class FakeFiles final : public ui::FileDialogService {
+class FakeFiles final : public gb::app::FileDialogService {
 public:
     std::optional<std::filesystem::path> AskOpenFile(std::string_view, std::string_view) override {
         return openAnswer;
@@ -45,7 +49,7 @@ public:
     std::optional<std::filesystem::path> saveAnswer;
 };
 
-class FakeShell final : public ui::ShellService {
+class FakeShell final : public gb::app::ShellService {
 public:
     bool OpenLink(std::string_view address) override {
         links.emplace_back(address);
@@ -65,7 +69,8 @@ struct FakeServices {
     FakeMessages messages;
     FakeFiles files;
     FakeShell shell;
-    FakeDialogs dialogs;
+    gb::widgets::ScriptedModalRunner modals{
+        [](const std::string& failure) { ADD_FAILURE() << failure; }};
 
-    ui::UiServices Services() { return {messages, files, shell, dialogs}; }
+    gb::app::UiServices Services() { return {messages, files, shell, modals}; }
 };

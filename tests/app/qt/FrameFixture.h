@@ -35,7 +35,7 @@ protected:
 
     // The window with the tree and the right-hand view, shown.
     void OpenWindow() {
-        frame = std::make_unique<ui::CMainFrame>(app, document, services.Services());
+        frame = std::make_unique<gb::app::ui::CMainFrame>(app, document, services.Services());
         frame->ShowMainView();
         frame->show();
         Settle();
@@ -47,8 +47,10 @@ protected:
             QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
     }
-    ui::CNavView& Tree() const { return *frame->GetMainView()->GetTreeView(); }
-    ui::CInvView* List() const { return dynamic_cast<ui::CInvView*>(frame->GetRightView()); }
+    gb::app::ui::CNavView& Tree() const { return *frame->GetMainView()->GetTreeView(); }
+    gb::app::ui::CInvView* List() const {
+        return dynamic_cast<gb::app::ui::CInvView*>(frame->GetRightView());
+    }
     // Opens a folder as a double click in the tree does.
     void Open(std::int32_t folderId) {
         Tree().OpenFolderItem(Tree().FindTreeItem(folderId));
@@ -57,9 +59,9 @@ protected:
 
     gb::test::TempFolder folder;
     gb::Settings user{folder / "user.settings"};
-    CLotkeeperApp app{user, folder.Path()};
+    gb::app::CLotkeeperApp app{user, folder.Path()};
     FakeServices services;
-    ui::ServicePrompts prompts{services.messages, services.files};
+    gb::app::ServicePrompts prompts{services.messages, services.files};
     gb::itemdb::CAucDoc document;
-    std::unique_ptr<ui::CMainFrame> frame;
+    std::unique_ptr<gb::app::ui::CMainFrame> frame;
 };

@@ -26,7 +26,7 @@ protected:
         Open(test_profile::AllItemsFolder(document, sellerFolder, folder::InProgress));
         ASSERT_NE(List(), nullptr);
     }
-    ui::ItemListModel& Model() { return List()->Model(); }
+    gb::app::ui::ItemListModel& Model() { return List()->Model(); }
     QStringList Column(int column) {
         QStringList texts;
         for (int row = 0; row < Model().rowCount(); ++row) {
@@ -73,8 +73,8 @@ TEST_F(ItemListViewTest, TheFrameShowsTheFoldersTotalsAndCaption) {
     EXPECT_EQ(frame->SummaryBar()->TotalBids(), "$18.00");
     EXPECT_EQ(frame->CaptionText(), "joe_seller - USA\n\nAuctions in progress");
     EXPECT_EQ(frame->MessageText(), "For Help, press F1");
-    EXPECT_TRUE(frame->IsButtonShown(cmd::EditItems));
-    EXPECT_TRUE(frame->IsBandShown(ui::Band::Summary));
+    EXPECT_TRUE(frame->IsButtonShown(gb::app::cmd::EditItems));
+    EXPECT_TRUE(frame->IsBandShown(gb::app::Band::Summary));
 }
 
 TEST_F(ItemListViewTest, AFolderOfFourHundredItemsLoadsWhole) {
@@ -131,17 +131,17 @@ TEST_F(ItemListViewTest, SelectAllWarnsWhenTheFolderIsLoadedInPart) {
 
 TEST_F(ItemListViewTest, DoubleSpacingAndMatureAudiencesAreRemembered) {
     OpenInProgress(2);
-    EXPECT_FALSE(frame->QueryCommand(cmd::DoubleSpace).checked);
-    frame->ExecuteCommand(cmd::DoubleSpace);
-    EXPECT_TRUE(frame->QueryCommand(cmd::DoubleSpace).checked);
+    EXPECT_FALSE(frame->QueryCommand(gb::app::cmd::DoubleSpace).checked);
+    frame->ExecuteCommand(gb::app::cmd::DoubleSpace);
+    EXPECT_TRUE(frame->QueryCommand(gb::app::cmd::DoubleSpace).checked);
     EXPECT_TRUE(Model().HasLargeIcons());
-    EXPECT_EQ(user.GetNumber(ui::SectionKey("Settings"), "Spacing"), 1u);
+    EXPECT_EQ(user.GetNumber(gb::app::SectionKey("Settings"), "Spacing"), 1u);
 
     EXPECT_FALSE(document.GetAdultFlag());
-    frame->ExecuteCommand(cmd::MatureAudiences);
+    frame->ExecuteCommand(gb::app::cmd::MatureAudiences);
     EXPECT_TRUE(document.GetAdultFlag());
-    EXPECT_EQ(user.GetNumber(ui::SectionKey("Settings"), "Adult"), 1u);
-    EXPECT_TRUE(frame->QueryCommand(cmd::MatureAudiences).checked);
+    EXPECT_EQ(user.GetNumber(gb::app::SectionKey("Settings"), "Adult"), 1u);
+    EXPECT_TRUE(frame->QueryCommand(gb::app::cmd::MatureAudiences).checked);
 }
 
 TEST_F(ItemListViewTest, TheContextMenuFollowsTheSelection) {
@@ -154,12 +154,14 @@ TEST_F(ItemListViewTest, TheContextMenuFollowsTheSelection) {
         library.AddTemplate(text);
     }
     ASSERT_TRUE(library.SaveFile());
+    // The program reads its template library once, with the settings.
+    app.LoadSettings();
     OpenInProgress(3);
 
     List()->selectAll();
     std::unique_ptr<QMenu> menu(List()->ContextMenu());
     ASSERT_NE(menu->defaultAction(), nullptr);
-    EXPECT_EQ(menu->defaultAction()->data().toInt(), cmd::BulkUpdate);
+    EXPECT_EQ(menu->defaultAction()->data().toInt(), gb::app::cmd::BulkUpdate);
     QMenu* copy = menu->actions().back()->menu();
     ASSERT_NE(copy, nullptr);
     ASSERT_EQ(copy->actions().size(), 3);

@@ -32,32 +32,32 @@ protected:
 
 TEST_F(MainFrameTest, ItemFoldersShowTheItemButtonsAndBands) {
     frame->EnableToolbar(folder::Auctions);
-    EXPECT_TRUE(frame->IsButtonShown(cmd::EditItems));
-    EXPECT_TRUE(frame->IsButtonShown(cmd::InstantSummary));
-    EXPECT_FALSE(frame->IsButtonShown(cmd::WebBack));
-    EXPECT_FALSE(frame->IsButtonShown(cmd::WebSearch));
-    EXPECT_TRUE(frame->IsBandShown(ui::Band::Summary));
-    EXPECT_TRUE(frame->IsBandShown(ui::Band::Caption));
-    EXPECT_FALSE(frame->IsBandShown(ui::Band::Address));
-    EXPECT_TRUE(frame->IsBandShown(ui::Band::Animation));
+    EXPECT_TRUE(frame->IsButtonShown(gb::app::cmd::EditItems));
+    EXPECT_TRUE(frame->IsButtonShown(gb::app::cmd::InstantSummary));
+    EXPECT_FALSE(frame->IsButtonShown(gb::app::cmd::WebBack));
+    EXPECT_FALSE(frame->IsButtonShown(gb::app::cmd::WebSearch));
+    EXPECT_TRUE(frame->IsBandShown(gb::app::Band::Summary));
+    EXPECT_TRUE(frame->IsBandShown(gb::app::Band::Caption));
+    EXPECT_FALSE(frame->IsBandShown(gb::app::Band::Address));
+    EXPECT_TRUE(frame->IsBandShown(gb::app::Band::Animation));
 }
 
 TEST_F(MainFrameTest, WebFoldersShowTheBrowserButtonsAndTheAddress) {
     frame->EnableToolbar(folder::UserGuide);
-    EXPECT_FALSE(frame->IsButtonShown(cmd::EditItems));
-    EXPECT_TRUE(frame->IsButtonShown(cmd::WebBack));
-    EXPECT_TRUE(frame->IsButtonShown(cmd::WebFonts));
-    EXPECT_FALSE(frame->IsBandShown(ui::Band::Summary));
-    EXPECT_TRUE(frame->IsBandShown(ui::Band::Address));
+    EXPECT_FALSE(frame->IsButtonShown(gb::app::cmd::EditItems));
+    EXPECT_TRUE(frame->IsButtonShown(gb::app::cmd::WebBack));
+    EXPECT_TRUE(frame->IsButtonShown(gb::app::cmd::WebFonts));
+    EXPECT_FALSE(frame->IsBandShown(gb::app::Band::Summary));
+    EXPECT_TRUE(frame->IsBandShown(gb::app::Band::Address));
 }
 
 TEST_F(MainFrameTest, TheProfileHidesBothAndKeepsTheOtherButtons) {
     frame->EnableToolbar(folder::UserProfile);
-    EXPECT_FALSE(frame->IsButtonShown(cmd::EditItems));
-    EXPECT_FALSE(frame->IsButtonShown(cmd::WebBack));
-    EXPECT_TRUE(frame->IsButtonShown(cmd::FeeSchedule));
-    EXPECT_TRUE(frame->IsButtonShown(cmd::AppExit));
-    EXPECT_FALSE(frame->IsBandShown(ui::Band::Animation));
+    EXPECT_FALSE(frame->IsButtonShown(gb::app::cmd::EditItems));
+    EXPECT_FALSE(frame->IsButtonShown(gb::app::cmd::WebBack));
+    EXPECT_TRUE(frame->IsButtonShown(gb::app::cmd::FeeSchedule));
+    EXPECT_TRUE(frame->IsButtonShown(gb::app::cmd::AppExit));
+    EXPECT_FALSE(frame->IsBandShown(gb::app::Band::Animation));
 }
 
 TEST_F(MainFrameTest, TheBusyCountDrivesTheAnimationAndTheCommands) {
@@ -65,15 +65,15 @@ TEST_F(MainFrameTest, TheBusyCountDrivesTheAnimationAndTheCommands) {
     EXPECT_EQ(frame->SetBusy(true), 1);
     EXPECT_EQ(frame->SetBusy(true), 2);
     EXPECT_TRUE(frame->IsAnimationPlaying());
-    EXPECT_TRUE(frame->QueryCommand(cmd::UpdateDatabase).checked);
-    EXPECT_FALSE(frame->QueryCommand(cmd::UserProfile).enabled);
+    EXPECT_TRUE(frame->QueryCommand(gb::app::cmd::UpdateDatabase).checked);
+    EXPECT_FALSE(frame->QueryCommand(gb::app::cmd::UserProfile).enabled);
 
     EXPECT_EQ(frame->SetBusy(false), 1);
     EXPECT_TRUE(frame->IsAnimationPlaying());
     EXPECT_EQ(frame->SetBusy(false), 0);
     EXPECT_FALSE(frame->IsAnimationPlaying());
-    EXPECT_TRUE(frame->QueryCommand(cmd::UserProfile).enabled);
-    EXPECT_FALSE(frame->QueryCommand(cmd::UpdateDatabase).checked);
+    EXPECT_TRUE(frame->QueryCommand(gb::app::cmd::UserProfile).enabled);
+    EXPECT_FALSE(frame->QueryCommand(gb::app::cmd::UpdateDatabase).checked);
 }
 
 TEST_F(MainFrameTest, ProgressMessagesFromAnotherThreadCycleTheStatusText) {
@@ -88,12 +88,14 @@ TEST_F(MainFrameTest, ProgressMessagesFromAnotherThreadCycleTheStatusText) {
 }
 
 TEST_F(MainFrameTest, CommandsWhoseWindowsComeLaterAreDisabled) {
-    for (int command : {cmd::FeeSchedule, cmd::ShowCalendar, cmd::EditItems, cmd::ExportItems,
-                        cmd::InstantSummary, cmd::HelpUserGuide}) {
+    for (int command :
+         {gb::app::cmd::FeeSchedule, gb::app::cmd::ShowCalendar, gb::app::cmd::EditItems,
+          gb::app::cmd::ExportItems, gb::app::cmd::InstantSummary, gb::app::cmd::HelpUserGuide}) {
         EXPECT_FALSE(frame->QueryCommand(command).enabled) << command;
     }
-    for (int command : {cmd::NavigationTree, cmd::UserProfile, cmd::AppExit, cmd::EditSelectAll,
-                        cmd::ClipboardTemplates, cmd::UpdateDatabase}) {
+    for (int command : {gb::app::cmd::NavigationTree, gb::app::cmd::UserProfile,
+                        gb::app::cmd::AppExit, gb::app::cmd::EditSelectAll,
+                        gb::app::cmd::ClipboardTemplates, gb::app::cmd::UpdateDatabase}) {
         EXPECT_TRUE(frame->QueryCommand(command).enabled) << command;
     }
 }
@@ -101,21 +103,21 @@ TEST_F(MainFrameTest, CommandsWhoseWindowsComeLaterAreDisabled) {
 TEST_F(MainFrameTest, ACommandTheActiveViewLacksReachesTheOtherViews) {
     Tree().setFocus();
     ASSERT_EQ(frame->ActiveView(), &Tree());
-    EXPECT_TRUE(frame->QueryCommand(cmd::EditSelectAll).enabled);
-    EXPECT_TRUE(frame->ExecuteCommand(cmd::EditSelectAll));
+    EXPECT_TRUE(frame->QueryCommand(gb::app::cmd::EditSelectAll).enabled);
+    EXPECT_TRUE(frame->ExecuteCommand(gb::app::cmd::EditSelectAll));
     EXPECT_EQ(List()->SelectedCount(), 4u);
 }
 
 TEST_F(MainFrameTest, TheTreeCanBeHiddenAndShownAgain) {
-    EXPECT_TRUE(frame->QueryCommand(cmd::NavigationTree).checked);
-    frame->ExecuteCommand(cmd::NavigationTree);
+    EXPECT_TRUE(frame->QueryCommand(gb::app::cmd::NavigationTree).checked);
+    frame->ExecuteCommand(gb::app::cmd::NavigationTree);
     Settle();
     EXPECT_EQ(frame->GetMainView(), nullptr);
     ASSERT_NE(List(), nullptr);
     EXPECT_EQ(List()->Model().rowCount(), 4);
-    EXPECT_FALSE(frame->QueryCommand(cmd::NavigationTree).checked);
+    EXPECT_FALSE(frame->QueryCommand(gb::app::cmd::NavigationTree).checked);
 
-    frame->ExecuteCommand(cmd::NavigationTree);
+    frame->ExecuteCommand(gb::app::cmd::NavigationTree);
     Settle();
     ASSERT_NE(frame->GetMainView(), nullptr);
     ASSERT_NE(List(), nullptr);
@@ -123,18 +125,18 @@ TEST_F(MainFrameTest, TheTreeCanBeHiddenAndShownAgain) {
 }
 
 TEST_F(MainFrameTest, UserProfileTogglesWithTheFolderOnDisplay) {
-    frame->ExecuteCommand(cmd::UserProfile);
+    frame->ExecuteCommand(gb::app::cmd::UserProfile);
     Settle();
-    EXPECT_EQ(frame->GetRightView()->Kind(), ui::ViewKind::Profile);
-    EXPECT_TRUE(frame->QueryCommand(cmd::UserProfile).checked);
-    frame->ExecuteCommand(cmd::UserProfile);
+    EXPECT_EQ(frame->GetRightView()->Kind(), gb::app::ViewKind::Profile);
+    EXPECT_TRUE(frame->QueryCommand(gb::app::cmd::UserProfile).checked);
+    frame->ExecuteCommand(gb::app::cmd::UserProfile);
     Settle();
     ASSERT_NE(List(), nullptr);
     EXPECT_EQ(List()->Model().rowCount(), 4);
 }
 
 TEST_F(MainFrameTest, AWiderWindowWidensTheRightHandViewAndNotTheTree) {
-    for (const ui::ViewKind kind : {ui::ViewKind::Profile, ui::ViewKind::Items}) {
+    for (const gb::app::ViewKind kind : {gb::app::ViewKind::Profile, gb::app::ViewKind::Items}) {
         frame->SwitchRightView(kind);
         Settle();
         const int tree = Tree().width();
@@ -164,28 +166,28 @@ TEST_F(MainFrameTest, AButtonAndItsMenuEntryShareOneEnabledState) {
 }
 
 TEST_F(MainFrameTest, AMenuAboutToShowSetsTheStateOfTheCommandsButtonsToo) {
-    struct Switchable final : public ui::CommandTarget {
-        bool UpdateCommand(int id, ui::CommandUpdate& update) const override {
-            if (id != cmd::ItemSearch) {
+    struct Switchable final : public gb::app::CommandTarget {
+        bool UpdateCommand(int id, gb::app::CommandUpdate& update) const override {
+            if (id != gb::app::cmd::ItemSearch) {
                 return false;
             }
             update.Enable(enabled);
             return true;
         }
-        bool HandlesCommand(int id) const override { return id == cmd::ItemSearch; }
-        bool ExecuteCommand(int id) const override { return id == cmd::ItemSearch; }
+        bool HandlesCommand(int id) const override { return id == gb::app::cmd::ItemSearch; }
+        bool ExecuteCommand(int id) const override { return id == gb::app::cmd::ItemSearch; }
         bool enabled = false;
     } search;
     frame->AddCommandTarget(&search);
     Settle();
     QAction* button = nullptr;
     for (QAction* action : frame->findChild<QToolBar*>(QStringLiteral("MainToolBar"))->actions()) {
-        if (action->data().toInt() == cmd::ItemSearch) {
+        if (action->data().toInt() == gb::app::cmd::ItemSearch) {
             button = action;
         }
     }
     ASSERT_NE(button, nullptr);
-    QAction* entry = frame->Actions().Action(cmd::ItemSearch);
+    QAction* entry = frame->Actions().Action(gb::app::cmd::ItemSearch);
     ASSERT_FALSE(button->isEnabled());
 
     // The state changes with no refresh asked for; the menu shows it.
@@ -203,13 +205,13 @@ TEST_F(MainFrameTest, AMenuAboutToShowSetsTheStateOfTheCommandsButtonsToo) {
 }
 
 TEST_F(MainFrameTest, TheTemplateEditorStartsFromTheProgramFolder) {
-    frame->ExecuteCommand(cmd::ClipboardTemplates);
+    frame->ExecuteCommand(gb::app::cmd::ClipboardTemplates);
     ASSERT_EQ(services.shell.programs.size(), 1u);
     EXPECT_EQ(services.shell.programs[0], folder / "Template");
     EXPECT_TRUE(services.messages.shown.empty());
 
     services.shell.succeeds = false;
-    frame->ExecuteCommand(cmd::ClipboardTemplates);
+    frame->ExecuteCommand(gb::app::cmd::ClipboardTemplates);
     ASSERT_EQ(services.messages.shown.size(), 1u);
     EXPECT_EQ(services.messages.shown[0].rfind("Cannot start the template editor.", 0), 0u);
 }
@@ -223,28 +225,28 @@ TEST_F(MainFrameTest, TheTemplatePaneNamesTheLibrary) {
 TEST_F(MainFrameTest, ThePlacementIsKeptForTheNextStart) {
     frame->setGeometry(40, 50, 700, 500);
     ASSERT_TRUE(frame->SaveWindowPlacement());
-    EXPECT_EQ(user.GetNumber(ui::SectionKey("Settings"), "left"), 40u);
-    EXPECT_EQ(user.GetNumber(ui::SectionKey("Settings"), "right"), 740u);
+    EXPECT_EQ(user.GetNumber(gb::app::SectionKey("Settings"), "left"), 40u);
+    EXPECT_EQ(user.GetNumber(gb::app::SectionKey("Settings"), "right"), 740u);
 
-    ui::CMainFrame next(app, document, services.Services());
+    gb::app::ui::CMainFrame next(app, document, services.Services());
     ASSERT_TRUE(next.LoadWindowPlacement());
     EXPECT_EQ(next.geometry(), QRect(40, 50, 700, 500));
 }
 
 TEST_F(MainFrameTest, ThePlacementOfAnotherScreenIsNotRestored) {
-    ASSERT_TRUE(user.SetNumber(ui::SectionKey("Settings"), "flags", 0));
-    ASSERT_TRUE(user.SetNumber(ui::SectionKey("Settings"), "Cmd", 1));
-    ASSERT_TRUE(user.SetNumber(ui::SectionKey("Settings"), "left", 50000));
-    ASSERT_TRUE(user.SetNumber(ui::SectionKey("Settings"), "top", 10));
-    ASSERT_TRUE(user.SetNumber(ui::SectionKey("Settings"), "right", 50600));
-    ASSERT_TRUE(user.SetNumber(ui::SectionKey("Settings"), "bottom", 500));
-    ui::CMainFrame next(app, document, services.Services());
+    ASSERT_TRUE(user.SetNumber(gb::app::SectionKey("Settings"), "flags", 0));
+    ASSERT_TRUE(user.SetNumber(gb::app::SectionKey("Settings"), "Cmd", 1));
+    ASSERT_TRUE(user.SetNumber(gb::app::SectionKey("Settings"), "left", 50000));
+    ASSERT_TRUE(user.SetNumber(gb::app::SectionKey("Settings"), "top", 10));
+    ASSERT_TRUE(user.SetNumber(gb::app::SectionKey("Settings"), "right", 50600));
+    ASSERT_TRUE(user.SetNumber(gb::app::SectionKey("Settings"), "bottom", 500));
+    gb::app::ui::CMainFrame next(app, document, services.Services());
     EXPECT_FALSE(next.LoadWindowPlacement());
 }
 
 TEST_F(MainFrameTest, ClosingAModifiedUntitledProfileCanBeCancelled) {
     document.SetModifiedFlag(true);
-    services.messages.answers = {ui::MessageResult::Cancel};
+    services.messages.answers = {gb::app::MessageResult::Cancel};
     EXPECT_FALSE(frame->close());
     EXPECT_TRUE(frame->isVisible());
     ASSERT_EQ(services.messages.shown.size(), 1u);

@@ -22,7 +22,7 @@ protected:
         OpenWindow();
     }
     std::int32_t IdOf(const QTreeWidgetItem* item) {
-        return item->data(0, ui::CNavView::kIdRole).toInt();
+        return item->data(0, gb::app::ui::CNavView::kIdRole).toInt();
     }
     std::int32_t SampleStatus() {
         return test_profile::FindChild(document.GetFolderTree(), folder::ByStatus, folder::Sample);
@@ -50,12 +50,13 @@ TEST_F(NavigationTreeTest, MirrorsEveryFolderWithItsParentNameAndImage) {
         EXPECT_EQ(item->text(0).toStdString(), tree.GetCurName());
         if (tree.GetCurId() == folder::Root) {
             EXPECT_EQ(item->parent(), nullptr);
-            EXPECT_EQ(item->data(0, ui::CNavView::kImageRole).toInt(), ui::folder_image::Root);
+            EXPECT_EQ(item->data(0, gb::app::ui::CNavView::kImageRole).toInt(),
+                      gb::app::folder_image::Root);
         } else {
             ASSERT_NE(item->parent(), nullptr);
             EXPECT_EQ(IdOf(item->parent()), tree.GetCurParent()) << tree.GetCurName();
-            EXPECT_EQ(item->data(0, ui::CNavView::kImageRole).toInt(),
-                      ui::FolderImage(tree.GetCurType(), tree.IsCurHeading() != 0))
+            EXPECT_EQ(item->data(0, gb::app::ui::CNavView::kImageRole).toInt(),
+                      gb::app::FolderImage(tree.GetCurType(), tree.IsCurHeading() != 0))
                 << tree.GetCurName();
         }
     } while (tree.MoveNext());
@@ -98,15 +99,15 @@ TEST_F(NavigationTreeTest, TheRootShowsTheUserProfile) {
     EXPECT_TRUE(Tree().SelectNode(folder::Root));
     Settle();
     ASSERT_NE(frame->GetRightView(), nullptr);
-    EXPECT_EQ(frame->GetRightView()->Kind(), ui::ViewKind::Profile);
+    EXPECT_EQ(frame->GetRightView()->Kind(), gb::app::ViewKind::Profile);
 }
 
 TEST_F(NavigationTreeTest, AWebSiteFolderShowsAPage) {
     const std::int32_t site =
         test_profile::FindChild(document.GetFolderTree(), folder::WebSites, folder::Sample);
     Open(site);
-    EXPECT_EQ(frame->GetRightView()->Kind(), ui::ViewKind::Web);
-    EXPECT_TRUE(frame->IsBandShown(ui::Band::Address));
+    EXPECT_EQ(frame->GetRightView()->Kind(), gb::app::ViewKind::Web);
+    EXPECT_TRUE(frame->IsBandShown(gb::app::Band::Address));
 }
 
 TEST_F(NavigationTreeTest, ARebuildReopensTheFolderTheDocumentSelected) {
@@ -117,21 +118,21 @@ TEST_F(NavigationTreeTest, ARebuildReopensTheFolderTheDocumentSelected) {
     Settle();
     EXPECT_EQ(document.GetSelectedFolderId(), ended);
     EXPECT_EQ(Tree().CurrentNodeId(), ended);
-    EXPECT_EQ(frame->GetRightView()->Kind(), ui::ViewKind::Items);
+    EXPECT_EQ(frame->GetRightView()->Kind(), gb::app::ViewKind::Items);
 }
 
 TEST_F(NavigationTreeTest, TheContextMenuGreysWhatTheFolderRefuses) {
     std::unique_ptr<QMenu> rootMenu(Tree().ContextMenuFor(Tree().FindTreeItem(folder::Root)));
-    for (int command :
-         {cmd::FolderNew, cmd::FolderAdd, cmd::FolderEdit, cmd::FolderDelete, cmd::FolderRename}) {
+    for (int command : {gb::app::cmd::FolderNew, gb::app::cmd::FolderAdd, gb::app::cmd::FolderEdit,
+                        gb::app::cmd::FolderDelete, gb::app::cmd::FolderRename}) {
         ASSERT_NE(MenuAction(*rootMenu, command), nullptr);
         EXPECT_FALSE(MenuAction(*rootMenu, command)->isEnabled()) << command;
     }
     std::unique_ptr<QMenu> statusMenu(Tree().ContextMenuFor(Tree().FindTreeItem(SampleStatus())));
-    EXPECT_TRUE(MenuAction(*statusMenu, cmd::FolderNew)->isEnabled());
-    EXPECT_FALSE(MenuAction(*statusMenu, cmd::FolderAdd)->isEnabled());
-    EXPECT_TRUE(MenuAction(*statusMenu, cmd::FolderDelete)->isEnabled());
-    EXPECT_TRUE(MenuAction(*statusMenu, cmd::FolderRename)->isEnabled());
+    EXPECT_TRUE(MenuAction(*statusMenu, gb::app::cmd::FolderNew)->isEnabled());
+    EXPECT_FALSE(MenuAction(*statusMenu, gb::app::cmd::FolderAdd)->isEnabled());
+    EXPECT_TRUE(MenuAction(*statusMenu, gb::app::cmd::FolderDelete)->isEnabled());
+    EXPECT_TRUE(MenuAction(*statusMenu, gb::app::cmd::FolderRename)->isEnabled());
 }
 
 TEST_F(NavigationTreeTest, NewAddsAStatusBesideTheCurrentOne) {
@@ -162,14 +163,14 @@ TEST_F(NavigationTreeTest, AddFolderMakesAGroupAmongCategories) {
     QTreeWidgetItem* byCategory = Tree().FindTreeItem(folder::ByCategory);
     ASSERT_EQ(byCategory->childCount(), 2);
     EXPECT_EQ(byCategory->child(1)->text(0), "New Folder");
-    EXPECT_EQ(byCategory->child(1)->data(0, ui::CNavView::kImageRole).toInt(),
-              ui::folder_image::Heading);
+    EXPECT_EQ(byCategory->child(1)->data(0, gb::app::ui::CNavView::kImageRole).toInt(),
+              gb::app::folder_image::Heading);
 }
 
 TEST_F(NavigationTreeTest, DeletingAStatusAsksFirst) {
     const std::int32_t sample = SampleStatus();
     Tree().SetCurrentNodeId(sample);
-    services.messages.answers = {ui::MessageResult::No};
+    services.messages.answers = {gb::app::MessageResult::No};
     Tree().OnDelete();
     ASSERT_EQ(services.messages.shown.size(), 1u);
     EXPECT_EQ(services.messages.shown[0],
@@ -177,7 +178,7 @@ TEST_F(NavigationTreeTest, DeletingAStatusAsksFirst) {
               "this status will be moved to the 'Needs Attention' folder.");
     EXPECT_NE(Tree().FindTreeItem(sample), nullptr);
 
-    services.messages.answers = {ui::MessageResult::Yes};
+    services.messages.answers = {gb::app::MessageResult::Yes};
     Tree().OnDelete();
     EXPECT_EQ(Tree().FindTreeItem(sample), nullptr);
     EXPECT_FALSE(document.GetFolderTree().FindNode(sample));
@@ -201,7 +202,7 @@ TEST_F(NavigationTreeTest, DeletingAFolderWithItsItemsShowsTheWaitCursorUntilDon
         CursorWatch watch;
         document.AddView(&watch);
         Tree().SetCurrentNodeId(id);
-        services.messages.answers = {ui::MessageResult::Yes};
+        services.messages.answers = {gb::app::MessageResult::Yes};
         Tree().OnDelete();
         document.RemoveView(&watch);
         EXPECT_FALSE(document.GetFolderTree().FindNode(id));

@@ -13,7 +13,8 @@ namespace {
 
 TEST(SplashTest, WaitsInSmallStepsWhileTheMainWindowIsHidden) {
     QWidget mainWindow;
-    QPointer<ui::CSplashWnd> splash = ui::CSplashWnd::Show(ui::ArtLibrary::Splash(), &mainWindow);
+    QPointer<gb::app::ui::CSplashWnd> splash =
+        gb::app::ui::CSplashWnd::Show(gb::app::ui::ArtLibrary::Splash(), &mainWindow);
     ASSERT_NE(splash, nullptr);
     EXPECT_TRUE(splash->isVisible());
     EXPECT_EQ(splash->NextWait(), 3000);
@@ -30,7 +31,8 @@ TEST(SplashTest, WaitsInSmallStepsWhileTheMainWindowIsHidden) {
 
 TEST(SplashTest, GivesUpWaitingAfterEightSeconds) {
     QWidget hidden;
-    QPointer<ui::CSplashWnd> splash = ui::CSplashWnd::Show(ui::ArtLibrary::Splash(), &hidden);
+    QPointer<gb::app::ui::CSplashWnd> splash =
+        gb::app::ui::CSplashWnd::Show(gb::app::ui::ArtLibrary::Splash(), &hidden);
     ASSERT_NE(splash, nullptr);
     int checks = 0;
     while (!splash.isNull() && splash->isVisible() && checks < 100) {
@@ -43,11 +45,11 @@ TEST(SplashTest, GivesUpWaitingAfterEightSeconds) {
 
 TEST(SplashTest, WithoutItsPictureThereIsNoSplash) {
     QWidget mainWindow;
-    EXPECT_EQ(ui::CSplashWnd::Show(QPixmap(), &mainWindow), nullptr);
+    EXPECT_EQ(gb::app::ui::CSplashWnd::Show(QPixmap(), &mainWindow), nullptr);
 }
 
 TEST(SplashTest, ThePictureIsOurOwn) {
-    const QPixmap picture = ui::ArtLibrary::Splash();
+    const QPixmap picture = gb::app::ui::ArtLibrary::Splash();
     EXPECT_EQ(picture.size(), QSize(480, 280));
 }
 

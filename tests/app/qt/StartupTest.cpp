@@ -35,10 +35,11 @@ namespace {
 
 class StartupTest : public ::testing::Test {
 protected:
-    std::unique_ptr<ui::LotkeeperProgram> Program(std::vector<std::string> arguments = {}) {
-        return std::make_unique<ui::LotkeeperProgram>(ui::CommandLine::Parse(arguments), user,
-                                                      folder.Path(), instanceName,
-                                                      services.Services());
+    std::unique_ptr<gb::app::ui::LotkeeperProgram> Program(
+        std::vector<std::string> arguments = {}) {
+        return std::make_unique<gb::app::ui::LotkeeperProgram>(
+            gb::app::CommandLine::Parse(arguments), user, folder.Path(), instanceName,
+            services.Services());
     }
     // A profile saved to the test's folder.
     std::filesystem::path SavedProfile() {
@@ -70,25 +71,25 @@ TEST_F(StartupTest, WithNoProfileUsedBeforeANewOneOpensWithoutAMessage) {
     EXPECT_TRUE(program->Document().GetPathName().empty());
     EXPECT_EQ(program->Document().GetTitle(), "MyProfile");
     EXPECT_EQ(program->Frame()->windowTitle(), "Gavelbook - MyProfile");
-    EXPECT_EQ(program->Frame()->GetRightView()->Kind(), ui::ViewKind::Profile);
+    EXPECT_EQ(program->Frame()->GetRightView()->Kind(), gb::app::ViewKind::Profile);
     EXPECT_TRUE(program->Frame()->isVisible());
 }
 
 TEST_F(StartupTest, TheProfileUsedLastOpensAgain) {
     const auto path = SavedProfile();
-    ASSERT_TRUE(user.SetString(ui::SectionKey("Settings"), "ProfileName", path.string()));
+    ASSERT_TRUE(user.SetString(gb::app::SectionKey("Settings"), "ProfileName", path.string()));
     auto program = Program();
     ASSERT_TRUE(program->InitInstance());
     Settle();
     EXPECT_EQ(program->Document().GetPathName(), path);
     EXPECT_EQ(program->Frame()->windowTitle(), "Gavelbook - Demo");
-    EXPECT_EQ(program->Frame()->GetRightView()->Kind(), ui::ViewKind::Items);
+    EXPECT_EQ(program->Frame()->GetRightView()->Kind(), gb::app::ViewKind::Items);
     EXPECT_EQ(program->App().GetRecentFiles().Entries().front(), path);
 }
 
 TEST_F(StartupTest, AMissingLastProfileIsReportedAndANewOneOpens) {
-    ASSERT_TRUE(
-        user.SetString(ui::SectionKey("Settings"), "ProfileName", (folder / "gone.pro").string()));
+    ASSERT_TRUE(user.SetString(gb::app::SectionKey("Settings"), "ProfileName",
+                               (folder / "gone.pro").string()));
     auto program = Program();
     ASSERT_TRUE(program->InitInstance());
     Settle();
@@ -97,7 +98,7 @@ TEST_F(StartupTest, AMissingLastProfileIsReportedAndANewOneOpens) {
         services.messages.shown.back().rfind("The profile you last used cannot be opened.", 0), 0u);
     EXPECT_TRUE(program->Document().GetPathName().empty());
     EXPECT_EQ(program->Document().GetTitle(), "MyProfile");
-    EXPECT_EQ(program->Frame()->GetRightView()->Kind(), ui::ViewKind::Profile);
+    EXPECT_EQ(program->Frame()->GetRightView()->Kind(), gb::app::ViewKind::Profile);
 }
 
 TEST_F(StartupTest, AnUnreadableProfileOnTheCommandLineEndsTheProgram) {
@@ -117,20 +118,20 @@ TEST_F(StartupTest, ShutdownRemembersTheProfileForTheNextStart) {
         program->Frame()->close();
         EXPECT_EQ(program->ExitInstance(0), 0);
     }
-    EXPECT_EQ(user.GetString(ui::SectionKey("Settings"), "ProfileName"), path.string());
-    EXPECT_EQ(user.GetString(ui::SectionKey("Recent File List"), "File1"), path.string());
-    EXPECT_NE(user.GetNumber(ui::SectionKey("Settings"), "right", 0), 0u);
+    EXPECT_EQ(user.GetString(gb::app::SectionKey("Settings"), "ProfileName"), path.string());
+    EXPECT_EQ(user.GetString(gb::app::SectionKey("Recent File List"), "File1"), path.string());
+    EXPECT_NE(user.GetNumber(gb::app::SectionKey("Settings"), "right", 0), 0u);
     EXPECT_TRUE(std::filesystem::exists(folder / "AucField.fee"));
 }
 
 TEST_F(StartupTest, ASecondInstanceHandsOverToTheFirstAndEnds) {
     auto first = Program();
     ASSERT_TRUE(first->InitInstance());
-    QSignalSpy activated(&first->Instance(), &ui::SingleInstance::Activated);
+    QSignalSpy activated(&first->Instance(), &gb::app::ui::SingleInstance::Activated);
 
     FakeServices secondServices;
-    ui::LotkeeperProgram second(ui::CommandLine{}, user, folder.Path(), instanceName,
-                                secondServices.Services());
+    gb::app::ui::LotkeeperProgram second(gb::app::CommandLine{}, user, folder.Path(), instanceName,
+                                         secondServices.Services());
     EXPECT_FALSE(second.InitInstance());
     EXPECT_EQ(second.Frame(), nullptr);
     EXPECT_TRUE(activated.wait());
@@ -139,18 +140,18 @@ TEST_F(StartupTest, ASecondInstanceHandsOverToTheFirstAndEnds) {
 
 TEST_F(StartupTest, ASecondInstanceLeavesTheSettingsToTheFirst) {
     const auto path = SavedProfile();
-    ASSERT_TRUE(user.SetString(ui::SectionKey("Recent File List"), "File1", path.string()));
+    ASSERT_TRUE(user.SetString(gb::app::SectionKey("Recent File List"), "File1", path.string()));
     auto first = Program();
     ASSERT_TRUE(first->InitInstance());
 
     FakeServices secondServices;
     const std::vector<std::string> arguments{(folder / "Other.pro").string()};
-    ui::LotkeeperProgram second(ui::CommandLine::Parse(arguments), user, folder.Path(),
-                                instanceName, secondServices.Services());
+    gb::app::ui::LotkeeperProgram second(gb::app::CommandLine::Parse(arguments), user,
+                                         folder.Path(), instanceName, secondServices.Services());
     ASSERT_FALSE(second.InitInstance());
     second.ExitInstance(0);
-    EXPECT_EQ(user.GetString(ui::SectionKey("Recent File List"), "File1"), path.string());
-    EXPECT_EQ(user.GetString(ui::SectionKey("Settings"), "ProfileName"), "");
+    EXPECT_EQ(user.GetString(gb::app::SectionKey("Recent File List"), "File1"), path.string());
+    EXPECT_EQ(user.GetString(gb::app::SectionKey("Settings"), "ProfileName"), "");
 }
 
 TEST_F(StartupTest, OpeningAFileThatIsNoProfileLeavesTheWindowAsItWas) {
@@ -163,17 +164,17 @@ TEST_F(StartupTest, OpeningAFileThatIsNoProfileLeavesTheWindowAsItWas) {
     auto program = Program({path.string()});
     ASSERT_TRUE(program->InitInstance());
     Settle();
-    ui::CMainFrame& frame = *program->Frame();
+    gb::app::ui::CMainFrame& frame = *program->Frame();
     const QString caption = frame.windowTitle();
     const QString root = frame.GetMainView()->GetTreeView()->topLevelItem(0)->text(0);
-    const auto* list = dynamic_cast<ui::CInvView*>(frame.GetRightView());
+    const auto* list = dynamic_cast<gb::app::ui::CInvView*>(frame.GetRightView());
     ASSERT_NE(list, nullptr);
     const int rows = list->Model().rowCount();
 
     const auto broken = folder / "Broken.pro";
     std::ofstream(broken) << "not a profile";
     services.files.openAnswer = broken;
-    frame.ExecuteCommand(cmd::FileOpen);
+    frame.ExecuteCommand(gb::app::cmd::FileOpen);
     Settle();
     EXPECT_EQ(services.messages.shown, std::vector<std::string>{"Unexpected file format."});
     EXPECT_EQ(frame.windowTitle(), caption);

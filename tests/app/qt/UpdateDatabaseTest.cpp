@@ -15,6 +15,7 @@
 #include "FrameFixture.h"
 #include "SiteEmulator.h"
 #include "app/core/CommandIds.h"
+#include "app/dialogs/problems/CProblemDlg.h"
 #include "itemdb/FolderKind.h"
 #include "platform/Clock.h"
 #include "platform/ComponentLibrary.h"
@@ -124,27 +125,27 @@ protected:
 TEST_F(UpdateDatabaseTest, TheCommandRunsAnUpdateAndTheListShowsTheNewItems) {
     Prepare(kPassword);
     ASSERT_EQ(List()->Model().rowCount(), 0);
-    ASSERT_TRUE(frame->QueryCommand(cmd::UpdateDatabase).enabled);
+    ASSERT_TRUE(frame->QueryCommand(gb::app::cmd::UpdateDatabase).enabled);
 
-    ASSERT_TRUE(frame->ExecuteCommand(cmd::UpdateDatabase));
+    ASSERT_TRUE(frame->ExecuteCommand(gb::app::cmd::UpdateDatabase));
     EXPECT_TRUE(document.IsUpdating());
     EXPECT_TRUE(frame->IsAnimationPlaying());
-    const ui::CommandState running = frame->QueryCommand(cmd::UpdateDatabase);
+    const gb::app::CommandState running = frame->QueryCommand(gb::app::cmd::UpdateDatabase);
     EXPECT_FALSE(running.enabled);
     EXPECT_TRUE(running.checked);
     // A second request while the run goes on is refused.
-    EXPECT_FALSE(frame->ExecuteCommand(cmd::UpdateDatabase));
+    EXPECT_FALSE(frame->ExecuteCommand(gb::app::cmd::UpdateDatabase));
 
     ASSERT_TRUE(WaitForTheEnd());
     EXPECT_EQ(Descriptions(), (QStringList{"Tin toy", "Walnut bowl"}));
     EXPECT_EQ(frame->MessageText(), "Update Complete!");
     EXPECT_FALSE(frame->IsAnimationPlaying());
     EXPECT_EQ(frame->BusyCount(), 0);
-    const ui::CommandState idle = frame->QueryCommand(cmd::UpdateDatabase);
+    const gb::app::CommandState idle = frame->QueryCommand(gb::app::cmd::UpdateDatabase);
     EXPECT_TRUE(idle.enabled);
     EXPECT_FALSE(idle.checked);
     EXPECT_TRUE(services.messages.shown.empty());
-    EXPECT_TRUE(services.dialogs.problems.empty());
+    EXPECT_TRUE(services.modals.Ran().empty());
     // The ended item went to Auction Ended; the seller's last update is stamped.
     EXPECT_EQ(document.GetItemList().GetStateList(folder::AuctionEnded)->Size(), 1u);
     EXPECT_TRUE(document.IsModified());
@@ -162,35 +163,44 @@ TEST_F(UpdateDatabaseTest, F5StartsTheUpdate) {
 
 TEST_F(UpdateDatabaseTest, AFailedRetrievalShowsTheSessionLogs) {
     Prepare("another password");
-    ASSERT_TRUE(frame->ExecuteCommand(cmd::UpdateDatabase));
+    QString summary;
+    QString details;
+    services.modals.Then(gb::widgets::ScriptedModalRunner::Accept([&](QDialog& shown) {
+        auto& problems = dynamic_cast<gb::app::ui::CProblemDlg&>(shown);
+        summary = problems.ShownText();
+        problems.OnSelchangeTab(1);
+        details = problems.ShownText();
+    }));
+    ASSERT_TRUE(frame->ExecuteCommand(gb::app::cmd::UpdateDatabase));
     ASSERT_TRUE(WaitForTheEnd());
     EXPECT_EQ(frame->MessageText(), "Update Complete!");
     EXPECT_EQ(List()->Model().rowCount(), 0);
     EXPECT_TRUE(services.messages.shown.empty());
-    ASSERT_EQ(services.dialogs.problems.size(), 1u);
-    const ui::RetrievalProblems& logs = services.dialogs.problems.front();
-    for (const std::string& log : {logs.summary, logs.details}) {
-        EXPECT_EQ(log.rfind("Version 1.98\r\n", 0), 0u) << log;
+    ASSERT_EQ(services.modals.Ran().size(), 1u);
+    EXPECT_EQ(services.modals.Ran().front().className, "gb::app::ui::CProblemDlg");
+    for (const QString& log : {summary, details}) {
+        EXPECT_TRUE(log.startsWith("Version 1.98\n")) << log.toStdString();
     }
-    EXPECT_NE(logs.summary.find("The Seller ID or password is incorrect."), std::string::npos)
-        << logs.summary;
+    EXPECT_TRUE(summary.contains("The Seller ID or password is incorrect."))
+        << summary.toStdString();
 }
 
 TEST_F(UpdateDatabaseTest, TheRunsLastTextReplacesAHintLeftInTheStatusBar) {
     Prepare("another password");
-    ASSERT_TRUE(frame->ExecuteCommand(cmd::UpdateDatabase));
+    services.modals.Then(gb::widgets::ScriptedModalRunner::Accept());
+    ASSERT_TRUE(frame->ExecuteCommand(gb::app::cmd::UpdateDatabase));
     // What the window shows while the mouse rests on a button with a hint.
     QStatusTipEvent hint(QStringLiteral("Copy the selected items through the current template"));
     QApplication::sendEvent(frame.get(), &hint);
     ASSERT_NE(frame->MessageText(), "Update Complete!");
     ASSERT_TRUE(WaitForTheEnd());
     EXPECT_EQ(frame->MessageText(), "Update Complete!");
-    EXPECT_EQ(services.dialogs.problems.size(), 1u);
+    EXPECT_EQ(services.modals.Ran().size(), 1u);
 }
 
 TEST_F(UpdateDatabaseTest, WithoutAnActiveSellerNothingStarts) {
     Prepare(kPassword, false);
-    EXPECT_TRUE(frame->ExecuteCommand(cmd::UpdateDatabase));
+    EXPECT_TRUE(frame->ExecuteCommand(gb::app::cmd::UpdateDatabase));
     EXPECT_FALSE(document.IsUpdating());
     EXPECT_EQ(frame->BusyCount(), 0);
     EXPECT_FALSE(frame->IsAnimationPlaying());
@@ -202,7 +212,7 @@ TEST_F(UpdateDatabaseTest, TheProfileViewOffersNoUpdate) {
     Prepare(kPassword);
     frame->ShowUserProfile();
     Settle();
-    EXPECT_FALSE(frame->QueryCommand(cmd::UpdateDatabase).enabled);
+    EXPECT_FALSE(frame->QueryCommand(gb::app::cmd::UpdateDatabase).enabled);
 }
 
 }  // namespace

@@ -1,12 +1,12 @@
-#include "app/core/HintReminder.h"
+#include "app/core/hints/HintReminder.h"
 
 #include <string_view>
+#include <utility>
 
 #include "app/core/AppSettings.h"
-#include "app/core/DialogService.h"
 #include "platform/Settings.h"
 
-namespace ui {
+namespace gb::app {
 
 namespace {
 
@@ -14,14 +14,14 @@ constexpr std::string_view kReminderSection = "Reminder";
 
 }  // namespace
 
-HintReminder::HintReminder(gb::Settings& user, DialogService& dialogs)
-    : user_(user), dialogs_(dialogs) {}
+HintReminder::HintReminder(gb::Settings& user, ShowHint showHint)
+    : user_(user), showHint_(std::move(showHint)) {}
 
 bool HintReminder::ShowOnce(int stringId) {
     if (IsSwitchedOff(stringId)) {
         return false;
     }
-    if (dialogs_.ShowHint(stringId)) {
+    if (showHint_(stringId)) {
         // Unwritable settings only mean the hint shows again next time.
         user_.SetNumber(SectionKey(kReminderSection), ValueName(stringId), 1);
     }
@@ -36,4 +36,4 @@ std::string HintReminder::ValueName(int stringId) {
     return std::to_string(stringId);
 }
 
-}  // namespace ui
+}  // namespace gb::app

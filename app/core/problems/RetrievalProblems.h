@@ -7,7 +7,7 @@
 
 struct ISessionSummary;
 
-namespace ui {
+namespace gb::app {
 
 struct RetrievalProblems {
     std::string summary;
@@ -19,4 +19,4 @@ struct RetrievalProblems {
     static RetrievalProblems Read(ISessionSummary& logs);
 };
 
-}  // namespace ui
+}  // namespace gb::app

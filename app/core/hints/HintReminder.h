@@ -3,19 +3,22 @@
 // which is remembered per hint in the user's settings ("Reminder", the hint's
 // string ID = 1). A hint stays off until that value is removed.
 
+#include <functional>
 #include <string>
 
 namespace gb {
 class Settings;
 }
 
-namespace ui {
-
-class DialogService;
+namespace gb::app {
 
 class HintReminder {
 public:
-    HintReminder(gb::Settings& user, DialogService& dialogs);
+    // Shows the hint of a string ID; true when the user closed it with OK
+    // after ticking "Do not display this message again.".
+    using ShowHint = std::function<bool(int stringId)>;
+
+    HintReminder(gb::Settings& user, ShowHint showHint);
 
     // Shows the hint of `stringId` unless it is switched off; true when it
     // was shown.
@@ -27,7 +30,7 @@ public:
 
 private:
     gb::Settings& user_;
-    DialogService& dialogs_;
+    ShowHint showHint_;
 };
 
-}  // namespace ui
+}  // namespace gb::app

@@ -1,7 +1,7 @@
 // What the user is shown after an update run in which a retrieval failed: the
 // session's summary and details logs behind the version line.
 
-#include "app/core/RetrievalProblems.h"
+#include "app/core/problems/RetrievalProblems.h"
 
 #include <gtest/gtest.h>
 
@@ -55,7 +55,7 @@ TEST(RetrievalProblemsTest, BothLogsFollowTheVersionLine) {
     FakeLogs logs;
     logs.summary = "walt: sign-in failed";
     logs.details = "GET https://signin.example/\r\nHTTP 500";
-    const ui::RetrievalProblems problems = ui::RetrievalProblems::Read(logs);
+    const gb::app::RetrievalProblems problems = gb::app::RetrievalProblems::Read(logs);
     EXPECT_EQ(problems.summary, "Version 1.98\r\nwalt: sign-in failed");
     EXPECT_EQ(problems.details, "Version 1.98\r\nGET https://signin.example/\r\nHTTP 500");
 }
@@ -64,7 +64,7 @@ TEST(RetrievalProblemsTest, TheSummaryHoldsUpTo4095BytesAndTheDetailsUpTo8191) {
     FakeLogs logs;
     logs.summary = std::string(5000, 's');
     logs.details = std::string(9000, 'd');
-    const ui::RetrievalProblems problems = ui::RetrievalProblems::Read(logs);
+    const gb::app::RetrievalProblems problems = gb::app::RetrievalProblems::Read(logs);
     EXPECT_EQ(logs.summarySize, 4096u);
     EXPECT_EQ(logs.detailsSize, 8192u);
     EXPECT_EQ(problems.summary, "Version 1.98\r\n" + std::string(4095, 's'));
@@ -75,7 +75,7 @@ TEST(RetrievalProblemsTest, ALogThatCannotBeReadShowsNothingOfTheBuffer) {
     FakeLogs logs;
     logs.summary = "ended";
     logs.detailsFail = true;
-    const ui::RetrievalProblems problems = ui::RetrievalProblems::Read(logs);
+    const gb::app::RetrievalProblems problems = gb::app::RetrievalProblems::Read(logs);
     EXPECT_EQ(problems.summary, "Version 1.98\r\nended");
     EXPECT_EQ(problems.details, "Version 1.98\r\n");
 }

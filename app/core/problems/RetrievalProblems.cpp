@@ -1,4 +1,4 @@
-#include "app/core/RetrievalProblems.h"
+#include "app/core/problems/RetrievalProblems.h"
 
 #include <cstdint>
 #include <vector>
@@ -9,7 +9,7 @@
 #include "platform/ComPtr.h"
 #include "platform/ComponentRuntime.h"
 
-namespace ui {
+namespace gb::app {
 
 namespace {
 
@@ -46,4 +46,4 @@ RetrievalProblems RetrievalProblems::Read(ISessionSummary& logs) {
             VersionLine() + ReadLog(logs, &ISessionSummary::GetDetails, kDetailsSize)};
 }
 
-}  // namespace ui
+}  // namespace gb::app

@@ -5,28 +5,35 @@
 
 #include <QtWidgets/QDialog>
 
-#include "app/core/RetrievalProblems.h"
+#include <memory>
 
-class QPlainTextEdit;
+#include "app/core/problems/RetrievalProblems.h"
+
 class QTabBar;
 
-namespace ui {
+namespace gb::app::ui {
+
+namespace Ui {
+class CProblemDlg;
+}  // namespace Ui
 
 class CProblemDlg final : public QDialog {
+    Q_OBJECT
+
 public:
     explicit CProblemDlg(const RetrievalProblems& problems, QWidget* parent = nullptr);
+    ~CProblemDlg() override;
 
     // The summary on tab 0, the details on any other.
     void OnSelchangeTab(int tab);
 
-    QTabBar* Tabs() const { return tabs_; }
+    QTabBar* Tabs() const;
     QString ShownText() const;
 
 private:
-    QTabBar* tabs_;
-    QPlainTextEdit* text_;
+    std::unique_ptr<Ui::CProblemDlg> ui_;
     QString details_;
     QString summary_;
 };
 
-}  // namespace ui
+}  // namespace gb::app::ui

@@ -7,14 +7,14 @@
 
 #include <gtest/gtest.h>
 
-#include "app/ui/CProblemDlg.h"
+#include "app/dialogs/problems/CProblemDlg.h"
 
 namespace {
 
 TEST(ProblemDialogTest, TheTabsSwitchBetweenSummaryAndDetails) {
-    const ui::RetrievalProblems problems{"Version 1.98\r\nwalt: sign-in failed",
-                                         "Version 1.98\r\nGET /signin\r\nHTTP 500 \xe9t\xe9"};
-    ui::CProblemDlg dialog(problems);
+    const gb::app::RetrievalProblems problems{"Version 1.98\r\nwalt: sign-in failed",
+                                              "Version 1.98\r\nGET /signin\r\nHTTP 500 \xe9t\xe9"};
+    gb::app::ui::CProblemDlg dialog(problems);
     EXPECT_EQ(dialog.windowTitle(), "There is a problem...");
     ASSERT_EQ(dialog.Tabs()->count(), 2);
     EXPECT_EQ(dialog.Tabs()->tabText(0), "Summary");
@@ -32,7 +32,8 @@ TEST(ProblemDialogTest, TheTabsSwitchBetweenSummaryAndDetails) {
 }
 
 TEST(ProblemDialogTest, WithoutLogsBothTabsShowTheVersionLine) {
-    ui::CProblemDlg dialog(ui::RetrievalProblems{"Version 1.98\r\n", "Version 1.98\r\n"});
+    gb::app::ui::CProblemDlg dialog(
+        gb::app::RetrievalProblems{"Version 1.98\r\n", "Version 1.98\r\n"});
     EXPECT_EQ(dialog.ShownText(), "Version 1.98\n");
     dialog.OnSelchangeTab(1);
     EXPECT_EQ(dialog.ShownText(), "Version 1.98\n");

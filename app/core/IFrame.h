@@ -1,0 +1,66 @@
+#pragma once
+// What a view may ask of the main window it sits in: the document and the
+// application it shows, the desktop's services and the modal runner, the
+// busy count, the texts of the bars, the toolbar of a folder kind, switching
+// the right-hand view and the commands. Views hold this, never the window.
+
+#include <cstddef>
+#include <string_view>
+
+#include "app/core/CommandState.h"
+#include "app/core/UiServices.h"
+#include "app/core/ViewKind.h"
+
+namespace gb::itemdb {
+class CAucDoc;
+}  // namespace gb::itemdb
+
+namespace gb::app {
+
+class CLotkeeperApp;
+
+class IFrame {
+public:
+    virtual gb::itemdb::CAucDoc& Document() const = 0;
+    virtual CLotkeeperApp& App() const = 0;
+    // Message boxes, file dialogs, links and programs, and the runner of every
+    // other modal window.
+    virtual const UiServices& Services() const = 0;
+
+    // The busy count; the animation runs while it is above zero. Gives the
+    // new count.
+    virtual int SetBusy(bool busy, bool reset = false) = 0;
+    virtual int BusyCount() const = 0;
+    // An update run the view started: the frame shows it until it ends.
+    virtual void OnUpdateStarted() = 0;
+
+    // The summary band: items listed, minimum value, total bids.
+    virtual void SetSummary(std::size_t count, std::string_view minimumValue,
+                            std::string_view totalBids) = 0;
+    // The caption panel: the folder's title, an empty line, its description.
+    virtual void SetStatusText(std::string_view title, std::string_view description) = 0;
+    // The status bar's message pane.
+    virtual void SetMessageText(std::string_view text) = 0;
+    virtual void SetTemplateName(std::string_view name) = 0;
+    // Shows the buttons and bands of a folder kind; false without a toolbar.
+    virtual bool EnableToolbar(int folderKind) = 0;
+
+    // Shows a view of `kind` on the right; the view shown already when it is
+    // of that kind.
+    virtual void SwitchRightView(ViewKind kind) = 0;
+    // Whether the right-hand view is a form that checks its entries before it
+    // may be left (asking it checks them).
+    virtual bool RightViewIsForm() = 0;
+    // Whether the user profile view may be left (any other view may).
+    virtual bool LeaveProfileView() = 0;
+
+    // Routes the command and refreshes the commands' states afterwards.
+    virtual bool ExecuteCommand(int id) = 0;
+    virtual CommandState QueryCommand(int id) const = 0;
+    virtual void RequestCommandRefresh() = 0;
+
+protected:
+    ~IFrame() = default;
+};
+
+}  // namespace gb::app

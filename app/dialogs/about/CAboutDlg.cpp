@@ -1,0 +1,37 @@
+#include "app/dialogs/about/CAboutDlg.h"
+
+#include "app/core/UiStrings.h"
+#include "app/ui/ArtLibrary.h"
+#include "app/ui/CHyperLink.h"
+#include "ui_CAboutDlg.h"
+#include "widgets/QtText.h"
+
+namespace gb::app::ui {
+
+using gb::widgets::ToQt;
+
+CAboutDlg::CAboutDlg(ShellService& shell, MessageService& messages, QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::CAboutDlg>()) {
+    ui_->setupUi(this);
+    ui_->logo->setPixmap(ArtLibrary::Logo());
+    ui_->programIcon->setPixmap(ArtLibrary::ProgramIcon().pixmap(32));
+    ui_->profileIcon->setPixmap(ArtLibrary::ProfileIconPixmap());
+
+    QFont big = ui_->title->font();
+    big.setPointSizeF(big.pointSizeF() * 1.8);
+    big.setBold(true);
+    ui_->title->setFont(big);
+    ui_->version->setText(ToQt(UiText(string_id::Version)));
+
+    link_ = new CHyperLink(shell, messages, this);
+    link_->setText(QString::fromLatin1(kMakerWebAddress));
+    link_->SetTarget(UiText(string_id::ProductPage));
+    QPalette green = link_->palette();
+    green.setColor(QPalette::WindowText, QColor(0, 128, 0));
+    link_->setPalette(green);
+    ui_->linkRow->addWidget(link_);
+}
+
+CAboutDlg::~CAboutDlg() = default;
+
+}  // namespace gb::app::ui
