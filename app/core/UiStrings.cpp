@@ -26,6 +26,7 @@ const gb::StringTable& UiStrings() {
          "There is a problem with your current profile.  If you have a backup, please restore "
          "it. Otherwise, create a new profile."},
         {string_id::NoMoreCategories, "You cannot add any more categories to this item."},
+        {string_id::NoItemSelected, "You must select at least one item."},
         {string_id::StatusInProgress,
          "Some of the items you selected are still in progress. The status of these items will "
          "not be changed."},
