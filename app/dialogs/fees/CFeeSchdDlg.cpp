@@ -28,7 +28,7 @@ QIcon TypeIcon(std::int32_t type, bool active) {
                     : type == fee_type::TransactionFee ? QColor(40, 70, 170)
                                                        : QColor(150, 120, 20);
     if (!active) {
-        colour = colour.lighter(170);
+        colour = QColor::fromHsv(colour.hue(), colour.saturation() / 4, 215);
     }
     QPixmap picture(14, 14);
     picture.fill(Qt::transparent);
