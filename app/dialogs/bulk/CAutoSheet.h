@@ -30,9 +30,6 @@ public:
 
     BulkTemplate& Template() { return bulk_; }
     const BulkTemplate& Template() const { return bulk_; }
-    bool ApplyField(gb::itemdb::CAucItem& item, int fieldId, const BulkContext& context) const {
-        return bulk_.ApplyField(item, fieldId, context);
-    }
 
 protected:
     void InitSheet() override;
