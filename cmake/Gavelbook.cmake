@@ -16,10 +16,18 @@ function(gb_warnings target)
 endfunction()
 
 # A test program made of every *.cpp of the calling folder, registered with
-# CTest under the given label.
+# CTest under the given label. RECURSE takes the sub-folders too, except those
+# named in EXCLUDE (folders that build programs of their own).
 function(gb_test_suite name label)
-  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  cmake_parse_arguments(ARG "RECURSE" "" "LIBS;EXCLUDE" ${ARGN})
+  if(ARG_RECURSE)
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    foreach(dir IN LISTS ARG_EXCLUDE)
+      list(FILTER sources EXCLUDE REGEX "^${CMAKE_CURRENT_SOURCE_DIR}/${dir}/")
+    endforeach()
+  else()
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  endif()
   add_executable(${name} ${sources})
   gb_warnings(${name})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} gb_test_support GTest::gtest GTest::gtest_main GTest::gmock)

@@ -154,12 +154,15 @@ bool CFeeSchedule::SetBaseText(std::string_view text) {
     return base.Status() != gb::ValueStatus::Invalid;
 }
 
-bool CFeeSchedule::IsNameUsed(std::string_view name, std::int32_t type, int skip) {
+bool CFeeSchedule::IsNameUsed(std::string_view name, std::int32_t type, int skip,
+                              int* found) const {
     for (int i = 0; i < kEntryCount; ++i) {
         const CFeeEntry& entry = entries_[i];
         if (i != skip && entry.IsActive() && entry.GetType() == type &&
             gb::cp1252::EqualsNoCase(entry.GetName(), name)) {
-            current_ = i;
+            if (found != nullptr) {
+                *found = i;
+            }
             return true;
         }
     }

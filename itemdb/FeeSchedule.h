@@ -74,9 +74,10 @@ public:
     void ClearFields() { Entry().ClearFields(); }
     void AddField(int field) { Entry().AddField(field); }
 
-    // Whether another active entry of exactly this type has this name (ignoring
-    // case); that entry becomes current.
-    bool IsNameUsed(std::string_view name, std::int32_t type, int skip);
+    // Whether an active entry other than `skip` of exactly this type has this
+    // name (ignoring case); `found` receives its number. The current entry
+    // stays: an editor checks the name of the entry it is about to write.
+    bool IsNameUsed(std::string_view name, std::int32_t type, int skip, int* found = nullptr) const;
     // Makes the entry current and gives its name when it is active; an inactive
     // entry gives an empty name and false.
     bool GetActiveName(int entry, std::string& name);

@@ -12,6 +12,7 @@ const gb::StringTable& UiStrings() {
         {string_id::Version, "Version 1.98"},
         {string_id::DocumentStrings,
          "Gavelbook\n\nMyProfile\nProfiles (*.pro)\n.pro\nLotkeeper.Profile\nLotkeeper Profile"},
+        {string_id::BulkCaption, "Bulk Item Update"},
         {string_id::AdultValue, "Adult"},
         {string_id::AddressLabel, "Address:  "},
         {string_id::ApplicationName, "Lotkeeper"},
@@ -24,6 +25,11 @@ const gb::StringTable& UiStrings() {
         {string_id::ProfileProblem,
          "There is a problem with your current profile.  If you have a backup, please restore "
          "it. Otherwise, create a new profile."},
+        {string_id::NoMoreCategories, "You cannot add any more categories to this item."},
+        {string_id::NoItemSelected, "You must select at least one item."},
+        {string_id::StatusInProgress,
+         "Some of the items you selected are still in progress. The status of these items will "
+         "not be changed."},
         {string_id::DeleteStatus,
          "Do you want to delete status '$STATUS$'? Any items that currently have this status "
          "will be moved to the 'Needs Attention' folder."},
@@ -45,6 +51,7 @@ const gb::StringTable& UiStrings() {
          "Do you want to remove the folder '$REPORT$' and any reports it might contain? No "
          "inventory items will be affected, but all report definitions in the folder will be "
          "deleted."},
+        {string_id::BulkCount, "Bulk update $COUNT$ inventory items. "},
         {string_id::TemplateEditorMissing,
          "Cannot start the template editor. Make sure the file Template.exe is in the same "
          "folder as this program. Try installing Gavelbook again."},
@@ -59,6 +66,22 @@ const gb::StringTable& UiStrings() {
          "Warning - Not all inventory items in this folder were retrieved. Results of this "
          "operation will only include the items currently displayed. To retrieve all items, "
          "click any column heading on the listing display."},
+        {string_id::FeeNameMissing,
+         "You must provide a display name for your calculated field.  What is the name of the "
+         "quantity you want to calculate?"},
+        {string_id::FeeBaseInvalid,
+         "Invalid amount. The base price should be a monetary amount or zero."},
+        {string_id::FeeAlwaysZero,
+         "The value of this calculated field will always be zero. Do you want to revise the "
+         "formula?"},
+        {string_id::FeeFactorZero,
+         "You might want to change the value of the Factor from 0 to 1. The current formula will "
+         "always be equal to the Base value. Do you want to revise the formula?"},
+        {string_id::FeeNoFields,
+         "You did not select any fields. The current formula will always equal the Base value. "
+         "Do you want to revise the formula?"},
+        {string_id::FeeNameUsed,
+         "You already have a fee with this name. Click 'OK' to make the old fee inactive."},
         {string_id::HintDuplicateElsewhere,
          "The new duplicate item has been created. However, it does not belong in the current "
          "folder. Open the Needs Attention folder to view the new item."},

@@ -13,7 +13,8 @@ namespace gb::app::string_id {
 using gb::itemdb::string_id::Unknown;
 
 inline constexpr int Version = 99;
-inline constexpr int DocumentStrings = 128;  // title, -, default name, filter, extension, ...
+inline constexpr int DocumentStrings = 128;
+inline constexpr int BulkCaption = 167;  // title, -, default name, filter, extension, ...
 inline constexpr int AdultValue = 130;
 inline constexpr int AddressLabel = 132;
 inline constexpr int ApplicationName = 57344;
@@ -22,6 +23,9 @@ inline constexpr int LastProfileMissing = 59414;
 inline constexpr int SettingsSection = 59415;
 inline constexpr int ProfileNameValue = 59416;
 inline constexpr int ProfileProblem = 59417;
+inline constexpr int NoMoreCategories = 59422;
+inline constexpr int NoItemSelected = 59423;
+inline constexpr int StatusInProgress = 59424;
 inline constexpr int DeleteStatus = 59425;
 inline constexpr int DeleteSellerFolder = 59426;
 inline constexpr int DeleteCategory = 59428;
@@ -29,12 +33,19 @@ inline constexpr int ProfileViewRefused = 59431;
 inline constexpr int PressClose = 59434;
 inline constexpr int DeleteReport = 59446;
 inline constexpr int DeleteReportFolder = 59447;
+inline constexpr int BulkCount = 59448;
 inline constexpr int ProductPage = 59504;
 inline constexpr int TemplateEditorMissing = 59518;
 inline constexpr int HintPasteMail = 59521;
 inline constexpr int HintPaymentMethod = 59522;
 inline constexpr int PartialLoad = 59523;
 inline constexpr int PartialWarning = 59524;
+inline constexpr int FeeNameMissing = 59525;
+inline constexpr int FeeBaseInvalid = 59527;
+inline constexpr int FeeAlwaysZero = 59528;
+inline constexpr int FeeFactorZero = 59529;
+inline constexpr int FeeNoFields = 59530;
+inline constexpr int FeeNameUsed = 59535;
 inline constexpr int HintDuplicateElsewhere = 59562;
 
 }  // namespace gb::app::string_id

@@ -22,7 +22,9 @@ protected:
 
     // The entry of that name and type among the active ones; -1 when none.
     int Find(std::string_view name, std::int32_t type) {
-        return schedule_.IsNameUsed(name, type, -1) ? schedule_.GetCurrent() : -1;
+        int found = -1;
+        schedule_.IsNameUsed(name, type, -1, &found);
+        return found;
     }
 
     TempFolder folder_;

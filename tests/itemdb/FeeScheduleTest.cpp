@@ -175,8 +175,11 @@ TEST(FeeSchedule, NameIsUsedOnlyByAnotherActiveEntryOfTheSameType) {
     Define(schedule, 4, fee_type::Charge, 4, "Handling");
     Define(schedule, 6, fee_type::SellerFee, 6, "Gallery");
     schedule.SetCurrent(0);
-    EXPECT_TRUE(schedule.IsNameUsed("HANDLING", fee_type::Charge, 0));
-    EXPECT_EQ(schedule.GetCurrent(), 4);
+    int found = -1;
+    EXPECT_TRUE(schedule.IsNameUsed("HANDLING", fee_type::Charge, 0, &found));
+    EXPECT_EQ(found, 4);
+    // The entry being edited stays current, so the edit lands on it.
+    EXPECT_EQ(schedule.GetCurrent(), 0);
     EXPECT_FALSE(schedule.IsNameUsed("Handling", fee_type::Charge, 4));
     EXPECT_FALSE(schedule.IsNameUsed("Handling", fee_type::SellerFee, -1));
     EXPECT_FALSE(schedule.IsNameUsed("Available", fee_type::DisplayOnly, -1));

@@ -1,0 +1,28 @@
+#pragma once
+// What the bulk-update pages show besides the template: the statuses and
+// categories of the profile, the fee schedule's charges and fees, the stored
+// drop-down values and the one-time hints.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/core/bulk/StatusChoice.h"
+#include "app/dialogs/common/AppMessage.h"
+#include "itemdb/FeeSchedule.h"
+
+namespace gb::app::ui {
+
+struct BulkSheetSources {
+    std::vector<StatusChoice> statuses;
+    // The category folders with their names, in tree order.
+    std::vector<std::pair<std::int32_t, std::string>> categories;
+    gb::itemdb::CFeeSchedule fees;
+    ValueListSource lists;
+    // Shows the one-time hint of a string ID.
+    std::function<void(int stringId)> showHint;
+};
+
+}  // namespace gb::app::ui

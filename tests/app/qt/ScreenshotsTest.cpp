@@ -1,0 +1,76 @@
+// Pictures of the bulk-update sheet and the fee-schedule dialog for the
+// documentation: written only when GB_SCREENSHOT_DIR names a folder, e.g.
+//   GB_SCREENSHOT_DIR=docs xvfb-run -a app_qt_tests --gtest_filter='Screenshots.*'
+
+#include <QtWidgets/QApplication>
+
+#include <gtest/gtest.h>
+
+#include "app/dialogs/bulk/CAutoSheet.h"
+#include "app/dialogs/fees/CFeeSchdDlg.h"
+#include "itemdb/FeeSchedule.h"
+#include "itemdb/FolderBlueprint.h"
+#include "itemdb/FolderTree.h"
+#include "widgets/ScriptedModalRunner.h"
+
+using namespace gb::itemdb;
+using gb::widgets::ScriptedModalRunner;
+
+namespace {
+
+QString ScreenshotFolder() {
+    return qEnvironmentVariable("GB_SCREENSHOT_DIR");
+}
+
+void Save(QWidget& window, const QString& name) {
+    window.show();
+    QApplication::processEvents();
+    EXPECT_TRUE(window.grab().save(ScreenshotFolder() + "/" + name));
+}
+
+CFeeSchedule SampleSchedule() {
+    CFeeSchedule fees;
+    const struct {
+        int entry;
+        std::int32_t type;
+        const char* name;
+        const char* description;
+        const char* base;
+    } entries[] = {
+        {0, fee_type::Charge, "Handling", "Packing and handling", "1.00"},
+        {1, fee_type::SellerFee, "Gallery", "Gallery picture", "0.35"},
+        {2, fee_type::TransactionFee, "PayPal", "Payment fee", "0.30"},
+        {3, fee_type::DisplayOnly, "Euro Price", "Price in euros", "0"},
+    };
+    for (const auto& e : entries) {
+        fees.SetCurrent(e.entry);
+        fees.SetType(e.type);
+        fees.SetName(e.name);
+        fees.SetDescription(e.description);
+        fees.SetBaseText(e.base);
+        fees.SetActive(true);
+    }
+    fees.SetCurrent(2);
+    fees.SetFactor(0.029f);
+    fees.AddField(36);
+    return fees;
+}
+
+TEST(Screenshots, BulkSheetAndFeeSchedule) {
+    if (ScreenshotFolder().isEmpty()) {
+        GTEST_SKIP() << "GB_SCREENSHOT_DIR is not set";
+    }
+    ScriptedModalRunner runner;
+    CFolderTree folders;
+    FolderBlueprint::AddDefaultFolders(folders);
+    CFeeSchedule fees = SampleSchedule();
+
+    gb::app::ui::BulkSheetSources sources{gb::app::StatusChoices(folders), {}, fees, {}, {}};
+    gb::app::ui::CAutoSheet sheet(runner, sources, 12, folder::NeedsAttention);
+    Save(sheet, "bulk-update-sheet.png");
+
+    gb::app::ui::CFeeSchdDlg dialog(runner, fees, {});
+    Save(dialog, "fee-schedule-dialog.png");
+}
+
+}  // namespace

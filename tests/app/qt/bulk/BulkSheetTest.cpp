@@ -1,0 +1,127 @@
+// The bulk-update sheet on its real widgets: values typed on its pages land in
+// every selected item, blank fields change nothing, and a refused amount keeps
+// the page open.
+
+#include <QtWidgets/QComboBox>
+#include <QtWidgets/QLineEdit>
+#include <QtWidgets/QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/dialogs/bulk/CAutoCostPage.h"
+#include "app/dialogs/bulk/CAutoSheet.h"
+#include "app/dialogs/bulk/CAutoShipPage.h"
+#include "app/dialogs/bulk/CAutoStatusPage.h"
+#include "itemdb/FeeSchedule.h"
+#include "itemdb/FieldId.h"
+#include "itemdb/FolderBlueprint.h"
+#include "itemdb/FolderKind.h"
+#include "itemdb/FolderTree.h"
+#include "itemdb/ItemList.h"
+#include "ui_CAutoCostPage.h"
+#include "ui_CAutoShipPage.h"
+#include "ui_CAutoStatusPage.h"
+#include "widgets/ScriptedModalRunner.h"
+
+using namespace gb::itemdb;
+using gb::app::ui::CAutoSheet;
+using gb::widgets::ScriptedModalRunner;
+
+namespace {
+
+class BulkSheetTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        FolderBlueprint::AddDefaultFolders(folders_);
+        for (const char* id : {"1", "2", "3"}) {
+            CAucItem item;
+            item.SetSite("eBay USA");
+            item.SetAuctionId(id);
+            item.SetItemCost("1.00");
+            item.SetRating("5");
+            item.SetBuyerId("buyer");
+            items_.AddItem(item, folder::AuctionEnded);
+        }
+        items_.SetFilter(CItemFilter());
+        for (bool more = items_.MoveFirst(); more; more = items_.MoveNext()) {
+            selection_.push_back(items_.GetCurrentPos());
+        }
+        ASSERT_EQ(selection_.size(), 3u);
+    }
+
+    std::optional<gb::app::BulkUpdateResult> Run() {
+        return gb::app::ui::BulkUpdate(runner_, nullptr, items_, selection_, fees_,
+                                       {folders_, {}, {}, false});
+    }
+
+    // Shows a page of the sheet being run and gives it.
+    template <typename Page>
+    static Page& Show(QDialog& dialog, int index) {
+        auto& sheet = static_cast<CAutoSheet&>(dialog);
+        EXPECT_TRUE(sheet.SetActivePage(index));
+        return static_cast<Page&>(*sheet.Page(index));
+    }
+
+    ScriptedModalRunner runner_{[](const std::string& failure) { ADD_FAILURE() << failure; }};
+    CFolderTree folders_;
+    CFeeSchedule fees_;
+    CItemList items_;
+    std::vector<CItemList::DisplayPos> selection_;
+};
+
+TEST_F(BulkSheetTest, TypedValuesReachEverySelectedItemAndBlankOnesChangeNothing) {
+    runner_.Then(ScriptedModalRunner::Accept([](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "Bulk Item Update");
+        Show<gb::app::ui::CAutoCostPage>(dialog, 2).Form().finalFee->setEditText("2.50 ");
+        Show<gb::app::ui::CAutoShipPage>(dialog, 4).Form().weight->setEditText("3 lb");
+    }));
+    ASSERT_TRUE(Run().has_value());
+    for (const auto position : selection_) {
+        const CAucItem& item = *items_.GetItemAt(position);
+        std::string text;
+        item.GetFinalFee(text);
+        EXPECT_EQ(text, "$2.50");
+        EXPECT_EQ(item.GetWeight(), "3 lb");
+        item.GetItemCost(text);
+        EXPECT_EQ(text, "$1.00");
+        item.GetRating(text);
+        EXPECT_EQ(text, "5");  // the empty Rating edit leaves it alone
+        EXPECT_EQ(item.GetBuyerId(), "buyer");
+    }
+}
+
+TEST_F(BulkSheetTest, AnAmountThatDoesNotReadKeepsThePageOpen) {
+    runner_
+        .Then(ScriptedModalRunner::Accept([this](QDialog& dialog) {
+            auto& cost = Show<gb::app::ui::CAutoCostPage>(dialog, 2);
+            cost.Form().itemCost->setEditText("abc");
+            static_cast<CAutoSheet&>(dialog).accept();  // refused: the message box
+            EXPECT_TRUE(dialog.isVisible());
+            EXPECT_EQ(runner_.Ran().back().text, "Invalid Item Cost");
+            cost.Form().itemCost->setEditText("");
+        }))
+        .Then(ScriptedModalRunner::Press(QMessageBox::Ok));
+    ASSERT_TRUE(Run().has_value());
+}
+
+TEST_F(BulkSheetTest, TheItemPageSuggestsTheStatusAfterTheCurrentOne) {
+    runner_.Then(ScriptedModalRunner::Reject([](QDialog& dialog) {
+        auto& page = Show<gb::app::ui::CAutoStatusPage>(dialog, 0);
+        // "Needs Attention" is the items' status: the first status folder follows.
+        EXPECT_EQ(page.Form().status->currentIndex(), 1);
+        EXPECT_FALSE(page.Form().status->isEnabled());
+    }));
+    EXPECT_FALSE(Run().has_value());
+}
+
+TEST_F(BulkSheetTest, NoSelectionIsAMessage) {
+    selection_.clear();
+    runner_.Then(ScriptedModalRunner::Press(QMessageBox::Ok));
+    EXPECT_FALSE(Run().has_value());
+    EXPECT_EQ(runner_.Ran().back().text, "You must select at least one item.");
+}
+
+}  // namespace

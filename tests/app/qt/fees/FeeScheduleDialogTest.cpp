@@ -1,0 +1,139 @@
+// The fee-schedule dialogs on their real widgets: header clicks, an edit that
+// is saved at once and read back equal, a failed save that is reported, and
+// the order kept on close.
+
+#include <QtWidgets/QHeaderView>
+#include <QtWidgets/QLineEdit>
+#include <QtWidgets/QListWidget>
+#include <QtWidgets/QPushButton>
+#include <QtWidgets/QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "TempFolder.h"
+#include "app/dialogs/fees/CCalcEditDlg.h"
+#include "app/dialogs/fees/CFeeSchdDlg.h"
+#include "itemdb/FeeSchedule.h"
+#include "ui_CCalcEditDlg.h"
+#include "ui_CFeeSchdDlg.h"
+#include "widgets/ScriptedModalRunner.h"
+
+using namespace gb::itemdb;
+using gb::app::ui::CCalcEditDlg;
+using gb::app::ui::CFeeSchdDlg;
+using gb::widgets::ScriptedModalRunner;
+
+namespace {
+
+class FeeScheduleDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Define(0, fee_type::SellerFee, "Gallery", "b", "0.35");
+        Define(1, fee_type::Charge, "Handling", "a", "1.00");
+        Define(2, fee_type::TransactionFee, "PayPal", "c", "0.30");
+    }
+    void Define(int entry, std::int32_t type, const char* name, const char* description,
+                const char* base) {
+        schedule_.SetCurrent(entry);
+        schedule_.SetType(type);
+        schedule_.SetName(name);
+        schedule_.SetDescription(description);
+        schedule_.SetBaseText(base);
+        schedule_.SetActive(true);
+    }
+    // The schedule's file in the test's folder.
+    void SaveTo(const std::filesystem::path& path) {
+        std::ofstream(path).put('x');
+        ASSERT_FALSE(schedule_.Load(path));  // stores the path; the entries stay
+        for (int i = 0; i < 3; ++i) {
+            ASSERT_TRUE(schedule_.GetEntry(i).IsActive());
+        }
+    }
+    static void SelectEntry(CFeeSchdDlg& dialog, int entry) {
+        QTreeWidget& list = *dialog.Form().list;
+        for (int row = 0; row < list.topLevelItemCount(); ++row) {
+            if (list.topLevelItem(row)->data(0, Qt::UserRole).toInt() == entry) {
+                list.setCurrentItem(list.topLevelItem(row));
+            }
+        }
+    }
+
+    ScriptedModalRunner runner_{[](const std::string& failure) { ADD_FAILURE() << failure; }};
+    TempFolder folder_;
+    CFeeSchedule schedule_;
+};
+
+TEST_F(FeeScheduleDialogTest, TwoHeaderClicksReverseTheOrder) {
+    CFeeSchdDlg dialog(runner_, schedule_, {});
+    QHeaderView& header = *dialog.Form().list->header();
+    Q_EMIT header.sectionClicked(1);
+    const std::vector<int> once = dialog.Rows();
+    Q_EMIT header.sectionClicked(1);
+    const std::vector<int> twice = dialog.Rows();
+    ASSERT_EQ(once.size(), 32u);
+    // The first row ("Gallery") sorts after the last ("Available"): ascending.
+    EXPECT_EQ(schedule_.GetEntry(once.back()).GetName(), "PayPal");
+    EXPECT_EQ(schedule_.GetEntry(twice.front()).GetName(), "PayPal");
+    EXPECT_EQ(dialog.Form().list->topLevelItem(0)->text(1),
+              QString::fromStdString(schedule_.GetEntry(twice.front()).GetName()));
+}
+
+TEST_F(FeeScheduleDialogTest, AnEditIsSavedAtOnceAndReadsBackEqual) {
+    SaveTo(folder_ / "AucField.fee");
+    CFeeSchdDlg dialog(runner_, schedule_, {"PayPal", "Card"});
+    SelectEntry(dialog, 1);
+    runner_.Then(ScriptedModalRunner::Accept([](QDialog& editor) {
+        auto& form = static_cast<CCalcEditDlg&>(editor).Form();
+        EXPECT_EQ(form.name->text(), "Handling");
+        form.name->setText("Packing");
+        form.base->setText("2.00");
+    }));
+    dialog.Form().edit->click();
+
+    EXPECT_EQ(schedule_.GetEntry(1).GetName(), "Packing");
+    CFeeSchedule reloaded;
+    ASSERT_TRUE(reloaded.Load(folder_ / "AucField.fee"));
+    for (int i = 0; i < CFeeSchedule::kEntryCount; ++i) {
+        EXPECT_EQ(reloaded.GetEntry(i), schedule_.GetEntry(i)) << "entry " << i;
+    }
+}
+
+TEST_F(FeeScheduleDialogTest, AScheduleThatCannotBeSavedIsReportedAndTheEditKept) {
+    SaveTo(folder_ / "missing" / "AucField.fee");
+    CFeeSchdDlg dialog(runner_, schedule_, {});
+    SelectEntry(dialog, 1);
+    runner_
+        .Then(ScriptedModalRunner::Accept([](QDialog& editor) {
+            static_cast<CCalcEditDlg&>(editor).Form().description->setText("new");
+        }))
+        .Then(ScriptedModalRunner::Press(QMessageBox::Ok));
+    dialog.Form().edit->click();
+    EXPECT_TRUE(runner_.Ran().back().text.contains("could not be saved"));
+    EXPECT_EQ(schedule_.GetEntry(1).GetDescription(), "new");
+}
+
+TEST_F(FeeScheduleDialogTest, ClosingRenumbersByTypeThenDescription) {
+    CFeeSchdDlg dialog(runner_, schedule_, {});
+    dialog.Form().close->click();
+    EXPECT_EQ(schedule_.GetEntry(1).GetOrder(), 0);  // the charge
+    EXPECT_EQ(schedule_.GetEntry(0).GetOrder(), 1);  // the seller fee
+    EXPECT_EQ(schedule_.GetEntry(2).GetOrder(), 2);  // the transaction fee
+}
+
+TEST_F(FeeScheduleDialogTest, TheEditorAsksItsQuestionsAndStaysOpenOnYes) {
+    schedule_.SetCurrent(1);
+    CCalcEditDlg editor(runner_, schedule_, {});
+    auto& form = editor.Form();
+    form.calculation->setCurrentIndex(1);
+    EXPECT_TRUE(form.fields->isVisible() || !editor.isVisible());
+    form.factor->setText("0");
+    form.fields->item(0)->setSelected(true);
+    runner_.Then(ScriptedModalRunner::Press(QMessageBox::Yes));
+    editor.accept();
+    EXPECT_EQ(editor.result(), QDialog::Rejected);
+    EXPECT_TRUE(runner_.Ran().back().text.startsWith("You might want to change the value"));
+}
+
+}  // namespace
