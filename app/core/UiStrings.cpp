@@ -52,6 +52,15 @@ const gb::StringTable& UiStrings() {
          "inventory items will be affected, but all report definitions in the folder will be "
          "deleted."},
         {string_id::BulkCount, "Bulk update $COUNT$ inventory items. "},
+        {string_id::ExportComplete, "Export Complete!"},
+        {string_id::ExportFolderEmpty,
+         "The current folder is empty. There are no items to export. "},
+        {string_id::ExportOverwrite,
+         "The export file already exists. Do you want to overwrite it with your new export "
+         "data? "},
+        {string_id::ExportCannotAccess,
+         "Cannot access the export file. Try the export again using a different file name. You "
+         "can use the 'Browse' button for help selecting a valid name."},
         {string_id::TemplateEditorMissing,
          "Cannot start the template editor. Make sure the file Template.exe is in the same "
          "folder as this program. Try installing Gavelbook again."},

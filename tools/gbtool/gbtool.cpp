@@ -4,7 +4,9 @@
 //   dump-profile FILE   prints a profile's header, sellers, folders and items
 //   parse-page SITE LISTING ...   prints the rows a site object makes of a saved page
 //   update PROFILE   brings a profile up to date from the auction sites
-// gbtool reads and writes amounts in US English, whatever the user's locale.
+//   export PROFILE FOLDER_ID TYPE OUT [--columns SET] [--locale ID]   exports a folder's items
+// gbtool reads and writes amounts in US English, whatever the user's locale,
+// except export, which writes them as the program would.
 
 #include <cstdio>
 #include <filesystem>
@@ -14,6 +16,7 @@
 #include <system_error>
 
 #include "DumpProfileCommand.h"
+#include "ExportCommand.h"
 #include "ParsePageCommand.h"
 #include "ShippedFiles.h"
 #include "UpdateCommand.h"
@@ -61,6 +64,7 @@ constexpr Command kCommands[] = {
      "SITE LISTING [--user ID] [--password PW] [--days N] [--request N] [--buyer ITEM=FILE]...",
      &ParsePage},
     {"update", "PROFILE", &UpdateProfile},
+    {"export", "PROFILE FOLDER_ID TYPE OUT [--columns SET] [--locale ID]", &ExportFolder},
 };
 
 int Usage() {

@@ -1,0 +1,11 @@
+#include "app/core/ListRows.h"
+
+#include "app/core/ItemCells.h"
+
+namespace gb::app {
+
+std::string ListRows::Cell(std::size_t row, const ::ui::ListColumn& column) const {
+    return ::ui::CellText(*items_.at(row), column, fees_, folders_);
+}
+
+}  // namespace gb::app

@@ -1,0 +1,37 @@
+#include "app/core/export/FolderRows.h"
+
+#include "app/core/FolderLoad.h"
+#include "itemdb/FolderTree.h"
+#include "itemdb/ItemList.h"
+
+using namespace gb::itemdb;
+
+namespace gb::app {
+
+std::vector<const CAucItem*> FolderRowsInListOrder(CFolderTree& tree, CItemList& items,
+                                                   CFeeSchedule& fees) {
+    CItemFilter filter;
+    if (const CItemFilter* folderFilter = tree.GetCurFilter()) {
+        filter = *folderFilter;
+    } else {
+        filter.SetStateMask(0);
+    }
+    items.SetFilter(filter);
+    const auto count = static_cast<std::size_t>(items.GetTotals().GetCount());
+    const ::ui::FolderLoadPlan plan = ::ui::FolderLoadPlan::For(count, true, tree.GetCurKind());
+
+    std::vector<const CAucItem*> folderItems;
+    std::vector<::ui::ItemSortKey> keys;
+    for (bool more = items.MoveFirst(); more; more = items.MoveNext()) {
+        folderItems.push_back(items.GetItemAt());
+        keys.push_back(::ui::ItemSortKey::Of(*items.GetItemAt(), plan.sortField, fees, &tree));
+    }
+    std::vector<const CAucItem*> rows;
+    rows.reserve(folderItems.size());
+    for (const std::size_t row : ::ui::LoadedRowOrder(keys, plan.direction)) {
+        rows.push_back(folderItems[row]);
+    }
+    return rows;
+}
+
+}  // namespace gb::app

@@ -1,0 +1,65 @@
+#include "app/core/print/FieldPadding.h"
+
+#include <algorithm>
+#include <array>
+
+#include "app/core/ListColumns.h"
+#include "itemdb/FieldId.h"
+
+using namespace gb::itemdb;
+
+namespace gb::app {
+
+namespace {
+
+struct FieldWidth {
+    std::size_t print;
+    std::size_t exported;
+    bool rightAligned;
+};
+
+FieldWidth WidthOf(int fieldId) {
+    static constexpr std::array kLongTexts{
+        field::Description, field::InvoiceNote,     field::ItemNote,
+        field::FeeNote,     field::ShippingAddress, field::PayNote,
+    };
+    if (std::find(kLongTexts.begin(), kLongTexts.end(), fieldId) != kLongTexts.end()) {
+        return {50, 200, false};
+    }
+    if (::ui::IsRightAlignedField(fieldId)) {
+        return {13, 16, true};
+    }
+    if (fieldId == field::Updated || fieldId == field::EndTime) {
+        return {25, 30, false};
+    }
+    return {16, 30, false};
+}
+
+}  // namespace
+
+std::string PadField(std::string_view text, int fieldId, PadPurpose purpose) {
+    std::string padded;
+    AppendPadded(padded, text, fieldId, purpose);
+    return padded;
+}
+
+void AppendPadded(std::string& out, std::string_view text, int fieldId, PadPurpose purpose) {
+    const FieldWidth width = WidthOf(fieldId);
+    const std::size_t size = purpose == PadPurpose::Print ? width.print : width.exported;
+    if (!width.rightAligned) {
+        const std::string_view kept = text.substr(0, size);
+        out.append(kept);
+        out.append(size - kept.size(), ' ');
+    } else if (text.size() > size) {
+        out.append(size, '#');
+    } else {
+        out.append(size - text.size(), ' ');
+        out.append(text);
+    }
+}
+
+int PaddingFieldOf(const ::ui::ListColumn& column) {
+    return column.IsFeeEntry() ? field::MinBid : column.FieldId();
+}
+
+}  // namespace gb::app

@@ -1,0 +1,46 @@
+#include "app/dialogs/export/ExportItems.h"
+
+#include "app/core/ListRows.h"
+#include "app/core/UiStrings.h"
+#include "app/core/export/ExportFile.h"
+#include "app/core/export/ExportFormatter.h"
+#include "app/dialogs/common/AppMessage.h"
+#include "app/dialogs/export/CExportDlg.h"
+#include "app/ui/WaitCursor.h"
+#include "platform/FileIo.h"
+#include "platform/Locale.h"
+#include "widgets/ModalRunner.h"
+
+namespace gb::app::ui {
+
+void ExportItems(const ExportRequest& request, gb::Settings& user, gb::widgets::ModalRunner& runner,
+                 QWidget* parent) {
+    using ::ui::UiText;
+    if (request.partiallyLoaded) {
+        ShowAppMessage(runner, parent, UiText(string_id::PartialWarning));
+    }
+    if (request.rows.IsEmpty()) {
+        ShowAppMessage(runner, parent, UiText(string_id::ExportFolderEmpty));
+        return;
+    }
+    CExportDlg dialog(request.fees, ExportSettings::Load(user), request.folderColumns,
+                      request.rows.Count(), runner, parent);
+    if (runner.Run(dialog) != QDialog::Accepted) {
+        return;
+    }
+    const ExportSettings& choices = dialog.Choices();
+    choices.Save(user);
+    const ExportFormatter formatter(ExportFormatter::ColumnsOf(choices.columns, request.fees),
+                                    choices.type, gb::ListSeparator(gb::kLocaleUserDefault));
+    try {
+        const ::ui::WaitCursor wait;
+        WriteExportFile(choices.target, formatter, request.rows);
+    } catch (const gb::FileError&) {
+        ShowAppMessage(runner, parent, UiText(string_id::ExportCannotAccess));
+        return;
+    }
+    ShowAppMessage(runner, parent, UiText(string_id::ExportComplete), QMessageBox::Ok,
+                   QMessageBox::Information);
+}
+
+}  // namespace gb::app::ui

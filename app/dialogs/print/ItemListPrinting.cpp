@@ -1,0 +1,68 @@
+#include "app/dialogs/print/ItemListPrinting.h"
+
+#include <QtPrintSupport/QPageSetupDialog>
+#include <QtPrintSupport/QPrintDialog>
+#include <QtPrintSupport/QPrintPreviewDialog>
+
+#include <variant>
+
+#include "app/dialogs/common/AppMessage.h"
+#include "app/dialogs/print/ItemListPainter.h"
+#include "widgets/ModalRunner.h"
+
+namespace gb::app::ui {
+
+bool ItemListPrinting::Prepare(const PrintContent& content, gb::widgets::ModalRunner& runner,
+                               QWidget* parent) {
+    const auto made = PrintLayout::Make(content, ItemListPainter::MetricsOf(printer_));
+    if (const auto* refusal = std::get_if<PrintRefusal>(&made)) {
+        ShowAppMessage(runner, parent, RefusalText(*refusal));
+        return false;
+    }
+    return true;
+}
+
+void ItemListPrinting::PrintPages(const PrintContent& content, gb::widgets::ModalRunner& runner,
+                                  QWidget* parent) {
+    if (const auto refusal = ItemListPainter::Paint(printer_, content)) {
+        ShowAppMessage(runner, parent, RefusalText(*refusal));
+    }
+}
+
+void ItemListPrinting::OnFilePrint(const PrintContent& content, gb::widgets::ModalRunner& runner,
+                                   QWidget* parent) {
+    if (!Prepare(content, runner, parent)) {
+        return;
+    }
+    QPrintDialog dialog(&printer_, parent);
+    if (runner.Run(dialog) == QDialog::Accepted) {
+        PrintPages(content, runner, parent);
+    }
+}
+
+void ItemListPrinting::OnFilePrintDirect(const PrintContent& content,
+                                         gb::widgets::ModalRunner& runner, QWidget* parent) {
+    if (Prepare(content, runner, parent)) {
+        PrintPages(content, runner, parent);
+    }
+}
+
+void ItemListPrinting::OnFilePrintPreview(const PrintContent& content,
+                                          gb::widgets::ModalRunner& runner, QWidget* parent) {
+    if (!Prepare(content, runner, parent)) {
+        return;
+    }
+    QPrintPreviewDialog dialog(&printer_, parent);
+    dialog.setObjectName("PrintPreview");
+    // A page set-up the preview cannot lay out leaves its pages empty.
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
+                     [&content](QPrinter* printer) { ItemListPainter::Paint(*printer, content); });
+    runner.Run(dialog);
+}
+
+void ItemListPrinting::OnFilePrintSetup(gb::widgets::ModalRunner& runner, QWidget* parent) {
+    QPageSetupDialog dialog(&printer_, parent);
+    runner.Run(dialog);
+}
+
+}  // namespace gb::app::ui

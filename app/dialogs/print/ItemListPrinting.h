@@ -1,0 +1,42 @@
+#pragma once
+// The print commands of the item list: Print (with the print dialog), Print
+// Direct (to the chosen printer without a dialog), Print Preview and Print
+// Setup. It keeps the printer and its settings between the commands.
+
+#include <QtPrintSupport/QPrinter>
+
+#include "app/core/print/PrintLayout.h"
+
+class QWidget;
+
+namespace gb::widgets {
+class ModalRunner;
+}  // namespace gb::widgets
+
+namespace gb::app::ui {
+
+class ItemListPrinting {
+public:
+    ItemListPrinting() = default;
+    ItemListPrinting(const ItemListPrinting&) = delete;
+    ItemListPrinting& operator=(const ItemListPrinting&) = delete;
+
+    void OnFilePrint(const PrintContent& content, gb::widgets::ModalRunner& runner,
+                     QWidget* parent);
+    void OnFilePrintDirect(const PrintContent& content, gb::widgets::ModalRunner& runner,
+                           QWidget* parent);
+    void OnFilePrintPreview(const PrintContent& content, gb::widgets::ModalRunner& runner,
+                            QWidget* parent);
+    void OnFilePrintSetup(gb::widgets::ModalRunner& runner, QWidget* parent);
+
+    QPrinter& Printer() { return printer_; }
+
+private:
+    // Says why there is nothing to print, if so; true when there is.
+    bool Prepare(const PrintContent& content, gb::widgets::ModalRunner& runner, QWidget* parent);
+    void PrintPages(const PrintContent& content, gb::widgets::ModalRunner& runner, QWidget* parent);
+
+    QPrinter printer_;
+};
+
+}  // namespace gb::app::ui

@@ -1,0 +1,152 @@
+// The item list as printed pages: bands of columns, blocks of rows, and the
+// lines of each page.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "app/core/ListRows.h"
+#include "app/core/print/PrintLayout.h"
+#include "itemdb/AucItem.h"
+#include "itemdb/FeeSchedule.h"
+#include "itemdb/ItemTotals.h"
+
+namespace {
+
+using gb::app::PrintContent;
+using gb::app::PrintLayout;
+using gb::app::PrintLine;
+using gb::app::PrintMetrics;
+using gb::app::PrintRefusal;
+
+// 90 characters wide, 61 rows a page.
+constexpr PrintMetrics kPage{1000, 1400, 20, 10};
+
+// 13 columns: 500 to 512.
+constexpr char kThirteenColumns[] = ".ABCDEFGHIJKLM";
+
+class PrintLayoutTest : public ::testing::Test {
+protected:
+    gb::app::ListRows ManyRows(int count) {
+        items_.assign(static_cast<std::size_t>(count), gb::itemdb::CAucItem());
+        std::vector<const gb::itemdb::CAucItem*> rows;
+        for (gb::itemdb::CAucItem& item : items_) {
+            item.SetAuctionId("A" + std::to_string(rows.size()));
+            rows.push_back(&item);
+        }
+        return gb::app::ListRows(std::move(rows), fees_, nullptr);
+    }
+
+    PrintContent Content(const gb::app::ListRows& rows, const char* columnSet) {
+        return {"", ui::BuildListColumns(columnSet, fees_), rows, totals_};
+    }
+
+    static PrintLayout LayoutOf(const PrintContent& content, PrintMetrics metrics = kPage) {
+        auto layout = PrintLayout::Make(content, metrics);
+        EXPECT_TRUE(std::holds_alternative<PrintLayout>(layout));
+        return std::get<PrintLayout>(std::move(layout));
+    }
+
+    static bool Shows(const std::vector<PrintLine>& lines, const std::string& start) {
+        return std::any_of(lines.begin(), lines.end(),
+                           [&](const PrintLine& line) { return line.text.starts_with(start); });
+    }
+
+    gb::itemdb::CFeeSchedule fees_;
+    gb::itemdb::CItemTotals totals_;
+    std::vector<gb::itemdb::CAucItem> items_;
+};
+
+TEST_F(PrintLayoutTest, ThirteenColumnsGoIntoBandsThatFitThePageInOrder) {
+    const gb::app::ListRows rows = ManyRows(120);
+    const PrintContent content = Content(rows, kThirteenColumns);
+    const PrintLayout layout = LayoutOf(content);
+
+    EXPECT_EQ(layout.PageWidth(), 90);
+    EXPECT_EQ(layout.LinesPerPage(), 61);
+    ASSERT_GE(layout.Bands().size(), 2u);
+    std::size_t next = 1;
+    for (const PrintLayout::Band& band : layout.Bands()) {
+        EXPECT_EQ(band.first, next);
+        EXPECT_LE(band.header.size(), 90u + 1);
+        next = band.last + 1;
+    }
+    EXPECT_EQ(next, 14u);
+    EXPECT_EQ(layout.RowPages(), 2);
+    EXPECT_EQ(layout.PageCount(), 2 * static_cast<int>(layout.Bands().size()));
+}
+
+TEST_F(PrintLayoutTest, OnlyTheFirstBandOfTheLastBlockCountsTheItems) {
+    const gb::app::ListRows rows = ManyRows(120);
+    const PrintContent content = Content(rows, kThirteenColumns);
+    const PrintLayout layout = LayoutOf(content);
+    const int bands = static_cast<int>(layout.Bands().size());
+
+    for (int page = 1; page <= layout.PageCount(); ++page) {
+        const auto lines = layout.PageLines(content, page);
+        const bool firstBand = (page - 1) % bands == 0;
+        const bool lastBlock = page > bands;
+        EXPECT_EQ(Shows(lines, "Number of Items: 120"), firstBand && lastBlock) << page;
+        EXPECT_EQ(Shows(lines, "Current Auction Listings"), firstBand) << page;
+        EXPECT_EQ(Shows(lines, "Page: " + std::to_string(page)), !lastBlock) << page;
+    }
+    // The second block starts with row 61.
+    const auto secondBlock = layout.PageLines(content, bands + 1);
+    EXPECT_TRUE(Shows(secondBlock, "A61 "));
+    EXPECT_FALSE(Shows(secondBlock, "A60 "));
+}
+
+TEST_F(PrintLayoutTest, OneItemPrintsOnePagePerBandWithItsTotals) {
+    gb::itemdb::CAucItem item;
+    item.SetAuctionId("1001");
+    item.SetMaxBid("12.50");
+    gb::itemdb::CItemTotals totals;
+    totals.AddItem(item);
+    const gb::app::ListRows rows({&item}, fees_, nullptr);
+    const PrintContent content{"My sales", ui::BuildListColumns("#AF", fees_), rows, totals};
+    const PrintLayout layout = LayoutOf(content);
+
+    ASSERT_EQ(layout.PageCount(), 1);
+    const std::string rule(90, '-');
+    const std::string amount = std::string(7, ' ') + "$12.50";  // right-aligned in 13
+    const std::vector<PrintLine> expected{
+        {1, "My sales"},
+        {3, "Auction ID" + std::string(7, ' ') + std::string(6, ' ') + "Max Bid "},
+        {4, rule},
+        {5, "1001" + std::string(13, ' ') + amount},
+        {6, rule},
+        {7, std::string(17, ' ') + amount},
+        {8, "Number of Items: 1"},
+    };
+    EXPECT_EQ(layout.PageLines(content, 1), expected);
+}
+
+TEST_F(PrintLayoutTest, AColumnWiderThanThePageStillMakesItsBand) {
+    const gb::app::ListRows rows = ManyRows(1);
+    const PrintContent content = Content(rows, "#BB");  // Description, 50 wide, twice
+    const PrintLayout layout = LayoutOf(content, {300, 1400, 20, 10});  // 20 characters
+    ASSERT_EQ(layout.Bands().size(), 2u);
+    EXPECT_EQ(layout.Bands()[1].first, 2u);
+}
+
+TEST_F(PrintLayoutTest, RefusesWhatCannotBePrinted) {
+    const gb::app::ListRows none = ManyRows(0);
+    EXPECT_EQ(std::get<PrintRefusal>(PrintLayout::Make(Content(none, "#AB"), kPage)),
+              PrintRefusal::NoItems);
+    const gb::app::ListRows rows = ManyRows(3);
+    EXPECT_EQ(std::get<PrintRefusal>(PrintLayout::Make(Content(rows, "!"), kPage)),
+              PrintRefusal::NoColumns);
+    // Nine lines of frame and not one row.
+    EXPECT_EQ(std::get<PrintRefusal>(PrintLayout::Make(Content(rows, "#AB"), {1000, 199, 20, 10})),
+              PrintRefusal::PageTooSmall);
+    // Two indents and not one character.
+    EXPECT_EQ(std::get<PrintRefusal>(PrintLayout::Make(Content(rows, "#AB"), {100, 1400, 20, 10})),
+              PrintRefusal::PageTooSmall);
+    EXPECT_EQ(std::get<PrintRefusal>(PrintLayout::Make(Content(rows, "#AB"), {})),
+              PrintRefusal::PageTooSmall);
+}
+
+}  // namespace
