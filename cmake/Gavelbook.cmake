@@ -8,10 +8,16 @@ function(gb_warnings target)
 endfunction()
 
 # A test program made of every *.cpp of the calling folder, registered with
-# CTest under the given label.
+# CTest under the given label. RECURSIVE takes in the subfolders too, except
+# those named qt/ (the widget tests are a program of their own).
 function(gb_test_suite name label)
-  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  cmake_parse_arguments(ARG "RECURSIVE" "" "LIBS" ${ARGN})
+  if(ARG_RECURSIVE)
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    list(FILTER sources EXCLUDE REGEX "${CMAKE_CURRENT_SOURCE_DIR}/(.*/)?qt/")
+  else()
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  endif()
   add_executable(${name} ${sources})
   gb_warnings(${name})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)

@@ -4,7 +4,10 @@
 //   dump-profile FILE   prints a profile's header, sellers, folders and items
 //   parse-page SITE LISTING ...   prints the rows a site object makes of a saved page
 //   update PROFILE   brings a profile up to date from the auction sites
-// gbtool reads and writes amounts in US English, whatever the user's locale.
+//   render PROFILE FOLDER_ID TEMPLATE ...   prints the report page of a folder's items
+//   mailto PROFILE FOLDER_ID TEMPLATE ...   prints the address Mail To would open for them
+// gbtool reads and writes amounts in US English, whatever the user's locale;
+// render and mailto use the user's default locale, as the program does.
 
 #include <cstdio>
 #include <filesystem>
@@ -15,6 +18,7 @@
 
 #include "DumpProfileCommand.h"
 #include "ParsePageCommand.h"
+#include "RenderCommand.h"
 #include "ShippedFiles.h"
 #include "UpdateCommand.h"
 #include "platform/FileIo.h"
@@ -61,6 +65,10 @@ constexpr Command kCommands[] = {
      "SITE LISTING [--user ID] [--password PW] [--days N] [--request N] [--buyer ITEM=FILE]...",
      &ParsePage},
     {"update", "PROFILE", &UpdateProfile},
+    {"render", "PROFILE FOLDER_ID TEMPLATE_NAME [--library FILE] [--fees FILE] [--locale ID]",
+     &RenderFolder},
+    {"mailto", "PROFILE FOLDER_ID TEMPLATE_NAME [--library FILE] [--fees FILE] [--locale ID]",
+     &MailToFolder},
 };
 
 int Usage() {
