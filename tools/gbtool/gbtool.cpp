@@ -5,8 +5,11 @@
 //   parse-page SITE LISTING ...   prints the rows a site object makes of a saved page
 //   update PROFILE   brings a profile up to date from the auction sites
 //   export PROFILE FOLDER_ID TYPE OUT [--columns SET] [--locale ID]   exports a folder's items
+//   render PROFILE FOLDER_ID TEMPLATE ...   prints the report page of a folder's items
+//   mailto PROFILE FOLDER_ID TEMPLATE ...   prints the address Mail To would open for them
 // gbtool reads and writes amounts in US English, whatever the user's locale,
-// except export, which writes them as the program would.
+// except export, render and mailto, which use the user's default locale as the
+// program does.
 
 #include <cstdio>
 #include <filesystem>
@@ -18,6 +21,7 @@
 #include "DumpProfileCommand.h"
 #include "ExportCommand.h"
 #include "ParsePageCommand.h"
+#include "RenderCommand.h"
 #include "ShippedFiles.h"
 #include "UpdateCommand.h"
 #include "platform/FileIo.h"
@@ -65,6 +69,10 @@ constexpr Command kCommands[] = {
      &ParsePage},
     {"update", "PROFILE", &UpdateProfile},
     {"export", "PROFILE FOLDER_ID TYPE OUT [--columns SET] [--locale ID]", &ExportFolder},
+    {"render", "PROFILE FOLDER_ID TEMPLATE_NAME [--library FILE] [--fees FILE] [--locale ID]",
+     &RenderFolder},
+    {"mailto", "PROFILE FOLDER_ID TEMPLATE_NAME [--library FILE] [--fees FILE] [--locale ID]",
+     &MailToFolder},
 };
 
 int Usage() {

@@ -1,0 +1,144 @@
+#include "app/core/report/ReportCommands.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "../FakeDialogs.h"
+#include "../TempFolder.h"
+#include "ReportFixtures.h"
+#include "app/core/HintReminder.h"
+#include "app/core/MessageService.h"
+#include "app/core/ShellService.h"
+#include "app/core/UiStrings.h"
+#include "app/core/report/ReportStrings.h"
+#include "itemdb/AucItem.h"
+#include "platform/FileIo.h"
+#include "platform/Settings.h"
+
+namespace gb::app {
+namespace {
+
+using gb::itemdb::CAucItem;
+
+class RecordingMessages final : public ui::MessageService {
+public:
+    ui::MessageResult Show(std::string_view text, ui::MessageButtons, ui::MessageIcon) override {
+        shown.emplace_back(text);
+        if (answers.empty()) {
+            return ui::MessageResult::Ok;
+        }
+        const ui::MessageResult answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    std::vector<std::string> shown;
+    std::deque<ui::MessageResult> answers;
+};
+
+class RecordingShell final : public ui::ShellService {
+public:
+    bool OpenLink(std::string_view address) override {
+        opened.emplace_back(address);
+        return true;
+    }
+    bool StartProgram(const std::filesystem::path&, const std::filesystem::path&) override {
+        return false;
+    }
+
+    std::vector<std::string> opened;
+};
+
+class ReportCommandsTest : public ::testing::Test {
+protected:
+    std::vector<const CAucItem*> Rows(std::initializer_list<int> indexes) const {
+        std::vector<const CAucItem*> rows;
+        for (const int index : indexes) {
+            rows.push_back(&items[static_cast<std::size_t>(index)]);
+        }
+        return rows;
+    }
+    std::filesystem::path ReportFile() const { return folder / "AucRpt.htm"; }
+
+    TempFolder folder;
+    gb::itemdb::CFeeSchedule fees = gb::test::ShippedFees();
+    // The shipped library's first template, "Buyer Invoice", is an e-mail.
+    ReportSource source{gb::test::ReportFixture("VizEvav.cta"), 0, fees};
+    std::vector<CAucItem> items = gb::test::ThreeItems();
+    RecordingMessages messages;
+    RecordingShell shell;
+    FakeDialogs dialogs;
+    gb::Settings user{folder / "user.settings"};
+    ui::HintReminder hints{user, dialogs};
+    ReportCommands commands{messages, shell, hints, folder.Path()};
+};
+
+TEST_F(ReportCommandsTest, MailToWithoutSelectionDoesNothingButSayWhy) {
+    // A first run leaves a buyer behind; the next run without rows must not
+    // address that buyer.
+    ASSERT_TRUE(commands.Render(source, Rows({0})).has_value());
+
+    const auto report = commands.Render(source, {});
+
+    EXPECT_FALSE(report.has_value());
+    EXPECT_EQ(messages.shown.back(), ReportText(report_string::NoItemSelected));
+    EXPECT_TRUE(shell.opened.empty());
+}
+
+TEST_F(ReportCommandsTest, MailToOpensTheFirstBuyersAddressAfterTheWarningAndHint) {
+    const auto report = commands.Render(source, Rows({0, 1}));
+    ASSERT_TRUE(report.has_value());
+
+    EXPECT_TRUE(commands.OpenMail(*report));
+
+    EXPECT_EQ(messages.shown, std::vector<std::string>{ReportText(report_string::DifferentBuyers)});
+    EXPECT_EQ(dialogs.hints, std::vector<int>{string_id::HintPasteMail});
+    ASSERT_EQ(shell.opened.size(), 1u);
+    EXPECT_EQ(shell.opened[0].rfind("mailto:lamp@example.com?subject=", 0), 0u);
+    EXPECT_EQ(gb::ReadWholeFile(ReportFile()), report->html);
+}
+
+TEST_F(ReportCommandsTest, MailToWithoutAddressShowsTheMessageAndOpensNothing) {
+    items[0].SetEmail("");
+    const auto report = commands.Render(source, Rows({0}));
+
+    EXPECT_FALSE(commands.OpenMail(*report));
+
+    EXPECT_EQ(messages.shown, std::vector<std::string>{ReportText(report_string::NoMailAddress)});
+    EXPECT_TRUE(shell.opened.empty());
+}
+
+TEST_F(ReportCommandsTest, ReportFileThatCannotBeWrittenIsReportedAndNothingShown) {
+    std::filesystem::create_directory(ReportFile());  // a folder where the page should go
+
+    const auto url = commands.Report(source, Rows({0, 1}), Rows({0, 1, 2}));
+
+    EXPECT_FALSE(url.has_value());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].rfind(kReportNotWritten, 0), 0u);
+}
+
+TEST_F(ReportCommandsTest, ReportOfOneSelectedRowAsksAndYesRendersTheFolder) {
+    messages.answers = {ui::MessageResult::Yes};
+
+    const auto url = commands.Report(source, Rows({1}), Rows({0, 1, 2}));
+
+    ASSERT_TRUE(url.has_value());
+    EXPECT_EQ(*url, "file://" + ReportFile().string());
+    EXPECT_EQ(messages.shown, std::vector<std::string>{ReportText(report_string::IncludeAllItems)});
+    const auto page = gb::ReadWholeFile(ReportFile());
+    ASSERT_TRUE(page.has_value());
+    EXPECT_NE(page->find("1001"), std::string::npos);
+    EXPECT_NE(page->find("1003"), std::string::npos);
+}
+
+TEST_F(ReportCommandsTest, ReportOfAnEmptyFolderSaysSo) {
+    EXPECT_FALSE(commands.Report(source, {}, {}).has_value());
+    EXPECT_EQ(messages.shown, std::vector<std::string>{ReportText(report_string::NoItemSelected)});
+}
+
+}  // namespace
+}  // namespace gb::app
