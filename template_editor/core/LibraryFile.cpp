@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "platform/Cp1252.h"
 #include "template_editor/core/EditorStrings.h"
 
 namespace gb::editor {
@@ -20,6 +21,10 @@ LibraryState ReadLibrary(gb::itemdb::CTemplateLibrary& library, const std::files
     library = gb::itemdb::CTemplateLibrary();
     library.SetPath(path);
     return LibraryState::Unreadable;
+}
+
+bool SameLibrary(const std::filesystem::path& a, const std::filesystem::path& b) {
+    return gb::cp1252::EqualsNoCase(a.string(), b.string());
 }
 
 std::string UnreadableLibraryMessage(const std::filesystem::path& path) {

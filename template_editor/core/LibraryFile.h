@@ -24,6 +24,9 @@ inline bool MayWrite(LibraryState state) {
     return state != LibraryState::Unreadable;
 }
 
+// Two library paths name the same file, ignoring case.
+bool SameLibrary(const std::filesystem::path& a, const std::filesystem::path& b);
+
 // The message for a library that could not be read, naming its file.
 std::string UnreadableLibraryMessage(const std::filesystem::path& path);
 

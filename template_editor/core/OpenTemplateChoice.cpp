@@ -2,13 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/Cp1252.h"
-
 namespace gb::editor {
-
-bool SameLibrary(const std::filesystem::path& a, const std::filesystem::path& b) {
-    return gb::cp1252::EqualsNoCase(a.string(), b.string());
-}
 
 LibraryState OpenTemplateChoice::Fill() {
     state_ = ReadLibrary(library_, path_);

@@ -48,7 +48,4 @@ private:
     LibraryState state_ = LibraryState::Missing;
 };
 
-// Two library paths name the same file, ignoring case.
-bool SameLibrary(const std::filesystem::path& a, const std::filesystem::path& b);
-
 }  // namespace gb::editor

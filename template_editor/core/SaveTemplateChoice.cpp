@@ -4,7 +4,6 @@
 
 #include "template_editor/core/EditorStrings.h"
 #include "template_editor/core/NameRules.h"
-#include "template_editor/core/OpenTemplateChoice.h"
 
 namespace gb::editor {
 
