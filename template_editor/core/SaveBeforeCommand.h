@@ -1,0 +1,19 @@
+#pragma once
+// How the file commands save the current template first: Save and Save As
+// stop when the section shown cannot be stored; New, Open and closing the
+// window then go on without saving, ask before saving, and stop when the save
+// fails or the user cancels it.
+
+namespace gb::editor {
+
+class CTemplateDoc;
+class TemplateDocPrompts;
+
+enum class FileCommand { Save, SaveAs, New, Open, Close };
+
+// Runs the saving step of `command`, given whether the section shown could be
+// stored into the document. True when the command is to go on.
+bool SaveBeforeCommand(CTemplateDoc& doc, TemplateDocPrompts& prompts, FileCommand command,
+                       bool sectionStored);
+
+}  // namespace gb::editor

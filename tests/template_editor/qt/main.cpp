@@ -1,0 +1,14 @@
+// The widget tests run on the offscreen platform.
+
+#include <QtWidgets/QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    return RUN_ALL_TESTS();
+}
