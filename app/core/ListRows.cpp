@@ -4,8 +4,8 @@
 
 namespace gb::app {
 
-std::string ListRows::Cell(std::size_t row, const ::ui::ListColumn& column) const {
-    return ::ui::CellText(*items_.at(row), column, fees_, folders_);
+std::string ListRows::Cell(std::size_t row, const gb::app::ListColumn& column) const {
+    return gb::app::CellText(*items_.at(row), column, fees_, folders_);
 }
 
 }  // namespace gb::app

@@ -13,9 +13,9 @@ class CFeeSchedule;
 class FolderNameLookup;
 }  // namespace gb::itemdb
 
-namespace ui {
+namespace gb::app {
 struct ListColumn;
-}  // namespace ui
+}  // namespace gb::app
 
 namespace gb::app {
 
@@ -28,7 +28,7 @@ public:
     std::size_t Count() const { return items_.size(); }
     bool IsEmpty() const { return items_.empty(); }
     // The text the list shows in the row's cell of the column.
-    std::string Cell(std::size_t row, const ::ui::ListColumn& column) const;
+    std::string Cell(std::size_t row, const gb::app::ListColumn& column) const;
 
 private:
     std::vector<const gb::itemdb::CAucItem*> items_;

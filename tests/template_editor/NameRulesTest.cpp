@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "../itemdb/ScratchFolder.h"
+#include "tests/support/TempFolder.h"
 #include "template_editor/core/LibraryChoice.h"
 #include "template_editor/core/NameRules.h"
 
@@ -38,7 +38,7 @@ TEST(LibraryChoiceTest, NormalizesTypedNames) {
 }
 
 TEST(LibraryChoiceTest, ListsLibrariesAndNeverOverwritesAFile) {
-    ScratchFolder folder;
+    gb::test::TempFolder folder;
     folder.Write("VizEvav.cta", "keep");
     folder.Write(".hidden.cta", "keep");
     folder.Write("notes.txt", "");

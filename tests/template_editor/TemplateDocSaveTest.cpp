@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "../itemdb/ScratchFolder.h"
+#include "tests/support/TempFolder.h"
 #include "../itemdb/ShippedData.h"
 #include "FakePrompts.h"
 #include "itemdb/TemplateLibrary.h"
@@ -58,7 +58,7 @@ protected:
         ASSERT_TRUE(doc_.StoreSection("<html><body>changed</body></html>", section::Repeat));
     }
 
-    ScratchFolder folder_;
+    gb::test::TempFolder folder_;
     std::filesystem::path library_ = folder_ / "VizEvav.cta";
     FakePrompts prompts_;
     gb::Settings settings_{folder_ / "user.settings"};
@@ -66,7 +66,7 @@ protected:
 };
 
 TEST_F(TemplateDocSave, AnUnchangedShippedLibraryStaysByteForByte) {
-    ScratchFolder shipped;
+    gb::test::TempFolder shipped;
     ASSERT_TRUE(MakeShippedData(shipped.Path()));
     const std::filesystem::path path = shipped / "VizEvav.cta";
     const std::string before = Bytes(path);

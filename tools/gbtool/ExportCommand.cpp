@@ -112,7 +112,7 @@ int ExportFolder(std::span<char* const> args) {
         return 1;
     }
     CFeeSchedule fees;
-    fees.Load(gb::paths::ProgramFolder() / ui::kFeeScheduleFile);
+    fees.Load(gb::paths::ProgramFolder() / gb::app::kFeeScheduleFile);
 
     const std::string columns = parsed->columns.value_or(
         gb::app::ExportSettings::Load(gb::Settings::CurrentUser()).columns);
@@ -125,7 +125,7 @@ int ExportFolder(std::span<char* const> args) {
         gb::app::WriteExportFile(parsed->output, formatter, rows);
     } catch (const gb::FileError& failure) {
         std::fprintf(stderr, "gbtool: %s\n%s\n",
-                     gb::cp1252::ToUtf8(ui::UiText(::string_id::ExportCannotAccess)).c_str(),
+                     gb::cp1252::ToUtf8(gb::app::UiText(gb::app::string_id::ExportCannotAccess)).c_str(),
                      failure.what());
         return 1;
     }

@@ -12,7 +12,7 @@ namespace folder = gb::itemdb::folder;
 
 std::vector<StatusChoice> StatusChoices(gb::itemdb::CFolderTree& folders) {
     std::vector<StatusChoice> choices{
-        {folder::NeedsAttention, ::ui::UiText(folder::NeedsAttention)}};
+        {folder::NeedsAttention, gb::app::UiText(folder::NeedsAttention)}};
     if (folders.FindNode(folder::ByStatus)) {
         while (folders.MoveNext() && folders.GetCurType() == folder::ByStatus) {
             choices.push_back({folders.GetCurId(), folders.GetCurName()});

@@ -10,7 +10,7 @@ std::optional<std::string> StoreTemplateTexts(gb::itemdb::CAucItem& item,
                                               std::span<const FieldText> texts) {
     for (const auto& [fieldId, text] : texts) {
         if (!item.SetFieldText(fieldId, text)) {
-            return "Invalid " + ::ui::UiText(fieldId);
+            return "Invalid " + gb::app::UiText(fieldId);
         }
     }
     return std::nullopt;

@@ -25,7 +25,7 @@ ExportColumnChoice::ExportColumnChoice(CFeeSchedule& fees, std::string_view colu
     }
     fees.SetCurrent(current);
     for (int id = field::First; id < field::Icon; ++id) {
-        InsertAvailable({::ui::UiText(id), gb::itemdb::ColumnSet::CodeOfField(id)});
+        InsertAvailable({gb::app::UiText(id), gb::itemdb::ColumnSet::CodeOfField(id)});
     }
     const gb::itemdb::ColumnSet listed = gb::itemdb::ColumnSet::Parse(columnSet);
     for (const int code : listed.Codes()) {

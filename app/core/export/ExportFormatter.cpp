@@ -8,7 +8,7 @@
 
 namespace gb::app {
 
-ExportFormatter::ExportFormatter(std::vector<::ui::ListColumn> columns, ExportType type,
+ExportFormatter::ExportFormatter(std::vector<gb::app::ListColumn> columns, ExportType type,
                                  std::optional<char> listSeparator)
     : columns_(std::move(columns)),
       type_(type),
@@ -21,15 +21,15 @@ ExportFormatter::ExportFormatter(std::vector<::ui::ListColumn> columns, ExportTy
     }
 }
 
-std::vector<::ui::ListColumn> ExportFormatter::ColumnsOf(std::string_view columnSet,
+std::vector<gb::app::ListColumn> ExportFormatter::ColumnsOf(std::string_view columnSet,
                                                          const gb::itemdb::CFeeSchedule& fees) {
-    std::vector<::ui::ListColumn> columns = ::ui::BuildListColumns(columnSet, fees);
+    std::vector<gb::app::ListColumn> columns = gb::app::BuildListColumns(columnSet, fees);
     columns.erase(columns.begin());  // the list's icon column
     return columns;
 }
 
 void ExportFormatter::AppendValue(std::string& line, std::string text,
-                                  const ::ui::ListColumn& column) const {
+                                  const gb::app::ListColumn& column) const {
     std::replace(text.begin(), text.end(), '\r', ' ');
     std::replace(text.begin(), text.end(), '\n', ' ');
     switch (type_) {
@@ -59,11 +59,11 @@ std::string ExportFormatter::Line(TextOf textOf) const {
 }
 
 std::string ExportFormatter::Header() const {
-    return Line([](const ::ui::ListColumn& column) { return column.title; });
+    return Line([](const gb::app::ListColumn& column) { return column.title; });
 }
 
 std::string ExportFormatter::Row(const ListRows& rows, std::size_t row) const {
-    return Line([&](const ::ui::ListColumn& column) { return rows.Cell(row, column); });
+    return Line([&](const gb::app::ListColumn& column) { return rows.Cell(row, column); });
 }
 
 }  // namespace gb::app

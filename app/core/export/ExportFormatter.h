@@ -26,15 +26,15 @@ class ExportFormatter {
 public:
     // `columns`: the exported columns, without the list's icon column.
     // `listSeparator`: the user locale's list separator; ',' when unknown.
-    ExportFormatter(std::vector<::ui::ListColumn> columns, ExportType type,
+    ExportFormatter(std::vector<gb::app::ListColumn> columns, ExportType type,
                     std::optional<char> listSeparator);
 
     // The exported columns of a column-set text: its fields, and its
     // fee-schedule entries that are active.
-    static std::vector<::ui::ListColumn> ColumnsOf(std::string_view columnSet,
+    static std::vector<gb::app::ListColumn> ColumnsOf(std::string_view columnSet,
                                                    const gb::itemdb::CFeeSchedule& fees);
 
-    const std::vector<::ui::ListColumn>& Columns() const { return columns_; }
+    const std::vector<gb::app::ListColumn>& Columns() const { return columns_; }
     std::string Header() const;
     std::string Row(const ListRows& rows, std::size_t row) const;
 
@@ -42,9 +42,9 @@ private:
     template <typename TextOf>
     std::string Line(TextOf textOf) const;
     // Appends the text of one column as it is written.
-    void AppendValue(std::string& line, std::string text, const ::ui::ListColumn& column) const;
+    void AppendValue(std::string& line, std::string text, const gb::app::ListColumn& column) const;
 
-    std::vector<::ui::ListColumn> columns_;
+    std::vector<gb::app::ListColumn> columns_;
     ExportType type_;
     char separator_;
     char replacement_;  // what a separator inside a value becomes

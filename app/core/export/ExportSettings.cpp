@@ -17,7 +17,7 @@ constexpr std::string_view kDefaultTarget = "Export.txt";
 }  // namespace
 
 ExportSettings ExportSettings::Load(const gb::Settings& user) {
-    const std::string key = ::ui::SectionKey(kSection);
+    const std::string key = gb::app::SectionKey(kSection);
     ExportSettings settings;
     const std::uint32_t type = user.GetNumber(key, kType, 0);
     if (type < kExportTypeCount) {
@@ -31,7 +31,7 @@ ExportSettings ExportSettings::Load(const gb::Settings& user) {
 }
 
 bool ExportSettings::Save(gb::Settings& user) const {
-    const std::string key = ::ui::SectionKey(kSection);
+    const std::string key = gb::app::SectionKey(kSection);
     return user.SetNumber(key, kType, static_cast<std::uint32_t>(type)) &&
            user.SetString(key, kColumns, columns) && user.SetString(key, kTarget, target);
 }

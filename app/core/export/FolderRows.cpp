@@ -18,17 +18,17 @@ std::vector<const CAucItem*> FolderRowsInListOrder(CFolderTree& tree, CItemList&
     }
     items.SetFilter(filter);
     const auto count = static_cast<std::size_t>(items.GetTotals().GetCount());
-    const ::ui::FolderLoadPlan plan = ::ui::FolderLoadPlan::For(count, true, tree.GetCurKind());
+    const gb::app::FolderLoadPlan plan = gb::app::FolderLoadPlan::For(count, true, tree.GetCurKind());
 
     std::vector<const CAucItem*> folderItems;
-    std::vector<::ui::ItemSortKey> keys;
+    std::vector<gb::app::ItemSortKey> keys;
     for (bool more = items.MoveFirst(); more; more = items.MoveNext()) {
         folderItems.push_back(items.GetItemAt());
-        keys.push_back(::ui::ItemSortKey::Of(*items.GetItemAt(), plan.sortField, fees, &tree));
+        keys.push_back(gb::app::ItemSortKey::Of(*items.GetItemAt(), plan.sortField, fees, &tree));
     }
     std::vector<const CAucItem*> rows;
     rows.reserve(folderItems.size());
-    for (const std::size_t row : ::ui::LoadedRowOrder(keys, plan.direction)) {
+    for (const std::size_t row : gb::app::LoadedRowOrder(keys, plan.direction)) {
         rows.push_back(folderItems[row]);
     }
     return rows;

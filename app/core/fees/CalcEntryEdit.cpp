@@ -69,7 +69,7 @@ std::vector<int> FeeFieldsOfType(std::int32_t type) {
     const int setId = type == fee_type::TransactionFee ? kTransactionFields
                       : type == fee_type::DisplayOnly  ? kDisplayOnlyFields
                                                        : kChargeFields;
-    const std::string set = ui::UiText(setId);
+    const std::string set = gb::app::UiText(setId);
     std::vector<int> fields;
     if (set.empty()) {
         return fields;
@@ -83,7 +83,7 @@ std::vector<int> FeeFieldsOfType(std::int32_t type) {
 }
 
 std::string FeeFieldName(int field) {
-    return ui::UiText(kFieldNameBase + field);
+    return gb::app::UiText(kFieldNameBase + field);
 }
 
 bool StoreCalcEntry(CFeeSchedule& schedule, const CalcEntryForm& form, CalcEntryPrompts& prompts) {

@@ -26,7 +26,7 @@ FieldWidth WidthOf(int fieldId) {
     if (std::find(kLongTexts.begin(), kLongTexts.end(), fieldId) != kLongTexts.end()) {
         return {50, 200, false};
     }
-    if (::ui::IsRightAlignedField(fieldId)) {
+    if (gb::app::IsRightAlignedField(fieldId)) {
         return {13, 16, true};
     }
     if (fieldId == field::Updated || fieldId == field::EndTime) {
@@ -58,7 +58,7 @@ void AppendPadded(std::string& out, std::string_view text, int fieldId, PadPurpo
     }
 }
 
-int PaddingFieldOf(const ::ui::ListColumn& column) {
+int PaddingFieldOf(const gb::app::ListColumn& column) {
     return column.IsFeeEntry() ? field::MinBid : column.FieldId();
 }
 

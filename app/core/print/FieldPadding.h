@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-namespace ui {
+namespace gb::app {
 struct ListColumn;
-}  // namespace ui
+}  // namespace gb::app
 
 namespace gb::app {
 
@@ -23,6 +23,6 @@ std::string PadField(std::string_view text, int fieldId, PadPurpose purpose);
 void AppendPadded(std::string& out, std::string_view text, int fieldId, PadPurpose purpose);
 
 // The field ID a column pads as.
-int PaddingFieldOf(const ::ui::ListColumn& column);
+int PaddingFieldOf(const gb::app::ListColumn& column);
 
 }  // namespace gb::app

@@ -14,7 +14,7 @@ constexpr char kDefaultTitle[] = "Current Auction Listings";
 
 // The texts of a band's columns, padded for print, a blank between them.
 template <typename TextOf>
-std::string JoinColumns(const std::vector<::ui::ListColumn>& columns, const PrintLayout::Band& band,
+std::string JoinColumns(const std::vector<gb::app::ListColumn>& columns, const PrintLayout::Band& band,
                         TextOf textOf) {
     std::string line;
     for (std::size_t c = band.first; c <= band.last; ++c) {
@@ -67,7 +67,7 @@ std::variant<PrintLayout, PrintRefusal> PrintLayout::Make(const PrintContent& co
     return layout;
 }
 
-PrintLayout::Band PrintLayout::MakeBand(const std::vector<::ui::ListColumn>& columns,
+PrintLayout::Band PrintLayout::MakeBand(const std::vector<gb::app::ListColumn>& columns,
                                         std::size_t start) const {
     Band band{start + 1, start + 1, {}};
     for (std::size_t c = start + 1; c < columns.size(); ++c) {
@@ -90,13 +90,13 @@ int PrintLayout::RowPages() const {
 }
 
 std::string PrintLayout::RowLine(const PrintContent& content, const Band& band, std::size_t row) {
-    return JoinColumns(content.columns, band, [&](const ::ui::ListColumn& column) {
+    return JoinColumns(content.columns, band, [&](const gb::app::ListColumn& column) {
         return content.rows.Cell(row, column);
     });
 }
 
 std::string PrintLayout::TotalsLine(const PrintContent& content, const Band& band) {
-    return JoinColumns(content.columns, band, [&](const ::ui::ListColumn& column) {
+    return JoinColumns(content.columns, band, [&](const gb::app::ListColumn& column) {
         std::string total;
         if (!column.IsFeeEntry()) {
             content.totals.GetColumnTotal(column.FieldId(), total);

@@ -48,7 +48,7 @@ struct PrintLine {
 // What is printed: the list as displayed.
 struct PrintContent {
     std::string description;                // the folder's description
-    std::vector<::ui::ListColumn> columns;  // the list's columns, the icon column first
+    std::vector<gb::app::ListColumn> columns;  // the list's columns, the icon column first
     const ListRows& rows;
     const gb::itemdb::CItemTotals& totals;  // of the folder's items
 };
@@ -85,7 +85,7 @@ private:
 
     // The band that starts after column `start`: as many columns as fit the
     // page width, at least one.
-    Band MakeBand(const std::vector<::ui::ListColumn>& columns, std::size_t start) const;
+    Band MakeBand(const std::vector<gb::app::ListColumn>& columns, std::size_t start) const;
     static std::string RowLine(const PrintContent& content, const Band& band, std::size_t row);
     static std::string TotalsLine(const PrintContent& content, const Band& band);
 

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "app/core/HintReminder.h"
+#include "app/core/hints/HintReminder.h"
 #include "app/core/MessageService.h"
 #include "app/core/ShellService.h"
 #include "app/core/UiStrings.h"
@@ -13,8 +13,8 @@ namespace gb::app {
 
 using gb::itemdb::CAucItem;
 
-ReportCommands::ReportCommands(ui::MessageService& messages, ui::ShellService& shell,
-                               ui::HintReminder& hints, std::filesystem::path programFolder)
+ReportCommands::ReportCommands(gb::app::MessageService& messages, gb::app::ShellService& shell,
+                               gb::app::HintReminder& hints, std::filesystem::path programFolder)
     : messages_(messages), shell_(shell), hints_(hints), programFolder_(std::move(programFolder)) {}
 
 std::span<const CAucItem* const> ReportCommands::ReportRows(
@@ -23,8 +23,8 @@ std::span<const CAucItem* const> ReportCommands::ReportRows(
         return all;
     }
     if (selected.size() == 1 &&
-        messages_.Show(ReportText(report_string::IncludeAllItems), ui::MessageButtons::YesNo,
-                       ui::MessageIcon::Question) == ui::MessageResult::Yes) {
+        messages_.Show(ReportText(report_string::IncludeAllItems), gb::app::MessageButtons::YesNo,
+                       gb::app::MessageIcon::Question) == gb::app::MessageResult::Yes) {
         return all;
     }
     return selected;
@@ -40,8 +40,8 @@ std::optional<RenderedReport> ReportCommands::Render(const ReportSource& source,
     try {
         WriteReportFile(programFolder_, report->html);
     } catch (const gb::FileError& failure) {
-        messages_.Show(std::string(kReportNotWritten) + failure.what(), ui::MessageButtons::Ok,
-                       ui::MessageIcon::Error);
+        messages_.Show(std::string(kReportNotWritten) + failure.what(), gb::app::MessageButtons::Ok,
+                       gb::app::MessageIcon::Error);
         return std::nullopt;
     }
     return report;

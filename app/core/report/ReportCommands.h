@@ -10,17 +10,17 @@
 
 #include "app/core/report/ReportRun.h"
 
-namespace ui {
+namespace gb::app {
 class HintReminder;
 class MessageService;
 class ShellService;
-}  // namespace ui
+}  // namespace gb::app
 
 namespace gb::app {
 
 class ReportCommands {
 public:
-    ReportCommands(ui::MessageService& messages, ui::ShellService& shell, ui::HintReminder& hints,
+    ReportCommands(gb::app::MessageService& messages, gb::app::ShellService& shell, gb::app::HintReminder& hints,
                    std::filesystem::path programFolder);
 
     // The rows a Report renders: several selected rows, one selected row or
@@ -46,9 +46,9 @@ public:
                                       std::span<const gb::itemdb::CAucItem* const> all);
 
 private:
-    ui::MessageService& messages_;
-    ui::ShellService& shell_;
-    ui::HintReminder& hints_;
+    gb::app::MessageService& messages_;
+    gb::app::ShellService& shell_;
+    gb::app::HintReminder& hints_;
     std::filesystem::path programFolder_;
 };
 

@@ -7,7 +7,7 @@
 
 class QTreeWidgetItem;
 
-namespace Ui {
+namespace gb::app::ui::Ui {
 class CAutoCatPage;
 }
 

@@ -20,7 +20,7 @@ CAutoSheet::CAutoSheet(gb::widgets::ModalRunner& runner, BulkSheetSources source
                        std::int32_t status, QWidget* parent)
     : PropertySheet(runner, parent), runner_(runner), sources_(std::move(sources)), count_(count) {
     setObjectName(QStringLiteral("CAutoSheet"));
-    setWindowTitle(gb::widgets::ToQt(::ui::UiText(string_id::BulkCaption)));
+    setWindowTitle(gb::widgets::ToQt(gb::app::UiText(string_id::BulkCaption)));
     bulk_.Item().SetStatus(status, true);
     Add<CAutoStatusPage>(tr("Item"));
     Add<CAutoCatPage>(tr("Categories"));
@@ -36,7 +36,7 @@ void CAutoSheet::Add(const QString& title) {
 }
 
 void CAutoSheet::InitSheet() {
-    QString text = gb::widgets::ToQt(::ui::UiText(string_id::BulkCount));
+    QString text = gb::widgets::ToQt(gb::app::UiText(string_id::BulkCount));
     text.replace(QStringLiteral("$COUNT$"), QString::number(count_));
     SetHeaderText(text);
 }

@@ -5,7 +5,7 @@
 
 #include "widgets/PropertyPage.h"
 
-namespace Ui {
+namespace gb::app::ui::Ui {
 class CAutoStatusPage;
 }
 

@@ -13,14 +13,14 @@ QMessageBox::StandardButton ShowAppMessage(gb::widgets::ModalRunner& runner, QWi
                                            QMessageBox::StandardButtons buttons,
                                            QMessageBox::Icon icon) {
     return gb::widgets::ShowMessage(runner, parent,
-                                    {gb::widgets::ToQt(::ui::UiText(string_id::ApplicationName)),
+                                    {gb::widgets::ToQt(gb::app::UiText(string_id::ApplicationName)),
                                      gb::widgets::ToQt(text), icon, buttons});
 }
 
 QMessageBox::StandardButton ShowAppMessage(gb::widgets::ModalRunner& runner, QWidget* parent,
                                            int stringId, QMessageBox::StandardButtons buttons,
                                            QMessageBox::Icon icon) {
-    return ShowAppMessage(runner, parent, ::ui::UiText(stringId), buttons, icon);
+    return ShowAppMessage(runner, parent, gb::app::UiText(stringId), buttons, icon);
 }
 
 void FillValueCombo(QComboBox& combo, const ValueListSource& lists, int fieldId) {

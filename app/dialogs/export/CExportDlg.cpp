@@ -36,7 +36,7 @@ CExportDlg::CExportDlg(gb::itemdb::CFeeSchedule& fees, const ExportSettings& sto
                        const std::string& folderColumns, std::size_t itemCount,
                        gb::widgets::ModalRunner& runner, QWidget* parent)
     : QDialog(parent),
-      ui_(std::make_unique<::Ui::CExportDlg>()),
+      ui_(std::make_unique<Ui::CExportDlg>()),
       runner_(runner),
       choice_(fees, folderColumns.empty() ? stored.columns : folderColumns),
       choices_(stored) {
@@ -115,7 +115,7 @@ void CExportDlg::AdjustExtension() {
 
 bool CExportDlg::CheckTarget() {
     const std::filesystem::path target = FromQt(ui_->target->text());
-    using ::ui::UiText;
+    using gb::app::UiText;
     if (TargetExists(target) &&
         ShowAppMessage(runner_, this, UiText(string_id::ExportOverwrite),
                        QMessageBox::Yes | QMessageBox::No, QMessageBox::Question) != QMessageBox::Yes) {

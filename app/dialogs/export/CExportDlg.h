@@ -11,7 +11,7 @@
 #include "app/core/export/ExportColumnChoice.h"
 #include "app/core/export/ExportSettings.h"
 
-namespace Ui {
+namespace gb::app::ui::Ui {
 class CExportDlg;
 }  // namespace Ui
 
@@ -51,7 +51,7 @@ private:
     // agrees to overwrite it, and only a path that can be written.
     bool CheckTarget();
 
-    std::unique_ptr<::Ui::CExportDlg> ui_;
+    std::unique_ptr<Ui::CExportDlg> ui_;
     gb::widgets::ModalRunner& runner_;
     ExportColumnChoice choice_;
     ExportSettings choices_;

@@ -15,7 +15,7 @@ namespace gb::app::ui {
 
 void ExportItems(const ExportRequest& request, gb::Settings& user, gb::widgets::ModalRunner& runner,
                  QWidget* parent) {
-    using ::ui::UiText;
+    using gb::app::UiText;
     if (request.partiallyLoaded) {
         ShowAppMessage(runner, parent, UiText(string_id::PartialWarning));
     }
@@ -33,7 +33,7 @@ void ExportItems(const ExportRequest& request, gb::Settings& user, gb::widgets::
     const ExportFormatter formatter(ExportFormatter::ColumnsOf(choices.columns, request.fees),
                                     choices.type, gb::ListSeparator(gb::kLocaleUserDefault));
     try {
-        const ::ui::WaitCursor wait;
+        const WaitCursor wait;
         WriteExportFile(choices.target, formatter, request.rows);
     } catch (const gb::FileError&) {
         ShowAppMessage(runner, parent, UiText(string_id::ExportCannotAccess));

@@ -11,7 +11,7 @@
 #include "app/core/fees/CalcEntryEdit.h"
 #include "itemdb/FeeSchedule.h"
 
-namespace Ui {
+namespace gb::app::ui::Ui {
 class CCalcEditDlg;
 }
 

@@ -13,7 +13,7 @@
 
 #include "app/core/fees/FeeListOrder.h"
 
-namespace Ui {
+namespace gb::app::ui::Ui {
 class CFeeSchdDlg;
 }
 

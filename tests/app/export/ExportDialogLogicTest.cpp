@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string>
 
-#include "../TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "app/core/AppSettings.h"
 #include "app/core/export/ExportColumnChoice.h"
 #include "app/core/export/ExportSettings.h"
@@ -17,6 +17,8 @@
 #include "itemdb/FeeSchedule.h"
 #include "platform/FileIo.h"
 #include "platform/Settings.h"
+
+using gb::test::TempFolder;
 
 namespace {
 
@@ -143,7 +145,7 @@ TEST(ExportSettingsTest, ReadsDefaultsAndKeepsWhatIsSaved) {
     ASSERT_TRUE(settings.Save(user));
     EXPECT_EQ(gb::app::ExportSettings::Load(user), settings);
 
-    user.SetNumber(ui::SectionKey("Export"), "Type", 7);
+    user.SetNumber(gb::app::SectionKey("Export"), "Type", 7);
     EXPECT_EQ(gb::app::ExportSettings::Load(user).type, gb::app::ExportType::Separated);
 }
 

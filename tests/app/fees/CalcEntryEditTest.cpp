@@ -72,11 +72,11 @@ TEST_P(CalcEntryMessageTest, StopsWithItsMessage) {
 // The base is checked before the name, the name before the formula.
 std::vector<MessageCase> MessagesInOrder() {
     return {
-        {"BaseBeforeName", Formula("", "abc", 0.0f, {}), ::string_id::FeeBaseInvalid},
-        {"NameBeforeFormula", Formula("", "0", 0.0f, {}), ::string_id::FeeNameMissing},
-        {"AlwaysZero", Formula("Fee", "", 0.0f, {kMaxBid}), ::string_id::FeeAlwaysZero},
-        {"FactorZero", Formula("Fee", "1", 0.0f, {kMaxBid}), ::string_id::FeeFactorZero},
-        {"NoFields", Formula("Fee", "1", 0.5f, {}), ::string_id::FeeNoFields},
+        {"BaseBeforeName", Formula("", "abc", 0.0f, {}), gb::app::string_id::FeeBaseInvalid},
+        {"NameBeforeFormula", Formula("", "0", 0.0f, {}), gb::app::string_id::FeeNameMissing},
+        {"AlwaysZero", Formula("Fee", "", 0.0f, {kMaxBid}), gb::app::string_id::FeeAlwaysZero},
+        {"FactorZero", Formula("Fee", "1", 0.0f, {kMaxBid}), gb::app::string_id::FeeFactorZero},
+        {"NoFields", Formula("Fee", "1", 0.5f, {}), gb::app::string_id::FeeNoFields},
     };
 }
 
@@ -93,7 +93,7 @@ TEST(CalcEntryEdit, ADuplicateNameAsksFirstAndDeactivatesTheOtherEntryNotThisOne
 
     ScriptedPrompts cancel({false});
     EXPECT_FALSE(StoreCalcEntry(schedule, Formula("HANDLING", "1", 0.5f, {kMaxBid}), cancel));
-    EXPECT_EQ(cancel.asked, std::vector<int>{::string_id::FeeNameUsed});
+    EXPECT_EQ(cancel.asked, std::vector<int>{gb::app::string_id::FeeNameUsed});
     EXPECT_TRUE(schedule.GetEntry(7).IsActive());
 
     ScriptedPrompts ok({true});
@@ -109,7 +109,7 @@ TEST(CalcEntryEdit, AFactorOfZeroAnsweredNoStoresTheEntryWithoutFields) {
     CFeeSchedule schedule;
     ScriptedPrompts no({false});
     EXPECT_TRUE(StoreCalcEntry(schedule, Formula("Fee", "1", 0.0f, {kMaxBid, kSHCharge}), no));
-    EXPECT_EQ(no.asked, std::vector<int>{::string_id::FeeFactorZero});
+    EXPECT_EQ(no.asked, std::vector<int>{gb::app::string_id::FeeFactorZero});
     EXPECT_EQ(schedule.GetFieldCount(), 0);
 }
 

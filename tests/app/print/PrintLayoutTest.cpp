@@ -41,7 +41,7 @@ protected:
     }
 
     PrintContent Content(const gb::app::ListRows& rows, const char* columnSet) {
-        return {"", ui::BuildListColumns(columnSet, fees_), rows, totals_};
+        return {"", gb::app::BuildListColumns(columnSet, fees_), rows, totals_};
     }
 
     static PrintLayout LayoutOf(const PrintContent& content, PrintMetrics metrics = kPage) {
@@ -106,7 +106,7 @@ TEST_F(PrintLayoutTest, OneItemPrintsOnePagePerBandWithItsTotals) {
     gb::itemdb::CItemTotals totals;
     totals.AddItem(item);
     const gb::app::ListRows rows({&item}, fees_, nullptr);
-    const PrintContent content{"My sales", ui::BuildListColumns("#AF", fees_), rows, totals};
+    const PrintContent content{"My sales", gb::app::BuildListColumns("#AF", fees_), rows, totals};
     const PrintLayout layout = LayoutOf(content);
 
     ASSERT_EQ(layout.PageCount(), 1);

@@ -6,10 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "../FakeDialogs.h"
-#include "../TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "ReportFixtures.h"
-#include "app/core/HintReminder.h"
+#include "app/core/hints/HintReminder.h"
 #include "app/core/MessageService.h"
 #include "app/core/ShellService.h"
 #include "app/core/UiStrings.h"
@@ -18,28 +17,30 @@
 #include "platform/FileIo.h"
 #include "platform/Settings.h"
 
+using gb::test::TempFolder;
+
 namespace gb::app {
 namespace {
 
 using gb::itemdb::CAucItem;
 
-class RecordingMessages final : public ui::MessageService {
+class RecordingMessages final : public gb::app::MessageService {
 public:
-    ui::MessageResult Show(std::string_view text, ui::MessageButtons, ui::MessageIcon) override {
+    gb::app::MessageResult Show(std::string_view text, gb::app::MessageButtons, gb::app::MessageIcon) override {
         shown.emplace_back(text);
         if (answers.empty()) {
-            return ui::MessageResult::Ok;
+            return gb::app::MessageResult::Ok;
         }
-        const ui::MessageResult answer = answers.front();
+        const gb::app::MessageResult answer = answers.front();
         answers.pop_front();
         return answer;
     }
 
     std::vector<std::string> shown;
-    std::deque<ui::MessageResult> answers;
+    std::deque<gb::app::MessageResult> answers;
 };
 
-class RecordingShell final : public ui::ShellService {
+class RecordingShell final : public gb::app::ShellService {
 public:
     bool OpenLink(std::string_view address) override {
         opened.emplace_back(address);
@@ -70,9 +71,13 @@ protected:
     std::vector<CAucItem> items = gb::test::ThreeItems();
     RecordingMessages messages;
     RecordingShell shell;
-    FakeDialogs dialogs;
+    // The hints shown, each answered with OK and the box left unticked.
+    std::vector<int> hintsShown;
     gb::Settings user{folder / "user.settings"};
-    ui::HintReminder hints{user, dialogs};
+    gb::app::HintReminder hints{user, [this](int stringId) {
+                                    hintsShown.push_back(stringId);
+                                    return false;
+                                }};
     ReportCommands commands{messages, shell, hints, folder.Path()};
 };
 
@@ -95,7 +100,7 @@ TEST_F(ReportCommandsTest, MailToOpensTheFirstBuyersAddressAfterTheWarningAndHin
     EXPECT_TRUE(commands.OpenMail(*report));
 
     EXPECT_EQ(messages.shown, std::vector<std::string>{ReportText(report_string::DifferentBuyers)});
-    EXPECT_EQ(dialogs.hints, std::vector<int>{string_id::HintPasteMail});
+    EXPECT_EQ(hintsShown, std::vector<int>{string_id::HintPasteMail});
     ASSERT_EQ(shell.opened.size(), 1u);
     EXPECT_EQ(shell.opened[0].rfind("mailto:lamp@example.com?subject=", 0), 0u);
     EXPECT_EQ(gb::ReadWholeFile(ReportFile()), report->html);
@@ -122,7 +127,7 @@ TEST_F(ReportCommandsTest, ReportFileThatCannotBeWrittenIsReportedAndNothingShow
 }
 
 TEST_F(ReportCommandsTest, ReportOfOneSelectedRowAsksAndYesRendersTheFolder) {
-    messages.answers = {ui::MessageResult::Yes};
+    messages.answers = {gb::app::MessageResult::Yes};
 
     const auto url = commands.Report(source, Rows({1}), Rows({0, 1, 2}));
 

@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "../../itemdb/ScratchFolder.h"
+#include "tests/support/TempFolder.h"
 #include "itemdb/TemplateLibrary.h"
 #include "platform/FileIo.h"
 #include "template_editor/dialogs/DocPrompts.h"
@@ -69,7 +69,7 @@ protected:
         return texts;
     }
 
-    ScratchFolder folder_;
+    gb::test::TempFolder folder_;
     std::filesystem::path library_ = folder_ / "VizEvav.cta";
     std::string before_;
     ScriptedModalRunner runner_{[](const std::string& failure) { ADD_FAILURE() << failure; }};

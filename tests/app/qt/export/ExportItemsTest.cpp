@@ -13,7 +13,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "app/core/export/ExportSettings.h"
 #include "app/dialogs/export/CExportDlg.h"
 #include "app/dialogs/export/ExportItems.h"
@@ -21,6 +21,8 @@
 #include "platform/FileIo.h"
 #include "platform/Settings.h"
 #include "widgets/ScriptedModalRunner.h"
+
+using gb::test::TempFolder;
 
 namespace {
 

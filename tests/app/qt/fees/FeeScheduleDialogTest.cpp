@@ -12,13 +12,15 @@
 
 #include <fstream>
 
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "app/dialogs/fees/CCalcEditDlg.h"
 #include "app/dialogs/fees/CFeeSchdDlg.h"
 #include "itemdb/FeeSchedule.h"
 #include "ui_CCalcEditDlg.h"
 #include "ui_CFeeSchdDlg.h"
 #include "widgets/ScriptedModalRunner.h"
+
+using gb::test::TempFolder;
 
 using namespace gb::itemdb;
 using gb::app::ui::CCalcEditDlg;

@@ -12,7 +12,7 @@
 #include <variant>
 #include <vector>
 
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "app/core/ListRows.h"
 #include "app/dialogs/print/ItemListPainter.h"
 #include "app/dialogs/print/ItemListPrinting.h"
@@ -20,6 +20,8 @@
 #include "itemdb/FeeSchedule.h"
 #include "itemdb/ItemTotals.h"
 #include "widgets/ScriptedModalRunner.h"
+
+using gb::test::TempFolder;
 
 namespace {
 
@@ -59,7 +61,7 @@ protected:
             rows.push_back(&item);
         }
         rows_.emplace(std::move(rows), fees_, nullptr);
-        return {"Sold in March", ui::BuildListColumns(columnSet, fees_), *rows_, totals_};
+        return {"Sold in March", gb::app::BuildListColumns(columnSet, fees_), *rows_, totals_};
     }
 
     void PrintToPdf(const std::filesystem::path& file) {
