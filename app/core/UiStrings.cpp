@@ -13,6 +13,7 @@ const gb::StringTable& UiStrings() {
         {string_id::DocumentStrings,
          "Gavelbook\n\nMyProfile\nProfiles (*.pro)\n.pro\nLotkeeper.Profile\nLotkeeper Profile"},
         {string_id::AdultValue, "Adult"},
+        {string_id::EditItemCaption, "Edit Inventory Item"},
         {string_id::AddressLabel, "Address:  "},
         {string_id::ApplicationName, "Lotkeeper"},
         {string_id::IdleText, "For Help, press F1"},
@@ -24,6 +25,7 @@ const gb::StringTable& UiStrings() {
         {string_id::ProfileProblem,
          "There is a problem with your current profile.  If you have a backup, please restore "
          "it. Otherwise, create a new profile."},
+        {string_id::CategoryLimit, "You cannot add any more categories to this item."},
         {string_id::DeleteStatus,
          "Do you want to delete status '$STATUS$'? Any items that currently have this status "
          "will be moved to the 'Needs Attention' folder."},

@@ -15,6 +15,7 @@ using gb::itemdb::string_id::Unknown;
 inline constexpr int Version = 99;
 inline constexpr int DocumentStrings = 128;  // title, -, default name, filter, extension, ...
 inline constexpr int AdultValue = 130;
+inline constexpr int EditItemCaption = 131;
 inline constexpr int AddressLabel = 132;
 inline constexpr int ApplicationName = 57344;
 inline constexpr int IdleText = 57345;
@@ -22,6 +23,7 @@ inline constexpr int LastProfileMissing = 59414;
 inline constexpr int SettingsSection = 59415;
 inline constexpr int ProfileNameValue = 59416;
 inline constexpr int ProfileProblem = 59417;
+inline constexpr int CategoryLimit = 59422;
 inline constexpr int DeleteStatus = 59425;
 inline constexpr int DeleteSellerFolder = 59426;
 inline constexpr int DeleteCategory = 59428;
