@@ -19,11 +19,15 @@ function(gb_suite_sources out)
   set(${out} ${sources} PARENT_SCOPE)
 endfunction()
 
-# A test program made of every *.cpp of the calling folder and its sub-folders, registered with
-# CTest under the given label.
+# A test program made of every *.cpp of the calling folder (with RECURSE, and of
+# its sub-folders), registered with CTest under the given label.
 function(gb_test_suite name label)
-  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
-  gb_suite_sources(sources)
+  cmake_parse_arguments(ARG "RECURSE" "" "LIBS" ${ARGN})
+  if(ARG_RECURSE)
+    gb_suite_sources(sources)
+  else()
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  endif()
   add_executable(${name} ${sources})
   gb_warnings(${name})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
