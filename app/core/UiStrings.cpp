@@ -14,6 +14,7 @@ const gb::StringTable& UiStrings() {
          "Gavelbook\n\nMyProfile\nProfiles (*.pro)\n.pro\nLotkeeper.Profile\nLotkeeper Profile"},
         {string_id::BulkCaption, "Bulk Item Update"},
         {string_id::AdultValue, "Adult"},
+        {string_id::EditItemCaption, "Edit Inventory Item"},
         {string_id::AddressLabel, "Address:  "},
         {string_id::ApplicationName, "Lotkeeper"},
         {string_id::IdleText, "For Help, press F1"},

@@ -13,9 +13,10 @@ namespace gb::app::string_id {
 using gb::itemdb::string_id::Unknown;
 
 inline constexpr int Version = 99;
-inline constexpr int DocumentStrings = 128;
-inline constexpr int BulkCaption = 167;  // title, -, default name, filter, extension, ...
+inline constexpr int DocumentStrings = 128;  // title, -, default name, filter, extension, ...
+inline constexpr int BulkCaption = 167;
 inline constexpr int AdultValue = 130;
+inline constexpr int EditItemCaption = 131;
 inline constexpr int AddressLabel = 132;
 inline constexpr int ApplicationName = 57344;
 inline constexpr int IdleText = 57345;

@@ -14,8 +14,10 @@ class CFolderTree;
 namespace gb::app {
 
 struct StatusChoice {
-    std::int32_t id;
+    std::int32_t id = 0;
     std::string name;
+
+    bool operator==(const StatusChoice&) const = default;
 };
 
 std::vector<StatusChoice> StatusChoices(gb::itemdb::CFolderTree& folders);

@@ -76,8 +76,9 @@ void StoreStatuses(CItemFilter& filter, std::span<const StatusLine> lines, bool 
     }
 }
 
-std::vector<CategoryNode> CategoryNodes(gb::itemdb::CFolderTree& tree, const CItemFilter& filter) {
-    std::vector<CategoryNode> nodes;
+std::vector<ReportCategoryNode> CategoryNodes(gb::itemdb::CFolderTree& tree,
+                                              const CItemFilter& filter) {
+    std::vector<ReportCategoryNode> nodes;
     if (!tree.FindNode(folder::ByCategory)) {
         return nodes;
     }

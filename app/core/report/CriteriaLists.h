@@ -41,15 +41,15 @@ void StoreStatuses(gb::itemdb::CItemFilter& filter, std::span<const StatusLine> 
                    bool listInUse);
 
 // One node of the Category page's tree, parents before their children.
-struct CategoryNode {
+struct ReportCategoryNode {
     std::int32_t id = 0;
     std::int32_t parentId = 0;  // 0 for the "By Category" root
     std::string name;
     bool heading = false;
     bool selected = false;
 };
-std::vector<CategoryNode> CategoryNodes(gb::itemdb::CFolderTree& tree,
-                                        const gb::itemdb::CItemFilter& filter);
+std::vector<ReportCategoryNode> CategoryNodes(gb::itemdb::CFolderTree& tree,
+                                              const gb::itemdb::CItemFilter& filter);
 
 // The Category page's radio buttons.
 enum class CategoryChoice { Regardless, Any, All };

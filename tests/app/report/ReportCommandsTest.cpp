@@ -6,16 +6,16 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/TempFolder.h"
 #include "ReportFixtures.h"
-#include "app/core/hints/HintReminder.h"
 #include "app/core/MessageService.h"
 #include "app/core/ShellService.h"
 #include "app/core/UiStrings.h"
+#include "app/core/hints/HintReminder.h"
 #include "app/core/report/ReportStrings.h"
 #include "itemdb/AucItem.h"
 #include "platform/FileIo.h"
 #include "platform/Settings.h"
+#include "tests/support/TempFolder.h"
 
 using gb::test::TempFolder;
 
@@ -26,7 +26,8 @@ using gb::itemdb::CAucItem;
 
 class RecordingMessages final : public gb::app::MessageService {
 public:
-    gb::app::MessageResult Show(std::string_view text, gb::app::MessageButtons, gb::app::MessageIcon) override {
+    gb::app::MessageResult Show(std::string_view text, gb::app::MessageButtons,
+                                gb::app::MessageIcon) override {
         shown.emplace_back(text);
         if (answers.empty()) {
             return gb::app::MessageResult::Ok;

@@ -1,0 +1,36 @@
+#include "app/core/sheet/AddressText.h"
+
+namespace gb::app {
+
+std::string AddressForEditing(std::string_view stored) {
+    std::string text;
+    text.reserve(stored.size());
+    for (std::size_t i = 0; i < stored.size(); ++i) {
+        if (stored[i] != '\r') {
+            text += stored[i];
+            continue;
+        }
+        text += '\n';
+        if (i + 1 < stored.size() && stored[i + 1] == '\n') {
+            ++i;
+        }
+    }
+    return text;
+}
+
+std::string AddressForStoring(std::string_view edited, std::string_view stored) {
+    if (edited == AddressForEditing(stored)) {
+        return std::string(stored);
+    }
+    std::string text;
+    text.reserve(edited.size() + 8);
+    for (const char c : edited) {
+        if (c == '\n') {
+            text += '\r';
+        }
+        text += c;
+    }
+    return text;
+}
+
+}  // namespace gb::app

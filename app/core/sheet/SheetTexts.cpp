@@ -1,0 +1,56 @@
+#include "app/core/sheet/SheetTexts.h"
+
+#include "app/core/UiStrings.h"
+#include "itemdb/FieldId.h"
+#include "platform/Locale.h"
+
+namespace gb::app {
+
+using itemdb::CAucItem;
+
+std::string EditText(const CAucItem& item, int fieldId) {
+    std::string text;
+    if (item.GetFieldText(fieldId, text)) {
+        return text;
+    }
+    const std::optional<Money> amount = item.GetMoneyValue(fieldId);
+    const std::optional<DateTime> date = item.GetDateValue(fieldId);
+    if ((amount && amount->IsNull()) || (date && date->IsNull())) {
+        return {};
+    }
+    return text;
+}
+
+std::string InvalidFieldMessage(int fieldId) {
+    return "Invalid " + gb::app::UiText(fieldId);
+}
+
+std::string ZeroCurrencyText() {
+    return FormatCurrencyNumber("0", kLocaleUserDefault).value_or("0.00");
+}
+
+std::optional<std::string> StoreInOrder(CAucItem& item, std::span<const FieldEdit> edits) {
+    for (const FieldEdit& edit : edits) {
+        if (!item.SetFieldText(edit.fieldId, edit.text)) {
+            return InvalidFieldMessage(edit.fieldId);
+        }
+    }
+    return std::nullopt;
+}
+
+void StoreAll(CAucItem& item, std::span<const FieldEdit> edits) {
+    for (const FieldEdit& edit : edits) {
+        item.SetFieldText(edit.fieldId, edit.text);
+    }
+}
+
+std::optional<std::string> LiveInvoiceAmt(CAucItem& item, int fieldId, std::string_view text) {
+    CAucItem edited = item;
+    if (!edited.SetFieldText(fieldId, text)) {
+        return std::nullopt;
+    }
+    item = edited;
+    return EditText(item, itemdb::field::InvoiceAmt);
+}
+
+}  // namespace gb::app

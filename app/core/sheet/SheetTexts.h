@@ -1,0 +1,44 @@
+#pragma once
+// How the item sheet's pages show and store the item's fields as text: money
+// and dates as the item's getters format them, an empty control for a null
+// value, and the message "Invalid " plus the field's name for a text the
+// item's setter refuses.
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "itemdb/AucItem.h"
+
+namespace gb::app {
+
+// The text a control shows for a field; empty for a null amount or date.
+std::string EditText(const itemdb::CAucItem& item, int fieldId);
+
+// "Invalid " followed by the name of field `fieldId`.
+std::string InvalidFieldMessage(int fieldId);
+
+// The currency text of zero in the user's format ("$0.00").
+std::string ZeroCurrencyText();
+
+// One control's text and the field it is stored into.
+struct FieldEdit {
+    int fieldId;
+    std::string_view text;
+};
+
+// Stores the texts in order, stopping at the first the item refuses; gives
+// that field's message. Fields stored before it stay stored.
+std::optional<std::string> StoreInOrder(itemdb::CAucItem& item, std::span<const FieldEdit> edits);
+
+// Stores the texts in order whatever their results.
+void StoreAll(itemdb::CAucItem& item, std::span<const FieldEdit> edits);
+
+// Stores `text` into a money field only when it parses (an unparsable text
+// changes nothing), then gives the item's Invoice Amt text; nothing when the
+// text did not parse. The live total of the S&H Charge and Other Charges boxes.
+std::optional<std::string> LiveInvoiceAmt(itemdb::CAucItem& item, int fieldId,
+                                          std::string_view text);
+
+}  // namespace gb::app

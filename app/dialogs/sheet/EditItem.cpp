@@ -1,0 +1,31 @@
+#include "app/dialogs/sheet/EditItem.h"
+
+namespace gb::app::ui {
+
+bool EditItem(widgets::ModalRunner& runner, QWidget* parent, itemdb::CAucItem& item,
+              const itemdb::CFeeSchedule& fees, const itemdb::CFolderTree& folders,
+              const ItemSheetServices& services) {
+    CInvSheet sheet(runner, parent, item, fees, folders, services);
+    if (!sheet.Run()) {
+        return false;
+    }
+    item = sheet.Item();
+    return true;
+}
+
+EditOutcome EditDisplayedItem(widgets::ModalRunner& runner, QWidget* parent,
+                              itemdb::CItemList& items, itemdb::CItemList::DisplayPos position,
+                              const itemdb::CFeeSchedule& fees, const itemdb::CFolderTree& folders,
+                              const ItemSheetServices& services) {
+    const itemdb::CAucItem* shown = items.GetItemAt(position);
+    if (shown == nullptr || position.IsNone()) {
+        return EditOutcome::NoItem;
+    }
+    itemdb::CAucItem item = *shown;
+    if (!EditItem(runner, parent, item, fees, folders, services)) {
+        return EditOutcome::Cancelled;
+    }
+    return items.ReplaceItem(item, position) ? EditOutcome::Displayed : EditOutcome::Left;
+}
+
+}  // namespace gb::app::ui

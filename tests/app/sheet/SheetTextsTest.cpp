@@ -1,0 +1,83 @@
+// The texts the item sheet shows and stores: the title line, the shipping
+// address's line ends, and money fields stored in order.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/core/sheet/AddressText.h"
+#include "app/core/sheet/SheetTexts.h"
+#include "app/core/sheet/SheetTitle.h"
+#include "itemdb/FieldId.h"
+
+namespace gb::app {
+namespace {
+
+using itemdb::CAucItem;
+namespace field = itemdb::field;
+
+struct TitleCase {
+    std::string description;
+    std::string expected;
+};
+
+class SheetTitleTest : public ::testing::TestWithParam<TitleCase> {};
+
+TEST_P(SheetTitleTest, CutsLongDescriptionsAtABlank) {
+    EXPECT_EQ(SheetTitle(GetParam().description, "123"), GetParam().expected + " [123]");
+}
+
+const std::string k45(45, 'a');
+
+INSTANTIATE_TEST_SUITE_P(Descriptions, SheetTitleTest,
+                         ::testing::Values(TitleCase{k45, k45},
+                                           // A blank at position 47 of 50 characters.
+                                           TitleCase{k45 + "bc defg", k45 + "bc"},
+                                           // A blank at position 45 itself.
+                                           TitleCase{k45 + " tail", k45},
+                                           // The first blank after 45 lies beyond 60.
+                                           TitleCase{k45 + std::string(16, 'b') + " x", k45},
+                                           TitleCase{k45 + std::string(15, 'b') + " x",
+                                                     k45 + std::string(15, 'b')}));
+
+TEST(AddressText, AnUntouchedAddressKeepsItsLineEndsExactly) {
+    for (const std::string stored :
+         {"Ann Lee\r\n1 Main St\r\nSpringfield", "Old\rStyle\r\nMixed", "Trailing\r\n", ""}) {
+        EXPECT_EQ(AddressForStoring(AddressForEditing(stored), stored), stored);
+    }
+    EXPECT_EQ(AddressForEditing("a\r\nb\rc"), "a\nb\nc");
+}
+
+TEST(AddressText, AnEditedAddressIsStoredWithCrLfPairs) {
+    EXPECT_EQ(AddressForStoring("Ann Lee\n2 Main St\n", "Ann Lee\r1 Main St"),
+              "Ann Lee\r\n2 Main St\r\n");
+}
+
+TEST(SheetTexts, NullAmountsAndDatesShowEmpty) {
+    CAucItem item;
+    EXPECT_EQ(EditText(item, field::InsertionFee), "");
+    EXPECT_EQ(EditText(item, field::PayDate), "");
+    ASSERT_TRUE(item.SetReserveAmt("123456.78"));
+    EXPECT_EQ(EditText(item, field::ReserveAmt), "$123,456.78");
+}
+
+TEST(SheetTexts, StoreInOrderStopsAtTheFirstRefusalAndNamesIt) {
+    CAucItem item;
+    const FieldEdit edits[] = {
+        {field::MinBid, "5"}, {field::ItemCost, "abc"}, {field::ReserveAmt, "7"}};
+    EXPECT_EQ(StoreInOrder(item, edits), "Invalid Item Cost");
+    EXPECT_EQ(EditText(item, field::MinBid), "$5.00");
+    EXPECT_EQ(EditText(item, field::ReserveAmt), EditText(CAucItem(), field::ReserveAmt));
+}
+
+TEST(SheetTexts, LiveInvoiceAmtIgnoresATextThatDoesNotParse) {
+    CAucItem item;
+    ASSERT_TRUE(item.SetMaxBid("10"));
+    ASSERT_TRUE(item.SetSHCharge("2"));
+    EXPECT_EQ(LiveInvoiceAmt(item, field::SHCharge, "3.5"), "$13.50");
+    EXPECT_EQ(LiveInvoiceAmt(item, field::SHCharge, "3.x"), std::nullopt);
+    EXPECT_EQ(EditText(item, field::SHCharge), "$3.50");
+}
+
+}  // namespace
+}  // namespace gb::app
