@@ -3,7 +3,9 @@
 #include <QtCore/QTimer>
 #include <QtGui/QContextMenuEvent>
 #include <QtWidgets/QHeaderView>
+#include <QtCore/QItemSelectionModel>
 #include <QtWidgets/QMenu>
+#include <algorithm>
 
 #include "app/core/AppSettings.h"
 #include "app/core/CLotkeeperApp.h"
@@ -11,9 +13,15 @@
 #include "app/core/CommandIds.h"
 #include "app/core/FolderLoad.h"
 #include "app/core/ItemMenuRules.h"
+#include "app/core/MachineProfile.h"
 #include "app/core/StatusTexts.h"
 #include "app/core/TemplateSlots.h"
 #include "app/core/UiStrings.h"
+#include "app/core/hints/HintReminder.h"
+#include "app/dialogs/bulk/CAutoSheet.h"
+#include "app/dialogs/export/ExportItems.h"
+#include "app/dialogs/hints/CExplainDlg.h"
+#include "app/dialogs/sheet/EditItem.h"
 #include "app/ui/ItemListModel.h"
 #include "app/ui/MenuText.h"
 #include "app/ui/WaitCursor.h"
@@ -23,6 +31,7 @@
 #include "platform/Settings.h"
 #include "widgets/QtText.h"
 
+using gb::itemdb::CAucItem;
 using gb::itemdb::CAucDoc;
 using gb::itemdb::CFeeSchedule;
 using gb::itemdb::CFolderTree;
@@ -93,6 +102,118 @@ CInvView::CInvView(IFrame& frame, QWidget* parent)
         update.SetCheck(SettingEnabled(value::Adult));
     });
     commands_.On(cmd::UpdateDatabase, [this](int) { OnUpdateDatabase(); });
+
+    // Commands on the selected items are enabled while some row is selected;
+    // printing and export while the list shows rows.
+    const auto needsSelection = [this](int, CommandUpdate& update) {
+        update.Enable(SelectedCount() > 0);
+    };
+    const auto needsRows = [this](int, CommandUpdate& update) {
+        update.Enable(model_->rowCount() > 0);
+    };
+    commands_.On(cmd::EditItems, [this](int) { OnEditItems(); });
+    commands_.OnUpdate(cmd::EditItems, needsSelection);
+    commands_.On(cmd::BulkUpdate, [this](int) { OnBulkUpdate(); });
+    commands_.OnUpdate(cmd::BulkUpdate, needsSelection);
+    commands_.On(cmd::FilePrint, [this](int) { OnFilePrint(); });
+    commands_.OnUpdate(cmd::FilePrint, needsRows);
+    commands_.On(cmd::FilePrintPreview, [this](int) { OnFilePrintPreview(); });
+    commands_.OnUpdate(cmd::FilePrintPreview, needsRows);
+    commands_.On(cmd::FilePrintSetup, [this](int) { OnFilePrintSetup(); });
+    commands_.On(cmd::ExportItems, [this](int) { OnExportItems(); });
+    commands_.OnUpdate(cmd::ExportItems, needsRows);
+}
+
+std::vector<CItemList::DisplayPos> CInvView::SelectedPositions() const {
+    QModelIndexList rows = selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end(),
+              [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    std::vector<CItemList::DisplayPos> positions;
+    positions.reserve(static_cast<std::size_t>(rows.size()));
+    for (const QModelIndex& row : rows) {
+        positions.push_back(model_->PositionAt(row.row()));
+    }
+    return positions;
+}
+
+ListRows CInvView::DisplayedRows() const {
+    std::vector<const CAucItem*> items;
+    items.reserve(static_cast<std::size_t>(model_->rowCount()));
+    for (int row = 0; row < model_->rowCount(); ++row) {
+        items.push_back(model_->ItemAt(row));
+    }
+    return ListRows(std::move(items), frame_.App().GetFeeSchedule(),
+                    &GetDocument().GetFolderTree());
+}
+
+void CInvView::ReloadAfterEdit() {
+    GetDocument().SetModifiedFlag(true);
+    OnLoadFolder();
+}
+
+void CInvView::OnEditItems() {
+    const std::vector<CItemList::DisplayPos> selected = SelectedPositions();
+    if (selected.size() > 1) {
+        OnBulkUpdate();
+        return;
+    }
+    if (selected.empty()) {
+        return;
+    }
+    const MachineProfile machine(gb::Settings::LocalMachine());
+    ItemSheetServices services;
+    services.dropDownValues = [machine](int fieldId) { return machine.GetComboValues(fieldId); };
+    CAucDoc& document = GetDocument();
+    const EditOutcome outcome =
+        EditDisplayedItem(frame_.Services().modals, this, document.GetItemList(), selected.front(),
+                          frame_.App().GetFeeSchedule(), document.GetFolderTree(), services);
+    if (outcome == EditOutcome::Displayed || outcome == EditOutcome::Left) {
+        ReloadAfterEdit();
+    }
+}
+
+void CInvView::OnBulkUpdate() {
+    const std::vector<CItemList::DisplayPos> selected = SelectedPositions();
+    CAucDoc& document = GetDocument();
+    CFolderTree& tree = document.GetFolderTree();
+    const MachineProfile machine(gb::Settings::LocalMachine());
+    HintReminder hints(frame_.App().GetUserSettings(), [this](int stringId) {
+        return CExplainDlg::Ask(frame_.Services().modals, this, stringId);
+    });
+    BulkUpdateOptions options{
+        tree, [machine](int fieldId) { return machine.GetComboValues(fieldId); },
+        [&hints](int stringId) { hints.ShowOnce(stringId); },
+        tree.GetCurType() == folder::InProgress || tree.GetCurKind() == folder::NoCategory};
+    if (BulkUpdate(frame_.Services().modals, this, document.GetItemList(), selected,
+                   frame_.App().GetFeeSchedule(), options)) {
+        ReloadAfterEdit();
+    }
+}
+
+void CInvView::OnFilePrint() {
+    const ListRows rows = DisplayedRows();
+    const PrintContent content{GetDocument().GetFolderTree().GetCurDescription(), model_->Columns(),
+                               rows, GetDocument().GetItemList().GetTotals()};
+    printing_.OnFilePrint(content, frame_.Services().modals, this);
+}
+
+void CInvView::OnFilePrintPreview() {
+    const ListRows rows = DisplayedRows();
+    const PrintContent content{GetDocument().GetFolderTree().GetCurDescription(), model_->Columns(),
+                               rows, GetDocument().GetItemList().GetTotals()};
+    printing_.OnFilePrintPreview(content, frame_.Services().modals, this);
+}
+
+void CInvView::OnFilePrintSetup() {
+    printing_.OnFilePrintSetup(frame_.Services().modals, this);
+}
+
+void CInvView::OnExportItems() {
+    const ListRows rows = DisplayedRows();
+    CFolderTree& tree = GetDocument().GetFolderTree();
+    const ExportRequest request{rows, tree.GetCurColumnsOrURL(), partialLoad_,
+                                frame_.App().GetFeeSchedule()};
+    ExportItems(request, frame_.App().GetUserSettings(), frame_.Services().modals, this);
 }
 
 bool CInvView::SettingEnabled(std::string_view name) const {

@@ -10,9 +10,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "app/core/IFrame.h"
+#include "app/core/ListRows.h"
+#include "app/dialogs/print/ItemListPrinting.h"
 #include "app/ui/CView.h"
+#include "itemdb/ItemList.h"
 
 namespace gb::app::ui {
 
@@ -40,6 +44,15 @@ public:
     // Starts an update run of the document, unless one is running.
     void OnUpdateDatabase();
 
+    // Edit Item(s): the item sheet for one selected item, the bulk update for
+    // several; a double-click edits the item under the mouse.
+    void OnEditItems();
+    void OnBulkUpdate();
+    void OnFilePrint();
+    void OnFilePrintPreview();
+    void OnFilePrintSetup();
+    void OnExportItems();
+
     // The item context menu with its commands' states for the present selection.
     QMenu* ContextMenu();
 
@@ -56,11 +69,19 @@ private:
     // Rebuilds the columns from the folder's column set.
     void BuildColumns(const std::string& columnSet);
     void ShowSelectionCount();
+    // The display positions of the selected rows, in list order.
+    std::vector<gb::itemdb::CItemList::DisplayPos> SelectedPositions() const;
+    // The rows as displayed, for printing and export.
+    ListRows DisplayedRows() const;
+    // After items were edited: the folder is loaded again and the profile
+    // counts as changed.
+    void ReloadAfterEdit();
     bool SettingEnabled(std::string_view name) const;
     void StoreSetting(std::string_view name, bool enabled);
 
     IFrame& frame_;
     ItemListModel* model_;
+    ItemListPrinting printing_;
     bool firstUpdateDone_ = false;
     bool partialLoad_ = false;
     bool fullLoad_ = false;

@@ -32,6 +32,9 @@ public:
     void Clear() { SetRows({}); }
 
     const gb::itemdb::CAucItem* ItemAt(int row) const;
+    gb::itemdb::CItemList::DisplayPos PositionAt(int row) const {
+        return rows_[static_cast<std::size_t>(row)].position;
+    }
     // The text of a cell as shown.
     QString CellText(int row, int column) const;
 

@@ -3,10 +3,14 @@
 #include <QtWidgets/QApplication>
 
 #include "app/core/CommandIds.h"
+#include "app/core/MachineProfile.h"
 #include "app/dialogs/about/CAboutDlg.h"
+#include "app/dialogs/fees/CFeeSchdDlg.h"
 #include "app/ui/ArtLibrary.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CSplashWnd.h"
+#include "itemdb/FieldId.h"
+#include "platform/Settings.h"
 #include "widgets/ModalRunner.h"
 
 namespace gb::app::ui {
@@ -54,6 +58,11 @@ bool LotkeeperProgram::InitInstance() {
     appCommands_.On(cmd::AppAbout, [this](int) {
         CAboutDlg about(services_.shell, services_.messages, frame_.get());
         services_.modals.Run(about);
+    });
+    appCommands_.On(cmd::FeeSchedule, [this](int) {
+        const MachineProfile machine(gb::Settings::LocalMachine());
+        EditFeeSchedule(services_.modals, frame_.get(), app_.GetFeeSchedule(),
+                        machine.GetComboValues(gb::itemdb::field::PaymentMethod));
     });
     frame_->AddCommandTarget(&appCommands_);
 

@@ -4,11 +4,14 @@
 
 #include <QtWidgets/QMenu>
 
+#include <QtWidgets/QPlainTextEdit>
+
 #include "FrameFixture.h"
 #include "app/core/AppSettings.h"
 #include "app/core/CommandIds.h"
 #include "app/ui/CSummaryBar.h"
 #include "app/ui/ItemListModel.h"
+#include "itemdb/FieldId.h"
 #include "itemdb/FolderKind.h"
 #include "itemdb/TemplateLibrary.h"
 
@@ -167,8 +170,35 @@ TEST_F(ItemListViewTest, TheContextMenuFollowsTheSelection) {
     ASSERT_EQ(copy->actions().size(), 3);
     EXPECT_EQ(copy->actions()[0]->text(), "Invoice");
     EXPECT_EQ(copy->actions()[1]->text(), "Thanks");
-    // Editing and the other item commands come with their own dialogs.
+    // With several rows the menu greys Edit and offers the bulk update.
     EXPECT_FALSE(menu->actions()[0]->isEnabled());
+}
+
+TEST_F(ItemListViewTest, EditOnOneRowStoresTheSheetsChangesInTheProfile) {
+    OpenInProgress(3);
+    List()->setCurrentIndex(Model().index(1, 0));
+    const CAucItem* edited = Model().ItemAt(1);
+    ASSERT_NE(edited, nullptr);
+    const std::string site = edited->GetSite();
+    const std::string auctionId = edited->GetAuctionId();
+
+    services.modals.Then(gb::widgets::ScriptedModalRunner::Accept([](QDialog& dialog) {
+        auto* description = dialog.findChild<QPlainTextEdit*>("description");
+        ASSERT_NE(description, nullptr);
+        description->setPlainText("Edited through the list");
+    }));
+    ASSERT_TRUE(frame->ExecuteCommand(gb::app::cmd::EditItems));
+    Settle();
+
+    EXPECT_EQ(services.modals.StepsLeft(), 0u);
+    EXPECT_TRUE(document.IsModified());
+    CItemList::ListPos position;
+    ASSERT_TRUE(document.GetItemList().FindItem(site, auctionId, &position));
+    const CAucItem* stored = document.GetItemList().GetItem(position);
+    ASSERT_NE(stored, nullptr);
+    std::string text;
+    stored->GetFieldText(field::Description, text);
+    EXPECT_EQ(text, "Edited through the list");
 }
 
 }  // namespace
