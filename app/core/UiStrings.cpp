@@ -24,6 +24,7 @@ const gb::StringTable& UiStrings() {
         {string_id::ProfileProblem,
          "There is a problem with your current profile.  If you have a backup, please restore "
          "it. Otherwise, create a new profile."},
+        {string_id::SellerAndSiteNeeded, "You must select both a Seller ID and an Auction Site."},
         {string_id::DeleteStatus,
          "Do you want to delete status '$STATUS$'? Any items that currently have this status "
          "will be moved to the 'Needs Attention' folder."},

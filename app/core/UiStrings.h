@@ -22,6 +22,7 @@ inline constexpr int LastProfileMissing = 59414;
 inline constexpr int SettingsSection = 59415;
 inline constexpr int ProfileNameValue = 59416;
 inline constexpr int ProfileProblem = 59417;
+inline constexpr int SellerAndSiteNeeded = 59420;
 inline constexpr int DeleteStatus = 59425;
 inline constexpr int DeleteSellerFolder = 59426;
 inline constexpr int DeleteCategory = 59428;
