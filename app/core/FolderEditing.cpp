@@ -111,16 +111,32 @@ std::optional<std::string> DeleteQuestion(std::int32_t type, bool heading, std::
 }
 
 bool DeleteFolder(CAucDoc& document, std::int32_t id, std::int32_t type) {
+    CFolderTree& tree = document.GetFolderTree();
+    if (!tree.FindNode(id)) {
+        return false;
+    }
+    const std::int32_t parentId = tree.GetCurParent();
+    bool deleted = false;
     switch (type) {
         case folder::Auctions:
-            return document.DeleteSellerFolder(id);
+            deleted = document.DeleteSellerFolder(id);
+            break;
         case folder::ByStatus:
-            return document.DeleteStatusFolder(id);
+            deleted = document.DeleteStatusFolder(id);
+            break;
         case folder::ByCategory:
-            return document.DeleteCategoryFolder(id);
+            deleted = document.DeleteCategoryFolder(id);
+            break;
         default:
-            return document.GetFolderTree().DeleteNode(id);
+            deleted = tree.DeleteNode(id);
+            break;
     }
+    // The selection must not stay on a folder that is gone (the deleted one
+    // or one inside it): the folder that held it takes its place.
+    if (deleted && !tree.FolderName(document.GetSelectedFolderId())) {
+        document.SelectFolder(parentId);
+    }
+    return deleted;
 }
 
 }  // namespace gb::app

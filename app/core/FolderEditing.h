@@ -41,7 +41,8 @@ std::optional<std::string> DeleteQuestion(std::int32_t type, bool heading, std::
 
 // Deletes the folder and its sub-folders as its group requires: a seller's
 // items go to Deleted Items, a status's items to Needs Attention, a category
-// leaves its items. False when no folder has the id.
+// leaves its items. When the selected folder went with it, the deleted
+// folder's parent is selected. False when no folder has the id.
 bool DeleteFolder(gb::itemdb::CAucDoc& document, std::int32_t id, std::int32_t type);
 
 }  // namespace gb::app

@@ -26,6 +26,7 @@ const gb::StringTable& UiStrings() {
         {string_id::ProfileProblem,
          "There is a problem with your current profile.  If you have a backup, please restore "
          "it. Otherwise, create a new profile."},
+        {string_id::SellerAndSiteNeeded, "You must select both a Seller ID and an Auction Site."},
         {string_id::NoMoreCategories, "You cannot add any more categories to this item."},
         {string_id::NoItemSelected, "You must select at least one item."},
         {string_id::StatusInProgress,

@@ -24,6 +24,7 @@ inline constexpr int LastProfileMissing = 59414;
 inline constexpr int SettingsSection = 59415;
 inline constexpr int ProfileNameValue = 59416;
 inline constexpr int ProfileProblem = 59417;
+inline constexpr int SellerAndSiteNeeded = 59420;
 inline constexpr int NoMoreCategories = 59422;
 inline constexpr int NoItemSelected = 59423;
 inline constexpr int StatusInProgress = 59424;

@@ -72,7 +72,12 @@ INSTANTIATE_TEST_SUITE_P(
         MenuCase{{108, 108, true, true}, {Edit, Delete, Rename}},             // Web Sites
         MenuCase{{160, 108, false, false}, {}},                               // a web site
         MenuCase{{114, 119, false, true}, {New, Add, Edit, Delete, Rename}},  // a guide page
-        MenuCase{{110, 110, true, true}, {New, Add, Edit, Delete, Rename}}));
+        MenuCase{{110, 110, true, true}, {New, Add, Edit, Delete, Rename}},
+        MenuCase{{155, 102, true, true}, {New, Add, Edit, Delete, Rename}},  // Auction Ended
+        MenuCase{{158, 103, false, true}, {New, Add, Delete, Rename}},       // its Bids
+        MenuCase{{112, 107, false, true}, {New, Add, Delete, Rename}},       // archived Bids
+        MenuCase{{170, 106, false, false}, {}},                              // a report
+        MenuCase{{171, 106, true, false}, {Edit}}));                         // a report folder
 
 TEST(FolderLabelTest, OnlyFoldersTheUserMadeAreRenamedByCommand) {
     EXPECT_FALSE(gb::app::CanRename(100));

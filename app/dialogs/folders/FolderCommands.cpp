@@ -1,0 +1,80 @@
+#include "app/dialogs/folders/FolderCommands.h"
+
+#include "app/core/FolderRules.h"
+#include "app/dialogs/common/Messages.h"
+#include "app/dialogs/folders/CColumnsDlg.h"
+#include "itemdb/AucDoc.h"
+#include "itemdb/FolderTree.h"
+#include "widgets/ModalRunner.h"
+
+using gb::itemdb::CFolderTree;
+
+namespace gb::app::ui {
+
+FolderCommands::FolderCommands(gb::itemdb::CAucDoc& document, const gb::itemdb::CFeeSchedule& fees,
+                               gb::widgets::ModalRunner& runner, QWidget* parent)
+    : document_(document), fees_(fees), runner_(runner), parent_(parent) {}
+
+std::optional<gb::app::AddedFolder> FolderCommands::New(std::int32_t currentId) {
+    return gb::app::AddFolderBeside(document_.GetFolderTree(), currentId);
+}
+
+std::optional<gb::app::AddedFolder> FolderCommands::AddFolder(std::int32_t currentId) {
+    return gb::app::AddGroupFolder(document_.GetFolderTree(), currentId);
+}
+
+FolderCommands::EditOutcome FolderCommands::Edit(std::int32_t currentId) {
+    CFolderTree& tree = document_.GetFolderTree();
+    const auto values = ReadFolderEdit(tree, currentId);
+    if (!values) {
+        return {};
+    }
+    const bool heading = tree.IsCurHeading() != 0;
+    EditOutcome outcome;
+    outcome.editor = EditorFor(currentId, tree.GetCurType(), heading);
+    if (outcome.editor != FolderEditor::Columns) {
+        return outcome;
+    }
+    CColumnsDlg dialog(*values, fees_, parent_);
+    if (runner_.Run(dialog) != QDialog::Accepted) {
+        return outcome;
+    }
+    outcome.accepted = StoreFolderEdit(document_.GetFolderTree(), currentId, dialog.Values());
+    outcome.refresh = outcome.accepted && !heading;
+    return outcome;
+}
+
+bool FolderCommands::Delete(std::int32_t currentId) {
+    CFolderTree& tree = document_.GetFolderTree();
+    if (!tree.FindNode(currentId) || tree.IsCurFixed() != 0) {
+        return false;
+    }
+    const std::int32_t type = tree.GetCurType();
+    const auto question = gb::app::DeleteQuestion(type, tree.IsCurHeading() != 0, tree.GetCurName());
+    if (question && !AskYesNo(runner_, parent_, *question)) {
+        return false;
+    }
+    return gb::app::DeleteFolder(document_, currentId, type);
+}
+
+bool FolderCommands::CanRename(std::int32_t currentId) {
+    CFolderTree& tree = document_.GetFolderTree();
+    return gb::app::CanRename(currentId) &&
+           gb::app::CanEditLabel(tree.FindNode(currentId), tree.IsCurFixed() != 0);
+}
+
+std::optional<std::string> FolderCommands::EndLabelEdit(std::int32_t id,
+                                                        std::optional<std::string_view> edited) {
+    CFolderTree& tree = document_.GetFolderTree();
+    if (!tree.FindNode(id)) {
+        return std::nullopt;
+    }
+    if (tree.IsCurFixed() == 0) {
+        if (const auto name = gb::app::AcceptedLabel(edited)) {
+            tree.SetCurName(*name);
+        }
+    }
+    return tree.GetCurName();
+}
+
+}  // namespace gb::app::ui
