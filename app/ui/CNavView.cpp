@@ -1,5 +1,8 @@
 #include "app/ui/CNavView.h"
 
+#include "app/dialogs/folders/FolderCommands.h"
+
+#include <QtCore/QSignalBlocker>
 #include <QtGui/QContextMenuEvent>
 #include <QtWidgets/QMenu>
 
@@ -57,6 +60,7 @@ CNavView::CNavView(IFrame& frame, QWidget* parent)
 
     commands_.On(cmd::FolderNew, [this](int) { OnNew(); });
     commands_.On(cmd::FolderAdd, [this](int) { OnAddFolder(); });
+    commands_.On(cmd::FolderEdit, [this](int) { OnEdit(); });
     commands_.On(cmd::FolderDelete, [this](int) { OnDelete(); });
     commands_.On(cmd::FolderRename, [this](int) { OnRename(); });
 }
@@ -304,6 +308,23 @@ void CNavView::OnDelete() {
     }
     document.GetFolderTree();
     document.UpdateAllViews(this, DocumentView::kHintNew);
+}
+
+void CNavView::OnEdit() {
+    const std::int32_t id = currentNodeId_;
+    FolderCommands commands(GetDocument(), frame_.App().GetFeeSchedule(), frame_.Services().modals,
+                            this);
+    if (!commands.Edit(id).refresh) {
+        return;
+    }
+    if (QTreeWidgetItem* item = FindTreeItem(id)) {
+        CFolderTree& tree = GetDocument().GetFolderTree();
+        if (tree.FindNode(id)) {
+            const QSignalBlocker quiet(this);
+            item->setText(0, ToQt(tree.GetCurName()));
+        }
+        OpenFolderItem(item);
+    }
 }
 
 void CNavView::OnRename() {

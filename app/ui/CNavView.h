@@ -52,6 +52,8 @@ public:
     // The folder commands.
     void OnNew();
     void OnAddFolder();
+    // Edit: the folder dialog for the folder's name, description and columns.
+    void OnEdit();
     void OnDelete();
     void OnRename();
 

@@ -1,13 +1,24 @@
 #include "app/ui/ViewRegistry.h"
 
+#include "app/core/CommandIds.h"
 #include "app/ui/CInvView.h"
 #include "app/ui/CPlaceholderView.h"
+#include "app/ui/profile/CProView.h"
+#include "widgets/ModalRunner.h"
 
 namespace gb::app::ui {
 
 ViewRegistry ViewRegistry::MainViews() {
     ViewRegistry views;
     views.Register(ViewKind::Items, Of<CInvView>());
+    views.Register(ViewKind::Profile, [](IFrame& frame, QWidget* parent) {
+        ProViewHooks hooks;
+        hooks.runner = &frame.Services().modals;
+        hooks.close = [&frame] { frame.ExecuteCommand(cmd::UserProfile); };
+        hooks.save = [&frame] { frame.ExecuteCommand(cmd::FileSave); };
+        hooks.enableToolbar = [&frame](int folderKind) { frame.EnableToolbar(folderKind); };
+        return CreateProView(frame.Document(), std::move(hooks), parent);
+    });
     return views;
 }
 

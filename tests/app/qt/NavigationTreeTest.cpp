@@ -5,6 +5,8 @@
 #include <QtGui/QGuiApplication>
 #include <QtWidgets/QMenu>
 
+#include <QtWidgets/QLineEdit>
+
 #include "FrameFixture.h"
 #include "app/core/CommandIds.h"
 #include "app/core/FolderImages.h"
@@ -133,6 +135,26 @@ TEST_F(NavigationTreeTest, TheContextMenuGreysWhatTheFolderRefuses) {
     EXPECT_FALSE(MenuAction(*statusMenu, gb::app::cmd::FolderAdd)->isEnabled());
     EXPECT_TRUE(MenuAction(*statusMenu, gb::app::cmd::FolderDelete)->isEnabled());
     EXPECT_TRUE(MenuAction(*statusMenu, gb::app::cmd::FolderRename)->isEnabled());
+}
+
+TEST_F(NavigationTreeTest, EditRenamesAFolderThroughTheFolderDialogAndOpensIt) {
+    const std::int32_t sample = SampleStatus();
+    Tree().SetCurrentNodeId(sample);
+    services.modals.Then(gb::widgets::ScriptedModalRunner::Accept([](QDialog& dialog) {
+        auto* name = dialog.findChild<QLineEdit*>("name");
+        ASSERT_NE(name, nullptr);
+        name->setText("Paid by check");
+    }));
+
+    ASSERT_TRUE(frame->ExecuteCommand(gb::app::cmd::FolderEdit));
+    Settle();
+
+    EXPECT_EQ(services.modals.StepsLeft(), 0u);
+    EXPECT_EQ(Tree().FindTreeItem(sample)->text(0), "Paid by check");
+    CFolderTree& tree = document.GetFolderTree();
+    ASSERT_TRUE(tree.FindNode(sample));
+    EXPECT_EQ(tree.GetCurName(), "Paid by check");
+    EXPECT_EQ(document.GetSelectedFolderId(), sample);
 }
 
 TEST_F(NavigationTreeTest, NewAddsAStatusBesideTheCurrentOne) {
