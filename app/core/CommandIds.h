@@ -11,6 +11,7 @@ inline constexpr int FileSave = 57603;
 inline constexpr int FileSaveAs = 57604;
 inline constexpr int FilePrintSetup = 57606;
 inline constexpr int FilePrint = 57607;
+inline constexpr int FilePrintDirect = 57608;
 inline constexpr int FilePrintPreview = 57609;
 inline constexpr int FileRecent1 = 57616;  // the four recently used profiles
 inline constexpr int FileRecent4 = 57619;

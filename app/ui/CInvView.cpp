@@ -1,9 +1,9 @@
 #include "app/ui/CInvView.h"
 
+#include <QtCore/QItemSelectionModel>
 #include <QtCore/QTimer>
 #include <QtGui/QContextMenuEvent>
 #include <QtWidgets/QHeaderView>
-#include <QtCore/QItemSelectionModel>
 #include <QtWidgets/QMenu>
 #include <algorithm>
 
@@ -31,8 +31,8 @@
 #include "platform/Settings.h"
 #include "widgets/QtText.h"
 
-using gb::itemdb::CAucItem;
 using gb::itemdb::CAucDoc;
+using gb::itemdb::CAucItem;
 using gb::itemdb::CFeeSchedule;
 using gb::itemdb::CFolderTree;
 using gb::itemdb::CItemFilter;
@@ -117,6 +117,8 @@ CInvView::CInvView(IFrame& frame, QWidget* parent)
     commands_.OnUpdate(cmd::BulkUpdate, needsSelection);
     commands_.On(cmd::FilePrint, [this](int) { OnFilePrint(); });
     commands_.OnUpdate(cmd::FilePrint, needsRows);
+    commands_.On(cmd::FilePrintDirect, [this](int) { OnFilePrintDirect(); });
+    commands_.OnUpdate(cmd::FilePrintDirect, needsRows);
     commands_.On(cmd::FilePrintPreview, [this](int) { OnFilePrintPreview(); });
     commands_.OnUpdate(cmd::FilePrintPreview, needsRows);
     commands_.On(cmd::FilePrintSetup, [this](int) { OnFilePrintSetup(); });
@@ -192,16 +194,23 @@ void CInvView::OnBulkUpdate() {
 
 void CInvView::OnFilePrint() {
     const ListRows rows = DisplayedRows();
-    const PrintContent content{GetDocument().GetFolderTree().GetCurDescription(), model_->Columns(),
-                               rows, GetDocument().GetItemList().GetTotals()};
-    printing_.OnFilePrint(content, frame_.Services().modals, this);
+    printing_.OnFilePrint(PrintContentOf(rows), frame_.Services().modals, this);
+}
+
+void CInvView::OnFilePrintDirect() {
+    const ListRows rows = DisplayedRows();
+    printing_.OnFilePrintDirect(PrintContentOf(rows), frame_.Services().modals, this);
 }
 
 void CInvView::OnFilePrintPreview() {
     const ListRows rows = DisplayedRows();
-    const PrintContent content{GetDocument().GetFolderTree().GetCurDescription(), model_->Columns(),
-                               rows, GetDocument().GetItemList().GetTotals()};
-    printing_.OnFilePrintPreview(content, frame_.Services().modals, this);
+    printing_.OnFilePrintPreview(PrintContentOf(rows), frame_.Services().modals, this);
+}
+
+PrintContent CInvView::PrintContentOf(const ListRows& rows) {
+    CAucDoc& document = GetDocument();
+    return {document.GetFolderTree().GetCurDescription(), model_->Columns(), rows,
+            document.GetItemList().GetTotals()};
 }
 
 void CInvView::OnFilePrintSetup() {

@@ -49,6 +49,8 @@ public:
     void OnEditItems();
     void OnBulkUpdate();
     void OnFilePrint();
+    // Prints to the printer set up last, without asking.
+    void OnFilePrintDirect();
     void OnFilePrintPreview();
     void OnFilePrintSetup();
     void OnExportItems();
@@ -73,6 +75,7 @@ private:
     std::vector<gb::itemdb::CItemList::DisplayPos> SelectedPositions() const;
     // The rows as displayed, for printing and export.
     ListRows DisplayedRows() const;
+    PrintContent PrintContentOf(const ListRows& rows);
     // After items were edited: the folder is loaded again and the profile
     // counts as changed.
     void ReloadAfterEdit();

@@ -5,6 +5,7 @@
 #include "app/core/CommandIds.h"
 #include "app/core/MachineProfile.h"
 #include "app/dialogs/about/CAboutDlg.h"
+#include "app/dialogs/combos/CComboListDlg.h"
 #include "app/dialogs/fees/CFeeSchdDlg.h"
 #include "app/ui/ArtLibrary.h"
 #include "app/ui/CMainFrame.h"
@@ -63,6 +64,10 @@ bool LotkeeperProgram::InitInstance() {
         const MachineProfile machine(gb::Settings::LocalMachine());
         EditFeeSchedule(services_.modals, frame_.get(), app_.GetFeeSchedule(),
                         machine.GetComboValues(gb::itemdb::field::PaymentMethod));
+    });
+    appCommands_.On(cmd::DropDownLists, [this](int) {
+        MachineProfile machine(gb::Settings::LocalMachine());
+        CComboListDlg::Run(services_.modals, frame_.get(), machine);
     });
     frame_->AddCommandTarget(&appCommands_);
 
