@@ -16,7 +16,7 @@ constexpr int kLastFieldCode = 80;
 constexpr int kFirstFieldId = 500;
 constexpr char kCodeBase = '!';
 
-bool ByName(const ColumnChoice& a, const ColumnChoice& b) {
+bool ByName(const ChooserColumn& a, const ChooserColumn& b) {
     return a.name < b.name;
 }
 
@@ -41,7 +41,7 @@ ColumnChooser::ColumnChooser(gb::itemdb::CFeeSchedule fees, const std::string& c
     for (std::size_t i = 1; i <= count && i < columnSet.size(); ++i) {
         const int code = columnSet[i] - kCodeBase;
         const auto found = std::find_if(available_.begin(), available_.end(),
-                                        [code](const ColumnChoice& c) { return c.code == code; });
+                                        [code](const ChooserColumn& c) { return c.code == code; });
         if (found != available_.end()) {
             Show(static_cast<std::size_t>(found - available_.begin()), std::nullopt);
         }
@@ -49,7 +49,7 @@ ColumnChooser::ColumnChooser(gb::itemdb::CFeeSchedule fees, const std::string& c
 }
 
 std::size_t ColumnChooser::Show(std::size_t index, std::optional<std::size_t> before) {
-    ColumnChoice moved = std::move(available_.at(index));
+    ChooserColumn moved = std::move(available_.at(index));
     available_.erase(available_.begin() + static_cast<std::ptrdiff_t>(index));
     const std::size_t at = std::min(before.value_or(shown_.size()), shown_.size());
     shown_.insert(shown_.begin() + static_cast<std::ptrdiff_t>(at), std::move(moved));
@@ -57,7 +57,7 @@ std::size_t ColumnChooser::Show(std::size_t index, std::optional<std::size_t> be
 }
 
 std::size_t ColumnChooser::Hide(std::size_t index) {
-    ColumnChoice moved = std::move(shown_.at(index));
+    ChooserColumn moved = std::move(shown_.at(index));
     shown_.erase(shown_.begin() + static_cast<std::ptrdiff_t>(index));
     const auto at = std::upper_bound(available_.begin(), available_.end(), moved, ByName);
     return static_cast<std::size_t>(available_.insert(at, std::move(moved)) - available_.begin());
@@ -81,7 +81,7 @@ bool ColumnChooser::MoveDown(std::size_t index) {
 
 std::string ColumnChooser::ColumnSet() const {
     std::string set(1, static_cast<char>(kCodeBase + static_cast<int>(shown_.size())));
-    for (const ColumnChoice& choice : shown_) {
+    for (const ChooserColumn& choice : shown_) {
         set += static_cast<char>(kCodeBase + choice.code);
     }
     return set;

@@ -12,7 +12,7 @@ class CFeeSchedule;
 
 namespace gb::app {
 
-struct ColumnChoice {
+struct ChooserColumn {
     std::string name;  // a fee entry's name is followed by "*"
     int code = 0;      // 0-31 fee entries, 32-80 the fields 500-548
 };
@@ -23,8 +23,8 @@ public:
     // column set's codes are moved to the shown list in its order.
     ColumnChooser(gb::itemdb::CFeeSchedule fees, const std::string& columnSet);
 
-    const std::vector<ColumnChoice>& Available() const { return available_; }
-    const std::vector<ColumnChoice>& Shown() const { return shown_; }
+    const std::vector<ChooserColumn>& Available() const { return available_; }
+    const std::vector<ChooserColumn>& Shown() const { return shown_; }
 
     // Moves available entry `index` into the shown list before `before` (at
     // the end for none); gives its new index in the shown list.
@@ -39,8 +39,8 @@ public:
     std::string ColumnSet() const;
 
 private:
-    std::vector<ColumnChoice> available_;
-    std::vector<ColumnChoice> shown_;
+    std::vector<ChooserColumn> available_;
+    std::vector<ChooserColumn> shown_;
 };
 
 }  // namespace gb::app

@@ -50,7 +50,7 @@ TEST(ColumnChooser, HiddenColumnGoesBackInNameOrder) {
     EXPECT_EQ(chooser.Available()[back].name, "Max Bid");
     EXPECT_TRUE(std::is_sorted(
         chooser.Available().begin(), chooser.Available().end(),
-        [](const ColumnChoice& a, const ColumnChoice& b) { return a.name < b.name; }));
+        [](const ChooserColumn& a, const ChooserColumn& b) { return a.name < b.name; }));
     EXPECT_EQ(chooser.Show(0, std::nullopt), 0u);
     EXPECT_EQ(chooser.ColumnSet().size(), 2u);
 }
