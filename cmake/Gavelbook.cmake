@@ -16,10 +16,19 @@ function(gb_warnings target)
 endfunction()
 
 # A test program made of every *.cpp of the calling folder, registered with
-# CTest under the given label.
+# CTest under the given label. With RECURSIVE the sub-folders' files belong to
+# it too, except those of the sub-folders named in EXCLUDE (test programs of
+# their own).
 function(gb_test_suite name label)
-  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  cmake_parse_arguments(ARG "RECURSIVE" "" "LIBS;EXCLUDE" ${ARGN})
+  if(ARG_RECURSIVE)
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    foreach(folder IN LISTS ARG_EXCLUDE)
+      list(FILTER sources EXCLUDE REGEX "^${CMAKE_CURRENT_SOURCE_DIR}/${folder}/")
+    endforeach()
+  else()
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  endif()
   add_executable(${name} ${sources})
   gb_warnings(${name})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} gb_test_support GTest::gtest GTest::gtest_main GTest::gmock)
