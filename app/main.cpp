@@ -8,10 +8,14 @@
 #include "app/core/CommandLine.h"
 #include "app/ui/ArtLibrary.h"
 #include "app/ui/LotkeeperProgram.h"
+#include "app/ui/web/WebEngineSetup.h"
 #include "platform/Paths.h"
 #include "platform/Settings.h"
 
 int main(int argc, char** argv) {
+    // The web engine's scheme of the program's own pages must be known before
+    // the application exists.
+    gb::app::ui::PrepareWebEngine();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lotkeeper"));
     QApplication::setOrganizationName(QStringLiteral("Norvel Software"));
