@@ -10,6 +10,7 @@
 #include "app/ui/ArtLibrary.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CSplashWnd.h"
+#include "app/ui/help/HelpCommands.h"
 #include "itemdb/FieldId.h"
 #include "platform/Settings.h"
 #include "widgets/ModalRunner.h"
@@ -69,6 +70,7 @@ bool LotkeeperProgram::InitInstance() {
         MachineProfile machine(gb::Settings::LocalMachine());
         CComboListDlg::Run(services_.modals, frame_.get(), machine);
     });
+    BindHelpCommands(appCommands_, help_);
     frame_->AddCommandTarget(&appCommands_);
 
     const StartupRequest request = app_.ChooseStartupProfile(commandLine_);

@@ -22,6 +22,7 @@
 #include "app/ui/QtShellService.h"
 #include "app/ui/SingleInstance.h"
 #include "itemdb/AucDoc.h"
+#include "widgets/HelpService.h"
 #include "widgets/QtModalRunner.h"
 
 namespace gb {
@@ -73,6 +74,8 @@ private:
     gb::itemdb::CAucDoc document_;
     ServicePrompts prompts_;
     ProfileCommands profileCommands_;
+    gb::widgets::DesktopHelpOpener helpOpener_;
+    gb::widgets::HelpService help_{gb::widgets::HelpService::DefaultHelpFile(), helpOpener_};
     CommandMap appCommands_;
     std::unique_ptr<CMainFrame> frame_;
     QPointer<CSplashWnd> splash_;
