@@ -90,6 +90,10 @@ public:
         server_.set_keep_alive_max_count(1);
         port_ = server_.bind_to_any_port("127.0.0.1");
         thread_ = std::thread([this] { server_.listen_after_bind(); });
+        // A stop before the server runs would be lost and leave it running.
+        while (!server_.is_running()) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
     }
     ~LoopbackSite() {
         closing_ = true;
