@@ -5,8 +5,8 @@
 namespace gb::widgets {
 
 QMessageBox::StandardButton ShowMessage(ModalRunner& runner, QWidget* parent,
-                                        const MessageBoxSpec& spec) {
-    QMessageBox box(spec.icon, spec.caption, spec.text, spec.buttons, parent);
+                                        const MessageBoxContent& message) {
+    QMessageBox box(message.icon, message.caption, message.text, message.buttons, parent);
     // The texts are the program's own plain texts; a '<' in them must not
     // turn them into markup.
     box.setTextFormat(Qt::PlainText);

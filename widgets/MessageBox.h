@@ -8,7 +8,7 @@ namespace gb::widgets {
 
 class ModalRunner;
 
-struct MessageBoxSpec {
+struct MessageBoxContent {
     QString caption;
     QString text;
     QMessageBox::Icon icon = QMessageBox::Warning;
@@ -17,6 +17,6 @@ struct MessageBoxSpec {
 
 // The standard button the user pressed.
 QMessageBox::StandardButton ShowMessage(ModalRunner& runner, QWidget* parent,
-                                        const MessageBoxSpec& spec);
+                                        const MessageBoxContent& message);
 
 }  // namespace gb::widgets

@@ -44,9 +44,9 @@ QMessageBox::StandardButtons QtButtons(MessageButtons buttons) {
 
 MessageResult QtMessageService::Show(std::string_view text, MessageButtons buttons,
                                      MessageIcon icon) {
-    const gb::widgets::MessageBoxSpec spec{ToQt(ApplicationTitle()), ToQt(text), QtIcon(icon),
-                                           QtButtons(buttons)};
-    switch (gb::widgets::ShowMessage(runner_, parent_, spec)) {
+    const gb::widgets::MessageBoxContent message{ToQt(ApplicationTitle()), ToQt(text), QtIcon(icon),
+                                                 QtButtons(buttons)};
+    switch (gb::widgets::ShowMessage(runner_, parent_, message)) {
         case QMessageBox::Yes:
             return MessageResult::Yes;
         case QMessageBox::No:

@@ -9,7 +9,7 @@
 namespace gb::widgets {
 namespace {
 
-const MessageBoxSpec kQuestion{"Gavelbook", "Delete the selected items?", QMessageBox::Question,
+const MessageBoxContent kQuestion{"Gavelbook", "Delete the selected items?", QMessageBox::Question,
                                QMessageBox::Yes | QMessageBox::No};
 
 TEST(ScriptedModalRunnerTest, AnswersYesNoQuestionsWithTheScriptedButtons) {
