@@ -153,6 +153,12 @@ void CInvView::ReloadAfterEdit() {
     OnLoadFolder();
 }
 
+ValueListSource CInvView::StoredValueLists() {
+    return [](int fieldId) {
+        return MachineProfile(gb::Settings::LocalMachine()).GetComboValues(fieldId);
+    };
+}
+
 void CInvView::OnEditItems() {
     const std::vector<CItemList::DisplayPos> selected = SelectedPositions();
     if (selected.size() > 1) {
@@ -162,9 +168,8 @@ void CInvView::OnEditItems() {
     if (selected.empty()) {
         return;
     }
-    const MachineProfile machine(gb::Settings::LocalMachine());
     ItemSheetServices services;
-    services.dropDownValues = [machine](int fieldId) { return machine.GetComboValues(fieldId); };
+    services.dropDownValues = StoredValueLists();
     CAucDoc& document = GetDocument();
     const EditOutcome outcome =
         EditDisplayedItem(frame_.Services().modals, this, document.GetItemList(), selected.front(),
@@ -178,13 +183,11 @@ void CInvView::OnBulkUpdate() {
     const std::vector<CItemList::DisplayPos> selected = SelectedPositions();
     CAucDoc& document = GetDocument();
     CFolderTree& tree = document.GetFolderTree();
-    const MachineProfile machine(gb::Settings::LocalMachine());
     HintReminder hints(frame_.App().GetUserSettings(), [this](int stringId) {
         return CExplainDlg::Ask(frame_.Services().modals, this, stringId);
     });
     BulkUpdateOptions options{
-        tree, [machine](int fieldId) { return machine.GetComboValues(fieldId); },
-        [&hints](int stringId) { hints.ShowOnce(stringId); },
+        tree, StoredValueLists(), [&hints](int stringId) { hints.ShowOnce(stringId); },
         tree.GetCurType() == folder::InProgress || tree.GetCurKind() == folder::NoCategory};
     if (BulkUpdate(frame_.Services().modals, this, document.GetItemList(), selected,
                    frame_.App().GetFeeSchedule(), options)) {

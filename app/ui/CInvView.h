@@ -14,6 +14,7 @@
 
 #include "app/core/IFrame.h"
 #include "app/core/ListRows.h"
+#include "app/dialogs/common/AppMessage.h"
 #include "app/dialogs/print/ItemListPrinting.h"
 #include "app/ui/CView.h"
 #include "itemdb/ItemList.h"
@@ -79,6 +80,8 @@ private:
     // After items were edited: the folder is loaded again and the profile
     // counts as changed.
     void ReloadAfterEdit();
+    // The drop-down lists the machine settings keep ("Combos"), by field ID.
+    static ValueListSource StoredValueLists();
     bool SettingEnabled(std::string_view name) const;
     void StoreSetting(std::string_view name, bool enabled);
 
