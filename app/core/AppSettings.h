@@ -17,6 +17,7 @@ inline constexpr std::string_view Combos = "Combos";
 namespace value {
 inline constexpr std::string_view ProfileName = "ProfileName";
 inline constexpr std::string_view Library = "Library";
+inline constexpr std::string_view Template = "Template";
 inline constexpr std::string_view Splitter = "Splitter";
 inline constexpr std::string_view Spacing = "Spacing";
 inline constexpr std::string_view Adult = "Adult";

@@ -64,6 +64,16 @@ void CLotkeeperApp::SetProfilePath(const std::filesystem::path& path) {
     profilePath_ = AbsoluteProfilePath(path);
 }
 
+void CLotkeeperApp::UseTemplate(const std::string& libraryName, int index) {
+    templateLibraryName_ = libraryName;
+    currentTemplateIndex_ = index;
+    templateLibrary_ = gb::itemdb::CTemplateLibrary();
+    templateLibrary_.OpenFile(GetTemplateLibraryPath());
+    const std::string key = SectionKey(section::TemplateSettings);
+    user_.SetString(key, value::Library, libraryName);
+    user_.SetNumber(key, value::Template, static_cast<std::uint32_t>(index));
+}
+
 std::filesystem::path CLotkeeperApp::GetTemplateLibraryPath() const {
     return programFolder_ / templateLibraryName_;
 }

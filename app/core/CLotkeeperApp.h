@@ -90,6 +90,9 @@ public:
 
     int GetCurrentTemplateIndex() const { return currentTemplateIndex_; }
     void SetCurrentTemplateIndex(int index) { currentTemplateIndex_ = index; }
+    // The template the user chose in the template chooser: it becomes the
+    // current one, its library is read again and both are remembered.
+    void UseTemplate(const std::string& libraryName, int index);
 
     gb::itemdb::CFeeSchedule& GetFeeSchedule() { return feeSchedule_; }
     RecentFileList& GetRecentFiles() { return recentFiles_; }

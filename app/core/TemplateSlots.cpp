@@ -21,6 +21,7 @@ TemplateSlots TemplateSlots::From(const CTemplateLibrary& library, int currentIn
             slots.defaultSlot = slots.names.size();
         }
         slots.names.push_back(candidate->GetName());
+        slots.indexes.push_back(i);
     }
     return slots;
 }

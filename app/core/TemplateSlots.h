@@ -17,6 +17,7 @@ struct TemplateSlots {
     static constexpr std::size_t kMaxSlots = 11;
 
     std::vector<std::string> names;  // slot k runs command 32860 + k
+    std::vector<int> indexes;        // the library index of each slot's template
     std::optional<std::size_t> defaultSlot;
 
     // `currentIndex`: the library index of the template chosen last.

@@ -73,7 +73,13 @@ CInvView::CInvView(IFrame& frame, QWidget* parent)
       CView(frame.Document()),
       frame_(frame),
       model_(new ItemListModel(frame.Document().GetItemList(), frame.App().GetFeeSchedule(),
-                               frame.Document().GetFolderTree(), this)) {
+                               frame.Document().GetFolderTree(), this)),
+      reports_(frame, this,
+               {[this] { return RowItems(true); }, [this] { return RowItems(false); },
+                [this] { return SelectedCount(); },
+                [this] { return static_cast<std::size_t>(model_->rowCount()); }},
+               // The report page opens in the desktop's browser.
+               [&frame](const std::string& address) { frame.Services().shell.OpenLink(address); }) {
     setModel(model_);
     setRootIsDecorated(false);
     setUniformRowHeights(true);
@@ -124,6 +130,25 @@ CInvView::CInvView(IFrame& frame, QWidget* parent)
     commands_.On(cmd::FilePrintSetup, [this](int) { OnFilePrintSetup(); });
     commands_.On(cmd::ExportItems, [this](int) { OnExportItems(); });
     commands_.OnUpdate(cmd::ExportItems, needsRows);
+    reports_.Bind(commands_);
+}
+
+std::vector<const CAucItem*> CInvView::RowItems(bool selectedOnly) const {
+    std::vector<CItemList::DisplayPos> positions;
+    if (selectedOnly) {
+        positions = SelectedPositions();
+    } else {
+        for (int row = 0; row < model_->rowCount(); ++row) {
+            positions.push_back(model_->PositionAt(row));
+        }
+    }
+    std::vector<const CAucItem*> items;
+    for (const CItemList::DisplayPos position : positions) {
+        if (const CAucItem* item = GetDocument().GetItemList().GetItemAt(position)) {
+            items.push_back(item);
+        }
+    }
+    return items;
 }
 
 std::vector<CItemList::DisplayPos> CInvView::SelectedPositions() const {

@@ -17,6 +17,7 @@
 #include "app/dialogs/common/AppMessage.h"
 #include "app/dialogs/print/ItemListPrinting.h"
 #include "app/ui/CView.h"
+#include "app/ui/report/ItemReportCommands.h"
 #include "itemdb/ItemList.h"
 
 namespace gb::app::ui {
@@ -74,6 +75,8 @@ private:
     void ShowSelectionCount();
     // The display positions of the selected rows, in list order.
     std::vector<gb::itemdb::CItemList::DisplayPos> SelectedPositions() const;
+    // The items of the selected rows, or of all rows, in list order.
+    std::vector<const gb::itemdb::CAucItem*> RowItems(bool selectedOnly) const;
     // The rows as displayed, for printing and export.
     ListRows DisplayedRows() const;
     PrintContent PrintContentOf(const ListRows& rows);
@@ -94,6 +97,7 @@ private:
     std::optional<std::int32_t> shownFolder_;
     int sortField_ = 0;
     int direction_ = 0;
+    ItemReportCommands reports_;
 };
 
 }  // namespace gb::app::ui

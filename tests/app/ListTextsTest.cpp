@@ -102,6 +102,9 @@ TEST(TemplateSlotsTest, ListsTheEmailTemplatesUpToElevenWithTheCurrentAsDefault)
     EXPECT_EQ(slots.names.front(), "Mail a");
     EXPECT_EQ(slots.names.back(), "Mail k");
     EXPECT_EQ(slots.defaultSlot, 2u);
+    // The report sorts first, so slot k is the template after it.
+    EXPECT_EQ(slots.indexes.front(), 1);
+    EXPECT_EQ(slots.indexes.back(), 11);
 }
 
 TEST(TemplateSlotsTest, AReportAsCurrentTemplateGivesNoDefault) {

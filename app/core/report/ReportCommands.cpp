@@ -2,10 +2,10 @@
 
 #include <utility>
 
-#include "app/core/hints/HintReminder.h"
 #include "app/core/MessageService.h"
 #include "app/core/ShellService.h"
 #include "app/core/UiStrings.h"
+#include "app/core/hints/HintReminder.h"
 #include "app/core/report/ReportStrings.h"
 #include "platform/FileIo.h"
 
@@ -70,6 +70,15 @@ std::optional<std::string> ReportCommands::Report(const ReportSource& source,
         return std::nullopt;
     }
     return FileUrl(programFolder_ / kReportFileName);
+}
+
+bool ReportCommands::Report(const ReportSource& source, std::span<const CAucItem* const> selected,
+                            std::span<const CAucItem* const> all, const OpenAddress& open) {
+    const std::optional<std::string> address = Report(source, selected, all);
+    if (address) {
+        open(*address);
+    }
+    return address.has_value();
 }
 
 }  // namespace gb::app

@@ -4,6 +4,7 @@
 // and the web view are the caller's: these steps are the same on any screen.
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -20,8 +21,8 @@ namespace gb::app {
 
 class ReportCommands {
 public:
-    ReportCommands(gb::app::MessageService& messages, gb::app::ShellService& shell, gb::app::HintReminder& hints,
-                   std::filesystem::path programFolder);
+    ReportCommands(gb::app::MessageService& messages, gb::app::ShellService& shell,
+                   gb::app::HintReminder& hints, std::filesystem::path programFolder);
 
     // The rows a Report renders: several selected rows, one selected row or
     // the whole folder as the user answers, all rows when none is selected.
@@ -44,6 +45,12 @@ public:
     std::optional<std::string> Report(const ReportSource& source,
                                       std::span<const gb::itemdb::CAucItem* const> selected,
                                       std::span<const gb::itemdb::CAucItem* const> all);
+
+    // The Report command: renders as above and hands the page's address to
+    // `open` (the screen that shows it); false when there was nothing to show.
+    using OpenAddress = std::function<void(const std::string& address)>;
+    bool Report(const ReportSource& source, std::span<const gb::itemdb::CAucItem* const> selected,
+                std::span<const gb::itemdb::CAucItem* const> all, const OpenAddress& open);
 
 private:
     gb::app::MessageService& messages_;

@@ -2,9 +2,15 @@
 // What the report criteria sheet edits for one report folder: its name, its
 // title, the filter that selects the report's items and its column set.
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "itemdb/ItemFilter.h"
+
+namespace gb::itemdb {
+class CFolderTree;
+}  // namespace gb::itemdb
 
 namespace gb::app {
 
@@ -17,6 +23,13 @@ struct ReportCriteria {
     static constexpr std::size_t kMaxNameLength = 20;
     static constexpr std::size_t kMaxTitleLength = 80;
 };
+
+// The report folder's criteria; nothing when no folder has the id.
+std::optional<ReportCriteria> ReadReportCriteria(gb::itemdb::CFolderTree& tree, std::int32_t id);
+// Stores the criteria into the folder: an empty name keeps the old one, as a
+// label edit does. False when no folder has the id.
+bool StoreReportCriteria(gb::itemdb::CFolderTree& tree, std::int32_t id,
+                         const ReportCriteria& criteria);
 
 // The bids choice of the General page: the three radio buttons in order.
 enum class BidsChoice { WithBids, WithoutBids, Regardless };

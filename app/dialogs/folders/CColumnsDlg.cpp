@@ -2,8 +2,7 @@
 
 #include <QtWidgets/QPushButton>
 
-#include "app/core/columns/ListOrder.h"
-#include "app/dialogs/common/ListWidgets.h"
+#include "app/dialogs/common/ColumnLists.h"
 #include "ui_CColumnsDlg.h"
 #include "widgets/QtText.h"
 
@@ -12,44 +11,24 @@ using gb::widgets::ToQt;
 
 namespace gb::app::ui {
 
-namespace {
-
-std::vector<std::string> Titles(const std::vector<ColumnEntry>& entries) {
-    std::vector<std::string> titles;
-    titles.reserve(entries.size());
-    for (const ColumnEntry& entry : entries) {
-        titles.push_back(entry.title);
-    }
-    return titles;
-}
-
-}  // namespace
-
 CColumnsDlg::CColumnsDlg(const FolderEditValues& values, const gb::itemdb::CFeeSchedule& fees,
                          QWidget* parent)
-    : QDialog(parent),
-      ui_(std::make_unique<Ui::CColumnsDlg>()),
-      fixed_(values.fixed),
-      choice_(values.columnSet, fees) {
+    : QDialog(parent), ui_(std::make_unique<Ui::CColumnsDlg>()), fixed_(values.fixed) {
     ui_->setupUi(this);
     ui_->name->setText(ToQt(values.name));
     ui_->description->setText(ToQt(values.description));
     ui_->name->setEnabled(!fixed_);
     ui_->description->setEnabled(!fixed_);
-    connect(ui_->add, &QPushButton::clicked, this, &CColumnsDlg::OnAdd);
-    connect(ui_->remove, &QPushButton::clicked, this, &CColumnsDlg::OnRemove);
-    connect(ui_->available, &QListWidget::itemDoubleClicked, this, &CColumnsDlg::OnAdd);
-    connect(ui_->shown, &QListWidget::itemDoubleClicked, this, &CColumnsDlg::OnRemove);
-    connect(ui_->up, &QPushButton::clicked, this, [this] { OnMove(-1); });
-    connect(ui_->down, &QPushButton::clicked, this, [this] { OnMove(+1); });
-    Show(0, 0);
+    columns_ = new ColumnLists(
+        ColumnChoice(values.columnSet, fees),
+        {ui_->available, ui_->shown, ui_->add, ui_->remove, ui_->up, ui_->down}, this);
 }
 
 CColumnsDlg::~CColumnsDlg() = default;
 
 FolderEditValues CColumnsDlg::Values() const {
-    return {FromQt(ui_->name->text()), FromQt(ui_->description->text()), choice_.ColumnSetText(),
-            fixed_};
+    return {FromQt(ui_->name->text()), FromQt(ui_->description->text()),
+            columns_->Choice().ColumnSetText(), fixed_};
 }
 
 QLineEdit* CColumnsDlg::NameEdit() const {
@@ -68,32 +47,16 @@ QListWidget* CColumnsDlg::ShownList() const {
     return ui_->shown;
 }
 
-void CColumnsDlg::Show(int available, int shown) {
-    ShowList(*ui_->available, Titles(choice_.Available()), available);
-    ShowList(*ui_->shown, Titles(choice_.Shown()), shown);
-}
-
 void CColumnsDlg::OnAdd() {
-    const int selected = SelectedRow(*ui_->available);
-    const int shown = choice_.Show(selected, SelectedRow(*ui_->shown));
-    if (shown < 0) {
-        return;
-    }
-    Show(IndexAfterRemoval(selected, static_cast<int>(choice_.Available().size())), shown);
+    columns_->OnAdd();
 }
 
 void CColumnsDlg::OnRemove() {
-    const int selected = SelectedRow(*ui_->shown);
-    const int available = choice_.Hide(selected);
-    if (available < 0) {
-        return;
-    }
-    Show(available, IndexAfterRemoval(selected, static_cast<int>(choice_.Shown().size())));
+    columns_->OnRemove();
 }
 
 void CColumnsDlg::OnMove(int delta) {
-    const int moved = choice_.MoveShown(SelectedRow(*ui_->shown), delta);
-    Show(SelectedRow(*ui_->available), moved);
+    columns_->OnMove(delta);
 }
 
 }  // namespace gb::app::ui

@@ -6,7 +6,6 @@
 
 #include <memory>
 
-#include "app/core/columns/ColumnChoice.h"
 #include "app/core/folders/FolderEdit.h"
 
 class QLineEdit;
@@ -17,6 +16,8 @@ class CFeeSchedule;
 }  // namespace gb::itemdb
 
 namespace gb::app::ui {
+
+class ColumnLists;
 
 namespace Ui {
 class CColumnsDlg;
@@ -43,11 +44,9 @@ public:
     void OnMove(int delta);
 
 private:
-    void Show(int available, int shown);
-
     std::unique_ptr<Ui::CColumnsDlg> ui_;
     bool fixed_;
-    ColumnChoice choice_;
+    ColumnLists* columns_ = nullptr;
 };
 
 }  // namespace gb::app::ui

@@ -3,6 +3,7 @@
 #include "app/core/FolderRules.h"
 #include "app/dialogs/common/Messages.h"
 #include "app/dialogs/folders/CColumnsDlg.h"
+#include "app/dialogs/report/CRptSheet.h"
 #include "itemdb/AucDoc.h"
 #include "itemdb/FolderTree.h"
 #include "widgets/ModalRunner.h"
@@ -32,6 +33,11 @@ FolderCommands::EditOutcome FolderCommands::Edit(std::int32_t currentId) {
     const bool heading = tree.IsCurHeading() != 0;
     EditOutcome outcome;
     outcome.editor = EditorFor(currentId, tree.GetCurType(), heading);
+    if (outcome.editor == FolderEditor::ReportSheet) {
+        outcome.accepted = EditReportCriteria(runner_, parent_, document_, fees_, currentId);
+        outcome.refresh = outcome.accepted;
+        return outcome;
+    }
     if (outcome.editor != FolderEditor::Columns) {
         return outcome;
     }
@@ -50,7 +56,8 @@ bool FolderCommands::Delete(std::int32_t currentId) {
         return false;
     }
     const std::int32_t type = tree.GetCurType();
-    const auto question = gb::app::DeleteQuestion(type, tree.IsCurHeading() != 0, tree.GetCurName());
+    const auto question =
+        gb::app::DeleteQuestion(type, tree.IsCurHeading() != 0, tree.GetCurName());
     if (question && !AskYesNo(runner_, parent_, *question)) {
         return false;
     }

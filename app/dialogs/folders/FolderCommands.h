@@ -38,8 +38,8 @@ public:
     std::optional<gb::app::AddedFolder> AddFolder(std::int32_t currentId);
 
     struct EditOutcome {
-        // The editor the folder needs; only the folder dialog runs here, the
-        // report sheet and the link dialog are the caller's.
+        // The editor the folder needs; the folder dialog and the report
+        // criteria sheet run here, the link dialog is the caller's.
         FolderEditor editor = FolderEditor::Columns;
         bool accepted = false;
         // After an accepted edit of a folder that is not a heading: the tree

@@ -3,12 +3,17 @@
 #include <algorithm>
 #include <string>
 
-#include "app/core/report/ColumnChooser.h"
+#include "app/core/columns/ColumnChoice.h"
 #include "app/core/report/CriteriaLists.h"
+#include "app/core/report/ReportCriteria.h"
 #include "app/core/report/ReportDateRange.h"
 #include "itemdb/FeeEntry.h"
 #include "itemdb/FeeSchedule.h"
+#include "itemdb/FolderBlueprint.h"
+#include "itemdb/FolderKind.h"
+#include "itemdb/FolderTree.h"
 #include "itemdb/ItemFilter.h"
+#include "platform/Cp1252.h"
 
 namespace gb::app {
 namespace {
@@ -25,34 +30,36 @@ std::string Codes(std::initializer_list<int> codes) {
     return set;
 }
 
-TEST(ColumnChooser, InactiveEntryDropsOutAndUpDownOrderIsStored) {
+// The Display page edits a report's columns through the folders' column choice.
+TEST(ReportColumns, InactiveEntryDropsOutAndUpDownOrderIsStored) {
     gb::itemdb::CFeeSchedule fees;
     fees.SetCurrent(2);
     fees.SetActive(true);
     fees.SetName("Handling");
     fees.SetType(gb::itemdb::fee_type::Charge);
     // Entry 4 is not active; 32 is Auction ID, 37 Max Bid, 33 Description.
-    ColumnChooser chooser(fees, Codes({32, 4, 2, 37, 33}));
+    ColumnChoice chooser(Codes({32, 4, 2, 37, 33}), fees);
     ASSERT_EQ(chooser.Shown().size(), 4u);
-    EXPECT_EQ(chooser.Shown()[1].name, "Handling*");
+    EXPECT_EQ(chooser.Shown()[1].title, "Handling*");
 
-    EXPECT_TRUE(chooser.MoveUp(3));
-    EXPECT_FALSE(chooser.MoveUp(0));
-    EXPECT_FALSE(chooser.MoveDown(3));
+    EXPECT_EQ(chooser.MoveShown(3, -1), 2);
+    EXPECT_EQ(chooser.MoveShown(0, -1), 0);
+    EXPECT_EQ(chooser.MoveShown(3, +1), 3);
 
-    EXPECT_EQ(chooser.ColumnSet(), Codes({32, 2, 33, 37}));
+    EXPECT_EQ(chooser.ColumnSetText(), Codes({32, 2, 33, 37}));
 }
 
-TEST(ColumnChooser, HiddenColumnGoesBackInNameOrder) {
-    ColumnChooser chooser(gb::itemdb::CFeeSchedule(), Codes({37}));
-    const std::size_t back = chooser.Hide(0);
+TEST(ReportColumns, HiddenColumnGoesBackInNameOrder) {
+    ColumnChoice chooser(Codes({37}), gb::itemdb::CFeeSchedule());
+    const int back = chooser.Hide(0);
 
-    EXPECT_EQ(chooser.Available()[back].name, "Max Bid");
-    EXPECT_TRUE(std::is_sorted(
-        chooser.Available().begin(), chooser.Available().end(),
-        [](const ChooserColumn& a, const ChooserColumn& b) { return a.name < b.name; }));
-    EXPECT_EQ(chooser.Show(0, std::nullopt), 0u);
-    EXPECT_EQ(chooser.ColumnSet().size(), 2u);
+    EXPECT_EQ(chooser.Available()[static_cast<std::size_t>(back)].title, "Max Bid");
+    EXPECT_TRUE(std::is_sorted(chooser.Available().begin(), chooser.Available().end(),
+                               [](const ColumnEntry& a, const ColumnEntry& b) {
+                                   return gb::cp1252::CompareNoCase(a.title, b.title) < 0;
+                               }));
+    EXPECT_EQ(chooser.Show(0, -1), 0);
+    EXPECT_EQ(chooser.ColumnSetText().size(), 2u);
 }
 
 TEST(ReportDateRange, ProposalIsTheCurrentMonth) {
@@ -107,6 +114,28 @@ TEST(CriteriaLists, CategoryChoiceFollowsTheFilter) {
     EXPECT_EQ(CategoryChoiceOf(filter), CategoryChoice::Any);
     filter.SetCategoryMode(1);
     EXPECT_EQ(CategoryChoiceOf(filter), CategoryChoice::All);
+}
+
+TEST(ReportCriteria, StoredIntoTheFolderAndReadBackWithAnEmptyNameKeepingTheOld) {
+    gb::itemdb::CFolderTree tree;
+    gb::itemdb::FolderBlueprint::AddDefaultFolders(tree);
+    const std::int32_t report = tree.FindFolder("Sample - Rename this", gb::itemdb::folder::Reports,
+                                                0, gb::itemdb::folder::Sample);
+    ASSERT_NE(report, 0);
+    ReportCriteria criteria = *ReadReportCriteria(tree, report);
+    criteria.name.clear();
+    criteria.title = "March sales";
+    criteria.columnSet = Codes({32, 37});
+    criteria.filter.AddStatus(116);
+
+    ASSERT_TRUE(StoreReportCriteria(tree, report, criteria));
+
+    const ReportCriteria stored = *ReadReportCriteria(tree, report);
+    EXPECT_EQ(stored.name, "Sample - Rename this");
+    EXPECT_EQ(stored.title, "March sales");
+    EXPECT_EQ(stored.columnSet, Codes({32, 37}));
+    EXPECT_TRUE(stored.filter.HasStatus(116));
+    EXPECT_FALSE(ReadReportCriteria(tree, 99999));
 }
 
 }  // namespace

@@ -101,13 +101,16 @@ TEST_F(FolderCommandsTest, EditStoresWhatTheFolderDialogGives) {
     EXPECT_EQ(runner.StepsLeft(), 0u);
 }
 
-TEST_F(FolderCommandsTest, EditLeavesReportsAndWebSitesToTheirOwnEditors) {
+TEST_F(FolderCommandsTest, EditRunsTheReportSheetOnAReportAndCancelStoresNothing) {
     const std::int32_t report = document.GetFolderTree().FindFolder(
         "Sample - Rename this", folder::Reports, 0, folder::Sample);
+    runner.Then(ScriptedModalRunner::Reject());
     const auto outcome = commands.Edit(report);
     EXPECT_EQ(outcome.editor, FolderEditor::ReportSheet);
     EXPECT_FALSE(outcome.accepted);
-    EXPECT_TRUE(runner.Ran().empty());
+    EXPECT_FALSE(outcome.refresh);
+    ASSERT_EQ(runner.Ran().size(), 1u);
+    EXPECT_EQ(runner.Ran()[0].title, "Edit Report Criteria");
 }
 
 TEST_F(FolderCommandsTest, DeleteAsksAndSelectsTheParent) {

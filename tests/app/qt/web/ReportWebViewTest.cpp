@@ -1,0 +1,108 @@
+// A report opens in the real web view: the Report command's page, written
+// beside the program, loads from its "file://" address.
+
+#include <QtTest/QSignalSpy>
+#include <QtTest/QTest>
+#include <QtWebEngineCore/QWebEnginePage>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+#include "FakeServices.h"
+#include "app/core/hints/HintReminder.h"
+#include "app/core/report/ReportCommands.h"
+#include "app/core/web/WebViewHost.h"
+#include "app/ui/web/CWebView.h"
+#include "itemdb/AucDoc.h"
+#include "itemdb/AucItem.h"
+#include "itemdb/FeeSchedule.h"
+#include "itemdb/TemplateLibrary.h"
+#include "platform/Settings.h"
+#include "tests/support/TempFolder.h"
+
+namespace {
+
+// The window around the view: only the busy count and the address matter.
+class QuietHost final : public gb::app::WebViewHost {
+public:
+    int SetBusy(bool busy, bool) override { return busy ? 1 : 0; }
+    void SetAddress(std::string_view text, bool) override { address = text; }
+    std::string GetAddress() const override { return address; }
+    bool EnableToolbar(int) override { return true; }
+    std::optional<std::string> FavoriteAddress(int) const override { return std::nullopt; }
+
+    std::string address;
+};
+
+TEST(ReportWebView, TheReportPageOpensInTheWebView) {
+    gb::test::TempFolder folder;
+    gb::itemdb::CTemplateLibrary library;
+    library.SetPath(folder / "VizEvav.cta");
+    gb::itemdb::CTDocText sales;
+    sales.SetName("Monthly sales");
+    sales.SetKind(gb::itemdb::CTDocText::Report);
+    sales.SetHeader(
+        "<HTML><HEAD><TITLE>Monthly sales</TITLE></HEAD><BODY style='font-family:sans-serif'>"
+        "<H2>Monthly sales</H2><TABLE border=1 cellpadding=4><TR><TH>Auction ID</TH>"
+        "<TH>Description</TH><TH>Buyer</TH><TH>Max Bid</TH></TR></BODY></HTML>");
+    sales.SetRepeat(
+        "<TR><TD>[Auction_ID]</TD><TD>[Description]</TD><TD>[Buyer_ID]</TD>"
+        "<TD align=right>[Max_Bid]</TD></TR>");
+    sales.SetFooter(
+        "<TR><TD colspan=3><B>Total</B></TD><TD align=right><B>[Max_Bid]</B></TD>"
+        "</TR></TABLE>");
+    library.AddTemplate(sales);
+    ASSERT_TRUE(library.SaveFile());
+
+    std::vector<gb::itemdb::CAucItem> items(3);
+    const char* descriptions[] = {"Brass desk lamp", "Pocket watch", "Tin robot"};
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        items[i].SetAuctionId(std::to_string(3001 + i));
+        items[i].SetDescription(descriptions[i]);
+        items[i].SetBuyerId("buyer" + std::to_string(i));
+        items[i].SetMaxBid(std::to_string(10 * (i + 1)) + ".00");
+    }
+    const std::vector<const gb::itemdb::CAucItem*> rows{&items[0], &items[1], &items[2]};
+
+    FakeServices services;
+    gb::Settings user{folder / "user.settings"};
+    gb::app::HintReminder hints{user, [](int) { return false; }};
+    gb::app::ReportCommands commands(services.messages, services.shell, hints, folder.Path());
+    gb::itemdb::CFeeSchedule fees;
+    gb::itemdb::CAucDoc document;
+    QuietHost host;
+    gb::app::ui::CWebView view(document, host, services.shell, gb::Settings::CurrentUser());
+    view.resize(640, 360);
+    const bool screenshot = std::getenv("GB_SCREENSHOT") != nullptr;
+    if (screenshot) {
+        view.show();
+    }
+
+    QSignalSpy finished(view.page(), &QWebEnginePage::loadFinished);
+    ASSERT_TRUE(commands.Report({folder / "VizEvav.cta", 0, fees}, {}, rows,
+                                [&view](const std::string& address) { view.Navigate(address); }));
+    ASSERT_TRUE(finished.wait(30000));
+    EXPECT_TRUE(finished.first().first().toBool());
+    EXPECT_EQ(view.url(),
+              QUrl::fromLocalFile(QString::fromStdString((folder / "AucRpt.htm").string())));
+    EXPECT_EQ(view.title(), "Monthly sales");
+
+    std::optional<QString> text;
+    view.page()->toPlainText([&text](const QString& plain) { text = plain; });
+    for (int waited = 0; !text && waited < 30000; waited += 50) {
+        QTest::qWait(50);
+    }
+    ASSERT_TRUE(text);
+    EXPECT_TRUE(text->contains("Pocket watch"));
+    EXPECT_TRUE(text->contains("$60.00"));
+    if (screenshot) {
+        // Web views paint a moment after the page has loaded.
+        QTest::qWait(2000);
+        view.grab().save(QString::fromLocal8Bit(std::getenv("GB_SCREENSHOT")));
+    }
+}
+
+}  // namespace
