@@ -50,8 +50,12 @@ CTemplateDlg::~CTemplateDlg() = default;
 
 void CTemplateDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    // "Name" takes a fifth of the list, "Description" the rest.
-    ui_->templates->header()->resizeSection(0, ui_->templates->viewport()->width() / 5);
+    // "Name" takes a fifth of the list, or what its longest name needs;
+    // "Description" the rest.
+    QTreeWidget& list = *ui_->templates;
+    list.resizeColumnToContents(0);
+    const int needed = list.columnWidth(0) + 12;
+    list.header()->resizeSection(0, std::max(list.viewport()->width() / 5, needed));
 }
 
 void CTemplateDlg::OpenLibrary() {

@@ -199,7 +199,7 @@ TEST_F(ReportCommandsViewTest, MailToOpensTheBuyersMailOrSaysThereIsNoAddress) {
     services.modals.Then(ScriptedModalRunner::Accept());
     ASSERT_TRUE(frame->ExecuteCommand(cmd::MailTo));
     ASSERT_EQ(services.shell.links.size(), 1u);
-    EXPECT_EQ(services.shell.links[0], "mailto:ann@example.com?subject=Your lot 2001");
+    EXPECT_EQ(services.shell.links[0], "mailto:ann@example.com?subject=Your%20lot%202001");
 }
 
 TEST_F(ReportCommandsViewTest, ReportWritesThePageAndOpensItsAddress) {

@@ -135,7 +135,12 @@ TEST_F(ReportSheetTest, ANewReportShowsRegardlessOnEveryPageAndTheCurrentMonth) 
         EXPECT_TRUE(category.anyCategory->isChecked());
     });
     ASSERT_TRUE(stored);
-    EXPECT_EQ(stored->filter, CItemFilter());
+    const CItemFilter& filter = stored->filter;
+    EXPECT_FALSE(filter.GetDateFrom().IsValid());
+    EXPECT_TRUE(filter.HasSeller(std::nullopt, {}));
+    EXPECT_TRUE(filter.HasStatus(0));
+    EXPECT_TRUE(filter.HasCategory(0));
+    EXPECT_EQ(filter.GetBids(), 0);
     EXPECT_EQ(stored->name, "Sales");
 }
 
