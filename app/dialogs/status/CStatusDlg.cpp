@@ -4,7 +4,6 @@
 #include "app/core/status/StatusChange.h"
 #include "app/dialogs/common/AppMessage.h"
 #include "app/ui/WaitCursor.h"
-#include "itemdb/FolderTree.h"
 #include "ui_CStatusDlg.h"
 #include "widgets/ModalRunner.h"
 #include "widgets/QtText.h"
@@ -45,11 +44,7 @@ bool SetStatusOfSelection(gb::widgets::ModalRunner& runner, QWidget* parent, CIt
         ShowAppMessage(runner, parent, string_id::NoItemSelected);
         return false;
     }
-    // Listing the statuses walks the tree's cursor, which rests on the folder on display.
-    const std::int32_t shown = folders.GetCurId();
-    const std::vector<StatusChoice> choices = StatusChoices(folders);
-    folders.FindNode(shown);
-    CStatusDlg dialog(choices, first->GetStatus(), parent);
+    CStatusDlg dialog(StatusChoices(folders), first->GetStatus(), parent);
     if (runner.Run(dialog) != QDialog::Accepted) {
         return false;
     }
