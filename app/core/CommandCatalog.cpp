@@ -35,7 +35,7 @@ constexpr std::array kCommands = std::to_array<CommandText>({
      "Fee Schedule"},
     {cmd::NavigationTree, "&Navigation Tree", "Show or hide the folder tree", "Navigation Tree"},
     {cmd::UserProfile, "&User Profile", "Show the profile name and the seller IDs", "User Profile"},
-    {cmd::ShowCalendar, "Show &Calendar\tF9", "Show the calendar of auction ends", "Calendar"},
+    {cmd::ShowCalendar, "Show &Calendar\tF9", "Show a monthly calendar", "Calendar"},
     {cmd::DropDownLists, "Drop Down &Lists...\tF7", "Edit the lists of the drop-down fields",
      "Drop Down Lists"},
     {cmd::ClipboardTemplates, "Clip&board Templates\tCtrl+B",

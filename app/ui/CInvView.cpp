@@ -18,10 +18,13 @@
 #include "app/core/TemplateSlots.h"
 #include "app/core/UiStrings.h"
 #include "app/core/hints/HintReminder.h"
+#include "app/core/status/StatusChange.h"
 #include "app/dialogs/bulk/CAutoSheet.h"
 #include "app/dialogs/export/ExportItems.h"
 #include "app/dialogs/hints/CExplainDlg.h"
 #include "app/dialogs/sheet/EditItem.h"
+#include "app/dialogs/status/CStatusDlg.h"
+#include "app/dialogs/summary/CSummaryDlg.h"
 #include "app/ui/ItemListModel.h"
 #include "app/ui/MenuText.h"
 #include "app/ui/WaitCursor.h"
@@ -131,6 +134,15 @@ CInvView::CInvView(IFrame& frame, QWidget* parent)
     commands_.On(cmd::ExportItems, [this](int) { OnExportItems(); });
     commands_.OnUpdate(cmd::ExportItems, needsRows);
     reports_.Bind(commands_);
+    commands_.On(cmd::SetStatus, [this](int) { OnSetStatus(); });
+    commands_.OnUpdate(cmd::SetStatus, [this](int, CommandUpdate& update) {
+        const CFolderTree& tree = GetDocument().GetFolderTree();
+        update.Enable(CanSetStatus(SelectedCount(), tree.GetCurType(), tree.GetCurKind()));
+    });
+    commands_.On(cmd::InstantSummary, [this](int) {
+        ShowInstantSummary(frame_.Services().modals, this, GetDocument().GetItemList(),
+                           SelectedPositions());
+    });
 }
 
 std::vector<const CAucItem*> CInvView::RowItems(bool selectedOnly) const {
@@ -200,6 +212,14 @@ void CInvView::OnEditItems() {
         EditDisplayedItem(frame_.Services().modals, this, document.GetItemList(), selected.front(),
                           frame_.App().GetFeeSchedule(), document.GetFolderTree(), services);
     if (outcome == EditOutcome::Displayed || outcome == EditOutcome::Left) {
+        ReloadAfterEdit();
+    }
+}
+
+void CInvView::OnSetStatus() {
+    CAucDoc& document = GetDocument();
+    if (SetStatusOfSelection(frame_.Services().modals, this, document.GetItemList(),
+                             SelectedPositions(), document.GetFolderTree())) {
         ReloadAfterEdit();
     }
 }

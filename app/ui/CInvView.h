@@ -50,6 +50,8 @@ public:
     // several; a double-click edits the item under the mouse.
     void OnEditItems();
     void OnBulkUpdate();
+    // Set Status: the chosen status on every selected item not in progress.
+    void OnSetStatus();
     void OnFilePrint();
     // Prints to the printer set up last, without asking.
     void OnFilePrintDirect();

@@ -23,6 +23,7 @@
 #include "app/core/UiStrings.h"
 #include "app/core/WindowPlacement.h"
 #include "app/core/problems/RetrievalProblems.h"
+#include "app/dialogs/calendar/CCalendarDlg.h"
 #include "app/dialogs/problems/CProblemDlg.h"
 #include "app/ui/ArtLibrary.h"
 #include "app/ui/CBusyAnimation.h"
@@ -137,6 +138,7 @@ void CMainFrame::CreateCommands() {
             update.Enable(false);
         }
     });
+    commands_.On(cmd::ShowCalendar, [this](int) { CCalendarDlg::Run(services_.modals, this); });
     commands_.On(cmd::ClipboardTemplates, [this](int) { OnClipboardTemplates(); });
     commands_.On(cmd::ViewToolbar, [this](int) { toolBar_->setVisible(!toolBar_->isVisible()); });
     commands_.OnUpdate(cmd::ViewToolbar, [this](int, CommandUpdate& update) {

@@ -89,14 +89,14 @@ TEST_F(MainFrameTest, ProgressMessagesFromAnotherThreadCycleTheStatusText) {
 
 TEST_F(MainFrameTest, CommandsWhoseWindowsComeLaterAreDisabled) {
     for (int command :
-         {gb::app::cmd::FeeSchedule, gb::app::cmd::ShowCalendar, gb::app::cmd::EditItems,
-          gb::app::cmd::InstantSummary, gb::app::cmd::HelpUserGuide}) {
+         {gb::app::cmd::FeeSchedule, gb::app::cmd::EditItems, gb::app::cmd::HelpUserGuide}) {
         EXPECT_FALSE(frame->QueryCommand(command).enabled) << command;
     }
     for (int command :
          {gb::app::cmd::NavigationTree, gb::app::cmd::UserProfile, gb::app::cmd::AppExit,
           gb::app::cmd::EditSelectAll, gb::app::cmd::ClipboardTemplates,
-          gb::app::cmd::UpdateDatabase, gb::app::cmd::ExportItems}) {
+          gb::app::cmd::UpdateDatabase, gb::app::cmd::ExportItems, gb::app::cmd::ShowCalendar,
+          gb::app::cmd::InstantSummary}) {
         EXPECT_TRUE(frame->QueryCommand(command).enabled) << command;
     }
 }
