@@ -18,6 +18,11 @@ struct curl_slist;
 
 namespace gb::retrieval {
 
+// The most a page may hold, after any compression is undone. A seller's
+// listing page of the most rows a site shows is well under a megabyte; more
+// than this is a server gone wrong, not a page.
+inline constexpr std::size_t kMaxPageBytes = 4 * 1024 * 1024;
+
 class HttpClient {
 public:
     struct Limits {
@@ -27,7 +32,7 @@ public:
         // The whole transfer, redirects included.
         std::chrono::milliseconds overall{std::chrono::seconds(180)};
         // A larger answer is refused.
-        std::size_t maxBodyBytes = 16 * 1024 * 1024;
+        std::size_t maxBodyBytes = kMaxPageBytes;
     };
 
     struct Options {
@@ -40,6 +45,9 @@ public:
         std::string url;
         std::optional<std::string> postBody;  // url-encoded; GET when absent
         std::string referer;                  // none when empty
+        // Sent over https only, and followed only to https addresses: the
+        // request carries a password.
+        bool httpsOnly = false;
     };
 
     struct Response {
@@ -59,7 +67,8 @@ public:
 
     struct Result {
         Failure failure = Failure::None;
-        Response response;  // valid when failure is None
+        std::string reason;  // why it failed, for the session log
+        Response response;   // valid when failure is None
     };
 
     explicit HttpClient(Options options);
@@ -101,6 +110,8 @@ private:
     std::string body_;
     bool bodyTooLarge_ = false;
     Clock::time_point lastActivity_;
+    std::string reason_;
+    char curlError_[256] = {};
 };
 
 }  // namespace gb::retrieval
