@@ -98,7 +98,7 @@ void HttpClient::Configure(const Request& request) {
     curl_easy_setopt(easy_, CURLOPT_URL, request.url.c_str());
     curl_easy_setopt(easy_, CURLOPT_PROTOCOLS_STR, protocols);
     curl_easy_setopt(easy_, CURLOPT_REDIR_PROTOCOLS_STR, protocols);
-    curl_easy_setopt(easy_, CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(easy_, CURLOPT_FOLLOWLOCATION, request.httpsOnly ? 0L : 1L);
     curl_easy_setopt(easy_, CURLOPT_MAXREDIRS, kMaxRedirects);
     curl_easy_setopt(easy_, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(easy_, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limits.connect.count()));
@@ -226,6 +226,25 @@ HttpClient::Failure HttpClient::Connect(const std::string& url) {
 }
 
 HttpClient::Result HttpClient::Fetch(const Request& request) {
+    Request next = request;
+    for (long hop = 0; hop <= kMaxRedirects; ++hop) {
+        Result result = Transfer(next);
+        if (!next.httpsOnly || result.failure != Failure::None ||
+            result.response.redirect.empty()) {
+            return result;
+        }
+        const long status = result.response.status;
+        const bool keepsBody = status == 307 || status == 308;
+        next = Request{std::move(result.response.redirect),
+                       keepsBody ? next.postBody : std::nullopt, next.referer, keepsBody};
+    }
+    Result tooMany;
+    tooMany.failure = Failure::Refused;
+    tooMany.reason = "more than " + std::to_string(kMaxRedirects) + " redirects";
+    return tooMany;
+}
+
+HttpClient::Result HttpClient::Transfer(const Request& request) {
     Result result;
     if (cancelled_) {
         result.failure = Failure::Cancelled;
@@ -264,6 +283,12 @@ HttpClient::Result HttpClient::Fetch(const Request& request) {
         response.contentType = contentType;
     }
     curl_easy_getinfo(easy_, CURLINFO_RESPONSE_CODE, &response.status);
+    char* redirect = nullptr;
+    if (request.httpsOnly &&
+        curl_easy_getinfo(easy_, CURLINFO_REDIRECT_URL, &redirect) == CURLE_OK &&
+        redirect != nullptr) {
+        response.redirect = redirect;
+    }
     response.body = std::move(body_);
     body_.clear();
     return result;

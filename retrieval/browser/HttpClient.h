@@ -45,8 +45,10 @@ public:
         std::string url;
         std::optional<std::string> postBody;  // url-encoded; GET when absent
         std::string referer;                  // none when empty
-        // Sent over https only, and followed only to https addresses: the
-        // request carries a password.
+        // The request carries a password: it is sent over https only. Its
+        // answer may redirect anywhere, but the body goes on only with a
+        // redirect that keeps it (307, 308), and then again over https only;
+        // any other redirect continues without it.
         bool httpsOnly = false;
     };
 
@@ -55,6 +57,7 @@ public:
         std::string contentType;
         std::string body;
         long status = 0;
+        std::string redirect;  // where a redirect not followed points
     };
 
     enum class Failure {
@@ -95,6 +98,8 @@ private:
     static std::size_t OnHeader(char* data, std::size_t size, std::size_t count, void* self);
 
     void Configure(const Request& request);
+    // One transfer; redirects are followed unless the request is httpsOnly.
+    Result Transfer(const Request& request);
     // Runs the transfer of `easy` to its end, a limit or a cancel.
     Failure Perform(CURL* easy);
     Failure Run(CURL* easy);
