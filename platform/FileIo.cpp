@@ -154,6 +154,13 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
+// Writes the whole of `bytes` and flushes them to disk.
+void Fill(int fd, const fs::path& path, std::string_view bytes) {
+    if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) {
+        throw FileError(Describe(path, "Cannot write", errno));
+    }
+}
+
 // Makes the rename itself durable. A file system that cannot flush a folder
 // (EINVAL) has nothing to flush.
 void FlushFolder(const fs::path& path) {
@@ -235,19 +242,18 @@ void WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
     const mode_t mode = access == FileAccess::OwnerOnly ? 0600 : 0666;
     TemporaryFile temp;
     // The file stays anonymous while it is written, so a save killed then
-    // leaves nothing behind; file systems without anonymous files get a
-    // temporary name at once.
-    if (!temp.OpenAnonymous(path, mode)) {
+    // leaves nothing behind. Where the file system has no anonymous files, or
+    // one cannot be linked (no /proc), it is written under a temporary name.
+    const bool anonymous = temp.OpenAnonymous(path, mode);
+    if (anonymous) {
+        Fill(temp.fd(), path, bytes);
+    }
+    if (!anonymous || !temp.Link(path)) {
         temp.Close();
         if (!temp.OpenNamed(path, mode)) {
             throw FileError(Describe(path, "Cannot create a temporary file beside", errno));
         }
-    }
-    if (!WriteAll(temp.fd(), bytes) || ::fsync(temp.fd()) != 0) {
-        throw FileError(Describe(path, "Cannot write", errno));
-    }
-    if (!temp.Link(path)) {
-        throw FileError(Describe(path, "Cannot create a temporary file beside", errno));
+        Fill(temp.fd(), path, bytes);
     }
     if (::rename(temp.path().c_str(), path.c_str()) != 0) {
         throw FileError(Describe(path, "Cannot replace", errno));

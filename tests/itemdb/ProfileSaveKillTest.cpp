@@ -27,7 +27,7 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-constexpr int kItems = 2000;
+constexpr int kItems = 1000;
 // Opening is slower than saving: every few rounds look after the next open.
 constexpr int kOpenEvery = 4;
 constexpr int kRounds = 200;
