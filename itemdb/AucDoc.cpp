@@ -151,6 +151,8 @@ bool CAucDoc::OnOpenDocument(const std::filesystem::path& path) {
     if (IsUpdating()) {
         return false;
     }
+    // What a save of this profile that was killed left behind goes first.
+    gb::RemoveStaleTemporaries(path);
     std::optional<std::string> bytes = gb::ReadWholeFile(path);
     if (!bytes) {
         ReportError(LoadString(kFailedToOpenString));

@@ -1,42 +1,126 @@
 #include "platform/FileIo.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 namespace gb {
 
 namespace {
 
-std::string Describe(const std::filesystem::path& path, const char* what, int error) {
+namespace fs = std::filesystem;
+
+// A temporary file of a save is named "." + the file's name + this + six
+// letters or digits, so that a later save or open recognises what an
+// interrupted save left behind.
+constexpr char kTemporaryMark[] = ".gavelbook-";
+constexpr std::size_t kRandomLetters = 6;
+constexpr int kNameAttempts = 100;
+
+std::string Describe(const fs::path& path, const char* what, int error) {
     return std::string(what) + " \"" + path.string() + "\": " + std::strerror(error);
 }
 
-// Closes a descriptor and removes the temporary file unless released.
+fs::path FolderOf(const fs::path& path) {
+    return path.has_parent_path() ? path.parent_path() : fs::path(".");
+}
+
+std::string TemporaryPrefix(const fs::path& path) {
+    return "." + path.filename().string() + kTemporaryMark;
+}
+
+bool IsTemporaryOf(std::string_view name, std::string_view prefix) {
+    if (name.size() != prefix.size() + kRandomLetters || !name.starts_with(prefix)) {
+        return false;
+    }
+    for (const char c : name.substr(prefix.size())) {
+        if (!std::isalnum(static_cast<unsigned char>(c))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+fs::path RandomTemporaryName(const fs::path& path) {
+    static constexpr char kLetters[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    thread_local std::mt19937 generator{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
+    std::string name = TemporaryPrefix(path);
+    for (std::size_t i = 0; i < kRandomLetters; ++i) {
+        name += kLetters[pick(generator)];
+    }
+    return FolderOf(path) / name;
+}
+
+// Holds the descriptor of a file being written; its lock tells a later save
+// that the file is still in use. Removes the file's name unless released.
 class TemporaryFile {
 public:
-    explicit TemporaryFile(std::filesystem::path target) : path_(std::move(target)) {
-        path_ += ".XXXXXX";
-        std::string pattern = path_.string();
-        fd_ = ::mkstemp(pattern.data());
-        path_ = pattern;
-    }
+    TemporaryFile() = default;
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
     ~TemporaryFile() {
         Close();
-        if (!kept_) {
+        if (!path_.empty()) {
             ::unlink(path_.c_str());
         }
     }
 
+    // An anonymous file in the folder of `target`; false where the file
+    // system cannot make one.
+    bool OpenAnonymous(const fs::path& target, mode_t mode) {
+        fd_ = ::open(FolderOf(target).c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, mode);
+        return fd_ >= 0 && ::flock(fd_, LOCK_EX) == 0;
+    }
+
+    // A file under a fresh temporary name beside `target`.
+    bool OpenNamed(const fs::path& target, mode_t mode) {
+        for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+            const fs::path name = RandomTemporaryName(target);
+            fd_ = ::open(name.c_str(), O_CREAT | O_EXCL | O_RDWR | O_CLOEXEC, mode);
+            if (fd_ >= 0) {
+                path_ = name;
+                return ::flock(fd_, LOCK_EX) == 0;
+            }
+            if (errno != EEXIST) {
+                return false;
+            }
+        }
+        return false;
+    }
+
+    // Gives an anonymous file its temporary name beside `target`, where it
+    // can be renamed from; a named file keeps its name.
+    bool Link(const fs::path& target) {
+        if (!path_.empty()) {
+            return true;
+        }
+        const std::string self = "/proc/self/fd/" + std::to_string(fd_);
+        for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+            const fs::path name = RandomTemporaryName(target);
+            if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+                path_ = name;
+                return true;
+            }
+            if (errno != EEXIST) {
+                return false;
+            }
+        }
+        return false;
+    }
+
     int fd() const { return fd_; }
-    const std::filesystem::path& path() const { return path_; }
+    const fs::path& path() const { return path_; }
     int Close() {
         int result = 0;
         if (fd_ >= 0) {
@@ -45,13 +129,52 @@ public:
         }
         return result;
     }
-    void Keep() { kept_ = true; }
+    // The file was renamed: its temporary name is gone.
+    void Release() { path_.clear(); }
 
 private:
-    std::filesystem::path path_;
+    fs::path path_;
     int fd_ = -1;
-    bool kept_ = false;
 };
+
+bool WriteAll(int fd, std::string_view bytes) {
+    const char* data = bytes.data();
+    std::size_t left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, left);
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        data += written;
+        left -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+// Writes the whole of `bytes` and flushes them to disk.
+void Fill(int fd, const fs::path& path, std::string_view bytes) {
+    if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) {
+        throw FileError(Describe(path, "Cannot write", errno));
+    }
+}
+
+// Makes the rename itself durable. A file system that cannot flush a folder
+// (EINVAL) has nothing to flush.
+void FlushFolder(const fs::path& path) {
+    const int folder = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0) {
+        throw FileError(Describe(path, "Cannot flush the folder of", errno));
+    }
+    const int result = ::fsync(folder);
+    const int error = errno;
+    ::close(folder);
+    if (result != 0 && error != EINVAL) {
+        throw FileError(Describe(path, "Cannot flush the folder of", error));
+    }
+}
 
 }  // namespace
 
@@ -68,39 +191,75 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
     return std::move(contents).str();
 }
 
+void RemoveStaleTemporaries(const std::filesystem::path& path) {
+    const std::string prefix = TemporaryPrefix(path);
+    const fs::path folder = FolderOf(path);
+    DIR* listing = ::opendir(folder.c_str());
+    if (listing == nullptr) {
+        return;
+    }
+    while (const dirent* entry = ::readdir(listing)) {
+        if (!IsTemporaryOf(entry->d_name, prefix)) {
+            continue;
+        }
+        const fs::path stale = folder / entry->d_name;
+        const int fd = ::open(stale.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0) {
+            continue;
+        }
+        // A save in progress holds its lock; a save that was killed holds none.
+        struct stat status {};
+        if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
+            ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            ::unlink(stale.c_str());
+        }
+        ::close(fd);
+    }
+    ::closedir(listing);
+}
+
+bool CreateFolders(const std::filesystem::path& folder, FileAccess access) {
+    std::error_code error;
+    if (fs::is_directory(folder, error)) {
+        return true;
+    }
+    const fs::path parent = folder.parent_path();
+    if (!parent.empty() && parent != folder && !CreateFolders(parent, access)) {
+        return false;
+    }
+    const mode_t mode = access == FileAccess::OwnerOnly ? 0700 : 0777;
+    if (::mkdir(folder.c_str(), mode) != 0 && errno != EEXIST) {
+        return false;
+    }
+    return fs::is_directory(folder, error);
+}
+
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                          FileAccess access) {
-    TemporaryFile temp(path);
-    if (temp.fd() < 0) {
-        throw FileError(Describe(path, "Cannot create a temporary file beside", errno));
+    RemoveStaleTemporaries(path);
+    // The user's umask shapes a file anyone may read; an owner-only file
+    // never gets more than rw-------.
+    const mode_t mode = access == FileAccess::OwnerOnly ? 0600 : 0666;
+    TemporaryFile temp;
+    // The file stays anonymous while it is written, so a save killed then
+    // leaves nothing behind. Where the file system has no anonymous files, or
+    // one cannot be linked (no /proc), it is written under a temporary name.
+    const bool anonymous = temp.OpenAnonymous(path, mode);
+    if (anonymous) {
+        Fill(temp.fd(), path, bytes);
     }
-    const mode_t mode = access == FileAccess::OwnerOnly ? 0600 : 0644;
-    if (::fchmod(temp.fd(), mode) != 0) {
-        throw FileError(Describe(temp.path(), "Cannot set the permissions of", errno));
-    }
-    const char* data = bytes.data();
-    std::size_t left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(temp.fd(), data, left);
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            throw FileError(Describe(path, "Cannot write", errno));
+    if (!anonymous || !temp.Link(path)) {
+        temp.Close();
+        if (!temp.OpenNamed(path, mode)) {
+            throw FileError(Describe(path, "Cannot create a temporary file beside", errno));
         }
-        data += written;
-        left -= static_cast<std::size_t>(written);
-    }
-    if (::fsync(temp.fd()) != 0) {
-        throw FileError(Describe(path, "Cannot write", errno));
-    }
-    if (temp.Close() != 0) {
-        throw FileError(Describe(path, "Cannot write", errno));
+        Fill(temp.fd(), path, bytes);
     }
     if (::rename(temp.path().c_str(), path.c_str()) != 0) {
         throw FileError(Describe(path, "Cannot replace", errno));
     }
-    temp.Keep();
+    temp.Release();
+    FlushFolder(path);
 }
 
 }  // namespace gb

@@ -21,14 +21,26 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
 
 // Who may read the written file.
 enum class FileAccess {
-    Everyone,   // rw-r--r--
-    OwnerOnly,  // rw------- : profiles hold passwords
+    Everyone,   // rw-rw-rw- less the user's umask: files the user names
+    OwnerOnly,  // rw------- : files the programs keep for the user
 };
 
-// Writes `bytes` to a temporary file in the same folder, flushes it to disk and
-// renames it over `path`. On any failure the temporary file is removed, `path`
-// is left as it was and FileError is thrown.
+// Writes `bytes` to a temporary file in the same folder, flushes it to disk,
+// renames it over `path` and flushes the folder. A save killed at any moment
+// leaves the old file or the new one; on any failure the temporary file is
+// removed, `path` is left as it was and FileError is thrown.
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                          FileAccess access = FileAccess::Everyone);
+
+// Removes the temporary files that interrupted writes of `path` left beside
+// it; a write still in progress keeps its own, and no other file is touched.
+// WriteFileAtomically does this itself; opening a file the programs save
+// calls it too.
+void RemoveStaleTemporaries(const std::filesystem::path& path);
+
+// Creates `folder` and any missing folder above it; those it creates are
+// rwx------ for OwnerOnly, else rwxrwxrwx less the umask. Folders that exist
+// are left as they are. False when the folder is not there afterwards.
+bool CreateFolders(const std::filesystem::path& folder, FileAccess access);
 
 }  // namespace gb

@@ -1,7 +1,8 @@
 #include "platform/Paths.h"
 
 #include <cstdlib>
-#include <system_error>
+
+#include "platform/FileIo.h"
 
 namespace gb::paths {
 
@@ -38,8 +39,8 @@ std::filesystem::path StateFolder() {
             folder = std::filesystem::temp_directory_path() / "gavelbook";
         }
     }
-    std::error_code ignored;
-    std::filesystem::create_directories(folder, ignored);
+    // The session logs and the returned page are the user's own.
+    CreateFolders(folder, FileAccess::OwnerOnly);
     return folder;
 }
 

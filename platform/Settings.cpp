@@ -36,8 +36,9 @@ fs::path FromEnvironment(const char* name) {
 // Holds an exclusive lock on the root's lock file while it lives.
 class FileLock {
 public:
-    explicit FileLock(const fs::path& path)
-        : fd_(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644)) {
+    FileLock(const fs::path& path, FileAccess access)
+        : fd_(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC,
+                     access == FileAccess::OwnerOnly ? 0600 : 0666)) {
         if (fd_ < 0) {
             return;
         }
@@ -92,7 +93,8 @@ fs::path Settings::MachineFolder() {
 }
 
 Settings& Settings::CurrentUser() {
-    return ForFile(UserFolder() / kUserFile);
+    // The user's settings are his own: no one else reads them.
+    return ForFile(UserFolder() / kUserFile, FileAccess::OwnerOnly);
 }
 
 Settings& Settings::LocalMachine() {
@@ -103,7 +105,7 @@ Settings& Settings::ClassesRoot() {
     return ForFile(MachineFolder() / kClassesFile);
 }
 
-Settings& Settings::ForFile(const fs::path& file) {
+Settings& Settings::ForFile(const fs::path& file, FileAccess access) {
     static std::mutex mutex;
     static std::map<fs::path, std::unique_ptr<Settings>> stores;
     std::error_code ignored;
@@ -114,12 +116,13 @@ Settings& Settings::ForFile(const fs::path& file) {
     std::lock_guard lock(mutex);
     std::unique_ptr<Settings>& store = stores[normal];
     if (!store) {
-        store = std::make_unique<Settings>(normal);
+        store = std::make_unique<Settings>(normal, access);
     }
     return *store;
 }
 
-Settings::Settings(fs::path file) : file_(std::move(file)), lockFile_(file_) {
+Settings::Settings(fs::path file, FileAccess access)
+    : file_(std::move(file)), lockFile_(file_), access_(access) {
     lockFile_ += ".lock";
 }
 
@@ -211,9 +214,8 @@ bool Settings::DeleteKey(std::string_view key) {
 
 bool Settings::Edit(const std::function<bool(SettingsKey& root)>& change) {
     try {
-        std::error_code ignored;
-        fs::create_directories(file_.parent_path(), ignored);
-        const FileLock lock(lockFile_);
+        CreateFolders(file_.parent_path(), access_);
+        const FileLock lock(lockFile_, access_);
         if (!lock.Held()) {
             return false;
         }
@@ -234,7 +236,7 @@ bool Settings::Edit(const std::function<bool(SettingsKey& root)>& change) {
         }
         const std::string after = FormatSettings(root);
         if (before != after) {
-            WriteFileAtomically(file_, after);
+            WriteFileAtomically(file_, after, access_);
         }
         return true;
     } catch (const std::exception&) {

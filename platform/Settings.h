@@ -19,6 +19,7 @@
 
 #include <sys/types.h>
 
+#include "platform/FileIo.h"
 #include "platform/SettingsKey.h"
 #include "platform/SettingsValue.h"
 
@@ -40,13 +41,15 @@ public:
     static Settings& LocalMachine();
     // The component registry: "classes.settings" beside the machine root.
     static Settings& ClassesRoot();
-    // The one store of `file` in this process.
-    static Settings& ForFile(const std::filesystem::path& file);
+    // The one store of `file` in this process; `access` is who may read the
+    // file and its lock when this call makes the store.
+    static Settings& ForFile(const std::filesystem::path& file,
+                             FileAccess access = FileAccess::Everyone);
 
     static std::filesystem::path UserFolder();
     static std::filesystem::path MachineFolder();
 
-    explicit Settings(std::filesystem::path file);
+    explicit Settings(std::filesystem::path file, FileAccess access = FileAccess::Everyone);
     Settings(const Settings&) = delete;
     Settings& operator=(const Settings&) = delete;
 
@@ -95,6 +98,7 @@ private:
 
     std::filesystem::path file_;
     std::filesystem::path lockFile_;
+    FileAccess access_;
     mutable std::mutex cacheMutex_;
     mutable std::shared_ptr<const SettingsKey> cached_;
     mutable FileStamp cachedStamp_;

@@ -1,6 +1,7 @@
 #include "retrieval/SessionLog.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -21,7 +22,12 @@ SessionLog::~SessionLog() {
 
 bool SessionLog::OpenLocked() {
     if (fd_ < 0) {
-        fd_ = ::open(path_.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+        fd_ = ::open(path_.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
+        if (fd_ >= 0) {
+            // The log names the user's sellers: a log an older version made
+            // readable to others is his alone from now on.
+            ::fchmod(fd_, 0600);
+        }
     }
     return fd_ >= 0;
 }

@@ -5,6 +5,7 @@
 #include "retrieval/FormatText.h"
 #include "retrieval/RetrievalFailure.h"
 #include "retrieval/RetrievalStrings.h"
+#include "retrieval/browser/Url.h"
 
 namespace gb::retrieval {
 
@@ -70,8 +71,16 @@ bool CWebComber::Navigate(const std::string& url) {
         Log("Site " + std::to_string(engineNumber_) +
                 " Document Complete: " + browser_.LocationUrl(),
             RetrievalNotifyKind::Detail);
+    } else {
+        LogLoadFailure(url);
     }
     return loaded;
+}
+
+void CWebComber::LogLoadFailure(const std::string& url) {
+    Log("Site " + std::to_string(engineNumber_) + " could not load " + url + ": " +
+            browser_.FailureReason(),
+        RetrievalNotifyKind::Detail);
 }
 
 bool CWebComber::GetPageHtml(std::string& html) const {
@@ -88,23 +97,39 @@ bool CWebComber::SetFieldValue(std::string_view name, int index, std::string_vie
 }
 
 bool CWebComber::SubmitForm(std::string_view formName, int index) {
+    return Submit([&] { return browser_.SubmitForm(formName, index); });
+}
+
+bool CWebComber::Submit(const std::function<bool()>& submit) {
     RaiseIfCancelled();
     if (!browser_.PageHtml()) {
         Log("SubmitForm: No MSHTML Document", RetrievalNotifyKind::Detail);
         return false;
     }
-    const bool submitted = browser_.SubmitForm(formName, index);
+    const bool submitted = submit();
     RaiseIfCancelled();
+    if (!submitted && !browser_.FailureReason().empty()) {
+        LogLoadFailure("the answer to the form");
+    }
     return submitted;
 }
 
 int CWebComber::Login(const std::string& signInUrl, const std::string& user,
                       const std::string& password) {
+    // The password goes to the site over https only, so the sign-in page is
+    // loaded over https too.
+    const std::string secureUrl = url::UpgradeToHttps(signInUrl);
     // The field is looked for before each load of the sign-in page, so the
     // page loaded last is not examined.
     for (int loads = 0; !SetFieldValue(kUserIdField, 0, user);) {
-        Navigate(signInUrl);
+        const bool loaded = Navigate(secureUrl);
         if (++loads == kSignInLoads) {
+            if (!loaded && secureUrl != signInUrl) {
+                Log("The sign-in page could not be reached over https, and the password is "
+                    "never sent over http: " +
+                        secureUrl,
+                    RetrievalNotifyKind::Detail);
+            }
             return kCodeNoProperResponse;
         }
     }
@@ -112,7 +137,7 @@ int CWebComber::Login(const std::string& signInUrl, const std::string& user,
     if (!SetFieldValue(kPasswordField, 0, password)) {
         return kCodeNoProperResponse;
     }
-    if (!SubmitForm(kSignInForm, 0)) {
+    if (!Submit([&] { return browser_.SubmitFormSecurely(kSignInForm, 0); })) {
         Log(std::string("Could not submit request. Please notify ") + kSupportAddress + ".",
             RetrievalNotifyKind::Detail);
         return kCodeNoProperResponse;
@@ -127,7 +152,7 @@ bool CWebComber::SaveReturnedPage() {
     bool saved = GetPageHtml(html);
     if (saved) {
         try {
-            gb::WriteFileAtomically(logs_.returnedPage, html);
+            gb::WriteFileAtomically(logs_.returnedPage, html, gb::FileAccess::OwnerOnly);
         } catch (const std::exception&) {
             saved = false;
         }

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -61,6 +62,11 @@ public:
 
 private:
     void RaiseIfCancelled() const;
+    // Writes the detail line that tells why loading `what` failed.
+    void LogLoadFailure(const std::string& what);
+    // Runs `submit` on the current page: false when there is none or the
+    // answer could not be loaded.
+    bool Submit(const std::function<bool()>& submit);
 
     Browser& browser_;
     gb::WindowHandle mainWindow_;

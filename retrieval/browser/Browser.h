@@ -36,6 +36,15 @@ public:
     // could not be loaded.
     virtual bool SubmitForm(std::string_view formName, int index) = 0;
 
+    // As SubmitForm, for a form that carries a password: it goes out over
+    // https only (an http action is sent to the same address over https) and
+    // its answer may redirect only to https addresses.
+    virtual bool SubmitFormSecurely(std::string_view formName, int index) = 0;
+
+    // Why the last load failed, for the session log; empty after a load that
+    // succeeded.
+    virtual std::string FailureReason() const = 0;
+
     // False when the last load failed because the site could not be reached at
     // all (no name resolution, no connection).
     virtual bool IsConnected() const = 0;

@@ -4,6 +4,7 @@
 
 #include "platform/Cp1252.h"
 #include "retrieval/browser/FormSubmission.h"
+#include "retrieval/browser/Url.h"
 
 namespace gb::retrieval {
 
@@ -28,6 +29,7 @@ void BrowserSession::SetProgressHandler(std::function<void()> handler) {
 
 bool BrowserSession::Navigate(const std::string& url) {
     if (cp1252::EqualsNoCase(url, kBlankPage)) {
+        failureReason_.clear();
         page_ = Page{};
         location_ = kBlankPage;
         return true;
@@ -45,6 +47,7 @@ bool BrowserSession::Load(const HttpClient::Request& request) {
     page_.reset();
     HttpClient::Result result = client_.Fetch(request);
     connected_ = result.failure != HttpClient::Failure::Unreachable;
+    failureReason_ = std::move(result.reason);
     if (result.failure != HttpClient::Failure::None) {
         return false;
     }
@@ -85,6 +88,14 @@ bool BrowserSession::SetFieldValue(std::string_view name, int index, std::string
 }
 
 bool BrowserSession::SubmitForm(std::string_view formName, int index) {
+    return Submit(formName, index, false);
+}
+
+bool BrowserSession::SubmitFormSecurely(std::string_view formName, int index) {
+    return Submit(formName, index, true);
+}
+
+bool BrowserSession::Submit(std::string_view formName, int index, bool httpsOnly) {
     if (!page_) {
         return false;
     }
@@ -109,9 +120,9 @@ bool BrowserSession::SubmitForm(std::string_view formName, int index) {
     if (!submission) {
         return false;
     }
-    return Load({submission->url,
+    return Load({httpsOnly ? url::UpgradeToHttps(submission->url) : submission->url,
                  submission->post ? std::optional<std::string>(submission->body) : std::nullopt,
-                 location_});
+                 location_, httpsOnly});
 }
 
 }  // namespace gb::retrieval

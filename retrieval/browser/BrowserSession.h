@@ -26,6 +26,8 @@ public:
     std::optional<std::string> PageHtml() const override;
     bool SetFieldValue(std::string_view name, int index, std::string_view value) override;
     bool SubmitForm(std::string_view formName, int index) override;
+    bool SubmitFormSecurely(std::string_view formName, int index) override;
+    std::string FailureReason() const override { return failureReason_; }
     bool IsConnected() const override { return connected_; }
     bool TestConnection(const std::string& url) override;
     void SetProgressHandler(std::function<void()> handler) override;
@@ -41,10 +43,12 @@ private:
     };
 
     bool Load(const HttpClient::Request& request);
+    bool Submit(std::string_view formName, int index, bool httpsOnly);
     HtmlDocument& Document();
 
     HttpClient client_;
     std::string location_;
+    std::string failureReason_;
     std::optional<Page> page_;
     bool connected_ = true;
 };

@@ -34,6 +34,11 @@ HttpClient::Failure FailureOf(CURLcode code) {
     }
 }
 
+std::string Duration(std::chrono::milliseconds limit) {
+    return limit.count() % 1000 == 0 ? std::to_string(limit.count() / 1000) + " s"
+                                     : std::to_string(limit.count()) + " ms";
+}
+
 }  // namespace
 
 HttpClient::HttpClient(Options options) : options_(std::move(options)) {
@@ -89,10 +94,11 @@ std::size_t HttpClient::OnHeader(char*, std::size_t size, std::size_t count, voi
 
 void HttpClient::Configure(const Request& request) {
     const Limits& limits = options_.limits;
+    const char* protocols = request.httpsOnly ? "https" : "http,https";
     curl_easy_setopt(easy_, CURLOPT_URL, request.url.c_str());
-    curl_easy_setopt(easy_, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(easy_, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(easy_, CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(easy_, CURLOPT_PROTOCOLS_STR, protocols);
+    curl_easy_setopt(easy_, CURLOPT_REDIR_PROTOCOLS_STR, protocols);
+    curl_easy_setopt(easy_, CURLOPT_FOLLOWLOCATION, request.httpsOnly ? 0L : 1L);
     curl_easy_setopt(easy_, CURLOPT_MAXREDIRS, kMaxRedirects);
     curl_easy_setopt(easy_, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(easy_, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limits.connect.count()));
@@ -130,6 +136,7 @@ HttpClient::Failure HttpClient::Run(CURL* easy) {
     while (failure == Failure::None) {
         if (curl_multi_perform(multi_, &running) != CURLM_OK) {
             failure = Failure::Refused;
+            reason_ = "the transfer failed";
             break;
         }
         if (running == 0) {
@@ -138,8 +145,13 @@ HttpClient::Failure HttpClient::Run(CURL* easy) {
         const Clock::time_point now = Clock::now();
         if (cancelled_) {
             failure = Failure::Cancelled;
-        } else if (now - lastActivity_ >= limits.stall || now - start >= limits.overall) {
+            reason_ = "cancelled";
+        } else if (now - lastActivity_ >= limits.stall) {
             failure = Failure::TimedOut;
+            reason_ = "nothing arrived for " + Duration(limits.stall);
+        } else if (now - start >= limits.overall) {
+            failure = Failure::TimedOut;
+            reason_ = "not complete within " + Duration(limits.overall);
         } else {
             const auto untilLimit =
                 std::min(lastActivity_ + limits.stall, start + limits.overall) - now;
@@ -157,14 +169,20 @@ HttpClient::Failure HttpClient::Run(CURL* easy) {
     int queued = 0;
     while (CURLMsg* message = curl_multi_info_read(multi_, &queued)) {
         if (message->msg == CURLMSG_DONE && message->easy_handle == easy) {
-            failure = FailureOf(message->data.result);
+            const CURLcode code = message->data.result;
+            failure = FailureOf(code);
+            reason_ = *curlError_ != '\0' ? curlError_ : curl_easy_strerror(code);
         }
     }
     return failure;
 }
 
 HttpClient::Failure HttpClient::Perform(CURL* easy) {
+    reason_.clear();
+    curlError_[0] = '\0';
+    curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, curlError_);
     if (curl_multi_add_handle(multi_, easy) != CURLM_OK) {
+        reason_ = "the transfer could not start";
         return Failure::Refused;
     }
     Failure failure = Run(easy);
@@ -174,6 +192,7 @@ HttpClient::Failure HttpClient::Perform(CURL* easy) {
         curl_easy_getinfo(easy, CURLINFO_CONNECT_TIME_T, &connected);
         if (connected == 0) {
             failure = Failure::Unreachable;
+            reason_ = "no answer within " + Duration(options_.limits.connect);
         }
     }
     curl_multi_remove_handle(multi_, easy);
@@ -207,13 +226,34 @@ HttpClient::Failure HttpClient::Connect(const std::string& url) {
 }
 
 HttpClient::Result HttpClient::Fetch(const Request& request) {
+    Request next = request;
+    for (long hop = 0; hop <= kMaxRedirects; ++hop) {
+        Result result = Transfer(next);
+        if (!next.httpsOnly || result.failure != Failure::None ||
+            result.response.redirect.empty()) {
+            return result;
+        }
+        const long status = result.response.status;
+        const bool keepsBody = status == 307 || status == 308;
+        next = Request{std::move(result.response.redirect),
+                       keepsBody ? next.postBody : std::nullopt, next.referer, keepsBody};
+    }
+    Result tooMany;
+    tooMany.failure = Failure::Refused;
+    tooMany.reason = "more than " + std::to_string(kMaxRedirects) + " redirects";
+    return tooMany;
+}
+
+HttpClient::Result HttpClient::Transfer(const Request& request) {
     Result result;
     if (cancelled_) {
         result.failure = Failure::Cancelled;
+        result.reason = "cancelled";
         return result;
     }
     if (easy_ == nullptr || multi_ == nullptr) {
         result.failure = Failure::Refused;
+        result.reason = "the transfer could not start";
         return result;
     }
     body_.clear();
@@ -222,8 +262,11 @@ HttpClient::Result HttpClient::Fetch(const Request& request) {
     result.failure = Perform(easy_);
     if (bodyTooLarge_) {
         result.failure = Failure::Refused;
+        reason_ =
+            "the page is larger than " + std::to_string(options_.limits.maxBodyBytes) + " bytes";
     }
     if (result.failure != Failure::None) {
+        result.reason = reason_;
         body_.clear();
         return result;
     }
@@ -240,6 +283,12 @@ HttpClient::Result HttpClient::Fetch(const Request& request) {
         response.contentType = contentType;
     }
     curl_easy_getinfo(easy_, CURLINFO_RESPONSE_CODE, &response.status);
+    char* redirect = nullptr;
+    if (request.httpsOnly &&
+        curl_easy_getinfo(easy_, CURLINFO_REDIRECT_URL, &redirect) == CURLE_OK &&
+        redirect != nullptr) {
+        response.redirect = redirect;
+    }
     response.body = std::move(body_);
     body_.clear();
     return result;

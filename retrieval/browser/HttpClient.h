@@ -18,6 +18,11 @@ struct curl_slist;
 
 namespace gb::retrieval {
 
+// The most a page may hold, after any compression is undone. A seller's
+// listing page of the most rows a site shows is well under a megabyte; more
+// than this is a server gone wrong, not a page.
+inline constexpr std::size_t kMaxPageBytes = 4 * 1024 * 1024;
+
 class HttpClient {
 public:
     struct Limits {
@@ -27,7 +32,7 @@ public:
         // The whole transfer, redirects included.
         std::chrono::milliseconds overall{std::chrono::seconds(180)};
         // A larger answer is refused.
-        std::size_t maxBodyBytes = 16 * 1024 * 1024;
+        std::size_t maxBodyBytes = kMaxPageBytes;
     };
 
     struct Options {
@@ -40,6 +45,11 @@ public:
         std::string url;
         std::optional<std::string> postBody;  // url-encoded; GET when absent
         std::string referer;                  // none when empty
+        // The request carries a password: it is sent over https only. Its
+        // answer may redirect anywhere, but the body goes on only with a
+        // redirect that keeps it (307, 308), and then again over https only;
+        // any other redirect continues without it.
+        bool httpsOnly = false;
     };
 
     struct Response {
@@ -47,6 +57,7 @@ public:
         std::string contentType;
         std::string body;
         long status = 0;
+        std::string redirect;  // where a redirect not followed points
     };
 
     enum class Failure {
@@ -59,7 +70,8 @@ public:
 
     struct Result {
         Failure failure = Failure::None;
-        Response response;  // valid when failure is None
+        std::string reason;  // why it failed, for the session log
+        Response response;   // valid when failure is None
     };
 
     explicit HttpClient(Options options);
@@ -86,6 +98,8 @@ private:
     static std::size_t OnHeader(char* data, std::size_t size, std::size_t count, void* self);
 
     void Configure(const Request& request);
+    // One transfer; redirects are followed unless the request is httpsOnly.
+    Result Transfer(const Request& request);
     // Runs the transfer of `easy` to its end, a limit or a cancel.
     Failure Perform(CURL* easy);
     Failure Run(CURL* easy);
@@ -101,6 +115,8 @@ private:
     std::string body_;
     bool bodyTooLarge_ = false;
     Clock::time_point lastActivity_;
+    std::string reason_;
+    char curlError_[256] = {};
 };
 
 }  // namespace gb::retrieval

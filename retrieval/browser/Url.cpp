@@ -65,4 +65,26 @@ std::optional<std::string> WithQuery(std::string_view address, std::string_view 
     return Text(handle.get());
 }
 
+std::string UpgradeToHttps(std::string_view address) {
+    UrlHandle handle = Parse(address);
+    char* scheme = nullptr;
+    if (!handle || curl_url_get(handle.get(), CURLUPART_SCHEME, &scheme, 0) != CURLUE_OK) {
+        return std::string(address);
+    }
+    const bool plain = std::string_view(scheme) == "http";
+    curl_free(scheme);
+    if (!plain) {
+        return std::string(address);
+    }
+    char* port = nullptr;
+    const bool defaultPort = curl_url_get(handle.get(), CURLUPART_PORT, &port, 0) == CURLUE_OK &&
+                             std::string_view(port) == "80";
+    curl_free(port);
+    if (curl_url_set(handle.get(), CURLUPART_SCHEME, "https", 0) != CURLUE_OK ||
+        (defaultPort && curl_url_set(handle.get(), CURLUPART_PORT, nullptr, 0) != CURLUE_OK)) {
+        return std::string(address);
+    }
+    return Text(handle.get()).value_or(std::string(address));
+}
+
 }  // namespace gb::retrieval::url

@@ -15,4 +15,9 @@ std::optional<std::string> Resolve(std::string_view base, std::string_view refer
 // form submitted by GET builds its target.
 std::optional<std::string> WithQuery(std::string_view address, std::string_view query);
 
+// `address` as it must be to carry a password: an http address goes to the
+// same server over https (its explicit port 80 becomes https's own); any
+// other address is given back as it is.
+std::string UpgradeToHttps(std::string_view address);
+
 }  // namespace gb::retrieval::url

@@ -41,6 +41,12 @@ bool PointSitesAt(Settings& user, std::string_view host,
     });
 }
 
+bool PointSiteServerAt(Settings& user, SiteClass site, SiteServer server, std::string_view host) {
+    const std::string key =
+        SiteServersKey() + "\\" + std::string(SiteProfileOf(site).servers.settingsName);
+    return user.SetString(key, SiteServerName(server), host);
+}
+
 bool ForgetEmulator(Settings& user) {
     return user.Edit([](SettingsKey& root) {
         root.RemoveKey(SiteServersKey());

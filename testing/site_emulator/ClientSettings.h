@@ -7,6 +7,8 @@
 #include <string_view>
 
 #include "platform/Settings.h"
+#include "sites/SiteProfile.h"
+#include "sites/SiteServers.h"
 
 namespace gb::emulator {
 
@@ -14,6 +16,12 @@ namespace gb::emulator {
 // certificates of `authorityFile`. False when the settings cannot be written.
 bool PointSitesAt(Settings& user, std::string_view host,
                   const std::filesystem::path& authorityFile);
+
+// Sets one server of one site to `host`, after PointSitesAt: a test points
+// that server at another emulator or port. False when the settings cannot be
+// written.
+bool PointSiteServerAt(Settings& user, sites::SiteClass site, sites::SiteServer server,
+                       std::string_view host);
 
 // Removes what PointSitesAt wrote: the sites use their own servers again.
 bool ForgetEmulator(Settings& user);

@@ -149,6 +149,8 @@ const char* EmulatorCommandLine::Usage() {
            "                     [--items N] [--rows-per-page N] [--port N] [--configure]\n"
            "  SITE  eBayUSA eBayCAN eBayUK eBayAUS eBayNZ eBayGER eBayNET eBayFRN eBayATR\n"
            "  KIND  wrong-password no-signin-field no-rows server-error stall drop\n"
+           "        endless-pages huge-page drip reset redirect-loop gzip-bomb\n"
+           "        http-signin-action\n"
            "  PAGE  signin-page signin-check listing buyer-page\n";
 }
 

@@ -7,13 +7,20 @@ namespace gb::emulator {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, FaultKind>, 6> kKindNames{{
+constexpr std::array<std::pair<std::string_view, FaultKind>, 13> kKindNames{{
     {"wrong-password", FaultKind::WrongPassword},
     {"no-signin-field", FaultKind::NoSignInField},
     {"no-rows", FaultKind::NoRows},
     {"server-error", FaultKind::ServerError},
     {"stall", FaultKind::Stall},
     {"drop", FaultKind::DropConnection},
+    {"endless-pages", FaultKind::EndlessPages},
+    {"huge-page", FaultKind::HugePage},
+    {"drip", FaultKind::Drip},
+    {"reset", FaultKind::ResetConnection},
+    {"redirect-loop", FaultKind::RedirectLoop},
+    {"gzip-bomb", FaultKind::CompressionBomb},
+    {"http-signin-action", FaultKind::PlainSignInAction},
 }};
 
 constexpr std::array<std::pair<std::string_view, FaultPoint>, 4> kPointNames{{
@@ -45,10 +52,18 @@ bool Fault::Strikes(FaultPoint page) const {
         case FaultKind::NoSignInField:
             return page == FaultPoint::SignInPage;
         case FaultKind::NoRows:
+        case FaultKind::EndlessPages:
             return page == FaultPoint::Listing;
+        case FaultKind::PlainSignInAction:
+            return page == FaultPoint::SignInPage;
         case FaultKind::ServerError:
         case FaultKind::Stall:
         case FaultKind::DropConnection:
+        case FaultKind::HugePage:
+        case FaultKind::Drip:
+        case FaultKind::ResetConnection:
+        case FaultKind::RedirectLoop:
+        case FaultKind::CompressionBomb:
             return page == point;
     }
     return false;

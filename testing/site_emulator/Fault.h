@@ -15,6 +15,14 @@ enum class FaultKind {
     ServerError,     // HTTP 500 with an error page
     Stall,           // the answer does not come until the emulator stops
     DropConnection,  // the connection is closed halfway through the answer
+    // Hostile servers:
+    EndlessPages,       // every listing page says another page follows
+    HugePage,           // an answer of far more bytes than any page holds
+    Drip,               // an answer that comes a byte at a time and never ends
+    ResetConnection,    // the connection is reset halfway through the answer
+    RedirectLoop,       // the answer redirects to itself
+    CompressionBomb,    // a gzip answer that expands without end
+    PlainSignInAction,  // the site's sign-in form posts to an http address
 };
 
 // The pages a fault can strike. The sign-in page is the site's, not the
@@ -23,15 +31,18 @@ enum class FaultPoint { SignInPage, SignInCheck, Listing, BuyerPage };
 
 struct Fault {
     FaultKind kind = FaultKind::None;
-    // Where ServerError, Stall and DropConnection strike; the other kinds have
-    // a page of their own.
+    // Where the kinds that can strike any page strike (ServerError, Stall,
+    // DropConnection, HugePage, Drip, ResetConnection, RedirectLoop,
+    // CompressionBomb); the other kinds have a page of their own.
     FaultPoint point = FaultPoint::Listing;
 
     bool Strikes(FaultPoint page) const;
 };
 
 // A fault as the command line gives it: a kind ("wrong-password",
-// "no-signin-field", "no-rows", "server-error", "stall", "drop"), optionally
+// "no-signin-field", "no-rows", "server-error", "stall", "drop",
+// "endless-pages", "huge-page", "drip", "reset", "redirect-loop", "gzip-bomb",
+// "http-signin-action"), optionally
 // followed by "@" and a page ("signin-page", "signin-check", "listing",
 // "buyer-page"). Nothing when the text names neither.
 std::optional<Fault> ParseFault(std::string_view text);

@@ -165,13 +165,47 @@ void ProtocolSwitch::RelayConnection(int client, Relay& relay) {
         const int server = ConnectLoopback(first == kTlsHandshake ? tlsPort_ : plainPort_);
         if (server >= 0) {
             Track(server);
+            Attach(relay, server);
             Pump(client, server);
+            Detach(relay);
             CloseTracked(server);
         }
+    }
+    if (Detach(relay)) {
+        // Closing with a zero linger time resets the connection.
+        const linger abort{1, 0};
+        ::setsockopt(client, SOL_SOCKET, SO_LINGER, &abort, sizeof abort);
     }
     CloseTracked(client);
     std::lock_guard lock(mutex_);
     relay.done = true;
+}
+
+void ProtocolSwitch::Attach(Relay& relay, int server) {
+    sockaddr_in address{};
+    socklen_t length = sizeof address;
+    std::lock_guard lock(mutex_);
+    relay.server = server;
+    if (::getsockname(server, reinterpret_cast<sockaddr*>(&address), &length) == 0) {
+        relay.serverPort = ntohs(address.sin_port);
+    }
+}
+
+bool ProtocolSwitch::Detach(Relay& relay) {
+    std::lock_guard lock(mutex_);
+    relay.server = -1;
+    return relay.reset;
+}
+
+void ProtocolSwitch::Reset(std::uint16_t relayPort) {
+    std::lock_guard lock(mutex_);
+    for (Relay& relay : relays_) {
+        if (!relay.done && relay.server >= 0 && relay.serverPort == relayPort) {
+            relay.reset = true;
+            // The relay sees the server's side end and closes the client's.
+            ::shutdown(relay.server, SHUT_RDWR);
+        }
+    }
 }
 
 void ProtocolSwitch::Pump(int client, int server) {

@@ -29,15 +29,26 @@ public:
     void Start(std::uint16_t plainPort, std::uint16_t tlsPort);
     // Closes every connection and waits for the relays to end.
     void Stop();
+    // Resets the client's connection whose relay reaches the server from
+    // `relayPort` (the port the server sees the connection come from).
+    void Reset(std::uint16_t relayPort);
 
 private:
     struct Relay {
         std::thread thread;
-        bool done = false;  // guarded by mutex_
+        // Guarded by mutex_:
+        bool done = false;
+        int server = -1;               // the connection to the server, once made
+        std::uint16_t serverPort = 0;  // its local port
+        bool reset = false;
     };
 
     void AcceptLoop();
     void RelayConnection(int client, Relay& relay);
+    // Makes the relay's server connection known to Reset.
+    void Attach(Relay& relay, int server);
+    // Forgets it again, before it is closed; true when Reset struck.
+    bool Detach(Relay& relay);
     void Pump(int client, int server);
     // Sockets are tracked while open, so that Stop can wake blocked relays.
     void Track(int socket);

@@ -10,6 +10,7 @@
 #include <stdexcept>
 
 #include "FormPages.h"
+#include "HostileAnswers.h"
 #include "SitePages.h"
 #include "platform/Clock.h"
 #include "platform/Cp1252.h"
@@ -27,6 +28,9 @@ constexpr char kIsapiProgram[] = "/eBayISAPI.dll";
 // A stalled answer is given up after this long even if nobody stops the emulator.
 constexpr std::chrono::seconds kStallLimit{120};
 constexpr int kDefaultDays = 30;
+// How long a reset connection's first half has to reach the client before the
+// reset: far longer than loopback needs.
+constexpr std::chrono::milliseconds kResetDelay{200};
 
 // The command of a request to a site's ISAPI program: the first key of its
 // query ("SignIn" in "?SignIn&ssPageName=..."), or the value of
@@ -112,6 +116,10 @@ std::string SiteEmulator::Host() const {
     return std::string(kLoopback) + ":" + std::to_string(Port());
 }
 
+std::string SiteEmulator::PlainOnlyHost() const {
+    return std::string(kLoopback) + ":" + std::to_string(plainPort_);
+}
+
 void SiteEmulator::Start() {
     plain_ = std::make_unique<httplib::Server>();
     tls_ = std::make_unique<httplib::SSLServer>(certificates_.ServerCertificate(),
@@ -131,9 +139,9 @@ void SiteEmulator::Start() {
         server.Get(".*", handle);
         server.Post(".*", handle);
     }
-    const int plainPort = plain_->bind_to_any_port(kLoopback);
+    plainPort_ = plain_->bind_to_any_port(kLoopback);
     const int tlsPort = tls_->bind_to_any_port(kLoopback);
-    if (plainPort <= 0 || tlsPort <= 0) {
+    if (plainPort_ <= 0 || tlsPort <= 0) {
         throw std::runtime_error("The emulator's servers could not bind to the loopback address");
     }
     plainThread_ = std::thread([this] { plain_->listen_after_bind(); });
@@ -142,7 +150,7 @@ void SiteEmulator::Start() {
     for (int i = 0; i < 2000 && !(plain_->is_running() && tls_->is_running()); ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
-    switch_.Start(static_cast<std::uint16_t>(plainPort), static_cast<std::uint16_t>(tlsPort));
+    switch_.Start(static_cast<std::uint16_t>(plainPort_), static_cast<std::uint16_t>(tlsPort));
 }
 
 void SiteEmulator::Stop() {
@@ -245,9 +253,10 @@ void SiteEmulator::Answer(Exchange& exchange, const std::string& page) {
     exchange.response.set_content(page, kHtml);
 }
 
-void SiteEmulator::AnswerSignIn(Exchange& exchange, bool withUserField) {
-    Answer(exchange, SignInPage(exchange.request.path + "?SignInWelcome", exchange.request.target,
-                                withUserField));
+void SiteEmulator::AnswerSignIn(Exchange& exchange, bool withUserField, bool plainAction) {
+    const std::string check = exchange.request.path + "?SignInWelcome";
+    Answer(exchange, SignInPage(plainAction ? "http://" + Host() + check : check,
+                                exchange.request.target, withUserField));
 }
 
 bool SiteEmulator::Faulted(Exchange& exchange, const Fault& fault, FaultPoint point) {
@@ -263,6 +272,34 @@ bool SiteEmulator::Faulted(Exchange& exchange, const Fault& fault, FaultPoint po
         case FaultKind::Stall:
             StallUntilStopped();
             return false;
+        case FaultKind::HugePage:
+            AnswerHugePage(exchange.response, StopWaiter());
+            return true;
+        case FaultKind::Drip:
+            AnswerDrip(exchange.response, StopWaiter());
+            return true;
+        case FaultKind::CompressionBomb:
+            AnswerCompressionBomb(exchange.response, StopWaiter());
+            return true;
+        case FaultKind::RedirectLoop:
+            AnswerRedirectLoop(exchange.response, exchange.request.target);
+            return true;
+        case FaultKind::ResetConnection: {
+            // Half the page goes out, then the connection is reset.
+            const auto page = std::make_shared<const std::string>(MessagePage(
+                "Items", "This page is reset halfway through on its way to the client."));
+            const int relayPort = exchange.request.remote_port;
+            exchange.response.status = 200;
+            exchange.response.set_content_provider(
+                page->size(), kHtml,
+                [this, page, relayPort](std::size_t, std::size_t, httplib::DataSink& sink) {
+                    sink.write(page->data(), page->size() / 2);
+                    StopWaiter()(kResetDelay);
+                    switch_.Reset(static_cast<std::uint16_t>(relayPort));
+                    return false;
+                });
+            return true;
+        }
         case FaultKind::DropConnection: {
             // Half the page goes out, then the connection is cut.
             const auto page = std::make_shared<const std::string>(MessagePage(
@@ -283,6 +320,13 @@ bool SiteEmulator::Faulted(Exchange& exchange, const Fault& fault, FaultPoint po
     }
 }
 
+StopWait SiteEmulator::StopWaiter() {
+    return [this](std::chrono::milliseconds limit) {
+        std::unique_lock lock(mutex_);
+        return stopped_.wait_for(lock, limit, [this] { return stopping_; });
+    };
+}
+
 void SiteEmulator::StallUntilStopped() {
     std::unique_lock lock(mutex_);
     stopped_.wait_for(lock, kStallLimit, [this] { return stopping_; });
@@ -291,8 +335,8 @@ void SiteEmulator::StallUntilStopped() {
 void SiteEmulator::ServeSignInPage(Exchange& exchange) {
     const Fault fault = SignInPageFault(exchange.request.target);
     if (!Faulted(exchange, fault, FaultPoint::SignInPage)) {
-        AnswerSignIn(exchange, !(fault.kind == FaultKind::NoSignInField &&
-                                 fault.Strikes(FaultPoint::SignInPage)));
+        AnswerSignIn(exchange, fault.kind != FaultKind::NoSignInField,
+                     fault.kind == FaultKind::PlainSignInAction);
     }
 }
 
@@ -361,7 +405,7 @@ void SiteEmulator::ServeListing(Exchange& exchange, bool withEmails) {
     if (withEmails) {
         const std::optional<Session> session = SessionOf(request);
         if (!session || !SameUser(session->userId, seller->userId)) {
-            AnswerSignIn(exchange, true);
+            AnswerSignIn(exchange, true, false);
             return;
         }
     }
@@ -370,13 +414,18 @@ void SiteEmulator::ServeListing(Exchange& exchange, bool withEmails) {
     const DateTime now = Clock::Now();
     const DateTime oldestEnd = now.AddHours(-24 * static_cast<std::int64_t>(days));
     std::vector<EmulatedItem> shown;
-    if (!seller->fault.Strikes(FaultPoint::Listing)) {
+    if (seller->fault.kind != FaultKind::NoRows) {
         std::copy_if(seller->items.begin(), seller->items.end(), std::back_inserter(shown),
                      [&](const EmulatedItem& item) { return !(item.end < oldestEnd); });
     }
     const std::size_t perPage = static_cast<std::size_t>(std::max(seller->rowsPerPage, 1));
-    const int pageCount = std::max(1, static_cast<int>((shown.size() + perPage - 1) / perPage));
-    const std::size_t first = static_cast<std::size_t>(page - 1) * perPage;
+    const int lastPage = std::max(1, static_cast<int>((shown.size() + perPage - 1) / perPage));
+    // Endless pages show the seller's pages over and over, each saying that
+    // another follows.
+    const bool endless = seller->fault.kind == FaultKind::EndlessPages;
+    const int pageCount = endless ? std::min(page, INT_MAX - 1) + 1 : lastPage;
+    const int shownPage = endless ? (page - 1) % lastPage + 1 : page;
+    const std::size_t first = static_cast<std::size_t>(shownPage - 1) * perPage;
     const std::span<const EmulatedItem> rows =
         first < shown.size() ? std::span<const EmulatedItem>(shown).subspan(
                                    first, std::min(perPage, shown.size() - first))

@@ -26,6 +26,7 @@
 
 #include "EmulatedSeller.h"
 #include "EmulatorCertificates.h"
+#include "HostileAnswers.h"
 #include "ProtocolSwitch.h"
 
 namespace gb::emulator {
@@ -55,6 +56,9 @@ public:
     // "127.0.0.1:port": the host of every server of every site.
     std::string Host() const;
     std::uint16_t Port() const { return switch_.Port(); }
+    // "127.0.0.1:port" of the emulator's plain HTTP server alone: there an
+    // https client finds no TLS.
+    std::string PlainOnlyHost() const;
     // The certificate authority that signed the emulator's certificate.
     const std::filesystem::path& AuthorityFile() const { return certificates_.AuthorityFile(); }
 
@@ -97,8 +101,9 @@ private:
     void ServeFeedbackPage(Exchange& exchange);
 
     static void Answer(Exchange& exchange, const std::string& page);
-    // The sign-in form, which comes back to this request's page when refused.
-    static void AnswerSignIn(Exchange& exchange, bool withUserField);
+    // The sign-in form, which comes back to this request's page when refused;
+    // with `plainAction` it posts to an absolute http address.
+    void AnswerSignIn(Exchange& exchange, bool withUserField, bool plainAction);
     // Answers the request as the fault says when it strikes `point`: true when
     // answered. A stall returns false once over, for the normal answer to follow.
     bool Faulted(Exchange& exchange, const Fault& fault, FaultPoint point);
@@ -111,11 +116,13 @@ private:
     std::string NewSession(std::string_view userId);
     // Waits until the emulator stops, or a long while.
     void StallUntilStopped();
+    StopWait StopWaiter();
 
     EmulatorCertificates certificates_;
     ProtocolSwitch switch_;
     std::unique_ptr<httplib::Server> plain_;
     std::unique_ptr<httplib::Server> tls_;
+    int plainPort_ = 0;
     std::thread plainThread_;
     std::thread tlsThread_;
     std::function<void(const RecordedRequest&)> observer_;

@@ -41,7 +41,7 @@ public:
         Settings& user = Settings::CurrentUser();
         ASSERT_TRUE(user.SetNumber(retrieval, "ConnectTimeout", 5));
         ASSERT_TRUE(user.SetNumber(retrieval, "StallTimeout", kStallSeconds));
-        ASSERT_TRUE(user.SetNumber(retrieval, "OverallTimeout", 30));
+        ASSERT_TRUE(user.SetNumber(retrieval, "OverallTimeout", kEnvironmentOverallSeconds));
     }
 
     void TearDown() override {

@@ -13,5 +13,7 @@ const std::filesystem::path& WorldFolder();
 
 // The stall limit of every page load in the tests.
 inline constexpr int kStallSeconds = 1;
+// The overall limit of every page load in the tests.
+inline constexpr int kEnvironmentOverallSeconds = 30;
 
 }  // namespace gb::e2e

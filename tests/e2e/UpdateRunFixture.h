@@ -33,6 +33,7 @@ public:
 class UpdateRunFixture : public testing::Test {
 protected:
     static constexpr std::chrono::seconds kMessageLimit{30};
+    static constexpr std::size_t kDetailsLimit = 1024 * 1024;
 
     UpdateRunFixture() {
         document_.OnNewDocument();
@@ -89,6 +90,14 @@ protected:
         EXPECT_EQ(CreateInstance(CLSID_SessionSummary, summary), S_OK);
         std::string buffer(4096, '\0');
         summary->GetSummary(buffer.data(), static_cast<std::uint32_t>(buffer.size()));
+        return buffer.c_str();
+    }
+
+    static std::string DetailsLog() {
+        ComPtr<ISessionSummary> summary;
+        EXPECT_EQ(CreateInstance(CLSID_SessionSummary, summary), S_OK);
+        std::string buffer(kDetailsLimit, '\0');
+        summary->GetDetails(buffer.data(), static_cast<std::uint32_t>(buffer.size()));
         return buffer.c_str();
     }
 

@@ -1,9 +1,13 @@
 #include "platform/FileIo.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <set>
 #include "tests/support/TempFolder.h"
 
 namespace gb {
@@ -37,6 +41,75 @@ TEST_F(FileIoTest, OwnerOnlyFilesAreUnreadableToOthers) {
     WriteFileAtomically(file, "passwords", FileAccess::OwnerOnly);
     const auto perms = fs::status(file).permissions();
     EXPECT_EQ(perms & (fs::perms::group_all | fs::perms::others_all), fs::perms::none);
+}
+
+// The permissions the umask leaves a written file or a created folder.
+struct PermissionCase {
+    FileAccess access;
+    mode_t umask;
+    fs::perms file;
+    fs::perms folder;
+};
+
+TEST_F(FileIoTest, OwnerOnlyIsOwnerOnlyWhateverTheUmaskAndEveryoneFollowsIt) {
+    using fs::perms;
+    const PermissionCase cases[] = {
+        {FileAccess::OwnerOnly, 0, perms::owner_read | perms::owner_write, perms::owner_all},
+        {FileAccess::OwnerOnly, 022, perms::owner_read | perms::owner_write, perms::owner_all},
+        {FileAccess::Everyone, 022,
+         perms::owner_read | perms::owner_write | perms::group_read | perms::others_read,
+         perms::owner_all | perms::group_read | perms::group_exec | perms::others_read |
+             perms::others_exec},
+        {FileAccess::Everyone, 077, perms::owner_read | perms::owner_write, perms::owner_all},
+    };
+    int i = 0;
+    for (const PermissionCase& c : cases) {
+        SCOPED_TRACE(i);
+        const mode_t before = ::umask(c.umask);
+        const fs::path file = folder_ / ("file" + std::to_string(i));
+        WriteFileAtomically(file, "x", c.access);
+        // Replacing a file gives the new one the same permissions.
+        WriteFileAtomically(file, "y", c.access);
+        const fs::path created = folder_ / ("folder" + std::to_string(i)) / "inner";
+        const bool made = CreateFolders(created, c.access);
+        ::umask(before);
+        EXPECT_EQ(fs::status(file).permissions(), c.file);
+        ASSERT_TRUE(made);
+        EXPECT_EQ(fs::status(created).permissions(), c.folder);
+        EXPECT_EQ(fs::status(created.parent_path()).permissions(), c.folder);
+        ++i;
+    }
+}
+
+TEST_F(FileIoTest, WritingRemovesOnlyItsOwnFilesStaleTemporaries) {
+    const fs::path file = folder_ / "Shop.pro";
+    const std::set<std::string> kept = {
+        ".Other.pro.gavelbook-Ab12Cd",  // another file's
+        ".Shop.pro.gavelbook-Ab12Cd7",  // not a name we make
+        ".Shop.pro.gavelbook-Ab-2Cd",   // not a name we make
+        "Shop.pro.gavelbook-Ab12Cd",    // the user's own
+        ".Shop.pro.gavelbook-Live00",   // a save still writing it
+    };
+    for (const std::string& name : kept) {
+        WriteFileAtomically(folder_ / name, "keep");
+    }
+    WriteFileAtomically(folder_ / ".Shop.pro.gavelbook-Stale0", "left by a killed save");
+    const int live = ::open((folder_ / ".Shop.pro.gavelbook-Live00").c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(live, LOCK_EX), 0);
+
+    WriteFileAtomically(file, "profile");
+    ::close(live);
+
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder_)) {
+        names.insert(entry.path().filename().string());
+    }
+    std::set<std::string> expected = kept;
+    expected.insert("Shop.pro");
+    EXPECT_EQ(names, expected);
+
+    RemoveStaleTemporaries(file);
+    EXPECT_FALSE(fs::exists(folder_ / ".Shop.pro.gavelbook-Live00"));
 }
 
 TEST_F(FileIoTest, FailedWriteLeavesTheOldFileAndNoTemporary) {

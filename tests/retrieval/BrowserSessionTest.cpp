@@ -380,5 +380,60 @@ TEST(BrowserSession, GetFormGoesToTheBaseRelativeActionWithItsQuery) {
     EXPECT_EQ(session.PageHtml(), std::optional<std::string>("a b|Go|"));
 }
 
+// A form sent securely goes over https only: a redirect that keeps the body
+// (307) is followed to https alone, any other goes on as a GET without it.
+struct SecureRedirectCase {
+    const char* name;
+    int status;
+    bool toPlain;  // the redirect points at the http server
+    bool submitted;
+    const char* afterMethod;  // what the redirect's target saw; empty: nothing
+    const char* afterBody;
+};
+
+TEST(BrowserSession, SecurelySubmittedFormSendsItsBodyOverHttpsOnly) {
+    const SecureRedirectCase cases[] = {
+        {"SeeOtherToHttp", 302, true, true, "GET", ""},
+        {"KeepBodyToHttp", 307, true, false, "", ""},
+        {"KeepBodyToHttps", 307, false, true, "POST", "pass=secret"},
+    };
+    emulator::EmulatorCertificates certificates;
+    for (const SecureRedirectCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        LoopbackServer secure(certificates);
+        LoopbackServer plain;
+        Seen after;
+        const auto record = [&after](const httplib::Request& request, httplib::Response& response) {
+            after.Record(request);
+            response.set_content("After", kHtml);
+        };
+        for (LoopbackServer* server : {&secure, &plain}) {
+            server->Routes().Get("/after", record);
+            server->Routes().Post("/after", record);
+        }
+        secure.Routes().Get("/signin", [](const httplib::Request&, httplib::Response& response) {
+            response.set_content(
+                "<form name=SignInForm method=post action=/check><input name=pass>"
+                "<input type=submit></form>",
+                kHtml);
+        });
+        secure.Routes().Post("/check", [&](const httplib::Request&, httplib::Response& response) {
+            response.set_redirect((c.toPlain ? plain : secure).Url("/after"), c.status);
+        });
+        secure.Start();
+        plain.Start();
+
+        BrowserSession::Options options = Patient();
+        options.extraCaFile = certificates.AuthorityFile();
+        BrowserSession session(options);
+        ASSERT_TRUE(session.Navigate(secure.Url("/signin")));
+        ASSERT_TRUE(session.SetFieldValue("pass", 0, "secret"));
+        EXPECT_EQ(session.SubmitFormSecurely("SignInForm", 0), c.submitted);
+        EXPECT_EQ(session.FailureReason().empty(), c.submitted) << session.FailureReason();
+        EXPECT_EQ(after.method, c.afterMethod);
+        EXPECT_EQ(after.body, c.afterBody);
+    }
+}
+
 }  // namespace
 }  // namespace gb::retrieval

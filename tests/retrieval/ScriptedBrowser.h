@@ -29,6 +29,7 @@ public:
     std::vector<std::string> loads;
     std::map<std::string, std::string> fieldValues;
     std::vector<std::string> submittedForms;
+    std::vector<std::string> securelySubmittedForms;
     std::vector<std::string> connectionTests;
 
     bool Navigate(const std::string& url) override {
@@ -70,6 +71,15 @@ public:
         submittedForms.push_back(name);
         const auto target = formTargets.find(name);
         return target != formTargets.end() && Navigate(target->second);
+    }
+
+    bool SubmitFormSecurely(std::string_view formName, int index) override {
+        securelySubmittedForms.push_back(std::string(formName));
+        return SubmitForm(formName, index);
+    }
+
+    std::string FailureReason() const override {
+        return current_ ? std::string() : std::string("no such page");
     }
 
     bool IsConnected() const override { return connected; }
