@@ -18,8 +18,12 @@ void CLotkeeperApp::LoadSettings() {
     templateLibrary_ = gb::itemdb::CTemplateLibrary();
     templateLibrary_.OpenFile(GetTemplateLibraryPath());
     // A missing or damaged file leaves the entries it could not give at their
-    // defaults; the program runs on with them.
-    feeSchedule_.Load(programFolder_ / kFeeScheduleFile);
+    // defaults; the program runs on with them. A damaged one is not written
+    // over at exit: the user may still mend or restore it.
+    const std::filesystem::path fees = programFolder_ / kFeeScheduleFile;
+    std::error_code error;
+    feeScheduleWritable_ = !std::filesystem::exists(fees, error) && !error;
+    feeScheduleWritable_ = feeSchedule_.Load(fees) || feeScheduleWritable_;
     settingsLoaded_ = true;
 }
 
@@ -56,7 +60,9 @@ void CLotkeeperApp::ExitInstance() {
     if (!profilePath_.empty()) {
         user_.SetString(SectionKey(section::Settings), value::ProfileName, profilePath_.string());
     }
-    feeSchedule_.Save();
+    if (feeScheduleWritable_) {
+        feeSchedule_.Save();
+    }
     recentFiles_.Save(user_);
 }
 

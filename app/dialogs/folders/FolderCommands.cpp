@@ -3,6 +3,7 @@
 #include "app/core/FolderRules.h"
 #include "app/dialogs/common/Messages.h"
 #include "app/dialogs/folders/CColumnsDlg.h"
+#include "app/dialogs/web/CWebLinkDlg.h"
 #include "itemdb/AucDoc.h"
 #include "itemdb/FolderTree.h"
 #include "widgets/ModalRunner.h"
@@ -44,13 +45,30 @@ FolderCommands::EditOutcome FolderCommands::Edit(std::int32_t currentId) {
     return outcome;
 }
 
+bool FolderCommands::EditLink(std::int32_t currentId, const std::string& shownAddress) {
+    CFolderTree& tree = document_.GetFolderTree();
+    if (!tree.FindNode(currentId)) {
+        return false;
+    }
+    const WebLink link{tree.GetCurName(), tree.GetCurColumnsOrURL(), tree.GetCurDescription()};
+    const std::optional<WebLink> edited = EditWebLink(runner_, parent_, link, shownAddress);
+    if (!edited || !tree.FindNode(currentId)) {
+        return false;
+    }
+    tree.SetCurName(edited->name);
+    tree.SetCurColumnsOrURL(edited->address);
+    tree.SetCurDescription(edited->description);
+    return true;
+}
+
 bool FolderCommands::Delete(std::int32_t currentId) {
     CFolderTree& tree = document_.GetFolderTree();
     if (!tree.FindNode(currentId) || tree.IsCurFixed() != 0) {
         return false;
     }
     const std::int32_t type = tree.GetCurType();
-    const auto question = gb::app::DeleteQuestion(type, tree.IsCurHeading() != 0, tree.GetCurName());
+    const auto question =
+        gb::app::DeleteQuestion(type, tree.IsCurHeading() != 0, tree.GetCurName());
     if (question && !AskYesNo(runner_, parent_, *question)) {
         return false;
     }
