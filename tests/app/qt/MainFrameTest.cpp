@@ -153,6 +153,13 @@ TEST_F(MainFrameTest, SixTicksFromAWorkerThreadShowOnTheWindowsThreadInTurn) {
         Settle();
         EXPECT_EQ(frame->MessageText(), text);
     }
+    // Another kind, or an end without a run, is no step of a run.
+    for (const std::uintptr_t kind : {std::uintptr_t{0}, std::uintptr_t{9}}) {
+        gb::PostMessage(frame->Handle(), gb::WM_USER + 1, kind, 7);
+        Settle();
+        EXPECT_EQ(frame->MessageText(), expected.back()) << kind;
+        EXPECT_EQ(frame->BusyCount(), 0) << kind;
+    }
 }
 
 TEST_F(MainFrameTest, TheTemplateMenuListsElevenTemplatesThenMore) {
