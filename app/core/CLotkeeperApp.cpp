@@ -15,8 +15,7 @@ void CLotkeeperApp::LoadSettings() {
     templateLibraryName_ = user_.GetString(SectionKey(section::TemplateSettings), value::Library,
                                            kDefaultTemplateLibrary);
     currentTemplateIndex_ = 0;
-    templateLibrary_ = gb::itemdb::CTemplateLibrary();
-    templateLibrary_.OpenFile(GetTemplateLibraryPath());
+    ReloadTemplateLibrary();
     // A missing or damaged file leaves the entries it could not give at their
     // defaults; the program runs on with them. A damaged one is not written
     // over at exit: the user may still mend or restore it.
@@ -25,6 +24,11 @@ void CLotkeeperApp::LoadSettings() {
     feeScheduleWritable_ = !std::filesystem::exists(fees, error) && !error;
     feeScheduleWritable_ = feeSchedule_.Load(fees) || feeScheduleWritable_;
     settingsLoaded_ = true;
+}
+
+void CLotkeeperApp::ReloadTemplateLibrary() {
+    templateLibrary_ = gb::itemdb::CTemplateLibrary();
+    templateLibrary_.OpenFile(GetTemplateLibraryPath());
 }
 
 StartupRequest CLotkeeperApp::ChooseStartupProfile(const CommandLine& commandLine) const {

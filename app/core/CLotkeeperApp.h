@@ -78,6 +78,8 @@ public:
     // The template library, read once by LoadSettings; empty when its file is
     // missing or damaged.
     const gb::itemdb::CTemplateLibrary& GetTemplateLibrary() const { return templateLibrary_; }
+    // Reads the library again: the template editor may have changed it since.
+    void ReloadTemplateLibrary();
 
     // ProfileHost: what the document reports of the open profile.
     void SetCurrentDocument(gb::itemdb::CAucDoc* document) override { currentDocument_ = document; }

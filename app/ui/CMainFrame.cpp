@@ -208,6 +208,7 @@ QMenu* CMainFrame::TemplateMenu() {
     auto* menu = new QMenu(this);
     connect(menu, &QMenu::aboutToShow, this, [this, menu] {
         menu->clear();
+        app_.ReloadTemplateLibrary();
         const TemplateSlots templateSlots =
             TemplateSlots::From(app_.GetTemplateLibrary(), app_.GetCurrentTemplateIndex());
         for (std::size_t slot = 0; slot < templateSlots.names.size(); ++slot) {

@@ -171,9 +171,9 @@ TEST_F(MainFrameTest, TheTemplateMenuListsElevenTemplatesThenMore) {
         mail.SetKind(CTDocText::Email);
         library.AddTemplate(mail);
     }
+    // Written while the window is open, as the template editor does.
     library.SetPath(app.GetTemplateLibraryPath());
     ASSERT_TRUE(library.SaveFile());
-    app.LoadSettings();
 
     QMenu* menu = frame->DropDownMenu(gb::app::cmd::EditCopy);
     ASSERT_NE(menu, nullptr);
