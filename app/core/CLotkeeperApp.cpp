@@ -15,12 +15,20 @@ void CLotkeeperApp::LoadSettings() {
     templateLibraryName_ = user_.GetString(SectionKey(section::TemplateSettings), value::Library,
                                            kDefaultTemplateLibrary);
     currentTemplateIndex_ = 0;
+    ReloadTemplateLibrary();
+    // A missing or damaged file leaves the entries it could not give at their
+    // defaults; the program runs on with them. A damaged one is not written
+    // over at exit: the user may still mend or restore it.
+    const std::filesystem::path fees = programFolder_ / kFeeScheduleFile;
+    std::error_code error;
+    feeScheduleWritable_ = !std::filesystem::exists(fees, error) && !error;
+    feeScheduleWritable_ = feeSchedule_.Load(fees) || feeScheduleWritable_;
+    settingsLoaded_ = true;
+}
+
+void CLotkeeperApp::ReloadTemplateLibrary() {
     templateLibrary_ = gb::itemdb::CTemplateLibrary();
     templateLibrary_.OpenFile(GetTemplateLibraryPath());
-    // A missing or damaged file leaves the entries it could not give at their
-    // defaults; the program runs on with them.
-    feeSchedule_.Load(programFolder_ / kFeeScheduleFile);
-    settingsLoaded_ = true;
 }
 
 StartupRequest CLotkeeperApp::ChooseStartupProfile(const CommandLine& commandLine) const {
@@ -56,7 +64,9 @@ void CLotkeeperApp::ExitInstance() {
     if (!profilePath_.empty()) {
         user_.SetString(SectionKey(section::Settings), value::ProfileName, profilePath_.string());
     }
-    feeSchedule_.Save();
+    if (feeScheduleWritable_) {
+        feeSchedule_.Save();
+    }
     recentFiles_.Save(user_);
 }
 

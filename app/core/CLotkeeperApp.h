@@ -68,7 +68,8 @@ public:
     // Remembers the current profile for the next start and writes the fee
     // schedule and the recent profiles back. Only settings this process
     // loaded are written: one that ended before loading them (a second
-    // instance handing over to the first) writes nothing.
+    // instance handing over to the first) writes nothing, and a fee schedule
+    // file that could not be read stays as it is.
     void ExitInstance();
 
     const std::filesystem::path& GetProgramFolder() const { return programFolder_; }
@@ -77,6 +78,8 @@ public:
     // The template library, read once by LoadSettings; empty when its file is
     // missing or damaged.
     const gb::itemdb::CTemplateLibrary& GetTemplateLibrary() const { return templateLibrary_; }
+    // Reads the library again: the template editor may have changed it since.
+    void ReloadTemplateLibrary();
 
     // ProfileHost: what the document reports of the open profile.
     void SetCurrentDocument(gb::itemdb::CAucDoc* document) override { currentDocument_ = document; }
@@ -110,6 +113,8 @@ private:
     gb::itemdb::CFeeSchedule feeSchedule_;
     RecentFileList recentFiles_;
     bool settingsLoaded_ = false;
+    // The fee schedule was read, or had no file yet: exit may write it.
+    bool feeScheduleWritable_ = false;
 };
 
 }  // namespace gb::app

@@ -5,6 +5,7 @@
 // the right-hand view and the commands. Views hold this, never the window.
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "app/core/CommandState.h"
@@ -18,6 +19,7 @@ class CAucDoc;
 namespace gb::app {
 
 class CLotkeeperApp;
+class WebViewHost;
 
 class IFrame {
 public:
@@ -44,6 +46,13 @@ public:
     virtual void SetTemplateName(std::string_view name) = 0;
     // Shows the buttons and bands of a folder kind; false without a toolbar.
     virtual bool EnableToolbar(int folderKind) = 0;
+
+    // What the web view drives: the animation, the address box, the toolbar
+    // and the favourites.
+    virtual WebViewHost& WebHost() = 0;
+    // The address box's text while the right-hand view is the web view;
+    // empty otherwise.
+    virtual std::string ShownWebAddress() const = 0;
 
     // Shows a view of `kind` on the right; the view shown already when it is
     // of that kind.

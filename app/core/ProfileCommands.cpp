@@ -5,14 +5,17 @@
 #include "app/core/CommandIds.h"
 #include "app/core/DocumentStrings.h"
 #include "app/core/FileDialogService.h"
+#include "app/core/MessageService.h"
+#include "app/core/UiStrings.h"
 #include "itemdb/AucDoc.h"
 
 using namespace gb::itemdb;
 
 namespace gb::app {
 
-ProfileCommands::ProfileCommands(CAucDoc& document, CLotkeeperApp& app, FileDialogService& files)
-    : document_(document), app_(app), files_(files) {
+ProfileCommands::ProfileCommands(CAucDoc& document, CLotkeeperApp& app, FileDialogService& files,
+                                 MessageService& messages)
+    : document_(document), app_(app), files_(files), messages_(messages) {
     commands_.On(cmd::FileNew, [this](int) { NewProfile(); });
     commands_.On(cmd::FileOpen, [this](int) { OpenChosenProfile(); });
     commands_.OnRange(cmd::FileRecent1, cmd::FileRecent4, [this](int id) {
@@ -38,8 +41,16 @@ void ProfileCommands::Remember(const std::filesystem::path& path) {
     app_.GetRecentFiles().Add(path);
 }
 
+bool ProfileCommands::RefusedDuringUpdate() {
+    if (!document_.IsUpdating()) {
+        return false;
+    }
+    messages_.Show(UiText(string_id::UpdateRunning));
+    return true;
+}
+
 bool ProfileCommands::NewProfile() {
-    if (!document_.SaveModified()) {
+    if (RefusedDuringUpdate() || !document_.SaveModified()) {
         return false;
     }
     const bool created = document_.OnNewDocument();
@@ -57,7 +68,7 @@ bool ProfileCommands::OpenProfile(const std::filesystem::path& path) {
 }
 
 ProfileCommands::OpenResult ProfileCommands::Open(const std::filesystem::path& given) {
-    if (!document_.SaveModified()) {
+    if (RefusedDuringUpdate() || !document_.SaveModified()) {
         return OpenResult::Kept;
     }
     // The document keeps the profile that was open when the file cannot be
@@ -74,6 +85,9 @@ ProfileCommands::OpenResult ProfileCommands::Open(const std::filesystem::path& g
 }
 
 bool ProfileCommands::OpenChosenProfile() {
+    if (RefusedDuringUpdate()) {
+        return false;
+    }
     const auto path = files_.AskOpenFile("Open", ProfileFilter());
     return path && OpenProfile(*path);
 }

@@ -17,13 +17,15 @@ class CAucDoc;
 namespace gb::app {
 
 class FileDialogService;
+class MessageService;
 
 class ProfileCommands final : public ProfileOpener {
 public:
     enum class Event { Created, Opened, Saved };
     using Listener = std::function<void(Event)>;
 
-    ProfileCommands(gb::itemdb::CAucDoc& document, CLotkeeperApp& app, FileDialogService& files);
+    ProfileCommands(gb::itemdb::CAucDoc& document, CLotkeeperApp& app, FileDialogService& files,
+                    MessageService& messages);
 
     // Told after a profile was made, opened or saved.
     void SetListener(Listener listener) { listener_ = std::move(listener); }
@@ -31,7 +33,8 @@ public:
     const CommandMap& Commands() const { return commands_; }
 
     // ProfileOpener. Each first lets the document save or keep the profile
-    // open now; false when it must stay.
+    // open now; false when it must stay. While an update run lasts the
+    // profile stays, and the user is told why.
     bool NewProfile() override;
     // A profile that cannot be read leaves the open profile as it was.
     bool OpenProfile(const std::filesystem::path& path) override;
@@ -48,12 +51,15 @@ private:
     enum class OpenResult { Opened, Kept, Unreadable };
 
     OpenResult Open(const std::filesystem::path& path);
+    // True (after telling the user) while an update run keeps the profile.
+    bool RefusedDuringUpdate();
     void Notify(Event event);
     void Remember(const std::filesystem::path& path);
 
     gb::itemdb::CAucDoc& document_;
     CLotkeeperApp& app_;
     FileDialogService& files_;
+    MessageService& messages_;
     Listener listener_;
     CommandMap commands_;
 };

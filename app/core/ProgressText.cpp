@@ -9,6 +9,9 @@ constexpr const char* kUpdating = "Updating... ";
 }  // namespace
 
 const std::string& ProgressText::Tick() {
+    if (ended_) {
+        return text_;
+    }
     if (cycle_ == 0) {
         text_ = kUpdating;
     } else {
@@ -21,6 +24,7 @@ const std::string& ProgressText::Tick() {
 const std::string& ProgressText::Complete() {
     text_ = "Update Complete!";
     cycle_ = 0;
+    ended_ = true;
     return text_;
 }
 

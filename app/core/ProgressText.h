@@ -1,7 +1,7 @@
 #pragma once
 // The status-bar text of an update run: every progress tick adds one more
 // "Updating... " up to five, then starts again from one; the end of the run
-// shows "Update Complete!".
+// shows "Update Complete!", which stays until the next run starts.
 
 #include <string>
 
@@ -11,6 +11,9 @@ class ProgressText {
 public:
     static constexpr int kCycle = 5;
 
+    // A run starts: its ticks show again.
+    void Start() { ended_ = false; }
+    // A tick of a retrieval that reports after the run's end leaves the text.
     const std::string& Tick();
     // The next run's first tick starts again from a single "Updating... ".
     const std::string& Complete();
@@ -19,6 +22,7 @@ public:
 private:
     std::string text_;
     int cycle_ = 0;
+    bool ended_ = false;
 };
 
 }  // namespace gb::app

@@ -64,8 +64,10 @@ const gb::StringTable& UiStrings() {
          "Cannot access the export file. Try the export again using a different file name. You "
          "can use the 'Browse' button for help selecting a valid name."},
         {string_id::TemplateEditorMissing,
-         "Cannot start the template editor. Make sure the file Template.exe is in the same "
+         "Cannot start the template editor. Make sure the file Template is in the same "
          "folder as this program. Try installing Gavelbook again."},
+        {string_id::UpdateRunning,
+         "An update is running. Wait until it is complete, then try again."},
         {string_id::HintPasteMail,
          "After your email program starts, use Ctrl-V to paste the body of the message into your "
          "email."},

@@ -53,6 +53,8 @@ inline constexpr int FeeFactorZero = 59529;
 inline constexpr int FeeNoFields = 59530;
 inline constexpr int FeeNameUsed = 59535;
 inline constexpr int HintDuplicateElsewhere = 59562;
+// The program's own messages, beyond the table it was designed with.
+inline constexpr int UpdateRunning = 61001;
 
 }  // namespace gb::app::string_id
 

@@ -9,6 +9,7 @@
 #include <QtGui/QScreen>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QHBoxLayout>
+#include <QtWidgets/QLineEdit>
 #include <QtWidgets/QMenuBar>
 #include <QtWidgets/QSizePolicy>
 #include <QtWidgets/QStatusBar>
@@ -23,6 +24,8 @@
 #include "app/core/UiStrings.h"
 #include "app/core/WindowPlacement.h"
 #include "app/core/problems/RetrievalProblems.h"
+#include "app/core/web/Favorites.h"
+#include "app/core/web/WebCommands.h"
 #include "app/dialogs/calendar/CCalendarDlg.h"
 #include "app/dialogs/problems/CProblemDlg.h"
 #include "app/ui/ArtLibrary.h"
@@ -31,11 +34,14 @@
 #include "app/ui/CNavView.h"
 #include "app/ui/CSummaryBar.h"
 #include "app/ui/CommandActions.h"
+#include "app/ui/help/HelpCommands.h"
 #include "interfaces/RetrievalNotify.h"
 #include "itemdb/AucDoc.h"
+#include "itemdb/FolderKind.h"
 #include "itemdb/LotkeeperStrings.h"
 #include "itemdb/UpdateRun.h"
 #include "platform/WindowRegistry.h"
+#include "widgets/CHistoryCombo.h"
 #include "widgets/ModalRunner.h"
 #include "widgets/QtText.h"
 
@@ -52,6 +58,9 @@ using gb::widgets::ToQt;
 namespace {
 
 constexpr const char* kTemplateEditor = "Template";
+// The address box keeps the addresses entered last across starts.
+constexpr const char* kAddressHistorySection = "WebSites";
+constexpr int kAddressHistorySize = 10;
 
 }  // namespace
 
@@ -119,17 +128,20 @@ void CMainFrame::RequestCommandRefresh() {
 // --- Commands, menus and bars -------------------------------------------------
 
 void CMainFrame::CreateCommands() {
+    const auto enabled = [](int, CommandUpdate& update) { update.Enable(true); };
     commands_.On(cmd::AppExit, [this](int) { close(); });
+    commands_.OnUpdate(cmd::AppExit, enabled);
     commands_.On(cmd::NavigationTree, [this](int) { OnNavigationTree(); });
-    commands_.OnUpdate(cmd::NavigationTree, [this](int, CommandUpdate& update) {
-        update.SetCheck(mainView_ != nullptr);
-    });
     commands_.On(cmd::UserProfile, [this](int) { OnUserProfile(); });
     commands_.OnUpdate(cmd::UserProfile, [this](int, CommandUpdate& update) {
         const CView* right = GetRightView();
         update.SetCheck(right != nullptr && right->Kind() == ViewKind::Profile);
-        update.Enable(busy_.Count() <= 0);
+        // The web view's Stop clears the busy count while a run may go on:
+        // the run itself keeps the profile from being edited.
+        update.Enable(busy_.Count() <= 0 && !document_.IsUpdating());
     });
+    commands_.On(cmd::HelpUserGuide, [this](int) { OnUserGuide(); });
+    commands_.OnUpdate(cmd::HelpUserGuide, enabled);
     // Shown pressed while anything keeps the window busy; only a run of the
     // document's own keeps a second from being started.
     commands_.OnUpdate(cmd::UpdateDatabase, [this](int, CommandUpdate& update) {
@@ -140,6 +152,11 @@ void CMainFrame::CreateCommands() {
     });
     commands_.On(cmd::ShowCalendar, [this](int) { CCalendarDlg::Run(services_.modals, this); });
     commands_.On(cmd::ClipboardTemplates, [this](int) { OnClipboardTemplates(); });
+    commands_.OnUpdate(cmd::ClipboardTemplates, enabled);
+    commands_.OnUpdate(cmd::NavigationTree, [this](int, CommandUpdate& update) {
+        update.Enable(true);
+        update.SetCheck(mainView_ != nullptr);
+    });
     commands_.On(cmd::ViewToolbar, [this](int) { toolBar_->setVisible(!toolBar_->isVisible()); });
     commands_.OnUpdate(cmd::ViewToolbar, [this](int, CommandUpdate& update) {
         update.SetCheck(toolBar_->isVisible());
@@ -185,12 +202,15 @@ void CMainFrame::CreateMenus() {
     for (const MenuLayout& layout : MainMenus()) {
         AddMenu(layout);
     }
+    // F1 has no menu entry: the window's own action carries it.
+    actions_->Action(help_cmd::Help)->setShortcut(QKeySequence(Qt::Key_F1));
 }
 
 QMenu* CMainFrame::TemplateMenu() {
     auto* menu = new QMenu(this);
     connect(menu, &QMenu::aboutToShow, this, [this, menu] {
         menu->clear();
+        app_.ReloadTemplateLibrary();
         const TemplateSlots templateSlots =
             TemplateSlots::From(app_.GetTemplateLibrary(), app_.GetCurrentTemplateIndex());
         for (std::size_t slot = 0; slot < templateSlots.names.size(); ++slot) {
@@ -229,6 +249,46 @@ QMenu* CMainFrame::FontsMenu() {
     return menu;
 }
 
+QMenu* CMainFrame::FavoritesMenu() {
+    auto* menu = new QMenu(this);
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] {
+        menu->clear();
+        favorites_.clear();
+        const std::optional<std::filesystem::path> folder =
+            gb::app::FavoritesFolder(app_.GetUserSettings());
+        if (!folder) {
+            return;
+        }
+        Favorites favorites = ReadFavorites(*folder);
+        favorites_ = std::move(favorites.addresses);
+        const std::function<void(QMenu*, const gb::app::FavoritesMenu&)> fill =
+            [this, &fill](QMenu* target, const gb::app::FavoritesMenu& entries) {
+                for (const gb::app::FavoritesMenu& subMenu : entries.subMenus) {
+                    fill(target->addMenu(ToQt(subMenu.name)), subMenu);
+                }
+                for (std::size_t k = 0; k < entries.titles.size(); ++k) {
+                    const int id =
+                        web_cmd::FavoriteFirst + static_cast<int>(entries.firstIndex + k);
+                    connect(target->addAction(ToQt(entries.titles[k])), &QAction::triggered, this,
+                            [this, id] { ExecuteCommand(id); });
+                }
+            };
+        fill(menu, favorites.menu);
+    });
+    return menu;
+}
+
+QMenu* CMainFrame::DropDownMenu(int command) const {
+    QAction* button = buttons_.value(command);
+    const auto* tool =
+        button != nullptr ? qobject_cast<QToolButton*>(toolBar_->widgetForAction(button)) : nullptr;
+    QMenu* menu = tool != nullptr ? tool->menu() : nullptr;
+    if (menu != nullptr) {
+        Q_EMIT menu->aboutToShow();
+    }
+    return menu;
+}
+
 void CMainFrame::CreateToolBar() {
     toolBar_ = addToolBar(QStringLiteral("Toolbar"));
     toolBar_->setObjectName(QStringLiteral("MainToolBar"));
@@ -247,10 +307,11 @@ void CMainFrame::CreateToolBar() {
             continue;
         }
         auto* button = qobject_cast<QToolButton*>(toolBar_->widgetForAction(action));
-        QMenu* menu = entry.command == cmd::EditCopy      ? TemplateMenu()
-                      : entry.command == cmd::ViewListing ? NavigateMenu()
-                      : entry.command == cmd::WebFonts    ? FontsMenu()
-                                                          : nullptr;
+        QMenu* menu = entry.command == cmd::EditCopy       ? TemplateMenu()
+                      : entry.command == cmd::ViewListing  ? NavigateMenu()
+                      : entry.command == cmd::WebFonts     ? FontsMenu()
+                      : entry.command == cmd::WebFavorites ? FavoritesMenu()
+                                                           : nullptr;
         if (button != nullptr && menu != nullptr) {
             button->setMenu(menu);
             button->setPopupMode(entry.dropDown == ToolbarEntry::DropDown::Arrow
@@ -281,9 +342,14 @@ void CMainFrame::CreateBands() {
     auto* addressLayout = new QHBoxLayout(address);
     addressLayout->setContentsMargins(4, 0, 4, 0);
     addressLayout->addWidget(new QLabel(ToQt(UiText(string_id::AddressLabel)), address));
-    addressBox_ = new QComboBox(address);
-    addressBox_->setEditable(true);
+    addressBox_ = new gb::widgets::CHistoryCombo(address);
+    addressBox_->setObjectName(QStringLiteral("AddressBox"));
+    addressBox_->SetSection(kAddressHistorySection, kAddressHistorySize);
     addressBox_->setMinimumWidth(200);
+    connect(addressBox_->lineEdit(), &QLineEdit::returnPressed, this,
+            &CMainFrame::OnAddressEntered);
+    // An address picked from the list loads at once.
+    connect(addressBox_, &QComboBox::activated, this, [this] { ExecuteCommand(web_cmd::Go); });
     addressBox_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     addressLayout->addWidget(addressBox_, 1);
     address->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
@@ -385,16 +451,22 @@ bool CMainFrame::LeaveProfileView() {
 void CMainFrame::OnNavigationTree() {
     if (mainView_ == nullptr) {
         ShowMainView();
-        return;
+    } else {
+        const ViewKind kind = mainView_->GetRightView()->Kind();
+        mainView_->GetRightView()->Detach();
+        mainView_->GetTreeView()->Detach();
+        mainView_ = nullptr;
+        singleView_ = views_.Create(kind, *this, nullptr);
+        ReplaceCentral(singleView_->Widget());
+        singleView_->OnInitialUpdate();
+        RequestCommandRefresh();
     }
-    const ViewKind kind = mainView_->GetRightView()->Kind();
-    mainView_->GetRightView()->Detach();
-    mainView_->GetTreeView()->Detach();
-    mainView_ = nullptr;
-    singleView_ = views_.Create(kind, *this, nullptr);
-    ReplaceCentral(singleView_->Widget());
-    singleView_->OnInitialUpdate();
-    RequestCommandRefresh();
+    // A new web view starts blank: it shows the open folder's page again.
+    CView* right = GetRightView();
+    if (right != nullptr && right->Kind() == ViewKind::Web &&
+        document_.GetFolderTree().FindNode(document_.GetSelectedFolderId())) {
+        right->OnUpdate(nullptr, DocumentView::kHintNew);
+    }
 }
 
 void CMainFrame::OnUserProfile() {
@@ -413,6 +485,20 @@ void CMainFrame::OnUserProfile() {
     if (shown != nullptr && target != ViewKind::Profile) {
         shown->OnUpdate(nullptr, DocumentView::kHintNew);
     }
+}
+
+void CMainFrame::OnUserGuide() {
+    if (!LeaveProfileView()) {
+        services_.messages.Show(UiText(string_id::ProfileViewRefused));
+        return;
+    }
+    document_.SelectFolder(gb::itemdb::folder::Contents);
+    const QString caption = CaptionText();
+    CView* shown = ShowRightView(ViewKind::Web);
+    if (shown != nullptr) {
+        shown->OnUpdate(nullptr, DocumentView::kHintNew);
+    }
+    captionPanel_->setText(caption);
 }
 
 void CMainFrame::OnClipboardTemplates() {
@@ -440,6 +526,32 @@ bool CMainFrame::EnableToolbar(int folderKind) {
     }
     bandBar_->setVisible(anyBand);
     return true;
+}
+
+std::string CMainFrame::ShownWebAddress() const {
+    const CView* right = GetRightView();
+    return right != nullptr && right->Kind() == ViewKind::Web ? GetAddress() : std::string();
+}
+
+void CMainFrame::SetAddress(std::string_view text, bool addToHistory) {
+    addressBox_->AddText(ToQt(text), addToHistory);
+}
+
+std::string CMainFrame::GetAddress() const {
+    return gb::widgets::FromQt(addressBox_->GetCurrentText());
+}
+
+std::optional<std::string> CMainFrame::FavoriteAddress(int index) const {
+    if (index < 0 || static_cast<std::size_t>(index) >= favorites_.size()) {
+        return std::nullopt;
+    }
+    return favorites_[static_cast<std::size_t>(index)];
+}
+
+void CMainFrame::OnAddressEntered() {
+    if (ExecuteCommand(web_cmd::Go)) {
+        SetAddress(GetAddress(), true);
+    }
 }
 
 bool CMainFrame::IsBandShown(Band band) const {
@@ -556,11 +668,20 @@ bool CMainFrame::SaveWindowPlacement() {
     return gb::app::SaveWindowPlacement(app_.GetUserSettings(), placement);
 }
 
+bool CMainFrame::RefuseDuringUpdate() {
+    if (!document_.IsUpdating()) {
+        return false;
+    }
+    services_.messages.Show(UiText(string_id::UpdateRunning));
+    return true;
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (!document_.SaveModified()) {
+    if (RefuseDuringUpdate() || !document_.SaveModified()) {
         event->ignore();
         return;
     }
+    addressBox_->SaveStrings();
     SaveWindowPlacement();
     event->accept();
 }
@@ -639,6 +760,7 @@ void CMainFrame::OnUpdateProgress(const gb::WindowMessage& message) {
 }
 
 void CMainFrame::OnUpdateStarted() {
+    progress_.Start();
     SetBusy(true);
     if (!document_.IsUpdating()) {
         OnUpdateEnded();
@@ -647,6 +769,8 @@ void CMainFrame::OnUpdateStarted() {
 
 void CMainFrame::OnUpdateEnded() {
     SetBusy(false);
+    // Ticks that come after the end leave "Update Complete!" alone.
+    progress_.Complete();
     const bool failed = document_.GetUpdateRun().HasFailed();
     // The views reload the folder on display through a queued call of their
     // own. The report is queued behind it, so that the reloaded list's status
@@ -654,7 +778,7 @@ void CMainFrame::OnUpdateEnded() {
     QMetaObject::invokeMethod(
         this,
         [this, failed] {
-            SetMessageText(progress_.Complete());
+            SetMessageText(progress_.Text());
             if (failed) {
                 CProblemDlg problems(RetrievalProblems::Read(), this);
                 services_.modals.Run(problems);

@@ -7,7 +7,6 @@
 // count, shows the update run's progress and keeps its placement.
 
 #include <QtCore/QHash>
-#include <QtWidgets/QComboBox>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QMainWindow>
 #include <QtWidgets/QToolBar>
@@ -17,6 +16,8 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -29,6 +30,7 @@
 #include "app/core/ToolbarLayout.h"
 #include "app/core/UiServices.h"
 #include "app/core/ViewKind.h"
+#include "app/core/web/WebViewHost.h"
 #include "app/ui/CView.h"
 #include "app/ui/ViewRegistry.h"
 #include "platform/MessageTarget.h"
@@ -39,6 +41,9 @@ class CAucDoc;
 namespace gb::app {
 class CLotkeeperApp;
 }  // namespace gb::app
+namespace gb::widgets {
+class CHistoryCombo;
+}  // namespace gb::widgets
 
 namespace gb::app::ui {
 
@@ -47,7 +52,10 @@ class CMainView;
 class CSummaryBar;
 class CommandActions;
 
-class CMainFrame final : public QMainWindow, public IFrame, public gb::MessageTarget {
+class CMainFrame final : public QMainWindow,
+                         public IFrame,
+                         public gb::app::WebViewHost,
+                         public gb::MessageTarget {
     Q_OBJECT
 
 public:
@@ -89,6 +97,13 @@ public:
     // What the views show through the frame.
     bool EnableToolbar(int folderKind) override;
     int SetBusy(bool busy, bool reset = false) override;
+    WebViewHost& WebHost() override { return *this; }
+    std::string ShownWebAddress() const override;
+    // The address box: shown text, and with `addToHistory` the top of its
+    // history too.
+    void SetAddress(std::string_view text, bool addToHistory) override;
+    std::string GetAddress() const override;
+    std::optional<std::string> FavoriteAddress(int index) const override;
     int BusyCount() const override { return busy_.Count(); }
     void SetSummary(std::size_t count, std::string_view minimumValue,
                     std::string_view totalBids) override;
@@ -127,6 +142,9 @@ public:
     bool IsBandShown(Band band) const;
     bool IsButtonShown(int command) const;
     bool IsAnimationPlaying() const;
+    gb::widgets::CHistoryCombo* AddressBox() const { return addressBox_; }
+    // The drop-down menu of a toolbar button, filled as when it opens.
+    QMenu* DropDownMenu(int command) const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -145,11 +163,19 @@ private:
     QMenu* TemplateMenu();
     QMenu* NavigateMenu();
     QMenu* FontsMenu();
+    QMenu* FavoritesMenu();
+    // Enter in the address box: the web view loads the address, which goes
+    // to the top of the history.
+    void OnAddressEntered();
     void ReplaceCentral(QWidget* widget);
 
     void OnNavigationTree();
     void OnUserProfile();
     void OnClipboardTemplates();
+    void OnUserGuide();
+    // An update run keeps its profile: New, Open and closing are refused with
+    // a message while it lasts.
+    bool RefuseDuringUpdate();
     void OnRetrievalMessage(const gb::WindowMessage& message);
     void OnUpdateProgress(const gb::WindowMessage& message);
     // The update run is over: animation, "Update Complete!" and, when a
@@ -174,7 +200,9 @@ private:
     QHash<int, QAction*> buttons_;
     CSummaryBar* summaryBar_ = nullptr;
     QLabel* captionPanel_ = nullptr;
-    QComboBox* addressBox_ = nullptr;
+    gb::widgets::CHistoryCombo* addressBox_ = nullptr;
+    // Entry n is the address of favourites command 3584 + n.
+    std::vector<std::string> favorites_;
     CBusyAnimation* animation_ = nullptr;
     QLabel* messagePane_ = nullptr;
     QLabel* templatePane_ = nullptr;

@@ -314,7 +314,11 @@ void CNavView::OnEdit() {
     const std::int32_t id = currentNodeId_;
     FolderCommands commands(GetDocument(), frame_.App().GetFeeSchedule(), frame_.Services().modals,
                             this);
-    if (!commands.Edit(id).refresh) {
+    FolderCommands::EditOutcome outcome = commands.Edit(id);
+    if (outcome.editor == FolderEditor::WebLink) {
+        outcome.refresh = commands.EditLink(id, frame_.ShownWebAddress());
+    }
+    if (!outcome.refresh) {
         return;
     }
     if (QTreeWidgetItem* item = FindTreeItem(id)) {

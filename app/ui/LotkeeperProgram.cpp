@@ -26,7 +26,7 @@ LotkeeperProgram::LotkeeperProgram(CommandLine commandLine, gb::Settings& user,
           UiServices{screenMessages_, screenFiles_, desktopShell_, screenRunner_})),
       app_(user, std::move(programFolder)),
       prompts_(services_.messages, services_.files),
-      profileCommands_(document_, app_, services_.files) {
+      profileCommands_(document_, app_, services_.files, services_.messages) {
     document_.SetHost(&app_);
     document_.SetPrompts(&prompts_);
 }

@@ -1,9 +1,11 @@
 #include "app/ui/ViewRegistry.h"
 
+#include "app/core/CLotkeeperApp.h"
 #include "app/core/CommandIds.h"
 #include "app/ui/CInvView.h"
 #include "app/ui/CPlaceholderView.h"
 #include "app/ui/profile/CProView.h"
+#include "app/ui/web/CWebView.h"
 #include "widgets/ModalRunner.h"
 
 namespace gb::app::ui {
@@ -18,6 +20,11 @@ ViewRegistry ViewRegistry::MainViews() {
         hooks.save = [&frame] { frame.ExecuteCommand(cmd::FileSave); };
         hooks.enableToolbar = [&frame](int folderKind) { frame.EnableToolbar(folderKind); };
         return CreateProView(frame.Document(), std::move(hooks), parent);
+    });
+    // Web-site links and the user guide's pages.
+    views.Register(ViewKind::Web, [](IFrame& frame, QWidget* parent) {
+        return CreateWebView(frame.Document(), frame.WebHost(), frame.Services().shell,
+                             frame.App().GetUserSettings(), parent);
     });
     return views;
 }

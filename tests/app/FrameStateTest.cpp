@@ -59,6 +59,9 @@ TEST(ProgressTextTest, TheNextRunStartsFromOneAfterTheEnd) {
     progress.Tick();
     progress.Tick();
     EXPECT_EQ(progress.Complete(), "Update Complete!");
+    // A late tick of the run that ended leaves the end's text.
+    EXPECT_EQ(progress.Tick(), "Update Complete!");
+    progress.Start();
     EXPECT_EQ(progress.Tick(), "Updating... ");
 }
 

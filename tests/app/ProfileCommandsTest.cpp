@@ -8,6 +8,7 @@
 
 #include "app/core/CommandIds.h"
 #include "app/core/FileDialogService.h"
+#include "app/core/MessageService.h"
 #include "app/core/ProfileCommands.h"
 #include "itemdb/AucDoc.h"
 #include "itemdb/DocumentPrompts.h"
@@ -30,6 +31,15 @@ public:
         return std::nullopt;
     }
     std::optional<std::filesystem::path> openAnswer;
+};
+
+class NoMessages : public gb::app::MessageService {
+public:
+    gb::app::MessageResult Show(std::string_view, gb::app::MessageButtons,
+                                gb::app::MessageIcon) override {
+        ADD_FAILURE() << "no message expected";
+        return gb::app::MessageResult::Ok;
+    }
 };
 
 class ScriptedPrompts : public DocumentPrompts {
@@ -73,7 +83,8 @@ protected:
     ScriptedFiles files;
     ScriptedPrompts prompts;
     CAucDoc document;
-    gb::app::ProfileCommands commands{document, app, files};
+    NoMessages messages;
+    gb::app::ProfileCommands commands{document, app, files, messages};
     std::vector<gb::app::ProfileCommands::Event> events;
 };
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -119,6 +121,16 @@ TEST_F(StartupTest, ShutdownKeepsTheProfileAndWritesTheFeeSchedule) {
     EXPECT_EQ(user.GetString(gb::app::SectionKey("Settings"), "ProfileName"), "/data/Shop.pro");
     EXPECT_TRUE(std::filesystem::exists(folder / "AucField.fee"));
     EXPECT_EQ(user.GetString(gb::app::SectionKey("Recent File List"), "File1"), "/data/Shop.pro");
+}
+
+TEST_F(StartupTest, AFeeScheduleThatCouldNotBeReadIsNotWrittenOver) {
+    const std::string damaged = "not a fee schedule";
+    { std::ofstream(folder / "AucField.fee", std::ios::binary) << damaged; }
+    app.LoadSettings();
+    app.ExitInstance();
+    std::ifstream in(folder / "AucField.fee", std::ios::binary);
+    const std::string kept((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(kept, damaged);
 }
 
 TEST_F(StartupTest, ShutdownWithoutAProfileKeepsTheOneStoredBefore) {

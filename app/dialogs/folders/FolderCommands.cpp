@@ -4,6 +4,7 @@
 #include "app/dialogs/common/Messages.h"
 #include "app/dialogs/folders/CColumnsDlg.h"
 #include "app/dialogs/report/CRptSheet.h"
+#include "app/dialogs/web/CWebLinkDlg.h"
 #include "itemdb/AucDoc.h"
 #include "itemdb/FolderTree.h"
 #include "widgets/ModalRunner.h"
@@ -48,6 +49,22 @@ FolderCommands::EditOutcome FolderCommands::Edit(std::int32_t currentId) {
     outcome.accepted = StoreFolderEdit(document_.GetFolderTree(), currentId, dialog.Values());
     outcome.refresh = outcome.accepted && !heading;
     return outcome;
+}
+
+bool FolderCommands::EditLink(std::int32_t currentId, const std::string& shownAddress) {
+    CFolderTree& tree = document_.GetFolderTree();
+    if (!tree.FindNode(currentId)) {
+        return false;
+    }
+    const WebLink link{tree.GetCurName(), tree.GetCurColumnsOrURL(), tree.GetCurDescription()};
+    const std::optional<WebLink> edited = EditWebLink(runner_, parent_, link, shownAddress);
+    if (!edited || !tree.FindNode(currentId)) {
+        return false;
+    }
+    tree.SetCurName(edited->name);
+    tree.SetCurColumnsOrURL(edited->address);
+    tree.SetCurDescription(edited->description);
+    return true;
 }
 
 bool FolderCommands::Delete(std::int32_t currentId) {

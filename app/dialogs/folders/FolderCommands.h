@@ -48,6 +48,10 @@ public:
     };
     // Edit (32807).
     EditOutcome Edit(std::int32_t currentId);
+    // Edit of a web site or guide page: the link dialog, where "Get Current"
+    // offers `shownAddress`. True when name, address and description were
+    // stored.
+    bool EditLink(std::int32_t currentId, const std::string& shownAddress);
 
     // Delete (32808): asks first for sellers, statuses, categories and
     // reports; a fixed folder is never deleted. True when the folder and its

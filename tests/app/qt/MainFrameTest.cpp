@@ -1,18 +1,25 @@
 // The main window's bars, busy animation, progress messages, placement,
 // command enabling and view switching.
 
+#include <QtTest/QTest>
 #include <QtWidgets/QMenu>
 #include <QtWidgets/QMenuBar>
 #include <QtWidgets/QToolBar>
 
+#include <algorithm>
+#include <fstream>
 #include <thread>
 
 #include "FrameFixture.h"
 #include "app/core/AppSettings.h"
 #include "app/core/CommandIds.h"
+#include "app/core/web/Favorites.h"
 #include "app/ui/CommandActions.h"
 #include "itemdb/FolderKind.h"
+#include "itemdb/TemplateLibrary.h"
+#include "platform/Settings.h"
 #include "platform/WindowRegistry.h"
+#include "widgets/CHistoryCombo.h"
 
 using namespace gb::itemdb;
 
@@ -60,6 +67,46 @@ TEST_F(MainFrameTest, TheProfileHidesBothAndKeepsTheOtherButtons) {
     EXPECT_FALSE(frame->IsBandShown(gb::app::Band::Animation));
 }
 
+TEST_F(MainFrameTest, EachFolderKindShowsItsOwnButtonsAndBands) {
+    using gb::app::Band;
+    namespace cmd = gb::app::cmd;
+    const struct {
+        int kind;
+        std::vector<int> shown;
+        std::vector<int> hidden;
+        std::vector<Band> bands;
+    } cases[] = {
+        {folder::Auctions,
+         {cmd::EditItems, cmd::EditCopy, cmd::MailTo, cmd::ItemSearch, cmd::ExportItems,
+          cmd::ViewListing, cmd::InstantSummary},
+         {cmd::WebBack, cmd::WebFavorites, cmd::WebFonts, cmd::WebSearch},
+         {Band::Summary, Band::Caption, Band::Animation}},
+        {folder::WebSites,
+         {cmd::WebBack, cmd::WebNext, cmd::WebStop, cmd::WebRefresh, cmd::WebHome,
+          cmd::WebFavorites, cmd::WebFonts, cmd::WebSearch},
+         {cmd::EditItems, cmd::EditCopy, cmd::ViewListing, cmd::InstantSummary},
+         {Band::Address, Band::Animation}},
+        {folder::UserProfile,
+         {cmd::FeeSchedule, cmd::UserProfile, cmd::UpdateDatabase, cmd::AppExit},
+         {cmd::EditItems, cmd::EditCopy, cmd::WebBack, cmd::WebFonts},
+         {}},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(frame->EnableToolbar(c.kind));
+        for (int id : c.shown) {
+            EXPECT_TRUE(frame->IsButtonShown(id)) << c.kind << " " << id;
+        }
+        for (int id : c.hidden) {
+            EXPECT_FALSE(frame->IsButtonShown(id)) << c.kind << " " << id;
+        }
+        for (Band band : {Band::Summary, Band::Caption, Band::Address, Band::Animation}) {
+            const bool expected = std::find(c.bands.begin(), c.bands.end(), band) != c.bands.end();
+            EXPECT_EQ(frame->IsBandShown(band), expected)
+                << c.kind << " band " << static_cast<int>(band);
+        }
+    }
+}
+
 TEST_F(MainFrameTest, TheBusyCountDrivesTheAnimationAndTheCommands) {
     EXPECT_FALSE(frame->IsAnimationPlaying());
     EXPECT_EQ(frame->SetBusy(true), 1);
@@ -87,16 +134,124 @@ TEST_F(MainFrameTest, ProgressMessagesFromAnotherThreadCycleTheStatusText) {
     EXPECT_EQ(frame->MessageText(), "Updating... Updating... Updating... ");
 }
 
+TEST_F(MainFrameTest, SixTicksFromAWorkerThreadShowOnTheWindowsThreadInTurn) {
+    const QStringList expected = {
+        "Updating... ",
+        "Updating... Updating... ",
+        "Updating... Updating... Updating... ",
+        "Updating... Updating... Updating... Updating... ",
+        "Updating... Updating... Updating... Updating... Updating... ",
+        "Updating... ",
+    };
+    for (const QString& text : expected) {
+        const QString before = frame->MessageText();
+        std::thread worker(
+            [handle = frame->Handle()] { gb::PostMessage(handle, gb::WM_USER + 1, 1, 7); });
+        worker.join();
+        // Queued for the window: nothing changed on the worker's thread.
+        EXPECT_EQ(frame->MessageText(), before);
+        Settle();
+        EXPECT_EQ(frame->MessageText(), text);
+    }
+    // Another kind, or an end without a run, is no step of a run.
+    for (const std::uintptr_t kind : {std::uintptr_t{0}, std::uintptr_t{9}}) {
+        gb::PostMessage(frame->Handle(), gb::WM_USER + 1, kind, 7);
+        Settle();
+        EXPECT_EQ(frame->MessageText(), expected.back()) << kind;
+        EXPECT_EQ(frame->BusyCount(), 0) << kind;
+    }
+}
+
+TEST_F(MainFrameTest, TheTemplateMenuListsElevenTemplatesThenMore) {
+    CTemplateLibrary library;
+    for (int i = 0; i < 12; ++i) {
+        CTDocText mail;
+        // Two digits: the library keeps its templates in name order.
+        mail.SetName((i < 9 ? "Mail 0" : "Mail ") + std::to_string(i + 1));
+        mail.SetKind(CTDocText::Email);
+        library.AddTemplate(mail);
+    }
+    // Written while the window is open, as the template editor does.
+    library.SetPath(app.GetTemplateLibraryPath());
+    ASSERT_TRUE(library.SaveFile());
+
+    QMenu* menu = frame->DropDownMenu(gb::app::cmd::EditCopy);
+    ASSERT_NE(menu, nullptr);
+    QStringList texts;
+    for (const QAction* action : menu->actions()) {
+        texts << action->text();
+    }
+    ASSERT_EQ(texts.size(), 12) << texts.join('|').toStdString();
+    EXPECT_EQ(texts.front(), "Mail 01");
+    EXPECT_EQ(texts[10], "Mail 11");
+    EXPECT_EQ(texts.back(), "More...");
+    EXPECT_EQ(menu->defaultAction(), menu->actions().front());
+}
+
+TEST_F(MainFrameTest, TheNavigationMenuOffersTheListingFirst) {
+    QMenu* menu = frame->DropDownMenu(gb::app::cmd::ViewListing);
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->actions().size(), 3);
+    EXPECT_EQ(menu->defaultAction(), menu->actions().front());
+    EXPECT_EQ(menu->actions()[0]->text(), "View Item");
+    QMenu* fonts = frame->DropDownMenu(gb::app::cmd::WebFonts);
+    ASSERT_NE(fonts, nullptr);
+    EXPECT_EQ(fonts->actions().size(), 5);
+}
+
+TEST_F(MainFrameTest, TheAddressBoxKeepsTenAddressesAcrossARestart) {
+    const std::string section = std::string(gb::kApplicationKey) + "\\WebSites";
+    for (int i = 1; i <= 12; ++i) {
+        frame->SetAddress("http://site" + std::to_string(i) + ".example/", true);
+    }
+    frame->SetAddress("http://site5.example/", true);  // moves to the top
+    ASSERT_TRUE(frame->close());
+    frame.reset();
+    Settle();
+
+    OpenWindow();
+    const gb::widgets::CHistoryCombo& box = *frame->AddressBox();
+    ASSERT_EQ(box.count(), 10);
+    EXPECT_EQ(box.itemText(0), "http://site5.example/");
+    EXPECT_EQ(box.itemText(1), "http://site12.example/");
+    EXPECT_EQ(box.itemText(9), "http://site3.example/");
+    gb::Settings::CurrentUser().DeleteKey(section);
+}
+
+TEST_F(MainFrameTest, TheFavouritesMenuFollowsTheFavouritesFolder) {
+    const std::string shellFolders =
+        "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+    QMenu* none = frame->DropDownMenu(gb::app::cmd::WebFavorites);
+    ASSERT_NE(none, nullptr);
+    EXPECT_TRUE(none->actions().isEmpty());
+
+    const std::filesystem::path favourites = folder / "Favourites";
+    std::filesystem::create_directories(favourites / "Shops");
+    std::ofstream(favourites / "zebra.url") << "[InternetShortcut]\nURL=http://zebra.example/\n";
+    std::ofstream(favourites / "Apple.url") << "[InternetShortcut]\nURL=http://apple.example/\n";
+    std::ofstream(favourites / "Shops" / "Market.url")
+        << "[InternetShortcut]\nURL=http://market.example/\n";
+    ASSERT_TRUE(user.SetString(shellFolders, "Favorites", favourites.string()));
+
+    QMenu* menu = frame->DropDownMenu(gb::app::cmd::WebFavorites);
+    ASSERT_EQ(menu->actions().size(), 3);
+    EXPECT_EQ(menu->actions()[0]->text(), "Shops");
+    EXPECT_EQ(menu->actions()[1]->text(), "Apple");
+    EXPECT_EQ(menu->actions()[2]->text(), "zebra");
+    EXPECT_EQ(frame->FavoriteAddress(0), "http://apple.example/");
+    EXPECT_EQ(frame->FavoriteAddress(2), "http://market.example/");
+    EXPECT_FALSE(frame->FavoriteAddress(3));
+}
+
 TEST_F(MainFrameTest, CommandsWhoseWindowsComeLaterAreDisabled) {
-    for (int command :
-         {gb::app::cmd::FeeSchedule, gb::app::cmd::EditItems, gb::app::cmd::HelpUserGuide}) {
+    for (int command : {gb::app::cmd::FeeSchedule, gb::app::cmd::EditItems}) {
         EXPECT_FALSE(frame->QueryCommand(command).enabled) << command;
     }
     for (int command :
          {gb::app::cmd::NavigationTree, gb::app::cmd::UserProfile, gb::app::cmd::AppExit,
           gb::app::cmd::EditSelectAll, gb::app::cmd::ClipboardTemplates,
-          gb::app::cmd::UpdateDatabase, gb::app::cmd::ExportItems, gb::app::cmd::ShowCalendar,
-          gb::app::cmd::InstantSummary}) {
+          gb::app::cmd::UpdateDatabase, gb::app::cmd::ExportItems, gb::app::cmd::HelpUserGuide,
+          gb::app::cmd::ShowCalendar, gb::app::cmd::InstantSummary}) {
         EXPECT_TRUE(frame->QueryCommand(command).enabled) << command;
     }
 }
@@ -215,6 +370,20 @@ TEST_F(MainFrameTest, TheTemplateEditorStartsFromTheProgramFolder) {
     frame->ExecuteCommand(gb::app::cmd::ClipboardTemplates);
     ASSERT_EQ(services.messages.shown.size(), 1u);
     EXPECT_EQ(services.messages.shown[0].rfind("Cannot start the template editor.", 0), 0u);
+    // The program's own name on this system, not a name with an extension.
+    EXPECT_NE(services.messages.shown[0].find("the file Template is"), std::string::npos);
+}
+
+TEST_F(MainFrameTest, F1AsksForTheHelpOfTheMainWindow) {
+    std::vector<int> asked;
+    gb::app::CommandMap help;
+    help.On(57670, [&asked](int id) { asked.push_back(id); });
+    frame->AddCommandTarget(&help);
+    Settle();
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    QTest::keyClick(frame.get(), Qt::Key_F1);
+    EXPECT_EQ(asked, std::vector<int>{57670});
 }
 
 TEST_F(MainFrameTest, TheTemplatePaneNamesTheLibrary) {

@@ -15,10 +15,12 @@
 #include "FrameFixture.h"
 #include "SiteEmulator.h"
 #include "app/core/CommandIds.h"
+#include "app/core/ProfileCommands.h"
 #include "app/dialogs/problems/CProblemDlg.h"
 #include "itemdb/FolderKind.h"
 #include "platform/Clock.h"
 #include "platform/ComponentLibrary.h"
+#include "platform/WindowRegistry.h"
 
 using namespace gb::itemdb;
 
@@ -213,6 +215,59 @@ TEST_F(UpdateDatabaseTest, TheProfileViewOffersNoUpdate) {
     frame->ShowUserProfile();
     Settle();
     EXPECT_FALSE(frame->QueryCommand(gb::app::cmd::UpdateDatabase).enabled);
+}
+
+TEST_F(UpdateDatabaseTest, ProfilesStayOpenAndTheWindowStaysWhileTheRunLasts) {
+    Prepare(kPassword);
+    gb::app::ProfileCommands profiles(document, app, services.files, services.messages);
+    frame->AddCommandTarget(&profiles.Commands());
+    const std::filesystem::path other = folder / "Other.pro";
+    app.GetRecentFiles().Add(other);
+    services.files.openAnswer = other;
+    ASSERT_TRUE(frame->ExecuteCommand(gb::app::cmd::UpdateDatabase));
+    ASSERT_TRUE(document.IsUpdating());
+
+    EXPECT_TRUE(frame->ExecuteCommand(gb::app::cmd::FileOpen));
+    EXPECT_TRUE(frame->ExecuteCommand(gb::app::cmd::FileNew));
+    EXPECT_TRUE(frame->ExecuteCommand(gb::app::cmd::FileRecent1));
+    EXPECT_FALSE(profiles.OpenProfile(other));  // a dropped file
+    EXPECT_FALSE(frame->close());
+    ASSERT_EQ(services.messages.shown.size(), 5u);
+    for (const std::string& shown : services.messages.shown) {
+        EXPECT_EQ(shown, "An update is running. Wait until it is complete, then try again.");
+    }
+    EXPECT_EQ(document.GetProfileName(), "Demo");
+    EXPECT_EQ(app.GetRecentFiles().Entries().size(), 1u);
+    EXPECT_TRUE(frame->isVisible());
+
+    ASSERT_TRUE(WaitForTheEnd());
+    EXPECT_EQ(List()->Model().rowCount(), 2);
+}
+
+TEST_F(UpdateDatabaseTest, StoppingAPageClearsTheAnimationButNotTheRun) {
+    Prepare(kPassword);
+    ASSERT_TRUE(frame->ExecuteCommand(gb::app::cmd::UpdateDatabase));
+    // What the web view's Stop does.
+    EXPECT_EQ(frame->SetBusy(false, true), 0);
+    EXPECT_TRUE(document.IsUpdating());
+    EXPECT_FALSE(frame->QueryCommand(gb::app::cmd::UpdateDatabase).enabled);
+    EXPECT_FALSE(frame->QueryCommand(gb::app::cmd::UserProfile).enabled);
+    EXPECT_FALSE(frame->ExecuteCommand(gb::app::cmd::UpdateDatabase));
+
+    ASSERT_TRUE(WaitForTheEnd());
+    EXPECT_EQ(frame->BusyCount(), 0);
+    EXPECT_EQ(frame->MessageText(), "Update Complete!");
+    EXPECT_TRUE(frame->QueryCommand(gb::app::cmd::UpdateDatabase).enabled);
+}
+
+TEST_F(UpdateDatabaseTest, ATickAfterTheEndLeavesUpdateComplete) {
+    Prepare(kPassword);
+    ASSERT_TRUE(frame->ExecuteCommand(gb::app::cmd::UpdateDatabase));
+    ASSERT_TRUE(WaitForTheEnd());
+    ASSERT_EQ(frame->MessageText(), "Update Complete!");
+    gb::PostMessage(frame->Handle(), gb::WM_USER + 1, 1, 1);
+    Settle();
+    EXPECT_EQ(frame->MessageText(), "Update Complete!");
 }
 
 }  // namespace
