@@ -81,8 +81,7 @@ CInvView::CInvView(IFrame& frame, QWidget* parent)
                {[this] { return RowItems(true); }, [this] { return RowItems(false); },
                 [this] { return SelectedCount(); },
                 [this] { return static_cast<std::size_t>(model_->rowCount()); }},
-               // The report page opens in the desktop's browser.
-               [&frame](const std::string& address) { frame.Services().shell.OpenLink(address); }) {
+               [&frame](const std::string& address) { frame.ShowWebPage(address); }) {
     setModel(model_);
     setRootIsDecorated(false);
     setUniformRowHeights(true);

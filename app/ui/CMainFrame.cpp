@@ -35,6 +35,7 @@
 #include "app/ui/CSummaryBar.h"
 #include "app/ui/CommandActions.h"
 #include "app/ui/help/HelpCommands.h"
+#include "app/ui/web/CWebView.h"
 #include "interfaces/RetrievalNotify.h"
 #include "itemdb/AucDoc.h"
 #include "itemdb/FolderKind.h"
@@ -417,6 +418,16 @@ CView* CMainFrame::ShowRightView(ViewKind kind) {
     singleView_->OnInitialUpdate();
     RequestCommandRefresh();
     return singleView_;
+}
+
+void CMainFrame::ShowWebPage(const std::string& address) {
+    if (!LeaveProfileView()) {
+        services_.messages.Show(UiText(string_id::ProfileViewRefused));
+        return;
+    }
+    if (auto* web = dynamic_cast<CWebView*>(ShowRightView(ViewKind::Web))) {
+        web->Navigate(address);
+    }
 }
 
 CView* CMainFrame::ActiveView() const {

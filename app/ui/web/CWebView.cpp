@@ -4,6 +4,7 @@
 #include <QtWebEngineCore/QWebEngineProfile>
 
 #include "app/core/CommandIds.h"
+#include "app/core/ViewKind.h"
 #include "app/core/web/WebAddress.h"
 #include "app/core/web/WebCommands.h"
 #include "app/core/web/WebPages.h"
@@ -50,7 +51,13 @@ void CWebView::OnInitialUpdate() {
 }
 
 void CWebView::OnUpdate(gb::itemdb::DocumentView*, std::int32_t) {
-    const std::string address = GetDocument().GetFolderTree().GetCurColumnsOrURL();
+    // A page shown for an item or a report stays when the item folder on
+    // display changes; only a web folder's own address is loaded.
+    const gb::itemdb::CFolderTree& tree = GetDocument().GetFolderTree();
+    if (gb::app::ViewKindForFolder(tree.GetCurType()) != gb::app::ViewKind::Web) {
+        return;
+    }
+    const std::string address = tree.GetCurColumnsOrURL();
     if (!address.empty()) {
         Navigate(address);
     }

@@ -116,10 +116,13 @@ protected:
             document.GetItemList().AddItem(item, folder::AuctionEnded);
         }
         OpenWindow();
-        Open(test_profile::AllItemsFolder(document, seller, folder::AuctionEnded));
+        itemFolder = test_profile::AllItemsFolder(document, seller, folder::AuctionEnded);
+        Open(itemFolder);
         ASSERT_NE(List(), nullptr);
         ASSERT_EQ(List()->Model().rowCount(), 3);
     }
+
+    std::int32_t itemFolder = 0;
 
     // Selects the rows showing these auction IDs.
     void Select(std::initializer_list<const char*> ids) {
@@ -209,12 +212,16 @@ TEST_F(ReportCommandsViewTest, ReportWritesThePageAndOpensItsAddress) {
     services.messages.answers.push_back(gb::app::MessageResult::No);
     ASSERT_TRUE(frame->ExecuteCommand(cmd::Report));
     EXPECT_EQ(app.GetCurrentTemplateIndex(), 1);
-    ASSERT_EQ(services.shell.links.size(), 1u);
-    EXPECT_EQ(services.shell.links[0], "file://" + (folder / "AucRpt.htm").string());
+    // The page opens in the web view on the right, not in the desktop's browser.
+    EXPECT_TRUE(services.shell.links.empty());
+    ASSERT_NE(frame->GetRightView(), nullptr);
+    EXPECT_EQ(frame->GetRightView()->Kind(), gb::app::ViewKind::Web);
+    EXPECT_EQ(frame->ShownWebAddress(), "file://" + (folder / "AucRpt.htm").string());
     EXPECT_NE(ReportPage().find("2002 to bob"), std::string::npos);
     EXPECT_EQ(ReportPage().find("2001"), std::string::npos);
 
     // Yes takes the whole folder.
+    Open(itemFolder);
     ChooseTemplate("Monthly sales");
     services.messages.answers.push_back(gb::app::MessageResult::Yes);
     ASSERT_TRUE(frame->ExecuteCommand(cmd::Report));
