@@ -26,18 +26,26 @@ inline constexpr int ProfileNameValue = 59416;
 inline constexpr int ProfileProblem = 59417;
 inline constexpr int SellerAndSiteNeeded = 59420;
 inline constexpr int NoMoreCategories = 59422;
+inline constexpr int NoItemToEdit = 59421;
 inline constexpr int NoItemSelected = 59423;
 inline constexpr int StatusInProgress = 59424;
 inline constexpr int DeleteStatus = 59425;
 inline constexpr int DeleteSellerFolder = 59426;
 inline constexpr int DeleteCategory = 59428;
+inline constexpr int DeleteQuestion = 59429;
+inline constexpr int ArchiveQuestion = 59430;
 inline constexpr int ProfileViewRefused = 59431;
+inline constexpr int SearchTextMissing = 59432;
+inline constexpr int NoSearchMatch = 59433;
 inline constexpr int PressClose = 59434;
+inline constexpr int OnlySearchMatch = 59444;
 inline constexpr int DeleteReport = 59446;
 inline constexpr int DeleteReportFolder = 59447;
 inline constexpr int BulkCount = 59448;
 inline constexpr int ProductPage = 59504;
 inline constexpr int ExportComplete = 59506;
+inline constexpr int NoItemToView = 59507;
+inline constexpr int CannotNavigate = 59508;
 inline constexpr int ExportFolderEmpty = 59509;
 inline constexpr int ExportOverwrite = 59510;
 inline constexpr int ExportCannotAccess = 59511;
@@ -52,7 +60,10 @@ inline constexpr int FeeAlwaysZero = 59528;
 inline constexpr int FeeFactorZero = 59529;
 inline constexpr int FeeNoFields = 59530;
 inline constexpr int FeeNameUsed = 59535;
+inline constexpr int DuplicateNeedsOne = 59560;
+inline constexpr int DuplicateDates = 59561;
 inline constexpr int HintDuplicateElsewhere = 59562;
+inline constexpr int DuplicateNeedsBuyer = 59563;
 
 }  // namespace gb::app::string_id
 
