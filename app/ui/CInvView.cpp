@@ -255,8 +255,12 @@ void CInvView::OnMoveItems() {
 }
 
 void CInvView::OnToggleStoreItem() {
+    const std::vector<CItemList::DisplayPos> selected = SelectedPositions();
+    if (selected.empty()) {
+        return;
+    }
     const WaitCursor wait;
-    ToggleStoreItems(GetDocument().GetItemList(), SelectedPositions());
+    ToggleStoreItems(GetDocument().GetItemList(), selected);
     SettleRows();
 }
 
