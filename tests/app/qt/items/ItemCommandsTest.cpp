@@ -80,6 +80,23 @@ protected:
     std::int32_t sellerFolder = 0;
 };
 
+TEST_F(ItemCommandsTest, CommandsAreEnabledByTheSelectionTheyNeed) {
+    OpenFolderOf(folder::AuctionEnded, 3);
+    const auto enabled = [this](int command) { return frame->QueryCommand(command).enabled; };
+    for (const int command : {cmd::DeleteItems, cmd::MoveItems, cmd::CreateDuplicate,
+                              cmd::ViewListing, cmd::Feedback}) {
+        EXPECT_FALSE(enabled(command)) << command;
+    }
+    EXPECT_TRUE(enabled(cmd::ItemSearch));
+    Select({1});
+    EXPECT_TRUE(enabled(cmd::CreateDuplicate));
+    EXPECT_TRUE(enabled(cmd::ArchiveItems));
+    Select({0, 1});
+    EXPECT_FALSE(enabled(cmd::CreateDuplicate));
+    EXPECT_TRUE(enabled(cmd::DeleteItems));
+    EXPECT_TRUE(enabled(cmd::BidHistory));
+}
+
 TEST_F(ItemCommandsTest, DeletingThreeItemsAsksWithTheCountAndMovesThem) {
     OpenFolderOf(folder::AuctionEnded, 5);
     Select({0, 2, 3});
