@@ -28,6 +28,7 @@ const gb::StringTable& UiStrings() {
          "it. Otherwise, create a new profile."},
         {string_id::SellerAndSiteNeeded, "You must select both a Seller ID and an Auction Site."},
         {string_id::NoMoreCategories, "You cannot add any more categories to this item."},
+        {string_id::NoItemToEdit, "Please select one or more inventory items to edit."},
         {string_id::NoItemSelected, "You must select at least one item."},
         {string_id::StatusInProgress,
          "Some of the items you selected are still in progress. The status of these items will "
@@ -41,11 +42,20 @@ const gb::StringTable& UiStrings() {
         {string_id::DeleteCategory,
          "Do you want to delete category '$CATEGORY$'? Items that belong to the category will "
          "still be available in other folders."},
+        {string_id::DeleteQuestion, "Do you want to delete these $COUNT$ items?"},
+        {string_id::ArchiveQuestion, "Do you want to archive these $COUNT$ items?"},
         {string_id::ProfileViewRefused,
          "You must enter a profile name and at least one auction site.  If you do not wish to "
          "continue, select 'Exit' from the File menu to end the program."},
+        {string_id::SearchTextMissing, "Enter a search string or press 'Cancel' to exit."},
+        {string_id::NoSearchMatch,
+         "There are no items in the current folder that match your search string. Try changing "
+         "the scope to 'All Folders'."},
         {string_id::PressClose,
          "Press the 'Close' button to leave this view and return to your auctions."},
+        {string_id::OnlySearchMatch,
+         "This is the only item in the current folder that matches your search. To find others, "
+         "try changing the scope to 'All Folders'."},
         {string_id::DeleteReport,
          "Do you want to remove report '$REPORT$'? No inventory items will be affected. Only the "
          "report definition will be deleted."},
@@ -55,6 +65,10 @@ const gb::StringTable& UiStrings() {
          "deleted."},
         {string_id::BulkCount, "Bulk update $COUNT$ inventory items. "},
         {string_id::ExportComplete, "Export Complete!"},
+        {string_id::NoItemToView, "Select an item to view."},
+        {string_id::CannotNavigate,
+         "Cannot navigate to the auction site. Can your web browser connect to the internet?  "
+         "Check to make sure you are connected to the internet. "},
         {string_id::ExportFolderEmpty,
          "The current folder is empty. There are no items to export. "},
         {string_id::ExportOverwrite,
@@ -95,9 +109,16 @@ const gb::StringTable& UiStrings() {
          "Do you want to revise the formula?"},
         {string_id::FeeNameUsed,
          "You already have a fee with this name. Click 'OK' to make the old fee inactive."},
+        {string_id::DuplicateNeedsOne, "Select a single ended auction to duplicate."},
+        {string_id::DuplicateDates,
+         "- The auction must have both a start date and an end date. The end date must be later "
+         "than the start date."},
         {string_id::HintDuplicateElsewhere,
          "The new duplicate item has been created. However, it does not belong in the current "
          "folder. Open the Needs Attention folder to view the new item."},
+        {string_id::DuplicateNeedsBuyer,
+         "- You must enter a buyer id. Do not create a duplicate item until after the item has "
+         "sold."},
     };
     return table;
 }

@@ -19,9 +19,13 @@
 #include "app/core/UiStrings.h"
 #include "app/core/hints/HintReminder.h"
 #include "app/core/status/StatusChange.h"
+#include "app/core/items/ItemSearch.h"
+#include "app/core/items/SitePages.h"
 #include "app/dialogs/bulk/CAutoSheet.h"
 #include "app/dialogs/export/ExportItems.h"
 #include "app/dialogs/hints/CExplainDlg.h"
+#include "app/dialogs/items/CFindDlg.h"
+#include "app/dialogs/items/ItemCommands.h"
 #include "app/dialogs/sheet/EditItem.h"
 #include "app/dialogs/status/CStatusDlg.h"
 #include "app/dialogs/summary/CSummaryDlg.h"
@@ -142,6 +146,23 @@ CInvView::CInvView(IFrame& frame, QWidget* parent)
         ShowInstantSummary(frame_.Services().modals, this, GetDocument().GetItemList(),
                            SelectedPositions());
     });
+    commands_.On(cmd::DeleteItems, [this](int) { OnMoveToList(StateMove::Delete); });
+    commands_.OnUpdate(cmd::DeleteItems, needsSelection);
+    commands_.On(cmd::ArchiveItems, [this](int) { OnMoveToList(StateMove::Archive); });
+    commands_.OnUpdate(cmd::ArchiveItems, needsSelection);
+    commands_.On(cmd::MoveItems, [this](int) { OnMoveItems(); });
+    commands_.OnUpdate(cmd::MoveItems, needsSelection);
+    // The flag flips on every selected item, on none when none is selected.
+    commands_.On(cmd::StoreItem, [this](int) { OnToggleStoreItem(); });
+    commands_.On(cmd::CreateDuplicate, [this](int) { OnDuplicate(); });
+    commands_.OnUpdate(cmd::CreateDuplicate,
+                       [this](int, CommandUpdate& update) { update.Enable(SelectedCount() == 1); });
+    // The listing, bid history, feedback and (252) the listing again.
+    for (int page = cmd::ViewListing; page <= cmd::ViewListing + 3; ++page) {
+        commands_.On(page, [this](int id) { OnNavigate(id); });
+        commands_.OnUpdate(page, needsSelection);
+    }
+    commands_.On(cmd::ItemSearch, [this](int) { OnItemSearch(); });
 }
 
 std::vector<const CAucItem*> CInvView::RowItems(bool selectedOnly) const {
@@ -202,6 +223,7 @@ void CInvView::OnEditItems() {
         return;
     }
     if (selected.empty()) {
+        ShowAppMessage(frame_.Services().modals, this, string_id::NoItemToEdit);
         return;
     }
     ItemSheetServices services;
@@ -236,6 +258,145 @@ void CInvView::OnBulkUpdate() {
     if (BulkUpdate(frame_.Services().modals, this, document.GetItemList(), selected,
                    frame_.App().GetFeeSchedule(), options)) {
         ReloadAfterEdit();
+    }
+}
+
+void CInvView::SettleRows() {
+    GetDocument().SetModifiedFlag(true);
+    model_->SettleRows();
+    UpdateStatus();
+}
+
+void CInvView::OnMoveToList(StateMove move) {
+    const std::vector<CItemList::DisplayPos> selected = SelectedPositions();
+    if (!ConfirmStateMove(frame_.Services().modals, this, move, selected.size())) {
+        return;
+    }
+    const WaitCursor wait;
+    frame_.SetBusy(true);
+    MoveToList(GetDocument().GetItemList(), selected, TargetListOf(move));
+    SettleRows();
+    frame_.SetBusy(false);
+}
+
+void CInvView::OnMoveItems() {
+    const std::vector<CItemList::DisplayPos> selected = SelectedPositions();
+    if (selected.empty()) {
+        ShowAppMessage(frame_.Services().modals, this, string_id::NoItemSelected);
+        return;
+    }
+    CAucDoc& document = GetDocument();
+    const std::optional<std::int32_t> target =
+        ChooseMoveFolder(frame_.Services().modals, this, document.GetFolderTree());
+    if (!target) {
+        return;
+    }
+    const WaitCursor wait;
+    frame_.SetBusy(true);
+    MoveToFolder(document.GetItemList(), selected, *target);
+    SettleRows();
+    frame_.SetBusy(false);
+}
+
+void CInvView::OnToggleStoreItem() {
+    const std::vector<CItemList::DisplayPos> selected = SelectedPositions();
+    if (selected.empty()) {
+        return;
+    }
+    const WaitCursor wait;
+    ToggleStoreItems(GetDocument().GetItemList(), selected);
+    SettleRows();
+}
+
+void CInvView::OnDuplicate() {
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    if (rows.size() != 1) {
+        ShowAppMessage(frame_.Services().modals, this, string_id::DuplicateNeedsOne);
+        return;
+    }
+    const int row = rows.front().row();
+    const DuplicateOutcome outcome = CreateDuplicate(
+        frame_.Services().modals, this, GetDocument().GetItemList(), model_->PositionAt(row));
+    if (!outcome.created) {
+        return;
+    }
+    GetDocument().SetModifiedFlag(true);
+    if (outcome.position.IsNone()) {
+        HintReminder(frame_.App().GetUserSettings(), [this](int stringId) {
+            return CExplainDlg::Ask(frame_.Services().modals, this, stringId);
+        }).ShowOnce(string_id::HintDuplicateElsewhere);
+        return;
+    }
+    model_->InsertRow(row, outcome.position);
+    selectionModel()->setCurrentIndex(
+        model_->index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    UpdateStatus();
+}
+
+void CInvView::OnNavigate(int command) {
+    const std::vector<CItemList::DisplayPos> selected = SelectedPositions();
+    CAucDoc& document = GetDocument();
+    const gb::itemdb::CAucItem* item =
+        selected.empty() ? nullptr : document.GetItemList().GetItemAt(selected.front());
+    const auto addresses = [&document](std::string_view site, std::string_view id, int kind) {
+        return document.GetSiteURL(site, id, kind);
+    };
+    // The page opens in the web view on the right; this list goes once the
+    // command is handled.
+    const auto open = [this](const std::string& address) {
+        frame_.ShowWebPage(address);
+        return true;
+    };
+    if (const std::optional<int> message = OpenSitePage(item, command, addresses, open)) {
+        ShowAppMessage(frame_.Services().modals, this, *message);
+    }
+}
+
+void CInvView::OnItemSearch() {
+    if (findDlg_ == nullptr) {
+        findDlg_ = new CFindDlg([this](const SearchRequest& request) { OnFindItem(request); },
+                                frame_.Services().modals, this);
+        findDlg_->show();
+    }
+    findDlg_->raise();
+    findDlg_->activateWindow();
+}
+
+CFindDlg* CInvView::FindDialog() const {
+    return findDlg_;
+}
+
+void CInvView::OnFindItem(const SearchRequest& request) {
+    CAucDoc& document = GetDocument();
+    CFolderTree& tree = document.GetFolderTree();
+    const CItemFilter filter =
+        SearchFilter(request.scope, tree.GetCurFilter(), request.fieldId, request.text);
+    if (request.scope == SearchScope::AllFolders) {
+        if (!FileSearchResults(document, filter,
+                               SearchDescription(request.fieldId, request.text))) {
+            ShowAppMessage(frame_.Services().modals, this, std::string(kSearchResultsMissing));
+            return;
+        }
+        findDlg_->close();
+        document.UpdateAllViews(nullptr, DocumentView::kHintNew);
+        return;
+    }
+    if (partialLoad_) {
+        ShowAppMessage(frame_.Services().modals, this, string_id::PartialWarning);
+    }
+    const FolderMatch match = FindInFolder(currentIndex().isValid() ? currentIndex().row() : -1,
+                                           model_->rowCount(), [&](int row) {
+                                               const CAucItem* item = model_->ItemAt(row);
+                                               return item != nullptr && filter.Match(*item);
+                                           });
+    if (match.message) {
+        ShowAppMessage(frame_.Services().modals, this, *match.message);
+    }
+    if (match.row >= 0) {
+        const QModelIndex found = model_->index(match.row, 0);
+        selectionModel()->setCurrentIndex(
+            found, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        scrollTo(found, QAbstractItemView::EnsureVisible);
     }
 }
 

@@ -5,6 +5,7 @@
 // 400 until a column is clicked, and reports the folder's totals to the
 // frame.
 
+#include <QtCore/QPointer>
 #include <QtWidgets/QTreeView>
 
 #include <cstddef>
@@ -14,6 +15,7 @@
 
 #include "app/core/IFrame.h"
 #include "app/core/ListRows.h"
+#include "app/core/items/SelectionCommands.h"
 #include "app/dialogs/common/AppMessage.h"
 #include "app/dialogs/print/ItemListPrinting.h"
 #include "app/ui/CView.h"
@@ -22,7 +24,9 @@
 
 namespace gb::app::ui {
 
+class CFindDlg;
 class ItemListModel;
+struct SearchRequest;
 
 class CInvView final : public QTreeView, public CView {
     Q_OBJECT
@@ -52,6 +56,19 @@ public:
     void OnBulkUpdate();
     // Set Status: the chosen status on every selected item not in progress.
     void OnSetStatus();
+    // Delete and Archive: the selection to Deleted Items or Archive, after
+    // asking.
+    void OnMoveToList(StateMove move);
+    void OnMoveItems();
+    void OnToggleStoreItem();
+    void OnDuplicate();
+    // The first selected item's page on its site, commands 249-252.
+    void OnNavigate(int command);
+    // Opens the Item Search dialog, or brings it forward.
+    void OnItemSearch();
+    void OnFindItem(const SearchRequest& request);
+    // The Item Search dialog while it is open.
+    CFindDlg* FindDialog() const;
     void OnFilePrint();
     // Prints to the printer set up last, without asking.
     void OnFilePrintDirect();
@@ -85,6 +102,10 @@ private:
     // After items were edited: the folder is loaded again and the profile
     // counts as changed.
     void ReloadAfterEdit();
+    // After the selection's items were changed through the item list: the
+    // rows of the items that left the folder go, the others show their items
+    // anew, and the profile counts as changed.
+    void SettleRows();
     // The drop-down lists the machine settings keep ("Combos"), by field ID.
     static ValueListSource StoredValueLists();
     bool SettingEnabled(std::string_view name) const;
@@ -93,6 +114,7 @@ private:
     IFrame& frame_;
     ItemListModel* model_;
     ItemListPrinting printing_;
+    QPointer<CFindDlg> findDlg_;
     bool firstUpdateDone_ = false;
     bool partialLoad_ = false;
     bool fullLoad_ = false;

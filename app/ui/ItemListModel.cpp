@@ -1,5 +1,7 @@
 #include "app/ui/ItemListModel.h"
 
+#include <algorithm>
+
 #include "app/core/ItemCells.h"
 #include "app/ui/ArtLibrary.h"
 #include "itemdb/AucItem.h"
@@ -41,6 +43,39 @@ void ItemListModel::Reorder(const std::vector<std::size_t>& order) {
     }
     rows_ = std::move(reordered);
     Q_EMIT layoutChanged();
+}
+
+void ItemListModel::SettleRows() {
+    Q_EMIT layoutAboutToBeChanged();
+    // Old row index to new, -1 for a row that goes.
+    std::vector<int> moved(rows_.size(), -1);
+    std::size_t kept = 0;
+    for (std::size_t row = 0; row < rows_.size(); ++row) {
+        if (items_.GetItemAt(rows_[row].position) == nullptr) {
+            continue;
+        }
+        moved[row] = static_cast<int>(kept);
+        rows_[kept] = std::move(rows_[row]);
+        rows_[kept].texts.clear();
+        ++kept;
+    }
+    rows_.resize(kept);
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex& index : before) {
+        const int row = moved[static_cast<std::size_t>(index.row())];
+        after.push_back(row < 0 ? QModelIndex() : createIndex(row, index.column()));
+    }
+    changePersistentIndexList(before, after);
+    Q_EMIT layoutChanged();
+}
+
+void ItemListModel::InsertRow(int row, CItemList::DisplayPos position) {
+    row = std::clamp(row, 0, rowCount());
+    beginInsertRows({}, row, row);
+    rows_.insert(rows_.begin() + row, Row{position, {}});
+    endInsertRows();
 }
 
 const CAucItem* ItemListModel::ItemAt(int row) const {

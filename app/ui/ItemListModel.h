@@ -30,6 +30,12 @@ public:
     // The rows in a new order: row i becomes the old row order[i].
     void Reorder(const std::vector<std::size_t>& order);
     void Clear() { SetRows({}); }
+    // After items were changed through the item list: drops the rows whose
+    // items left the display list, in one pass that keeps the selection of
+    // the other rows, and shows the others' texts anew.
+    void SettleRows();
+    // Inserts a row for a new item at `row`.
+    void InsertRow(int row, gb::itemdb::CItemList::DisplayPos position);
 
     const gb::itemdb::CAucItem* ItemAt(int row) const;
     gb::itemdb::CItemList::DisplayPos PositionAt(int row) const {
