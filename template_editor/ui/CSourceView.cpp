@@ -28,9 +28,10 @@ CSourceView::CSourceView(CTemplateDoc& doc, QWidget* parent) : QPlainTextEdit(pa
 }
 
 void CSourceView::LoadFromDocument() {
-    const std::string source = doc_.GetSourceHTML();
-    crlf_ = source.find("\r\n") != std::string::npos;
-    setPlainText(gb::widgets::ToQt(source));
+    QString source = gb::widgets::ToQt(doc_.GetSourceHTML());
+    crlf_ = source.contains(QStringLiteral("\r\n"));
+    source.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    setPlainText(source);
     document()->setModified(false);
 }
 

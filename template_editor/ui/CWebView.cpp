@@ -15,6 +15,7 @@
 #include <QtWidgets/QFontDialog>
 #include <QtWidgets/QInputDialog>
 
+#include <functional>
 #include <memory>
 #include <utility>
 
@@ -57,11 +58,15 @@ QString Literal(const QString& text) {
     return literal + QLatin1Char('\'');
 }
 
+// What the editing script logs when the caret or the selection moved.
+const QString kSelectionMessage = QStringLiteral("gbEditor:selectionchange");
+
 // The page of the design view: it runs no scripts of its own and follows no
-// link.
+// link. It tells when the editing script reports a move of the selection.
 class EditingPage final : public QWebEnginePage {
 public:
-    EditingPage(QWebEngineProfile* profile, QObject* parent) : QWebEnginePage(profile, parent) {
+    EditingPage(QWebEngineProfile* profile, QObject* parent, std::function<void()> onSelection)
+        : QWebEnginePage(profile, parent), onSelection_(std::move(onSelection)) {
         settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
         settings()->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
         settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
@@ -71,6 +76,15 @@ protected:
     bool acceptNavigationRequest(const QUrl&, NavigationType type, bool) override {
         return type != NavigationTypeLinkClicked && type != NavigationTypeFormSubmitted;
     }
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString& message, int,
+                                  const QString&) override {
+        if (message == kSelectionMessage) {
+            onSelection_();
+        }
+    }
+
+private:
+    std::function<void()> onSelection_;
 };
 
 // The design views' profile, kept in memory: the editor leaves no browsing
@@ -88,7 +102,7 @@ CWebView::CWebView(CTemplateDoc& doc, gb::widgets::ModalRunner& runner,
       doc_(doc),
       runner_(runner),
       baseUrl_(QUrl::fromLocalFile(gb::widgets::PathToQt(programFolder / ""))) {
-    auto* page = new EditingPage(EditingProfile(), this);
+    auto* page = new EditingPage(EditingProfile(), this, [this] { RefreshState(); });
     QWebEngineScript script;
     script.setName(QStringLiteral("editing"));
     script.setSourceCode(EditingScript());
@@ -98,7 +112,6 @@ CWebView::CWebView(CTemplateDoc& doc, gb::widgets::ModalRunner& runner,
     page->scripts().insert(script);
     setPage(page);
     connect(page, &QWebEnginePage::loadFinished, this, &CWebView::OnLoadFinished);
-    connect(page, &QWebEnginePage::selectionChanged, this, &CWebView::RefreshState);
     setContextMenuPolicy(Qt::DefaultContextMenu);
 }
 

@@ -6,9 +6,14 @@
     if (window.gbEditor) {
         return;
     }
-    var editor = { changed: false };
+    var editor = { changed: false, selectionMessage: 'gbEditor:selectionchange' };
 
     document.addEventListener('input', function () { editor.changed = true; }, true);
+    // Tells the view that the caret or the selection moved, so that it asks
+    // for the commands' states again.
+    document.addEventListener('selectionchange', function () {
+        console.debug(editor.selectionMessage);
+    });
 
     editor.begin = function (editable) {
         document.designMode = editable ? 'on' : 'off';

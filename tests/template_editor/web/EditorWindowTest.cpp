@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 #include <QtGui/QAction>
+#include <QtGui/QTextCursor>
+#include <QtGui/QTextDocument>
 #include <QtTest/QSignalSpy>
 #include <QtTest/QTest>
 #include <QtWebEngineCore/QWebEnginePage>
@@ -8,6 +10,7 @@
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QListWidget>
+#include <QtWidgets/QMenu>
 #include <QtWidgets/QPushButton>
 
 #include <atomic>
@@ -159,6 +162,13 @@ TEST_F(EditorWindow, BoldOnASelectionChangesOnlyThatSectionAndShowsChecked) {
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return frame.Action(cmd::Bold)->isChecked(); }, kLoadTimeoutMs));
     EXPECT_FALSE(frame.Action(cmd::Italic)->isChecked());
+    // The state follows the caret.
+    Select(frame.EditingView(), QStringLiteral("Dear"), true);
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return !frame.Action(cmd::Bold)->isChecked(); }, kLoadTimeoutMs));
+    Select(frame.EditingView(), QStringLiteral("winn"), true);
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return frame.Action(cmd::Bold)->isChecked(); }, kLoadTimeoutMs));
 
     ASSERT_TRUE(frame.StoreCurrentSection());
     const gb::itemdb::CTDocText& after = frame.Document().GetTemplate();
@@ -172,6 +182,64 @@ TEST_F(EditorWindow, BoldOnASelectionChangesOnlyThatSectionAndShowsChecked) {
     EXPECT_NE(saved.GetTemplate(kBuyerInvoice)->GetHeader().find("<b>winning bid</b>"),
               std::string::npos);
     EXPECT_TRUE(saved.GetTemplate(1)->IsEqual(*original.GetTemplate(1)));
+}
+
+TEST_F(EditorWindow, TheFormatListMarksTheCurrentBlockAndAppliesAnother) {
+    CMainFrame& frame = Start();
+    Select(frame.EditingView(), QStringLiteral("Dear"), true);
+    const auto item = [&](const QString& name) -> QAction* {
+        Q_EMIT frame.FormatMenu().aboutToShow();
+        for (QAction* action : frame.FormatMenu().actions()) {
+            if (action->text() == name) {
+                return action;
+            }
+        }
+        return nullptr;
+    };
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            QAction* normal = item(QStringLiteral("Normal"));
+            return normal != nullptr && normal->isChecked();
+        },
+        kLoadTimeoutMs));
+    QAction* heading = item(QStringLiteral("Heading 1"));
+    ASSERT_NE(heading, nullptr);
+    EXPECT_FALSE(heading->isChecked());
+    heading->trigger();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return item(QStringLiteral("Heading 1"))->isChecked(); },
+                                kLoadTimeoutMs));
+    ASSERT_TRUE(frame.StoreCurrentSection());
+    EXPECT_NE(frame.Document().GetTemplate().GetHeader().find("<h1>Dear [Buyer_ID],</h1>"),
+              std::string::npos)
+        << frame.Document().GetTemplate().GetHeader();
+    runner_.Then(ScriptedModalRunner::Press(QMessageBox::No));
+}
+
+TEST_F(EditorWindow, SourceEditsReachTheSectionsWithTheirLineEnds) {
+    CMainFrame& frame = Start();
+    const std::string footer = frame.Document().GetTemplate().GetFooter();
+    ASSERT_TRUE(ShowSection(frame, section::Source));
+    CSourceView& source = frame.SourceView();
+    QTextCursor cursor = source.document()->find(QStringLiteral("Kind regards,"));
+    ASSERT_FALSE(cursor.isNull());
+    cursor.insertText(QStringLiteral("Best wishes,"));
+    ASSERT_TRUE(ShowSection(frame, section::Footer));
+    std::string expected = footer;
+    expected.replace(expected.find("Kind regards,"), 13, "Best wishes,");
+    EXPECT_EQ(frame.Document().GetTemplate().GetFooter(), expected);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return PageText(frame).contains(QStringLiteral("Best wishes,")); }, kLoadTimeoutMs));
+
+    // A source with only one of the two markers stays in the source view.
+    ASSERT_TRUE(ShowSection(frame, section::Source));
+    cursor = source.document()->find(
+        QStringLiteral("<!--webbot bot=\"PurpleText\" PREVIEW=\"END REPEAT\"-->"));
+    ASSERT_FALSE(cursor.isNull());
+    cursor.removeSelectedText();
+    runner_.Then(ScriptedModalRunner::Press(QMessageBox::Ok));
+    EXPECT_FALSE(ShowSection(frame, section::Header));
+    EXPECT_EQ(frame.GetSectionShown(), section::Source);
+    EXPECT_EQ(frame.Document().GetTemplate().GetFooter(), expected);
 }
 
 TEST_F(EditorWindow, AnUntouchedLibraryStaysByteIdenticalThroughEverySection) {
