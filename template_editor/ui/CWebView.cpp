@@ -69,7 +69,6 @@ public:
         : QWebEnginePage(profile, parent), onSelection_(std::move(onSelection)) {
         settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
         settings()->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
-        settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
     }
 
 protected:
