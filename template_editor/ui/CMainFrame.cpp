@@ -81,7 +81,15 @@ CMainFrame::CMainFrame(gb::widgets::ModalRunner& runner, gb::widgets::HelpServic
     statusBar()->showMessage(tr("Ready"));
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    // The window's children outlive the document and the command table, which
+    // are members: from here on they must not call back, whatever they signal
+    // while they are taken down.
+    for (const QObject* child : std::initializer_list<const QObject*>{web_, source_, &bar_->Tabs(),
+                                                                      &bar_->FieldsButton()}) {
+        disconnect(child, nullptr, this, nullptr);
+    }
+}
 
 // --- Commands, menus and toolbar ---------------------------------------------
 

@@ -3,9 +3,9 @@
 #include <QtCore/QEventLoop>
 #include <QtCore/QFile>
 #include <QtCore/QMimeData>
+#include <QtCore/QPointer>
 #include <QtCore/QTimer>
 #include <QtGui/QClipboard>
-#include <QtGui/QContextMenuEvent>
 #include <QtWebEngineCore/QWebEnginePage>
 #include <QtWebEngineCore/QWebEngineProfile>
 #include <QtWebEngineCore/QWebEngineScript>
@@ -111,7 +111,13 @@ CWebView::CWebView(CTemplateDoc& doc, gb::widgets::ModalRunner& runner,
     page->scripts().insert(script);
     setPage(page);
     connect(page, &QWebEnginePage::loadFinished, this, &CWebView::OnLoadFinished);
-    setContextMenuPolicy(Qt::DefaultContextMenu);
+    // The engine's own menu gives way to the program's Edit menu, shown once
+    // the engine has finished handling the click.
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& position) {
+        QTimer::singleShot(
+            0, this, [this, global = mapToGlobal(position)] { Q_EMIT ContextMenuWanted(global); });
+    });
 }
 
 CWebView::~CWebView() = default;
@@ -138,15 +144,19 @@ void CWebView::LoadSection(bool editable) {
     this->page()->setHtml(gb::widgets::ToQt(page), baseUrl_);
 }
 
+// The engine answers the scripts it still owes when the page goes, which is
+// after this view has gone: the answers hold the view by a guarded pointer.
 void CWebView::OnLoadFinished(bool ok) {
     if (!ok) {
         return;
     }
     page()->runJavaScript(QStringLiteral("gbEditor.begin(%1)").arg(editable_ ? "true" : "false"),
-                          kEditingWorld, [this](const QVariant&) {
-                              loaded_ = true;
-                              Q_EMIT SectionLoaded();
-                              RefreshState();
+                          kEditingWorld, [self = QPointer<CWebView>(this)](const QVariant&) {
+                              if (self != nullptr) {
+                                  self->loaded_ = true;
+                                  Q_EMIT self->SectionLoaded();
+                                  self->RefreshState();
+                              }
                           });
 }
 
@@ -259,7 +269,11 @@ void CWebView::RefreshState() {
         names << Literal(FromView(command.command));
     }
     page()->runJavaScript(QStringLiteral("gbEditor.states([%1])").arg(names.join(QLatin1Char(','))),
-                          kEditingWorld, [this](const QVariant& result) { TakeState(result); });
+                          kEditingWorld, [self = QPointer<CWebView>(this)](const QVariant& result) {
+                              if (self != nullptr) {
+                                  self->TakeState(result);
+                              }
+                          });
 }
 
 void CWebView::TakeState(const QVariant& result) {
@@ -282,11 +296,6 @@ void CWebView::TakeState(const QVariant& result) {
     }
     state_ = std::move(state);
     Q_EMIT StateChanged();
-}
-
-void CWebView::contextMenuEvent(QContextMenuEvent* event) {
-    Q_EMIT ContextMenuWanted(event->globalPos());
-    event->accept();
 }
 
 }  // namespace gb::editor

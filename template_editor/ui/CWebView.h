@@ -71,9 +71,6 @@ Q_SIGNALS:
     // The user asked for a context menu at a point on the screen.
     void ContextMenuWanted(const QPoint& globalPosition);
 
-protected:
-    void contextMenuEvent(QContextMenuEvent* event) override;
-
 private:
     void OnLoadFinished(bool ok);
     void RunCommand(const QString& command, const std::optional<QString>& argument);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <QtGui/QAction>
+#include <QtGui/QClipboard>
 #include <QtGui/QTextCursor>
 #include <QtGui/QTextDocument>
 #include <QtTest/QSignalSpy>
@@ -7,6 +8,7 @@
 #include <QtWebEngineCore/QWebEnginePage>
 #include <QtWebEngineCore/QWebEngineScript>
 #include <QtWebEngineCore/QWebEngineSettings>
+#include <QtWidgets/QApplication>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QListWidget>
@@ -240,6 +242,24 @@ TEST_F(EditorWindow, SourceEditsReachTheSectionsWithTheirLineEnds) {
     EXPECT_FALSE(ShowSection(frame, section::Header));
     EXPECT_EQ(frame.GetSectionShown(), section::Source);
     EXPECT_EQ(frame.Document().GetTemplate().GetFooter(), expected);
+}
+
+TEST_F(EditorWindow, TheContextMenuIsTheEditMenuWithTheEnginesStates) {
+    CMainFrame& frame = Start();
+    QApplication::clipboard()->clear();
+    Select(frame.EditingView(), QStringLiteral("Dear"), true);
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return frame.Action(cmd::Bold)->isEnabled(); }, kLoadTimeoutMs));
+    QWidget* surface = frame.EditingView().focusProxy();
+    ASSERT_NE(surface, nullptr);
+    QTest::mouseClick(surface, Qt::RightButton, {}, QPoint(30, 12));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frame.EditMenu().isVisible(); }, kLoadTimeoutMs));
+    EXPECT_FALSE(frame.Action(cmd::Paste)->isEnabled());
+    EXPECT_FALSE(frame.Action(cmd::Copy)->isEnabled());
+    EXPECT_TRUE(frame.Action(cmd::SelectAll)->isEnabled());
+    frame.EditMenu().close();
+    // The popup's own closing runs before the window goes.
+    QTest::qWait(200);
 }
 
 TEST_F(EditorWindow, AnUntouchedLibraryStaysByteIdenticalThroughEverySection) {
