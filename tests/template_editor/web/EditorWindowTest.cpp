@@ -152,6 +152,23 @@ TEST_F(EditorWindow, OpensTheRememberedTemplateInTheDesignView) {
         QTest::qWaitFor([&] { return frame.Action(cmd::Bold)->isEnabled(); }, kLoadTimeoutMs));
 }
 
+TEST_F(EditorWindow, AMissingLibraryIsReportedAndANewTemplateShown) {
+    EditorSettings(settings_).Store("Missing.cta", 3);
+    runner_.Then(ScriptedModalRunner::Press(QMessageBox::Ok));
+    CMainFrame& frame = Start();
+    ASSERT_EQ(runner_.Ran().size(), 1u);
+    EXPECT_TRUE(runner_.Ran().front().text.startsWith(
+        QStringLiteral("Your clipboard template file could not be found.")));
+    EXPECT_EQ(frame.Document().GetCurrentIndex(), -1);
+    EXPECT_EQ(frame.Document().GetPathName(), folder_ / "Missing.cta");
+    EXPECT_TRUE(frame.TemplateBar().TitleLine().text().endsWith(QStringLiteral("(Missing.cta)")));
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "Missing.cta"));
+    // Closing offers the new template; declined, nothing is written.
+    runner_.Then(ScriptedModalRunner::Press(QMessageBox::No));
+    frame.close();
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "Missing.cta"));
+}
+
 TEST_F(EditorWindow, BoldOnASelectionChangesOnlyThatSectionAndShowsChecked) {
     gb::itemdb::CTemplateLibrary original;
     ASSERT_TRUE(original.OpenFile(Library()));
