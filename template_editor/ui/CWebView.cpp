@@ -154,7 +154,6 @@ void CWebView::OnLoadFinished(bool ok) {
                           kEditingWorld, [self = QPointer<CWebView>(this)](const QVariant&) {
                               if (self != nullptr) {
                                   self->loaded_ = true;
-                                  Q_EMIT self->SectionLoaded();
                                   self->RefreshState();
                               }
                           });

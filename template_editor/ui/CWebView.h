@@ -42,7 +42,6 @@ public:
              const std::filesystem::path& programFolder, QWidget* parent = nullptr);
     ~CWebView() override;
 
-    int GetSection() const { return section_; }
     void SetSection(int section) { section_ = section; }
 
     // Shows the document's page of the section; `editable` false shows it
@@ -66,7 +65,6 @@ public:
     void RefreshState();
 
 Q_SIGNALS:
-    void SectionLoaded();
     void StateChanged();
     // The user asked for a context menu at a point on the screen.
     void ContextMenuWanted(const QPoint& globalPosition);
