@@ -47,7 +47,8 @@ bool LotkeeperProgram::InitInstance() {
     frame_ = std::make_unique<CMainFrame>(app_, document_, services_);
     screenMessages_.SetParent(frame_.get());
     screenFiles_.SetParent(frame_.get());
-    connect(&instance_, &SingleInstance::Activated, frame_.get(), &CMainFrame::BringToFront);
+    connect(&instance_, &gb::widgets::SingleInstance::Activated, frame_.get(),
+            &CMainFrame::BringToFront);
 
     if (commandLine_.ShowsSplash()) {
         splash_ = CSplashWnd::Show(ArtLibrary::Splash(), frame_.get());

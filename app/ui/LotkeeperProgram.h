@@ -20,10 +20,10 @@
 #include "app/ui/QtFileDialogService.h"
 #include "app/ui/QtMessageService.h"
 #include "app/ui/QtShellService.h"
-#include "app/ui/SingleInstance.h"
 #include "itemdb/AucDoc.h"
 #include "widgets/HelpService.h"
 #include "widgets/QtModalRunner.h"
+#include "widgets/SingleInstance.h"
 
 namespace gb {
 class Settings;
@@ -58,13 +58,13 @@ public:
     CMainFrame* Frame() const { return frame_.get(); }
     gb::itemdb::CAucDoc& Document() { return document_; }
     CLotkeeperApp& App() { return app_; }
-    SingleInstance& Instance() { return instance_; }
+    gb::widgets::SingleInstance& Instance() { return instance_; }
 
 private:
     void OnProfileEvent(ProfileCommands::Event event);
 
     CommandLine commandLine_;
-    SingleInstance instance_;
+    gb::widgets::SingleInstance instance_;
     gb::widgets::QtModalRunner screenRunner_;
     QtMessageService screenMessages_{screenRunner_};
     QtFileDialogService screenFiles_{screenRunner_};

@@ -36,16 +36,12 @@ foreach(line IN LISTS install_lines)
   set(origin ${CMAKE_MATCH_2})
   set(input ${stage_dir}/${installed})
   if(kind STREQUAL "target")
-    if(TARGET ${origin})
-      gb_medium_stage_target(${origin} ${input})
-    else()
-      # The target may be built by a later part of the tree; until then the
-      # medium carries a stand-in that says so, and the build tells it.
-      message(WARNING "The install medium carries a stand-in for \"${installed}\": "
-                      "the target ${origin} is not part of this build.")
-      file(CONFIGURE OUTPUT ${input} CONTENT
-           "#!/bin/sh\necho \"${installed} is not part of this build of Gavelbook.\" >&2\nexit 1\n")
+    # Every deliverable is configured before setup/, so each target exists.
+    if(NOT TARGET ${origin})
+      message(FATAL_ERROR "InstallFiles.txt: ${stored} is made from the target ${origin}, "
+                          "which is not part of this build")
     endif()
+    gb_medium_stage_target(${origin} ${input})
   elseif(kind STREQUAL "file")
     set(input ${CMAKE_SOURCE_DIR}/${origin})
     if(NOT EXISTS ${input})

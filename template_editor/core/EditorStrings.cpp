@@ -33,6 +33,7 @@ const gb::StringTable& EditorStrings() {
         {string_id::ReplaceTemplate, "Template '%1' already exists. Do you want to replace it?"},
         {string_id::StartMarker, "<!--webbot bot=\"PurpleText\" PREVIEW=\"START REPEAT\"-->"},
         {string_id::EndMarker, "<!--webbot bot=\"PurpleText\" PREVIEW=\"END REPEAT\"-->"},
+        {string_id::Version, "Version 2.0 Edit"},
         {string_id::CreateLibrary, "Create new library %1?"},
         {string_id::InvalidLibraryName,
          "Cannot create library. %1 is not a valid name. Please revise."},
@@ -50,6 +51,10 @@ const gb::StringTable& EditorStrings() {
         {string_id::InvalidTemplateName,
          "%1 is not a valid template name. A name may not begin with a period or hold a slash or "
          "a backslash. Please revise."},
+        {string_id::StrayTableParts,
+         "This section holds table rows or cells whose table begins or ends in another section. "
+         "The design view would lose them, so it shows this section read-only. Do you want to "
+         "edit the template in the Source view instead?"},
     };
     return table;
 }

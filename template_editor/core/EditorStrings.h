@@ -23,6 +23,7 @@ inline constexpr int RenameTemplate = 137;   // %1: old name, %2: new name
 inline constexpr int ReplaceTemplate = 138;  // %1: the template's name
 inline constexpr int StartMarker = 139;
 inline constexpr int EndMarker = 140;
+inline constexpr int Version = 145;
 inline constexpr int CreateLibrary = 146;       // %1: the library's name
 inline constexpr int InvalidLibraryName = 147;  // %1: the library's name
 inline constexpr int TemplateNotSaved = 148;
@@ -32,6 +33,7 @@ inline constexpr int SaveChanges = 151;
 inline constexpr int NothingToDelete = 152;
 inline constexpr int LibraryUnreadable = 153;    // %1: the library's file name
 inline constexpr int InvalidTemplateName = 154;  // %1: the template's name
+inline constexpr int StrayTableParts = 155;
 
 }  // namespace string_id
 

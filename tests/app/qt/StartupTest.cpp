@@ -127,7 +127,7 @@ TEST_F(StartupTest, ShutdownRemembersTheProfileForTheNextStart) {
 TEST_F(StartupTest, ASecondInstanceHandsOverToTheFirstAndEnds) {
     auto first = Program();
     ASSERT_TRUE(first->InitInstance());
-    QSignalSpy activated(&first->Instance(), &gb::app::ui::SingleInstance::Activated);
+    QSignalSpy activated(&first->Instance(), &gb::widgets::SingleInstance::Activated);
 
     FakeServices secondServices;
     gb::app::ui::LotkeeperProgram second(gb::app::CommandLine{}, user, folder.Path(), instanceName,

@@ -1,7 +1,7 @@
 #pragma once
-// One main program per user: the first instance holds a lock and listens; a
-// later one finds the lock taken, asks the first to come to the front, and
-// ends.
+// One instance of a program per user: the first instance holds a lock and
+// listens; a later one finds the lock taken, asks the first to come to the
+// front, and ends.
 
 #include <QtCore/QLockFile>
 #include <QtCore/QObject>
@@ -9,7 +9,7 @@
 
 #include <memory>
 
-namespace gb::app::ui {
+namespace gb::widgets {
 
 class SingleInstance final : public QObject {
     Q_OBJECT
@@ -37,4 +37,4 @@ private:
     std::unique_ptr<QLocalServer> server_;
 };
 
-}  // namespace gb::app::ui
+}  // namespace gb::widgets

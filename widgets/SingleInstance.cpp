@@ -1,4 +1,4 @@
-#include "app/ui/SingleInstance.h"
+#include "widgets/SingleInstance.h"
 
 #include <QtCore/QDir>
 #include <QtCore/QStandardPaths>
@@ -6,7 +6,7 @@
 
 #include <unistd.h>
 
-namespace gb::app::ui {
+namespace gb::widgets {
 
 namespace {
 
@@ -72,4 +72,4 @@ bool SingleInstance::AskFirstInstance() const {
     return written;
 }
 
-}  // namespace gb::app::ui
+}  // namespace gb::widgets

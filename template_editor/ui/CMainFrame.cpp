@@ -1,0 +1,450 @@
+#include "template_editor/ui/CMainFrame.h"
+
+#include <QtCore/QTimer>
+#include <QtGui/QCloseEvent>
+#include <QtGui/QScreen>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QLineEdit>
+#include <QtWidgets/QMenu>
+#include <QtWidgets/QMenuBar>
+#include <QtWidgets/QPushButton>
+#include <QtWidgets/QStackedWidget>
+#include <QtWidgets/QStatusBar>
+#include <QtWidgets/QStyle>
+#include <QtWidgets/QToolBar>
+#include <QtWidgets/QToolButton>
+#include <QtWidgets/QVBoxLayout>
+
+#include <vector>
+
+#include "itemdb/FeeSchedule.h"
+#include "platform/Cp1252.h"
+#include "template_editor/core/EditorCommands.h"
+#include "template_editor/core/EditorStrings.h"
+#include "template_editor/core/SaveBeforeCommand.h"
+#include "template_editor/core/TableParts.h"
+#include "template_editor/dialogs/DialogMessages.h"
+#include "template_editor/dialogs/FieldDlg.h"
+#include "template_editor/dialogs/OpenDlg.h"
+#include "template_editor/ui/CSourceView.h"
+#include "template_editor/ui/CTemplateBar.h"
+#include "template_editor/ui/CWebView.h"
+#include "template_editor/ui/EditorArt.h"
+#include "widgets/GuardedTabBar.h"
+#include "widgets/HelpService.h"
+#include "widgets/MessageBox.h"
+#include "widgets/ModalRunner.h"
+#include "widgets/QtText.h"
+
+namespace gb::editor {
+
+using gb::widgets::ToQt;
+
+namespace {
+
+const QString kCaption = QStringLiteral("Gavelbook Template Editor");
+constexpr std::string_view kFeeScheduleFile = "AucField.fee";
+
+// The part of the screen the window takes when it first shows.
+constexpr double kScreenShare = 0.85;
+
+}  // namespace
+
+CMainFrame::CMainFrame(gb::widgets::ModalRunner& runner, gb::widgets::HelpService& help,
+                       gb::Settings& settings, std::filesystem::path programFolder)
+    : runner_(runner),
+      help_(help),
+      programFolder_(std::move(programFolder)),
+      prompts_(runner, this),
+      doc_(prompts_, settings, programFolder_) {
+    setWindowTitle(kCaption);
+    setObjectName(QStringLiteral("TemplateEditor"));
+
+    auto* client = new QWidget(this);
+    bar_ = new CTemplateBar(client);
+    views_ = new QStackedWidget(client);
+    source_ = new CSourceView(doc_, views_);
+    web_ = new CWebView(doc_, runner_, programFolder_, views_);
+    views_->addWidget(web_);
+    views_->addWidget(source_);
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(bar_);
+    layout->addWidget(views_, 1);
+    setCentralWidget(client);
+
+    CreateCommands();
+    CreateMenus();
+    CreateToolBar();
+    ConnectViews();
+    statusBar()->showMessage(tr("Ready"));
+}
+
+CMainFrame::~CMainFrame() {
+    // The window's children outlive the document and the command table, which
+    // are members: from here on they must not call back, whatever they signal
+    // while they are taken down.
+    for (const QObject* child : std::initializer_list<const QObject*>{web_, source_, &bar_->Tabs(),
+                                                                      &bar_->FieldsButton()}) {
+        disconnect(child, nullptr, this, nullptr);
+    }
+}
+
+// --- Commands, menus and toolbar ---------------------------------------------
+
+QAction* CMainFrame::AddCommand(int id, const QString& text, std::function<void()> handler) {
+    auto* action = new QAction(text, this);
+    action->setIcon(EditorArt::CommandIcon(id));
+    connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+    commands_[id] = action;
+    return action;
+}
+
+void CMainFrame::CreateCommands() {
+    AddCommand(cmd::New, tr("&New"), [this] { OnNew(); })->setShortcut(QKeySequence::New);
+    AddCommand(cmd::Open, tr("&Open..."), [this] { OnOpen(); })->setShortcut(QKeySequence::Open);
+    AddCommand(cmd::Save, tr("&Save"), [this] { OnSave(false); })->setShortcut(QKeySequence::Save);
+    AddCommand(cmd::SaveAs, tr("Save &As..."), [this] { OnSave(true); });
+    AddCommand(cmd::Exit, tr("E&xit"), [this] { close(); });
+
+    const std::map<int, QString> menuTexts{
+        {cmd::Undo, tr("&Undo")}, {cmd::SelectAll, tr("Select &All")}, {cmd::Cut, tr("Cu&t")},
+        {cmd::Copy, tr("&Copy")}, {cmd::Paste, tr("&Paste")},
+    };
+    for (const EditCommand& command : EditCommands()) {
+        const auto text = menuTexts.find(command.id);
+        QAction* action =
+            AddCommand(command.id, text != menuTexts.end() ? text->second : ToQt(command.tooltip),
+                       [this, id = command.id] { RunEditCommand(id); });
+        action->setToolTip(ToQt(command.tooltip));
+        action->setCheckable(command.toggle);
+    }
+    commands_[cmd::Undo]->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)});
+    commands_[cmd::SelectAll]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    commands_[cmd::Cut]->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)});
+    commands_[cmd::Copy]->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
+    commands_[cmd::Paste]->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
+
+    AddCommand(cmd::ViewHeader, tr("&Header"), [this] { SelectSection(section::Header); });
+    AddCommand(cmd::ViewRepeat, tr("&Repeat"), [this] { SelectSection(section::Repeat); });
+    AddCommand(cmd::ViewFooter, tr("&Footer"), [this] { SelectSection(section::Footer); });
+    AddCommand(cmd::ViewSource, tr("&Source"), [this] { SelectSection(section::Source); });
+    AddCommand(cmd::HelpTopics, tr("&Help Topics"),
+               [this] { help_.ShowContext(gb::widgets::help_context::Templates); });
+    AddCommand(cmd::About, tr("&About Template..."), [this] { OnAbout(); });
+
+    formatMenu_ = new QMenu(this);
+    connect(formatMenu_, &QMenu::aboutToShow, this, &CMainFrame::RebuildFormatMenu);
+    QAction* format = AddCommand(cmd::Format, tr("Format"), [] {});
+    format->setToolTip(tr("Format"));
+    format->setMenu(formatMenu_);
+}
+
+void CMainFrame::CreateMenus() {
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->addActions(
+        {commands_[cmd::New], commands_[cmd::Open], commands_[cmd::Save], commands_[cmd::SaveAs]});
+    file->addSeparator();
+    file->addAction(commands_[cmd::Exit]);
+
+    editMenu_ = menuBar()->addMenu(tr("&Edit"));
+    editMenu_->addAction(commands_[cmd::Undo]);
+    editMenu_->addSeparator();
+    editMenu_->addAction(commands_[cmd::SelectAll]);
+    editMenu_->addSeparator();
+    editMenu_->addActions({commands_[cmd::Cut], commands_[cmd::Copy], commands_[cmd::Paste]});
+
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    view->addActions(
+        {commands_[cmd::ViewHeader], commands_[cmd::ViewRepeat], commands_[cmd::ViewFooter]});
+    view->addSeparator();
+    view->addAction(commands_[cmd::ViewSource]);
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->addAction(commands_[cmd::HelpTopics]);
+    help->addSeparator();
+    help->addAction(commands_[cmd::About]);
+}
+
+void CMainFrame::CreateToolBar() {
+    QToolBar* toolbar = addToolBar(tr("Standard"));
+    toolbar->setObjectName(QStringLiteral("toolbar"));
+    toolbar->setMovable(false);
+    toolbar->setIconSize(QSize(16, 16));
+    const std::vector<std::vector<int>> groups{
+        {cmd::New, cmd::Open, cmd::Save},
+        {cmd::Undo, cmd::Cut, cmd::Copy, cmd::Paste},
+        {cmd::Outdent, cmd::Indent},
+        {cmd::Format, cmd::Bold, cmd::Italic, cmd::Underline, cmd::Font, cmd::AlignLeft,
+         cmd::Center, cmd::AlignRight, cmd::Bullets, cmd::Numbers, cmd::Image, cmd::Link},
+    };
+    bool first = true;
+    for (const auto& group : groups) {
+        if (!first) {
+            toolbar->addSeparator();
+        }
+        first = false;
+        for (const int id : group) {
+            toolbar->addAction(commands_[id]);
+        }
+    }
+    if (auto* button =
+            qobject_cast<QToolButton*>(toolbar->widgetForAction(commands_[cmd::Format]))) {
+        button->setPopupMode(QToolButton::InstantPopup);
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    }
+}
+
+void CMainFrame::ConnectViews() {
+    gb::widgets::GuardedTabBar& tabs = bar_->Tabs();
+    tabs.SetLeaveCheck([this](int) -> std::optional<QString> {
+        if (switchingFreely_ || StoreCurrentSection()) {
+            return std::nullopt;
+        }
+        return ToQt(EditorStrings().Get(string_id::TemplateMalformed));
+    });
+    connect(&tabs, &gb::widgets::GuardedTabBar::LeaveRefused, this,
+            [this](const QString& message) { Tell(runner_, this, gb::widgets::FromQt(message)); });
+    connect(&tabs, &gb::widgets::GuardedTabBar::TabEntered, this, [this](int index) {
+        bar_->ShowHelp(index);
+        SwitchSection(index);
+    });
+    connect(&bar_->FieldsButton(), &QPushButton::clicked, this, &CMainFrame::OnFields);
+    connect(web_, &CWebView::StateChanged, this, &CMainFrame::UpdateEditCommands);
+    connect(web_, &CWebView::ContextMenuWanted, this,
+            [this](const QPoint& position) { editMenu_->popup(position); });
+    connect(source_, &QPlainTextEdit::selectionChanged, this, &CMainFrame::UpdateEditCommands);
+}
+
+QAction* CMainFrame::Action(int id) const {
+    const auto found = commands_.find(id);
+    return found == commands_.end() ? nullptr : found->second;
+}
+
+// --- Sections ------------------------------------------------------------------
+
+void CMainFrame::SwitchSection(int n) {
+    if (n == shown_) {
+        return;
+    }
+    shown_ = n;
+    if (n == section::Source) {
+        source_->LoadFromDocument();
+        views_->setCurrentWidget(source_);
+        source_->setFocus();
+        UpdateEditCommands();
+        return;
+    }
+    std::string body;
+    doc_.GetSectionHTML(body, n);
+    const bool safe = !HasStrayTablePart(body);
+    web_->SetSection(n);
+    web_->LoadSection(safe);
+    views_->setCurrentWidget(web_);
+    web_->setFocus();
+    UpdateEditCommands();
+    if (!safe && Ask(runner_, this, EditorStrings().Get(string_id::StrayTableParts))) {
+        // After this change of tab has finished.
+        QTimer::singleShot(0, this, [this] { SelectSection(section::Source); });
+    }
+}
+
+void CMainFrame::SelectSection(int n) {
+    bar_->Tabs().SelectTab(n);
+}
+
+void CMainFrame::ShowDocument() {
+    RefreshTemplateBar();
+    switchingFreely_ = true;
+    shown_ = -1;
+    if (bar_->Tabs().currentIndex() == section::Header) {
+        bar_->ShowHelp(section::Header);
+        SwitchSection(section::Header);
+    } else {
+        bar_->Tabs().SelectTab(section::Header);
+    }
+    switchingFreely_ = false;
+}
+
+bool CMainFrame::StoreCurrentSection() {
+    bool stored = true;
+    if (shown_ == section::Source) {
+        stored = source_->StoreToDocument();
+    } else if (shown_ >= section::Header) {
+        stored = web_->StoreToDocument();
+    }
+    doc_.SetKindAndSubject(bar_->GetType(), bar_->GetSubject());
+    return stored;
+}
+
+void CMainFrame::RefreshTemplateBar() {
+    const gb::itemdb::CTDocText& current = doc_.GetTemplate();
+    bar_->SetTitle(current.GetName(), current.GetDescription(), doc_.GetTitle());
+    bar_->SetTypeAndSubject(current.GetKind(), current.GetSubject());
+}
+
+// --- Editing commands ----------------------------------------------------------
+
+void CMainFrame::RunEditCommand(int id) {
+    if (shown_ != section::Source) {
+        web_->Execute(id);
+        return;
+    }
+    switch (id) {
+        case cmd::Copy:
+            source_->copy();
+            break;
+        case cmd::Cut:
+            source_->cut();
+            break;
+        case cmd::Paste:
+            source_->paste();
+            break;
+        case cmd::SelectAll:
+            source_->selectAll();
+            break;
+        case cmd::Undo:
+            source_->undo();
+            break;
+        default:
+            break;
+    }
+}
+
+void CMainFrame::UpdateEditCommands() {
+    const bool source = shown_ == section::Source;
+    const EditState& state = web_->State();
+    for (const EditCommand& command : EditCommands()) {
+        QAction* action = commands_[command.id];
+        if (source) {
+            action->setEnabled(command.run == EditRun::Engine);
+            action->setChecked(false);
+            continue;
+        }
+        const auto found = state.commands.find(command.id);
+        const EditState::Command entry =
+            found != state.commands.end() ? found->second : EditState::Command{};
+        action->setEnabled(entry.enabled);
+        action->setChecked(entry.checked);
+    }
+    commands_[cmd::Format]->setEnabled(!source && state.editable);
+}
+
+void CMainFrame::RebuildFormatMenu() {
+    formatMenu_->clear();
+    const std::string& current = web_->State().blockElement;
+    for (const BlockFormat& format : BlockFormats()) {
+        QAction* item = formatMenu_->addAction(ToQt(format.name));
+        item->setCheckable(true);
+        item->setChecked(gb::cp1252::EqualsNoCase(format.element, current));
+        connect(item, &QAction::triggered, this,
+                [this, element = std::string(format.element)] { web_->ApplyBlockFormat(element); });
+    }
+}
+
+// --- File commands -------------------------------------------------------------
+
+void CMainFrame::OpenStartupLibrary(const std::filesystem::path& path) {
+    if (!doc_.OpenDocument(path)) {
+        Tell(runner_, this, EditorStrings().Get(string_id::LibraryNotFound));
+        doc_.NewDocument();
+    }
+    ShowDocument();
+}
+
+void CMainFrame::OnNew() {
+    if (!SaveBeforeCommand(doc_, prompts_, FileCommand::New, StoreCurrentSection())) {
+        return;
+    }
+    doc_.OpenDocument(doc_.GetPathName());
+    doc_.SelectTemplate(-1);
+    ShowDocument();
+}
+
+void CMainFrame::OnOpen() {
+    if (!SaveBeforeCommand(doc_, prompts_, FileCommand::Open, StoreCurrentSection())) {
+        return;
+    }
+    COpenDlg dialog(runner_, doc_.GetPathName(), doc_.GetCurrentIndex(), this);
+    if (runner_.Run(dialog) != QDialog::Accepted) {
+        return;
+    }
+    if (doc_.OpenDocument(dialog.GetLibraryPath())) {
+        doc_.SelectTemplate(dialog.GetSelected());
+    }
+    ShowDocument();
+}
+
+void CMainFrame::OnSave(bool saveAs) {
+    SaveBeforeCommand(doc_, prompts_, saveAs ? FileCommand::SaveAs : FileCommand::Save,
+                      StoreCurrentSection());
+    RefreshTemplateBar();
+}
+
+void CMainFrame::OnFields() {
+    // The button takes no focus: the caret is still where the user left it.
+    const bool intoSubject = bar_->SubjectEdit().hasFocus();
+    gb::itemdb::CFeeSchedule schedule;
+    schedule.Load(programFolder_ / kFeeScheduleFile);
+    CFieldDlg dialog(schedule, this);
+    if (runner_.Run(dialog) != QDialog::Accepted || dialog.GetResult().empty()) {
+        return;
+    }
+    const QString tokens = ToQt(dialog.GetResult());
+    if (intoSubject) {
+        bar_->SubjectEdit().setFocus();
+        bar_->SubjectEdit().insert(tokens);
+    } else if (shown_ == section::Source) {
+        source_->InsertText(tokens);
+    } else {
+        web_->InsertText(tokens);
+    }
+}
+
+void CMainFrame::OnAbout() {
+    gb::widgets::ShowMessage(
+        runner_, this,
+        {tr("About Template Editor"),
+         kCaption + QLatin1Char('\n') + ToQt(EditorStrings().Get(string_id::Version)),
+         QMessageBox::Information, QMessageBox::Ok});
+}
+
+// --- Window --------------------------------------------------------------------
+
+void CMainFrame::PlaceWindow() {
+    const QScreen* screen =
+        this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect area = screen->availableGeometry();
+    const QSize size(static_cast<int>(area.width() * kScreenShare),
+                     static_cast<int>(area.height() * kScreenShare));
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, area));
+}
+
+void CMainFrame::BringToFront() {
+    if (isMinimized()) {
+        showNormal();
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!SaveBeforeCommand(doc_, prompts_, FileCommand::Close, StoreCurrentSection()) ||
+        !doc_.SaveModified()) {
+        event->ignore();
+        return;
+    }
+    doc_.CloseDocument();
+    event->accept();
+}
+
+}  // namespace gb::editor

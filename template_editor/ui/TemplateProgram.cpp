@@ -1,0 +1,41 @@
+#include "template_editor/ui/TemplateProgram.h"
+
+#include "template_editor/core/EditorSettings.h"
+#include "template_editor/ui/CMainFrame.h"
+
+namespace gb::editor {
+
+TemplateProgram::TemplateProgram(std::vector<std::string> arguments, gb::Settings& user,
+                                 std::filesystem::path programFolder,
+                                 gb::widgets::ModalRunner& runner, gb::widgets::HelpService& help,
+                                 const QString& instanceName)
+    : arguments_(std::move(arguments)),
+      user_(user),
+      programFolder_(std::move(programFolder)),
+      runner_(runner),
+      help_(help),
+      instance_(instanceName) {}
+
+TemplateProgram::~TemplateProgram() = default;
+
+bool TemplateProgram::InitInstance() {
+    if (!instance_.Claim()) {
+        return false;
+    }
+    frame_ = std::make_unique<CMainFrame>(runner_, help_, user_, programFolder_);
+    connect(&instance_, &gb::widgets::SingleInstance::Activated, frame_.get(),
+            &CMainFrame::BringToFront);
+    frame_->PlaceWindow();
+    frame_->show();
+    frame_->OpenStartupLibrary(StartupLibrary());
+    return true;
+}
+
+std::filesystem::path TemplateProgram::StartupLibrary() const {
+    if (!arguments_.empty()) {
+        return std::filesystem::absolute(arguments_.front());
+    }
+    return programFolder_ / EditorSettings(user_).GetLibraryName();
+}
+
+}  // namespace gb::editor

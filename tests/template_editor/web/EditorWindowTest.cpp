@@ -1,0 +1,386 @@
+#include <gtest/gtest.h>
+#include <QtGui/QAction>
+#include <QtGui/QClipboard>
+#include <QtGui/QTextCursor>
+#include <QtGui/QTextDocument>
+#include <QtTest/QSignalSpy>
+#include <QtTest/QTest>
+#include <QtWebEngineCore/QWebEnginePage>
+#include <QtWebEngineCore/QWebEngineScript>
+#include <QtWebEngineCore/QWebEngineSettings>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QLineEdit>
+#include <QtWidgets/QListWidget>
+#include <QtWidgets/QMenu>
+#include <QtWidgets/QPushButton>
+
+#include <atomic>
+#include <memory>
+#include <string>
+
+#include "../../itemdb/ShippedData.h"
+#include "itemdb/TDocText.h"
+#include "itemdb/TemplateLibrary.h"
+#include "platform/FileIo.h"
+#include "platform/Settings.h"
+#include "template_editor/core/EditorCommands.h"
+#include "template_editor/core/EditorSettings.h"
+#include "template_editor/core/TemplateDoc.h"
+#include "template_editor/ui/CMainFrame.h"
+#include "template_editor/ui/CSourceView.h"
+#include "template_editor/ui/CTemplateBar.h"
+#include "template_editor/ui/CWebView.h"
+#include "template_editor/ui/TemplateProgram.h"
+#include "tests/support/TempFolder.h"
+#include "widgets/GuardedTabBar.h"
+#include "widgets/HelpService.h"
+#include "widgets/QtText.h"
+#include "widgets/ScriptedModalRunner.h"
+
+namespace gb::editor {
+namespace {
+
+using gb::widgets::ScriptedModalRunner;
+
+constexpr int kLoadTimeoutMs = 30000;
+constexpr int kBuyerInvoice = 0;  // its place in the shipped library, sorted by name
+
+class NoHelp final : public gb::widgets::HelpOpener {
+public:
+    bool Open(const QUrl&) override { return true; }
+};
+
+// Runs a script in the editing world and waits for its result.
+QVariant Evaluate(CWebView& view, const QString& script) {
+    auto result = std::make_shared<std::optional<QVariant>>();
+    view.page()->runJavaScript(script, QWebEngineScript::ApplicationWorld,
+                               [result](const QVariant& value) { *result = value; });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return result->has_value(); }, kLoadTimeoutMs))
+        << script.toStdString();
+    return result->value_or(QVariant());
+}
+
+// Selects the first occurrence of `text` in the page; with `collapse` the
+// caret stands just behind it.
+void Select(CWebView& view, const QString& text, bool collapse = false) {
+    const QString script = QStringLiteral(
+                               "(function(){var w=document.createTreeWalker(document.body,"
+                               "NodeFilter.SHOW_TEXT);var n;while((n=w.nextNode())){var i="
+                               "n.data.indexOf('%1');if(i>=0){var r=document.createRange();"
+                               "r.setStart(n,i);r.setEnd(n,i+%2);%3var s=window.getSelection();"
+                               "s.removeAllRanges();s.addRange(r);return true;}}return false;})()")
+                               .arg(text)
+                               .arg(text.size())
+                               .arg(collapse ? QStringLiteral("r.collapse(false);") : QString());
+    ASSERT_TRUE(Evaluate(view, script).toBool()) << text.toStdString();
+}
+
+class EditorWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(MakeShippedData(folder_.Path()));
+        shipped_ = Bytes();
+        EditorSettings(settings_).Store("VizEvav.cta", kBuyerInvoice);
+    }
+
+    std::filesystem::path Library() const { return folder_ / "VizEvav.cta"; }
+    std::string Bytes() const { return gb::ReadWholeFile(Library()).value_or("<missing>"); }
+
+    // Starts the editor and waits until the header of the remembered
+    // template shows.
+    CMainFrame& Start() {
+        program_ = std::make_unique<TemplateProgram>(std::vector<std::string>{}, settings_,
+                                                     folder_.Path(), runner_, help_, instance_);
+        EXPECT_TRUE(program_->InitInstance());
+        CMainFrame& frame = *program_->Frame();
+        WaitLoaded(frame);
+        return frame;
+    }
+
+    static void WaitLoaded(CMainFrame& frame) {
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return frame.EditingView().IsLoaded(); }, kLoadTimeoutMs));
+    }
+
+    static bool ShowSection(CMainFrame& frame, int section) {
+        const bool stood = frame.TemplateBar().Tabs().SelectTab(section);
+        if (stood && section != section::Source) {
+            WaitLoaded(frame);
+        }
+        return stood;
+    }
+
+    static QString PageText(CMainFrame& frame) {
+        return Evaluate(frame.EditingView(), QStringLiteral("document.body.innerText")).toString();
+    }
+
+    void TearDown() override {
+        if (program_ != nullptr && program_->Frame() != nullptr) {
+            program_->Frame()->close();
+        }
+        program_.reset();
+        EXPECT_TRUE(runner_.Failures().empty());
+    }
+
+    gb::test::TempFolder folder_;
+    gb::Settings settings_{folder_ / "user.settings"};
+    ScriptedModalRunner runner_{[](const std::string& failure) { ADD_FAILURE() << failure; }};
+    NoHelp opener_;
+    gb::widgets::HelpService help_{folder_ / "Lotkeeper.html", opener_};
+    QString instance_ =
+        QStringLiteral("GavelbookEditorTest-%1").arg(QCoreApplication::applicationPid());
+    std::unique_ptr<TemplateProgram> program_;
+    std::string shipped_;
+};
+
+TEST_F(EditorWindow, OpensTheRememberedTemplateInTheDesignView) {
+    CMainFrame& frame = Start();
+    EXPECT_EQ(frame.Document().GetCurrentIndex(), kBuyerInvoice);
+    EXPECT_EQ(frame.GetSectionShown(), section::Header);
+    EXPECT_TRUE(PageText(frame).contains(QStringLiteral("Thank you for your winning bid!")));
+    const QString title = frame.TemplateBar().TitleLine().text();
+    EXPECT_TRUE(title.startsWith(QStringLiteral("Buyer Invoice : An invoice")))
+        << title.toStdString();
+    EXPECT_TRUE(title.endsWith(QStringLiteral("(VizEvav.cta)"))) << title.toStdString();
+    EXPECT_EQ(frame.TemplateBar().GetType(), gb::itemdb::CTDocText::Email);
+    EXPECT_EQ(frame.TemplateBar().GetSubject(), "Invoice for [Description] (item [Auction_ID])");
+    // The page's own scripts are off: the editing script alone runs.
+    EXPECT_FALSE(frame.EditingView().page()->settings()->testAttribute(
+        QWebEngineSettings::JavascriptEnabled));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return frame.Action(cmd::Bold)->isEnabled(); }, kLoadTimeoutMs));
+}
+
+TEST_F(EditorWindow, AMissingLibraryIsReportedAndANewTemplateShown) {
+    EditorSettings(settings_).Store("Missing.cta", 3);
+    runner_.Then(ScriptedModalRunner::Press(QMessageBox::Ok));
+    CMainFrame& frame = Start();
+    ASSERT_EQ(runner_.Ran().size(), 1u);
+    EXPECT_TRUE(runner_.Ran().front().text.startsWith(
+        QStringLiteral("Your clipboard template file could not be found.")));
+    EXPECT_EQ(frame.Document().GetCurrentIndex(), -1);
+    EXPECT_EQ(frame.Document().GetPathName(), folder_ / "Missing.cta");
+    EXPECT_TRUE(frame.TemplateBar().TitleLine().text().endsWith(QStringLiteral("(Missing.cta)")));
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "Missing.cta"));
+    // Closing offers the new template; declined, nothing is written.
+    runner_.Then(ScriptedModalRunner::Press(QMessageBox::No));
+    frame.close();
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "Missing.cta"));
+}
+
+TEST_F(EditorWindow, BoldOnASelectionChangesOnlyThatSectionAndShowsChecked) {
+    gb::itemdb::CTemplateLibrary original;
+    ASSERT_TRUE(original.OpenFile(Library()));
+    CMainFrame& frame = Start();
+    const gb::itemdb::CTDocText before = frame.Document().GetTemplate();
+    Select(frame.EditingView(), QStringLiteral("winning bid"));
+    EXPECT_FALSE(frame.Action(cmd::Bold)->isChecked());
+
+    frame.Action(cmd::Bold)->trigger();
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return frame.Action(cmd::Bold)->isChecked(); }, kLoadTimeoutMs));
+    EXPECT_FALSE(frame.Action(cmd::Italic)->isChecked());
+    // The state follows the caret.
+    Select(frame.EditingView(), QStringLiteral("Dear"), true);
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return !frame.Action(cmd::Bold)->isChecked(); }, kLoadTimeoutMs));
+    Select(frame.EditingView(), QStringLiteral("winn"), true);
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return frame.Action(cmd::Bold)->isChecked(); }, kLoadTimeoutMs));
+
+    ASSERT_TRUE(frame.StoreCurrentSection());
+    const gb::itemdb::CTDocText& after = frame.Document().GetTemplate();
+    EXPECT_NE(after.GetHeader().find("<b>winning bid</b>"), std::string::npos) << after.GetHeader();
+    EXPECT_EQ(after.GetRepeat(), before.GetRepeat());
+    EXPECT_EQ(after.GetFooter(), before.GetFooter());
+
+    frame.Action(cmd::Save)->trigger();
+    gb::itemdb::CTemplateLibrary saved;
+    ASSERT_TRUE(saved.OpenFile(Library()));
+    EXPECT_NE(saved.GetTemplate(kBuyerInvoice)->GetHeader().find("<b>winning bid</b>"),
+              std::string::npos);
+    EXPECT_TRUE(saved.GetTemplate(1)->IsEqual(*original.GetTemplate(1)));
+}
+
+TEST_F(EditorWindow, TheFormatListMarksTheCurrentBlockAndAppliesAnother) {
+    CMainFrame& frame = Start();
+    Select(frame.EditingView(), QStringLiteral("Dear"), true);
+    const auto item = [&](const QString& name) -> QAction* {
+        Q_EMIT frame.FormatMenu().aboutToShow();
+        for (QAction* action : frame.FormatMenu().actions()) {
+            if (action->text() == name) {
+                return action;
+            }
+        }
+        return nullptr;
+    };
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            QAction* normal = item(QStringLiteral("Normal"));
+            return normal != nullptr && normal->isChecked();
+        },
+        kLoadTimeoutMs));
+    QAction* heading = item(QStringLiteral("Heading 1"));
+    ASSERT_NE(heading, nullptr);
+    EXPECT_FALSE(heading->isChecked());
+    heading->trigger();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return item(QStringLiteral("Heading 1"))->isChecked(); },
+                                kLoadTimeoutMs));
+    ASSERT_TRUE(frame.StoreCurrentSection());
+    EXPECT_NE(frame.Document().GetTemplate().GetHeader().find("<h1>Dear [Buyer_ID],</h1>"),
+              std::string::npos)
+        << frame.Document().GetTemplate().GetHeader();
+    runner_.Then(ScriptedModalRunner::Press(QMessageBox::No));
+}
+
+TEST_F(EditorWindow, SourceEditsReachTheSectionsWithTheirLineEnds) {
+    CMainFrame& frame = Start();
+    const std::string footer = frame.Document().GetTemplate().GetFooter();
+    ASSERT_TRUE(ShowSection(frame, section::Source));
+    CSourceView& source = frame.SourceView();
+    QTextCursor cursor = source.document()->find(QStringLiteral("Kind regards,"));
+    ASSERT_FALSE(cursor.isNull());
+    cursor.insertText(QStringLiteral("Best wishes,"));
+    ASSERT_TRUE(ShowSection(frame, section::Footer));
+    std::string expected = footer;
+    expected.replace(expected.find("Kind regards,"), 13, "Best wishes,");
+    EXPECT_EQ(frame.Document().GetTemplate().GetFooter(), expected);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return PageText(frame).contains(QStringLiteral("Best wishes,")); }, kLoadTimeoutMs));
+
+    // A source with only one of the two markers stays in the source view.
+    ASSERT_TRUE(ShowSection(frame, section::Source));
+    cursor = source.document()->find(
+        QStringLiteral("<!--webbot bot=\"PurpleText\" PREVIEW=\"END REPEAT\"-->"));
+    ASSERT_FALSE(cursor.isNull());
+    cursor.removeSelectedText();
+    runner_.Then(ScriptedModalRunner::Press(QMessageBox::Ok));
+    EXPECT_FALSE(ShowSection(frame, section::Header));
+    EXPECT_EQ(frame.GetSectionShown(), section::Source);
+    EXPECT_EQ(frame.Document().GetTemplate().GetFooter(), expected);
+}
+
+TEST_F(EditorWindow, TheContextMenuIsTheEditMenuWithTheEnginesStates) {
+    CMainFrame& frame = Start();
+    QApplication::clipboard()->clear();
+    Select(frame.EditingView(), QStringLiteral("Dear"), true);
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return frame.Action(cmd::Bold)->isEnabled(); }, kLoadTimeoutMs));
+    QWidget* surface = frame.EditingView().focusProxy();
+    ASSERT_NE(surface, nullptr);
+    QTest::mouseClick(surface, Qt::RightButton, {}, QPoint(30, 12));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frame.EditMenu().isVisible(); }, kLoadTimeoutMs));
+    EXPECT_FALSE(frame.Action(cmd::Paste)->isEnabled());
+    EXPECT_FALSE(frame.Action(cmd::Copy)->isEnabled());
+    EXPECT_TRUE(frame.Action(cmd::SelectAll)->isEnabled());
+    frame.EditMenu().close();
+    // The popup's own closing runs before the window goes.
+    QTest::qWait(200);
+}
+
+TEST_F(EditorWindow, AnUntouchedLibraryStaysByteIdenticalThroughEverySection) {
+    CMainFrame& frame = Start();
+    for (const int section : {section::Repeat, section::Footer, section::Source, section::Header}) {
+        ASSERT_TRUE(ShowSection(frame, section)) << section;
+    }
+    frame.Action(cmd::Save)->trigger();
+    frame.close();
+    EXPECT_FALSE(frame.isVisible());
+    EXPECT_EQ(Bytes(), shipped_);
+    EXPECT_TRUE(runner_.Ran().empty());
+}
+
+TEST_F(EditorWindow, AddFieldsInsertsTheTokenAtTheCaretOrIntoTheSubject) {
+    CMainFrame& frame = Start();
+    Select(frame.EditingView(), QStringLiteral("Dear "), true);
+    const auto chooseBuyerId = [](QDialog& dialog) {
+        auto* list = dialog.findChild<QListWidget*>(QStringLiteral("fieldList"));
+        ASSERT_NE(list, nullptr);
+        const QList<QListWidgetItem*> found =
+            list->findItems(QStringLiteral("Buyer ID"), Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1);
+        found.front()->setSelected(true);
+    };
+    runner_.Then(ScriptedModalRunner::Accept(chooseBuyerId));
+    frame.TemplateBar().FieldsButton().click();
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return PageText(frame).contains(QStringLiteral("Dear [Buyer_ID]")); },
+                        kLoadTimeoutMs));
+    ASSERT_TRUE(frame.StoreCurrentSection());
+    const std::string& header = frame.Document().GetTemplate().GetHeader();
+    const std::size_t token = header.find("Dear [Buyer_ID]");
+    ASSERT_NE(token, std::string::npos) << header;
+    const std::string_view behind = std::string_view(header).substr(token + 15, 6);
+    EXPECT_TRUE(behind.starts_with(" ") || behind.starts_with("&nbsp;")) << behind;
+
+    // With the caret in the subject, the token goes there.
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    QLineEdit& subject = frame.TemplateBar().SubjectEdit();
+    subject.setFocus();
+    subject.setCursorPosition(0);
+    runner_.Then(ScriptedModalRunner::Accept(chooseBuyerId));
+    frame.TemplateBar().FieldsButton().click();
+    EXPECT_EQ(gb::widgets::FromQt(subject.text()),
+              "[Buyer_ID] Invoice for [Description] (item [Auction_ID])");
+    // Closing asks whether to save the changes.
+    runner_.Then(ScriptedModalRunner::Press(QMessageBox::No));
+}
+
+TEST_F(EditorWindow, ASecondStartHandsOverToTheFirst) {
+    Start();
+    QSignalSpy activated(&program_->Instance(), &gb::widgets::SingleInstance::Activated);
+    TemplateProgram second({}, settings_, folder_.Path(), runner_, help_, instance_);
+    EXPECT_FALSE(second.InitInstance());
+    EXPECT_EQ(second.Frame(), nullptr);
+    EXPECT_TRUE(activated.wait());
+}
+
+// A template whose rows belong to a table that another section opens.
+class SplitTableTemplate : public EditorWindow {
+protected:
+    void SetUp() override {
+        EditorWindow::SetUp();
+        gb::itemdb::CTDocText split(gb::itemdb::CTDocText::Defaults::Editor);
+        split.SetName("Rows");
+        split.SetDescription("One table across the sections");
+        split.SetHeader("<HTML><BODY><TABLE>\r\n</BODY></HTML>");
+        split.SetRepeat("<HTML><BODY><TR><TD>[Auction_ID]</TD></TR>\r\n</BODY></HTML>");
+        split.SetFooter("<HTML><BODY></TABLE>\r\n</BODY></HTML>");
+        gb::itemdb::CTemplateLibrary library;
+        library.AddTemplate(split);
+        library.SetPath(Library());
+        ASSERT_TRUE(library.SaveFile());
+        shipped_ = Bytes();
+        EditorSettings(settings_).Store("VizEvav.cta", 0);
+    }
+};
+
+TEST_F(SplitTableTemplate, IsShownReadOnlyAndNeverStoredFromTheDesignView) {
+    runner_.Then(ScriptedModalRunner::Press(QMessageBox::No))
+        .Then(ScriptedModalRunner::Press(QMessageBox::No));
+    CMainFrame& frame = Start();
+    ASSERT_TRUE(ShowSection(frame, section::Repeat));
+    EXPECT_EQ(runner_.StepsLeft(), 0u);
+    EXPECT_FALSE(frame.Action(cmd::Bold)->isEnabled());
+    EXPECT_FALSE(frame.Action(cmd::Format)->isEnabled());
+    frame.Action(cmd::Bold)->trigger();
+    ASSERT_TRUE(frame.StoreCurrentSection());
+    EXPECT_EQ(frame.Document().GetTemplate().GetRepeat(),
+              "<HTML><BODY><TR><TD>[Auction_ID]</TD></TR>\r\n</BODY></HTML>");
+    frame.Action(cmd::Save)->trigger();
+    EXPECT_EQ(Bytes(), shipped_);
+}
+
+TEST_F(SplitTableTemplate, OffersTheSourceViewInstead) {
+    runner_.Then(ScriptedModalRunner::Press(QMessageBox::Yes));
+    CMainFrame& frame = Start();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frame.GetSectionShown() == section::Source; },
+                                kLoadTimeoutMs));
+    EXPECT_EQ(frame.TemplateBar().Tabs().currentIndex(), section::Source);
+    EXPECT_NE(frame.SourceView().toPlainText().indexOf(QStringLiteral("<TR><TD>[Auction_ID]")), -1);
+}
+
+}  // namespace
+}  // namespace gb::editor
