@@ -156,19 +156,19 @@ bool CAucDoc::OnOpenDocument(const std::filesystem::path& path) {
         ReportError(LoadString(kFailedToOpenString));
         return false;
     }
-    // The whole file is read into a scratch profile first: a file that is not
-    // a whole profile leaves the open one untouched.
+    // The whole file is read into a scratch profile first, which this one
+    // then takes over: a file that is not a whole profile leaves the open one
+    // untouched.
+    CAucDoc loaded;
     try {
-        CAucDoc scratch;
-        gb::Archive check = gb::Archive::ForLoading(*bytes, path.string());
-        scratch.Serialize(check);
+        gb::Archive ar = gb::Archive::ForLoading(std::move(*bytes), path.string());
+        loaded.Serialize(ar);
     } catch (const gb::ArchiveException&) {
         ReportError(LoadString(kUnexpectedFormatString));
         return false;
     }
     DeleteContents();
-    gb::Archive ar = gb::Archive::ForLoading(std::move(*bytes), path.string());
-    Serialize(ar);
+    TakeContents(loaded);
 
     SetModifiedFlag(false);
     SetPathName(path);
@@ -248,6 +248,16 @@ void CAucDoc::DeleteContents() {
     sellerList_.RemoveAll();
     itemList_.RemoveAll();
     profileName_.clear();
+}
+
+void CAucDoc::TakeContents(CAucDoc& loaded) {
+    SetFileVersion(loaded.fileVersion_);
+    profileName_ = std::move(loaded.profileName_);
+    selectedFolderId_ = loaded.selectedFolderId_;
+    headerValue_ = loaded.headerValue_;
+    sellerList_ = std::move(loaded.sellerList_);
+    folderTree_ = std::move(loaded.folderTree_);
+    itemList_.TakeItems(loaded.itemList_);
 }
 
 void CAucDoc::Serialize(gb::Archive& ar) {

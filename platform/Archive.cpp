@@ -205,6 +205,10 @@ std::string Archive::ReadBytes(std::size_t count) {
 }
 
 std::string Archive::ReadString() {
+    return std::string(ReadStringView());
+}
+
+std::string_view Archive::ReadStringView() {
     std::uint32_t length = ReadByte();
     if (length == kLongStringByte) {
         length = ReadUInt16();
@@ -216,7 +220,7 @@ std::string Archive::ReadString() {
             length = ReadUInt32();
         }
     }
-    return ReadBytes(length);
+    return {Take(length), length};
 }
 
 std::uint32_t Archive::ReadCount(std::size_t minElementSize) {

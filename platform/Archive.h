@@ -87,6 +87,8 @@ public:
     double ReadDouble();
     std::string ReadBytes(std::size_t count);
     std::string ReadString();
+    // The same, as a view of the archive's bytes, valid while the archive lives.
+    std::string_view ReadStringView();
     // A count of elements that each take at least `minElementSize` bytes in the
     // file; a count that the remaining bytes cannot hold throws.
     std::uint32_t ReadCount(std::size_t minElementSize = 1);
