@@ -29,6 +29,9 @@ constexpr int kLegacyPairs = 5;
 // character 32 higher.
 constexpr std::int32_t kRaisedFolderDataVersion = 272248;
 constexpr unsigned char kFolderDataShift = 32;
+// What a profile's file holds besides its items and folder records (header,
+// seller IDs, filters), as room to reserve for writing it at once.
+constexpr std::size_t kRoomForTheRest = 64 * 1024;
 
 std::string QuestionFor(std::string_view title) {
     std::string question = LoadString(kAskToSaveString);
@@ -189,6 +192,9 @@ bool CAucDoc::OnSaveDocument(const std::filesystem::path& path) {
     }
     CheckFolders();
     gb::Archive ar = gb::Archive::ForStoring(path.string(), profile_version::kCurrent);
+    ar.Reserve(itemList_.StoredSize() +
+               static_cast<std::size_t>(folderTree_.GetCount()) * CFolderNode::kRecordSize +
+               kRoomForTheRest);
     Serialize(ar);
     try {
         gb::WriteFileAtomically(path, ar.Bytes(), gb::FileAccess::OwnerOnly);

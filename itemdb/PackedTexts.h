@@ -1,8 +1,8 @@
 #pragma once
-// A fixed number of texts kept in one heap block: the end offset of each text,
-// then their bytes. An item keeps its texts this way, so that they cost one
-// allocation and a pointer instead of a string object per field: most fields
-// of most items are empty, and when all are, there is no block at all.
+// A fixed number of texts kept in one block of the bulk pool: the end offset
+// of each text, then their bytes. An item keeps its texts this way, so that
+// they cost one allocation and a pointer instead of a string object per field:
+// most fields of most items are empty, and when all are, there is no block.
 //
 // A view that Get returns stays valid until a text of this object changes.
 
@@ -13,6 +13,8 @@
 #include <memory>
 #include <stdexcept>
 #include <string_view>
+
+#include "platform/BulkMemory.h"
 
 namespace gb::itemdb {
 
@@ -37,8 +39,9 @@ public:
         if (!block_) {
             return {};
         }
-        const std::uint32_t begin = index == 0 ? 0 : EndOf(index - 1);
-        return {Bytes() + begin, EndOf(index) - begin};
+        const char* block = block_.get();
+        const std::size_t begin = index == 0 ? 0 : EndOf(block, index - 1);
+        return {block + HeaderSize(block) + begin, EndOf(block, index) - begin};
     }
 
     Texts All() const {
@@ -62,15 +65,27 @@ public:
         if (total > UINT32_MAX) {
             throw std::length_error("the texts of one record are too long");
         }
+        const bool wide = total >= kWideMark;
+        const std::size_t header = wide ? kWideHeader : kNarrowHeader;
         // The new block is complete before the old one goes.
-        auto block = std::make_unique_for_overwrite<char[]>(kHeader + total);
-        std::uint32_t end = 0;
+        Block block(static_cast<char*>(gb::BulkMemory()->allocate(header + total, kAlignment)));
+        if (wide) {
+            std::memcpy(block.get(), &kWideMark, sizeof kWideMark);
+        }
+        std::size_t end = 0;
         for (std::size_t i = 0; i < N; ++i) {
             if (!texts[i].empty()) {
-                std::memcpy(block.get() + kHeader + end, texts[i].data(), texts[i].size());
+                std::memcpy(block.get() + header + end, texts[i].data(), texts[i].size());
             }
-            end += static_cast<std::uint32_t>(texts[i].size());
-            std::memcpy(block.get() + i * sizeof end, &end, sizeof end);
+            end += texts[i].size();
+            if (wide) {
+                const auto wideEnd = static_cast<std::uint32_t>(end);
+                std::memcpy(block.get() + sizeof(std::uint32_t) * (i + 1), &wideEnd,
+                            sizeof wideEnd);
+            } else {
+                const auto narrowEnd = static_cast<std::uint16_t>(end);
+                std::memcpy(block.get() + sizeof(std::uint16_t) * i, &narrowEnd, sizeof narrowEnd);
+            }
         }
         block_ = std::move(block);
     }
@@ -85,16 +100,43 @@ public:
     bool operator==(const PackedTexts& other) const { return All() == other.All(); }
 
 private:
-    static constexpr std::size_t kHeader = N * sizeof(std::uint32_t);
+    // Ends are 16-bit while the texts take fewer than 65535 bytes in all, as
+    // they nearly always do. Otherwise the block starts with this mark, a
+    // 16-bit filler, and 32-bit ends.
+    static constexpr std::uint16_t kWideMark = 0xFFFF;
+    static constexpr std::size_t kNarrowHeader = N * sizeof(std::uint16_t);
+    static constexpr std::size_t kWideHeader = (N + 1) * sizeof(std::uint32_t);
+    static constexpr std::size_t kAlignment = alignof(std::uint32_t);
 
-    std::uint32_t EndOf(std::size_t index) const {
-        std::uint32_t end = 0;
-        std::memcpy(&end, block_.get() + index * sizeof end, sizeof end);
+    static bool IsWide(const char* block) {
+        std::uint16_t first = 0;
+        std::memcpy(&first, block, sizeof first);
+        return first == kWideMark;
+    }
+    static std::size_t HeaderSize(const char* block) {
+        return IsWide(block) ? kWideHeader : kNarrowHeader;
+    }
+    static std::size_t EndOf(const char* block, std::size_t index) {
+        if (IsWide(block)) {
+            std::uint32_t end = 0;
+            std::memcpy(&end, block + sizeof end * (index + 1), sizeof end);
+            return end;
+        }
+        std::uint16_t end = 0;
+        std::memcpy(&end, block + sizeof end * index, sizeof end);
         return end;
     }
-    const char* Bytes() const { return block_.get() + kHeader; }
 
-    std::unique_ptr<char[]> block_;
+    // Gives a block back to the pool; its size follows from its own header.
+    struct Release {
+        void operator()(char* block) const {
+            gb::BulkMemory()->deallocate(block, HeaderSize(block) + EndOf(block, N - 1),
+                                         kAlignment);
+        }
+    };
+    using Block = std::unique_ptr<char, Release>;
+
+    Block block_;
 };
 
 }  // namespace gb::itemdb

@@ -6,7 +6,8 @@
 // inserted, and the site only tells them apart (CAucItem::IsSameKey). Finding
 // a key takes logarithmic time, and an item keeps its address for as long as
 // it stays in a list, even when it moves from one list to another as a node.
-// Each item is one node of its own, without a separate key.
+// Each item is one node of its own, without a separate key; all lists take
+// their nodes from one pool, so a node moves between any two of them.
 
 #include <cstddef>
 #include <cstdint>
@@ -16,6 +17,7 @@
 #include <string_view>
 
 #include "itemdb/AucItem.h"
+#include "platform/BulkMemory.h"
 
 namespace gb::itemdb {
 
@@ -35,7 +37,9 @@ class StateList {
         }
         static bool Less(std::string_view a, std::string_view b);
     };
-    using Set = std::multiset<CAucItem, ByAuctionId>;
+    // Nodes come from the bulk pool: a profile's items are many, small and
+    // made at once.
+    using Set = std::pmr::multiset<CAucItem, ByAuctionId>;
 
 public:
     using Node = Set::iterator;
@@ -66,7 +70,7 @@ public:
     };
 
     // A list whose items get `code` as their state (102, 103, 107 or 110).
-    explicit StateList(std::int32_t code) : code_(code) {}
+    explicit StateList(std::int32_t code) : code_(code), items_(gb::BulkMemory()) {}
 
     std::int32_t Code() const { return code_; }
     std::size_t Size() const { return items_.size(); }
@@ -123,6 +127,8 @@ public:
 
     // The count, then every item record in list order.
     void Store(gb::Archive& ar) const;
+    // The bytes Store writes.
+    std::size_t StoredSize() const;
 
 private:
     std::int32_t code_;

@@ -3,6 +3,8 @@
 #include <bit>
 #include <cstring>
 
+#include "platform/BulkMemory.h"
+
 namespace gb {
 
 namespace {
@@ -51,6 +53,12 @@ Archive Archive::ForLoading(std::string bytes, std::string fileName, std::int32_
 
 Archive Archive::ForStoring(std::string fileName, std::int32_t version) {
     return Archive(Mode::Store, {}, std::move(fileName), version);
+}
+
+void Archive::Reserve(std::size_t bytes) {
+    RequireStoring();
+    bytes_.reserve(bytes);
+    PreferHugePages(bytes_.data(), bytes_.capacity());
 }
 
 void Archive::Fail(ArchiveException::Cause cause) const {
@@ -128,6 +136,13 @@ void Archive::WriteString(std::string_view text) {
         WriteUInt32(length);
     }
     WriteBytes(text);
+}
+
+std::size_t Archive::StoredStringSize(std::size_t length) {
+    if (length < kLongStringByte) {
+        return 1 + length;
+    }
+    return (length < kWideStringMark ? 3 : 7) + length;
 }
 
 void Archive::WriteCount(std::uint32_t count) {

@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/BulkMemory.h"
+
 namespace gb {
 
 namespace {
@@ -63,7 +65,10 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
     struct stat status {};
     std::string contents;
     if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
-        contents.resize(static_cast<std::size_t>(status.st_size));
+        const auto size = static_cast<std::size_t>(status.st_size);
+        contents.reserve(size);
+        PreferHugePages(contents.data(), contents.capacity());
+        contents.resize(size);
     }
     std::size_t filled = 0;
     char piece[4096];
