@@ -1,14 +1,22 @@
 // The item list at the size of a long-standing seller's profile: merging an
 // update run's rows into 100,000 items, rebuilding a folder's display of
-// 100,000 items, and finding one key among them.
+// 100,000 items, finding one key among them, and what the list view does with
+// a folder of all of them (its Qt-free part): loading the folder in order of
+// end time and sorting it by a column.
 
 #include <benchmark/benchmark.h>
 
+#include <cstddef>
 #include <memory>
+#include <numeric>
 #include <random>
 #include <string>
+#include <vector>
 
+#include "app/core/FolderLoad.h"
+#include "app/core/ItemSortKey.h"
 #include "itemdb/AucItem.h"
+#include "itemdb/FeeSchedule.h"
 #include "itemdb/FieldId.h"
 #include "itemdb/FolderKind.h"
 #include "itemdb/ItemFilter.h"
@@ -134,5 +142,66 @@ void BM_FindItemAmongAllLists(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FindItemAmongAllLists);
+
+// The keys of the displayed items, in display order, as the list view takes
+// them when it sorts by a column.
+std::vector<gb::app::ItemSortKey> SortKeys(CItemList& list, int sortField, CFeeSchedule& fees) {
+    std::vector<gb::app::ItemSortKey> keys;
+    keys.reserve(static_cast<std::size_t>(list.GetTotals().GetCount()));
+    for (bool more = list.MoveFirst(); more; more = list.MoveNext()) {
+        keys.push_back(gb::app::ItemSortKey::Of(*list.GetItemAt(), sortField, fees, nullptr));
+    }
+    return keys;
+}
+
+// A folder of every item loaded in full: the display rebuilt, each row's
+// position and end time taken, the rows put in order of end time.
+void BM_LoadAllItemsFolderIntoView(benchmark::State& state) {
+    const std::unique_ptr<CItemList> list = Profile();
+    CFeeSchedule fees;
+    std::size_t rows = 0;
+    for (auto _ : state) {
+        list->SetFilter(CItemFilter());
+        const gb::app::FolderLoadPlan plan = gb::app::FolderLoadPlan::For(
+            static_cast<std::size_t>(list->GetTotals().GetCount()), true, folder::Sample);
+        std::vector<CItemList::DisplayPos> positions;
+        std::vector<gb::app::ItemSortKey> keys;
+        positions.reserve(plan.rows);
+        keys.reserve(plan.rows);
+        for (bool more = list->MoveFirst(); more; more = list->MoveNext()) {
+            positions.push_back(list->GetCurrentPos());
+            keys.push_back(
+                gb::app::ItemSortKey::Of(*list->GetItemAt(), plan.sortField, fees, nullptr));
+        }
+        const std::vector<std::size_t> order = gb::app::LoadedRowOrder(keys, plan.direction);
+        rows = order.size();
+        benchmark::DoNotOptimize(positions.data());
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+}
+BENCHMARK(BM_LoadAllItemsFolderIntoView)->Unit(benchmark::kMillisecond);
+
+// A click on a column heading of that folder: the column's keys taken, the
+// rows sorted by them. Text, amount and date columns compare differently.
+void BM_SortAllItemsByColumn(benchmark::State& state) {
+    const std::unique_ptr<CItemList> list = Profile();
+    list->SetFilter(CItemFilter());
+    CFeeSchedule fees;
+    const auto sortField = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        const std::vector<gb::app::ItemSortKey> keys = SortKeys(*list, sortField, fees);
+        std::vector<std::size_t> rows(keys.size());
+        std::iota(rows.begin(), rows.end(), std::size_t{0});
+        const int direction =
+            keys.empty() ? 1 : gb::app::ClickDirection(&keys.front(), &keys.back());
+        gb::app::SortRows(rows, keys, direction);
+        benchmark::DoNotOptimize(rows.data());
+    }
+}
+BENCHMARK(BM_SortAllItemsByColumn)
+    ->Arg(field::Description)
+    ->Arg(field::MaxBid)
+    ->Arg(field::EndTime)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

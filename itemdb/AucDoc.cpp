@@ -29,6 +29,9 @@ constexpr int kLegacyPairs = 5;
 // character 32 higher.
 constexpr std::int32_t kRaisedFolderDataVersion = 272248;
 constexpr unsigned char kFolderDataShift = 32;
+// What a profile's file holds besides its items and folder records (header,
+// seller IDs, filters), as room to reserve for writing it at once.
+constexpr std::size_t kRoomForTheRest = 64 * 1024;
 
 std::string QuestionFor(std::string_view title) {
     std::string question = LoadString(kAskToSaveString);
@@ -158,19 +161,19 @@ bool CAucDoc::OnOpenDocument(const std::filesystem::path& path) {
         ReportError(LoadString(kFailedToOpenString));
         return false;
     }
-    // The whole file is read into a scratch profile first: a file that is not
-    // a whole profile leaves the open one untouched.
+    // The whole file is read into a scratch profile first, which this one
+    // then takes over: a file that is not a whole profile leaves the open one
+    // untouched.
+    CAucDoc loaded;
     try {
-        CAucDoc scratch;
-        gb::Archive check = gb::Archive::ForLoading(*bytes, path.string());
-        scratch.Serialize(check);
+        gb::Archive ar = gb::Archive::ForLoading(std::move(*bytes), path.string());
+        loaded.Serialize(ar);
     } catch (const gb::ArchiveException&) {
         ReportError(LoadString(kUnexpectedFormatString));
         return false;
     }
     DeleteContents();
-    gb::Archive ar = gb::Archive::ForLoading(std::move(*bytes), path.string());
-    Serialize(ar);
+    TakeContents(loaded);
 
     SetModifiedFlag(false);
     SetPathName(path);
@@ -191,6 +194,9 @@ bool CAucDoc::OnSaveDocument(const std::filesystem::path& path) {
     }
     CheckFolders();
     gb::Archive ar = gb::Archive::ForStoring(path.string(), profile_version::kCurrent);
+    ar.Reserve(itemList_.StoredSize() +
+               static_cast<std::size_t>(folderTree_.GetCount()) * CFolderNode::kRecordSize +
+               kRoomForTheRest);
     Serialize(ar);
     try {
         gb::WriteFileAtomically(path, ar.Bytes(), gb::FileAccess::OwnerOnly);
@@ -250,6 +256,16 @@ void CAucDoc::DeleteContents() {
     sellerList_.RemoveAll();
     itemList_.RemoveAll();
     profileName_.clear();
+}
+
+void CAucDoc::TakeContents(CAucDoc& loaded) {
+    SetFileVersion(loaded.fileVersion_);
+    profileName_ = std::move(loaded.profileName_);
+    selectedFolderId_ = loaded.selectedFolderId_;
+    headerValue_ = loaded.headerValue_;
+    sellerList_ = std::move(loaded.sellerList_);
+    folderTree_ = std::move(loaded.folderTree_);
+    itemList_.TakeItems(loaded.itemList_);
 }
 
 void CAucDoc::Serialize(gb::Archive& ar) {

@@ -160,6 +160,9 @@ public:
 
 private:
     void LoadProfile(gb::Archive& ar);
+    // Takes over the file version, header, seller IDs, folders and items of a
+    // profile just loaded, in place of its own emptied ones.
+    void TakeContents(CAucDoc& loaded);
     void StoreProfile(gb::Archive& ar);
     void LowerFolderDataOfOldFiles();
     void SetFileVersion(std::int32_t version);

@@ -68,7 +68,7 @@ std::string FormatUpdated(const gb::CivilTime& t) {
 // How a field ID reaches its stored value.
 struct CAucItem::FieldDescriptor {
     struct Text {
-        std::string CAucItem::*member;
+        TextField::Index field;
     };
     struct Amount {
         gb::Money CAucItem::*member;
@@ -86,14 +86,14 @@ struct CAucItem::FieldDescriptor {
 const CAucItem::FieldDescriptor* CAucItem::FindField(int fieldId) {
     using F = FieldDescriptor;
     static const FieldDescriptor kFields[] = {
-        {field::AuctionId, F::Text{&CAucItem::auctionId_}},
-        {field::Description, F::Text{&CAucItem::description_}},
+        {field::AuctionId, F::Text{TextField::AuctionId}},
+        {field::Description, F::Text{TextField::Description}},
         {field::StartDate, F::Date{&CAucItem::startDate_, DateShape::DateOnly}},
         {field::EndDate, F::Date{&CAucItem::endDate_, DateShape::DateOnly}},
         {field::MinBid, F::Amount{&CAucItem::minBid_, true}},
         {field::MaxBid, F::Amount{&CAucItem::maxBid_, true}},
-        {field::BuyerId, F::Text{&CAucItem::buyerId_}},
-        {field::Email, F::Text{&CAucItem::email_}},
+        {field::BuyerId, F::Text{TextField::BuyerId}},
+        {field::Email, F::Text{TextField::Email}},
         {field::InsertionFee, F::Amount{&CAucItem::insertionFee_, false}},
         {field::FinalFee, F::Amount{&CAucItem::finalFee_, false}},
         {field::Updated, F::Date{&CAucItem::updated_, DateShape::Updated}},
@@ -103,50 +103,61 @@ const CAucItem::FieldDescriptor* CAucItem::FindField(int fieldId) {
         {field::AmtReceived, F::Amount{&CAucItem::amtReceived_, false}},
         {field::SHCharge, F::Amount{&CAucItem::shCharge_, false}},
         {field::ShipCost, F::Amount{&CAucItem::shipCost_, false}},
-        {field::InvoiceNote, F::Text{&CAucItem::invoiceNote_}},
-        {field::ItemNote, F::Text{&CAucItem::itemNote_}},
-        {field::FeeNote, F::Text{&CAucItem::feeNote_}},
-        {field::ShippingNote, F::Text{&CAucItem::shippingNote_}},
-        {field::Weight, F::Text{&CAucItem::weight_}},
-        {field::PaymentMethod, F::Text{&CAucItem::paymentMethod_}},
-        {field::SellerId, F::Text{&CAucItem::sellerId_}},
-        {field::ShippingAddress, F::Text{&CAucItem::shippingAddress_}},
-        {field::Site, F::Text{&CAucItem::site_}},
-        {field::PayNote, F::Text{&CAucItem::payNote_}},
+        {field::InvoiceNote, F::Text{TextField::InvoiceNote}},
+        {field::ItemNote, F::Text{TextField::ItemNote}},
+        {field::FeeNote, F::Text{TextField::FeeNote}},
+        {field::ShippingNote, F::Text{TextField::ShippingNote}},
+        {field::Weight, F::Text{TextField::Weight}},
+        {field::PaymentMethod, F::Text{TextField::PaymentMethod}},
+        {field::SellerId, F::Text{TextField::SellerId}},
+        {field::ShippingAddress, F::Text{TextField::ShippingAddress}},
+        {field::Site, F::Text{TextField::Site}},
+        {field::PayNote, F::Text{TextField::PayNote}},
         {field::ItemCost, F::Amount{&CAucItem::itemCost_, false}},
-        {field::ShippingMethod, F::Text{&CAucItem::shippingMethod_}},
+        {field::ShippingMethod, F::Text{TextField::ShippingMethod}},
         {field::OtherFees, F::Amount{&CAucItem::otherFees_, false}},
         {field::EndTime, F::Date{&CAucItem::endDate_, DateShape::DateAndTime}},
-        {field::ChargeNote, F::Text{&CAucItem::chargeNote_}},
+        {field::ChargeNote, F::Text{TextField::ChargeNote}},
         {field::OtherCharges, F::Amount{&CAucItem::otherCharges_, false}},
-        {field::Feedback, F::Text{&CAucItem::feedback_}},
+        {field::Feedback, F::Text{TextField::Feedback}},
         {field::ReserveAmt, F::Amount{&CAucItem::reserveAmt_, false}},
         {field::TransactionFee, F::Amount{&CAucItem::transactionFee_, false}},
-        {field::AuctionType, F::Text{&CAucItem::auctionType_}},
+        {field::AuctionType, F::Text{TextField::AuctionType}},
     };
-    const auto found =
-        std::find_if(std::begin(kFields), std::end(kFields),
-                     [fieldId](const FieldDescriptor& f) { return f.id == fieldId; });
-    return found == std::end(kFields) ? nullptr : found;
+    // Indexed by field ID, so that a lookup costs no search: the totals and the
+    // list's sort read fields by ID for every item.
+    static const auto kById = [] {
+        std::array<const FieldDescriptor*, field::Last - field::First + 1> byId{};
+        for (const FieldDescriptor& f : kFields) {
+            byId[static_cast<std::size_t>(f.id - field::First)] = &f;
+        }
+        return byId;
+    }();
+    if (fieldId < field::First || fieldId > field::Last) {
+        return nullptr;
+    }
+    return kById[static_cast<std::size_t>(fieldId - field::First)];
+}
+
+CAucItem::CAucItem() {
+    PackedTexts<TextField::Count>::Texts texts{};
+    texts[TextField::AuctionId] = "NEW ITEM";
+    texts[TextField::Description] = "New Inventory to Add";
+    texts_.Assign(texts);
 }
 
 bool CAucItem::IsSameKey(const CAucItem& other) const {
-    return gb::cp1252::EqualsNoCase(auctionId_, other.auctionId_) &&
-           gb::cp1252::EqualsNoCase(site_, other.site_);
+    return gb::cp1252::EqualsNoCase(GetAuctionId(), other.GetAuctionId()) &&
+           gb::cp1252::EqualsNoCase(GetSite(), other.GetSite());
 }
 
 bool CAucItem::IsBeforeOrSame(const CAucItem& other) const {
-    const int order = gb::cp1252::CompareNoCase(auctionId_, other.auctionId_);
-    return order < 0 || (order == 0 && gb::cp1252::EqualsNoCase(site_, other.site_));
+    const int order = gb::cp1252::CompareNoCase(GetAuctionId(), other.GetAuctionId());
+    return order < 0 || (order == 0 && gb::cp1252::EqualsNoCase(GetSite(), other.GetSite()));
 }
 
 bool CAucItem::IsAfter(const CAucItem& other) const {
-    return gb::cp1252::CompareNoCase(auctionId_, other.auctionId_) > 0;
-}
-
-bool CAucItem::SetText(std::string& target, std::string_view text) {
-    target = text;
-    return true;
+    return gb::cp1252::CompareNoCase(GetAuctionId(), other.GetAuctionId()) > 0;
 }
 
 bool CAucItem::GetMoney(const gb::Money& value, std::string& text, gb::Money* out) {
@@ -278,11 +289,11 @@ bool CAucItem::GetDaysToShip(std::string& text, std::int32_t* value) const {
 
 std::string CAucItem::ShippingAddressLine(int line) const {
     // CR LF and a lone CR both end a line; a lone LF does not.
+    const std::string_view stored = GetShippingAddress();
     std::string address;
-    for (std::size_t i = 0; i < shippingAddress_.size(); ++i) {
-        address += shippingAddress_[i];
-        if (shippingAddress_[i] == '\r' && i + 1 < shippingAddress_.size() &&
-            shippingAddress_[i + 1] == '\n') {
+    for (std::size_t i = 0; i < stored.size(); ++i) {
+        address += stored[i];
+        if (stored[i] == '\r' && i + 1 < stored.size() && stored[i + 1] == '\n') {
             ++i;
         }
     }
@@ -302,7 +313,7 @@ bool CAucItem::GetFieldText(int fieldId, std::string& text, const FolderNameLook
     if (const FieldDescriptor* f = FindField(fieldId)) {
         return std::visit(Overloaded{
                               [&](const FieldDescriptor::Text& t) {
-                                  text = this->*t.member;
+                                  text = texts_.Get(t.field);
                                   return true;
                               },
                               [&](const FieldDescriptor::Amount& a) {
@@ -353,7 +364,7 @@ bool CAucItem::SetFieldText(int fieldId, std::string_view text) {
     }
     return std::visit(
         Overloaded{
-            [&](const FieldDescriptor::Text& t) { return SetText(this->*t.member, text); },
+            [&](const FieldDescriptor::Text& t) { return SetText(t.field, text); },
             [&](const FieldDescriptor::Amount& a) {
                 return a.readsAfterCurrencyWord ? SetMoneyAfterWord(this->*a.member, text)
                                                 : SetMoney(this->*a.member, text);
@@ -440,7 +451,7 @@ bool CAucItem::SetStoreItem(bool storeItem) {
 }
 
 bool CAucItem::IsSold() const {
-    return !buyerId_.empty() &&
+    return !GetBuyerId().empty() &&
            (!reserveAmt_.IsValid() || (maxBid_.IsValid() && maxBid_ >= reserveAmt_));
 }
 
@@ -510,12 +521,17 @@ bool CAucItem::RemoveCategory(std::int32_t categoryId) {
     return true;
 }
 
-bool CAucItem::AddCode(std::string& codes, int entry) {
-    return ColumnSet::IsFeeEntry(entry) && ColumnSet::AppendCode(codes, entry);
+bool CAucItem::AddCode(TextField::Index field, int entry) {
+    std::string codes(texts_.Get(field));
+    if (!ColumnSet::IsFeeEntry(entry) || !ColumnSet::AppendCode(codes, entry)) {
+        return false;
+    }
+    texts_.Set(field, codes);
+    return true;
 }
 
-bool CAucItem::HasCode(const std::string& codes, int entry) {
-    return ColumnSet::IsFeeEntry(entry) && ColumnSet::TextHasCode(codes, entry);
+bool CAucItem::HasCode(TextField::Index field, int entry) const {
+    return ColumnSet::IsFeeEntry(entry) && ColumnSet::TextHasCode(texts_.Get(field), entry);
 }
 
 void CAucItem::ReadCategoryCount(gb::Archive& ar) {
@@ -526,24 +542,25 @@ void CAucItem::ReadCategoryCount(gb::Archive& ar) {
     categoryCount_ = count;
 }
 
-void CAucItem::Serialize(gb::Archive& ar) {
-    // The record in file order; each field with the version it first appeared in.
+// The record in file order; each field with the version it first appeared in.
+struct CAucItem::RecordSlot {
     struct CategoryCount {};
     using Member =
-        std::variant<std::int32_t CAucItem::*, std::string CAucItem::*, gb::DateTime CAucItem::*,
+        std::variant<std::int32_t CAucItem::*, TextField::Index, gb::DateTime CAucItem::*,
                      gb::Money CAucItem::*, bool CAucItem::*, CategoryCount>;
-    struct Slot {
-        Member member;
-        std::int32_t since = profile_version::kOldest;
-    };
-    static const Slot kLayout[] = {
+    Member member;
+    std::int32_t since = profile_version::kOldest;
+};
+
+std::span<const CAucItem::RecordSlot> CAucItem::RecordLayout() {
+    static const RecordSlot kLayout[] = {
         {&CAucItem::storageFolder_},
-        {&CAucItem::site_},
-        {&CAucItem::sellerId_},
+        {TextField::Site},
+        {TextField::SellerId},
         {&CAucItem::status_},
-        {CategoryCount{}},
-        {&CAucItem::auctionId_},
-        {&CAucItem::description_},
+        {RecordSlot::CategoryCount{}},
+        {TextField::AuctionId},
+        {TextField::Description},
         {&CAucItem::startDate_},
         {&CAucItem::endDate_},
         {&CAucItem::payDate_},
@@ -551,70 +568,107 @@ void CAucItem::Serialize(gb::Archive& ar) {
         {&CAucItem::minBid_},
         {&CAucItem::maxBid_},
         {&CAucItem::amtReceived_},
-        {&CAucItem::paymentMethod_},
+        {TextField::PaymentMethod},
         {&CAucItem::insuranceCost_},
         {&CAucItem::shCharge_},
         {&CAucItem::shipCost_},
-        {&CAucItem::buyerId_},
-        {&CAucItem::email_},
+        {TextField::BuyerId},
+        {TextField::Email},
         {&CAucItem::rating_},
-        {&CAucItem::shippingAddress_},
+        {TextField::ShippingAddress},
         {&CAucItem::insertionFee_},
         {&CAucItem::finalFee_},
         {&CAucItem::otherFees_},
-        {&CAucItem::itemNote_},
-        {&CAucItem::payNote_},
-        {&CAucItem::invoiceNote_},
-        {&CAucItem::shippingNote_},
-        {&CAucItem::feeNote_},
+        {TextField::ItemNote},
+        {TextField::PayNote},
+        {TextField::InvoiceNote},
+        {TextField::ShippingNote},
+        {TextField::FeeNote},
         {&CAucItem::updated_},
-        {&CAucItem::weight_},
+        {TextField::Weight},
         {&CAucItem::itemCost_},
-        {&CAucItem::shippingMethod_},
-        {&CAucItem::chargeNote_, profile_version::kChargeFields},
-        {&CAucItem::feedback_, profile_version::kChargeFields},
+        {TextField::ShippingMethod},
+        {TextField::ChargeNote, profile_version::kChargeFields},
+        {TextField::Feedback, profile_version::kChargeFields},
         {&CAucItem::reserveAmt_, profile_version::kChargeFields},
         {&CAucItem::otherCharges_, profile_version::kChargeFields},
-        {&CAucItem::itemizedFees_, profile_version::kChargeFields},
-        {&CAucItem::itemizedCharges_, profile_version::kChargeFields},
+        {TextField::ItemizedFees, profile_version::kChargeFields},
+        {TextField::ItemizedCharges, profile_version::kChargeFields},
         {&CAucItem::transactionFee_, profile_version::kChargeFields},
-        {&CAucItem::auctionType_, profile_version::kAuctionType},
+        {TextField::AuctionType, profile_version::kAuctionType},
         {&CAucItem::storeItem_, profile_version::kStoreFlag},
     };
+    return kLayout;
+}
 
+void CAucItem::Serialize(gb::Archive& ar) {
     if (ar.IsStoring()) {
-        for (const Slot& slot : kLayout) {
-            std::visit(Overloaded{
-                           [&](std::int32_t CAucItem::*m) { ar.WriteInt32(this->*m); },
-                           [&](std::string CAucItem::*m) { ar.WriteString(this->*m); },
-                           [&](gb::DateTime CAucItem::*m) { ar.WriteDate(this->*m); },
-                           [&](gb::Money CAucItem::*m) { ar.WriteMoney(this->*m); },
-                           [&](bool CAucItem::*m) { ar.WriteByte(this->*m ? 1 : 0); },
-                           [&](CategoryCount) { ar.WriteInt32(categoryCount_); },
-                       },
-                       slot.member);
-        }
-        for (const std::int32_t id : GetCategories()) {
-            ar.WriteInt32(id);
-        }
-        return;
+        Store(ar);
+    } else {
+        Load(ar);
     }
+}
 
+void CAucItem::Store(gb::Archive& ar) const {
+    using CategoryCount = RecordSlot::CategoryCount;
+    for (const RecordSlot& slot : RecordLayout()) {
+        std::visit(Overloaded{
+                       [&](std::int32_t CAucItem::*m) { ar.WriteInt32(this->*m); },
+                       [&](TextField::Index field) { ar.WriteString(texts_.Get(field)); },
+                       [&](gb::DateTime CAucItem::*m) { ar.WriteDate(this->*m); },
+                       [&](gb::Money CAucItem::*m) { ar.WriteMoney(this->*m); },
+                       [&](bool CAucItem::*m) { ar.WriteByte(this->*m ? 1 : 0); },
+                       [&](CategoryCount) { ar.WriteInt32(categoryCount_); },
+                   },
+                   slot.member);
+    }
+    for (const std::int32_t id : GetCategories()) {
+        ar.WriteInt32(id);
+    }
+}
+
+std::size_t CAucItem::StoredSize() const {
+    using CategoryCount = RecordSlot::CategoryCount;
+    constexpr std::size_t kInt32 = 4;
+    constexpr std::size_t kValue = 12;  // a date or an amount
+    std::size_t size = kInt32 * static_cast<std::size_t>(categoryCount_);
+    for (const RecordSlot& slot : RecordLayout()) {
+        size += std::visit(Overloaded{
+                               [](std::int32_t CAucItem::*) { return kInt32; },
+                               [this](TextField::Index field) {
+                                   return gb::Archive::StoredStringSize(texts_.Get(field).size());
+                               },
+                               [](gb::DateTime CAucItem::*) { return kValue; },
+                               [](gb::Money CAucItem::*) { return kValue; },
+                               [](bool CAucItem::*) { return std::size_t{1}; },
+                               [](CategoryCount) { return kInt32; },
+                           },
+                           slot.member);
+    }
+    return size;
+}
+
+void CAucItem::Load(gb::Archive& ar) {
+    using CategoryCount = RecordSlot::CategoryCount;
     const std::int32_t version = ar.FileVersion();
     if (!profile_version::IsReadable(version)) {
         throw gb::ArchiveException(gb::ArchiveException::Cause::BadSchema, ar.FileName());
     }
     // Fields the file's version does not hold take a new item's values.
     static const CAucItem kDefaults;
-    for (const Slot& slot : kLayout) {
+    // The texts are gathered as views of the file's bytes and stored at once.
+    PackedTexts<TextField::Count>::Texts texts = kDefaults.texts_.All();
+    for (const RecordSlot& slot : RecordLayout()) {
         const bool present = version >= slot.since;
         std::visit(
             Overloaded{
                 [&](std::int32_t CAucItem::*m) {
                     this->*m = present ? ar.ReadInt32() : kDefaults.*m;
                 },
-                [&](std::string CAucItem::*m) {
-                    this->*m = present ? ar.ReadString() : kDefaults.*m;
+                [&](TextField::Index field) {
+                    if (present) {
+                        texts[field] = ar.ReadStringView();
+                    }
                 },
                 [&](gb::DateTime CAucItem::*m) {
                     this->*m = present ? ar.ReadDate() : kDefaults.*m;
@@ -629,6 +683,7 @@ void CAucItem::Serialize(gb::Archive& ar) {
     for (std::int32_t i = 0; i < categoryCount_; ++i) {
         categories_[static_cast<std::size_t>(i)] = ar.ReadInt32();
     }
+    texts_.Assign(texts);
 }
 
 }  // namespace gb::itemdb

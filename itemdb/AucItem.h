@@ -20,6 +20,7 @@
 #include <string_view>
 
 #include "itemdb/FolderKind.h"
+#include "itemdb/PackedTexts.h"
 #include "platform/Archive.h"
 #include "platform/DateTime.h"
 #include "platform/Money.h"
@@ -32,7 +33,7 @@ class CAucItem {
 public:
     static constexpr int kMaxCategories = 20;
 
-    CAucItem() = default;
+    CAucItem();
 
     // Key comparisons, the whole ordering contract of the item lists: the lists
     // are sorted by auction ID alone, and the site only decides equality. Both
@@ -43,44 +44,48 @@ public:
     // This auction ID sorts after the other's; the site plays no part.
     bool IsAfter(const CAucItem& other) const;
 
-    // Text fields.
-    const std::string& GetAuctionId() const { return auctionId_; }
-    const std::string& GetDescription() const { return description_; }
-    const std::string& GetBuyerId() const { return buyerId_; }
-    const std::string& GetSellerId() const { return sellerId_; }
-    const std::string& GetEmail() const { return email_; }
-    const std::string& GetSite() const { return site_; }
-    const std::string& GetAuctionType() const { return auctionType_; }
-    const std::string& GetShippingAddress() const { return shippingAddress_; }
-    const std::string& GetWeight() const { return weight_; }
-    const std::string& GetShippingMethod() const { return shippingMethod_; }
-    const std::string& GetPaymentMethod() const { return paymentMethod_; }
-    const std::string& GetFeedback() const { return feedback_; }
-    const std::string& GetItemNote() const { return itemNote_; }
-    const std::string& GetInvoiceNote() const { return invoiceNote_; }
-    const std::string& GetShippingNote() const { return shippingNote_; }
-    const std::string& GetPayNote() const { return payNote_; }
-    const std::string& GetFeeNote() const { return feeNote_; }
-    const std::string& GetChargeNote() const { return chargeNote_; }
+    // Text fields. A text stays valid until a text of the item changes.
+    std::string_view GetAuctionId() const { return texts_.Get(TextField::AuctionId); }
+    std::string_view GetDescription() const { return texts_.Get(TextField::Description); }
+    std::string_view GetBuyerId() const { return texts_.Get(TextField::BuyerId); }
+    std::string_view GetSellerId() const { return texts_.Get(TextField::SellerId); }
+    std::string_view GetEmail() const { return texts_.Get(TextField::Email); }
+    std::string_view GetSite() const { return texts_.Get(TextField::Site); }
+    std::string_view GetAuctionType() const { return texts_.Get(TextField::AuctionType); }
+    std::string_view GetShippingAddress() const { return texts_.Get(TextField::ShippingAddress); }
+    std::string_view GetWeight() const { return texts_.Get(TextField::Weight); }
+    std::string_view GetShippingMethod() const { return texts_.Get(TextField::ShippingMethod); }
+    std::string_view GetPaymentMethod() const { return texts_.Get(TextField::PaymentMethod); }
+    std::string_view GetFeedback() const { return texts_.Get(TextField::Feedback); }
+    std::string_view GetItemNote() const { return texts_.Get(TextField::ItemNote); }
+    std::string_view GetInvoiceNote() const { return texts_.Get(TextField::InvoiceNote); }
+    std::string_view GetShippingNote() const { return texts_.Get(TextField::ShippingNote); }
+    std::string_view GetPayNote() const { return texts_.Get(TextField::PayNote); }
+    std::string_view GetFeeNote() const { return texts_.Get(TextField::FeeNote); }
+    std::string_view GetChargeNote() const { return texts_.Get(TextField::ChargeNote); }
 
-    bool SetAuctionId(std::string_view text) { return SetText(auctionId_, text); }
-    bool SetDescription(std::string_view text) { return SetText(description_, text); }
-    bool SetBuyerId(std::string_view text) { return SetText(buyerId_, text); }
-    bool SetSellerId(std::string_view text) { return SetText(sellerId_, text); }
-    bool SetEmail(std::string_view text) { return SetText(email_, text); }
-    bool SetSite(std::string_view text) { return SetText(site_, text); }
-    bool SetAuctionType(std::string_view text) { return SetText(auctionType_, text); }
-    bool SetShippingAddress(std::string_view text) { return SetText(shippingAddress_, text); }
-    bool SetWeight(std::string_view text) { return SetText(weight_, text); }
-    bool SetShippingMethod(std::string_view text) { return SetText(shippingMethod_, text); }
-    bool SetPaymentMethod(std::string_view text) { return SetText(paymentMethod_, text); }
-    bool SetFeedback(std::string_view text) { return SetText(feedback_, text); }
-    bool SetItemNote(std::string_view text) { return SetText(itemNote_, text); }
-    bool SetInvoiceNote(std::string_view text) { return SetText(invoiceNote_, text); }
-    bool SetShippingNote(std::string_view text) { return SetText(shippingNote_, text); }
-    bool SetPayNote(std::string_view text) { return SetText(payNote_, text); }
-    bool SetFeeNote(std::string_view text) { return SetText(feeNote_, text); }
-    bool SetChargeNote(std::string_view text) { return SetText(chargeNote_, text); }
+    bool SetAuctionId(std::string_view text) { return SetText(TextField::AuctionId, text); }
+    bool SetDescription(std::string_view text) { return SetText(TextField::Description, text); }
+    bool SetBuyerId(std::string_view text) { return SetText(TextField::BuyerId, text); }
+    bool SetSellerId(std::string_view text) { return SetText(TextField::SellerId, text); }
+    bool SetEmail(std::string_view text) { return SetText(TextField::Email, text); }
+    bool SetSite(std::string_view text) { return SetText(TextField::Site, text); }
+    bool SetAuctionType(std::string_view text) { return SetText(TextField::AuctionType, text); }
+    bool SetShippingAddress(std::string_view text) {
+        return SetText(TextField::ShippingAddress, text);
+    }
+    bool SetWeight(std::string_view text) { return SetText(TextField::Weight, text); }
+    bool SetShippingMethod(std::string_view text) {
+        return SetText(TextField::ShippingMethod, text);
+    }
+    bool SetPaymentMethod(std::string_view text) { return SetText(TextField::PaymentMethod, text); }
+    bool SetFeedback(std::string_view text) { return SetText(TextField::Feedback, text); }
+    bool SetItemNote(std::string_view text) { return SetText(TextField::ItemNote, text); }
+    bool SetInvoiceNote(std::string_view text) { return SetText(TextField::InvoiceNote, text); }
+    bool SetShippingNote(std::string_view text) { return SetText(TextField::ShippingNote, text); }
+    bool SetPayNote(std::string_view text) { return SetText(TextField::PayNote, text); }
+    bool SetFeeNote(std::string_view text) { return SetText(TextField::FeeNote, text); }
+    bool SetChargeNote(std::string_view text) { return SetText(TextField::ChargeNote, text); }
 
     // Money fields.
     bool GetMinBid(std::string& text, gb::Money* value = nullptr) const {
@@ -256,16 +261,20 @@ public:
     // Fee-schedule entries (0-31) itemized on this item as charges to the
     // buyer or as seller fees. Adding an entry already present, or a number
     // outside 0-31, gives false.
-    bool AddItemizedCharge(int entry) { return AddCode(itemizedCharges_, entry); }
-    bool AddItemizedFee(int entry) { return AddCode(itemizedFees_, entry); }
-    bool HasItemizedCharge(int entry) const { return HasCode(itemizedCharges_, entry); }
-    bool HasItemizedFee(int entry) const { return HasCode(itemizedFees_, entry); }
-    void ClearItemizedCharges() { itemizedCharges_.clear(); }
-    void ClearItemizedFees() { itemizedFees_.clear(); }
+    bool AddItemizedCharge(int entry) { return AddCode(TextField::ItemizedCharges, entry); }
+    bool AddItemizedFee(int entry) { return AddCode(TextField::ItemizedFees, entry); }
+    bool HasItemizedCharge(int entry) const { return HasCode(TextField::ItemizedCharges, entry); }
+    bool HasItemizedFee(int entry) const { return HasCode(TextField::ItemizedFees, entry); }
+    void ClearItemizedCharges() { texts_.Set(TextField::ItemizedCharges, {}); }
+    void ClearItemizedFees() { texts_.Set(TextField::ItemizedFees, {}); }
 
     // The record in the layout of the archive's file version when loading; the
     // current layout when storing. The state is not part of it.
     void Serialize(gb::Archive& ar);
+    void Store(gb::Archive& ar) const;
+    void Load(gb::Archive& ar);
+    // The bytes Store writes.
+    std::size_t StoredSize() const;
 
     // Every field, the state included.
     bool operator==(const CAucItem&) const = default;
@@ -273,18 +282,51 @@ public:
 private:
     enum class DateShape { DateOnly, DateAndTime, TimeOfDay, Updated };
     struct FieldDescriptor;
+    struct RecordSlot;
+
+    static std::span<const RecordSlot> RecordLayout();
+
+    // The text fields, in the order in which they are kept.
+    struct TextField {
+        enum Index : std::uint8_t {
+            Site,
+            SellerId,
+            AuctionId,
+            Description,
+            AuctionType,
+            BuyerId,
+            Email,
+            ShippingAddress,  // lines separated by CR or CR LF
+            Weight,
+            ShippingMethod,
+            PaymentMethod,
+            Feedback,
+            ItemizedCharges,  // code strings, encoded like a column set
+            ItemizedFees,
+            ItemNote,
+            InvoiceNote,
+            ShippingNote,
+            PayNote,
+            FeeNote,
+            ChargeNote,
+            Count
+        };
+    };
 
     static const FieldDescriptor* FindField(int fieldId);
 
-    static bool SetText(std::string& target, std::string_view text);
+    bool SetText(TextField::Index field, std::string_view text) {
+        texts_.Set(field, text);
+        return true;
+    }
     static bool GetMoney(const gb::Money& value, std::string& text, gb::Money* out);
     static bool SetMoney(gb::Money& target, std::string_view text);
     static bool SetMoneyAfterWord(gb::Money& target, std::string_view text);
     static bool GetDate(const gb::DateTime& value, DateShape shape, std::string& text,
                         gb::DateTime* out);
     static bool SetDate(gb::DateTime& target, std::string_view text);
-    static bool AddCode(std::string& codes, int entry);
-    static bool HasCode(const std::string& codes, int entry);
+    bool AddCode(TextField::Index codes, int entry);
+    bool HasCode(TextField::Index codes, int entry) const;
 
     gb::Money InvoiceAmt() const;
     gb::Money TotalFees() const;
@@ -294,45 +336,26 @@ private:
     std::int32_t state_ = 0;
     std::int32_t status_ = folder::NeedsAttention;
     std::int32_t storageFolder_ = folder::Auctions;
-    std::string site_;
-    std::string sellerId_;
-    std::string auctionId_ = "NEW ITEM";
-    std::string description_ = "New Inventory to Add";
-    std::string auctionType_;
+    std::int32_t rating_ = 0;
     bool storeItem_ = false;
+    PackedTexts<TextField::Count> texts_;
     gb::DateTime startDate_;
     gb::DateTime endDate_;
     gb::Money minBid_;
     gb::Money maxBid_;
     gb::Money itemCost_;
-    std::string buyerId_;
-    std::string email_;
-    std::int32_t rating_ = 0;
-    std::string shippingAddress_;  // lines separated by CR or CR LF
-    std::string weight_;
-    std::string shippingMethod_;
     gb::Money shCharge_;
     gb::Money insuranceCost_;
     gb::Money shipCost_;
     gb::DateTime shipDate_;
     gb::Money amtReceived_ = gb::Money::Null();
     gb::Money transactionFee_;
-    std::string paymentMethod_;
     gb::DateTime payDate_;
-    std::string feedback_;
-    std::string itemizedCharges_;  // code strings, encoded like a column set
-    std::string itemizedFees_;
     gb::Money reserveAmt_;
     gb::Money otherCharges_;
     gb::Money insertionFee_ = gb::Money::Null();
     gb::Money finalFee_;
     gb::Money otherFees_;
-    std::string itemNote_;
-    std::string invoiceNote_;
-    std::string shippingNote_;
-    std::string payNote_;
-    std::string feeNote_;
-    std::string chargeNote_;
     std::int32_t categoryCount_ = 0;
     std::array<std::int32_t, kMaxCategories> categories_{};  // slots past the count are 0
     gb::DateTime updated_;

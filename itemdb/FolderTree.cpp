@@ -1,7 +1,6 @@
 #include "itemdb/FolderTree.h"
 
 #include <algorithm>
-#include <functional>
 #include <unordered_set>
 #include <utility>
 
@@ -122,7 +121,11 @@ std::optional<std::size_t> CFolderTree::FindInChain(Visit visit) const {
 }
 
 std::optional<std::size_t> CFolderTree::FindIndex(std::int32_t id) const {
-    return FindInChain([&](std::size_t at) { return nodes_[at].id == id; });
+    const auto found = indexById_.find(id);
+    if (found == indexById_.end() || depths_[found->second] == kOffChain) {
+        return std::nullopt;
+    }
+    return found->second;
 }
 
 std::optional<std::size_t> CFolderTree::FindPredecessor(std::size_t index) const {
@@ -148,31 +151,53 @@ bool CFolderTree::MoveNext() {
     return true;
 }
 
-CFolderTree::IndexById CFolderTree::MapIds() const {
-    IndexById ids;
+void CFolderTree::Reindex() {
+    const std::size_t count = nodes_.size();
+    indexById_.clear();
+    indexById_.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        indexById_.emplace(nodes_[i].id, i);
+    }
+    std::vector<bool> onChain(count, false);
     FindInChain([&](std::size_t at) {
-        ids.emplace(nodes_[at].id, at);
+        onChain[at] = true;
         return false;
     });
-    return ids;
-}
-
-int CFolderTree::DepthOf(std::size_t index, const IndexById& ids) const {
-    // Parents never form a cycle (loading refuses such files and AddNode
-    // needs an existing parent); the node count bounds the walk all the same.
-    int depth = 0;
-    for (std::size_t at = index; depth < GetCount(); ++depth) {
-        const auto parent = ids.find(nodes_[at].parentId);
-        if (nodes_[at].parentId == 0 || parent == ids.end()) {
-            break;
+    // A node's depth counts its ancestors up to the first parent that is not
+    // on the chain. Each walk up stops at a node whose depth is known, so the
+    // whole pass is linear. Parents never form a cycle (loading refuses such
+    // files and AddNode needs an existing parent); the node count bounds each
+    // walk all the same.
+    depths_.assign(count, kOffChain);
+    std::vector<std::size_t> path;
+    for (std::size_t start = 0; start < count; ++start) {
+        if (!onChain[start] || depths_[start] != kOffChain) {
+            continue;
         }
-        at = parent->second;
+        path.clear();
+        int depth = 0;  // of the last node of the path
+        for (std::size_t at = start;;) {
+            path.push_back(at);
+            const std::int32_t parentId = nodes_[at].parentId;
+            const auto parent = indexById_.find(parentId);
+            if (parentId == 0 || parent == indexById_.end() || !onChain[parent->second] ||
+                path.size() > count) {
+                break;
+            }
+            if (depths_[parent->second] != kOffChain) {
+                depth = depths_[parent->second] + 1;
+                break;
+            }
+            at = parent->second;
+        }
+        for (auto at = path.rbegin(); at != path.rend(); ++at) {
+            depths_[*at] = depth++;
+        }
     }
-    return depth;
 }
 
 int CFolderTree::GetCurDepth() const {
-    return DepthOf(cursor_, MapIds());
+    return std::max(depths_[cursor_], 0);
 }
 
 void CFolderTree::SetCurName(std::string_view name) {
@@ -255,6 +280,7 @@ std::int32_t CFolderTree::AddNode(std::int32_t kind, std::int32_t parentId,
     if (!FindNode(parentId)) {
         return 0;
     }
+    const std::size_t parent = cursor_;
     FindNode(insertAfterId);
     const std::size_t predecessor = cursor_;
 
@@ -280,31 +306,68 @@ std::int32_t CFolderTree::AddNode(std::int32_t kind, std::int32_t parentId,
 
     cursor_ = nodes_.size() - 1;
     nodes_[predecessor].next = static_cast<std::int32_t>(cursor_);
+    indexById_.emplace(newId, cursor_);
+    depths_.push_back(depths_[parent] + 1);
     modified_ = true;
     return newId;
 }
 
-bool CFolderTree::IsIdTaken(std::int32_t id) const {
-    return std::any_of(nodes_.begin(), nodes_.end(),
-                       [id](const CFolderNode& node) { return node.id == id; });
+namespace {
+
+// For every index of an array from which the flagged entries are removed, how
+// far the index moves down: the number of removed entries below it.
+std::vector<std::int32_t> RemovedBelow(const std::vector<bool>& gone) {
+    std::vector<std::int32_t> below(gone.size() + 1, 0);
+    for (std::size_t i = 0; i < gone.size(); ++i) {
+        below[i + 1] = below[i] + (gone[i] ? 1 : 0);
+    }
+    return below;
 }
 
-void CFolderTree::RemoveNodeAt(std::size_t index) {
-    const std::int32_t filterIndex = nodes_[index].filterIndex;
-    if (filterIndex >= 0 && static_cast<std::size_t>(filterIndex) < filters_.size()) {
-        filters_.erase(filters_.begin() + filterIndex);
-        for (CFolderNode& node : nodes_) {
-            if (node.filterIndex > filterIndex) {
-                --node.filterIndex;
+// An index into an array after its removed entries are gone; indices of 0 and
+// below stay as they are.
+std::int32_t Shifted(std::int32_t index, const std::vector<std::int32_t>& removedBelow) {
+    if (index <= 0) {
+        return index;
+    }
+    const std::size_t capped = std::min(static_cast<std::size_t>(index), removedBelow.size() - 1);
+    return index - removedBelow[capped];
+}
+
+template <typename T>
+void EraseFlagged(std::vector<T>& entries, const std::vector<bool>& gone) {
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (!gone[i]) {
+            if (kept != i) {
+                entries[kept] = std::move(entries[i]);
             }
+            ++kept;
         }
     }
-    nodes_.erase(nodes_.begin() + static_cast<std::ptrdiff_t>(index));
+    entries.resize(kept);
+}
+
+}  // namespace
+
+void CFolderTree::RemoveNodes(const std::vector<std::size_t>& removed) {
+    std::vector<bool> nodeGone(nodes_.size(), false);
+    std::vector<bool> filterGone(filters_.size(), false);
+    for (const std::size_t at : removed) {
+        nodeGone[at] = true;
+        const std::int32_t filter = nodes_[at].filterIndex;
+        if (filter >= 0 && static_cast<std::size_t>(filter) < filters_.size()) {
+            filterGone[static_cast<std::size_t>(filter)] = true;
+        }
+    }
+    const std::vector<std::int32_t> nodesBelow = RemovedBelow(nodeGone);
+    const std::vector<std::int32_t> filtersBelow = RemovedBelow(filterGone);
     for (CFolderNode& node : nodes_) {
-        if (node.next > static_cast<std::int32_t>(index)) {
-            --node.next;
-        }
+        node.next = Shifted(node.next, nodesBelow);
+        node.filterIndex = Shifted(node.filterIndex, filtersBelow);
     }
+    EraseFlagged(nodes_, nodeGone);
+    EraseFlagged(filters_, filterGone);
 }
 
 bool CFolderTree::DeleteNode(std::int32_t id) {
@@ -318,11 +381,10 @@ bool CFolderTree::DeleteNode(std::int32_t id) {
     }
 
     // The node and the run of nodes after it that lie deeper than it.
-    const IndexById ids = MapIds();
-    const int depth = DepthOf(*index, ids);
+    const int depth = depths_[*index];
     std::vector<std::size_t> removed{*index};
     std::int32_t after = nodes_[*index].next;
-    while (after != kEndOfChain && DepthOf(static_cast<std::size_t>(after), ids) > depth &&
+    while (after != kEndOfChain && depths_[static_cast<std::size_t>(after)] > depth &&
            removed.size() < nodes_.size()) {
         removed.push_back(static_cast<std::size_t>(after));
         after = nodes_[static_cast<std::size_t>(after)].next;
@@ -331,12 +393,8 @@ bool CFolderTree::DeleteNode(std::int32_t id) {
     if (const auto predecessor = FindPredecessor(*index)) {
         nodes_[*predecessor].next = after;
     }
-    // From the highest array index down, so that the indices still to be
-    // removed stay valid.
-    std::sort(removed.begin(), removed.end(), std::greater<>());
-    for (const std::size_t at : removed) {
-        RemoveNodeAt(at);
-    }
+    RemoveNodes(removed);
+    Reindex();
     cursor_ = kRoot;
     modified_ = true;
     return true;
@@ -345,6 +403,7 @@ bool CFolderTree::DeleteNode(std::int32_t id) {
 void CFolderTree::Reset() {
     nodes_.assign(1, RootNode());
     filters_.clear();
+    Reindex();
     cursor_ = kRoot;
     modified_ = false;
 }
@@ -394,6 +453,7 @@ void CFolderTree::Load(gb::Archive& ar) {
     nextFolderId_ = nextFolderId;
     nodes_ = std::move(nodes);
     filters_ = std::move(filters);
+    Reindex();
     cursor_ = kRoot;
 }
 

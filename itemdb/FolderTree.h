@@ -106,21 +106,25 @@ public:
     bool operator==(const CFolderTree& other) const;
 
 private:
-    using IndexById = std::unordered_map<std::int32_t, std::size_t>;
+    // Marks a node that the chain from the root does not reach.
+    static constexpr int kOffChain = -1;
 
     const CFolderNode& Current() const { return nodes_[cursor_]; }
     CFolderNode& Current() { return nodes_[cursor_]; }
     // The first node along the chain from the root for which `visit` gives true.
     template <typename Visit>
     std::optional<std::size_t> FindInChain(Visit visit) const;
-    // The array index of the node with this id in chain order.
+    // The array index of the node with this id on the chain.
     std::optional<std::size_t> FindIndex(std::int32_t id) const;
     // The array index of the node whose next index is `index` (not the root).
     std::optional<std::size_t> FindPredecessor(std::size_t index) const;
-    IndexById MapIds() const;
-    int DepthOf(std::size_t index, const IndexById& ids) const;
-    bool IsIdTaken(std::int32_t id) const;
-    void RemoveNodeAt(std::size_t index);
+    bool IsIdTaken(std::int32_t id) const { return indexById_.contains(id); }
+    // Removes the nodes at these array indices and their filters in one pass,
+    // renumbering the next and filter indices of the others.
+    void RemoveNodes(const std::vector<std::size_t>& removed);
+    // Rebuilds the index by id and the depths after the arrays changed as a
+    // whole; linear in the number of nodes.
+    void Reindex();
     void Store(gb::Archive& ar);
     void Load(gb::Archive& ar);
 
@@ -129,6 +133,11 @@ private:
     std::size_t cursor_ = 0;
     std::vector<CFolderNode> nodes_;
     std::vector<CItemFilter> filters_;
+    // Derived from the nodes, so that finding a folder and its depth does not
+    // walk the tree: the array index of every id, and per array index the
+    // number of ancestors on the chain (kOffChain for nodes off it).
+    std::unordered_map<std::int32_t, std::size_t> indexById_;
+    std::vector<int> depths_;
 };
 
 }  // namespace gb::itemdb

@@ -129,7 +129,7 @@ bool CItemList::ReplaceItem(const CAucItem& edited, DisplayPos position) {
     if (entry == nullptr) {
         return false;
     }
-    totals_.RemoveShare(StateList::ShareOf(entry->node));
+    totals_.RemoveItem(StateList::ItemOf(entry->node));
     ListOf(entry->list)->Update(entry->node, [&edited](CAucItem& stored) {
         CAucItem replacement = edited;
         replacement.SetSite(stored.GetSite());
@@ -140,7 +140,7 @@ bool CItemList::ReplaceItem(const CAucItem& edited, DisplayPos position) {
 
     const bool stillDisplayed = filter_.Match(StateList::ItemOf(entry->node));
     if (stillDisplayed) {
-        totals_.AddShare(StateList::ShareOf(entry->node));
+        totals_.AddItem(StateList::ItemOf(entry->node));
     } else {
         entry->list = 0;
     }
@@ -167,7 +167,7 @@ bool CItemList::MoveItem(DisplayPos position, std::int32_t targetList) {
         entry->node = moved;
         return true;
     }
-    totals_.RemoveShare(StateList::ShareOf(moved));
+    totals_.RemoveItem(StateList::ItemOf(moved));
     entry->list = 0;
     return false;
 }
@@ -186,7 +186,7 @@ void CItemList::SetFilter(const CItemFilter& filter) {
     }
     display_.reserve(most);
     for (StateList* list : shown) {
-        for (StateList::Node node = list->begin(); node != list->end(); ++node) {
+        for (StateList::ConstNode node = list->begin(); node != list->end(); ++node) {
             if (filter_.Match(StateList::ItemOf(node))) {
                 Display(list->Code(), node);
             }
@@ -202,9 +202,9 @@ bool CItemList::MatchFolder(const CAucItem& item, std::int32_t listCode) const {
     return filter_.Match(item);
 }
 
-CItemList::DisplayPos CItemList::Display(std::int32_t list, StateList::Node node) {
+CItemList::DisplayPos CItemList::Display(std::int32_t list, StateList::ConstNode node) {
     display_.push_back({list, node});
-    totals_.AddShare(StateList::ShareOf(node));
+    totals_.AddItem(StateList::ItemOf(node));
     return DisplayPos(displayGeneration_, display_.size() - 1);
 }
 
@@ -343,6 +343,17 @@ void CItemList::RemoveAll() {
     modified_ = false;
 }
 
+void CItemList::TakeItems(CItemList& other) {
+    ClearDisplay();
+    displayStale_ = false;
+    for (const std::int32_t code : kListOrder) {
+        ListOf(code)->AppendAll(*other.ListOf(code));
+    }
+    other.ClearDisplay();
+    modified_ = other.modified_;
+    other.modified_ = false;
+}
+
 void CItemList::Serialize(gb::Archive& ar) {
     if (ar.IsStoring()) {
         inProgress_.Store(ar);
@@ -354,22 +365,21 @@ void CItemList::Serialize(gb::Archive& ar) {
     modified_ = false;
 }
 
+std::size_t CItemList::StoredSize() const {
+    return inProgress_.StoredSize() + ended_.StoredSize() + archive_.StoredSize();
+}
+
 void CItemList::Load(gb::Archive& ar) {
-    // Read everything before touching the lists, so that a malformed file
-    // leaves them as they were.
-    std::array<std::vector<CAucItem>, 3> read;
-    for (std::vector<CAucItem>& items : read) {
-        const std::uint32_t count = ar.ReadCount(kMinItemRecordBytes);
-        for (std::uint32_t i = 0; i < count; ++i) {
-            items.emplace_back().Serialize(ar);
-        }
+    // Read everything into lists of their own before touching these, so that
+    // a malformed file leaves them as they were.
+    std::array<StateList, 3> read = {StateList(folder::InProgress), StateList(folder::AuctionEnded),
+                                     StateList(folder::Archive)};
+    for (StateList& list : read) {
+        list.Read(ar, ar.ReadCount(kMinItemRecordBytes));
     }
-    const std::array<StateList*, 3> stored = {&inProgress_, &ended_, &archive_};
-    for (std::size_t i = 0; i < read.size(); ++i) {
-        for (CAucItem& item : read[i]) {
-            stored[i]->Append(std::move(item));
-        }
-    }
+    inProgress_.AppendAll(read[0]);
+    ended_.AppendAll(read[1]);
+    archive_.AppendAll(read[2]);
 }
 
 }  // namespace gb::itemdb

@@ -145,16 +145,23 @@ public:
     // Empties every list, the display and the totals; clears the modified flag.
     void RemoveAll();
 
+    // Takes over the items of another list, appended to this list's as
+    // loading appends them, and its modified flag; the other list is left
+    // empty. The display is emptied.
+    void TakeItems(CItemList& other);
+
     // The in-progress, ended and archive lists, each as a count and its item
     // records; the deleted list is never stored. Loading appends to the lists
     // and leaves them untouched when the archive is malformed. Both directions
     // clear the modified flag.
     void Serialize(gb::Archive& ar);
+    // At least the bytes that storing writes.
+    std::size_t StoredSize() const;
 
 private:
     struct DisplayEntry {
         std::int32_t list = 0;  // 0: removed from the display
-        StateList::Node node;
+        StateList::ConstNode node;
     };
     static constexpr std::size_t kNoEntry = std::numeric_limits<std::size_t>::max();
 
@@ -165,7 +172,7 @@ private:
     DisplayEntry* EntryAt(DisplayPos position);
     const DisplayEntry* EntryAt(DisplayPos position) const;
     std::size_t NextEntry(std::size_t from) const;
-    DisplayPos Display(std::int32_t list, StateList::Node node);
+    DisplayPos Display(std::int32_t list, StateList::ConstNode node);
     // Empties the display list and its totals and ends every display position.
     void ClearDisplay();
     void Load(gb::Archive& ar);

@@ -1,19 +1,20 @@
 #include "itemdb/StateList.h"
 
+#include <utility>
+
 #include "platform/Cp1252.h"
 
 namespace gb::itemdb {
 
-std::string StateList::FoldedKey(std::string_view auctionId) {
-    return gb::cp1252::ToLower(auctionId);
+bool StateList::ByAuctionId::Less(std::string_view a, std::string_view b) {
+    return gb::cp1252::CompareNoCase(a, b) < 0;
 }
 
-template <typename Self>
-auto StateList::FindIn(Self& self, std::string_view site, std::string_view auctionId)
-    -> Place<decltype(self.items_.begin())> {
-    const auto [first, last] = self.items_.equal_range(FoldedKey(auctionId));
+StateList::Place<StateList::ConstNode> StateList::Find(std::string_view site,
+                                                       std::string_view auctionId) const {
+    const auto [first, last] = items_.equal_range(auctionId);
     for (auto node = first; node != last; ++node) {
-        if (gb::cp1252::EqualsNoCase(ItemOf(node).GetSite(), site)) {
+        if (gb::cp1252::EqualsNoCase(node->GetSite(), site)) {
             return {node, true};
         }
     }
@@ -21,30 +22,14 @@ auto StateList::FindIn(Self& self, std::string_view site, std::string_view aucti
     return {last, false};
 }
 
-StateList::Place<StateList::Node> StateList::Find(std::string_view site,
-                                                  std::string_view auctionId) {
-    return FindIn(*this, site, auctionId);
-}
-
-StateList::Place<StateList::ConstNode> StateList::Find(std::string_view site,
-                                                       std::string_view auctionId) const {
-    return FindIn(*this, site, auctionId);
-}
-
-void StateList::Settle(Stored& stored) const {
-    stored.item.SetState(code_);
-    stored.share = CItemTotals::ShareOf(stored.item);
-}
-
 std::optional<StateList::Node> StateList::Add(const CAucItem& item) {
-    const Place<Node> place = Find(item.GetSite(), item.GetAuctionId());
+    const Place<ConstNode> place = Find(item.GetSite(), item.GetAuctionId());
     if (place.found) {
         return std::nullopt;
     }
-    const Node node =
-        items_.emplace_hint(place.node, FoldedKey(item.GetAuctionId()), Stored{{}, item});
-    Settle(node->second);
-    return node;
+    CAucItem stored = item;
+    stored.SetState(code_);
+    return items_.emplace_hint(place.node, std::move(stored));
 }
 
 std::optional<StateList::Node> StateList::Adopt(Detached& detached) {
@@ -56,22 +41,51 @@ std::optional<StateList::Node> StateList::Adopt(Detached& detached) {
 }
 
 StateList::Node StateList::AdoptAlways(Detached&& detached) {
-    Settle(detached.mapped());
-    // Without a hint a multimap inserts after the equal keys.
+    ItemOf(detached).SetState(code_);
+    // Without a hint a multiset inserts after the equal keys.
     return items_.insert(std::move(detached));
 }
 
 void StateList::Append(CAucItem&& item) {
-    std::string key = FoldedKey(item.GetAuctionId());
-    const Node node =
-        items_.emplace_hint(items_.end(), std::move(key), Stored{{}, std::move(item)});
-    Settle(node->second);
+    item.SetState(code_);
+    // The hint puts an item after its equal keys when it belongs at the end,
+    // as it does in a file written from a sorted list.
+    items_.emplace_hint(items_.end(), std::move(item));
 }
 
-void StateList::Store(gb::Archive& ar) {
+void StateList::Read(gb::Archive& ar, std::uint32_t count) {
+    // One item receives every record in turn: reading overwrites each field.
+    CAucItem item;
+    for (std::uint32_t i = 0; i < count; ++i) {
+        item.Serialize(ar);
+        Append(std::move(item));
+    }
+}
+
+void StateList::AppendAll(StateList& other) {
+    if (items_.empty()) {
+        items_.swap(other.items_);
+        return;
+    }
+    while (!other.items_.empty()) {
+        Detached detached = other.items_.extract(other.items_.begin());
+        AdoptAlways(std::move(detached));
+    }
+}
+
+std::size_t StateList::StoredSize() const {
+    constexpr std::size_t kLongestCount = 6;
+    std::size_t size = kLongestCount;
+    for (const CAucItem& item : items_) {
+        size += item.StoredSize();
+    }
+    return size;
+}
+
+void StateList::Store(gb::Archive& ar) const {
     ar.WriteCount(static_cast<std::uint32_t>(items_.size()));
-    for (auto& [key, stored] : items_) {
-        stored.item.Serialize(ar);
+    for (const CAucItem& item : items_) {
+        item.Store(ar);
     }
 }
 

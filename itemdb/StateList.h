@@ -6,37 +6,46 @@
 // inserted, and the site only tells them apart (CAucItem::IsSameKey). Finding
 // a key takes logarithmic time, and an item keeps its address for as long as
 // it stays in a list, even when it moves from one list to another as a node.
+// Each item is one node of its own, without a separate key; all lists take
+// their nodes from one pool, so a node moves between any two of them.
 
 #include <cstddef>
 #include <cstdint>
-#include <map>
+#include <iterator>
 #include <optional>
-#include <ranges>
-#include <string>
+#include <set>
 #include <string_view>
 
 #include "itemdb/AucItem.h"
-#include "itemdb/ItemTotals.h"
+#include "platform/BulkMemory.h"
 
 namespace gb::itemdb {
 
 class StateList {
-    // An item with what it adds to totals, kept up to date with it. The share
-    // comes first, beside the node's links, so that adding up a list touches
-    // little memory besides them.
-    struct Stored {
-        CItemTotals::Share share;
-        CAucItem item;
+    // Orders items by auction ID ignoring case; also compares an item with a
+    // bare auction ID, so that finding a key needs no item.
+    struct ByAuctionId {
+        using is_transparent = void;
+        bool operator()(const CAucItem& a, const CAucItem& b) const {
+            return Less(a.GetAuctionId(), b.GetAuctionId());
+        }
+        bool operator()(const CAucItem& a, std::string_view b) const {
+            return Less(a.GetAuctionId(), b);
+        }
+        bool operator()(std::string_view a, const CAucItem& b) const {
+            return Less(a, b.GetAuctionId());
+        }
+        static bool Less(std::string_view a, std::string_view b);
     };
-    // Keyed by the auction ID in lower case: comparing those bytes orders the
-    // IDs exactly as the case-insensitive comparison of the item does.
-    using Map = std::multimap<std::string, Stored>;
+    // Nodes come from the bulk pool: a profile's items are many, small and
+    // made at once.
+    using Set = std::pmr::multiset<CAucItem, ByAuctionId>;
 
 public:
-    using Node = Map::iterator;
-    using ConstNode = Map::const_iterator;
+    using Node = Set::iterator;
+    using ConstNode = Set::const_iterator;
     // An item taken out of a list with its node, to be adopted by another.
-    using Detached = Map::node_type;
+    using Detached = Set::node_type;
 
     // Where a key is: the node holding it, or the node before which it belongs
     // (the end of the list when it belongs after every item).
@@ -46,14 +55,27 @@ public:
         bool found = false;
     };
 
+    // The items in list order.
+    class ItemRange {
+    public:
+        ItemRange(ConstNode first, ConstNode last) : first_(first), last_(last) {}
+        ConstNode begin() const { return first_; }
+        ConstNode end() const { return last_; }
+        const CAucItem& front() const { return *first_; }
+        const CAucItem& back() const { return *std::prev(last_); }
+
+    private:
+        ConstNode first_;
+        ConstNode last_;
+    };
+
     // A list whose items get `code` as their state (102, 103, 107 or 110).
-    explicit StateList(std::int32_t code) : code_(code) {}
+    explicit StateList(std::int32_t code) : code_(code), items_(gb::BulkMemory()) {}
 
     std::int32_t Code() const { return code_; }
     std::size_t Size() const { return items_.size(); }
     bool IsEmpty() const { return items_.empty(); }
 
-    Place<Node> Find(std::string_view site, std::string_view auctionId);
     Place<ConstNode> Find(std::string_view site, std::string_view auctionId) const;
     bool Contains(std::string_view site, std::string_view auctionId) const {
         return Find(site, auctionId).found;
@@ -71,45 +93,46 @@ public:
     // Puts an item read from a file at the end of its equal keys, sorted in
     // place should the file not be; a duplicate key is kept.
     void Append(CAucItem&& item);
+    // Appends `count` item records read from the archive, as Append does.
+    void Read(gb::Archive& ar, std::uint32_t count);
+    // Takes over every item of another list of the same state, appended as
+    // Append does; the other list is left empty.
+    void AppendAll(StateList& other);
 
-    static const CAucItem& ItemOf(ConstNode node) { return node->second.item; }
-    static const CItemTotals::Share& ShareOf(ConstNode node) { return node->second.share; }
+    static const CAucItem& ItemOf(ConstNode node) { return *node; }
     // The item of a detached node, to be changed before another list adopts it.
-    static CAucItem& ItemOf(Detached& detached) { return detached.mapped().item; }
+    static CAucItem& ItemOf(Detached& detached) { return detached.value(); }
     // Changes a stored item where it is; the item keeps the list's state. The
     // change must keep the item's key.
     template <typename Change>
-    void Update(Node node, Change&& change) {
-        change(node->second.item);
-        Settle(node->second);
+    void Update(ConstNode node, Change&& change) {
+        // The set's order depends on the auction ID alone, which the change
+        // keeps, so the stored item may be changed in place.
+        CAucItem& item = const_cast<CAucItem&>(*node);
+        change(item);
+        item.SetState(code_);
     }
 
-    Detached Detach(Node node) { return items_.extract(node); }
-    void Erase(Node node) { items_.erase(node); }
+    Detached Detach(ConstNode node) { return items_.extract(node); }
+    void Erase(ConstNode node) { items_.erase(node); }
     void Clear() { items_.clear(); }
 
-    Node begin() { return items_.begin(); }
-    Node end() { return items_.end(); }
+    ConstNode begin() const { return items_.begin(); }
+    ConstNode end() const { return items_.end(); }
     // The item of a node; none for the end of the list.
     const CAucItem* ItemAt(ConstNode node) const {
         return node == items_.end() ? nullptr : &ItemOf(node);
     }
-    // The items in list order.
-    auto Items() const { return std::views::values(items_) | std::views::transform(&Stored::item); }
+    ItemRange Items() const { return {items_.begin(), items_.end()}; }
 
     // The count, then every item record in list order.
-    void Store(gb::Archive& ar);
+    void Store(gb::Archive& ar) const;
+    // The bytes Store writes.
+    std::size_t StoredSize() const;
 
 private:
-    static std::string FoldedKey(std::string_view auctionId);
-    // Stamps the list's state and brings the share up to date.
-    void Settle(Stored& stored) const;
-    template <typename Self>
-    static auto FindIn(Self& self, std::string_view site, std::string_view auctionId)
-        -> Place<decltype(self.items_.begin())>;
-
     std::int32_t code_;
-    Map items_;
+    Set items_;
 };
 
 }  // namespace gb::itemdb

@@ -3,6 +3,8 @@
 #include <bit>
 #include <cstring>
 
+#include "platform/BulkMemory.h"
+
 namespace gb {
 
 namespace {
@@ -51,6 +53,12 @@ Archive Archive::ForLoading(std::string bytes, std::string fileName, std::int32_
 
 Archive Archive::ForStoring(std::string fileName, std::int32_t version) {
     return Archive(Mode::Store, {}, std::move(fileName), version);
+}
+
+void Archive::Reserve(std::size_t bytes) {
+    RequireStoring();
+    bytes_.reserve(bytes);
+    PreferHugePages(bytes_.data(), bytes_.capacity());
 }
 
 void Archive::Fail(ArchiveException::Cause cause) const {
@@ -130,6 +138,13 @@ void Archive::WriteString(std::string_view text) {
     WriteBytes(text);
 }
 
+std::size_t Archive::StoredStringSize(std::size_t length) {
+    if (length < kLongStringByte) {
+        return 1 + length;
+    }
+    return (length < kWideStringMark ? 3 : 7) + length;
+}
+
 void Archive::WriteCount(std::uint32_t count) {
     if (count < kLongCount) {
         WriteUInt16(static_cast<std::uint16_t>(count));
@@ -205,6 +220,10 @@ std::string Archive::ReadBytes(std::size_t count) {
 }
 
 std::string Archive::ReadString() {
+    return std::string(ReadStringView());
+}
+
+std::string_view Archive::ReadStringView() {
     std::uint32_t length = ReadByte();
     if (length == kLongStringByte) {
         length = ReadUInt16();
@@ -216,7 +235,7 @@ std::string Archive::ReadString() {
             length = ReadUInt32();
         }
     }
-    return ReadBytes(length);
+    return {Take(length), length};
 }
 
 std::uint32_t Archive::ReadCount(std::size_t minElementSize) {

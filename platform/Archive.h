@@ -57,6 +57,9 @@ public:
 
     // The bytes stored so far, or the whole file being loaded.
     const std::string& Bytes() const { return bytes_; }
+    // Makes room for the bytes about to be stored, so that a large file is
+    // not copied as its buffer grows.
+    void Reserve(std::size_t bytes);
     std::size_t Remaining() const { return bytes_.size() - position_; }
     bool AtEnd() const { return Remaining() == 0; }
 
@@ -68,6 +71,8 @@ public:
     void WriteBytes(std::string_view bytes);
     // Length byte below 255, else 0xFF + uint16 below 0xFFFE, else 0xFF 0xFFFF + uint32.
     void WriteString(std::string_view text);
+    // The bytes WriteString writes for a text of this length.
+    static std::size_t StoredStringSize(std::size_t length);
     // uint16 below 0xFFFF, else 0xFFFF + uint32.
     void WriteCount(std::uint32_t count);
     void WriteDate(const DateTime& date);
@@ -87,6 +92,8 @@ public:
     double ReadDouble();
     std::string ReadBytes(std::size_t count);
     std::string ReadString();
+    // The same, as a view of the archive's bytes, valid while the archive lives.
+    std::string_view ReadStringView();
     // A count of elements that each take at least `minElementSize` bytes in the
     // file; a count that the remaining bytes cannot hold throws.
     std::uint32_t ReadCount(std::size_t minElementSize = 1);

@@ -28,6 +28,9 @@ struct CivilTime {
     bool operator==(const CivilTime&) const = default;
 };
 
+// Packed to 4 bytes: the status and the payload then take 12 bytes instead
+// of 16, which counts in records that hold many values by the hundred thousand.
+#pragma pack(push, 4)
 class DateTime {
 public:
     // Years 100 to 9999, the range the value type accepts.
@@ -81,5 +84,6 @@ private:
     ValueStatus status_ = ValueStatus::Null;
     double days_ = 0.0;
 };
+#pragma pack(pop)
 
 }  // namespace gb

@@ -9,9 +9,9 @@
 #include <cctype>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
 #include <random>
-#include <sstream>
+
+#include "platform/BulkMemory.h"
 
 namespace gb {
 
@@ -179,16 +179,43 @@ void FlushFolder(const fs::path& path) {
 }  // namespace
 
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
         return std::nullopt;
     }
-    std::ostringstream contents;
-    contents << in.rdbuf();
-    if (in.bad()) {
-        return std::nullopt;
+    // The buffer is sized once by the file's size; should the file have grown
+    // meanwhile, the rest is read in pieces and appended.
+    struct stat status {};
+    std::string contents;
+    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
+        const auto size = static_cast<std::size_t>(status.st_size);
+        contents.reserve(size);
+        PreferHugePages(contents.data(), contents.capacity());
+        contents.resize(size);
     }
-    return std::move(contents).str();
+    std::size_t filled = 0;
+    char piece[4096];
+    for (;;) {
+        const bool inBuffer = filled < contents.size();
+        char* into = inBuffer ? contents.data() + filled : piece;
+        const std::size_t room = inBuffer ? contents.size() - filled : sizeof piece;
+        const ssize_t got = ::read(fd, into, room);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            ::close(fd);
+            if (got < 0) {
+                return std::nullopt;
+            }
+            contents.resize(filled);
+            return contents;
+        }
+        if (!inBuffer) {
+            contents.append(piece, static_cast<std::size_t>(got));
+        }
+        filled += static_cast<std::size_t>(got);
+    }
 }
 
 void RemoveStaleTemporaries(const std::filesystem::path& path) {

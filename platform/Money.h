@@ -11,6 +11,9 @@
 
 namespace gb {
 
+// Packed to 4 bytes: the status and the payload then take 12 bytes instead
+// of 16, which counts in records that hold many values by the hundred thousand.
+#pragma pack(push, 4)
 class Money {
 public:
     static constexpr std::int64_t kUnitsPerWhole = 10000;
@@ -61,5 +64,6 @@ private:
     ValueStatus status_ = ValueStatus::Valid;
     std::int64_t units_ = 0;
 };
+#pragma pack(pop)
 
 }  // namespace gb

@@ -70,6 +70,9 @@ ItemSortKey ItemSortKey::Text(std::string text) {
     ItemSortKey key;
     key.kind_ = Kind::Text;
     key.valid_ = true;
+    for (char& c : text) {
+        c = gb::cp1252::ToLower(c);
+    }
     key.text_ = std::move(text);
     return key;
 }
@@ -108,7 +111,9 @@ ItemSortKey ItemSortKey::Of(const CAucItem& item, int sortField, CFeeSchedule& f
 
 int ItemSortKey::Compare(const ItemSortKey& left, const ItemSortKey& right) {
     if (left.kind_ == Kind::Text || right.kind_ == Kind::Text) {
-        const int order = gb::cp1252::CompareNoCase(left.text_, right.text_);
+        // The texts are kept in lower case, so their bytes compare as the
+        // texts do ignoring case.
+        const int order = left.text_.compare(right.text_);
         return (order > 0) - (order < 0);
     }
     if (!left.valid_ || !right.valid_) {

@@ -38,7 +38,7 @@ private:
     bool valid_ = false;
     // Exact for every amount in ten-thousandths as well as for dates.
     long double number_ = 0.0L;
-    std::string text_;
+    std::string text_;  // in lower case: sorting compares it many times
 };
 
 // The list's comparison: ascending for direction 1, descending for 0.

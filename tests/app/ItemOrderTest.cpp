@@ -37,7 +37,7 @@ protected:
                                  const std::vector<std::size_t>& rows) {
         std::vector<std::string> ids;
         for (std::size_t row : rows) {
-            ids.push_back(list[row].GetAuctionId());
+            ids.emplace_back(list[row].GetAuctionId());
         }
         return ids;
     }

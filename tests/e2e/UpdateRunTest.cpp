@@ -94,8 +94,9 @@ protected:
         for (const std::int32_t list :
              {folder::InProgress, folder::AuctionEnded, folder::Archive}) {
             for (const CAucItem& item : document_.GetItemList().GetStateList(list)->Items()) {
-                lines.push_back(std::to_string(list) + " " + item.GetSite() + " " +
-                                item.GetAuctionId() + " " + item.GetBuyerId());
+                lines.push_back(std::to_string(list) + " " + std::string(item.GetSite()) + " " +
+                                std::string(item.GetAuctionId()) + " " +
+                                std::string(item.GetBuyerId()));
             }
         }
         return lines;

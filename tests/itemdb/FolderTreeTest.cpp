@@ -135,6 +135,28 @@ TEST(FolderTree, DepthCountsAncestors) {
     }
 }
 
+// Depths and ids are looked up through an index that deleting (which moves
+// nodes in the array), adding and loading must keep up to date.
+TEST(FolderTree, DepthAndIdsFollowDeletesAddsAndLoads) {
+    CFolderTree tree = SmallTree();
+    ASSERT_TRUE(tree.DeleteNode(151));
+    const std::int32_t added = tree.AddNode(folder::Sample, 156, 156);
+    gb::Archive stored = gb::Archive::ForStoring("tree");
+    tree.Serialize(stored);
+    CFolderTree loaded;
+    gb::Archive ar = gb::Archive::ForLoading(stored.Bytes(), "tree");
+    loaded.Serialize(ar);
+    for (CFolderTree* t : {&tree, &loaded}) {
+        const std::pair<std::int32_t, int> cases[] = {{100, 0}, {155, 1}, {156, 2}, {added, 3}};
+        for (const auto& [id, depth] : cases) {
+            ASSERT_TRUE(t->FindNode(id)) << id;
+            EXPECT_EQ(t->GetCurDepth(), depth) << id;
+        }
+        EXPECT_FALSE(t->FindNode(152));
+        EXPECT_EQ(t->FolderName(153), std::nullopt);
+    }
+}
+
 TEST(FolderTree, AddNodeRefusesAFolderWithoutParent) {
     CFolderTree tree;
     EXPECT_EQ(tree.AddNode(folder::Sample, 151, folder::Root, 151), 0);

@@ -115,7 +115,7 @@ TEST(ItemListArchive, KeepsEveryRecordOfAnUnsortedOrDuplicatedFile) {
     Load(list, file);
     std::vector<std::string> descriptions;
     for (const CAucItem& item : list.GetStateList(folder::InProgress)->Items()) {
-        descriptions.push_back(item.GetDescription());
+        descriptions.emplace_back(item.GetDescription());
     }
     EXPECT_EQ(descriptions, (std::vector<std::string>{"first", "second", "c"}));
 }

@@ -36,7 +36,7 @@ gb::Money TotalMaxBid(const CItemList& list) {
 std::vector<std::string> DisplayedIds(CItemList& list) {
     std::vector<std::string> ids;
     for (const CAucItem* item : DisplayedItems(list)) {
-        ids.push_back(item->GetAuctionId() + "@" + std::to_string(item->GetState()));
+        ids.push_back(std::string(item->GetAuctionId()) + "@" + std::to_string(item->GetState()));
     }
     return ids;
 }

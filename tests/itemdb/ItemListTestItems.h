@@ -26,7 +26,7 @@ inline gb::Money Dollars(std::int64_t dollars, std::int64_t cents = 0) {
 inline std::vector<std::string> KeysOf(const gb::itemdb::CItemList& list, std::int32_t listCode) {
     std::vector<std::string> keys;
     for (const gb::itemdb::CAucItem& item : list.GetStateList(listCode)->Items()) {
-        keys.push_back(item.GetSite() + "/" + item.GetAuctionId());
+        keys.push_back(std::string(item.GetSite()) + "/" + std::string(item.GetAuctionId()));
     }
     return keys;
 }

@@ -12,7 +12,7 @@ using namespace gb::itemdb;
 
 namespace {
 
-using TextGetter = const std::string& (CAucItem::*)() const;
+using TextGetter = std::string_view (CAucItem::*)() const;
 using TextSetter = bool (CAucItem::*)(std::string_view);
 using MoneyGetter = bool (CAucItem::*)(std::string&, gb::Money*) const;
 using MoneySetter = bool (CAucItem::*)(std::string_view);

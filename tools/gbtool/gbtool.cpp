@@ -2,6 +2,8 @@
 // Developer commands around the item database.
 //   make-data DIR   writes the data files the installer ships into DIR
 //   dump-profile FILE   prints a profile's header, sellers, folders and items
+//   make-profile --items N FILE   writes a profile of N typical items
+//   open-profile FILE [--save OUT]   opens a profile, prints its item count, saves it
 //   parse-page SITE LISTING ...   prints the rows a site object makes of a saved page
 //   update PROFILE   brings a profile up to date from the auction sites
 //   export PROFILE FOLDER_ID TYPE OUT [--columns SET] [--locale ID]   exports a folder's items
@@ -21,6 +23,7 @@
 #include "DumpProfileCommand.h"
 #include "ExportCommand.h"
 #include "ParsePageCommand.h"
+#include "ProfileFileCommands.h"
 #include "RenderCommand.h"
 #include "ShippedFiles.h"
 #include "UpdateCommand.h"
@@ -64,6 +67,8 @@ struct Command {
 constexpr Command kCommands[] = {
     {"make-data", "DIR", &MakeData},
     {"dump-profile", "FILE", &DumpProfile},
+    {"make-profile", "--items N FILE", &MakeProfile},
+    {"open-profile", "FILE [--save OUT]", &OpenProfile},
     {"parse-page",
      "SITE LISTING [--user ID] [--password PW] [--days N] [--request N] [--buyer ITEM=FILE]...",
      &ParsePage},

@@ -182,8 +182,8 @@ std::string ReportRenderer::BuildMailTo() {
     if (!first_) {
         return {};
     }
-    const std::string& address = first_->GetEmail();
-    if (address.find('@') == std::string::npos) {
+    const std::string_view address = first_->GetEmail();
+    if (address.find('@') == std::string_view::npos) {
         return {};
     }
     return MailToLink(address, Render(template_.GetSubject(), *first_, true));

@@ -179,8 +179,8 @@ TEST_F(ItemListViewTest, EditOnOneRowStoresTheSheetsChangesInTheProfile) {
     List()->setCurrentIndex(Model().index(1, 0));
     const CAucItem* edited = Model().ItemAt(1);
     ASSERT_NE(edited, nullptr);
-    const std::string site = edited->GetSite();
-    const std::string auctionId = edited->GetAuctionId();
+    const std::string site(edited->GetSite());
+    const std::string auctionId(edited->GetAuctionId());
 
     services.modals.Then(gb::widgets::ScriptedModalRunner::Accept([](QDialog& dialog) {
         auto* description = dialog.findChild<QPlainTextEdit*>("description");

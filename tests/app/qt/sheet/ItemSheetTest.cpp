@@ -18,13 +18,13 @@
 #include <memory>
 #include <string>
 
-#include "tests/support/TempFolder.h"
 #include "app/core/UiStrings.h"
 #include "app/dialogs/sheet/CInvSheet.h"
 #include "app/dialogs/sheet/EditItem.h"
 #include "itemdb/AucDoc.h"
 #include "itemdb/FieldId.h"
 #include "qt/TestProfile.h"
+#include "tests/support/TempFolder.h"
 #include "widgets/ScriptedModalRunner.h"
 
 using gb::test::TempFolder;
@@ -244,7 +244,7 @@ TEST(ItemSheetProfile, AnEditedItemIsStoredInTheProfileFile) {
     items.SetFilter(*tree.GetCurFilter());
     ASSERT_TRUE(items.MoveFirst());
     const itemdb::CItemList::DisplayPos first = items.GetCurrentPos();
-    const std::string auctionId = items.GetItemAt(first)->GetAuctionId();
+    const std::string auctionId(items.GetItemAt(first)->GetAuctionId());
 
     runner.Then(ScriptedModalRunner::Accept([](QDialog& dialog) {
         Find<QPlainTextEdit>(dialog, "description").setPlainText("Edited brass lamp");
