@@ -9,9 +9,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <map>
 #include <optional>
-#include <ranges>
 #include <string>
 #include <string_view>
 
@@ -94,8 +94,49 @@ public:
     const CAucItem* ItemAt(ConstNode node) const {
         return node == items_.end() ? nullptr : &ItemOf(node);
     }
-    // The items in list order.
-    auto Items() const { return std::views::values(items_) | std::views::transform(&Stored::item); }
+    // The items in list order, as a bidirectional range. Written out rather
+    // than composed from standard views, which clang 14 cannot compile with
+    // the standard library of g++ 12.
+    class ItemRange {
+    public:
+        class Iterator {
+        public:
+            using iterator_category = std::bidirectional_iterator_tag;
+            using value_type = CAucItem;
+            using difference_type = std::ptrdiff_t;
+            using pointer = const CAucItem*;
+            using reference = const CAucItem&;
+
+            Iterator() = default;
+            explicit Iterator(ConstNode node) : node_(node) {}
+            reference operator*() const { return ItemOf(node_); }
+            pointer operator->() const { return &ItemOf(node_); }
+            Iterator& operator++() {
+                ++node_;
+                return *this;
+            }
+            Iterator operator++(int) { return Iterator(node_++); }
+            Iterator& operator--() {
+                --node_;
+                return *this;
+            }
+            Iterator operator--(int) { return Iterator(node_--); }
+            bool operator==(const Iterator&) const = default;
+
+        private:
+            ConstNode node_;
+        };
+
+        explicit ItemRange(const Map& items) : items_(&items) {}
+        Iterator begin() const { return Iterator(items_->begin()); }
+        Iterator end() const { return Iterator(items_->end()); }
+        const CAucItem& front() const { return *begin(); }
+        const CAucItem& back() const { return *std::prev(end()); }
+
+    private:
+        const Map* items_;
+    };
+    ItemRange Items() const { return ItemRange(items_); }
 
     // The count, then every item record in list order.
     void Store(gb::Archive& ar);

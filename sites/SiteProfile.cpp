@@ -42,7 +42,7 @@ constexpr SiteServers kUsaServers{
 constexpr UrlTemplate Http(SiteServer server, std::string_view path) {
     return {UrlScheme::Http, server, path};
 }
-constexpr UrlTemplate Https(SiteServer server, std::string_view path) {
+[[maybe_unused]] constexpr UrlTemplate Https(SiteServer server, std::string_view path) {
     return {UrlScheme::Https, server, path};
 }
 
