@@ -23,6 +23,9 @@ template <typename... Handlers>
 struct Overloaded : Handlers... {
     using Handlers::operator()...;
 };
+// Spelled out for compilers that do not deduce an aggregate's arguments.
+template <typename... Handlers>
+Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 std::string UnknownText() {
     return LoadString(string_id::Unknown);

@@ -42,9 +42,6 @@ constexpr SiteServers kUsaServers{
 constexpr UrlTemplate Http(SiteServer server, std::string_view path) {
     return {UrlScheme::Http, server, path};
 }
-constexpr UrlTemplate Https(SiteServer server, std::string_view path) {
-    return {UrlScheme::Https, server, path};
-}
 
 constexpr std::string_view kPublicListing =
     "/ws/eBayISAPI.dll?MfcISAPICommand=ViewListedItems&since=$DAYS$&page=$PAGENUM$"

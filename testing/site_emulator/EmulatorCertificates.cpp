@@ -25,6 +25,14 @@ void Require(bool done, const char* step) {
     }
 }
 
+// A new P-256 key. The curve goes through the key generator's variadic
+// arguments as a mutable string (the library's own shorthand casts the
+// constness away).
+EVP_PKEY* NewP256Key() {
+    char curve[] = "P-256";
+    return EVP_PKEY_Q_keygen(nullptr, nullptr, "EC", curve);
+}
+
 struct BioFree {
     void operator()(BIO* bio) const { BIO_free(bio); }
 };
@@ -85,9 +93,9 @@ void EmulatorCertificates::Free::operator()(EVP_PKEY* key) const {
 }
 
 EmulatorCertificates::EmulatorCertificates() {
-    std::unique_ptr<EVP_PKEY, Free> authorityKey(EVP_EC_gen("P-256"));
+    std::unique_ptr<EVP_PKEY, Free> authorityKey(NewP256Key());
     std::unique_ptr<X509, Free> authority(X509_new());
-    serverKey_.reset(EVP_EC_gen("P-256"));
+    serverKey_.reset(NewP256Key());
     serverCertificate_.reset(X509_new());
     Require(authorityKey && authority && serverKey_ && serverCertificate_, "keys");
     Fill(authority.get(), authorityKey.get(), "Gavelbook Site Emulator", 1, nullptr, nullptr);

@@ -30,7 +30,6 @@ using test::ScriptedListingPage;
 using test::ScriptedSite;
 using Kind = RetrievalNotifyKind;
 
-constexpr char kSiteId[] = "eBay USA:seller";
 constexpr char kListing[] = "http://list.test/1";
 constexpr char kSignIn[] = "https://signin.test/ws";
 constexpr char kAdult[] = "http://adult.test/consent";

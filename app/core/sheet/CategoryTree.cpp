@@ -7,7 +7,6 @@ namespace gb::app {
 using itemdb::CAucItem;
 using itemdb::CFolderTree;
 namespace folder = itemdb::folder;
-namespace folder_image = gb::app::folder_image;
 
 CategoryTree::CategoryTree(CFolderTree& folders, const CAucItem& item) {
     if (!folders.FindNode(folder::ByCategory)) {

@@ -91,7 +91,7 @@ TEST_F(TemplateDialogs, OpenListsTheLibraryAndGivesTheSelectedTemplate) {
 }
 
 TEST_F(TemplateDialogs, DeletionsReachTheFileOnlyWithOpen) {
-    const auto deleteFirst = [this](QDialog& dialog) {
+    const auto deleteFirst = [](QDialog& dialog) {
         SelectRow(dialog, 0);
         Click(dialog, "deleteButton");
         auto& list = Child<QTreeWidget>(dialog, "templateList");

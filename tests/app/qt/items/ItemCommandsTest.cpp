@@ -59,7 +59,7 @@ protected:
         for (const std::int32_t list :
              {folder::InProgress, folder::AuctionEnded, folder::Archive, folder::DeletedItems}) {
             for (const CAucItem& item : document.GetItemList().GetStateList(list)->Items()) {
-                states[item.GetAuctionId()] = list;
+                states[std::string(item.GetAuctionId())] = list;
             }
         }
         return states;
