@@ -1,9 +1,10 @@
 #pragma once
-// The columns a folder shows, as the "Edit Columns" dialog edits them: the
-// columns available (the active charges, fees and display-only entries of the
-// fee schedule marked with '*', and every item field), kept in alphabetical
-// order, and the columns shown, in display order. A column code the lists do
-// not offer (an entry no longer active) leaves the set.
+// The columns a folder shows or an export writes, as the "Edit Columns" and
+// export dialogs edit them: the columns available (the active charges, fees
+// and display-only entries of the fee schedule marked with '*', and every item
+// field), kept in alphabetical order, and the columns shown, in display order.
+// A column code the lists do not offer (an entry no longer active) leaves the
+// set.
 
 #include <string>
 #include <string_view>

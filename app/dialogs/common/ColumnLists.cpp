@@ -23,12 +23,15 @@ std::vector<std::string> Titles(const std::vector<ColumnEntry>& entries) {
 
 }  // namespace
 
-ColumnLists::ColumnLists(ColumnChoice choice, const Controls& controls, QObject* parent)
-    : QObject(parent), choice_(std::move(choice)), controls_(controls) {
+ColumnLists::ColumnLists(ColumnChoice choice, const Controls& controls, QObject* parent,
+                         ColumnListOptions options)
+    : QObject(parent), choice_(std::move(choice)), controls_(controls), options_(options) {
     connect(controls_.add, &QAbstractButton::clicked, this, &ColumnLists::OnAdd);
     connect(controls_.remove, &QAbstractButton::clicked, this, &ColumnLists::OnRemove);
-    connect(controls_.available, &QListWidget::itemDoubleClicked, this, &ColumnLists::OnAdd);
-    connect(controls_.shown, &QListWidget::itemDoubleClicked, this, &ColumnLists::OnRemove);
+    if (options_.doubleClickMoves) {
+        connect(controls_.available, &QListWidget::itemDoubleClicked, this, &ColumnLists::OnAdd);
+        connect(controls_.shown, &QListWidget::itemDoubleClicked, this, &ColumnLists::OnRemove);
+    }
     connect(controls_.up, &QAbstractButton::clicked, this, [this] { OnMove(-1); });
     connect(controls_.down, &QAbstractButton::clicked, this, [this] { OnMove(+1); });
     Show(0, 0);
@@ -54,7 +57,9 @@ void ColumnLists::OnRemove() {
     if (available < 0) {
         return;
     }
-    Show(available, IndexAfterRemoval(selected, static_cast<int>(choice_.Shown().size())));
+    Show(available, options_.selectShownAfterRemove
+                        ? IndexAfterRemoval(selected, static_cast<int>(choice_.Shown().size()))
+                        : -1);
 }
 
 void ColumnLists::OnMove(int delta) {

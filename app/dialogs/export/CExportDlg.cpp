@@ -9,6 +9,7 @@
 #include "app/core/UiStrings.h"
 #include "app/core/export/ExportTarget.h"
 #include "app/dialogs/common/AppMessage.h"
+#include "app/dialogs/common/ColumnLists.h"
 #include "ui_CExportDlg.h"
 #include "widgets/ModalRunner.h"
 #include "widgets/QtText.h"
@@ -18,44 +19,21 @@ using gb::widgets::ToQt;
 
 namespace gb::app::ui {
 
-namespace {
-
-void FillList(QListWidget& list, const std::vector<ExportColumnChoice::Entry>& entries,
-              int selection) {
-    const QSignalBlocker blocker(list);
-    list.clear();
-    for (const ExportColumnChoice::Entry& entry : entries) {
-        list.addItem(ToQt(entry.name));
-    }
-    list.setCurrentRow(selection);
-}
-
-}  // namespace
-
-CExportDlg::CExportDlg(gb::itemdb::CFeeSchedule& fees, const ExportSettings& stored,
+CExportDlg::CExportDlg(const gb::itemdb::CFeeSchedule& fees, const ExportSettings& stored,
                        const std::string& folderColumns, std::size_t itemCount,
                        gb::widgets::ModalRunner& runner, QWidget* parent)
-    : QDialog(parent),
-      ui_(std::make_unique<Ui::CExportDlg>()),
-      runner_(runner),
-      choice_(fees, folderColumns.empty() ? stored.columns : folderColumns),
-      choices_(stored) {
+    : QDialog(parent), ui_(std::make_unique<Ui::CExportDlg>()), runner_(runner), choices_(stored) {
     ui_->setupUi(this);
     ui_->buttons->button(QDialogButtonBox::Ok)->setText("Export");
     ui_->itemCount->setText(QString::number(itemCount));
     ui_->type->setCurrentIndex(static_cast<int>(stored.type));
     ui_->target->setText(ToQt(stored.target));
-    ShowLists();
+    columns_ =
+        new ColumnLists(ColumnChoice(folderColumns.empty() ? stored.columns : folderColumns, fees),
+                        {ui_->available, ui_->exported, ui_->add, ui_->remove, ui_->up, ui_->down},
+                        this, {.doubleClickMoves = false, .selectShownAfterRemove = false});
     AdjustExtension();
 
-    connect(ui_->available, &QListWidget::currentRowChanged, this,
-            [this](int row) { choice_.SelectAvailable(row); });
-    connect(ui_->exported, &QListWidget::currentRowChanged, this,
-            [this](int row) { choice_.SelectExported(row); });
-    connect(ui_->add, &QPushButton::clicked, this, &CExportDlg::OnAdd);
-    connect(ui_->remove, &QPushButton::clicked, this, &CExportDlg::OnRemove);
-    connect(ui_->up, &QPushButton::clicked, this, &CExportDlg::OnUp);
-    connect(ui_->down, &QPushButton::clicked, this, &CExportDlg::OnDown);
     connect(ui_->browse, &QPushButton::clicked, this, &CExportDlg::OnBrowse);
     connect(ui_->type, &QComboBox::currentIndexChanged, this, &CExportDlg::OnTypeChanged);
     connect(ui_->buttons, &QDialogButtonBox::accepted, this, &CExportDlg::accept);
@@ -63,31 +41,6 @@ CExportDlg::CExportDlg(gb::itemdb::CFeeSchedule& fees, const ExportSettings& sto
 }
 
 CExportDlg::~CExportDlg() = default;
-
-void CExportDlg::ShowLists() {
-    FillList(*ui_->available, choice_.Available(), choice_.AvailableSelection());
-    FillList(*ui_->exported, choice_.Exported(), choice_.ExportedSelection());
-}
-
-void CExportDlg::OnAdd() {
-    choice_.Add();
-    ShowLists();
-}
-
-void CExportDlg::OnRemove() {
-    choice_.Remove();
-    ShowLists();
-}
-
-void CExportDlg::OnUp() {
-    choice_.Up();
-    ShowLists();
-}
-
-void CExportDlg::OnDown() {
-    choice_.Down();
-    ShowLists();
-}
 
 void CExportDlg::OnBrowse() {
     QFileDialog dialog(this, "Select Export File", ui_->target->text());
@@ -116,9 +69,9 @@ void CExportDlg::AdjustExtension() {
 bool CExportDlg::CheckTarget() {
     const std::filesystem::path target = FromQt(ui_->target->text());
     using gb::app::UiText;
-    if (TargetExists(target) &&
-        ShowAppMessage(runner_, this, UiText(string_id::ExportOverwrite),
-                       QMessageBox::Yes | QMessageBox::No, QMessageBox::Question) != QMessageBox::Yes) {
+    if (TargetExists(target) && ShowAppMessage(runner_, this, UiText(string_id::ExportOverwrite),
+                                               QMessageBox::Yes | QMessageBox::No,
+                                               QMessageBox::Question) != QMessageBox::Yes) {
         return false;
     }
     if (!CanWriteTarget(target)) {
@@ -134,7 +87,7 @@ void CExportDlg::accept() {
         return;
     }
     choices_.type = static_cast<ExportType>(ui_->type->currentIndex());
-    choices_.columns = choice_.ColumnSet();
+    choices_.columns = columns_->Choice().ColumnSetText();
     choices_.target = FromQt(ui_->target->text());
     QDialog::accept();
 }

@@ -8,12 +8,11 @@
 #include <memory>
 #include <string>
 
-#include "app/core/export/ExportColumnChoice.h"
 #include "app/core/export/ExportSettings.h"
 
 namespace gb::app::ui::Ui {
 class CExportDlg;
-}  // namespace Ui
+}  // namespace gb::app::ui::Ui
 
 namespace gb::itemdb {
 class CFeeSchedule;
@@ -25,10 +24,12 @@ class ModalRunner;
 
 namespace gb::app::ui {
 
+class ColumnLists;
+
 class CExportDlg final : public QDialog {
 public:
     // `folderColumns`: the folder's column set; when empty, the stored one.
-    CExportDlg(gb::itemdb::CFeeSchedule& fees, const ExportSettings& stored,
+    CExportDlg(const gb::itemdb::CFeeSchedule& fees, const ExportSettings& stored,
                const std::string& folderColumns, std::size_t itemCount,
                gb::widgets::ModalRunner& runner, QWidget* parent = nullptr);
     ~CExportDlg() override;
@@ -39,11 +40,6 @@ public:
     void accept() override;
 
 private:
-    void ShowLists();
-    void OnAdd();
-    void OnRemove();
-    void OnUp();
-    void OnDown();
     void OnBrowse();
     void OnTypeChanged(int index);
     void AdjustExtension();
@@ -53,7 +49,7 @@ private:
 
     std::unique_ptr<Ui::CExportDlg> ui_;
     gb::widgets::ModalRunner& runner_;
-    ExportColumnChoice choice_;
+    ColumnLists* columns_ = nullptr;
     ExportSettings choices_;
 };
 

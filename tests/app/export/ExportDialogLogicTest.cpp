@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <string>
 
-#include "tests/support/TempFolder.h"
 #include "app/core/AppSettings.h"
-#include "app/core/export/ExportColumnChoice.h"
+#include "app/core/columns/ColumnChoice.h"
+#include "app/core/columns/ListOrder.h"
 #include "app/core/export/ExportSettings.h"
 #include "app/core/export/ExportTarget.h"
 #include "app/core/print/FieldPadding.h"
@@ -17,21 +17,25 @@
 #include "itemdb/FeeSchedule.h"
 #include "platform/FileIo.h"
 #include "platform/Settings.h"
+#include "tests/support/TempFolder.h"
 
 using gb::test::TempFolder;
 
 namespace {
 
-using gb::app::ExportColumnChoice;
+using gb::app::ColumnChoice;
+using gb::app::ColumnEntry;
 
-std::vector<std::string> Names(const std::vector<ExportColumnChoice::Entry>& entries) {
+std::vector<std::string> Names(const std::vector<ColumnEntry>& entries) {
     std::vector<std::string> names;
     for (const auto& entry : entries) {
-        names.push_back(entry.name);
+        names.push_back(entry.title);
     }
     return names;
 }
 
+// The export dialog's column lists: the column choice the folders use, with
+// the selection the lists keep after each move.
 class ExportColumnChoiceTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -49,52 +53,44 @@ protected:
 
 TEST_F(ExportColumnChoiceTest, FillsTheListsFromTheColumnSetAndGivesItBack) {
     // Description, Packing, an inactive entry and Auction ID; the count says 5.
-    const ExportColumnChoice choice(fees_, "&B$\"A");
-    EXPECT_EQ(Names(choice.Exported()),
+    const ColumnChoice choice("&B$\"A", fees_);
+    EXPECT_EQ(Names(choice.Shown()),
               (std::vector<std::string>{"Description", "Packing*", "Auction ID"}));
     EXPECT_EQ(choice.Available().size(), 47u);
-    EXPECT_EQ(choice.Available().front().name, "Amt Received");
-    EXPECT_EQ(choice.AvailableSelection(), 0);
-    EXPECT_EQ(choice.ExportedSelection(), 0);
-    EXPECT_EQ(choice.ColumnSet(), "$B$A");
+    EXPECT_EQ(choice.Available().front().title, "Amt Received");
+    EXPECT_EQ(choice.ColumnSetText(), "$B$A");
 }
 
 TEST_F(ExportColumnChoiceTest, AddPutsTheEntryInFrontOfTheSelectedOne) {
-    ExportColumnChoice choice(fees_, "#AB");
-    choice.SelectExported(1);
+    ColumnChoice choice("#AB", fees_);
     const int last = static_cast<int>(choice.Available().size()) - 1;
-    const std::string lastName = choice.Available().back().name;
-    choice.SelectAvailable(last);
-    choice.Add();
-    EXPECT_EQ(Names(choice.Exported())[1], lastName);
-    EXPECT_EQ(choice.ExportedSelection(), 1);
-    EXPECT_EQ(choice.AvailableSelection(), last - 1);  // the previous one at the end
+    const std::string lastName = choice.Available().back().title;
+    EXPECT_EQ(choice.Show(last, 1), 1);
+    EXPECT_EQ(Names(choice.Shown())[1], lastName);
+    // The available selection goes to the previous entry at the end.
+    EXPECT_EQ(gb::app::IndexAfterRemoval(last, static_cast<int>(choice.Available().size())),
+              last - 1);
 
-    choice.SelectExported(ExportColumnChoice::kNone);
-    choice.SelectAvailable(0);
-    const std::string firstName = choice.Available().front().name;
-    choice.Add();
-    EXPECT_EQ(Names(choice.Exported()).back(), firstName);
-    EXPECT_EQ(choice.AvailableSelection(), 0);  // the next one
+    const std::string firstName = choice.Available().front().title;
+    EXPECT_EQ(choice.Show(0, -1), 3);  // no export entry selected: appended
+    EXPECT_EQ(Names(choice.Shown()).back(), firstName);
+    // ... and to the next one elsewhere.
+    EXPECT_EQ(gb::app::IndexAfterRemoval(0, static_cast<int>(choice.Available().size())), 0);
 }
 
 TEST_F(ExportColumnChoiceTest, RemoveSortsTheEntryBackAndUpDownStopAtTheEnds) {
-    ExportColumnChoice choice(fees_, "$ABC");
-    choice.SelectExported(0);
-    choice.Up();
-    EXPECT_EQ(choice.ColumnSet(), "$ABC");
-    choice.Down();
-    EXPECT_EQ(choice.ColumnSet(), "$BAC");
-    EXPECT_EQ(choice.ExportedSelection(), 1);
-    choice.SelectExported(2);
-    choice.Down();
-    EXPECT_EQ(choice.ColumnSet(), "$BAC");
+    ColumnChoice choice("$ABC", fees_);
+    EXPECT_EQ(choice.MoveShown(0, -1), 0);
+    EXPECT_EQ(choice.ColumnSetText(), "$ABC");
+    EXPECT_EQ(choice.MoveShown(0, +1), 1);
+    EXPECT_EQ(choice.ColumnSetText(), "$BAC");
+    EXPECT_EQ(choice.MoveShown(2, +1), 2);
+    EXPECT_EQ(choice.ColumnSetText(), "$BAC");
 
-    choice.SelectExported(1);  // Auction ID
-    choice.Remove();
-    EXPECT_EQ(choice.ColumnSet(), "#BC");
-    EXPECT_EQ(choice.Available()[static_cast<std::size_t>(choice.AvailableSelection())].name,
-              "Auction ID");
+    const int removed = choice.Hide(1);  // Auction ID
+    EXPECT_EQ(choice.ColumnSetText(), "#BC");
+    ASSERT_GE(removed, 0);
+    EXPECT_EQ(choice.Available()[static_cast<std::size_t>(removed)].title, "Auction ID");
 }
 
 struct ExtensionCase {

@@ -13,13 +13,13 @@
 #include <cstdlib>
 #include <string>
 
-#include "tests/support/TempFolder.h"
 #include "app/core/export/ExportSettings.h"
 #include "app/dialogs/export/CExportDlg.h"
 #include "app/dialogs/export/ExportItems.h"
 #include "export/ExportTestItems.h"
 #include "platform/FileIo.h"
 #include "platform/Settings.h"
+#include "tests/support/TempFolder.h"
 #include "widgets/ScriptedModalRunner.h"
 
 using gb::test::TempFolder;
@@ -66,9 +66,19 @@ TEST_F(ExportItemsTest, WritesTheChosenColumnsAndStoresTheChoices) {
             EXPECT_EQ(dialog.objectName(), "CExportDlg");
             EXPECT_EQ(Child<QLineEdit>(dialog, "itemCount")->text(), "3");
             auto* exported = Child<QListWidget>(dialog, "exported");
+            auto* available = Child<QListWidget>(dialog, "available");
             ASSERT_EQ(exported->count(), 2);  // the folder's Auction ID and Buyer ID
+            EXPECT_EQ(exported->currentRow(), 0);
+            EXPECT_EQ(available->currentRow(), 0);
             exported->setCurrentRow(1);
             Child<QPushButton>(dialog, "remove")->click();
+            EXPECT_EQ(exported->count(), 1);
+            // Buyer ID is selected among the available; the export list has no selection.
+            EXPECT_TRUE(exported->selectedItems().isEmpty());
+            ASSERT_NE(available->currentItem(), nullptr);
+            EXPECT_EQ(available->currentItem()->text(), "Buyer ID");
+            // Only the buttons move columns here.
+            Q_EMIT available->itemDoubleClicked(available->item(0));
             EXPECT_EQ(exported->count(), 1);
             Child<QLineEdit>(dialog, "target")->setText(QString::fromStdString(target));
             Child<QComboBox>(dialog, "type")->setCurrentIndex(2);
