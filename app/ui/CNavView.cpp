@@ -260,45 +260,32 @@ void CNavView::InsertAddedFolder(const AddedFolder& added, std::int32_t afterId)
     setCurrentItem(item);
 }
 
+FolderCommands CNavView::Commands() {
+    return FolderCommands(GetDocument(), frame_.App().GetFeeSchedule(), frame_.Services(), this);
+}
+
 void CNavView::OnNew() {
     const std::int32_t current = currentNodeId_;
-    const auto added = AddFolderBeside(GetDocument().GetFolderTree(), current);
-    GetDocument().GetFolderTree();
-    if (added) {
+    if (const auto added = Commands().New(current)) {
         InsertAddedFolder(*added, current);
     }
 }
 
 void CNavView::OnAddFolder() {
     const std::int32_t current = currentNodeId_;
-    const auto added = AddGroupFolder(GetDocument().GetFolderTree(), current);
-    GetDocument().GetFolderTree();
-    if (added) {
+    if (const auto added = Commands().AddFolder(current)) {
         InsertAddedFolder(*added, current);
     }
 }
 
 void CNavView::OnDelete() {
-    CAucDoc& document = GetDocument();
-    CFolderTree& tree = document.GetFolderTree();
     const std::int32_t id = currentNodeId_;
-    if (!tree.FindNode(id) || tree.IsCurFixed() != 0) {
-        document.GetFolderTree();
+    if (!Commands().Delete(id)) {
         return;
     }
-    const std::int32_t type = tree.GetCurType();
-    const auto question = DeleteQuestion(type, tree.IsCurHeading() != 0, tree.GetCurName());
-    document.GetFolderTree();
-    if (question && frame_.Services().messages.Show(*question, MessageButtons::YesNo,
-                                                    MessageIcon::Question) != MessageResult::Yes) {
-        return;
-    }
-    // Deleting a status, category or seller folder treats every item it
-    // holds, and the views reload afterwards.
+    // The views reload what the deletion changed.
     const WaitCursor wait;
-    if (!DeleteFolder(document, id, type)) {
-        return;
-    }
+    CAucDoc& document = GetDocument();
     delete FindTreeItem(id);
     // A deleted folder cannot stay on display: the first folder with items
     // opens instead.
@@ -312,8 +299,7 @@ void CNavView::OnDelete() {
 
 void CNavView::OnEdit() {
     const std::int32_t id = currentNodeId_;
-    FolderCommands commands(GetDocument(), frame_.App().GetFeeSchedule(), frame_.Services().modals,
-                            this);
+    FolderCommands commands = Commands();
     FolderCommands::EditOutcome outcome = commands.Edit(id);
     if (outcome.editor == FolderEditor::WebLink) {
         outcome.refresh = commands.EditLink(id, frame_.ShownWebAddress());

@@ -15,6 +15,8 @@
 
 namespace gb::app::ui {
 
+class FolderCommands;
+
 class CNavView final : public QTreeWidget, public CView {
     Q_OBJECT
 
@@ -64,6 +66,8 @@ private:
     QTreeWidgetItem* InsertNode(std::int32_t id, std::int32_t type, bool heading, bool fixed,
                                 const std::string& name, QTreeWidgetItem* parent, int index);
 
+    // The folder commands on the document, asking through the frame's services.
+    FolderCommands Commands();
     void InsertAddedFolder(const AddedFolder& added, std::int32_t afterId);
     void ShowImage(QTreeWidgetItem* item);
     void OnLabelChanged(QTreeWidgetItem* item);

@@ -1,10 +1,10 @@
 #include "app/dialogs/folders/FolderCommands.h"
 
 #include "app/core/FolderRules.h"
-#include "app/dialogs/common/Messages.h"
 #include "app/dialogs/folders/CColumnsDlg.h"
 #include "app/dialogs/report/CRptSheet.h"
 #include "app/dialogs/web/CWebLinkDlg.h"
+#include "app/ui/WaitCursor.h"
 #include "itemdb/AucDoc.h"
 #include "itemdb/FolderTree.h"
 #include "widgets/ModalRunner.h"
@@ -14,8 +14,8 @@ using gb::itemdb::CFolderTree;
 namespace gb::app::ui {
 
 FolderCommands::FolderCommands(gb::itemdb::CAucDoc& document, const gb::itemdb::CFeeSchedule& fees,
-                               gb::widgets::ModalRunner& runner, QWidget* parent)
-    : document_(document), fees_(fees), runner_(runner), parent_(parent) {}
+                               const gb::app::UiServices& services, QWidget* parent)
+    : document_(document), fees_(fees), services_(services), parent_(parent) {}
 
 std::optional<gb::app::AddedFolder> FolderCommands::New(std::int32_t currentId) {
     return gb::app::AddFolderBeside(document_.GetFolderTree(), currentId);
@@ -35,7 +35,8 @@ FolderCommands::EditOutcome FolderCommands::Edit(std::int32_t currentId) {
     EditOutcome outcome;
     outcome.editor = EditorFor(currentId, tree.GetCurType(), heading);
     if (outcome.editor == FolderEditor::ReportSheet) {
-        outcome.accepted = EditReportCriteria(runner_, parent_, document_, fees_, currentId);
+        outcome.accepted =
+            EditReportCriteria(services_.modals, parent_, document_, fees_, currentId);
         outcome.refresh = outcome.accepted;
         return outcome;
     }
@@ -43,7 +44,7 @@ FolderCommands::EditOutcome FolderCommands::Edit(std::int32_t currentId) {
         return outcome;
     }
     CColumnsDlg dialog(*values, fees_, parent_);
-    if (runner_.Run(dialog) != QDialog::Accepted) {
+    if (services_.modals.Run(dialog) != QDialog::Accepted) {
         return outcome;
     }
     outcome.accepted = StoreFolderEdit(document_.GetFolderTree(), currentId, dialog.Values());
@@ -57,7 +58,8 @@ bool FolderCommands::EditLink(std::int32_t currentId, const std::string& shownAd
         return false;
     }
     const WebLink link{tree.GetCurName(), tree.GetCurColumnsOrURL(), tree.GetCurDescription()};
-    const std::optional<WebLink> edited = EditWebLink(runner_, parent_, link, shownAddress);
+    const std::optional<WebLink> edited =
+        EditWebLink(services_.modals, parent_, link, shownAddress);
     if (!edited || !tree.FindNode(currentId)) {
         return false;
     }
@@ -75,9 +77,12 @@ bool FolderCommands::Delete(std::int32_t currentId) {
     const std::int32_t type = tree.GetCurType();
     const auto question =
         gb::app::DeleteQuestion(type, tree.IsCurHeading() != 0, tree.GetCurName());
-    if (question && !AskYesNo(runner_, parent_, *question)) {
+    if (question && services_.messages.Show(*question, MessageButtons::YesNo,
+                                            MessageIcon::Question) != MessageResult::Yes) {
         return false;
     }
+    // Deleting a status, category or seller folder treats every item it holds.
+    const WaitCursor wait;
     return gb::app::DeleteFolder(document_, currentId, type);
 }
 

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "app/core/FolderEditing.h"
+#include "app/core/UiServices.h"
 #include "app/core/folders/FolderEdit.h"
 
 class QWidget;
@@ -19,16 +20,14 @@ class CAucDoc;
 class CFeeSchedule;
 }  // namespace gb::itemdb
 
-namespace gb::widgets {
-class ModalRunner;
-}  // namespace gb::widgets
-
 namespace gb::app::ui {
 
 class FolderCommands {
 public:
+    // Dialogs run through the services' modal runner; Delete asks through
+    // their messages.
     FolderCommands(gb::itemdb::CAucDoc& document, const gb::itemdb::CFeeSchedule& fees,
-                   gb::widgets::ModalRunner& runner, QWidget* parent);
+                   const gb::app::UiServices& services, QWidget* parent);
 
     // New (32804): a folder of the current folder's group beside it (inside
     // it for a heading). The folder made, for the tree to insert and select.
@@ -54,7 +53,8 @@ public:
     bool EditLink(std::int32_t currentId, const std::string& shownAddress);
 
     // Delete (32808): asks first for sellers, statuses, categories and
-    // reports; a fixed folder is never deleted. True when the folder and its
+    // reports, and shows the wait cursor while the folder's items are treated;
+    // a fixed folder is never deleted. True when the folder and its
     // sub-folders are gone; the document's selection is then on a folder that
     // exists (the deleted one's parent when it was selected).
     bool Delete(std::int32_t currentId);
@@ -70,7 +70,7 @@ public:
 private:
     gb::itemdb::CAucDoc& document_;
     const gb::itemdb::CFeeSchedule& fees_;
-    gb::widgets::ModalRunner& runner_;
+    gb::app::UiServices services_;
     QWidget* parent_;
 };
 

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "FakeServices.h"
 #include "app/dialogs/folders/CColumnsDlg.h"
 #include "app/dialogs/folders/FolderCommands.h"
 #include "itemdb/AucDoc.h"
@@ -45,8 +46,9 @@ protected:
 
     CAucDoc document;
     CFeeSchedule fees;
-    ScriptedModalRunner runner{[](const std::string& failure) { ADD_FAILURE() << failure; }};
-    FolderCommands commands{document, fees, runner, nullptr};
+    FakeServices services;
+    ScriptedModalRunner& runner = services.modals;
+    FolderCommands commands{document, fees, services.Services(), nullptr};
     std::int32_t sampleStatus = 0;
 };
 
@@ -115,12 +117,11 @@ TEST_F(FolderCommandsTest, EditRunsTheReportSheetOnAReportAndCancelStoresNothing
 
 TEST_F(FolderCommandsTest, DeleteAsksAndSelectsTheParent) {
     ASSERT_TRUE(document.SelectFolder(sampleStatus));
-    runner.Then(ScriptedModalRunner::Press(QMessageBox::No));
+    services.messages.answers = {gb::app::MessageResult::No, gb::app::MessageResult::Yes};
     EXPECT_FALSE(commands.Delete(sampleStatus));
-    runner.Then(ScriptedModalRunner::Press(QMessageBox::Yes));
     EXPECT_TRUE(commands.Delete(sampleStatus));
-    ASSERT_EQ(runner.Ran().size(), 2u);
-    EXPECT_EQ(runner.Ran()[1].text,
+    ASSERT_EQ(services.messages.shown.size(), 2u);
+    EXPECT_EQ(services.messages.shown[1],
               "Do you want to delete status 'Sample - Rename this'? Any items that currently "
               "have this status will be moved to the 'Needs Attention' folder.");
     EXPECT_EQ(document.GetSelectedFolderId(), folder::ByStatus);
@@ -133,6 +134,7 @@ TEST_F(FolderCommandsTest, FixedFoldersAreNeitherDeletedNorRenamed) {
     EXPECT_TRUE(commands.CanRename(sampleStatus));
     EXPECT_EQ(commands.EndLabelEdit(folder::SearchResults, "Found"), "Search Results");
     EXPECT_TRUE(runner.Ran().empty());
+    EXPECT_TRUE(services.messages.shown.empty());
 }
 
 TEST_F(FolderCommandsTest, ALabelEditFollowsTheNameRule) {
