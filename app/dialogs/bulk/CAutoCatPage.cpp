@@ -13,8 +13,7 @@ namespace gb::app::ui {
 
 CAutoCatPage::CAutoCatPage(BulkTemplate& bulk, const BulkSheetSources& sources,
                            gb::widgets::ModalRunner& runner)
-    : ui_(std::make_unique<Ui::CAutoCatPage>()), bulk_(bulk), sources_(sources), runner_(runner) {
-    ui_->setupUi(this);
+    : BulkPage(bulk, sources, runner) {
     for (const auto& [id, name] : sources_.categories) {
         auto* node = new QTreeWidgetItem(ui_->tree, {gb::widgets::ToQt(name)});
         node->setData(0, Qt::UserRole, id);
