@@ -1,6 +1,8 @@
 #pragma once
-// The bulk-update sheet's page "Categories": writes into the sheet's template.
+// The bulk-update sheet's page "Categories": the profile's categories as a
+// tree; a double-click adds the category to the sheet's template or takes it out.
 
+#include "app/core/sheet/CategoryTree.h"
 #include "app/dialogs/bulk/BulkPage.h"
 
 class QTreeWidgetItem;
@@ -23,7 +25,9 @@ public:
 
 private:
     void OnUpdateToggled();
-    void OnDoubleClicked(QTreeWidgetItem* node);
+    void OnDoubleClicked(QTreeWidgetItem* row);
+
+    CategoryTree tree_;
 };
 
 }  // namespace gb::app::ui
