@@ -3,13 +3,11 @@
 // categories of the profile, the fee schedule's charges and fees, the stored
 // drop-down values and the one-time hints.
 
-#include <cstdint>
 #include <functional>
-#include <string>
-#include <utility>
 #include <vector>
 
 #include "app/core/bulk/StatusChoice.h"
+#include "app/core/sheet/CategoryTree.h"
 #include "app/dialogs/common/AppMessage.h"
 #include "itemdb/FeeSchedule.h"
 
@@ -17,8 +15,8 @@ namespace gb::app::ui {
 
 struct BulkSheetSources {
     std::vector<StatusChoice> statuses;
-    // The category folders with their names, in tree order.
-    std::vector<std::pair<std::int32_t, std::string>> categories;
+    // The profile's categories, none of them set.
+    CategoryTree categories;
     gb::itemdb::CFeeSchedule fees;
     ValueListSource lists;
     // Shows the one-time hint of a string ID.

@@ -1,9 +1,9 @@
 #pragma once
-// The bulk-update sheet's page "Categories": writes into the sheet's template.
+// The bulk-update sheet's page "Categories": the profile's categories as a
+// tree; a double-click adds the category to the sheet's template or takes it out.
 
-#include <memory>
-
-#include "widgets/PropertyPage.h"
+#include "app/core/sheet/CategoryTree.h"
+#include "app/dialogs/bulk/BulkPage.h"
 
 class QTreeWidgetItem;
 
@@ -11,19 +11,9 @@ namespace gb::app::ui::Ui {
 class CAutoCatPage;
 }
 
-namespace gb::widgets {
-class ModalRunner;
-}
-
-namespace gb::app {
-class BulkTemplate;
-}
-
 namespace gb::app::ui {
 
-struct BulkSheetSources;
-
-class CAutoCatPage final : public gb::widgets::PropertyPage {
+class CAutoCatPage final : public BulkPage<Ui::CAutoCatPage> {
     Q_OBJECT
 
 public:
@@ -31,16 +21,13 @@ public:
                  gb::widgets::ModalRunner& runner);
     ~CAutoCatPage() override;
 
-    Ui::CAutoCatPage& Form() { return *ui_; }
     std::optional<std::string> Store() override;
 
 private:
     void OnUpdateToggled();
-    void OnDoubleClicked(QTreeWidgetItem* node);
-    std::unique_ptr<Ui::CAutoCatPage> ui_;
-    BulkTemplate& bulk_;
-    const BulkSheetSources& sources_;
-    gb::widgets::ModalRunner& runner_;
+    void OnDoubleClicked(QTreeWidgetItem* row);
+
+    CategoryTree tree_;
 };
 
 }  // namespace gb::app::ui

@@ -14,8 +14,7 @@ namespace field = gb::itemdb::field;
 
 CAutoCostPage::CAutoCostPage(BulkTemplate& bulk, const BulkSheetSources& sources,
                              gb::widgets::ModalRunner& runner)
-    : ui_(std::make_unique<Ui::CAutoCostPage>()), bulk_(bulk), sources_(sources), runner_(runner) {
-    ui_->setupUi(this);
+    : BulkPage(bulk, sources, runner) {
     FillValueCombo(*ui_->itemCost, sources_.lists, field::ItemCost);
     FillValueCombo(*ui_->reserve, sources_.lists, field::ReserveAmt);
     FillValueCombo(*ui_->shCharge, sources_.lists, field::SHCharge);

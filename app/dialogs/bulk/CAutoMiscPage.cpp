@@ -40,8 +40,7 @@ Half HalfOf(Ui::CAutoMiscPage& form, bool charges) {
 
 CAutoMiscPage::CAutoMiscPage(BulkTemplate& bulk, const BulkSheetSources& sources,
                              gb::widgets::ModalRunner& runner)
-    : ui_(std::make_unique<Ui::CAutoMiscPage>()), bulk_(bulk), sources_(sources), runner_(runner) {
-    ui_->setupUi(this);
+    : BulkPage(bulk, sources, runner) {
     FillValueCombo(*ui_->feesOther, sources_.lists, field::OtherFees);
     FillValueCombo(*ui_->chargesOther, sources_.lists, field::OtherCharges);
     ui_->chargesList->setHeaderLabels({tr("Charges to Buyer"), tr("Amount")});

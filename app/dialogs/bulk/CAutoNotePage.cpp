@@ -14,9 +14,7 @@ namespace field = gb::itemdb::field;
 
 CAutoNotePage::CAutoNotePage(BulkTemplate& bulk, const BulkSheetSources& sources,
                              gb::widgets::ModalRunner& runner)
-    : ui_(std::make_unique<Ui::CAutoNotePage>()), bulk_(bulk), sources_(sources), runner_(runner) {
-    ui_->setupUi(this);
-}
+    : BulkPage(bulk, sources, runner) {}
 
 CAutoNotePage::~CAutoNotePage() = default;
 

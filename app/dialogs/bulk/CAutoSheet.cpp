@@ -53,11 +53,9 @@ std::optional<BulkUpdateResult> BulkUpdate(gb::widgets::ModalRunner& runner, QWi
         return std::nullopt;
     }
     const std::vector<std::int32_t> categoryIds = CategoryFolders(options.folders);
-    BulkSheetSources sources{
-        StatusChoices(options.folders), {}, fees, options.lists, options.showHint};
-    for (const std::int32_t id : categoryIds) {
-        sources.categories.emplace_back(id, options.folders.FolderName(id).value_or(""));
-    }
+    BulkSheetSources sources{StatusChoices(options.folders),
+                             CategoryTree(options.folders, gb::itemdb::CAucItem()), fees,
+                             options.lists, options.showHint};
     CAutoSheet sheet(runner, std::move(sources), static_cast<int>(selection.size()),
                      first->GetStatus(), parent);
     if (options.withoutItemPage) {

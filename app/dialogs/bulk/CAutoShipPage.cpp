@@ -15,8 +15,7 @@ namespace field = gb::itemdb::field;
 
 CAutoShipPage::CAutoShipPage(BulkTemplate& bulk, const BulkSheetSources& sources,
                              gb::widgets::ModalRunner& runner)
-    : ui_(std::make_unique<Ui::CAutoShipPage>()), bulk_(bulk), sources_(sources), runner_(runner) {
-    ui_->setupUi(this);
+    : BulkPage(bulk, sources, runner) {
     FillValueCombo(*ui_->shipCost, sources_.lists, field::ShipCost);
     FillValueCombo(*ui_->weight, sources_.lists, field::Weight);
     FillValueCombo(*ui_->insurance, sources_.lists, field::InsuranceCost);

@@ -22,11 +22,7 @@ constexpr char kStatusRefused[] = "Status cannot be updated for these items.";
 
 CAutoStatusPage::CAutoStatusPage(BulkTemplate& bulk, const BulkSheetSources& sources,
                                  gb::widgets::ModalRunner& runner)
-    : ui_(std::make_unique<Ui::CAutoStatusPage>()),
-      bulk_(bulk),
-      sources_(sources),
-      runner_(runner) {
-    ui_->setupUi(this);
+    : BulkPage(bulk, sources, runner) {
     FillValueCombo(*ui_->method, sources_.lists, field::PaymentMethod);
     FillValueCombo(*ui_->feedback, sources_.lists, field::Feedback);
     for (const StatusChoice& choice : sources_.statuses) {

@@ -65,7 +65,8 @@ TEST(Screenshots, BulkSheetAndFeeSchedule) {
     FolderBlueprint::AddDefaultFolders(folders);
     CFeeSchedule fees = SampleSchedule();
 
-    gb::app::ui::BulkSheetSources sources{gb::app::StatusChoices(folders), {}, fees, {}, {}};
+    gb::app::ui::BulkSheetSources sources{
+        gb::app::StatusChoices(folders), gb::app::CategoryTree(folders, {}), fees, {}, {}};
     gb::app::ui::CAutoSheet sheet(runner, sources, 12, folder::NeedsAttention);
     Save(sheet, "bulk-update-sheet.png");
 

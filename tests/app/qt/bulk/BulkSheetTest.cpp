@@ -1,6 +1,6 @@
 // The bulk-update sheet on its real widgets: values typed on its pages land in
-// every selected item, blank fields change nothing, and a refused amount keeps
-// the page open.
+// every selected item, blank fields change nothing, a refused amount keeps the
+// page open, and categories are picked from the profile's category tree.
 
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QLineEdit>
@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app/dialogs/bulk/CAutoCatPage.h"
 #include "app/dialogs/bulk/CAutoCostPage.h"
 #include "app/dialogs/bulk/CAutoSheet.h"
 #include "app/dialogs/bulk/CAutoShipPage.h"
@@ -21,6 +22,7 @@
 #include "itemdb/FolderKind.h"
 #include "itemdb/FolderTree.h"
 #include "itemdb/ItemList.h"
+#include "ui_CAutoCatPage.h"
 #include "ui_CAutoCostPage.h"
 #include "ui_CAutoShipPage.h"
 #include "ui_CAutoStatusPage.h"
@@ -115,6 +117,41 @@ TEST_F(BulkSheetTest, TheItemPageSuggestsTheStatusAfterTheCurrentOne) {
         EXPECT_FALSE(page.Form().status->isEnabled());
     }));
     EXPECT_FALSE(Run().has_value());
+}
+
+TEST_F(BulkSheetTest, TheCategoriesPageShowsTheTreeAndAPickedCategoryReachesEveryItem) {
+    // "By Category" holds the heading "Home" first, which holds "Lamps".
+    const std::int32_t home =
+        folders_.AddNode(folder::ByCategory, folder::ByCategory, folder::ByCategory);
+    folders_.SetCurName("Home");
+    folders_.SetCurHeading(1);
+    const std::int32_t lamps = folders_.AddNode(folder::ByCategory, home, home);
+    folders_.SetCurName("Lamps");
+    runner_.Then(ScriptedModalRunner::Accept([](QDialog& dialog) {
+        auto& page = Show<gb::app::ui::CAutoCatPage>(dialog, 1);
+        QTreeWidget& tree = *page.Form().tree;
+        EXPECT_FALSE(tree.isVisible());
+        page.Form().updateCategories->setChecked(true);
+        EXPECT_TRUE(tree.isVisible());
+        ASSERT_EQ(tree.topLevelItemCount(), 1);
+        QTreeWidgetItem* byCategory = tree.topLevelItem(0);
+        EXPECT_TRUE(byCategory->isExpanded());
+        ASSERT_GE(byCategory->childCount(), 2);  // "Home" and the sample category
+        QTreeWidgetItem* homeRow = byCategory->child(0);
+        EXPECT_EQ(homeRow->text(0), "Home");
+        ASSERT_EQ(homeRow->childCount(), 1);
+        QTreeWidgetItem* lampsRow = homeRow->child(0);
+        EXPECT_EQ(lampsRow->text(0), "Lamps");
+        Q_EMIT tree.itemDoubleClicked(homeRow, 0);  // a heading is no category
+        Q_EMIT tree.itemDoubleClicked(lampsRow, 0);
+        EXPECT_EQ(page.Form().count->text(), "Categories selected: 1");
+    }));
+    ASSERT_TRUE(Run().has_value());
+    for (const auto position : selection_) {
+        const CAucItem& item = *items_.GetItemAt(position);
+        EXPECT_TRUE(item.HasCategory(lamps));
+        EXPECT_FALSE(item.HasCategory(home));
+    }
 }
 
 TEST_F(BulkSheetTest, NoSelectionIsAMessage) {

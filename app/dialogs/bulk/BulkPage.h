@@ -1,0 +1,42 @@
+#pragma once
+// What every page of the bulk-update sheet holds: its Designer form, the
+// sheet's template it writes into, what it shows besides the template, and the
+// runner for its messages. A page derives from BulkPage<its form> and declares
+// only what is its own.
+
+#include <memory>
+
+#include "widgets/PropertyPage.h"
+
+namespace gb::widgets {
+class ModalRunner;
+}
+
+namespace gb::app {
+class BulkTemplate;
+}
+
+namespace gb::app::ui {
+
+struct BulkSheetSources;
+
+// The constructor sets the form up on the page; it is instantiated by the
+// page's own source file, which includes the form's generated header.
+template <typename FormType>
+class BulkPage : public gb::widgets::PropertyPage {
+public:
+    FormType& Form() { return *ui_; }
+
+protected:
+    BulkPage(BulkTemplate& bulk, const BulkSheetSources& sources, gb::widgets::ModalRunner& runner)
+        : ui_(std::make_unique<FormType>()), bulk_(bulk), sources_(sources), runner_(runner) {
+        ui_->setupUi(this);
+    }
+
+    std::unique_ptr<FormType> ui_;
+    BulkTemplate& bulk_;
+    const BulkSheetSources& sources_;
+    gb::widgets::ModalRunner& runner_;
+};
+
+}  // namespace gb::app::ui
