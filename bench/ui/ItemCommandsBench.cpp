@@ -156,6 +156,81 @@ void BM_SelectAndDeleteAHundredThousandItems(benchmark::State& state) {
 }
 BENCHMARK(BM_SelectAndDeleteAHundredThousandItems)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// The main window with the seller's folder of all ended items open: the list
+// shows its first rows only, as a folder of that size opens.
+struct OpenFolder {
+    CAucDoc document;
+    std::unique_ptr<gb::app::ui::CMainFrame> frame;
+    gb::app::ui::CInvView* list = nullptr;
+
+    OpenFolder(gb::app::CLotkeeperApp& app, const gb::app::UiServices& services) {
+        document.SetHost(&app);
+        const std::int32_t endedItems = FillProfile(document);
+        frame = std::make_unique<gb::app::ui::CMainFrame>(app, document, services);
+        frame->ShowMainView();
+        frame->show();
+        gb::app::ui::CNavView& tree = *frame->GetMainView()->GetTreeView();
+        tree.OpenFolderItem(tree.FindTreeItem(endedItems));
+        QApplication::processEvents();
+        list = dynamic_cast<gb::app::ui::CInvView*>(frame->GetRightView());
+    }
+};
+
+// Clicks `column` of the list and paints the window as the user then sees it.
+void ClickColumn(OpenFolder& open, int column) {
+    open.list->OnColumnClick(column);
+    open.frame->repaint();
+    QApplication::processEvents();
+}
+
+// The first column click on a partly loaded folder loads all its items.
+void BM_LoadAllAHundredThousandItems(benchmark::State& state) {
+    const std::filesystem::path& folder = BenchFolder();
+    gb::Settings user(folder / "user.settings");
+    gb::app::CLotkeeperApp app(user, folder);
+    app.LoadSettings();
+    Silent silent;
+    YesRunner runner;
+    const gb::app::UiServices services{silent, silent, silent, runner};
+
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto open = std::make_unique<OpenFolder>(app, services);
+        state.ResumeTiming();
+
+        ClickColumn(*open, 1);
+
+        state.PauseTiming();
+        if (open->list->Model().rowCount() != kItems) {
+            state.SkipWithError("not every item was loaded");
+            break;
+        }
+        open.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_LoadAllAHundredThousandItems)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Sorting the loaded list of 100,000 items by another column.
+void BM_SortAHundredThousandItemsByColumn(benchmark::State& state) {
+    const std::filesystem::path& folder = BenchFolder();
+    gb::Settings user(folder / "user.settings");
+    gb::app::CLotkeeperApp app(user, folder);
+    app.LoadSettings();
+    Silent silent;
+    YesRunner runner;
+    const gb::app::UiServices services{silent, silent, silent, runner};
+    OpenFolder open(app, services);
+    ClickColumn(open, 1);
+
+    int column = 2;
+    for (auto _ : state) {
+        ClickColumn(open, column);
+        column = column == 2 ? 1 : 2;
+    }
+}
+BENCHMARK(BM_SortAHundredThousandItemsByColumn)->Unit(benchmark::kMillisecond)->Iterations(5);
+
 }  // namespace
 
 int main(int argc, char** argv) {

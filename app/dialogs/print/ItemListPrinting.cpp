@@ -12,9 +12,16 @@
 
 namespace gb::app::ui {
 
+QPrinter& ItemListPrinting::Printer() {
+    if (printer_ == nullptr) {
+        printer_ = std::make_unique<QPrinter>();
+    }
+    return *printer_;
+}
+
 bool ItemListPrinting::Prepare(const PrintContent& content, gb::widgets::ModalRunner& runner,
                                QWidget* parent) {
-    const auto made = PrintLayout::Make(content, ItemListPainter::MetricsOf(printer_));
+    const auto made = PrintLayout::Make(content, ItemListPainter::MetricsOf(Printer()));
     if (const auto* refusal = std::get_if<PrintRefusal>(&made)) {
         ShowAppMessage(runner, parent, RefusalText(*refusal));
         return false;
@@ -24,7 +31,7 @@ bool ItemListPrinting::Prepare(const PrintContent& content, gb::widgets::ModalRu
 
 void ItemListPrinting::PrintPages(const PrintContent& content, gb::widgets::ModalRunner& runner,
                                   QWidget* parent) {
-    if (const auto refusal = ItemListPainter::Paint(printer_, content)) {
+    if (const auto refusal = ItemListPainter::Paint(Printer(), content)) {
         ShowAppMessage(runner, parent, RefusalText(*refusal));
     }
 }
@@ -34,7 +41,7 @@ void ItemListPrinting::OnFilePrint(const PrintContent& content, gb::widgets::Mod
     if (!Prepare(content, runner, parent)) {
         return;
     }
-    QPrintDialog dialog(&printer_, parent);
+    QPrintDialog dialog(&Printer(), parent);
     if (runner.Run(dialog) == QDialog::Accepted) {
         PrintPages(content, runner, parent);
     }
@@ -52,7 +59,7 @@ void ItemListPrinting::OnFilePrintPreview(const PrintContent& content,
     if (!Prepare(content, runner, parent)) {
         return;
     }
-    QPrintPreviewDialog dialog(&printer_, parent);
+    QPrintPreviewDialog dialog(&Printer(), parent);
     dialog.setObjectName("PrintPreview");
     // A page set-up the preview cannot lay out leaves its pages empty.
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
@@ -61,7 +68,7 @@ void ItemListPrinting::OnFilePrintPreview(const PrintContent& content,
 }
 
 void ItemListPrinting::OnFilePrintSetup(gb::widgets::ModalRunner& runner, QWidget* parent) {
-    QPageSetupDialog dialog(&printer_, parent);
+    QPageSetupDialog dialog(&Printer(), parent);
     runner.Run(dialog);
 }
 

@@ -5,6 +5,8 @@
 
 #include <QtPrintSupport/QPrinter>
 
+#include <memory>
+
 #include "app/core/print/PrintLayout.h"
 
 class QWidget;
@@ -29,14 +31,16 @@ public:
                             QWidget* parent);
     void OnFilePrintSetup(gb::widgets::ModalRunner& runner, QWidget* parent);
 
-    QPrinter& Printer() { return printer_; }
+    // Made on first use: finding the printers takes long enough to slow the
+    // main window's start.
+    QPrinter& Printer();
 
 private:
     // Says why there is nothing to print, if so; true when there is.
     bool Prepare(const PrintContent& content, gb::widgets::ModalRunner& runner, QWidget* parent);
     void PrintPages(const PrintContent& content, gb::widgets::ModalRunner& runner, QWidget* parent);
 
-    QPrinter printer_;
+    std::unique_ptr<QPrinter> printer_;
 };
 
 }  // namespace gb::app::ui
