@@ -10,7 +10,6 @@
 #include "itemdb/FeeSchedule.h"
 #include "itemdb/FieldId.h"
 #include "platform/Archive.h"
-#include "platform/Locale.h"
 
 using namespace gb::itemdb;
 
@@ -27,11 +26,6 @@ CAucItem SampleItem() {
 }
 
 }  // namespace
-
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    gb::SetUserDefaultLocale(gb::kLocaleEnglishUS);
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const CAucItem item = SampleItem();

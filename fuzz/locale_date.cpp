@@ -9,11 +9,6 @@
 #include "platform/DateTime.h"
 #include "platform/Locale.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    gb::SetUserDefaultLocale(gb::kLocaleEnglishUS);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     for (const gb::Lcid locale : gb::fuzz::kLocales) {

@@ -42,13 +42,7 @@ std::vector<std::int32_t> FolderIds(CFolderTree& tree) {
 
 // What the item list view does when a folder is opened.
 void ShowFolder(CFolderTree& tree, CItemList& items) {
-    CItemFilter filter;
-    if (const CItemFilter* folderFilter = tree.GetCurFilter()) {
-        filter = *folderFilter;
-    } else {
-        filter.SetStateMask(0);
-    }
-    items.SetFilter(filter);
+    items.SetFilter(CItemFilter::ForFolder(tree.GetCurFilter()));
     (void)items.GetTotals().GetCount();
     std::string text;
     for (bool more = items.MoveFirst(); more; more = items.MoveNext()) {

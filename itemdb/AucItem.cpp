@@ -14,6 +14,7 @@
 #include "platform/Clock.h"
 #include "platform/Cp1252.h"
 #include "platform/Locale.h"
+#include "platform/MoneySum.h"
 
 namespace gb::itemdb {
 
@@ -29,17 +30,6 @@ Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 std::string UnknownText() {
     return LoadString(string_id::Unknown);
-}
-
-// Sums the valid ones of the given amounts, starting from a valid 0.
-gb::Money SumOfValid(std::initializer_list<gb::Money> amounts) {
-    gb::Money sum;
-    for (const gb::Money& amount : amounts) {
-        if (amount.IsValid()) {
-            sum += amount;
-        }
-    }
-    return sum;
 }
 
 // Whole days from the date part of `from` to the date part of `until`, or of

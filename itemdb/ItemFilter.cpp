@@ -40,6 +40,15 @@ void TransferSlot(gb::Archive& ar, FilterIdList& list, std::size_t index) {
 
 }  // namespace
 
+CItemFilter CItemFilter::ForFolder(const CItemFilter* folderFilter) {
+    if (folderFilter != nullptr) {
+        return *folderFilter;
+    }
+    CItemFilter none;
+    none.SetStateMask(0);
+    return none;
+}
+
 void CItemFilter::Reset() {
     *this = CItemFilter();
 }

@@ -46,6 +46,9 @@ public:
 
     // Every field at its reset value.
     CItemFilter() = default;
+    // What shows a folder's items: a copy of `folderFilter`, or for a folder
+    // without one (a null `folderFilter`) a filter that selects no items.
+    static CItemFilter ForFolder(const CItemFilter* folderFilter);
     void Reset();
 
     std::int32_t GetStateMask() const { return stateMask_; }

@@ -18,9 +18,9 @@
 #include "app/core/TemplateSlots.h"
 #include "app/core/UiStrings.h"
 #include "app/core/hints/HintReminder.h"
-#include "app/core/status/StatusChange.h"
 #include "app/core/items/ItemSearch.h"
 #include "app/core/items/SitePages.h"
+#include "app/core/status/StatusChange.h"
 #include "app/dialogs/bulk/CAutoSheet.h"
 #include "app/dialogs/export/ExportItems.h"
 #include "app/dialogs/hints/CExplainDlg.h"
@@ -495,14 +495,7 @@ void CInvView::OnLoadFolder() {
     CAucDoc& document = GetDocument();
     CFolderTree& tree = document.GetFolderTree();
     CItemList& items = document.GetItemList();
-    if (const CItemFilter* filter = tree.GetCurFilter()) {
-        items.SetFilter(*filter);
-    } else {
-        // A folder without items shows none.
-        CItemFilter nothing;
-        nothing.SetStateMask(0);
-        items.SetFilter(nothing);
-    }
+    items.SetFilter(CItemFilter::ForFolder(tree.GetCurFilter()));
     const auto count = static_cast<std::size_t>(items.GetTotals().GetCount());
     const FolderLoadPlan plan = FolderLoadPlan::For(count, fullLoad_, tree.GetCurKind());
     partialLoad_ = plan.partial;

@@ -50,6 +50,14 @@ TEST(ItemFilterReset, MatchesEveryItemInEveryList) {
     }
 }
 
+TEST(ItemFilterForFolder, CopiesTheFoldersFilterAndSelectsNoListWithoutOne) {
+    CItemFilter folder;
+    folder.SetStateMask(CItemFilter::EndedBit);
+    folder.SetSearch(field::Description, "lamp");
+    EXPECT_EQ(CItemFilter::ForFolder(&folder), folder);
+    EXPECT_EQ(CItemFilter::ForFolder(nullptr).GetStateMask(), 0);
+}
+
 TEST(ItemFilterSellers, SiteMatchesExactlyAndSellerIgnoringCase) {
     CItemFilter filter;
     EXPECT_TRUE(filter.AddSeller("eBay USA", "seller1"));

@@ -1,4 +1,5 @@
 #include "platform/Money.h"
+#include "platform/MoneySum.h"
 
 #include <gtest/gtest.h>
 
@@ -53,6 +54,15 @@ TEST(Money, OrderingHoldsOnlyBetweenValidValues) {
     EXPECT_GE(Money::FromUnits(500000), Money::FromUnits(500000));
     EXPECT_FALSE(Money::Null() < Money::FromUnits(1));
     EXPECT_FALSE(Money::Null() >= Money::FromUnits(1));
+}
+
+TEST(Money, SumOfValidPassesOverNullAndInvalidAmounts) {
+    EXPECT_EQ(SumOfValid({}), Money());
+    EXPECT_EQ(SumOfValid({Money::FromUnits(15000), Money::Null(), Money::Invalid(),
+                          Money::FromUnits(-5000)}),
+              Money::FromUnits(10000));
+    EXPECT_EQ(SumOfValid({Money::FromUnits(INT64_MAX), Money::FromUnits(1)}).Status(),
+              ValueStatus::Invalid);
 }
 
 }  // namespace

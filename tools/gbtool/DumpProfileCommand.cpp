@@ -5,34 +5,15 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 
+#include "ErrorPrinter.h"
 #include "itemdb/AucDoc.h"
-#include "itemdb/DocumentPrompts.h"
 #include "itemdb/FieldId.h"
 #include "platform/Cp1252.h"
 
 using namespace gb::itemdb;
 
 namespace {
-
-// Reports why a profile cannot be read.
-class ErrorPrinter final : public DocumentPrompts {
-public:
-    explicit ErrorPrinter(std::string path) : path_(std::move(path)) {}
-
-    Answer AskSaveChanges(std::string_view) override { return Answer::Cancel; }
-    std::optional<std::filesystem::path> ChooseSavePath(std::string_view) override {
-        return std::nullopt;
-    }
-    void ReportError(std::string_view message) override {
-        std::fprintf(stderr, "gbtool: %s: %s\n", path_.c_str(),
-                     gb::cp1252::ToUtf8(message).c_str());
-    }
-
-private:
-    std::string path_;
-};
 
 // Profile texts are Windows-1252; the terminal gets UTF-8.
 void Print(std::string_view text) {

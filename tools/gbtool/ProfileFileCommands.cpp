@@ -6,12 +6,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 
+#include "ErrorPrinter.h"
 #include "SampleProfile.h"
 #include "itemdb/AucDoc.h"
-#include "itemdb/DocumentPrompts.h"
-#include "platform/Cp1252.h"
 
 using namespace gb::itemdb;
 
@@ -19,24 +17,6 @@ namespace {
 
 // Upper bound of --items: more than any seller keeps, small enough for memory.
 constexpr int kMostItems = 10'000'000;
-
-// Reports why a profile cannot be read or written.
-class ErrorPrinter final : public DocumentPrompts {
-public:
-    explicit ErrorPrinter(std::string path) : path_(std::move(path)) {}
-
-    Answer AskSaveChanges(std::string_view) override { return Answer::Cancel; }
-    std::optional<std::filesystem::path> ChooseSavePath(std::string_view) override {
-        return std::nullopt;
-    }
-    void ReportError(std::string_view message) override {
-        std::fprintf(stderr, "gbtool: %s: %s\n", path_.c_str(),
-                     gb::cp1252::ToUtf8(message).c_str());
-    }
-
-private:
-    std::string path_;
-};
 
 std::optional<int> ItemCount(std::string_view text) {
     int count = 0;

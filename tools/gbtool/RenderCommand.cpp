@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
+#include "ErrorPrinter.h"
 #include "app/core/report/ReportRun.h"
 #include "itemdb/AucDoc.h"
-#include "itemdb/DocumentPrompts.h"
 #include "itemdb/FeeSchedule.h"
 #include "itemdb/TemplateLibrary.h"
 #include "platform/Cp1252.h"
@@ -73,17 +73,6 @@ std::optional<RenderArguments> ParseArguments(std::span<char* const> args) {
     }
     return parsed;
 }
-
-class ErrorPrinter final : public DocumentPrompts {
-public:
-    Answer AskSaveChanges(std::string_view) override { return Answer::Cancel; }
-    std::optional<std::filesystem::path> ChooseSavePath(std::string_view) override {
-        return std::nullopt;
-    }
-    void ReportError(std::string_view message) override {
-        std::fprintf(stderr, "gbtool: %s\n", gb::cp1252::ToUtf8(message).c_str());
-    }
-};
 
 // The report the program would make of the folder's items; nothing (and a
 // message) when something cannot be read.

@@ -10,15 +10,10 @@ namespace gb::app {
 
 std::vector<const CAucItem*> FolderRowsInListOrder(CFolderTree& tree, CItemList& items,
                                                    CFeeSchedule& fees) {
-    CItemFilter filter;
-    if (const CItemFilter* folderFilter = tree.GetCurFilter()) {
-        filter = *folderFilter;
-    } else {
-        filter.SetStateMask(0);
-    }
-    items.SetFilter(filter);
+    items.SetFilter(CItemFilter::ForFolder(tree.GetCurFilter()));
     const auto count = static_cast<std::size_t>(items.GetTotals().GetCount());
-    const gb::app::FolderLoadPlan plan = gb::app::FolderLoadPlan::For(count, true, tree.GetCurKind());
+    const gb::app::FolderLoadPlan plan =
+        gb::app::FolderLoadPlan::For(count, true, tree.GetCurKind());
 
     std::vector<const CAucItem*> folderItems;
     std::vector<gb::app::ItemSortKey> keys;

@@ -38,14 +38,8 @@ std::optional<std::string> SearchTextOf(std::string_view typed) {
 
 CItemFilter SearchFilter(SearchScope scope, const CItemFilter* folderFilter, int fieldId,
                          std::string_view text) {
-    CItemFilter filter;
-    if (scope == SearchScope::CurrentFolder) {
-        if (folderFilter != nullptr) {
-            filter = *folderFilter;
-        } else {
-            filter.SetStateMask(0);
-        }
-    }
+    CItemFilter filter =
+        scope == SearchScope::CurrentFolder ? CItemFilter::ForFolder(folderFilter) : CItemFilter();
     filter.SetSearch(fieldId, text);
     return filter;
 }

@@ -1,8 +1,7 @@
 #include "app/core/summary/SummaryFigures.h"
 
-#include <initializer_list>
-
 #include "itemdb/TextHelpers.h"
+#include "platform/MoneySum.h"
 
 namespace gb::app {
 
@@ -38,17 +37,6 @@ public:
 private:
     CItemTotals totals_;
 };
-
-// Adds the valid amounts, starting from 0; an overflow makes the sum invalid.
-gb::Money SumOfValid(std::initializer_list<gb::Money> amounts) {
-    gb::Money sum;
-    for (const gb::Money& amount : amounts) {
-        if (amount.IsValid()) {
-            sum += amount;
-        }
-    }
-    return sum;
-}
 
 std::string CurrencyText(const gb::Money& amount) {
     std::string text;

@@ -2,10 +2,9 @@
 // documentation: written only when GB_SCREENSHOT_DIR names a folder, e.g.
 //   GB_SCREENSHOT_DIR=docs xvfb-run -a app_qt_tests --gtest_filter='Screenshots.*'
 
-#include <QtWidgets/QApplication>
-
 #include <gtest/gtest.h>
 
+#include "Screenshots.h"
 #include "app/dialogs/bulk/CAutoSheet.h"
 #include "app/dialogs/fees/CFeeSchdDlg.h"
 #include "itemdb/FeeSchedule.h"
@@ -14,19 +13,11 @@
 #include "widgets/ScriptedModalRunner.h"
 
 using namespace gb::itemdb;
+using gb::test::SaveScreenshot;
+using gb::test::ScreenshotFolder;
 using gb::widgets::ScriptedModalRunner;
 
 namespace {
-
-QString ScreenshotFolder() {
-    return qEnvironmentVariable("GB_SCREENSHOT_DIR");
-}
-
-void Save(QWidget& window, const QString& name) {
-    window.show();
-    QApplication::processEvents();
-    EXPECT_TRUE(window.grab().save(ScreenshotFolder() + "/" + name));
-}
 
 CFeeSchedule SampleSchedule() {
     CFeeSchedule fees;
@@ -68,10 +59,10 @@ TEST(Screenshots, BulkSheetAndFeeSchedule) {
     gb::app::ui::BulkSheetSources sources{
         gb::app::StatusChoices(folders), gb::app::CategoryTree(folders, {}), fees, {}, {}};
     gb::app::ui::CAutoSheet sheet(runner, sources, 12, folder::NeedsAttention);
-    Save(sheet, "bulk-update-sheet.png");
+    SaveScreenshot(sheet, "bulk-update-sheet.png");
 
     gb::app::ui::CFeeSchdDlg dialog(runner, fees, {});
-    Save(dialog, "fee-schedule-dialog.png");
+    SaveScreenshot(dialog, "fee-schedule-dialog.png");
 }
 
 }  // namespace

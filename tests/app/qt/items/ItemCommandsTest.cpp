@@ -13,6 +13,7 @@
 #include <string>
 
 #include "FrameFixture.h"
+#include "SiteObjects.h"
 #include "app/core/CommandIds.h"
 #include "app/dialogs/items/CDuplicateDlg.h"
 #include "app/dialogs/items/CFindDlg.h"
@@ -20,7 +21,6 @@
 #include "app/ui/CSummaryBar.h"
 #include "itemdb/FieldId.h"
 #include "itemdb/FolderKind.h"
-#include "platform/ComponentLibrary.h"
 
 using namespace gb::itemdb;
 using gb::widgets::ScriptedModalRunner;
@@ -224,12 +224,7 @@ TEST_F(ItemCommandsTest, ADuplicateWithoutBuyerIsRefusedAndTheDialogStays) {
 
 class ItemPagesTest : public ItemCommandsTest {
 protected:
-    static void SetUpTestSuite() {
-        std::string error;
-        const gb::ComponentLibrary* sites = gb::ComponentLibrary::Load(GB_BIDSCOPE_LIBRARY, &error);
-        ASSERT_NE(sites, nullptr) << error;
-        ASSERT_EQ(sites->RegisterServer(), S_OK);
-    }
+    static void SetUpTestSuite() { gb::test::RegisterSiteObjects(); }
 };
 
 TEST_F(ItemPagesTest, ViewListingOfADuplicateOpensTheListingOfItsOriginal) {

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include "Screenshots.h"
 #include "app/dialogs/items/CDuplicateDlg.h"
 #include "app/dialogs/items/CFindDlg.h"
 #include "app/dialogs/items/CMoveFolderDlg.h"
@@ -26,6 +27,8 @@ using namespace gb::itemdb;
 using gb::app::ui::CDuplicateDlg;
 using gb::app::ui::CFindDlg;
 using gb::app::ui::CMoveFolderDlg;
+using gb::test::SaveScreenshot;
+using gb::test::ScreenshotFolder;
 
 namespace {
 
@@ -40,13 +43,6 @@ protected:
         sellers.AddSeller("ann_sells", "eBay UK", "{6E1E0C2A-3D4B-4B8E-9C1F-2A7B5D3E9F11}");
         document.EnsureSellerFolders();
     }
-    static QString ScreenshotFolder() { return qEnvironmentVariable("GB_SCREENSHOT_DIR"); }
-    static void Save(QWidget& window, const QString& name) {
-        window.show();
-        QApplication::processEvents();
-        EXPECT_TRUE(window.grab().save(ScreenshotFolder() + "/" + name));
-    }
-
     CAucDoc document;
     gb::widgets::ScriptedModalRunner runner{[](const std::string& f) { ADD_FAILURE() << f; }};
 };
@@ -109,11 +105,11 @@ TEST_F(ItemDialogs, Screenshots) {
     }
     CMoveFolderDlg move(gb::app::MoveFolderChoicesOf(document.GetFolderTree()), nullptr);
     move.Choose(folder::Archive);
-    Save(move, "move-folder-dialog.png");
+    SaveScreenshot(move, "move-folder-dialog.png");
 
     auto* find = new CFindDlg([](const gb::app::ui::SearchRequest&) {}, runner);
     find->TextEdit()->setText("smith");
-    Save(*find, "item-search-dialog.png");
+    SaveScreenshot(*find, "item-search-dialog.png");
     find->close();
 
     gb::app::DuplicateEntries entries;
@@ -128,7 +124,7 @@ TEST_F(ItemDialogs, Screenshots) {
     CDuplicateDlg duplicate(
         entries, [](const gb::app::DuplicateEntries&) { return std::optional<std::string>(); },
         runner);
-    Save(duplicate, "duplicate-item-dialog.png");
+    SaveScreenshot(duplicate, "duplicate-item-dialog.png");
 }
 
 }  // namespace

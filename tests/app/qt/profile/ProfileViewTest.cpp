@@ -12,10 +12,10 @@
 
 #include <gtest/gtest.h>
 
+#include "SiteObjects.h"
 #include "app/dialogs/profile/CSellerIdDlg.h"
 #include "app/ui/profile/CProView.h"
 #include "itemdb/AucDoc.h"
-#include "platform/ComponentLibrary.h"
 #include "tests/support/TempFolder.h"
 #include "widgets/ScriptedModalRunner.h"
 
@@ -39,12 +39,7 @@ ScriptedModalRunner::Step AddSeller(QString site, QString sellerId, QString pass
 
 class ProfileViewTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        std::string error;
-        const gb::ComponentLibrary* sites = gb::ComponentLibrary::Load(GB_BIDSCOPE_LIBRARY, &error);
-        ASSERT_NE(sites, nullptr) << error;
-        ASSERT_EQ(sites->RegisterServer(), S_OK);
-    }
+    static void SetUpTestSuite() { gb::test::RegisterSiteObjects(); }
     void SetUp() override {
         document.OnNewDocument();
         view = std::make_unique<CProView>(

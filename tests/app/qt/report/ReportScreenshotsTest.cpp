@@ -3,12 +3,12 @@
 // folder, e.g.
 //   GB_SCREENSHOT_DIR=docs xvfb-run -a app_qt_tests --gtest_filter='ReportScreenshots.*'
 
-#include <QtWidgets/QApplication>
 #include <QtWidgets/QListWidget>
 #include <QtWidgets/QTreeWidget>
 
 #include <gtest/gtest.h>
 
+#include "Screenshots.h"
 #include "app/dialogs/report/CRptSheet.h"
 #include "app/dialogs/report/CTemplateDlg.h"
 #include "itemdb/FeeSchedule.h"
@@ -21,19 +21,11 @@
 #include "widgets/ScriptedModalRunner.h"
 
 using namespace gb::itemdb;
+using gb::test::SaveScreenshot;
+using gb::test::ScreenshotFolder;
 using gb::widgets::ScriptedModalRunner;
 
 namespace {
-
-QString ScreenshotFolder() {
-    return qEnvironmentVariable("GB_SCREENSHOT_DIR");
-}
-
-void Save(QWidget& window, const QString& name) {
-    window.show();
-    QApplication::processEvents();
-    EXPECT_TRUE(window.grab().save(ScreenshotFolder() + "/" + name));
-}
 
 TEST(ReportScreenshots, TemplateChooser) {
     if (ScreenshotFolder().isEmpty()) {
@@ -56,7 +48,7 @@ TEST(ReportScreenshots, TemplateChooser) {
     ASSERT_TRUE(library.SaveFile());
     gb::app::ui::CTemplateDlg dialog(folder.Path(), "VizEvav.cta", 2,
                                      gb::app::ui::CTemplateDlg::MailMode, {});
-    Save(dialog, "template-dialog.png");
+    SaveScreenshot(dialog, "template-dialog.png");
 }
 
 TEST(ReportScreenshots, ReportCriteriaSheet) {
@@ -93,7 +85,7 @@ TEST(ReportScreenshots, ReportCriteriaSheet) {
     const char* names[] = {"general", "site", "date", "status", "category", "display"};
     for (int page = 0; page < sheet.PageCount(); ++page) {
         ASSERT_TRUE(sheet.SetActivePage(page));
-        Save(sheet, QStringLiteral("report-sheet-%1.png").arg(names[page]));
+        SaveScreenshot(sheet, QStringLiteral("report-sheet-%1.png").arg(names[page]));
     }
 }
 

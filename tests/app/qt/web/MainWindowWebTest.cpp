@@ -10,7 +10,6 @@
 #include <QtWidgets/QPushButton>
 
 #include <cstdlib>
-#include <functional>
 
 #include "FrameFixture.h"
 #include "app/core/AppSettings.h"
@@ -39,23 +38,14 @@ protected:
 
     CWebView* Web() const { return dynamic_cast<CWebView*>(frame->GetRightView()); }
 
-    // Runs the events until `done` holds; false when it never does.
-    static bool WaitUntil(const std::function<bool()>& done) {
-        for (int waited = 0; waited < kLoadTimeoutMs; waited += 50) {
-            if (done()) {
-                return true;
-            }
-            QTest::qWait(50);
-        }
-        return done();
-    }
-
     // Waits until the web view on the right shows a page of `title` and the
     // window is no longer busy.
     bool WaitForPage(const QString& title) {
-        return WaitUntil([this, &title] {
-            return Web() != nullptr && Web()->title() == title && frame->BusyCount() == 0;
-        });
+        return QTest::qWaitFor(
+            [this, &title] {
+                return Web() != nullptr && Web()->title() == title && frame->BusyCount() == 0;
+            },
+            kLoadTimeoutMs);
     }
 };
 
