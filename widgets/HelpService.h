@@ -48,6 +48,9 @@ public:
     // The guide at the place of a help context.
     bool ShowContext(int context);
 
+    // The browser the guide opens in, for the programs' other links.
+    HelpOpener& Opener() const { return opener_; }
+
     QUrl ContentsAddress() const;
     QUrl ContextAddress(int context) const;
 

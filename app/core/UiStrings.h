@@ -71,10 +71,6 @@ inline constexpr int UpdateRunning = 61001;
 
 namespace gb::app {
 
-// The maker's web address, as the About box shows it; its link opens the
-// product page (string_id::ProductPage).
-inline constexpr char kMakerWebAddress[] = "www.norvel-software.example";
-
 const gb::StringTable& UiStrings();
 
 // The text of a string ID: the item database's table when it has the ID,

@@ -23,6 +23,7 @@
 #include "template_editor/core/EditorStrings.h"
 #include "template_editor/core/SaveBeforeCommand.h"
 #include "template_editor/core/TableParts.h"
+#include "template_editor/dialogs/AboutDlg.h"
 #include "template_editor/dialogs/DialogMessages.h"
 #include "template_editor/dialogs/FieldDlg.h"
 #include "template_editor/dialogs/OpenDlg.h"
@@ -32,7 +33,7 @@
 #include "template_editor/ui/EditorArt.h"
 #include "widgets/GuardedTabBar.h"
 #include "widgets/HelpService.h"
-#include "widgets/MessageBox.h"
+#include "widgets/LinkOpener.h"
 #include "widgets/ModalRunner.h"
 #include "widgets/QtText.h"
 
@@ -407,11 +408,9 @@ void CMainFrame::OnFields() {
 }
 
 void CMainFrame::OnAbout() {
-    gb::widgets::ShowMessage(
-        runner_, this,
-        {tr("About Template Editor"),
-         kCaption + QLatin1Char('\n') + ToQt(EditorStrings().Get(string_id::Version)),
-         QMessageBox::Information, QMessageBox::Ok});
+    gb::widgets::DesktopLinkOpener opener(help_.Opener(), runner_, this);
+    CAboutDlg about(opener, this);
+    runner_.Run(about);
 }
 
 // --- Window --------------------------------------------------------------------

@@ -2,8 +2,9 @@
 
 #include "app/core/UiStrings.h"
 #include "app/ui/ArtLibrary.h"
-#include "app/ui/CHyperLink.h"
 #include "ui_CAboutDlg.h"
+#include "widgets/CHyperLink.h"
+#include "widgets/MakerSite.h"
 #include "widgets/QtText.h"
 
 namespace gb::app::ui {
@@ -11,7 +12,7 @@ namespace gb::app::ui {
 using gb::widgets::ToQt;
 
 CAboutDlg::CAboutDlg(ShellService& shell, MessageService& messages, QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::CAboutDlg>()) {
+    : QDialog(parent), ui_(std::make_unique<Ui::CAboutDlg>()), opener_(shell, messages) {
     ui_->setupUi(this);
     ui_->logo->setPixmap(ArtLibrary::Logo());
     ui_->programIcon->setPixmap(ArtLibrary::ProgramIcon().pixmap(32));
@@ -23,8 +24,8 @@ CAboutDlg::CAboutDlg(ShellService& shell, MessageService& messages, QWidget* par
     ui_->title->setFont(big);
     ui_->version->setText(ToQt(UiText(string_id::Version)));
 
-    link_ = new CHyperLink(shell, messages, this);
-    link_->setText(QString::fromLatin1(kMakerWebAddress));
+    link_ = new gb::widgets::CHyperLink(opener_, this);
+    link_->setText(QString::fromLatin1(gb::widgets::kMakerWebAddress));
     link_->SetTarget(UiText(string_id::ProductPage));
     QPalette green = link_->palette();
     green.setColor(QPalette::WindowText, QColor(0, 128, 0));

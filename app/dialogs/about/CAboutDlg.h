@@ -6,18 +6,17 @@
 
 #include <memory>
 
-namespace gb::app {
-class MessageService;
-class ShellService;
-}  // namespace gb::app
+#include "app/ui/ShellLinkOpener.h"
+
+namespace gb::widgets {
+class CHyperLink;
+}
 
 namespace gb::app::ui {
 
 namespace Ui {
 class CAboutDlg;
 }  // namespace Ui
-
-class CHyperLink;
 
 class CAboutDlg final : public QDialog {
     Q_OBJECT
@@ -27,11 +26,12 @@ public:
     CAboutDlg(ShellService& shell, MessageService& messages, QWidget* parent = nullptr);
     ~CAboutDlg() override;
 
-    CHyperLink* Link() const { return link_; }
+    gb::widgets::CHyperLink* Link() const { return link_; }
 
 private:
     std::unique_ptr<Ui::CAboutDlg> ui_;
-    CHyperLink* link_;
+    ShellLinkOpener opener_;
+    gb::widgets::CHyperLink* link_;
 };
 
 }  // namespace gb::app::ui

@@ -328,6 +328,19 @@ TEST_F(EditorWindow, AddFieldsInsertsTheTokenAtTheCaretOrIntoTheSubject) {
     runner_.Then(ScriptedModalRunner::Press(QMessageBox::No));
 }
 
+TEST_F(EditorWindow, AboutShowsTheBoxOverTheWindow) {
+    CMainFrame& frame = Start();
+    QWidget* parent = nullptr;
+    auto step =
+        ScriptedModalRunner::Accept([&parent](QDialog& about) { parent = about.parentWidget(); });
+    step.className = QStringLiteral("gb::editor::CAboutDlg");
+    runner_.Then(step);
+    frame.Action(cmd::About)->trigger();
+    ASSERT_EQ(runner_.Ran().size(), 1u);
+    EXPECT_EQ(runner_.Ran().front().title, "About Template Editor");
+    EXPECT_EQ(parent, &frame);
+}
+
 TEST_F(EditorWindow, ASecondStartHandsOverToTheFirst) {
     Start();
     QSignalSpy activated(&program_->Instance(), &gb::widgets::SingleInstance::Activated);

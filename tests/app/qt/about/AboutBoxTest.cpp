@@ -4,13 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "FakeServices.h"
-#include "tests/support/TempFolder.h"
 #include "app/core/CommandIds.h"
 #include "app/dialogs/about/CAboutDlg.h"
-#include "app/ui/CHyperLink.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/LotkeeperProgram.h"
+#include "app/ui/ShellLinkOpener.h"
 #include "platform/Settings.h"
+#include "tests/support/TempFolder.h"
+#include "widgets/CHyperLink.h"
 
 using gb::test::TempFolder;
 
@@ -61,12 +62,13 @@ TEST(AboutBoxTest, TheAboutCommandRunsTheBoxOverTheMainWindow) {
 
 TEST(AboutBoxTest, ALinkWithoutTargetOpensItsText) {
     FakeServices services;
-    gb::app::ui::CHyperLink link(services.shell, services.messages);
+    gb::app::ui::ShellLinkOpener opener(services.shell, services.messages);
+    gb::widgets::CHyperLink link(opener);
     link.setText(QStringLiteral("https://example.com/"));
     EXPECT_TRUE(link.Follow());
     EXPECT_EQ(services.shell.links, std::vector<std::string>{"https://example.com/"});
 
-    gb::app::ui::CHyperLink empty(services.shell, services.messages);
+    gb::widgets::CHyperLink empty(opener);
     EXPECT_FALSE(empty.Follow());
 }
 

@@ -6,29 +6,25 @@
 
 #include <string>
 
-namespace gb::app {
-class MessageService;
-class ShellService;
-}  // namespace gb::app
+namespace gb::widgets {
 
-namespace gb::app::ui {
+class LinkOpener;
 
 class CHyperLink final : public QLabel {
 public:
-    CHyperLink(ShellService& shell, MessageService& messages, QWidget* parent = nullptr);
+    explicit CHyperLink(LinkOpener& opener, QWidget* parent = nullptr);
 
     void SetTarget(std::string target) { target_ = std::move(target); }
     // Opens the target; false when there is none or it cannot be opened (the
-    // user is then asked to visit the site himself).
+    // opener has then told the user).
     bool Follow();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    ShellService& shell_;
-    MessageService& messages_;
+    LinkOpener& opener_;
     std::string target_;
 };
 
-}  // namespace gb::app::ui
+}  // namespace gb::widgets
