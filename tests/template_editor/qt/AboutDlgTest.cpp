@@ -82,5 +82,18 @@ TEST_F(AboutBox, ASiteThatCannotBeOpenedAsksTheUserToVisitIt) {
     EXPECT_TRUE(runner_.Failures().empty());
 }
 
+// A picture for the documentation, written only when GB_SCREENSHOT_DIR names a
+// folder, e.g.
+//   GB_SCREENSHOT_DIR=docs xvfb-run -a template_editor_qt_tests --gtest_filter='*Screenshot*'
+TEST_F(AboutBox, Screenshot) {
+    const QString folder = qEnvironmentVariable("GB_SCREENSHOT_DIR");
+    if (folder.isEmpty()) {
+        GTEST_SKIP() << "GB_SCREENSHOT_DIR is not set";
+    }
+    about_.show();
+    QApplication::processEvents();
+    EXPECT_TRUE(about_.grab().save(folder + "/template-editor-about.png"));
+}
+
 }  // namespace
 }  // namespace gb::editor
