@@ -421,8 +421,7 @@ CView* CMainFrame::ShowRightView(ViewKind kind) {
 }
 
 void CMainFrame::ShowWebPage(const std::string& address) {
-    if (!LeaveProfileView()) {
-        services_.messages.Show(UiText(string_id::ProfileViewRefused));
+    if (!LeaveProfileViewOrSay()) {
         return;
     }
     if (auto* web = dynamic_cast<CWebView*>(ShowRightView(ViewKind::Web))) {
@@ -459,6 +458,14 @@ bool CMainFrame::LeaveProfileView() {
     return right == nullptr || right->CanLeave().value_or(true);
 }
 
+bool CMainFrame::LeaveProfileViewOrSay() {
+    if (LeaveProfileView()) {
+        return true;
+    }
+    services_.messages.Show(UiText(string_id::ProfileViewRefused));
+    return false;
+}
+
 void CMainFrame::OnNavigationTree() {
     if (mainView_ == nullptr) {
         ShowMainView();
@@ -467,10 +474,7 @@ void CMainFrame::OnNavigationTree() {
         mainView_->GetRightView()->Detach();
         mainView_->GetTreeView()->Detach();
         mainView_ = nullptr;
-        singleView_ = views_.Create(kind, *this, nullptr);
-        ReplaceCentral(singleView_->Widget());
-        singleView_->OnInitialUpdate();
-        RequestCommandRefresh();
+        ShowRightView(kind);
     }
     // A new web view starts blank: it shows the open folder's page again.
     CView* right = GetRightView();
@@ -481,8 +485,7 @@ void CMainFrame::OnNavigationTree() {
 }
 
 void CMainFrame::OnUserProfile() {
-    if (!LeaveProfileView()) {
-        services_.messages.Show(UiText(string_id::ProfileViewRefused));
+    if (!LeaveProfileViewOrSay()) {
         return;
     }
     const CView* right = GetRightView();
@@ -499,8 +502,7 @@ void CMainFrame::OnUserProfile() {
 }
 
 void CMainFrame::OnUserGuide() {
-    if (!LeaveProfileView()) {
-        services_.messages.Show(UiText(string_id::ProfileViewRefused));
+    if (!LeaveProfileViewOrSay()) {
         return;
     }
     document_.SelectFolder(gb::itemdb::folder::Contents);

@@ -176,6 +176,8 @@ private:
     void OnUserGuide();
     // An update run keeps its profile: New, Open and closing are refused with
     // a message while it lasts.
+    // Whether the profile view may be left; says why not when it may not.
+    bool LeaveProfileViewOrSay();
     bool RefuseDuringUpdate();
     void OnRetrievalMessage(const gb::WindowMessage& message);
     void OnUpdateProgress(const gb::WindowMessage& message);
