@@ -29,9 +29,9 @@ void BM_BulkUpdateTenThousandItems(benchmark::State& state) {
         items.AddItem(item, folder::AuctionEnded);
     }
     items.SetFilter(CItemFilter());
-    std::vector<CItemList::DisplayPos> selection;
+    std::vector<CItemList::ItemId> selection;
     for (bool more = items.MoveFirst(); more; more = items.MoveNext()) {
-        selection.push_back(items.GetCurrentPos());
+        selection.push_back(items.GetCurrentId());
     }
 
     CFeeSchedule fees;

@@ -164,12 +164,12 @@ void BM_LoadAllItemsFolderIntoView(benchmark::State& state) {
         list->SetFilter(CItemFilter());
         const gb::app::FolderLoadPlan plan = gb::app::FolderLoadPlan::For(
             static_cast<std::size_t>(list->GetTotals().GetCount()), true, folder::Sample);
-        std::vector<CItemList::DisplayPos> positions;
+        std::vector<CItemList::ItemId> positions;
         std::vector<gb::app::ItemSortKey> keys;
         positions.reserve(plan.rows);
         keys.reserve(plan.rows);
         for (bool more = list->MoveFirst(); more; more = list->MoveNext()) {
-            positions.push_back(list->GetCurrentPos());
+            positions.push_back(list->GetCurrentId());
             keys.push_back(
                 gb::app::ItemSortKey::Of(*list->GetItemAt(), plan.sortField, fees, nullptr));
         }

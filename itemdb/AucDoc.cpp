@@ -131,7 +131,10 @@ void CAucDoc::ReportError(std::string_view message) {
     }
 }
 
-CAucDoc::CAucDoc() : updateRun_(std::make_unique<UpdateRun>(*this)) {}
+CAucDoc::CAucDoc() : updateRun_(std::make_unique<UpdateRun>(*this)) {
+    folderTree_.SetEvents(&events_);
+    itemList_.SetEvents(&events_);
+}
 
 CAucDoc::~CAucDoc() = default;
 
@@ -266,6 +269,7 @@ void CAucDoc::TakeContents(CAucDoc& loaded) {
     sellerList_ = std::move(loaded.sellerList_);
     folderTree_ = std::move(loaded.folderTree_);
     itemList_.TakeItems(loaded.itemList_);
+    events_.FoldersChanged();
 }
 
 void CAucDoc::Serialize(gb::Archive& ar) {
@@ -374,11 +378,11 @@ template <typename Treat>
 void CAucDoc::TreatItems(const CItemFilter& filter, Treat treat) {
     itemList_.SetFilter(filter);
     // Positions first: treating an item may take it off the display.
-    std::vector<CItemList::DisplayPos> positions;
+    std::vector<CItemList::ItemId> positions;
     for (bool more = itemList_.MoveFirst(); more; more = itemList_.MoveNext()) {
-        positions.push_back(itemList_.GetCurrentPos());
+        positions.push_back(itemList_.GetCurrentId());
     }
-    for (const CItemList::DisplayPos& position : positions) {
+    for (const CItemList::ItemId& position : positions) {
         if (const CAucItem* item = itemList_.GetItemAt(position)) {
             treat(*item, position);
         }
@@ -389,7 +393,7 @@ bool CAucDoc::DeleteStatusFolder(std::int32_t id) {
     CItemFilter filter;
     filter.SetStateMask(CItemFilter::EndedBit);
     filter.AddStatus(id);
-    TreatItems(filter, [&](const CAucItem& item, CItemList::DisplayPos position) {
+    TreatItems(filter, [&](const CAucItem& item, const CItemList::ItemId& position) {
         CAucItem edited = item;
         edited.SetStatus(folder::NeedsAttention, false);
         itemList_.ReplaceItem(edited, position);
@@ -401,7 +405,7 @@ bool CAucDoc::DeleteCategoryFolder(std::int32_t id) {
     CItemFilter filter;
     filter.SetStateMask(CItemFilter::AllStates);
     filter.AddCategory(id);
-    TreatItems(filter, [&](const CAucItem& item, CItemList::DisplayPos position) {
+    TreatItems(filter, [&](const CAucItem& item, const CItemList::ItemId& position) {
         CAucItem edited = item;
         edited.RemoveCategory(id);
         itemList_.ReplaceItem(edited, position);
@@ -413,7 +417,7 @@ bool CAucDoc::DeleteSellerFolder(std::int32_t id) {
     CItemFilter filter;
     filter.SetStateMask(CItemFilter::InProgressBit | CItemFilter::EndedBit);
     filter.AddFolder(id);
-    TreatItems(filter, [&](const CAucItem&, CItemList::DisplayPos position) {
+    TreatItems(filter, [&](const CAucItem&, const CItemList::ItemId& position) {
         itemList_.MoveItem(position, folder::DeletedItems);
     });
     return folderTree_.DeleteNode(id);

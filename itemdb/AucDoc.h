@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "itemdb/DocumentEvents.h"
 #include "itemdb/DocumentView.h"
 #include "itemdb/FolderTree.h"
 #include "itemdb/ItemList.h"
@@ -46,6 +47,9 @@ public:
     void SetHost(ProfileHost* host) { host_ = host; }
     void SetPrompts(DocumentPrompts* prompts) { prompts_ = prompts; }
 
+    // Who hears of the changes of the items and folders as they happen.
+    DocumentEvents& GetEvents() { return events_; }
+
     // Views, in the order they were added.
     void AddView(DocumentView* view);
     void RemoveView(DocumentView* view);
@@ -57,6 +61,10 @@ public:
 
     // The folder tree with its cursor on the selected folder.
     CFolderTree& GetFolderTree();
+    // The folder tree with its cursor wherever it is: for questions asked
+    // while another part may be walking the tree (an observer told of a
+    // change in the middle of a folder command).
+    const CFolderTree& GetFolders() const { return folderTree_; }
     // Selects the folder with this id; an id below 100 stands for the first
     // folder after the root that is not a heading. False (selection kept) when
     // no folder has the id. Selecting another folder marks the profile modified.
@@ -176,6 +184,7 @@ private:
     ProfileHost* host_ = nullptr;
     DocumentPrompts* prompts_ = nullptr;
     std::vector<DocumentView*> views_;
+    DocumentEvents events_;
     std::filesystem::path pathName_;
     std::string title_;
     bool modified_ = false;

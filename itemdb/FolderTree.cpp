@@ -1,5 +1,7 @@
 #include "itemdb/FolderTree.h"
 
+#include "itemdb/DocumentEvents.h"
+
 #include <algorithm>
 #include <unordered_set>
 #include <utility>
@@ -142,6 +144,21 @@ bool CFolderTree::FindNode(std::int32_t id) {
     return true;
 }
 
+const CFolderNode* CFolderTree::GetNode(std::int32_t id) const {
+    const auto index = FindIndex(id);
+    return index ? &nodes_[*index] : nullptr;
+}
+
+std::vector<const CFolderNode*> CFolderTree::GetChain() const {
+    std::vector<const CFolderNode*> chain;
+    chain.reserve(nodes_.size());
+    FindInChain([&](std::size_t at) {
+        chain.push_back(&nodes_[at]);
+        return false;
+    });
+    return chain;
+}
+
 bool CFolderTree::MoveNext() {
     const std::int32_t next = Current().next;
     if (next == kEndOfChain) {
@@ -202,32 +219,32 @@ int CFolderTree::GetCurDepth() const {
 
 void CFolderTree::SetCurName(std::string_view name) {
     Current().name.Set(name);
-    modified_ = true;
+    Changed();
 }
 
 void CFolderTree::SetCurDescription(std::string_view description) {
     Current().description.Set(description);
-    modified_ = true;
+    Changed();
 }
 
 void CFolderTree::SetCurColumnsOrURL(std::string_view data) {
     Current().data.Set(data);
-    modified_ = true;
+    Changed();
 }
 
 void CFolderTree::SetCurType(std::int32_t type) {
     Current().type = type;
-    modified_ = true;
+    Changed();
 }
 
 void CFolderTree::SetCurHeading(std::int32_t heading) {
     Current().heading = heading;
-    modified_ = true;
+    Changed();
 }
 
 void CFolderTree::SetCurFixed(std::int32_t fixed) {
     Current().fixed = fixed;
-    modified_ = true;
+    Changed();
 }
 
 const CItemFilter* CFolderTree::GetCurFilter() const {
@@ -243,8 +260,20 @@ CItemFilter* CFolderTree::GetCurFilter() {
 }
 
 void CFolderTree::SetCurFilter(const CItemFilter& filter) {
-    if (CItemFilter* own = GetCurFilter()) {
+    if (CItemFilter* own = GetCurFilter(); own != nullptr && *own != filter) {
         *own = filter;
+        Announce();
+    }
+}
+
+void CFolderTree::Changed() {
+    modified_ = true;
+    Announce();
+}
+
+void CFolderTree::Announce() const {
+    if (events_.target != nullptr) {
+        events_.target->FoldersChanged();
     }
 }
 
@@ -308,7 +337,7 @@ std::int32_t CFolderTree::AddNode(std::int32_t kind, std::int32_t parentId,
     nodes_[predecessor].next = static_cast<std::int32_t>(cursor_);
     indexById_.emplace(newId, cursor_);
     depths_.push_back(depths_[parent] + 1);
-    modified_ = true;
+    Changed();
     return newId;
 }
 
@@ -396,7 +425,7 @@ bool CFolderTree::DeleteNode(std::int32_t id) {
     RemoveNodes(removed);
     Reindex();
     cursor_ = kRoot;
-    modified_ = true;
+    Changed();
     return true;
 }
 
@@ -406,6 +435,7 @@ void CFolderTree::Reset() {
     Reindex();
     cursor_ = kRoot;
     modified_ = false;
+    Announce();
 }
 
 void CFolderTree::Serialize(gb::Archive& ar) {
@@ -455,6 +485,7 @@ void CFolderTree::Load(gb::Archive& ar) {
     filters_ = std::move(filters);
     Reindex();
     cursor_ = kRoot;
+    Announce();
 }
 
 std::optional<std::string> CFolderTree::FolderName(std::int32_t folderId) const {

@@ -21,12 +21,18 @@
 
 namespace gb::itemdb {
 
+class DocumentEvents;
+
 class CFolderTree final : public FolderNameLookup {
 public:
     static constexpr std::int32_t kFirstAutomaticId = 151;
 
     // Just the root; the next automatic id is 151.
     CFolderTree();
+
+    // Where the tree announces its changes; none by default. Not part of the
+    // tree's value: taking over another tree keeps it.
+    void SetEvents(DocumentEvents* events) { events_.target = events; }
 
     // Cursor.
     // Walks the chain from the root to the node with this id and puts the
@@ -35,6 +41,12 @@ public:
     // The next node of the chain; false (cursor unchanged) at the end.
     bool MoveNext();
     int GetCount() const { return static_cast<int>(nodes_.size()); }
+
+    // Questions that leave the cursor where it is.
+    // The node with this id on the chain; none when no node has it.
+    const CFolderNode* GetNode(std::int32_t id) const;
+    // The nodes in chain order, the root first.
+    std::vector<const CFolderNode*> GetChain() const;
 
     // The node under the cursor.
     std::int32_t GetCurId() const { return Current().id; }
@@ -62,7 +74,7 @@ public:
     const CItemFilter* GetCurFilter() const;
     CItemFilter* GetCurFilter();
     // Copies the filter into the node's own; nothing for a node without one.
-    // Does not mark the tree modified.
+    // Does not mark the tree modified, but announces a real change.
     void SetCurFilter(const CItemFilter& filter);
 
     // From the node with id `startId` along the rest of the chain, the id of the
@@ -127,7 +139,20 @@ private:
     void Reindex();
     void Store(gb::Archive& ar);
     void Load(gb::Archive& ar);
+    // Marks the tree modified and announces the change.
+    void Changed();
+    void Announce() const;
 
+    // Where the changes go: it stays with this tree when another tree is
+    // assigned to it, and a copy starts without.
+    struct EventsTarget {
+        DocumentEvents* target = nullptr;
+        EventsTarget() = default;
+        EventsTarget(const EventsTarget&) {}
+        EventsTarget& operator=(const EventsTarget&) { return *this; }
+    };
+
+    EventsTarget events_;
     bool modified_ = false;
     std::int32_t nextFolderId_ = kFirstAutomaticId;
     std::size_t cursor_ = 0;

@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "itemdb/DocumentEvents.h"
 #include "itemdb/FolderKind.h"
 #include "itemdb/RowMerge.h"
 
@@ -111,65 +112,122 @@ bool CItemList::AddItem(const CAucItem& item, std::int32_t listCode) {
     return true;
 }
 
-CItemList::DisplayPos CItemList::AddNewItem(const CAucItem& item, std::int32_t listCode) {
+CItemList::ItemId CItemList::AddNewItem(const CAucItem& item, std::int32_t listCode) {
     StateList* list = ListOf(listCode);
     const std::optional<StateList::Node> node = list ? list->Add(item) : std::nullopt;
     if (!node) {
         return {};
     }
     modified_ = true;
-    if (displayStale_ || !MatchFolder(StateList::ItemOf(*node), list->Code())) {
+    const CAucItem& added = StateList::ItemOf(*node);
+    if (displayStale_ || !MatchFolder(added, list->Code())) {
         return {};
     }
-    return Display(list->Code(), *node);
+    Display(list->Code(), added);
+    return IdOf(added);
 }
 
-bool CItemList::ReplaceItem(const CAucItem& edited, DisplayPos position) {
-    DisplayEntry* entry = EntryAt(position);
-    if (entry == nullptr) {
+std::optional<CItemList::Location> CItemList::Locate(const ItemId& item) const {
+    if (item.IsNone()) {
+        return std::nullopt;
+    }
+    const auto find = [&item](const StateList* list) -> std::optional<Location> {
+        if (list == nullptr) {
+            return std::nullopt;
+        }
+        const auto place = list->Find(item.site_, item.auctionId_);
+        if (!place.found) {
+            return std::nullopt;
+        }
+        return Location{const_cast<StateList*>(list), place.node};
+    };
+    if (auto seen = find(ListOf(item.list_))) {
+        return seen;
+    }
+    for (const std::int32_t code : kListOrder) {
+        if (auto found = find(ListOf(code))) {
+            return found;
+        }
+    }
+    return std::nullopt;
+}
+
+CItemList::DisplayEntry* CItemList::EntryOf(const CAucItem& item) {
+    if (entryOfItem_.empty() && !display_.empty()) {
+        entryOfItem_.reserve(display_.size());
+        for (std::size_t i = 0; i < display_.size(); ++i) {
+            entryOfItem_.emplace(display_[i].item, i);
+        }
+    }
+    const auto found = entryOfItem_.find(&item);
+    if (found == entryOfItem_.end() || display_[found->second].list == 0) {
+        return nullptr;
+    }
+    return &display_[found->second];
+}
+
+bool CItemList::ReplaceItem(const CAucItem& edited, const ItemId& id) {
+    const std::optional<Location> location = Locate(id);
+    if (!location) {
         return false;
     }
-    totals_.RemoveItem(StateList::ItemOf(entry->node));
-    ListOf(entry->list)->Update(entry->node, [&edited](CAucItem& stored) {
+    const CAucItem& stored = StateList::ItemOf(location->node);
+    DisplayEntry* entry = EntryOf(stored);
+    if (entry != nullptr) {
+        totals_.RemoveItem(stored);
+    }
+    location->list->Update(location->node, [&edited](CAucItem& item) {
         CAucItem replacement = edited;
-        replacement.SetSite(stored.GetSite());
-        replacement.SetAuctionId(stored.GetAuctionId());
-        stored = std::move(replacement);
+        replacement.SetSite(item.GetSite());
+        replacement.SetAuctionId(item.GetAuctionId());
+        item = std::move(replacement);
     });
     modified_ = true;
 
-    const bool stillDisplayed = filter_.Match(StateList::ItemOf(entry->node));
-    if (stillDisplayed) {
-        totals_.AddItem(StateList::ItemOf(entry->node));
-    } else {
-        entry->list = 0;
+    const bool admitted = MatchFolder(stored, location->list->Code());
+    if (entry != nullptr) {
+        if (admitted) {
+            totals_.AddItem(stored);
+        } else {
+            entry->list = 0;
+        }
     }
-    return stillDisplayed;
+    if (events_ != nullptr) {
+        events_->ItemChanged(IdOf(stored));
+    }
+    return admitted;
 }
 
-bool CItemList::MoveItem(DisplayPos position, std::int32_t targetList) {
-    DisplayEntry* entry = EntryAt(position);
-    if (entry == nullptr) {
+bool CItemList::MoveItem(const ItemId& id, std::int32_t targetList) {
+    const std::optional<Location> location = Locate(id);
+    if (!location) {
         return false;
     }
     StateList* target = ListOf(targetList);
-    const CAucItem& item = StateList::ItemOf(entry->node);
+    const CAucItem& item = StateList::ItemOf(location->node);
     if (target == nullptr || target->Contains(item.GetSite(), item.GetAuctionId())) {
         return true;
     }
-    // The displayed item itself moves, as a node: its copy in another list
-    // under the same key stays where it is.
-    const StateList::Node moved = target->AdoptAlways(ListOf(entry->list)->Detach(entry->node));
+    DisplayEntry* entry = EntryOf(item);
+    // The item itself moves, as a node, and keeps its address: its copy in
+    // another list under the same key stays where it is.
+    const CAucItem& moved =
+        StateList::ItemOf(target->AdoptAlways(location->list->Detach(location->node)));
     modified_ = true;
 
-    if (MatchFolder(StateList::ItemOf(moved), target->Code())) {
-        entry->list = target->Code();
-        entry->node = moved;
-        return true;
+    const bool admitted = MatchFolder(moved, target->Code());
+    if (entry != nullptr) {
+        if (admitted) {
+            entry->list = target->Code();
+        } else {
+            totals_.RemoveItem(moved);
+            entry->list = 0;
+        }
     }
-    totals_.RemoveItem(StateList::ItemOf(moved));
-    entry->list = 0;
-    return false;
+    if (events_ != nullptr) {
+        events_->ItemChanged(IdOf(moved));
+    }
+    return admitted;
 }
 
 void CItemList::SetFilter(const CItemFilter& filter) {
@@ -188,7 +246,7 @@ void CItemList::SetFilter(const CItemFilter& filter) {
     for (StateList* list : shown) {
         for (StateList::ConstNode node = list->begin(); node != list->end(); ++node) {
             if (filter_.Match(StateList::ItemOf(node))) {
-                Display(list->Code(), node);
+                Display(list->Code(), StateList::ItemOf(node));
             }
         }
     }
@@ -202,29 +260,19 @@ bool CItemList::MatchFolder(const CAucItem& item, std::int32_t listCode) const {
     return filter_.Match(item);
 }
 
-CItemList::DisplayPos CItemList::Display(std::int32_t list, StateList::ConstNode node) {
-    display_.push_back({list, node});
-    totals_.AddItem(StateList::ItemOf(node));
-    return DisplayPos(displayGeneration_, display_.size() - 1);
+void CItemList::Display(std::int32_t list, const CAucItem& item) {
+    if (!entryOfItem_.empty()) {
+        entryOfItem_.emplace(&item, display_.size());
+    }
+    display_.push_back({list, &item});
+    totals_.AddItem(item);
 }
 
 void CItemList::ClearDisplay() {
     display_.clear();
+    entryOfItem_.clear();
     totals_.Reset();
     cursor_ = kNoEntry;
-    ++displayGeneration_;
-}
-
-CItemList::DisplayEntry* CItemList::EntryAt(DisplayPos position) {
-    if (position.generation_ != displayGeneration_ || position.index_ >= display_.size()) {
-        return nullptr;
-    }
-    DisplayEntry& entry = display_[position.index_];
-    return entry.list == 0 ? nullptr : &entry;
-}
-
-const CItemList::DisplayEntry* CItemList::EntryAt(DisplayPos position) const {
-    return const_cast<CItemList*>(this)->EntryAt(position);
 }
 
 std::size_t CItemList::NextEntry(std::size_t from) const {
@@ -248,13 +296,18 @@ bool CItemList::MoveNext() {
     return cursor_ != kNoEntry;
 }
 
-CItemList::DisplayPos CItemList::GetCurrentPos() const {
-    return cursor_ == kNoEntry ? DisplayPos() : DisplayPos(displayGeneration_, cursor_);
+CItemList::ItemId CItemList::GetCurrentId() const {
+    const CAucItem* item = GetItemAt();
+    return item == nullptr ? ItemId() : IdOf(*item);
 }
 
-const CAucItem* CItemList::GetItemAt(DisplayPos position) const {
-    const DisplayEntry* entry = EntryAt(position.IsNone() ? GetCurrentPos() : position);
-    return entry == nullptr ? nullptr : &StateList::ItemOf(entry->node);
+const CAucItem* CItemList::GetItemAt() const {
+    return cursor_ == kNoEntry || display_[cursor_].list == 0 ? nullptr : display_[cursor_].item;
+}
+
+const CAucItem* CItemList::GetItemAt(const ItemId& item) const {
+    const std::optional<Location> location = Locate(item);
+    return location ? &StateList::ItemOf(location->node) : nullptr;
 }
 
 bool CItemList::MakeUniqueId(std::string_view site, std::string_view auctionId,
@@ -289,9 +342,17 @@ void CItemList::MergeRow(std::string_view site, const RetrievedRow& row, std::in
     const RowMerge merge(site, row, storageFolder, timeZoneHours);
     // Nodes are about to be replaced: no display entry may outlive them.
     ClearDisplay();
+    Revise();
     displayStale_ = true;
     modified_ = true;
+    FileMergedRow(site, row.item, merge);
+    if (events_ != nullptr) {
+        events_->ItemsMerged();
+    }
+}
 
+void CItemList::FileMergedRow(std::string_view site, std::string_view auctionId,
+                              const RowMerge& merge) {
     // A fresh item for the row, filed by its status; false when that list
     // holds the key already.
     const auto fileNewItem = [this, &merge] {
@@ -304,13 +365,13 @@ void CItemList::MergeRow(std::string_view site, const RetrievedRow& row, std::in
     // A deleted item that a site still reports comes back as a fresh item,
     // whatever other lists hold. Should the list it belongs in hold the key
     // already, the row updates the known item instead, as without the copy.
-    if (const auto deleted = deleted_.Find(site, row.item); deleted.found) {
+    if (const auto deleted = deleted_.Find(site, auctionId); deleted.found) {
         deleted_.Erase(deleted.node);
         if (fileNewItem()) {
             return;
         }
     }
-    if (const auto running = inProgress_.Find(site, row.item); running.found) {
+    if (const auto running = inProgress_.Find(site, auctionId); running.found) {
         StateList::Detached item = inProgress_.Detach(running.node);
         merge.Apply(StateList::ItemOf(item), false);
         StateList& target =
@@ -325,7 +386,7 @@ void CItemList::MergeRow(std::string_view site, const RetrievedRow& row, std::in
     // Ended and archived items are updated where they are, whatever their
     // status then says.
     for (StateList* list : {&ended_, &archive_}) {
-        if (const auto known = list->Find(site, row.item); known.found) {
+        if (const auto known = list->Find(site, auctionId); known.found) {
             list->Update(known.node, [&merge](CAucItem& item) { merge.Apply(item, false); });
             return;
         }
@@ -339,6 +400,7 @@ void CItemList::RemoveAll() {
         ListOf(code)->Clear();
     }
     ClearDisplay();
+    Revise();
     displayStale_ = false;
     modified_ = false;
 }

@@ -15,12 +15,19 @@
 // totals are those of the displayed items. Merging a row makes the display
 // stale: it then shows nothing and its totals are 0 until SetFilter rebuilds
 // it, so that no display entry can outlive an item the merge replaced.
+//
+// Items are named by their identity (ItemId), never by a place in a list, so
+// that what a view holds survives sorting, rebuilds and merges. The list
+// announces its changes through the document's events: an item stored anew
+// or moved (ReplaceItem, MoveItem), rows merged (MergeRow).
 
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "itemdb/AucItem.h"
@@ -32,25 +39,31 @@
 
 namespace gb::itemdb {
 
+class DocumentEvents;
+class RowMerge;
+
 class CItemList {
 public:
-    // A place in the display list: what the list view keeps as a row's item.
-    // It stays valid until the display list is rebuilt, emptied or made stale;
-    // a position from before that, or one whose entry was removed, finds no
-    // item. The default position is none.
-    class DisplayPos {
+    // An item's identity: its key (site and auction ID) and the state list it
+    // was last seen in. It outlives sorting, display rebuilds, merges and
+    // moves to other lists; it finds no item once no list holds the key. What
+    // the list view keeps as a row's item and what commands carry across a
+    // dialog. The default identity is none.
+    class ItemId {
     public:
-        DisplayPos() = default;
-        bool IsNone() const { return generation_ == 0; }
-        bool operator==(const DisplayPos&) const = default;
+        ItemId() = default;
+        bool IsNone() const { return list_ == 0; }
+        const std::string& GetSite() const { return site_; }
+        const std::string& GetAuctionId() const { return auctionId_; }
 
     private:
         friend class CItemList;
-        DisplayPos(std::uint64_t generation, std::size_t index)
-            : generation_(generation), index_(index) {}
+        ItemId(const CAucItem& item, std::int32_t list)
+            : site_(item.GetSite()), auctionId_(item.GetAuctionId()), list_(list) {}
 
-        std::uint64_t generation_ = 0;
-        std::size_t index_ = 0;
+        std::string site_;
+        std::string auctionId_;
+        std::int32_t list_ = 0;
     };
 
     // A place in a state list, as FindItem reports it: the item found, or the
@@ -77,6 +90,9 @@ public:
     CItemList(const CItemList&) = delete;
     CItemList& operator=(const CItemList&) = delete;
 
+    // Where the list announces the changes of its items; none by default.
+    void SetEvents(DocumentEvents* events) { events_ = events; }
+
     // Finding and adding.
     // Whether the list (or all four) holds the key (site and auction ID, both
     // ignoring case).
@@ -89,19 +105,19 @@ public:
     bool AddItem(const CAucItem& item, std::int32_t listCode);
     // Adds the item as AddItem does and, when the folder on display admits it
     // (MatchFolder), appends it to the display list and its totals and gives
-    // its display position. None when it was not added or is not displayed.
-    // Callers make the key unique first with MakeUniqueId.
-    DisplayPos AddNewItem(const CAucItem& item, std::int32_t listCode);
-    // Stores an edited copy of the displayed item over it and tests it against
-    // the filter again; true when it is still displayed, false when it left
-    // the display list (or the position finds no item). The stored item keeps
-    // its key and state: an edit can change neither.
-    bool ReplaceItem(const CAucItem& edited, DisplayPos position);
-    // Moves the displayed item to another state list; true when it is still
-    // displayed. Moving to a list that already holds the key (its own list
-    // included), or to a code that names no state list, changes nothing and
-    // gives true. False when the position finds no item.
-    bool MoveItem(DisplayPos position, std::int32_t targetList);
+    // its identity. None when it was not added or is not displayed. Callers
+    // make the key unique first with MakeUniqueId.
+    ItemId AddNewItem(const CAucItem& item, std::int32_t listCode);
+    // Stores an edited copy of the item over it and tests it against the
+    // filter again; true when the folder on display still admits it, false
+    // when it left the display list (or no list holds the item). The stored
+    // item keeps its key and state: an edit can change neither.
+    bool ReplaceItem(const CAucItem& edited, const ItemId& item);
+    // Moves the item to another state list; true when the folder on display
+    // still admits it. Moving to a list that already holds the key (its own
+    // list included), or to a code that names no state list, changes nothing
+    // and gives true. False when no list holds the item.
+    bool MoveItem(const ItemId& item, std::int32_t targetList);
 
     // The folder on display.
     // Copies the filter and rebuilds the display list and its totals: the
@@ -119,11 +135,19 @@ public:
     // Walking the display list.
     bool MoveFirst();
     bool MoveNext();
-    DisplayPos GetCurrentPos() const;
-    // The item of a display entry, or of the cursor's entry for none; no item
-    // for a position that finds none.
-    const CAucItem* GetItemAt(DisplayPos position) const;
-    const CAucItem* GetItemAt() const { return GetItemAt(DisplayPos()); }
+    // The identity of the cursor's item; none at the end.
+    ItemId GetCurrentId() const;
+    // The item of the cursor's entry; none at the end.
+    const CAucItem* GetItemAt() const;
+
+    // The item with this identity, in whatever list it is now; none when no
+    // list holds it (or for none).
+    const CAucItem* GetItemAt(const ItemId& item) const;
+    // The identity of an item of these lists.
+    ItemId IdOf(const CAucItem& item) const { return ItemId(item, item.GetState()); }
+    // Counts the changes after which an item found earlier may no longer be
+    // where it was: an item's address stays valid while this number stays.
+    std::uint64_t GetRevision() const { return revision_; }
 
     // Whether the key is free in all four lists. With `unique`, it also
     // receives the auction ID when free, else the first free "%s-%d" of the
@@ -159,8 +183,15 @@ public:
     std::size_t StoredSize() const;
 
 private:
+    // A displayed item: its list code (0 once it left the display) and the
+    // item itself, whose address stays while it is in any list.
     struct DisplayEntry {
-        std::int32_t list = 0;  // 0: removed from the display
+        std::int32_t list = 0;
+        const CAucItem* item = nullptr;
+    };
+    // Where an item is: its list and its node there.
+    struct Location {
+        StateList* list = nullptr;
         StateList::ConstNode node;
     };
     static constexpr std::size_t kNoEntry = std::numeric_limits<std::size_t>::max();
@@ -169,14 +200,22 @@ private:
                            ListPos* position);
     StateList* ListOf(std::int32_t listCode);
     const StateList* ListOf(std::int32_t listCode) const;
-    DisplayEntry* EntryAt(DisplayPos position);
-    const DisplayEntry* EntryAt(DisplayPos position) const;
+    // The item's list and node: the list it was last seen in first, then all
+    // four in search order.
+    std::optional<Location> Locate(const ItemId& item) const;
+    // The display entry of an item; none when it is not displayed.
+    DisplayEntry* EntryOf(const CAucItem& item);
     std::size_t NextEntry(std::size_t from) const;
-    DisplayPos Display(std::int32_t list, StateList::ConstNode node);
-    // Empties the display list and its totals and ends every display position.
+    void Display(std::int32_t list, const CAucItem& item);
+    // Files a retrieved row's item: updates the known item or files a new one.
+    void FileMergedRow(std::string_view site, std::string_view auctionId, const RowMerge& merge);
+    // Empties the display list and its totals.
     void ClearDisplay();
+    // Items may have gone from the lists: addresses found before are void.
+    void Revise() { ++revision_; }
     void Load(gb::Archive& ar);
 
+    DocumentEvents* events_ = nullptr;
     CItemTotals totals_;
     std::size_t cursor_ = kNoEntry;
     bool modified_ = false;
@@ -186,7 +225,9 @@ private:
     StateList archive_;
     StateList deleted_;
     std::vector<DisplayEntry> display_;
-    std::uint64_t displayGeneration_ = 1;
+    // The display entry of each displayed item, made when first needed.
+    std::unordered_map<const CAucItem*, std::size_t> entryOfItem_;
+    std::uint64_t revision_ = 0;
     bool displayStale_ = false;
 };
 

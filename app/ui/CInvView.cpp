@@ -5,6 +5,7 @@
 #include <QtGui/QContextMenuEvent>
 #include <QtWidgets/QHeaderView>
 #include <QtWidgets/QMenu>
+#include <QtWidgets/QScrollBar>
 #include <algorithm>
 
 #include "app/core/AppSettings.h"
@@ -61,6 +62,9 @@ struct MenuEntry {
     int command;
     const char* text;
 };
+// How long an update run must pause before the rows it merged show.
+constexpr int kMergedRowsDelayMs = 200;
+
 constexpr MenuEntry kContextMenu[] = {
     {cmd::EditItems, "&Edit..."},
     {cmd::CreateDuplicate, "Create Duplicate..."},
@@ -79,6 +83,8 @@ CInvView::CInvView(IFrame& frame, QWidget* parent)
     : QTreeView(parent),
       CView(frame.Document()),
       frame_(frame),
+      controller_(frame.Document().GetItemList(), frame.App().GetFeeSchedule(),
+                  frame.Document().GetFolderTree()),
       model_(new ItemListModel(frame.Document().GetItemList(), frame.App().GetFeeSchedule(),
                                frame.Document().GetFolderTree(), this)),
       reports_(frame, this,
@@ -100,8 +106,20 @@ CInvView::CInvView(IFrame& frame, QWidget* parent)
     connect(header(), &QHeaderView::sectionClicked, this, &CInvView::OnColumnClick);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { ShowSelectionCount(); });
-    connect(this, &QTreeView::doubleClicked, this,
+    // A double click, or Enter, on a row edits it.
+    connect(this, &QAbstractItemView::activated, this,
             [this] { frame_.ExecuteCommand(cmd::EditItems); });
+    connect(model_, &ItemListModel::RowsSettled, this, [this] {
+        UpdateStatus();
+        ShowSelectionCount();
+    });
+    mergedRowsReload_.setSingleShot(true);
+    mergedRowsReload_.setInterval(kMergedRowsDelayMs);
+    connect(&mergedRowsReload_, &QTimer::timeout, this, [this] {
+        if (IsAttached() && controller_.ShownFolder()) {
+            ReloadKeepingView();
+        }
+    });
 
     commands_.On(cmd::LoadFolder, [this](int) { OnLoadFolder(); });
     commands_.On(cmd::EditSelectAll, [this](int) { OnSelectAll(); });
@@ -144,7 +162,7 @@ CInvView::CInvView(IFrame& frame, QWidget* parent)
     });
     commands_.On(cmd::InstantSummary, [this](int) {
         ShowInstantSummary(frame_.Services().modals, this, GetDocument().GetItemList(),
-                           SelectedPositions());
+                           SelectedIds());
     });
     commands_.On(cmd::DeleteItems, [this](int) { OnMoveToList(StateMove::Delete); });
     commands_.OnUpdate(cmd::DeleteItems, needsSelection);
@@ -166,48 +184,52 @@ CInvView::CInvView(IFrame& frame, QWidget* parent)
 }
 
 std::vector<const CAucItem*> CInvView::RowItems(bool selectedOnly) const {
-    std::vector<CItemList::DisplayPos> positions;
-    if (selectedOnly) {
-        positions = SelectedPositions();
-    } else {
-        for (int row = 0; row < model_->rowCount(); ++row) {
-            positions.push_back(model_->PositionAt(row));
-        }
+    if (!selectedOnly) {
+        return model_->Items();
     }
     std::vector<const CAucItem*> items;
-    for (const CItemList::DisplayPos position : positions) {
-        if (const CAucItem* item = GetDocument().GetItemList().GetItemAt(position)) {
+    for (const CItemList::ItemId& id : SelectedIds()) {
+        if (const CAucItem* item = GetDocument().GetItemList().GetItemAt(id)) {
             items.push_back(item);
         }
     }
     return items;
 }
 
-std::vector<CItemList::DisplayPos> CInvView::SelectedPositions() const {
+std::vector<CItemList::ItemId> CInvView::SelectedIds() const {
     QModelIndexList rows = selectionModel()->selectedRows();
     std::sort(rows.begin(), rows.end(),
               [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
-    std::vector<CItemList::DisplayPos> positions;
-    positions.reserve(static_cast<std::size_t>(rows.size()));
+    std::vector<CItemList::ItemId> ids;
+    ids.reserve(static_cast<std::size_t>(rows.size()));
     for (const QModelIndex& row : rows) {
-        positions.push_back(model_->PositionAt(row.row()));
+        ids.push_back(model_->IdAt(row.row()));
     }
-    return positions;
+    return ids;
+}
+
+void CInvView::SelectItems(const std::vector<CItemList::ItemId>& items) {
+    QItemSelection selection;
+    int first = -1;
+    for (const CItemList::ItemId& item : items) {
+        const int row = model_->RowOf(item);
+        if (row >= 0) {
+            selection.select(model_->index(row, 0), model_->index(row, model_->columnCount() - 1));
+            first = first < 0 ? row : first;
+        }
+    }
+    if (first >= 0) {
+        selectionModel()->setCurrentIndex(model_->index(first, 0), QItemSelectionModel::NoUpdate);
+    }
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
 }
 
 ListRows CInvView::DisplayedRows() const {
-    std::vector<const CAucItem*> items;
-    items.reserve(static_cast<std::size_t>(model_->rowCount()));
-    for (int row = 0; row < model_->rowCount(); ++row) {
-        items.push_back(model_->ItemAt(row));
-    }
-    return ListRows(std::move(items), frame_.App().GetFeeSchedule(),
-                    &GetDocument().GetFolderTree());
+    return ListRows(model_->Items(), frame_.App().GetFeeSchedule(), &GetDocument().GetFolderTree());
 }
 
-void CInvView::ReloadAfterEdit() {
-    GetDocument().SetModifiedFlag(true);
-    OnLoadFolder();
+void CInvView::ReportItemGone() {
+    ShowAppMessage(frame_.Services().modals, this, std::string(kEditedItemGone));
 }
 
 ValueListSource CInvView::StoredValueLists() {
@@ -217,7 +239,7 @@ ValueListSource CInvView::StoredValueLists() {
 }
 
 void CInvView::OnEditItems() {
-    const std::vector<CItemList::DisplayPos> selected = SelectedPositions();
+    const std::vector<CItemList::ItemId> selected = SelectedIds();
     if (selected.size() > 1) {
         OnBulkUpdate();
         return;
@@ -232,21 +254,24 @@ void CInvView::OnEditItems() {
     const EditOutcome outcome =
         EditDisplayedItem(frame_.Services().modals, this, document.GetItemList(), selected.front(),
                           frame_.App().GetFeeSchedule(), document.GetFolderTree(), services);
-    if (outcome == EditOutcome::Displayed || outcome == EditOutcome::Left) {
-        ReloadAfterEdit();
+    if (outcome == EditOutcome::Gone) {
+        ReportItemGone();
     }
+    if (outcome == EditOutcome::Displayed) {
+        SelectItems(selected);
+    }
+    UpdateStatus();
 }
 
 void CInvView::OnSetStatus() {
     CAucDoc& document = GetDocument();
-    if (SetStatusOfSelection(frame_.Services().modals, this, document.GetItemList(),
-                             SelectedPositions(), document.GetFolderTree())) {
-        ReloadAfterEdit();
-    }
+    SetStatusOfSelection(frame_.Services().modals, this, document.GetItemList(), SelectedIds(),
+                         document.GetFolderTree());
+    UpdateStatus();
 }
 
 void CInvView::OnBulkUpdate() {
-    const std::vector<CItemList::DisplayPos> selected = SelectedPositions();
+    const std::vector<CItemList::ItemId> selected = SelectedIds();
     CAucDoc& document = GetDocument();
     CFolderTree& tree = document.GetFolderTree();
     HintReminder hints(frame_.App().GetUserSettings(), [this](int stringId) {
@@ -255,32 +280,25 @@ void CInvView::OnBulkUpdate() {
     BulkUpdateOptions options{
         tree, StoredValueLists(), [&hints](int stringId) { hints.ShowOnce(stringId); },
         tree.GetCurType() == folder::InProgress || tree.GetCurKind() == folder::NoCategory};
-    if (BulkUpdate(frame_.Services().modals, this, document.GetItemList(), selected,
-                   frame_.App().GetFeeSchedule(), options)) {
-        ReloadAfterEdit();
-    }
-}
-
-void CInvView::SettleRows() {
-    GetDocument().SetModifiedFlag(true);
-    model_->SettleRows();
+    BulkUpdate(frame_.Services().modals, this, document.GetItemList(), selected,
+               frame_.App().GetFeeSchedule(), options);
     UpdateStatus();
 }
 
 void CInvView::OnMoveToList(StateMove move) {
-    const std::vector<CItemList::DisplayPos> selected = SelectedPositions();
+    const std::vector<CItemList::ItemId> selected = SelectedIds();
     if (!ConfirmStateMove(frame_.Services().modals, this, move, selected.size())) {
         return;
     }
     const WaitCursor wait;
     frame_.SetBusy(true);
     MoveToList(GetDocument().GetItemList(), selected, TargetListOf(move));
-    SettleRows();
+    UpdateStatus();
     frame_.SetBusy(false);
 }
 
 void CInvView::OnMoveItems() {
-    const std::vector<CItemList::DisplayPos> selected = SelectedPositions();
+    const std::vector<CItemList::ItemId> selected = SelectedIds();
     if (selected.empty()) {
         ShowAppMessage(frame_.Services().modals, this, string_id::NoItemSelected);
         return;
@@ -294,47 +312,42 @@ void CInvView::OnMoveItems() {
     const WaitCursor wait;
     frame_.SetBusy(true);
     MoveToFolder(document.GetItemList(), selected, *target);
-    SettleRows();
+    UpdateStatus();
     frame_.SetBusy(false);
 }
 
 void CInvView::OnToggleStoreItem() {
-    const std::vector<CItemList::DisplayPos> selected = SelectedPositions();
-    if (selected.empty()) {
-        return;
-    }
     const WaitCursor wait;
-    ToggleStoreItems(GetDocument().GetItemList(), selected);
-    SettleRows();
+    ToggleStoreItems(GetDocument().GetItemList(), SelectedIds());
 }
 
 void CInvView::OnDuplicate() {
-    const QModelIndexList rows = selectionModel()->selectedRows();
-    if (rows.size() != 1) {
+    const std::vector<CItemList::ItemId> selected = SelectedIds();
+    if (selected.size() != 1) {
         ShowAppMessage(frame_.Services().modals, this, string_id::DuplicateNeedsOne);
         return;
     }
-    const int row = rows.front().row();
-    const DuplicateOutcome outcome = CreateDuplicate(
-        frame_.Services().modals, this, GetDocument().GetItemList(), model_->PositionAt(row));
+    const DuplicateOutcome outcome = CreateDuplicate(frame_.Services().modals, this,
+                                                     GetDocument().GetItemList(), selected.front());
     if (!outcome.created) {
         return;
     }
     GetDocument().SetModifiedFlag(true);
-    if (outcome.position.IsNone()) {
+    if (outcome.item.IsNone()) {
         HintReminder(frame_.App().GetUserSettings(), [this](int stringId) {
             return CExplainDlg::Ask(frame_.Services().modals, this, stringId);
         }).ShowOnce(string_id::HintDuplicateElsewhere);
         return;
     }
-    model_->InsertRow(row, outcome.position);
-    selectionModel()->setCurrentIndex(
-        model_->index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    // The new item's row takes the place of its source's, which follows it.
+    const int row = model_->RowOf(selected.front());
+    model_->InsertRow(row < 0 ? model_->rowCount() : row, outcome.item);
+    SelectItems({outcome.item});
     UpdateStatus();
 }
 
 void CInvView::OnNavigate(int command) {
-    const std::vector<CItemList::DisplayPos> selected = SelectedPositions();
+    const std::vector<CItemList::ItemId> selected = SelectedIds();
     CAucDoc& document = GetDocument();
     const gb::itemdb::CAucItem* item =
         selected.empty() ? nullptr : document.GetItemList().GetItemAt(selected.front());
@@ -381,7 +394,7 @@ void CInvView::OnFindItem(const SearchRequest& request) {
         document.UpdateAllViews(nullptr, DocumentView::kHintNew);
         return;
     }
-    if (partialLoad_) {
+    if (controller_.IsPartial()) {
         ShowAppMessage(frame_.Services().modals, this, string_id::PartialWarning);
     }
     const FolderMatch match = FindInFolder(currentIndex().isValid() ? currentIndex().row() : -1,
@@ -428,7 +441,7 @@ void CInvView::OnFilePrintSetup() {
 void CInvView::OnExportItems() {
     const ListRows rows = DisplayedRows();
     CFolderTree& tree = GetDocument().GetFolderTree();
-    const ExportRequest request{rows, tree.GetCurColumnsOrURL(), partialLoad_,
+    const ExportRequest request{rows, tree.GetCurColumnsOrURL(), controller_.IsPartial(),
                                 frame_.App().GetFeeSchedule()};
     ExportItems(request, frame_.App().GetUserSettings(), frame_.Services().modals, this);
 }
@@ -462,14 +475,12 @@ void CInvView::OnInitialUpdate() {
 
 void CInvView::OnUpdate(DocumentView*, std::int32_t hint) {
     if (hint == DocumentView::kHintNew) {
-        shownFolder_.reset();
+        controller_.ForgetFolder();
     }
     CFolderTree& tree = GetDocument().GetFolderTree();
-    const std::int32_t folderId = tree.GetCurId();
-    if (shownFolder_ == folderId) {
+    if (!controller_.ShowFolder(tree.GetCurId())) {
         return;
     }
-    shownFolder_ = folderId;
     BuildColumns(tree.GetCurColumnsOrURL());
     // The folder loads once the present change has been handled everywhere.
     QTimer::singleShot(0, this, [this] {
@@ -479,11 +490,51 @@ void CInvView::OnUpdate(DocumentView*, std::int32_t hint) {
     });
 }
 
+void CInvView::OnItemsMerged() {
+    mergedRowsReload_.start();
+}
+
+void CInvView::OnItemChanged(const CItemList::ItemId& item) {
+    model_->ItemChanged(item);
+}
+
+void CInvView::OnFoldersChanged() {
+    // Looked at once the folder command that changed the folders is done.
+    QTimer::singleShot(0, this, [this] {
+        const CAucDoc& document = GetDocument();
+        const std::optional<std::int32_t> shown = controller_.ShownFolder();
+        if (!IsAttached() || !shown || *shown != document.GetSelectedFolderId()) {
+            return;
+        }
+        const gb::itemdb::CFolderNode* node = document.GetFolders().GetNode(*shown);
+        if (node != nullptr && node->data.Get() != builtColumns_) {
+            BuildColumns(node->data.Get());
+            ReloadKeepingView();
+        }
+    });
+}
+
 void CInvView::BuildColumns(const std::string& columnSet) {
+    builtColumns_ = columnSet;
     model_->SetColumns(BuildListColumns(columnSet, frame_.App().GetFeeSchedule()));
+    SizeColumns();
+}
+
+void CInvView::SizeColumns() {
     for (int column = 0; column < model_->columnCount(); ++column) {
         resizeColumnToContents(column);
     }
+}
+
+void CInvView::ShowRows(const ItemListController::Items& items) {
+    // From the left edge, so that the row height is taken with the icons.
+    horizontalScrollBar()->setValue(0);
+    setUpdatesEnabled(false);
+    model_->SetRows(items);
+    if (model_->rowCount() > 0) {
+        SizeColumns();
+    }
+    setUpdatesEnabled(true);
 }
 
 void CInvView::OnLoadFolder() {
@@ -491,97 +542,76 @@ void CInvView::OnLoadFolder() {
     frame_.SetBusy(true);
     frame_.SetMessageText("Retrieving inventory items from database...");
     model_->Clear();
-
-    CAucDoc& document = GetDocument();
-    CFolderTree& tree = document.GetFolderTree();
-    CItemList& items = document.GetItemList();
-    items.SetFilter(CItemFilter::ForFolder(tree.GetCurFilter()));
-    const auto count = static_cast<std::size_t>(items.GetTotals().GetCount());
-    const FolderLoadPlan plan = FolderLoadPlan::For(count, fullLoad_, tree.GetCurKind());
-    partialLoad_ = plan.partial;
-    sortField_ = plan.sortField;
-    direction_ = plan.direction;
-
-    std::vector<CItemList::DisplayPos> positions;
-    std::vector<ItemSortKey> keys;
-    positions.reserve(plan.rows);
-    keys.reserve(plan.rows);
-    CFeeSchedule& fees = frame_.App().GetFeeSchedule();
-    for (bool more = items.MoveFirst(); more && positions.size() < plan.rows;
-         more = items.MoveNext()) {
-        positions.push_back(items.GetCurrentPos());
-        keys.push_back(
-            ItemSortKey::Of(*items.GetItemAt(), sortField_, fees, &document.GetFolderTree()));
-    }
-    std::vector<CItemList::DisplayPos> ordered;
-    ordered.reserve(positions.size());
-    for (std::size_t row : LoadedRowOrder(keys, direction_)) {
-        ordered.push_back(positions[row]);
-    }
-    setUpdatesEnabled(false);
-    model_->SetRows(std::move(ordered));
-    if (model_->rowCount() > 0) {
-        for (int column = 0; column < model_->columnCount(); ++column) {
-            resizeColumnToContents(column);
-        }
-    }
+    CFolderTree& tree = GetDocument().GetFolderTree();
+    ShowRows(controller_.Load(tree.GetCurFilter(), tree.GetCurKind(), fullLoad_));
     UpdateStatus();
-    setUpdatesEnabled(true);
     frame_.SetBusy(false);
     fullLoad_ = false;
+}
+
+void CInvView::ReloadKeepingView() {
+    const std::vector<CItemList::ItemId> selected = SelectedIds();
+    const QModelIndex current = currentIndex();
+    const CItemList::ItemId currentItem =
+        current.isValid() ? model_->IdAt(current.row()) : CItemList::ItemId();
+    const int scrolled = verticalScrollBar()->value();
+    const WaitCursor wait;
+    CFolderTree& tree = GetDocument().GetFolderTree();
+    ShowRows(controller_.Reload(tree.GetCurFilter(), tree.GetCurKind()));
+    SelectItems(selected);
+    if (const int row = model_->RowOf(currentItem); row >= 0) {
+        selectionModel()->setCurrentIndex(model_->index(row, 0), QItemSelectionModel::NoUpdate);
+    }
+    verticalScrollBar()->setValue(scrolled);
+    UpdateStatus();
 }
 
 void CInvView::OnColumnClick(int column) {
     if (column < 0 || column >= model_->columnCount()) {
         return;
     }
-    if (partialLoad_) {
+    // Rows merged meanwhile show first, so that every row sorts by its item.
+    if (controller_.IsPartial() || GetDocument().GetItemList().IsDisplayStale()) {
         fullLoad_ = true;
+        const std::vector<CItemList::ItemId> selected = SelectedIds();
         OnLoadFolder();
+        SelectItems(selected);
     }
     const WaitCursor wait;
-    sortField_ = model_->Columns()[static_cast<std::size_t>(column)].SortField();
-    std::vector<ItemSortKey> keys;
-    keys.reserve(static_cast<std::size_t>(model_->rowCount()));
-    CFeeSchedule& fees = frame_.App().GetFeeSchedule();
-    const FolderNameLookup& folders = GetDocument().GetFolderTree();
-    for (int row = 0; row < model_->rowCount(); ++row) {
-        keys.push_back(ItemSortKey::Of(*model_->ItemAt(row), sortField_, fees, &folders));
+    const std::vector<const CAucItem*> rows = model_->Items();
+    if (rows.size() != static_cast<std::size_t>(model_->rowCount())) {
+        return;
     }
-    direction_ = keys.empty() ? 1 : ClickDirection(&keys.front(), &keys.back());
-    std::vector<std::size_t> order(keys.size());
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        order[i] = i;
-    }
-    SortRows(order, keys, direction_);
-    model_->Reorder(order);
+    model_->Reorder(controller_.SortByColumn(
+        rows, model_->Columns()[static_cast<std::size_t>(column)].SortField()));
 }
 
 void CInvView::UpdateStatus() {
     CAucDoc& document = GetDocument();
-    CFolderTree& tree = document.GetFolderTree();
+    const CFolderTree& tree = document.GetFolderTree();
     const std::string description = tree.GetCurDescription();
     const std::int32_t type = tree.GetCurType();
     // The caption names the folder's group: the folder above it, or two above
     // inside a seller's In Progress and Auction Ended.
-    int levels = type == folder::InProgress || type == folder::AuctionEnded ? 2 : 1;
-    while (levels-- > 0 && tree.FindNode(tree.GetCurParent())) {
+    const gb::itemdb::CFolderNode* group = tree.GetNode(tree.GetCurId());
+    for (int levels = type == folder::InProgress || type == folder::AuctionEnded ? 2 : 1;
+         levels > 0 && group != nullptr && tree.GetNode(group->parentId) != nullptr; --levels) {
+        group = tree.GetNode(group->parentId);
     }
-    const std::string name = tree.GetCurName();
-    document.GetFolderTree();
+    const std::string name = group != nullptr ? group->name.Get() : std::string();
 
     const CItemTotals& totals = document.GetItemList().GetTotals();
     std::string minimum;
     std::string maximum;
     totals.GetMinBid(minimum);
     totals.GetMaxBid(maximum);
-    const std::string partial = partialLoad_
+    const std::string partial = controller_.IsPartial()
                                     ? PartialLoadText(static_cast<std::size_t>(model_->rowCount()),
                                                       static_cast<std::size_t>(totals.GetCount()))
                                     : std::string();
     frame_.SetStatusText(FolderCaption(name, partial), description);
     frame_.SetSummary(static_cast<std::size_t>(totals.GetCount()), minimum, maximum);
-    frame_.SetMessageText(partialLoad_ ? partial : UiText(string_id::IdleText));
+    frame_.SetMessageText(controller_.IsPartial() ? partial : UiText(string_id::IdleText));
 }
 
 std::size_t CInvView::SelectedCount() const {
@@ -594,7 +624,7 @@ void CInvView::ShowSelectionCount() {
 }
 
 void CInvView::OnSelectAll() {
-    if (partialLoad_) {
+    if (controller_.IsPartial()) {
         frame_.Services().messages.Show(UiText(string_id::PartialWarning));
     }
     selectAll();

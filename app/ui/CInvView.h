@@ -3,9 +3,12 @@
 // entry of the folder's column set, the item's state icon first. It sorts by
 // the column clicked, loads only the first 50 items of a folder of more than
 // 400 until a column is clicked, and reports the folder's totals to the
-// frame.
+// frame. What it shows is decided by its ItemListController; its rows hold
+// item identities, so that the selection and every command stay with the
+// items the user chose, whatever is sorted, edited or merged meanwhile.
 
 #include <QtCore/QPointer>
+#include <QtCore/QTimer>
 #include <QtWidgets/QTreeView>
 
 #include <cstddef>
@@ -14,6 +17,7 @@
 #include <vector>
 
 #include "app/core/IFrame.h"
+#include "app/core/ItemListController.h"
 #include "app/core/ListRows.h"
 #include "app/core/items/SelectionCommands.h"
 #include "app/dialogs/common/AppMessage.h"
@@ -38,6 +42,9 @@ public:
     ViewKind Kind() const override { return ViewKind::Items; }
     void OnInitialUpdate() override;
     void OnUpdate(gb::itemdb::DocumentView* sender, std::int32_t hint) override;
+    void OnItemsMerged() override;
+    void OnItemChanged(const gb::itemdb::CItemList::ItemId& item) override;
+    void OnFoldersChanged() override;
 
     // Fills the list with the items of the folder on display.
     void OnLoadFolder();
@@ -80,10 +87,15 @@ public:
     QMenu* ContextMenu();
 
     ItemListModel& Model() const { return *model_; }
-    bool IsPartiallyLoaded() const { return partialLoad_; }
+    bool IsPartiallyLoaded() const { return controller_.IsPartial(); }
     std::size_t SelectedCount() const;
-    int SortField() const { return sortField_; }
-    int SortDirection() const { return direction_; }
+    int SortField() const { return controller_.SortField(); }
+    int SortDirection() const { return controller_.SortDirection(); }
+    // The identities of the selected rows' items, in row order.
+    std::vector<gb::itemdb::CItemList::ItemId> SelectedIds() const;
+    // Loads the folder again as the user last saw it: as much of it, in the
+    // same order, with the same items selected.
+    void ReloadKeepingView();
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -91,36 +103,35 @@ protected:
 private:
     // Rebuilds the columns from the folder's column set.
     void BuildColumns(const std::string& columnSet);
+    void SizeColumns();
+    // Shows these items as the rows, from the left edge.
+    void ShowRows(const ItemListController::Items& items);
     void ShowSelectionCount();
-    // The display positions of the selected rows, in list order.
-    std::vector<gb::itemdb::CItemList::DisplayPos> SelectedPositions() const;
     // The items of the selected rows, or of all rows, in list order.
     std::vector<const gb::itemdb::CAucItem*> RowItems(bool selectedOnly) const;
     // The rows as displayed, for printing and export.
     ListRows DisplayedRows() const;
     PrintContent PrintContentOf(const ListRows& rows);
-    // After items were edited: the folder is loaded again and the profile
-    // counts as changed.
-    void ReloadAfterEdit();
-    // After the selection's items were changed through the item list: the
-    // rows of the items that left the folder go, the others show their items
-    // anew, and the profile counts as changed.
-    void SettleRows();
+    // Selects the items' rows; the first becomes the current row.
+    void SelectItems(const std::vector<gb::itemdb::CItemList::ItemId>& items);
+    // Tells the user that the item edited meanwhile is no longer in the profile.
+    void ReportItemGone();
     // The drop-down lists the machine settings keep ("Combos"), by field ID.
     static ValueListSource StoredValueLists();
     bool SettingEnabled(std::string_view name) const;
     void StoreSetting(std::string_view name, bool enabled);
 
     IFrame& frame_;
+    ItemListController controller_;
     ItemListModel* model_;
     ItemListPrinting printing_;
     QPointer<CFindDlg> findDlg_;
+    // Rows merged by an update run show once the run pauses for a moment.
+    QTimer mergedRowsReload_;
     bool firstUpdateDone_ = false;
-    bool partialLoad_ = false;
     bool fullLoad_ = false;
-    std::optional<std::int32_t> shownFolder_;
-    int sortField_ = 0;
-    int direction_ = 0;
+    // The folder's column set the columns were built from.
+    std::string builtColumns_;
     ItemReportCommands reports_;
 };
 

@@ -2,7 +2,8 @@
 
 #include "app/dialogs/folders/FolderCommands.h"
 
-#include <QtCore/QSignalBlocker>
+#include <QtCore/QSet>
+#include <QtCore/QTimer>
 #include <QtGui/QContextMenuEvent>
 #include <QtWidgets/QMenu>
 
@@ -52,8 +53,9 @@ CNavView::CNavView(IFrame& frame, QWidget* parent)
     setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
     setExpandsOnDoubleClick(true);
     setMinimumWidth(60);
-    connect(this, &QTreeWidget::itemDoubleClicked, this,
-            [this](QTreeWidgetItem* item) { OpenFolderItem(item); });
+    // A double click, or Enter, opens the folder.
+    connect(this, &QAbstractItemView::activated, this,
+            [this](const QModelIndex& index) { OpenFolderItem(itemFromIndex(index)); });
     connect(this, &QTreeWidget::itemExpanded, this, &CNavView::ShowImage);
     connect(this, &QTreeWidget::itemCollapsed, this, &CNavView::ShowImage);
     connect(this, &QTreeWidget::itemChanged, this, &CNavView::OnLabelChanged);
@@ -70,11 +72,30 @@ void CNavView::OnInitialUpdate() {
         return;
     }
     initialUpdateDone_ = true;
-    RebuildTree();
+    OnUpdate(nullptr, DocumentView::kHintNew);
 }
 
 void CNavView::OnUpdate(DocumentView*, std::int32_t) {
     RebuildTree();
+    if (initialUpdateDone_) {
+        // The folder the document has selected opens again, so that an edit or
+        // an update leaves the user where he was.
+        SelectNode(GetDocument().GetSelectedFolderId());
+    }
+}
+
+void CNavView::OnFoldersChanged() {
+    // Folders change in bursts (a profile's default folders come forty at a
+    // time): the tree is mirrored once the burst is over.
+    if (rebuildPending_) {
+        return;
+    }
+    rebuildPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        if (rebuildPending_ && IsAttached()) {
+            RebuildTree();
+        }
+    });
 }
 
 QTreeWidgetItem* CNavView::InsertNode(std::int32_t id, std::int32_t type, bool heading, bool fixed,
@@ -98,30 +119,39 @@ QTreeWidgetItem* CNavView::InsertNode(std::int32_t id, std::int32_t type, bool h
 }
 
 void CNavView::RebuildTree() {
+    rebuildPending_ = false;
+    QSet<std::int32_t> expanded;
+    for (QTreeWidgetItemIterator it(this); *it != nullptr; ++it) {
+        if ((*it)->isExpanded()) {
+            expanded.insert(IdOf(*it));
+        }
+    }
     rebuilding_ = true;
     clear();
     openFolderId_ = 0;
     CAucDoc& document = GetDocument();
-    CFolderTree& tree = document.GetFolderTree();
-    QHash<std::int32_t, QTreeWidgetItem*> items;
-    if (tree.FindNode(folder::Root)) {
-        QTreeWidgetItem* root =
-            InsertNode(folder::Root, folder::Root, false, true, tree.GetCurName(), nullptr, -1);
-        items.insert(folder::Root, root);
-        while (tree.MoveNext()) {
-            QTreeWidgetItem* parent = items.value(tree.GetCurParent(), root);
-            items.insert(tree.GetCurId(),
-                         InsertNode(tree.GetCurId(), tree.GetCurType(), tree.IsCurHeading() != 0,
-                                    tree.IsCurFixed() != 0, tree.GetCurName(), parent, -1));
-        }
-        root->setExpanded(true);
+    const std::vector<const gb::itemdb::CFolderNode*> chain = document.GetFolders().GetChain();
+    QTreeWidgetItem* root =
+        InsertNode(folder::Root, folder::Root, false, true, chain.front()->name.Get(), nullptr, -1);
+    QHash<std::int32_t, QTreeWidgetItem*> items{{folder::Root, root}};
+    for (auto node = std::next(chain.begin()); node != chain.end(); ++node) {
+        QTreeWidgetItem* item =
+            InsertNode((*node)->id, (*node)->type, (*node)->heading != 0, (*node)->fixed != 0,
+                       (*node)->name.Get(), items.value((*node)->parentId, root), -1);
+        items.insert((*node)->id, item);
     }
-    document.GetFolderTree();
+    root->setExpanded(true);
+    for (const std::int32_t id : expanded) {
+        if (QTreeWidgetItem* item = items.value(id)) {
+            item->setExpanded(true);
+        }
+    }
     rebuilding_ = false;
-    if (initialUpdateDone_) {
-        // The folder the document has selected opens again, so that an edit or
-        // an update leaves the user where he was.
-        SelectNode(document.GetSelectedFolderId());
+    const std::int32_t current = currentNodeId_;
+    MarkOpenItem(document.GetSelectedFolderId());
+    if (QTreeWidgetItem* item = FindTreeItem(current)) {
+        currentNodeId_ = current;
+        setCurrentItem(item);
     }
 }
 
@@ -161,12 +191,11 @@ QTreeWidgetItem* CNavView::MarkOpenItem(std::int32_t folderId) {
 
 bool CNavView::SelectNode(std::int32_t folderId) {
     CAucDoc& document = GetDocument();
-    CFolderTree& tree = document.GetFolderTree();
-    if (!tree.FindNode(folderId)) {
-        document.GetFolderTree();
+    const gb::itemdb::CFolderNode* node = document.GetFolders().GetNode(folderId);
+    if (node == nullptr) {
         return false;
     }
-    std::int32_t type = tree.GetCurType();
+    std::int32_t type = node->type;
     if (type <= folder::Root) {
         type = folder::UserProfile;
     } else {
@@ -194,29 +223,22 @@ void CNavView::OpenFolderItem(QTreeWidgetItem* item) {
         return;
     }
     CAucDoc& document = GetDocument();
-    CFolderTree& tree = document.GetFolderTree();
-    const bool heading = tree.FindNode(id) && tree.IsCurHeading() != 0;
-    document.GetFolderTree();
-    if (heading) {
+    const gb::itemdb::CFolderNode* node = document.GetFolders().GetNode(id);
+    if (node == nullptr || node->heading != 0) {
         return;
     }
     if (SelectNode(id)) {
         document.UpdateAllViews(this, DocumentView::kHintOpened);
-    } else {
-        document.GetFolderTree();
     }
     frame_.RequestCommandRefresh();
 }
 
 QMenu* CNavView::ContextMenuFor(QTreeWidgetItem* item) {
     auto* menu = new QMenu(this);
-    CFolderTree& tree = GetDocument().GetFolderTree();
     FolderTraits traits;
-    if (tree.FindNode(IdOf(item))) {
-        traits = {tree.GetCurId(), tree.GetCurType(), tree.IsCurHeading() != 0,
-                  tree.IsCurFixed() != 0};
+    if (const gb::itemdb::CFolderNode* node = GetDocument().GetFolders().GetNode(IdOf(item))) {
+        traits = {node->id, node->type, node->heading != 0, node->fixed != 0};
     }
-    GetDocument().GetFolderTree();
     const std::set<int> grayed = GrayedFolderCommands(traits);
     for (int id : kFolderCommands) {
         QAction* action = menu->addAction(QtMenuText(FindCommandText(id)->menu));
@@ -227,8 +249,20 @@ QMenu* CNavView::ContextMenuFor(QTreeWidgetItem* item) {
     return menu;
 }
 
+QTreeWidgetItem* CNavView::LabelAt(const QPoint& point) const {
+    const QModelIndex index = indexAt(point);
+    if (!index.isValid()) {
+        return nullptr;
+    }
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.rect = visualRect(index);
+    const int labelWidth = itemDelegateForIndex(index)->sizeHint(option, index).width();
+    return point.x() < option.rect.left() + labelWidth ? itemFromIndex(index) : nullptr;
+}
+
 void CNavView::contextMenuEvent(QContextMenuEvent* event) {
-    QTreeWidgetItem* item = itemAt(event->pos());
+    QTreeWidgetItem* item = LabelAt(event->pos());
     if (item == nullptr) {
         return;
     }
@@ -238,26 +272,15 @@ void CNavView::contextMenuEvent(QContextMenuEvent* event) {
     menu->deleteLater();
 }
 
-void CNavView::InsertAddedFolder(const AddedFolder& added, std::int32_t afterId) {
-    QTreeWidgetItem* parent = FindTreeItem(added.parentId);
-    if (parent == nullptr) {
-        return;
+void CNavView::ShowAddedFolder(const AddedFolder& added) {
+    RebuildTree();
+    if (QTreeWidgetItem* parent = FindTreeItem(added.parentId)) {
+        parent->setExpanded(true);
     }
-    int index = 0;
-    if (afterId != added.parentId) {
-        QTreeWidgetItem* after = FindTreeItem(afterId);
-        index = after != nullptr && after->parent() == parent ? parent->indexOfChild(after) + 1
-                                                              : parent->childCount();
+    if (QTreeWidgetItem* item = FindTreeItem(added.id)) {
+        currentNodeId_ = added.id;
+        setCurrentItem(item);
     }
-    CFolderTree& tree = GetDocument().GetFolderTree();
-    const bool fixed = tree.FindNode(added.id) && tree.IsCurFixed() != 0;
-    GetDocument().GetFolderTree();
-    rebuilding_ = true;
-    QTreeWidgetItem* item =
-        InsertNode(added.id, added.type, added.heading, fixed, added.name, parent, index);
-    rebuilding_ = false;
-    parent->setExpanded(true);
-    setCurrentItem(item);
 }
 
 FolderCommands CNavView::Commands() {
@@ -265,16 +288,14 @@ FolderCommands CNavView::Commands() {
 }
 
 void CNavView::OnNew() {
-    const std::int32_t current = currentNodeId_;
-    if (const auto added = Commands().New(current)) {
-        InsertAddedFolder(*added, current);
+    if (const auto added = Commands().New(currentNodeId_)) {
+        ShowAddedFolder(*added);
     }
 }
 
 void CNavView::OnAddFolder() {
-    const std::int32_t current = currentNodeId_;
-    if (const auto added = Commands().AddFolder(current)) {
-        InsertAddedFolder(*added, current);
+    if (const auto added = Commands().AddFolder(currentNodeId_)) {
+        ShowAddedFolder(*added);
     }
 }
 
@@ -286,14 +307,13 @@ void CNavView::OnDelete() {
     // The views reload what the deletion changed.
     const WaitCursor wait;
     CAucDoc& document = GetDocument();
-    delete FindTreeItem(id);
+    RebuildTree();
     // A deleted folder cannot stay on display: the first folder with items
     // opens instead.
     if (!document.GetFolderTree().FolderName(document.GetSelectedFolderId())) {
         document.SelectFolder(0);
         SelectNode(document.GetSelectedFolderId());
     }
-    document.GetFolderTree();
     document.UpdateAllViews(this, DocumentView::kHintNew);
 }
 
@@ -307,14 +327,8 @@ void CNavView::OnEdit() {
     if (!outcome.refresh) {
         return;
     }
-    if (QTreeWidgetItem* item = FindTreeItem(id)) {
-        CFolderTree& tree = GetDocument().GetFolderTree();
-        if (tree.FindNode(id)) {
-            const QSignalBlocker quiet(this);
-            item->setText(0, ToQt(tree.GetCurName()));
-        }
-        OpenFolderItem(item);
-    }
+    RebuildTree();
+    OpenFolderItem(FindTreeItem(id));
 }
 
 void CNavView::OnRename() {
@@ -330,10 +344,8 @@ void CNavView::OnLabelChanged(QTreeWidgetItem* item) {
     if (rebuilding_ || item == nullptr) {
         return;
     }
-    CAucDoc& document = GetDocument();
-    CFolderTree& tree = document.GetFolderTree();
+    CFolderTree& tree = GetDocument().GetFolderTree();
     if (!tree.FindNode(IdOf(item))) {
-        document.GetFolderTree();
         return;
     }
     const std::string edited = FromQt(item->text(0));
@@ -344,7 +356,6 @@ void CNavView::OnLabelChanged(QTreeWidgetItem* item) {
             name = tree.GetCurName();
         }
     }
-    document.GetFolderTree();
     rebuilding_ = true;
     item->setText(0, ToQt(name));
     rebuilding_ = false;

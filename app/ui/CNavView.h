@@ -1,7 +1,9 @@
 #pragma once
 // The folder tree of the main window: the profile's folders with their
-// images, opened by a double click, renamed in place, and the folder
-// commands of its context menu (New, Add Folder, Edit, Delete, Rename).
+// images, opened by a double click (or Enter), renamed in place, and the
+// folder commands of its context menu (New, Add Folder, Edit, Delete,
+// Rename). It mirrors the document's folders anew whenever they change,
+// keeping the branches the user expanded and the folder he is on.
 
 #include <QtCore/QHash>
 #include <QtWidgets/QTreeWidget>
@@ -30,6 +32,7 @@ public:
     ViewKind Kind() const override { return ViewKind::Items; }
     void OnInitialUpdate() override;
     void OnUpdate(gb::itemdb::DocumentView* sender, std::int32_t hint) override;
+    void OnFoldersChanged() override;
 
     // The item showing the folder; null when the tree has none.
     QTreeWidgetItem* FindTreeItem(std::int32_t folderId) const;
@@ -38,8 +41,8 @@ public:
     // Opens a folder: the document selects it and the right-hand view changes
     // to the kind of view it needs. The root shows the user profile.
     bool SelectNode(std::int32_t folderId);
-    // Mirrors the document's folder tree afresh and opens the folder the
-    // document has selected.
+    // Mirrors the document's folder tree afresh: the branches expanded before
+    // stay expanded, and the folder the document has selected is marked open.
     void RebuildTree();
 
     // What a double click on a folder does.
@@ -50,6 +53,8 @@ public:
     // The context menu's commands and which of them are available, for the
     // folder under `item`.
     QMenu* ContextMenuFor(QTreeWidgetItem* item);
+    // The folder whose icon or label is at the point; null elsewhere.
+    QTreeWidgetItem* LabelAt(const QPoint& point) const;
 
     // The folder commands.
     void OnNew();
@@ -68,7 +73,8 @@ private:
 
     // The folder commands on the document, asking through the frame's services.
     FolderCommands Commands();
-    void InsertAddedFolder(const AddedFolder& added, std::int32_t afterId);
+    // Shows a folder just added as the current one, its parent expanded.
+    void ShowAddedFolder(const AddedFolder& added);
     void ShowImage(QTreeWidgetItem* item);
     void OnLabelChanged(QTreeWidgetItem* item);
 
@@ -77,6 +83,7 @@ private:
     std::int32_t currentNodeId_ = 100;
     std::int32_t openFolderId_ = 0;
     bool rebuilding_ = false;
+    bool rebuildPending_ = false;
 };
 
 }  // namespace gb::app::ui

@@ -8,6 +8,7 @@ namespace gb::app::ui {
 
 CView::CView(CAucDoc& document) : document_(document) {
     document_.AddView(this);
+    document_.GetEvents().Add(this);
 }
 
 CView::~CView() {
@@ -17,6 +18,7 @@ CView::~CView() {
 void CView::Detach() {
     if (attached_) {
         document_.RemoveView(this);
+        document_.GetEvents().Remove(this);
         attached_ = false;
     }
 }

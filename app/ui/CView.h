@@ -1,8 +1,8 @@
 #pragma once
 // What every view of the main window shares: it is a view of the profile
-// document (told of its changes, offered the commands nobody else handled),
-// it owns a command map, and it can be taken out of the document before the
-// window that shows it goes.
+// document (told of its changes as they happen, offered the commands nobody
+// else handled), it owns a command map, and it can be taken out of the
+// document before the window that shows it goes.
 
 #include <QtWidgets/QWidget>
 
@@ -10,6 +10,7 @@
 
 #include "app/core/CommandMap.h"
 #include "app/core/ViewKind.h"
+#include "itemdb/DocumentObserver.h"
 #include "itemdb/DocumentView.h"
 
 namespace gb::itemdb {
@@ -18,7 +19,7 @@ class CAucDoc;
 
 namespace gb::app::ui {
 
-class CView : public gb::itemdb::DocumentView {
+class CView : public gb::itemdb::DocumentView, public gb::itemdb::DocumentObserver {
 public:
     // Codes of a ViewCommand besides 0 (carry the command out): ask for the
     // state of a command (`extra` is the CommandUpdate), ask whether the view
@@ -43,7 +44,8 @@ public:
     bool OnCmdMsg(const gb::itemdb::ViewCommand& command) override;
 
     gb::itemdb::CAucDoc& GetDocument() const { return document_; }
-    // Stops hearing from the document; for a view about to be deleted later.
+    // Stops hearing from the document and of its changes; for a view about to
+    // be deleted later.
     void Detach();
     bool IsAttached() const { return attached_; }
 

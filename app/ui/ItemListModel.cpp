@@ -1,5 +1,7 @@
 #include "app/ui/ItemListModel.h"
 
+#include <QtCore/QMetaObject>
+
 #include <algorithm>
 
 #include "app/core/ItemCells.h"
@@ -21,45 +23,95 @@ void ItemListModel::SetColumns(std::vector<ListColumn> columns) {
     beginResetModel();
     columns_ = std::move(columns);
     rows_.clear();
+    ForgetRowIndex();
     endResetModel();
 }
 
-void ItemListModel::SetRows(std::vector<CItemList::DisplayPos> positions) {
+ItemListModel::Row ItemListModel::MakeRow(const CAucItem& item) const {
+    return Row{items_.IdOf(item), &item, items_.GetRevision(), {}, false};
+}
+
+void ItemListModel::SetRows(std::span<const CAucItem* const> items) {
     beginResetModel();
     rows_.clear();
-    rows_.reserve(positions.size());
-    for (const auto& position : positions) {
-        rows_.push_back({position, {}});
+    rows_.reserve(items.size());
+    for (const CAucItem* item : items) {
+        rows_.push_back(MakeRow(*item));
     }
+    ForgetRowIndex();
     endResetModel();
 }
 
 void ItemListModel::Reorder(const std::vector<std::size_t>& order) {
-    Q_EMIT layoutAboutToBeChanged();
+    Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    std::vector<int> newRowOf(rows_.size(), -1);
     std::vector<Row> reordered;
     reordered.reserve(order.size());
-    for (std::size_t from : order) {
-        reordered.push_back(std::move(rows_.at(from)));
+    for (const std::size_t from : order) {
+        newRowOf.at(from) = static_cast<int>(reordered.size());
+        reordered.push_back(std::move(rows_[from]));
     }
     rows_ = std::move(reordered);
-    Q_EMIT layoutChanged();
+    ForgetRowIndex();
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex& index : before) {
+        const int row = newRowOf[static_cast<std::size_t>(index.row())];
+        after.push_back(row < 0 ? QModelIndex() : createIndex(row, index.column()));
+    }
+    changePersistentIndexList(before, after);
+    Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
-void ItemListModel::SettleRows() {
+void ItemListModel::InsertRow(int row, const ItemId& item) {
+    const CAucItem* found = items_.GetItemAt(item);
+    if (found == nullptr) {
+        return;
+    }
+    row = std::clamp(row, 0, rowCount());
+    beginInsertRows({}, row, row);
+    rows_.insert(rows_.begin() + row, MakeRow(*found));
+    ForgetRowIndex();
+    endInsertRows();
+}
+
+void ItemListModel::ItemChanged(const ItemId& item) {
+    const int row = RowOf(item);
+    if (row < 0) {
+        return;
+    }
+    Row& changed = rows_[static_cast<std::size_t>(row)];
+    changed.texts.clear();
+    const CAucItem* found = Resolve(changed);
+    if (found == nullptr || !items_.MatchFolder(*found, found->GetState())) {
+        changed.leaving = true;
+        if (!settlePending_) {
+            settlePending_ = true;
+            QMetaObject::invokeMethod(this, &ItemListModel::Settle, Qt::QueuedConnection);
+        }
+    }
+    Q_EMIT dataChanged(index(row, 0), index(row, columnCount() - 1));
+}
+
+void ItemListModel::Settle() {
+    settlePending_ = false;
+    if (std::none_of(rows_.begin(), rows_.end(), [](const Row& row) { return row.leaving; })) {
+        return;
+    }
     Q_EMIT layoutAboutToBeChanged();
     // Old row index to new, -1 for a row that goes.
     std::vector<int> moved(rows_.size(), -1);
     std::size_t kept = 0;
     for (std::size_t row = 0; row < rows_.size(); ++row) {
-        if (items_.GetItemAt(rows_[row].position) == nullptr) {
+        if (rows_[row].leaving) {
             continue;
         }
         moved[row] = static_cast<int>(kept);
-        rows_[kept] = std::move(rows_[row]);
-        rows_[kept].texts.clear();
-        ++kept;
+        rows_[kept++] = std::move(rows_[row]);
     }
     rows_.resize(kept);
+    ForgetRowIndex();
     const QModelIndexList before = persistentIndexList();
     QModelIndexList after;
     after.reserve(before.size());
@@ -69,27 +121,59 @@ void ItemListModel::SettleRows() {
     }
     changePersistentIndexList(before, after);
     Q_EMIT layoutChanged();
+    Q_EMIT RowsSettled();
 }
 
-void ItemListModel::InsertRow(int row, CItemList::DisplayPos position) {
-    row = std::clamp(row, 0, rowCount());
-    beginInsertRows({}, row, row);
-    rows_.insert(rows_.begin() + row, Row{position, {}});
-    endInsertRows();
+const CAucItem* ItemListModel::Resolve(const Row& row) const {
+    if (row.revision != items_.GetRevision()) {
+        row.item = items_.GetItemAt(row.id);
+        row.revision = items_.GetRevision();
+    }
+    return row.item;
 }
 
 const CAucItem* ItemListModel::ItemAt(int row) const {
     if (row < 0 || row >= rowCount()) {
         return nullptr;
     }
-    return items_.GetItemAt(rows_[static_cast<std::size_t>(row)].position);
+    return Resolve(rows_[static_cast<std::size_t>(row)]);
+}
+
+int ItemListModel::RowOf(const ItemId& item) const {
+    const CAucItem* found = items_.GetItemAt(item);
+    if (found == nullptr) {
+        return -1;
+    }
+    if (rowOfItem_.empty() || rowIndexRevision_ != items_.GetRevision()) {
+        rowOfItem_.clear();
+        rowOfItem_.reserve(rows_.size());
+        for (std::size_t row = 0; row < rows_.size(); ++row) {
+            if (const CAucItem* shown = Resolve(rows_[row])) {
+                rowOfItem_.emplace(shown, static_cast<int>(row));
+            }
+        }
+        rowIndexRevision_ = items_.GetRevision();
+    }
+    const auto at = rowOfItem_.find(found);
+    return at == rowOfItem_.end() ? -1 : at->second;
+}
+
+std::vector<const CAucItem*> ItemListModel::Items() const {
+    std::vector<const CAucItem*> items;
+    items.reserve(rows_.size());
+    for (const Row& row : rows_) {
+        if (const CAucItem* item = Resolve(row)) {
+            items.push_back(item);
+        }
+    }
+    return items;
 }
 
 const ItemListModel::Row& ItemListModel::Filled(int row) const {
     const Row& filled = rows_[static_cast<std::size_t>(row)];
     if (filled.texts.size() != columns_.size()) {
         filled.texts.clear();
-        const CAucItem* item = items_.GetItemAt(filled.position);
+        const CAucItem* item = Resolve(filled);
         for (const ListColumn& column : columns_) {
             filled.texts.push_back(item ? ToQt(gb::app::CellText(*item, column, fees_, &folders_))
                                         : QString());

@@ -1,10 +1,19 @@
 #pragma once
-// The rows of the item list: one per item of the folder on display, kept as
-// positions in the item list's display list, with the columns of the folder's
+// The rows of the item list: one per item of the folder on display, each
+// holding the item's identity, so that a row stays with its item through
+// sorting, edits, moves and merges; the columns are those of the folder's
 // column set. Cell texts are made when a row is first shown.
+//
+// An item stored anew shows its new texts in its row; an item that left the
+// folder marks its row as leaving, and all leaving rows go together once the
+// present command is done, in one pass that keeps the selection of the
+// others.
 
 #include <QtCore/QAbstractTableModel>
 
+#include <cstdint>
+#include <span>
+#include <unordered_map>
 #include <vector>
 
 #include "app/core/ListColumns.h"
@@ -18,7 +27,11 @@ class FolderNameLookup;
 namespace gb::app::ui {
 
 class ItemListModel final : public QAbstractTableModel {
+    Q_OBJECT
+
 public:
+    using ItemId = gb::itemdb::CItemList::ItemId;
+
     ItemListModel(const gb::itemdb::CItemList& items, gb::itemdb::CFeeSchedule& fees,
                   const gb::itemdb::FolderNameLookup& folders, QObject* parent = nullptr);
 
@@ -26,21 +39,25 @@ public:
     const std::vector<ListColumn>& Columns() const { return columns_; }
 
     // The rows, in the order given.
-    void SetRows(std::vector<gb::itemdb::CItemList::DisplayPos> positions);
-    // The rows in a new order: row i becomes the old row order[i].
+    void SetRows(std::span<const gb::itemdb::CAucItem* const> items);
+    // The rows in a new order: row i becomes the old row order[i]; the
+    // selection and the current row move with their items.
     void Reorder(const std::vector<std::size_t>& order);
     void Clear() { SetRows({}); }
-    // After items were changed through the item list: drops the rows whose
-    // items left the display list, in one pass that keeps the selection of
-    // the other rows, and shows the others' texts anew.
-    void SettleRows();
-    // Inserts a row for a new item at `row`.
-    void InsertRow(int row, gb::itemdb::CItemList::DisplayPos position);
+    // Inserts a row for an item at `row`.
+    void InsertRow(int row, const ItemId& item);
+    // The item was stored anew or moved: its row shows it anew, or leaves when
+    // the folder on display no longer admits it. Nothing for an item without
+    // a row.
+    void ItemChanged(const ItemId& item);
 
+    // The item of a row; none for a row out of range or whose item is gone.
     const gb::itemdb::CAucItem* ItemAt(int row) const;
-    gb::itemdb::CItemList::DisplayPos PositionAt(int row) const {
-        return rows_[static_cast<std::size_t>(row)].position;
-    }
+    ItemId IdAt(int row) const { return rows_[static_cast<std::size_t>(row)].id; }
+    // The row of an item; -1 when it has none.
+    int RowOf(const ItemId& item) const;
+    // The items of all rows, in row order, without the gone ones.
+    std::vector<const gb::itemdb::CAucItem*> Items() const;
     // The text of a cell as shown.
     QString CellText(int row, int column) const;
 
@@ -53,19 +70,38 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 
+Q_SIGNALS:
+    // Leaving rows went.
+    void RowsSettled();
+
 private:
     struct Row {
-        gb::itemdb::CItemList::DisplayPos position;
+        ItemId id;
+        // The item as last found, valid while the item list's revision is
+        // the one noted.
+        mutable const gb::itemdb::CAucItem* item = nullptr;
+        mutable std::uint64_t revision = 0;
         mutable std::vector<QString> texts;  // made when first needed
+        bool leaving = false;
     };
 
+    Row MakeRow(const gb::itemdb::CAucItem& item) const;
+    const gb::itemdb::CAucItem* Resolve(const Row& row) const;
     const Row& Filled(int row) const;
+    // Takes the leaving rows away.
+    void Settle();
+    // The structure of the rows changed: the row of each item is found anew.
+    void ForgetRowIndex() { rowOfItem_.clear(); }
 
     const gb::itemdb::CItemList& items_;
     gb::itemdb::CFeeSchedule& fees_;
     const gb::itemdb::FolderNameLookup& folders_;
     std::vector<ListColumn> columns_;
     std::vector<Row> rows_;
+    // The row of each item, by the item's address; made when first needed.
+    mutable std::unordered_map<const gb::itemdb::CAucItem*, int> rowOfItem_;
+    mutable std::uint64_t rowIndexRevision_ = 0;
+    bool settlePending_ = false;
     bool largeIcons_ = false;
 };
 

@@ -82,12 +82,12 @@ TEST_F(ItemListDisplay, CursorWalksTheDisplayFromItsFirstEntry) {
     CItemList empty;
     EXPECT_FALSE(empty.MoveFirst());
     EXPECT_FALSE(empty.MoveNext());
-    EXPECT_TRUE(empty.GetCurrentPos().IsNone());
+    EXPECT_TRUE(empty.GetCurrentId().IsNone());
     EXPECT_EQ(empty.GetItemAt(), nullptr);
 
     list_.SetFilter(MaskFilter(CItemFilter::InProgressBit));
     ASSERT_TRUE(list_.MoveFirst());
-    const CItemList::DisplayPos first = list_.GetCurrentPos();
+    const CItemList::ItemId first = list_.GetCurrentId();
     EXPECT_EQ(list_.GetItemAt()->GetAuctionId(), "05");
     ASSERT_TRUE(list_.MoveNext());
     EXPECT_EQ(list_.GetItemAt()->GetAuctionId(), "40");
@@ -96,21 +96,36 @@ TEST_F(ItemListDisplay, CursorWalksTheDisplayFromItsFirstEntry) {
     EXPECT_EQ(list_.GetItemAt(), nullptr);
 }
 
-TEST_F(ItemListDisplay, PositionsEndWhenTheDisplayIsRebuilt) {
+TEST_F(ItemListDisplay, IdentitiesOutliveARebuildOfTheDisplay) {
     list_.SetFilter(CItemFilter());
-    const std::vector<CItemList::DisplayPos> old = DisplayPositions(list_);
+    const std::vector<CItemList::ItemId> old = DisplayedItemIds(list_);
     list_.SetFilter(CItemFilter());
-    EXPECT_TRUE(list_.GetCurrentPos().IsNone());
-    EXPECT_EQ(list_.GetItemAt(old[0]), nullptr);
-    EXPECT_FALSE(list_.ReplaceItem(PricedItem("05", 99), old[0]));
-    EXPECT_FALSE(list_.MoveItem(old[0], folder::Archive));
-    EXPECT_EQ(TotalMaxBid(list_), Dollars(31));
-    EXPECT_EQ(list_.GetStateList(folder::InProgress)->Size(), 2u);
+    EXPECT_TRUE(list_.GetCurrentId().IsNone());
+    ASSERT_NE(list_.GetItemAt(old[0]), nullptr);
+    EXPECT_EQ(list_.GetItemAt(old[0])->GetAuctionId(), "05");
+    EXPECT_TRUE(list_.ReplaceItem(PricedItem("05", 99), old[0]));
+    EXPECT_EQ(TotalMaxBid(list_), Dollars(31 - 16 + 99));
+    EXPECT_TRUE(list_.MoveItem(old[0], folder::Archive));
+    EXPECT_EQ(list_.GetItemAt(old[0])->GetState(), folder::Archive);
+    EXPECT_EQ(list_.GetStateList(folder::InProgress)->Size(), 1u);
+}
+
+TEST_F(ItemListDisplay, AnIdentityFindsNoItemOnceNoListHoldsIt) {
+    EXPECT_EQ(list_.GetItemAt(CItemList::ItemId()), nullptr);
+    list_.SetFilter(CItemFilter());
+    const CItemList::ItemId first = DisplayedItemIds(list_)[0];
+    const std::uint64_t revision = list_.GetRevision();
+    list_.RemoveAll();
+    EXPECT_NE(list_.GetRevision(), revision);
+    EXPECT_EQ(list_.GetItemAt(first), nullptr);
+    EXPECT_FALSE(list_.ReplaceItem(PricedItem("05", 99), first));
+    EXPECT_FALSE(list_.MoveItem(first, folder::Archive));
+    EXPECT_EQ(ItemCount(list_), 0u);
 }
 
 TEST_F(ItemListDisplay, AddNewItemDisplaysItOnlyWhenTheFolderAdmitsIt) {
     list_.SetFilter(MaskFilter(CItemFilter::InProgressBit));
-    const CItemList::DisplayPos shown = list_.AddNewItem(PricedItem("07", 100), folder::InProgress);
+    const CItemList::ItemId shown = list_.AddNewItem(PricedItem("07", 100), folder::InProgress);
     ASSERT_FALSE(shown.IsNone());
     EXPECT_EQ(list_.GetItemAt(shown)->GetAuctionId(), "07");
     EXPECT_EQ(list_.GetItemAt(shown)->GetState(), folder::InProgress);
@@ -129,7 +144,7 @@ TEST_F(ItemListDisplay, ReplaceItemRetestsTheEditedItemAgainstTheFilter) {
     CItemFilter filter;
     filter.AddStatus(folder::NeedsAttention);
     list_.SetFilter(filter);
-    const std::vector<CItemList::DisplayPos> positions = DisplayPositions(list_);
+    const std::vector<CItemList::ItemId> positions = DisplayedItemIds(list_);
     ASSERT_EQ(positions.size(), 5u);
 
     CAucItem edited = *list_.GetItemAt(positions[1]);
@@ -141,7 +156,7 @@ TEST_F(ItemListDisplay, ReplaceItemRetestsTheEditedItemAgainstTheFilter) {
 
     edited.SetStatus(folder::FirstUserFolder, true);
     EXPECT_FALSE(list_.ReplaceItem(edited, positions[1]));
-    EXPECT_EQ(list_.GetItemAt(positions[1]), nullptr);
+    EXPECT_EQ(DisplayedItemIds(list_).size(), 4u);
     EXPECT_EQ(TotalMaxBid(list_), Dollars(23));
     EXPECT_EQ(list_.GetTotals().GetCount(), 4);
     // The item is stored all the same.
@@ -153,7 +168,7 @@ TEST_F(ItemListDisplay, ReplaceItemRetestsTheEditedItemAgainstTheFilter) {
 
 TEST_F(ItemListDisplay, ReplaceItemKeepsTheStoredKeyAndState) {
     list_.SetFilter(MaskFilter(CItemFilter::InProgressBit));
-    const std::vector<CItemList::DisplayPos> positions = DisplayPositions(list_);
+    const std::vector<CItemList::ItemId> positions = DisplayedItemIds(list_);
     CAucItem edited = *list_.GetItemAt(positions[0]);
     edited.SetAuctionId("99");
     edited.SetSite("other");
@@ -167,9 +182,9 @@ TEST_F(ItemListDisplay, ReplaceItemKeepsTheStoredKeyAndState) {
 
 TEST_F(ItemListDisplay, MoveItemOutOfAFolderRemovesItFromTheDisplay) {
     list_.SetFilter(MaskFilter(CItemFilter::InProgressBit));
-    const CItemList::DisplayPos moved = DisplayPositions(list_)[1];
+    const CItemList::ItemId moved = DisplayedItemIds(list_)[1];
     EXPECT_FALSE(list_.MoveItem(moved, folder::AuctionEnded));
-    EXPECT_EQ(list_.GetItemAt(moved), nullptr);
+    EXPECT_EQ(list_.GetItemAt(moved)->GetState(), folder::AuctionEnded);
     EXPECT_EQ(DisplayedIds(list_), (std::vector<std::string>{"05@102"}));
     EXPECT_EQ(TotalMaxBid(list_), Dollars(16));
     EXPECT_EQ(KeysOf(list_, folder::InProgress), (std::vector<std::string>{"s/05"}));
@@ -180,7 +195,7 @@ TEST_F(ItemListDisplay, MoveItemOutOfAFolderRemovesItFromTheDisplay) {
 
 TEST_F(ItemListDisplay, MoveItemWithinTheFolderKeepsItDisplayedInItsNewList) {
     list_.SetFilter(CItemFilter());
-    const CItemList::DisplayPos moved = DisplayPositions(list_)[0];
+    const CItemList::ItemId moved = DisplayedItemIds(list_)[0];
     EXPECT_TRUE(list_.MoveItem(moved, folder::Archive));
     EXPECT_EQ(list_.GetItemAt(moved)->GetState(), folder::Archive);
     EXPECT_EQ(TotalMaxBid(list_), Dollars(31));
@@ -191,7 +206,7 @@ TEST_F(ItemListDisplay, MoveItemWithinTheFolderKeepsItDisplayedInItsNewList) {
 TEST_F(ItemListDisplay, MoveItemToAListHoldingTheKeyChangesNothing) {
     list_.AddItem(PricedItem("40", 64), folder::Archive);
     list_.SetFilter(MaskFilter(CItemFilter::InProgressBit));
-    const CItemList::DisplayPos position = DisplayPositions(list_)[1];
+    const CItemList::ItemId position = DisplayedItemIds(list_)[1];
     for (const std::int32_t target : {folder::InProgress, folder::Archive, folder::Auctions}) {
         EXPECT_TRUE(list_.MoveItem(position, target)) << target;
         EXPECT_EQ(list_.GetItemAt(position)->GetState(), folder::InProgress);
@@ -204,7 +219,7 @@ TEST_F(ItemListDisplay, MoveItemToAListHoldingTheKeyChangesNothing) {
 TEST_F(ItemListDisplay, MoveItemMovesTheDisplayedItemAndNotItsNamesake) {
     list_.AddItem(PricedItem("30", 64), folder::InProgress);
     list_.SetFilter(MaskFilter(CItemFilter::ArchiveBit));
-    const CItemList::DisplayPos archived = DisplayPositions(list_)[0];
+    const CItemList::ItemId archived = DisplayedItemIds(list_)[0];
     EXPECT_FALSE(list_.MoveItem(archived, folder::AuctionEnded));
 
     CItemList::ListPos position;
@@ -218,7 +233,7 @@ TEST_F(ItemListDisplay, MoveItemMovesTheDisplayedItemAndNotItsNamesake) {
 TEST_F(ItemListDisplay, AWalkCanMoveEveryDisplayedItemAway) {
     list_.SetFilter(MaskFilter(CItemFilter::InProgressBit | CItemFilter::EndedBit));
     for (bool more = list_.MoveFirst(); more; more = list_.MoveNext()) {
-        EXPECT_FALSE(list_.MoveItem(list_.GetCurrentPos(), folder::DeletedItems));
+        EXPECT_FALSE(list_.MoveItem(list_.GetCurrentId(), folder::DeletedItems));
     }
     EXPECT_FALSE(list_.MoveFirst());
     EXPECT_EQ(list_.GetTotals().GetCount(), 0);
@@ -247,7 +262,7 @@ TEST(ItemListRemoveAll, EmptiesListsDisplayAndModifiedFlag) {
     list.AddItem(PricedItem("1", 5), folder::InProgress);
     list.AddItem(PricedItem("2", 5), folder::DeletedItems);
     list.SetFilter(CItemFilter());
-    const CItemList::DisplayPos position = DisplayPositions(list)[0];
+    const CItemList::ItemId position = DisplayedItemIds(list)[0];
     list.RemoveAll();
     EXPECT_FALSE(list.IsModified());
     EXPECT_EQ(ItemCount(list), 0u);

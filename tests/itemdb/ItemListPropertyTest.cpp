@@ -84,23 +84,23 @@ private:
         item.SetMoneyValue(field::ShipCost, Dollars(static_cast<std::int64_t>(Pick(20))));
     }
 
-    std::vector<CItemList::DisplayPos> Displayed() { return DisplayPositions(list_); }
+    std::vector<CItemList::ItemId> Displayed() { return DisplayedItemIds(list_); }
 
     void AddNew() {
         const CAucItem item = RandomItem();
         const std::int32_t code = PickFrom(kListCodes);
         const bool free = !list_.FindItem(item.GetSite(), item.GetAuctionId(), nullptr, code);
         const bool admitted = list_.MatchFolder(item, code);
-        const CItemList::DisplayPos position = list_.AddNewItem(item, code);
+        const CItemList::ItemId position = list_.AddNewItem(item, code);
         EXPECT_EQ(position.IsNone(), !(free && admitted && !list_.IsDisplayStale()));
     }
 
     void Replace() {
-        const std::vector<CItemList::DisplayPos> positions = Displayed();
+        const std::vector<CItemList::ItemId> positions = Displayed();
         if (positions.empty()) {
             return;
         }
-        const CItemList::DisplayPos position = positions[Pick(positions.size())];
+        const CItemList::ItemId position = positions[Pick(positions.size())];
         CAucItem edited = *list_.GetItemAt(position);
         Vary(edited);
         // The stored item keeps its key whatever the edit says.
@@ -112,11 +112,11 @@ private:
     }
 
     void Move() {
-        const std::vector<CItemList::DisplayPos> positions = Displayed();
+        const std::vector<CItemList::ItemId> positions = Displayed();
         if (positions.empty()) {
             return;
         }
-        const CItemList::DisplayPos position = positions[Pick(positions.size())];
+        const CItemList::ItemId position = positions[Pick(positions.size())];
         const std::size_t before = ItemCount(list_);
         list_.MoveItem(position,
                        PickFrom({folder::InProgress, folder::AuctionEnded, folder::Archive,

@@ -40,13 +40,13 @@ inline std::vector<const gb::itemdb::CAucItem*> DisplayedItems(gb::itemdb::CItem
     return items;
 }
 
-inline std::vector<gb::itemdb::CItemList::DisplayPos> DisplayPositions(
+inline std::vector<gb::itemdb::CItemList::ItemId> DisplayedItemIds(
     gb::itemdb::CItemList& list) {
-    std::vector<gb::itemdb::CItemList::DisplayPos> positions;
+    std::vector<gb::itemdb::CItemList::ItemId> ids;
     for (bool more = list.MoveFirst(); more; more = list.MoveNext()) {
-        positions.push_back(list.GetCurrentPos());
+        ids.push_back(list.GetCurrentId());
     }
-    return positions;
+    return ids;
 }
 
 inline std::size_t ItemCount(const gb::itemdb::CItemList& list) {

@@ -28,13 +28,13 @@ std::vector<std::int32_t> CategoryFolders(gb::itemdb::CFolderTree& folders) {
     return categories;
 }
 
-BulkUpdateResult ApplyBulkUpdate(CItemList& items, std::span<const CItemList::DisplayPos> selection,
+BulkUpdateResult ApplyBulkUpdate(CItemList& items, std::span<const CItemList::ItemId> selection,
                                  const BulkTemplate& bulk, const gb::itemdb::CFeeSchedule& fees,
                                  std::span<const std::int32_t> categoryFolders) {
     gb::itemdb::CFeeSchedule working = fees;
     const BulkContext context{working, categoryFolders};
     BulkUpdateResult result;
-    for (const CItemList::DisplayPos position : selection) {
+    for (const CItemList::ItemId& position : selection) {
         // A none position would name the list's cursor, not a selected row.
         const CAucItem* stored = position.IsNone() ? nullptr : items.GetItemAt(position);
         if (stored == nullptr) {

@@ -23,7 +23,7 @@ struct BulkUpdateResult {
     // Some items kept their status because they are still in progress.
     bool statusRefused = false;
     // The selected positions whose items left the folder on display.
-    std::vector<gb::itemdb::CItemList::DisplayPos> dropped;
+    std::vector<gb::itemdb::CItemList::ItemId> dropped;
 };
 
 // The category folders of the tree, in tree order: the nodes from "By
@@ -32,7 +32,7 @@ struct BulkUpdateResult {
 std::vector<std::int32_t> CategoryFolders(gb::itemdb::CFolderTree& folders);
 
 BulkUpdateResult ApplyBulkUpdate(gb::itemdb::CItemList& items,
-                                 std::span<const gb::itemdb::CItemList::DisplayPos> selection,
+                                 std::span<const gb::itemdb::CItemList::ItemId> selection,
                                  const BulkTemplate& bulk, const gb::itemdb::CFeeSchedule& fees,
                                  std::span<const std::int32_t> categoryFolders);
 

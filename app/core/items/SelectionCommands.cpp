@@ -41,7 +41,7 @@ std::optional<std::string> StateMoveQuestion(StateMove move, std::size_t count) 
 }
 
 void MoveToList(CItemList& items, Selection selection, std::int32_t list) {
-    for (const CItemList::DisplayPos& position : selection) {
+    for (const CItemList::ItemId& position : selection) {
         items.MoveItem(position, list);
     }
 }
@@ -54,7 +54,7 @@ std::int32_t TargetListForFolder(std::int32_t folderId, const CAucItem& item) {
 }
 
 void MoveToFolder(CItemList& items, Selection selection, std::int32_t folderId) {
-    for (const CItemList::DisplayPos& position : selection) {
+    for (const CItemList::ItemId& position : selection) {
         const CAucItem* stored = items.GetItemAt(position);
         if (stored == nullptr) {
             continue;
@@ -74,7 +74,7 @@ void MoveToFolder(CItemList& items, Selection selection, std::int32_t folderId) 
 }
 
 void ToggleStoreItems(CItemList& items, Selection selection) {
-    for (const CItemList::DisplayPos& position : selection) {
+    for (const CItemList::ItemId& position : selection) {
         if (const CAucItem* stored = items.GetItemAt(position)) {
             CAucItem copy = *stored;
             copy.SetStoreItem(!copy.IsStoreItem());

@@ -16,7 +16,7 @@
 
 namespace gb::app {
 
-using Selection = std::span<const gb::itemdb::CItemList::DisplayPos>;
+using Selection = std::span<const gb::itemdb::CItemList::ItemId>;
 
 // The two commands that move the selection to a state list.
 enum class StateMove { Delete, Archive };

@@ -26,10 +26,10 @@ bool CanSetStatus(std::size_t selectedRows, std::int32_t folderType, std::int32_
            !ItemMenuRules(selectedRows, folderType, folderKind).grayed.contains(cmd::SetStatus);
 }
 
-StatusChangeResult ChangeStatus(CItemList& items, std::span<const CItemList::DisplayPos> selection,
+StatusChangeResult ChangeStatus(CItemList& items, std::span<const CItemList::ItemId> selection,
                                 std::int32_t status) {
     StatusChangeResult result;
-    for (const CItemList::DisplayPos position : selection) {
+    for (const CItemList::ItemId& position : selection) {
         // A none position would name the list's cursor, not a selected row.
         const CAucItem* stored = position.IsNone() ? nullptr : items.GetItemAt(position);
         if (stored == nullptr) {

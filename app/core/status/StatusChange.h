@@ -32,7 +32,7 @@ struct StatusChangeResult {
 // Sets the status on a copy of each selected item and stores the copy back
 // through the item list, which tests it against the folder on display again.
 StatusChangeResult ChangeStatus(gb::itemdb::CItemList& items,
-                                std::span<const gb::itemdb::CItemList::DisplayPos> selection,
+                                std::span<const gb::itemdb::CItemList::ItemId> selection,
                                 std::int32_t status);
 
 }  // namespace gb::app

@@ -97,9 +97,9 @@ SummaryScope InitialSummaryScope(const CItemTotals& selected) {
 }
 
 CItemTotals SelectionTotals(const gb::itemdb::CItemList& items,
-                            std::span<const gb::itemdb::CItemList::DisplayPos> selection) {
+                            std::span<const gb::itemdb::CItemList::ItemId> selection) {
     CItemTotals totals;
-    for (const gb::itemdb::CItemList::DisplayPos position : selection) {
+    for (const gb::itemdb::CItemList::ItemId& position : selection) {
         // A none position would name the list's cursor, not a selected row.
         const gb::itemdb::CAucItem* item = position.IsNone() ? nullptr : items.GetItemAt(position);
         if (item != nullptr) {

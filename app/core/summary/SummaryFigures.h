@@ -59,6 +59,6 @@ SummaryScope InitialSummaryScope(const gb::itemdb::CItemTotals& selected);
 // finds no item is left out.
 gb::itemdb::CItemTotals SelectionTotals(
     const gb::itemdb::CItemList& items,
-    std::span<const gb::itemdb::CItemList::DisplayPos> selection);
+    std::span<const gb::itemdb::CItemList::ItemId> selection);
 
 }  // namespace gb::app

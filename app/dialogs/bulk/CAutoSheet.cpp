@@ -43,7 +43,7 @@ void CAutoSheet::InitSheet() {
 
 std::optional<BulkUpdateResult> BulkUpdate(gb::widgets::ModalRunner& runner, QWidget* parent,
                                            CItemList& items,
-                                           std::span<const CItemList::DisplayPos> selection,
+                                           std::span<const CItemList::ItemId> selection,
                                            const gb::itemdb::CFeeSchedule& fees,
                                            const BulkUpdateOptions& options) {
     const gb::itemdb::CAucItem* first =

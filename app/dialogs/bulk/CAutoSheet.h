@@ -60,7 +60,7 @@ struct BulkUpdateOptions {
 // reported before returning.
 std::optional<BulkUpdateResult> BulkUpdate(
     gb::widgets::ModalRunner& runner, QWidget* parent, gb::itemdb::CItemList& items,
-    std::span<const gb::itemdb::CItemList::DisplayPos> selection,
+    std::span<const gb::itemdb::CItemList::ItemId> selection,
     const gb::itemdb::CFeeSchedule& fees, const BulkUpdateOptions& options);
 
 }  // namespace gb::app::ui

@@ -30,7 +30,7 @@ std::optional<std::int32_t> ChooseMoveFolder(gb::widgets::ModalRunner& runner, Q
 }
 
 DuplicateOutcome CreateDuplicate(gb::widgets::ModalRunner& runner, QWidget* parent,
-                                 CItemList& items, CItemList::DisplayPos source) {
+                                 CItemList& items, const CItemList::ItemId& source) {
     const CAucItem* original = items.GetItemAt(source);
     if (original == nullptr) {
         return {};

@@ -33,15 +33,14 @@ std::optional<std::int32_t> ChooseMoveFolder(gb::widgets::ModalRunner& runner, Q
 // What Create Duplicate came to.
 struct DuplicateOutcome {
     bool created = false;
-    // The new item's display position; none when the folder on display does
-    // not show it.
-    gb::itemdb::CItemList::DisplayPos position;
+    // The new item; none when the folder on display does not show it.
+    gb::itemdb::CItemList::ItemId item;
 };
 
 // Runs "Create Duplicate Item" on a copy of the item at `source` and files
 // the new item as ended.
 DuplicateOutcome CreateDuplicate(gb::widgets::ModalRunner& runner, QWidget* parent,
                                  gb::itemdb::CItemList& items,
-                                 gb::itemdb::CItemList::DisplayPos source);
+                                 const gb::itemdb::CItemList::ItemId& source);
 
 }  // namespace gb::app::ui

@@ -14,18 +14,22 @@ bool EditItem(widgets::ModalRunner& runner, QWidget* parent, itemdb::CAucItem& i
 }
 
 EditOutcome EditDisplayedItem(widgets::ModalRunner& runner, QWidget* parent,
-                              itemdb::CItemList& items, itemdb::CItemList::DisplayPos position,
+                              itemdb::CItemList& items, const itemdb::CItemList::ItemId& id,
                               const itemdb::CFeeSchedule& fees, const itemdb::CFolderTree& folders,
                               const ItemSheetServices& services) {
-    const itemdb::CAucItem* shown = items.GetItemAt(position);
-    if (shown == nullptr || position.IsNone()) {
+    const itemdb::CAucItem* shown = items.GetItemAt(id);
+    if (shown == nullptr) {
         return EditOutcome::NoItem;
     }
     itemdb::CAucItem item = *shown;
     if (!EditItem(runner, parent, item, fees, folders, services)) {
         return EditOutcome::Cancelled;
     }
-    return items.ReplaceItem(item, position) ? EditOutcome::Displayed : EditOutcome::Left;
+    // The sheet's event loop may have merged retrieved rows into the list.
+    if (items.GetItemAt(id) == nullptr) {
+        return EditOutcome::Gone;
+    }
+    return items.ReplaceItem(item, id) ? EditOutcome::Displayed : EditOutcome::Left;
 }
 
 }  // namespace gb::app::ui

@@ -2,6 +2,8 @@
 // The entry points of the item list's Edit Item(s) command and of a
 // double-click on an item: the item sheet on a copy of the item.
 
+#include <string_view>
+
 #include "app/dialogs/sheet/CInvSheet.h"
 #include "itemdb/ItemList.h"
 
@@ -21,16 +23,24 @@ bool EditItem(widgets::ModalRunner& runner, QWidget* parent, itemdb::CAucItem& i
 
 // What editing a displayed item came to.
 enum class EditOutcome {
-    NoItem,     // the position finds no item
+    NoItem,     // no list holds the item
     Cancelled,  // nothing changed
     Displayed,  // stored, and the folder on display still shows it
     Left,       // stored, and it left the folder on display
+    Gone,       // the item left the profile while the sheet was open: not stored
 };
 
-// Edits the item at a display position and stores the edited copy through the
-// item list's replace-and-retest, which marks the list modified.
+// What the user is told when the item he edited left the profile meanwhile.
+inline constexpr std::string_view kEditedItemGone =
+    "The item you edited is no longer in this profile: an update removed it while you were "
+    "editing it. Your changes could not be stored.";
+
+// Edits the item and stores the edited copy through the item list's
+// replace-and-retest, which marks the list modified. The item is looked up
+// again when the sheet closes: whatever happened to the list meanwhile, the
+// edit goes to the same item, or the user is told that it is gone.
 EditOutcome EditDisplayedItem(widgets::ModalRunner& runner, QWidget* parent,
-                              itemdb::CItemList& items, itemdb::CItemList::DisplayPos position,
+                              itemdb::CItemList& items, const itemdb::CItemList::ItemId& id,
                               const itemdb::CFeeSchedule& fees, const itemdb::CFolderTree& folders,
                               const ItemSheetServices& services = {});
 

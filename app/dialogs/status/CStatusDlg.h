@@ -53,7 +53,7 @@ private:
 // message. True when items were stored.
 bool SetStatusOfSelection(gb::widgets::ModalRunner& runner, QWidget* parent,
                           gb::itemdb::CItemList& items,
-                          std::span<const gb::itemdb::CItemList::DisplayPos> selection,
+                          std::span<const gb::itemdb::CItemList::ItemId> selection,
                           gb::itemdb::CFolderTree& folders);
 
 }  // namespace gb::app::ui

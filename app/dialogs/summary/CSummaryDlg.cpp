@@ -76,7 +76,7 @@ void CSummaryDlg::Calculate(const CItemTotals& totals) {
 
 void ShowInstantSummary(gb::widgets::ModalRunner& runner, QWidget* parent,
                         const gb::itemdb::CItemList& items,
-                        std::span<const gb::itemdb::CItemList::DisplayPos> selection) {
+                        std::span<const gb::itemdb::CItemList::ItemId> selection) {
     const CItemTotals selected = SelectionTotals(items, selection);
     CSummaryDlg dialog(selected, items.GetTotals(), parent);
     runner.Run(dialog);

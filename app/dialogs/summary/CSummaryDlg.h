@@ -48,6 +48,6 @@ private:
 // beside the totals of the folder on display.
 void ShowInstantSummary(gb::widgets::ModalRunner& runner, QWidget* parent,
                         const gb::itemdb::CItemList& items,
-                        std::span<const gb::itemdb::CItemList::DisplayPos> selection);
+                        std::span<const gb::itemdb::CItemList::ItemId> selection);
 
 }  // namespace gb::app::ui

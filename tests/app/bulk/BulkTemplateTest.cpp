@@ -224,9 +224,9 @@ TEST_F(ItemizedTest, ItemizedFeesAreCalculatedFromTheNewAmounts) {
     items.AddItem(FilledItem("1"), folder::AuctionEnded);
     items.AddItem(FilledItem("2"), folder::AuctionEnded);
     items.SetFilter(CItemFilter());
-    std::vector<CItemList::DisplayPos> selection;
+    std::vector<CItemList::ItemId> selection;
     for (bool more = items.MoveFirst(); more; more = items.MoveNext()) {
-        selection.push_back(items.GetCurrentPos());
+        selection.push_back(items.GetCurrentId());
     }
     ASSERT_EQ(selection.size(), 2u);
 
@@ -237,7 +237,7 @@ TEST_F(ItemizedTest, ItemizedFeesAreCalculatedFromTheNewAmounts) {
     bulk.Flags().itemizeFees = true;
     gb::app::ApplyBulkUpdate(items, selection, bulk, fees_, kCategories);
 
-    for (const CItemList::DisplayPos position : selection) {
+    for (const CItemList::ItemId& position : selection) {
         const CAucItem* item = items.GetItemAt(position);
         ASSERT_NE(item, nullptr);
         CFeeSchedule check = fees_;
@@ -273,11 +273,11 @@ TEST(BulkUpdate, StoresEveryItemAndReportsRefusedStatusesAndItemsThatLeftTheFold
     CItemFilter filter;
     filter.SetStateMask(CItemFilter::AllStates);
     items.SetFilter(filter);
-    std::vector<CItemList::DisplayPos> selection;
+    std::vector<CItemList::ItemId> selection;
     for (bool more = items.MoveFirst(); more; more = items.MoveNext()) {
-        selection.push_back(items.GetCurrentPos());
+        selection.push_back(items.GetCurrentId());
     }
-    selection.push_back(CItemList::DisplayPos());  // none: skipped
+    selection.push_back(CItemList::ItemId());  // none: skipped
 
     BulkTemplate bulk;
     bulk.Item().SetStatus(folder::FirstUserFolder + 2, true);

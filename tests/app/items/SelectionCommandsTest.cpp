@@ -43,7 +43,7 @@ protected:
         items.AddItem(Item("7", kPaid), folder::Archive);
         items.SetFilter(filter);
         for (bool more = items.MoveFirst(); more; more = items.MoveNext()) {
-            all.push_back(items.GetCurrentPos());
+            all.push_back(items.GetCurrentId());
         }
     }
     // Where each item lies now: auction ID to state list.
@@ -66,7 +66,7 @@ protected:
     }
 
     CItemList items;
-    std::vector<CItemList::DisplayPos> all;
+    std::vector<CItemList::ItemId> all;
 };
 
 TEST_F(SelectionCommandsTest, DeletingEveryDisplayedItemMovesEachOnceAndEmptiesTheDisplay) {
@@ -117,7 +117,7 @@ TEST_F(SelectionCommandsTest, MovingToAFixedFolderUsesItAsTheStateList) {
 
 TEST_F(SelectionCommandsTest, TheStoreItemFlagFlipsOncePerItem) {
     Fill();
-    const std::vector<CItemList::DisplayPos> some{all[0], all[4]};
+    const std::vector<CItemList::ItemId> some{all[0], all[4]};
     gb::app::ToggleStoreItems(items, some);
     EXPECT_TRUE(items.GetItemAt(all[0])->IsStoreItem());
     EXPECT_FALSE(items.GetItemAt(all[1])->IsStoreItem());

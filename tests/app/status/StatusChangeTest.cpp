@@ -58,9 +58,9 @@ TEST(StatusChange, SetsTheStatusOnEverySelectedItemButThoseInProgress) {
     running.SetStatus(folder::InProgress, true);
     items.AddItem(running, folder::InProgress);
     items.SetFilter(CItemFilter());
-    std::vector<CItemList::DisplayPos> selection;
+    std::vector<CItemList::ItemId> selection;
     for (bool more = items.MoveFirst(); more; more = items.MoveNext()) {
-        selection.push_back(items.GetCurrentPos());
+        selection.push_back(items.GetCurrentId());
     }
     ASSERT_EQ(selection.size(), 3u);
 
@@ -68,7 +68,7 @@ TEST(StatusChange, SetsTheStatusOnEverySelectedItemButThoseInProgress) {
     EXPECT_TRUE(result.refused);
     EXPECT_TRUE(result.changed);
     int paid = 0;
-    for (const CItemList::DisplayPos position : selection) {
+    for (const CItemList::ItemId& position : selection) {
         const CAucItem& item = *items.GetItemAt(position);
         if (item.GetAuctionId() == "3") {
             EXPECT_EQ(item.GetStatus(), folder::InProgress);

@@ -105,13 +105,13 @@ TEST(SummaryFigures, SelectionTotalsAddTheItemsTheSelectedPositionsFind) {
     items.AddItem(Item("1", true, {.maxBid = "5"}), folder::AuctionEnded);
     items.AddItem(Item("2", true, {.maxBid = "7"}), folder::AuctionEnded);
     items.SetFilter(CItemFilter());
-    std::vector<CItemList::DisplayPos> selection;
+    std::vector<CItemList::ItemId> selection;
     for (bool more = items.MoveFirst(); more; more = items.MoveNext()) {
-        selection.push_back(items.GetCurrentPos());
+        selection.push_back(items.GetCurrentId());
     }
     ASSERT_EQ(selection.size(), 2u);
     // A none position names no row, so adds nothing.
-    selection.push_back(CItemList::DisplayPos());
+    selection.push_back(CItemList::ItemId());
     const CItemTotals totals = gb::app::SelectionTotals(items, {selection.data() + 1, 2});
     EXPECT_EQ(totals.GetCount(), 1);
     EXPECT_EQ(CalculateSummary(totals).maxBids, "$7.00");

@@ -49,7 +49,7 @@ protected:
         }
         items_.SetFilter(CItemFilter());
         for (bool more = items_.MoveFirst(); more; more = items_.MoveNext()) {
-            selection_.push_back(items_.GetCurrentPos());
+            selection_.push_back(items_.GetCurrentId());
         }
         ASSERT_EQ(selection_.size(), 3u);
     }
@@ -71,7 +71,7 @@ protected:
     CFolderTree folders_;
     CFeeSchedule fees_;
     CItemList items_;
-    std::vector<CItemList::DisplayPos> selection_;
+    std::vector<CItemList::ItemId> selection_;
 };
 
 TEST_F(BulkSheetTest, TypedValuesReachEverySelectedItemAndBlankOnesChangeNothing) {
@@ -81,7 +81,7 @@ TEST_F(BulkSheetTest, TypedValuesReachEverySelectedItemAndBlankOnesChangeNothing
         Show<gb::app::ui::CAutoShipPage>(dialog, 4).Form().weight->setEditText("3 lb");
     }));
     ASSERT_TRUE(Run().has_value());
-    for (const auto position : selection_) {
+    for (const auto& position : selection_) {
         const CAucItem& item = *items_.GetItemAt(position);
         std::string text;
         item.GetFinalFee(text);
@@ -147,7 +147,7 @@ TEST_F(BulkSheetTest, TheCategoriesPageShowsTheTreeAndAPickedCategoryReachesEver
         EXPECT_EQ(page.Form().count->text(), "Categories selected: 1");
     }));
     ASSERT_TRUE(Run().has_value());
-    for (const auto position : selection_) {
+    for (const auto& position : selection_) {
         const CAucItem& item = *items_.GetItemAt(position);
         EXPECT_TRUE(item.HasCategory(lamps));
         EXPECT_FALSE(item.HasCategory(home));

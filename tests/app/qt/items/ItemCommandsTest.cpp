@@ -103,6 +103,7 @@ TEST_F(ItemCommandsTest, DeletingThreeItemsAsksWithTheCountAndMovesThem) {
     const QStringList chosen{Ids()[0], Ids()[2], Ids()[3]};
     services.modals.Then(ScriptedModalRunner::Press(QMessageBox::Yes));
     ASSERT_TRUE(frame->ExecuteCommand(cmd::DeleteItems));
+    Settle();
 
     ASSERT_EQ(services.modals.Ran().size(), 1u);
     EXPECT_EQ(services.modals.Ran()[0].text, "Do you want to delete these 3 items?");
@@ -133,6 +134,7 @@ TEST_F(ItemCommandsTest, ASelectionWhoseRowsLeaveIsWalkedWithoutSkipsOrRepeats) 
     const QStringList ids = Ids();
     services.modals.Then(ScriptedModalRunner::Press(QMessageBox::Yes));
     frame->ExecuteCommand(cmd::ArchiveItems);
+    Settle();
 
     EXPECT_EQ(Ids(), (QStringList{ids[1], ids[3], ids[5], ids[7], ids[9]}));
     EXPECT_EQ(document.GetItemList().GetStateList(folder::Archive)->Size(), 5u);
@@ -157,6 +159,7 @@ TEST_F(ItemCommandsTest, MovingToASellerFolderKeepsRunningItemsInProgress) {
             ASSERT_TRUE(move.Choose(target));
         }));
         ASSERT_TRUE(frame->ExecuteCommand(cmd::MoveItems));
+        Settle();
         // They left the first seller's folder.
         EXPECT_EQ(Model().rowCount(), 0);
     };

@@ -243,7 +243,7 @@ TEST(ItemSheetProfile, AnEditedItemIsStoredInTheProfileFile) {
     itemdb::CItemList& items = document.GetItemList();
     items.SetFilter(*tree.GetCurFilter());
     ASSERT_TRUE(items.MoveFirst());
-    const itemdb::CItemList::DisplayPos first = items.GetCurrentPos();
+    const itemdb::CItemList::ItemId first = items.GetCurrentId();
     const std::string auctionId(items.GetItemAt(first)->GetAuctionId());
 
     runner.Then(ScriptedModalRunner::Accept([](QDialog& dialog) {
