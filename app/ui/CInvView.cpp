@@ -10,45 +10,26 @@
 
 #include "app/core/AppSettings.h"
 #include "app/core/CLotkeeperApp.h"
-#include "app/core/CommandCatalog.h"
 #include "app/core/CommandIds.h"
-#include "app/core/FolderLoad.h"
-#include "app/core/ItemMenuRules.h"
-#include "app/core/MachineProfile.h"
 #include "app/core/StatusTexts.h"
-#include "app/core/TemplateSlots.h"
 #include "app/core/UiStrings.h"
-#include "app/core/hints/HintReminder.h"
-#include "app/core/items/ItemSearch.h"
-#include "app/core/items/SitePages.h"
-#include "app/core/status/StatusChange.h"
-#include "app/dialogs/bulk/CAutoSheet.h"
 #include "app/dialogs/export/ExportItems.h"
-#include "app/dialogs/hints/CExplainDlg.h"
-#include "app/dialogs/items/CFindDlg.h"
-#include "app/dialogs/items/ItemCommands.h"
-#include "app/dialogs/sheet/EditItem.h"
-#include "app/dialogs/status/CStatusDlg.h"
-#include "app/dialogs/summary/CSummaryDlg.h"
+#include "app/ui/ItemContextMenu.h"
 #include "app/ui/ItemListModel.h"
-#include "app/ui/MenuText.h"
 #include "app/ui/WaitCursor.h"
 #include "itemdb/AucDoc.h"
-#include "itemdb/FolderKind.h"
 #include "itemdb/TemplateLibrary.h"
 #include "platform/Settings.h"
 #include "widgets/QtText.h"
 
 using gb::itemdb::CAucDoc;
 using gb::itemdb::CAucItem;
-using gb::itemdb::CFeeSchedule;
 using gb::itemdb::CFolderTree;
 using gb::itemdb::CItemFilter;
 using gb::itemdb::CItemList;
 using gb::itemdb::CItemTotals;
 using gb::itemdb::CTDocText;
 using gb::itemdb::DocumentView;
-using gb::itemdb::FolderNameLookup;
 namespace folder = gb::itemdb::folder;
 
 namespace gb::app::ui {
@@ -57,25 +38,8 @@ using gb::widgets::ToQt;
 
 namespace {
 
-// The item context menu's entries; 0 is the Copy/Paste sub-menu.
-struct MenuEntry {
-    int command;
-    const char* text;
-};
 // How long an update run must pause before the rows it merged show.
 constexpr int kMergedRowsDelayMs = 200;
-
-constexpr MenuEntry kContextMenu[] = {
-    {cmd::EditItems, "&Edit..."},
-    {cmd::CreateDuplicate, "Create Duplicate..."},
-    {cmd::StoreItem, "eBay Store Item"},
-    {cmd::DeleteItems, "&Delete"},
-    {cmd::ArchiveItems, "&Archive"},
-    {cmd::BulkUpdate, "&Bulk Update..."},
-    {cmd::ViewListing, "&View Listing"},
-    {cmd::MailTo, "&Mail To"},
-    {0, "&Copy/Paste"},
-};
 
 }  // namespace
 
@@ -91,7 +55,9 @@ CInvView::CInvView(IFrame& frame, QWidget* parent)
                {[this] { return RowItems(true); }, [this] { return RowItems(false); },
                 [this] { return SelectedCount(); },
                 [this] { return static_cast<std::size_t>(model_->rowCount()); }},
-               [&frame](const std::string& address) { frame.ShowWebPage(address); }) {
+               [&frame](const std::string& address) { frame.ShowWebPage(address); }),
+      itemCommands_(frame, *this),
+      search_(frame, *this) {
     setModel(model_);
     setRootIsDecorated(false);
     setUniformRowHeights(true);
@@ -133,54 +99,30 @@ CInvView::CInvView(IFrame& frame, QWidget* parent)
     });
     commands_.On(cmd::UpdateDatabase, [this](int) { OnUpdateDatabase(); });
 
-    // Commands on the selected items are enabled while some row is selected;
-    // printing and export while the list shows rows.
-    const auto needsSelection = [this](int, CommandUpdate& update) {
-        update.Enable(SelectedCount() > 0);
-    };
+    // Printing and export are enabled while the list shows rows.
     const auto needsRows = [this](int, CommandUpdate& update) {
         update.Enable(model_->rowCount() > 0);
     };
-    commands_.On(cmd::EditItems, [this](int) { OnEditItems(); });
-    commands_.OnUpdate(cmd::EditItems, needsSelection);
-    commands_.On(cmd::BulkUpdate, [this](int) { OnBulkUpdate(); });
-    commands_.OnUpdate(cmd::BulkUpdate, needsSelection);
-    commands_.On(cmd::FilePrint, [this](int) { OnFilePrint(); });
+    commands_.On(cmd::FilePrint, [this](int) {
+        printing_.OnFilePrint(PrintContentOf(DisplayedRows()), frame_.Services().modals, this);
+    });
     commands_.OnUpdate(cmd::FilePrint, needsRows);
-    commands_.On(cmd::FilePrintDirect, [this](int) { OnFilePrintDirect(); });
+    commands_.On(cmd::FilePrintDirect, [this](int) {
+        printing_.OnFilePrintDirect(PrintContentOf(DisplayedRows()), frame_.Services().modals,
+                                    this);
+    });
     commands_.OnUpdate(cmd::FilePrintDirect, needsRows);
-    commands_.On(cmd::FilePrintPreview, [this](int) { OnFilePrintPreview(); });
+    commands_.On(cmd::FilePrintPreview, [this](int) {
+        printing_.OnFilePrintPreview(PrintContentOf(DisplayedRows()), frame_.Services().modals,
+                                     this);
+    });
     commands_.OnUpdate(cmd::FilePrintPreview, needsRows);
     commands_.On(cmd::FilePrintSetup, [this](int) { OnFilePrintSetup(); });
     commands_.On(cmd::ExportItems, [this](int) { OnExportItems(); });
     commands_.OnUpdate(cmd::ExportItems, needsRows);
     reports_.Bind(commands_);
-    commands_.On(cmd::SetStatus, [this](int) { OnSetStatus(); });
-    commands_.OnUpdate(cmd::SetStatus, [this](int, CommandUpdate& update) {
-        const CFolderTree& tree = GetDocument().GetFolderTree();
-        update.Enable(CanSetStatus(SelectedCount(), tree.GetCurType(), tree.GetCurKind()));
-    });
-    commands_.On(cmd::InstantSummary, [this](int) {
-        ShowInstantSummary(frame_.Services().modals, this, GetDocument().GetItemList(),
-                           SelectedIds());
-    });
-    commands_.On(cmd::DeleteItems, [this](int) { OnMoveToList(StateMove::Delete); });
-    commands_.OnUpdate(cmd::DeleteItems, needsSelection);
-    commands_.On(cmd::ArchiveItems, [this](int) { OnMoveToList(StateMove::Archive); });
-    commands_.OnUpdate(cmd::ArchiveItems, needsSelection);
-    commands_.On(cmd::MoveItems, [this](int) { OnMoveItems(); });
-    commands_.OnUpdate(cmd::MoveItems, needsSelection);
-    // The flag flips on every selected item, on none when none is selected.
-    commands_.On(cmd::StoreItem, [this](int) { OnToggleStoreItem(); });
-    commands_.On(cmd::CreateDuplicate, [this](int) { OnDuplicate(); });
-    commands_.OnUpdate(cmd::CreateDuplicate,
-                       [this](int, CommandUpdate& update) { update.Enable(SelectedCount() == 1); });
-    // The listing, bid history, feedback and (252) the listing again.
-    for (int page = cmd::ViewListing; page <= cmd::ViewListing + 3; ++page) {
-        commands_.On(page, [this](int id) { OnNavigate(id); });
-        commands_.OnUpdate(page, needsSelection);
-    }
-    commands_.On(cmd::ItemSearch, [this](int) { OnItemSearch(); });
+    itemCommands_.Bind(commands_);
+    commands_.On(cmd::ItemSearch, [this](int) { search_.OnItemSearch(); });
 }
 
 std::vector<const CAucItem*> CInvView::RowItems(bool selectedOnly) const {
@@ -228,204 +170,9 @@ ListRows CInvView::DisplayedRows() const {
     return ListRows(model_->Items(), frame_.App().GetFeeSchedule(), &GetDocument().GetFolderTree());
 }
 
-void CInvView::ReportItemGone() {
-    ShowAppMessage(frame_.Services().modals, this, std::string(kEditedItemGone));
-}
-
-ValueListSource CInvView::StoredValueLists() {
-    return [](int fieldId) {
-        return MachineProfile(gb::Settings::LocalMachine()).GetComboValues(fieldId);
-    };
-}
-
-void CInvView::OnEditItems() {
-    const std::vector<CItemList::ItemId> selected = SelectedIds();
-    if (selected.size() > 1) {
-        OnBulkUpdate();
-        return;
-    }
-    if (selected.empty()) {
-        ShowAppMessage(frame_.Services().modals, this, string_id::NoItemToEdit);
-        return;
-    }
-    ItemSheetServices services;
-    services.dropDownValues = StoredValueLists();
-    CAucDoc& document = GetDocument();
-    const EditOutcome outcome =
-        EditDisplayedItem(frame_.Services().modals, this, document.GetItemList(), selected.front(),
-                          frame_.App().GetFeeSchedule(), document.GetFolderTree(), services);
-    if (outcome == EditOutcome::Gone) {
-        ReportItemGone();
-    }
-    if (outcome == EditOutcome::Displayed) {
-        SelectItems(selected);
-    }
-    UpdateStatus();
-}
-
-void CInvView::OnSetStatus() {
-    CAucDoc& document = GetDocument();
-    SetStatusOfSelection(frame_.Services().modals, this, document.GetItemList(), SelectedIds(),
-                         document.GetFolderTree());
-    UpdateStatus();
-}
-
-void CInvView::OnBulkUpdate() {
-    const std::vector<CItemList::ItemId> selected = SelectedIds();
-    CAucDoc& document = GetDocument();
-    CFolderTree& tree = document.GetFolderTree();
-    HintReminder hints(frame_.App().GetUserSettings(), [this](int stringId) {
-        return CExplainDlg::Ask(frame_.Services().modals, this, stringId);
-    });
-    BulkUpdateOptions options{
-        tree, StoredValueLists(), [&hints](int stringId) { hints.ShowOnce(stringId); },
-        tree.GetCurType() == folder::InProgress || tree.GetCurKind() == folder::NoCategory};
-    BulkUpdate(frame_.Services().modals, this, document.GetItemList(), selected,
-               frame_.App().GetFeeSchedule(), options);
-    UpdateStatus();
-}
-
-void CInvView::OnMoveToList(StateMove move) {
-    const std::vector<CItemList::ItemId> selected = SelectedIds();
-    if (!ConfirmStateMove(frame_.Services().modals, this, move, selected.size())) {
-        return;
-    }
-    const WaitCursor wait;
-    frame_.SetBusy(true);
-    MoveToList(GetDocument().GetItemList(), selected, TargetListOf(move));
-    UpdateStatus();
-    frame_.SetBusy(false);
-}
-
-void CInvView::OnMoveItems() {
-    const std::vector<CItemList::ItemId> selected = SelectedIds();
-    if (selected.empty()) {
-        ShowAppMessage(frame_.Services().modals, this, string_id::NoItemSelected);
-        return;
-    }
-    CAucDoc& document = GetDocument();
-    const std::optional<std::int32_t> target =
-        ChooseMoveFolder(frame_.Services().modals, this, document.GetFolderTree());
-    if (!target) {
-        return;
-    }
-    const WaitCursor wait;
-    frame_.SetBusy(true);
-    MoveToFolder(document.GetItemList(), selected, *target);
-    UpdateStatus();
-    frame_.SetBusy(false);
-}
-
-void CInvView::OnToggleStoreItem() {
-    const WaitCursor wait;
-    ToggleStoreItems(GetDocument().GetItemList(), SelectedIds());
-}
-
-void CInvView::OnDuplicate() {
-    const std::vector<CItemList::ItemId> selected = SelectedIds();
-    if (selected.size() != 1) {
-        ShowAppMessage(frame_.Services().modals, this, string_id::DuplicateNeedsOne);
-        return;
-    }
-    const DuplicateOutcome outcome = CreateDuplicate(frame_.Services().modals, this,
-                                                     GetDocument().GetItemList(), selected.front());
-    if (!outcome.created) {
-        return;
-    }
-    GetDocument().SetModifiedFlag(true);
-    if (outcome.item.IsNone()) {
-        HintReminder(frame_.App().GetUserSettings(), [this](int stringId) {
-            return CExplainDlg::Ask(frame_.Services().modals, this, stringId);
-        }).ShowOnce(string_id::HintDuplicateElsewhere);
-        return;
-    }
-    // The new item's row takes the place of its source's, which follows it.
-    const int row = model_->RowOf(selected.front());
-    model_->InsertRow(row < 0 ? model_->rowCount() : row, outcome.item);
-    SelectItems({outcome.item});
-    UpdateStatus();
-}
-
-void CInvView::OnNavigate(int command) {
-    const std::vector<CItemList::ItemId> selected = SelectedIds();
-    CAucDoc& document = GetDocument();
-    const gb::itemdb::CAucItem* item =
-        selected.empty() ? nullptr : document.GetItemList().GetItemAt(selected.front());
-    const auto addresses = [&document](std::string_view site, std::string_view id, int kind) {
-        return document.GetSiteURL(site, id, kind);
-    };
-    // The page opens in the web view on the right; this list goes once the
-    // command is handled.
-    const auto open = [this](const std::string& address) {
-        frame_.ShowWebPage(address);
-        return true;
-    };
-    if (const std::optional<int> message = OpenSitePage(item, command, addresses, open)) {
-        ShowAppMessage(frame_.Services().modals, this, *message);
-    }
-}
-
-void CInvView::OnItemSearch() {
-    if (findDlg_ == nullptr) {
-        findDlg_ = new CFindDlg([this](const SearchRequest& request) { OnFindItem(request); },
-                                frame_.Services().modals, this);
-        findDlg_->show();
-    }
-    findDlg_->raise();
-    findDlg_->activateWindow();
-}
-
-CFindDlg* CInvView::FindDialog() const {
-    return findDlg_;
-}
-
-void CInvView::OnFindItem(const SearchRequest& request) {
-    CAucDoc& document = GetDocument();
-    CFolderTree& tree = document.GetFolderTree();
-    const CItemFilter filter =
-        SearchFilter(request.scope, tree.GetCurFilter(), request.fieldId, request.text);
-    if (request.scope == SearchScope::AllFolders) {
-        if (!FileSearchResults(document, filter,
-                               SearchDescription(request.fieldId, request.text))) {
-            ShowAppMessage(frame_.Services().modals, this, std::string(kSearchResultsMissing));
-            return;
-        }
-        findDlg_->close();
-        document.UpdateAllViews(nullptr, DocumentView::kHintNew);
-        return;
-    }
-    if (controller_.IsPartial()) {
-        ShowAppMessage(frame_.Services().modals, this, string_id::PartialWarning);
-    }
-    const FolderMatch match = FindInFolder(currentIndex().isValid() ? currentIndex().row() : -1,
-                                           model_->rowCount(), [&](int row) {
-                                               const CAucItem* item = model_->ItemAt(row);
-                                               return item != nullptr && filter.Match(*item);
-                                           });
-    if (match.message) {
-        ShowAppMessage(frame_.Services().modals, this, *match.message);
-    }
-    if (match.row >= 0) {
-        const QModelIndex found = model_->index(match.row, 0);
-        selectionModel()->setCurrentIndex(
-            found, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-        scrollTo(found, QAbstractItemView::EnsureVisible);
-    }
-}
-
-void CInvView::OnFilePrint() {
-    const ListRows rows = DisplayedRows();
-    printing_.OnFilePrint(PrintContentOf(rows), frame_.Services().modals, this);
-}
-
-void CInvView::OnFilePrintDirect() {
-    const ListRows rows = DisplayedRows();
-    printing_.OnFilePrintDirect(PrintContentOf(rows), frame_.Services().modals, this);
-}
-
-void CInvView::OnFilePrintPreview() {
-    const ListRows rows = DisplayedRows();
-    printing_.OnFilePrintPreview(PrintContentOf(rows), frame_.Services().modals, this);
+void CInvView::InsertItemBefore(const CItemList::ItemId& item, const CItemList::ItemId& before) {
+    const int row = model_->RowOf(before);
+    model_->InsertRow(row < 0 ? model_->rowCount() : row, item);
 }
 
 PrintContent CInvView::PrintContentOf(const ListRows& rows) {
@@ -652,39 +399,7 @@ void CInvView::OnUpdateDatabase() {
 }
 
 QMenu* CInvView::ContextMenu() {
-    auto* menu = new QMenu(this);
-    CFolderTree& tree = GetDocument().GetFolderTree();
-    const ItemMenuState rules =
-        ItemMenuRules(SelectedCount(), tree.GetCurType(), tree.GetCurKind());
-    auto add = [&](QMenu* to, int command, const QString& text) {
-        QAction* action = to->addAction(text);
-        action->setData(command);
-        action->setEnabled(frame_.QueryCommand(command).enabled && !rules.grayed.contains(command));
-        connect(action, &QAction::triggered, this,
-                [this, command] { frame_.ExecuteCommand(command); });
-        if (command == rules.defaultCommand) {
-            menu->setDefaultAction(action);
-        }
-        return action;
-    };
-    for (const MenuEntry& entry : kContextMenu) {
-        if (entry.command != 0) {
-            add(menu, entry.command, ToQt(entry.text));
-            continue;
-        }
-        QMenu* copy = menu->addMenu(ToQt(entry.text));
-        const TemplateSlots templateSlots = TemplateSlots::From(
-            frame_.App().GetTemplateLibrary(), frame_.App().GetCurrentTemplateIndex());
-        for (std::size_t slot = 0; slot < templateSlots.names.size(); ++slot) {
-            QAction* action = add(copy, cmd::PasteTemplate1 + static_cast<int>(slot),
-                                  ToQt(templateSlots.names[slot]));
-            if (templateSlots.defaultSlot == slot) {
-                copy->setDefaultAction(action);
-            }
-        }
-        add(copy, cmd::MoreTemplates, QtMenuText(FindCommandText(cmd::MoreTemplates)->menu));
-    }
-    return menu;
+    return MakeItemContextMenu(frame_, this, SelectedCount());
 }
 
 void CInvView::contextMenuEvent(QContextMenuEvent* event) {

@@ -7,7 +7,6 @@
 // item identities, so that the selection and every command stay with the
 // items the user chose, whatever is sorted, edited or merged meanwhile.
 
-#include <QtCore/QPointer>
 #include <QtCore/QTimer>
 #include <QtWidgets/QTreeView>
 
@@ -23,14 +22,14 @@
 #include "app/dialogs/common/AppMessage.h"
 #include "app/dialogs/print/ItemListPrinting.h"
 #include "app/ui/CView.h"
+#include "app/ui/ItemListCommands.h"
+#include "app/ui/ItemListSearch.h"
 #include "app/ui/report/ItemReportCommands.h"
 #include "itemdb/ItemList.h"
 
 namespace gb::app::ui {
 
-class CFindDlg;
 class ItemListModel;
-struct SearchRequest;
 
 class CInvView final : public QTreeView, public CView {
     Q_OBJECT
@@ -57,29 +56,7 @@ public:
     // Starts an update run of the document, unless one is running.
     void OnUpdateDatabase();
 
-    // Edit Item(s): the item sheet for one selected item, the bulk update for
-    // several; a double-click edits the item under the mouse.
-    void OnEditItems();
-    void OnBulkUpdate();
-    // Set Status: the chosen status on every selected item not in progress.
-    void OnSetStatus();
-    // Delete and Archive: the selection to Deleted Items or Archive, after
-    // asking.
-    void OnMoveToList(StateMove move);
-    void OnMoveItems();
-    void OnToggleStoreItem();
-    void OnDuplicate();
-    // The first selected item's page on its site, commands 249-252.
-    void OnNavigate(int command);
-    // Opens the Item Search dialog, or brings it forward.
-    void OnItemSearch();
-    void OnFindItem(const SearchRequest& request);
-    // The Item Search dialog while it is open.
-    CFindDlg* FindDialog() const;
-    void OnFilePrint();
-    // Prints to the printer set up last, without asking.
-    void OnFilePrintDirect();
-    void OnFilePrintPreview();
+    ItemListSearch& Search() { return search_; }
     void OnFilePrintSetup();
     void OnExportItems();
 
@@ -93,6 +70,12 @@ public:
     int SortDirection() const { return controller_.SortDirection(); }
     // The identities of the selected rows' items, in row order.
     std::vector<gb::itemdb::CItemList::ItemId> SelectedIds() const;
+    // Selects the items' rows; the first becomes the current row.
+    void SelectItems(const std::vector<gb::itemdb::CItemList::ItemId>& items);
+    // Shows a row for the item just before the row of `before` (at the end
+    // when that has none).
+    void InsertItemBefore(const gb::itemdb::CItemList::ItemId& item,
+                          const gb::itemdb::CItemList::ItemId& before);
     // Loads the folder again as the user last saw it: as much of it, in the
     // same order, with the same items selected.
     void ReloadKeepingView();
@@ -112,12 +95,6 @@ private:
     // The rows as displayed, for printing and export.
     ListRows DisplayedRows() const;
     PrintContent PrintContentOf(const ListRows& rows);
-    // Selects the items' rows; the first becomes the current row.
-    void SelectItems(const std::vector<gb::itemdb::CItemList::ItemId>& items);
-    // Tells the user that the item edited meanwhile is no longer in the profile.
-    void ReportItemGone();
-    // The drop-down lists the machine settings keep ("Combos"), by field ID.
-    static ValueListSource StoredValueLists();
     bool SettingEnabled(std::string_view name) const;
     void StoreSetting(std::string_view name, bool enabled);
 
@@ -125,7 +102,6 @@ private:
     ItemListController controller_;
     ItemListModel* model_;
     ItemListPrinting printing_;
-    QPointer<CFindDlg> findDlg_;
     // Rows merged by an update run show once the run pauses for a moment.
     QTimer mergedRowsReload_;
     bool firstUpdateDone_ = false;
@@ -133,6 +109,8 @@ private:
     // The folder's column set the columns were built from.
     std::string builtColumns_;
     ItemReportCommands reports_;
+    ItemListCommands itemCommands_;
+    ItemListSearch search_;
 };
 
 }  // namespace gb::app::ui

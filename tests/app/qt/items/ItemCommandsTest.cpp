@@ -249,8 +249,8 @@ TEST_F(ItemPagesTest, ViewListingOfADuplicateOpensTheListingOfItsOriginal) {
 class ItemSearchTest : public ItemCommandsTest {
 protected:
     gb::app::ui::CFindDlg& SearchDialog() {
-        List()->OnItemSearch();
-        gb::app::ui::CFindDlg* dialog = List()->FindDialog();
+        List()->Search().OnItemSearch();
+        gb::app::ui::CFindDlg* dialog = List()->Search().FindDialog();
         EXPECT_NE(dialog, nullptr);
         return *dialog;
     }
