@@ -19,7 +19,9 @@ struct EntryDefinition {
     std::string_view base;  // read in US English, the locale gbtool works in
     float factor = 0.0f;
     std::vector<int> fields = {};  // field IDs summed
-    std::string_view currencySymbol = "$";
+    // Only display-only entries keep a symbol: the fee editor empties it for
+    // the others, and an entry must come out of an untouched editor unchanged.
+    std::string_view currencySymbol = "";
 };
 
 const EntryDefinition kEntries[] = {
@@ -29,7 +31,9 @@ const EntryDefinition kEntries[] = {
      .type = fee_type::Charge,
      .base = "1.00"},
     {.number = 1,
-     .name = "Payment Fee",
+     // Named after one of the payment methods the installation lists, so that
+     // choosing that method on an item gives this fee.
+     .name = "PayPal Std",
      .description = "Payment service: 30 cents plus 2.9% of the invoice",
      .type = fee_type::TransactionFee,
      .base = "0.30",

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/core/sheet/AddressText.h"
+#include "app/core/sheet/MultiLineText.h"
 #include "app/core/sheet/SheetTexts.h"
 #include "app/core/sheet/SheetTitle.h"
 #include "itemdb/FieldId.h"
@@ -43,13 +43,13 @@ INSTANTIATE_TEST_SUITE_P(Descriptions, SheetTitleTest,
 TEST(AddressText, AnUntouchedAddressKeepsItsLineEndsExactly) {
     for (const std::string stored :
          {"Ann Lee\r\n1 Main St\r\nSpringfield", "Old\rStyle\r\nMixed", "Trailing\r\n", ""}) {
-        EXPECT_EQ(AddressForStoring(AddressForEditing(stored), stored), stored);
+        EXPECT_EQ(LinesForStoring(LinesForEditing(stored), stored), stored);
     }
-    EXPECT_EQ(AddressForEditing("a\r\nb\rc"), "a\nb\nc");
+    EXPECT_EQ(LinesForEditing("a\r\nb\rc"), "a\nb\nc");
 }
 
 TEST(AddressText, AnEditedAddressIsStoredWithCrLfPairs) {
-    EXPECT_EQ(AddressForStoring("Ann Lee\n2 Main St\n", "Ann Lee\r1 Main St"),
+    EXPECT_EQ(LinesForStoring("Ann Lee\n2 Main St\n", "Ann Lee\r1 Main St"),
               "Ann Lee\r\n2 Main St\r\n");
 }
 
