@@ -70,6 +70,20 @@ TEST(SheetTexts, StoreInOrderStopsAtTheFirstRefusalAndNamesIt) {
     EXPECT_EQ(EditText(item, field::ReserveAmt), EditText(CAucItem(), field::ReserveAmt));
 }
 
+TEST(SheetTexts, AnUntouchedAmountKeepsItsDecimalsAndATypedOneIsStored) {
+    CAucItem item;
+    ASSERT_TRUE(item.SetMinBid("12.345"));
+    const Money stored = *item.GetMoneyValue(field::MinBid);
+    const std::string shown = EditText(item, field::MinBid);
+    EXPECT_EQ(shown, "$12.35");
+    const FieldEdit untouched[] = {{field::MinBid, shown}};
+    EXPECT_EQ(StoreInOrder(item, untouched), std::nullopt);
+    EXPECT_EQ(*item.GetMoneyValue(field::MinBid), stored);
+    const FieldEdit typed[] = {{field::MinBid, "12.35"}};
+    EXPECT_EQ(StoreInOrder(item, typed), std::nullopt);
+    EXPECT_EQ(item.GetMoneyValue(field::MinBid)->Units(), 123500);
+}
+
 TEST(SheetTexts, LiveInvoiceAmtIgnoresATextThatDoesNotParse) {
     CAucItem item;
     ASSERT_TRUE(item.SetMaxBid("10"));
