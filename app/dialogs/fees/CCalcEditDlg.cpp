@@ -1,5 +1,6 @@
 #include "app/dialogs/fees/CCalcEditDlg.h"
 
+#include <QtWidgets/QLayout>
 #include <QtWidgets/QPushButton>
 
 #include "app/dialogs/common/AppMessage.h"
@@ -123,6 +124,9 @@ void CCalcEditDlg::OnCalculationChanged() {
              ui_->factorLabel, ui_->factor, ui_->selectedLabel, ui_->selectedCount, ui_->fields}) {
         widget->setVisible(formula);
     }
+    // A fixed amount needs no room for the field list: the dialog fits what it shows.
+    layout()->activate();
+    resize(width(), sizeHint().height());
 }
 
 void CCalcEditDlg::OnInactiveChanged() {
