@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/core/fees/FeeListOrder.h"
 #include "itemdb/ColumnSet.h"
 #include "itemdb/FieldId.h"
 
@@ -46,7 +47,7 @@ const EntryDefinition kEntries[] = {
      .base = "0.35"},
     {.number = 3,
      .name = "Euro Price",
-     .description = "The winning bid in euros, for buyers abroad",
+     .description = "A price in euros: the winning bid, for buyers abroad",
      .type = fee_type::DisplayOnly,
      .base = "0",
      .factor = 0.92f,
@@ -72,6 +73,11 @@ CFeeSchedule DefaultFeeSchedule() {
         }
         schedule.SetCurrencySymbol(definition.currencySymbol);
     }
+    // The display order the fee-schedule list gives on closing, so that
+    // opening and closing the list changes nothing.
+    std::vector<int> rows = gb::app::FeeRowsInDisplayOrder(schedule);
+    gb::app::SortFeeRowsByTypeAndDescription(rows, schedule);
+    gb::app::RenumberFeeRows(rows, schedule);
     schedule.SetCurrent(0);
     return schedule;
 }

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -184,16 +185,34 @@ TEST_F(UntouchedRoundTrip, BothSheetsOnEveryItemLeaveTheProfileAsItWas) {
     EXPECT_TRUE(Bytes(after) == before) << "the profile changed";
 }
 
-TEST_F(UntouchedRoundTrip, TheFeeEditorOnEveryEntryLeavesTheScheduleAsItWas) {
-    const std::string before = Bytes(fees_);
+// Edits every entry untouched through the fee-schedule list, closes the list
+// and saves the schedule: the file must stay as it was.
+void ExpectUntouchedFeeEditsKeep(const std::filesystem::path& path,
+                                 const std::vector<std::string>& methods) {
+    ScriptedModalRunner runner([](const std::string& failure) { ADD_FAILURE() << failure; });
+    const std::string before = Bytes(path);
     CFeeSchedule schedule;
-    ASSERT_TRUE(schedule.Load(fees_));
-    test::QueueUntouchedFeeEdits(runner_, schedule);
-    EditFeeSchedule(runner_, nullptr, schedule, kPaymentMethods);
-    EXPECT_EQ(runner_.StepsLeft(), 0u);
-    EXPECT_TRUE(Bytes(fees_) == before) << "an untouched edit changed the file";
+    ASSERT_TRUE(schedule.Load(path));
+    test::QueueUntouchedFeeEdits(runner, schedule);
+    EditFeeSchedule(runner, nullptr, schedule, methods);
+    EXPECT_EQ(runner.StepsLeft(), 0u);
+    EXPECT_TRUE(Bytes(path) == before) << "an untouched edit changed the file";
     ASSERT_TRUE(schedule.Save());
-    EXPECT_TRUE(Bytes(fees_) == before) << "closing the list changed the schedule";
+    EXPECT_TRUE(Bytes(path) == before) << "closing the list changed the schedule";
+}
+
+TEST_F(UntouchedRoundTrip, TheFeeEditorOnEveryEntryLeavesTheScheduleAsItWas) {
+    ExpectUntouchedFeeEditsKeep(fees_, kPaymentMethods);
+}
+
+// The schedule the installation ships, with the payment methods it lists.
+TEST_F(UntouchedRoundTrip, TheShippedScheduleComesThroughTheEditorUnchanged) {
+    const std::string command = "'" + std::string(GB_BIN_DIR) + "/gbtool' make-data '" +
+                                folder_.Path().string() + "' >/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    ExpectUntouchedFeeEditsKeep(
+        folder_ / "AucField.fee",
+        {"Cash", "Check", "Money Order", "PayPal Std", "PayPal Std+", "PayPal-Int"});
 }
 
 }  // namespace
