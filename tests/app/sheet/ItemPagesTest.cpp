@@ -174,12 +174,10 @@ TEST(PaymentPage, ClearingThePayDateClearsItAtOnce) {
 }
 
 TEST(PaymentPage, ChoosingAMethodKeepsAPickedPayDateAndTakesZeroAsUnpaid) {
-    const FixedClock clock(DateTime::FromCivil(2024, 3, 9, 15, 30));
-    const ScopedClock installed(clock);
-    CFeeSchedule fees = ScheduleWithPaymentFees();
     CAucItem item;
-    ASSERT_TRUE(item.SetMaxBid("20"));
     ASSERT_TRUE(item.SetAmtReceived("0"));
+    ASSERT_TRUE(item.SetMaxBid("20"));
+    CFeeSchedule fees = ScheduleWithPaymentFees();
     PayPageTexts texts = PayPageTexts::Read(item);
     EXPECT_EQ(texts.amtReceived, "$0.00");
     texts.payDate = PickedDate{2024, 3, 2};
