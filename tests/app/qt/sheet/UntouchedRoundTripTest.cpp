@@ -86,7 +86,7 @@ CAucItem AwkwardItem(const std::string& auctionId, std::int32_t sellerFolder) {
     item.SetWeight("2 lb 3 oz");
     item.SetAuctionType("Dutch");
     item.SetItemNote("From the estate sale in March");
-    item.SetInvoiceNote("Combined with lot 12");
+    item.SetInvoiceNote("Combined with lot 12\r\nand lot 14");
     item.SetPayNote("Paid in two parts");
     item.SetShippingNote("Fragile");
     item.SetFeeNote("Gallery picture");
@@ -95,8 +95,8 @@ CAucItem AwkwardItem(const std::string& auctionId, std::int32_t sellerFolder) {
 }
 
 // A schedule with a long name, an amount of more than two decimals, a
-// negative and a long factor, a method no longer listed and an entry summing
-// fields in an order of its own.
+// negative and a long factor, a two-line description, a method no longer
+// listed and entries summing fields in an order of their own.
 CFeeSchedule AwkwardSchedule() {
     CFeeSchedule schedule;
     const auto define = [&schedule](int entry, std::int32_t type, const char* name,
@@ -117,6 +117,7 @@ CFeeSchedule AwkwardSchedule() {
     define(1, fee_type::TransactionFee, "PayPal Std", "0.30", 0.029f, {field::InvoiceAmt});
     define(2, fee_type::SellerFee, "Rebate", "0", -0.05f, {field::SHCharge, field::MaxBid});
     define(3, fee_type::DisplayOnly, "Yen Price", "0", 149.87654f, {field::MaxBid});
+    schedule.SetDescription("The winning bid in yen,\r\nfor buyers in Japan");
     define(4, fee_type::DisplayOnly, "Discounted", "0.12345", -0.1234567f,
            {field::ShipCost, field::MaxBid, field::AmtReceived});
     define(5, fee_type::TransactionFee, "Old Card Service", "0.25", 0.0f, {});
