@@ -1,14 +1,43 @@
 #include "itemdb/FeeEntry.h"
 
+#include <array>
 #include <bit>
+#include <charconv>
 #include <cmath>
+#include <string_view>
 #include <utility>
 
 #include "itemdb/ColumnSet.h"
 
 namespace gb::itemdb {
 
+namespace {
+
+// A negative factor cut after its fifth decimal. The cut is made on the
+// shortest decimal text that reads back as the same float, the number as the
+// user wrote it: the float nearest -0.05 lies a little beyond it, and cutting
+// the float itself would store -0.04999, then -0.04998 at the next store.
+float CutNegativeFactor(float factor) {
+    std::array<char, 64> text{};
+    const auto written =
+        std::to_chars(text.data(), text.data() + text.size(), factor, std::chars_format::fixed);
+    std::string_view digits(text.data(), static_cast<std::size_t>(written.ptr - text.data()));
+    if (const std::size_t point = digits.find('.');
+        point != std::string_view::npos && digits.size() > point + 6) {
+        digits = digits.substr(0, point + 6);
+    }
+    double cut = 0.0;
+    std::from_chars(digits.data(), digits.data() + digits.size(), cut);
+    return static_cast<float>(cut);
+}
+
+}  // namespace
+
 void CFeeEntry::SetFactor(float factor) {
+    if (factor < 0.0f && std::isfinite(factor)) {
+        factor_ = CutNegativeFactor(factor);
+        return;
+    }
     const double shifted = std::trunc((static_cast<double>(factor) + 0.000005) * 100000.0);
     factor_ = static_cast<float>(shifted * 0.00001);
 }

@@ -47,8 +47,9 @@ public:
     void SetOrder(std::int32_t order) { order_ = order; }
     void SetType(std::int32_t type) { type_ = type; }
     void SetBase(const gb::Money& base) { base_ = base; }
-    // Keeps five decimals, a half rounded up: 0.1234567 becomes 0.12346 and
-    // -0.1234567 becomes -0.12345.
+    // Keeps five decimals: a positive factor is rounded, a half up (0.1234567
+    // becomes 0.12346); a negative one is cut toward zero as written
+    // (-0.1234567 becomes -0.12345). A stored factor stores again unchanged.
     void SetFactor(float factor);
 
     void ClearFields() { fieldCodes_.clear(); }

@@ -37,11 +37,12 @@ std::optional<gb::Money> FieldValue(const CAucItem& item, char code) {
     return item.GetMoneyValue(fieldId);
 }
 
-// Sum x factor, the factor taken in ten-thousandths rounded half up; the
+// Sum x factor, the factor taken in ten-thousandths rounded to the nearest, a
+// half away from zero (so that a rebate of -0.05 takes 5%, not 4.99%); the
 // division drops the remainder. A product too large for an amount is invalid
 // even when the quotient would fit.
 gb::Money ApplyFactor(const gb::Money& sum, float factor) {
-    const double multiplier = std::trunc(static_cast<double>(factor) * 10000.0 + 0.5);
+    const double multiplier = std::round(static_cast<double>(factor) * 10000.0);
     // A factor read from a file may be anything; one that no whole number holds
     // overflows the amount.
     if (!(std::abs(multiplier) < 1e18)) {

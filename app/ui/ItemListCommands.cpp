@@ -93,6 +93,7 @@ void ItemListCommands::OnEditItems() {
     }
     ItemSheetServices services;
     services.dropDownValues = StoredValueLists();
+    services.editDropDownLists = EditStoredDropDownLists(frame_.Services().modals);
     CAucDoc& document = frame_.Document();
     const EditOutcome outcome = EditDisplayedItem(
         frame_.Services().modals, &list_, document.GetItemList(), selected.front(),

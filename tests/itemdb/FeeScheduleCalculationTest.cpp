@@ -109,6 +109,17 @@ TEST_F(FeeCalculation, WithoutFieldsOrFactorTheBaseAlone) {
     EXPECT_FALSE(schedule_.Calculate(text_));
 }
 
+TEST_F(FeeCalculation, ANegativeFactorTakesItsWholeShare) {
+    // A rebate of 5% on 20.00 + 5.00 + 75.00.
+    item_.SetSHCharge("80.00");
+    schedule_.SetItem(item_);
+    schedule_.SetBaseText("0");
+    schedule_.SetFactor(-0.05f);
+    ASSERT_TRUE(schedule_.Calculate(text_, &value_));
+    EXPECT_EQ(value_, Amount(-500));
+    EXPECT_EQ(text_, "($5.00)");
+}
+
 TEST_F(FeeCalculation, OverflowGivesUnknown) {
     item_.SetMaxBid("900000000000000");
     schedule_.SetItem(item_);

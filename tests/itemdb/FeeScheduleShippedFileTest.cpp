@@ -43,7 +43,7 @@ TEST_F(ShippedFeeSchedule, HasOneActiveEntryOfEachKindAndLeavesTheRestAvailable)
     }
     EXPECT_EQ(active, 4);
     EXPECT_GE(Find("Handling", fee_type::Charge), 0);
-    EXPECT_GE(Find("Payment Fee", fee_type::TransactionFee), 0);
+    EXPECT_GE(Find("PayPal Std", fee_type::TransactionFee), 0);
     EXPECT_GE(Find("Gallery", fee_type::SellerFee), 0);
     EXPECT_GE(Find("Euro Price", fee_type::DisplayOnly), 0);
 }
@@ -59,7 +59,7 @@ TEST_F(ShippedFeeSchedule, EntriesCalculateForASoldItem) {
         std::string amount;
     } cases[] = {
         {"Handling", fee_type::Charge, "$1.00"},
-        {"Payment Fee", fee_type::TransactionFee, "$1.03"},  // 0.30 + 2.9% of 25.00
+        {"PayPal Std", fee_type::TransactionFee, "$1.03"},  // 0.30 + 2.9% of 25.00
         {"Gallery", fee_type::SellerFee, "$0.35"},
         {"Euro Price", fee_type::DisplayOnly, "\x80" + std::string("18.40")},  // 92% of 20.00
     };

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cstdint>
+
 #include <string>
 #include <vector>
 
@@ -130,6 +133,27 @@ TEST(FeeSchedule, FactorKeepsFiveDecimals) {
         schedule.SetFactor(c.given);
         EXPECT_FLOAT_EQ(schedule.GetFactor(), c.stored) << c.given;
     }
+}
+
+// Storing a stored factor again changes nothing, whatever its sign and
+// length: an untouched fee editor saves it as it was.
+TEST(FeeSchedule, AStoredFactorStoresAgainUnchanged) {
+    CFeeSchedule schedule;
+    for (const float given :
+         {-0.05f, -0.04999f, -0.1234567f, -149.87654f, 149.87654f, 0.029f, -0.00001f, -1234.5f}) {
+        schedule.SetFactor(given);
+        const float stored = schedule.GetFactor();
+        for (int again = 0; again < 3; ++again) {
+            schedule.SetFactor(schedule.GetFactor());
+        }
+        EXPECT_EQ(std::bit_cast<std::uint32_t>(schedule.GetFactor()),
+                  std::bit_cast<std::uint32_t>(stored))
+            << given;
+    }
+    schedule.SetFactor(-0.05f);
+    EXPECT_EQ(schedule.GetFactor(), -0.05f);
+    schedule.SetFactor(-0.04999f);
+    EXPECT_EQ(schedule.GetFactor(), -0.04999f);
 }
 
 TEST(FeeSchedule, AddingAFieldTwiceListsItOnce) {

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/core/fees/FeeListOrder.h"
 #include "itemdb/ColumnSet.h"
 #include "itemdb/FieldId.h"
 
@@ -19,7 +20,9 @@ struct EntryDefinition {
     std::string_view base;  // read in US English, the locale gbtool works in
     float factor = 0.0f;
     std::vector<int> fields = {};  // field IDs summed
-    std::string_view currencySymbol = "$";
+    // Only display-only entries keep a symbol: the fee editor empties it for
+    // the others, and an entry must come out of an untouched editor unchanged.
+    std::string_view currencySymbol = "";
 };
 
 const EntryDefinition kEntries[] = {
@@ -29,7 +32,9 @@ const EntryDefinition kEntries[] = {
      .type = fee_type::Charge,
      .base = "1.00"},
     {.number = 1,
-     .name = "Payment Fee",
+     // Named after one of the payment methods the installation lists, so that
+     // choosing that method on an item gives this fee.
+     .name = "PayPal Std",
      .description = "Payment service: 30 cents plus 2.9% of the invoice",
      .type = fee_type::TransactionFee,
      .base = "0.30",
@@ -42,7 +47,7 @@ const EntryDefinition kEntries[] = {
      .base = "0.35"},
     {.number = 3,
      .name = "Euro Price",
-     .description = "The winning bid in euros, for buyers abroad",
+     .description = "A price in euros: the winning bid, for buyers abroad",
      .type = fee_type::DisplayOnly,
      .base = "0",
      .factor = 0.92f,
@@ -68,6 +73,11 @@ CFeeSchedule DefaultFeeSchedule() {
         }
         schedule.SetCurrencySymbol(definition.currencySymbol);
     }
+    // The display order the fee-schedule list gives on closing, so that
+    // opening and closing the list changes nothing.
+    std::vector<int> rows = gb::app::FeeRowsInDisplayOrder(schedule);
+    gb::app::SortFeeRowsByTypeAndDescription(rows, schedule);
+    gb::app::RenumberFeeRows(rows, schedule);
     schedule.SetCurrent(0);
     return schedule;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 
 #include "app/core/UiStrings.h"
 #include "itemdb/FeeSchedule.h"
@@ -30,6 +31,27 @@ void DeactivateEntry(CFeeSchedule& schedule, int entry) {
     schedule.SetCurrent(entry);
     schedule.SetActive(false);
     schedule.SetCurrent(current);
+}
+
+// Whether the entry sums exactly these fields, in any order.
+bool HasExactlyFields(const CFeeSchedule& schedule, const std::vector<int>& fields) {
+    std::vector<int> unique = fields;
+    std::sort(unique.begin(), unique.end());
+    unique.erase(std::unique(unique.begin(), unique.end()), unique.end());
+    return static_cast<int>(unique.size()) == schedule.GetFieldCount() &&
+           std::all_of(unique.begin(), unique.end(),
+                       [&schedule](int field) { return schedule.HasField(field); });
+}
+
+// The fields of the form, unless they are the entry's own, whose order stays.
+void StoreFields(CFeeSchedule& schedule, const std::vector<int>& fields) {
+    if (HasExactlyFields(schedule, fields)) {
+        return;
+    }
+    schedule.ClearFields();
+    for (const int field : fields) {
+        schedule.AddField(field);
+    }
 }
 
 // The formula question for an active entry, or 0 when it needs none.
@@ -86,9 +108,25 @@ std::string FeeFieldName(int field) {
     return gb::app::UiText(kFieldNameBase + field);
 }
 
+std::string FactorText(float factor) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.5f", static_cast<double>(factor));
+    std::string shown(text);
+    if (shown.find('.') != std::string::npos) {
+        shown.erase(shown.find_last_not_of('0') + 1);
+        if (shown.back() == '.') {
+            shown.pop_back();
+        }
+    }
+    return shown == "-0" ? "0" : shown;
+}
+
 bool StoreCalcEntry(CFeeSchedule& schedule, const CalcEntryForm& form, CalcEntryPrompts& prompts) {
     const std::int32_t type = FeeTypeOfIndex(form.typeIndex);
-    if (!schedule.SetBaseText(form.baseText.empty() ? std::string("0") : form.baseText)) {
+    std::string shownBase;
+    schedule.GetBaseText(shownBase);
+    if (form.baseText != shownBase &&
+        !schedule.SetBaseText(form.baseText.empty() ? std::string("0") : form.baseText)) {
         prompts.Refuse(string_id::FeeBaseInvalid);
         return false;
     }
@@ -111,14 +149,13 @@ bool StoreCalcEntry(CFeeSchedule& schedule, const CalcEntryForm& form, CalcEntry
     schedule.SetDescription(form.description);
     schedule.SetActive(!form.inactive);
     schedule.SetCurrencySymbol(type == fee_type::DisplayOnly ? form.currencySymbol : std::string());
-    schedule.SetFactor(form.formula ? form.factor : 0.0f);
-    schedule.SetType(type);
-    schedule.ClearFields();
-    if (form.formula) {
-        for (const int field : form.selectedFields) {
-            schedule.AddField(field);
-        }
+    if (!form.formula) {
+        schedule.SetFactor(0.0f);
+    } else if (form.factorEdited) {
+        schedule.SetFactor(form.factor);
     }
+    schedule.SetType(type);
+    StoreFields(schedule, form.formula ? form.selectedFields : std::vector<int>());
 
     if (!form.inactive) {
         if (const int question = FormulaQuestion(schedule);
@@ -126,7 +163,7 @@ bool StoreCalcEntry(CFeeSchedule& schedule, const CalcEntryForm& form, CalcEntry
             return false;
         }
     }
-    if (schedule.GetFactor() == 0.0f) {
+    if (schedule.GetFactor() == 0.0f && schedule.GetFieldCount() > 0) {
         schedule.ClearFields();
     }
     return true;

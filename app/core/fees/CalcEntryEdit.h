@@ -26,6 +26,10 @@ std::vector<int> FeeFieldsOfType(std::int32_t type);
 // A field number's column name.
 std::string FeeFieldName(int field);
 
+// A factor as the editor shows it: the five decimals the schedule keeps,
+// without trailing zeros ("0.029", "-0.05", "149.87654", "2").
+std::string FactorText(float factor);
+
 struct CalcEntryForm {
     int typeIndex = 0;
     std::string name;
@@ -33,10 +37,16 @@ struct CalcEntryForm {
     std::string methodName;
     std::string description;
     std::string currencySymbol;
+    // A base text equal to the one the entry shows keeps the stored amount,
+    // which may hold more decimals than the text.
     std::string baseText;
     float factor = 0.0f;
+    // An untouched factor box keeps the stored factor as it is.
+    bool factorEdited = true;
     bool inactive = false;
     bool formula = false;
+    // The fields in list order; the same fields as the entry's keep the
+    // entry's own order.
     std::vector<int> selectedFields;
 };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/core/UiStrings.h"
+#include "app/core/sheet/MultiLineText.h"
 #include "app/core/sheet/SheetTexts.h"
 #include "itemdb/FieldId.h"
 
@@ -26,15 +27,16 @@ int StatusChoiceIndex(const std::vector<StatusChoice>& choices, std::int32_t sta
 }
 
 DescPageTexts DescPageTexts::Read(const CAucItem& item) {
-    return {EditText(item, field::AuctionId),   EditText(item, field::SellerId),
-            EditText(item, field::Description), EditText(item, field::MinBid),
-            EditText(item, field::ItemCost),    EditText(item, field::ReserveAmt),
-            EditText(item, field::Feedback),    EditText(item, field::ItemNote)};
+    return {EditText(item, field::AuctionId),       EditText(item, field::SellerId),
+            LinesForEditing(item.GetDescription()), EditText(item, field::MinBid),
+            EditText(item, field::ItemCost),        EditText(item, field::ReserveAmt),
+            EditText(item, field::Feedback),        EditText(item, field::ItemNote)};
 }
 
 std::optional<std::string> DescPageTexts::Store(CAucItem& item, std::int32_t status) const {
-    const FieldEdit texts[] = {{field::Description, description}, {field::ItemNote, itemNote}};
-    StoreAll(item, texts);
+    item.SetDescription(LinesForStoring(description, item.GetDescription()));
+    const FieldEdit note[] = {{field::ItemNote, itemNote}};
+    StoreAll(item, note);
     const FieldEdit amounts[] = {
         {field::MinBid, minBid}, {field::ItemCost, itemCost}, {field::ReserveAmt, reserveAmt}};
     if (std::optional<std::string> refusal = StoreInOrder(item, amounts)) {

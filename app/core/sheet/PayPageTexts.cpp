@@ -38,7 +38,7 @@ void PayPageTexts::ChooseMethod(std::string_view method, CAucItem& item,
 }
 
 void PayPageTexts::PayDateChanged(CAucItem& item) {
-    item.SetPayDate(DateOnlyText(payDate));
+    StorePickedDate(item, field::PayDate, payDate);
     daysToPay = EditText(item, field::DaysToPay);
 }
 
@@ -48,9 +48,8 @@ std::optional<std::string> PayPageTexts::Store(CAucItem& item) const {
     if (std::optional<std::string> refusal = StoreInOrder(item, amounts)) {
         return refusal;
     }
-    const std::string payDateText = DateOnlyText(payDate);
-    const FieldEdit rest[] = {{field::PayDate, payDateText},
-                              {field::PaymentMethod, paymentMethod},
+    StorePickedDate(item, field::PayDate, payDate);
+    const FieldEdit rest[] = {{field::PaymentMethod, paymentMethod},
                               {field::BuyerId, buyerId},
                               {field::Rating, rating},
                               {field::PayNote, payNote}};

@@ -30,6 +30,10 @@ std::string DateOnlyText(const std::optional<PickedDate>& date) {
                           kLocaleUserDefault, DateTextForm::DateOnly);
 }
 
+bool StorePickedDate(itemdb::CAucItem& item, int fieldId, const std::optional<PickedDate>& date) {
+    return date == DateOfField(item, fieldId) || item.SetFieldText(fieldId, DateOnlyText(date));
+}
+
 PickedDate Today() {
     return DateOf(Clock::Now()).value_or(PickedDate{});
 }

@@ -24,6 +24,11 @@ std::optional<PickedDate> DateOfField(const itemdb::CAucItem& item, int fieldId)
 // The date-only text of a picked date; empty for none.
 std::string DateOnlyText(const std::optional<PickedDate>& date);
 
+// Stores a picked date into a date field unless it is the date the field
+// holds already: an untouched picker keeps the time of day (and a date that
+// does not read). Gives the setter's result.
+bool StorePickedDate(itemdb::CAucItem& item, int fieldId, const std::optional<PickedDate>& date);
+
 // Today by the installed clock.
 PickedDate Today();
 

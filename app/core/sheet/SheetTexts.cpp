@@ -29,9 +29,18 @@ std::string ZeroCurrencyText() {
     return FormatCurrencyNumber("0", kLocaleUserDefault).value_or("0.00");
 }
 
+namespace {
+
+// Stores an edited text; a text the field shows already changes nothing.
+bool StoreEdited(CAucItem& item, const FieldEdit& edit) {
+    return edit.text == EditText(item, edit.fieldId) || item.SetFieldText(edit.fieldId, edit.text);
+}
+
+}  // namespace
+
 std::optional<std::string> StoreInOrder(CAucItem& item, std::span<const FieldEdit> edits) {
     for (const FieldEdit& edit : edits) {
-        if (!item.SetFieldText(edit.fieldId, edit.text)) {
+        if (!StoreEdited(item, edit)) {
             return InvalidFieldMessage(edit.fieldId);
         }
     }
@@ -40,7 +49,7 @@ std::optional<std::string> StoreInOrder(CAucItem& item, std::span<const FieldEdi
 
 void StoreAll(CAucItem& item, std::span<const FieldEdit> edits) {
     for (const FieldEdit& edit : edits) {
-        item.SetFieldText(edit.fieldId, edit.text);
+        StoreEdited(item, edit);
     }
 }
 

@@ -29,10 +29,13 @@ struct FieldEdit {
 };
 
 // Stores the texts in order, stopping at the first the item refuses; gives
-// that field's message. Fields stored before it stay stored.
+// that field's message. Fields stored before it stay stored. A text that is
+// what the control was given (EditText) is not stored: an untouched control
+// keeps the stored value, an amount with more decimals than it shows, say.
 std::optional<std::string> StoreInOrder(itemdb::CAucItem& item, std::span<const FieldEdit> edits);
 
-// Stores the texts in order whatever their results.
+// Stores the texts in order whatever their results, the untouched ones left
+// out as above.
 void StoreAll(itemdb::CAucItem& item, std::span<const FieldEdit> edits);
 
 // Stores `text` into a money field only when it parses (an unparsable text

@@ -1,6 +1,6 @@
 #include "app/core/sheet/ShipPageTexts.h"
 
-#include "app/core/sheet/AddressText.h"
+#include "app/core/sheet/MultiLineText.h"
 #include "app/core/sheet/SheetTexts.h"
 #include "itemdb/FieldId.h"
 
@@ -10,7 +10,7 @@ using itemdb::CAucItem;
 namespace field = itemdb::field;
 
 ShipPageTexts ShipPageTexts::Read(const CAucItem& item) {
-    return {AddressForEditing(item.GetShippingAddress()),
+    return {LinesForEditing(item.GetShippingAddress()),
             EditText(item, field::ShippingMethod),
             EditText(item, field::ShipCost),
             EditText(item, field::InsuranceCost),
@@ -26,13 +26,12 @@ void ShipPageTexts::ShipCostEntered() {
 }
 
 std::optional<std::string> ShipPageTexts::Store(CAucItem& item) const {
-    item.SetShippingAddress(AddressForStoring(address, item.GetShippingAddress()));
+    item.SetShippingAddress(LinesForStoring(address, item.GetShippingAddress()));
     const FieldEdit amounts[] = {{field::ShipCost, shipCost},
                                  {field::InsuranceCost, insuranceCost}};
     std::optional<std::string> refusal = StoreInOrder(item, amounts);
-    const std::string shipDateText = DateOnlyText(shipDate);
-    const FieldEdit rest[] = {{field::ShipDate, shipDateText},
-                              {field::Weight, weight},
+    StorePickedDate(item, field::ShipDate, shipDate);
+    const FieldEdit rest[] = {{field::Weight, weight},
                               {field::ShippingMethod, shippingMethod},
                               {field::ShippingNote, shippingNote}};
     StoreAll(item, rest);

@@ -6,6 +6,9 @@
 
 #include <memory>
 
+#include "app/dialogs/bulk/BulkSheetSources.h"
+#include "app/dialogs/common/AppMessage.h"
+#include "app/dialogs/common/TypingLimit.h"
 #include "widgets/PropertyPage.h"
 
 namespace gb::widgets {
@@ -18,8 +21,6 @@ class BulkTemplate;
 
 namespace gb::app::ui {
 
-struct BulkSheetSources;
-
 // The constructor sets the form up on the page; it is instantiated by the
 // page's own source file, which includes the form's generated header.
 template <typename FormType>
@@ -31,6 +32,13 @@ protected:
     BulkPage(BulkTemplate& bulk, const BulkSheetSources& sources, gb::widgets::ModalRunner& runner)
         : ui_(std::make_unique<FormType>()), bulk_(bulk), sources_(sources), runner_(runner) {
         ui_->setupUi(this);
+    }
+
+    // Fills a drop-down box with the value list of a field; every box of the
+    // sheet takes up to 20 characters.
+    void FillList(QComboBox& combo, int fieldId) {
+        FillValueCombo(combo, sources_.lists, fieldId);
+        LimitTyping(combo, 20);
     }
 
     std::unique_ptr<FormType> ui_;

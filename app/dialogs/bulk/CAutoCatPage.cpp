@@ -15,6 +15,8 @@ CAutoCatPage::CAutoCatPage(BulkTemplate& bulk, const BulkSheetSources& sources,
                            gb::widgets::ModalRunner& runner)
     : BulkPage(bulk, sources, runner), tree_(sources.categories) {
     FillCategoryTree(*ui_->tree, tree_);
+    // Eight rows show at once.
+    ui_->tree->setMinimumHeight(8 * ui_->tree->sizeHintForRow(0) + 2 * ui_->tree->frameWidth());
     connect(ui_->updateCategories, &QCheckBox::toggled, this, &CAutoCatPage::OnUpdateToggled);
     connect(ui_->tree, &QTreeWidget::itemDoubleClicked, this, &CAutoCatPage::OnDoubleClicked);
     OnUpdateToggled();

@@ -15,12 +15,12 @@ namespace field = gb::itemdb::field;
 CAutoCostPage::CAutoCostPage(BulkTemplate& bulk, const BulkSheetSources& sources,
                              gb::widgets::ModalRunner& runner)
     : BulkPage(bulk, sources, runner) {
-    FillValueCombo(*ui_->itemCost, sources_.lists, field::ItemCost);
-    FillValueCombo(*ui_->reserve, sources_.lists, field::ReserveAmt);
-    FillValueCombo(*ui_->shCharge, sources_.lists, field::SHCharge);
-    FillValueCombo(*ui_->insertionFee, sources_.lists, field::InsertionFee);
-    FillValueCombo(*ui_->finalFee, sources_.lists, field::FinalFee);
-    FillValueCombo(*ui_->auctionType, sources_.lists, field::AuctionType);
+    FillList(*ui_->itemCost, field::ItemCost);
+    FillList(*ui_->reserve, field::ReserveAmt);
+    FillList(*ui_->shCharge, field::SHCharge);
+    FillList(*ui_->insertionFee, field::InsertionFee);
+    FillList(*ui_->finalFee, field::FinalFee);
+    FillList(*ui_->auctionType, field::AuctionType);
 }
 
 CAutoCostPage::~CAutoCostPage() = default;

@@ -5,7 +5,9 @@
 #include "app/core/bulk/BulkTemplate.h"
 #include "app/core/bulk/TemplateTexts.h"
 #include "app/core/fees/FeeListOrder.h"
+#include "app/core/sheet/FeeList.h"
 #include "app/dialogs/bulk/BulkSheetSources.h"
+#include "app/dialogs/sheet/FeeListView.h"
 #include "itemdb/FieldId.h"
 #include "ui_CAutoMiscPage.h"
 #include "widgets/QtText.h"
@@ -15,7 +17,6 @@ namespace gb::app::ui {
 using gb::widgets::FromQt;
 using gb::widgets::ToQt;
 namespace field = gb::itemdb::field;
-namespace fee_type = gb::itemdb::fee_type;
 
 namespace {
 
@@ -41,26 +42,21 @@ Half HalfOf(Ui::CAutoMiscPage& form, bool charges) {
 CAutoMiscPage::CAutoMiscPage(BulkTemplate& bulk, const BulkSheetSources& sources,
                              gb::widgets::ModalRunner& runner)
     : BulkPage(bulk, sources, runner) {
-    FillValueCombo(*ui_->feesOther, sources_.lists, field::OtherFees);
-    FillValueCombo(*ui_->chargesOther, sources_.lists, field::OtherCharges);
-    ui_->chargesList->setHeaderLabels({tr("Charges to Buyer"), tr("Amount")});
-    ui_->feesList->setHeaderLabels({tr("Fees to Seller"), tr("Amount")});
+    FillList(*ui_->feesOther, field::OtherFees);
+    FillList(*ui_->chargesOther, field::OtherCharges);
     gb::itemdb::CFeeSchedule fees = sources_.fees;
     for (const bool charges : {true, false}) {
         const Half half = HalfOf(*ui_, charges);
-        const std::int32_t type = charges ? fee_type::Charge : fee_type::SellerFee;
-        for (bool more = fees.MoveFirst(type); more; more = fees.MoveNext(type)) {
-            if (!fees.IsActive()) {
-                continue;
+        const FeeListKind& kind = charges ? kChargeList : kFeeList;
+        std::vector<FeeRow> rows;
+        for (bool more = fees.MoveFirst(kind.feeType); more; more = fees.MoveNext(kind.feeType)) {
+            if (fees.IsActive()) {
+                const int entry = fees.GetCurrent();
+                rows.push_back({entry, fees.GetName(), FeeAmountText(fees, entry), false});
             }
-            const int entry = fees.GetCurrent();
-            auto* row = new QTreeWidgetItem(
-                half.list, {ToQt(fees.GetName()), ToQt(FeeAmountText(fees, entry))});
-            row->setData(0, Qt::UserRole, entry);
-            row->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
-            row->setCheckState(0, Qt::Unchecked);
         }
-        half.list->setColumnWidth(0, 150);
+        KeepFeeListColumnsSized(*half.list);
+        FillFeeList(*half.list, kind, rows);
         connect(half.itemize, &QCheckBox::toggled, this,
                 [this, charges] { ShowItemized(charges); });
         connect(half.list, &QTreeWidget::itemChanged, this,
@@ -91,17 +87,13 @@ void CAutoMiscPage::ShowItemized(bool charges) {
 void CAutoMiscPage::OnRowChanged(bool charges) {
     const Half half = HalfOf(*ui_, charges);
     gb::itemdb::CAucItem& item = bulk_.Item();
-    charges ? item.ClearItemizedCharges() : item.ClearItemizedFees();
-    int checked = 0;
-    for (int i = 0; i < half.list->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem* row = half.list->topLevelItem(i);
-        if (row->checkState(0) == Qt::Checked) {
-            const int entry = row->data(0, Qt::UserRole).toInt();
-            charges ? item.AddItemizedCharge(entry) : item.AddItemizedFee(entry);
-            ++checked;
-        }
+    const FeeListKind& kind = charges ? kChargeList : kFeeList;
+    (item.*kind.clearCodes)();
+    const std::vector<int> checked = CheckedEntries(*half.list);
+    for (const int entry : checked) {
+        (item.*kind.addCode)(entry);
     }
-    half.status->setText(tr("Selected: %1").arg(checked));
+    half.status->setText(ToQt(SelectedText(static_cast<int>(checked.size()))));
 }
 
 std::optional<std::string> CAutoMiscPage::Store() {

@@ -2,6 +2,7 @@
 
 #include "app/core/bulk/BulkTemplate.h"
 #include "app/core/bulk/TemplateTexts.h"
+#include "app/core/sheet/MultiLineText.h"
 #include "app/dialogs/bulk/BulkSheetSources.h"
 #include "app/dialogs/common/PickerText.h"
 #include "itemdb/FieldId.h"
@@ -16,10 +17,11 @@ namespace field = gb::itemdb::field;
 CAutoShipPage::CAutoShipPage(BulkTemplate& bulk, const BulkSheetSources& sources,
                              gb::widgets::ModalRunner& runner)
     : BulkPage(bulk, sources, runner) {
-    FillValueCombo(*ui_->shipCost, sources_.lists, field::ShipCost);
-    FillValueCombo(*ui_->weight, sources_.lists, field::Weight);
-    FillValueCombo(*ui_->insurance, sources_.lists, field::InsuranceCost);
-    FillValueCombo(*ui_->method, sources_.lists, field::ShippingMethod);
+    FillList(*ui_->shipCost, field::ShipCost);
+    FillList(*ui_->weight, field::Weight);
+    FillList(*ui_->insurance, field::InsuranceCost);
+    FillList(*ui_->method, field::ShippingMethod);
+    LimitTyping(*ui_->address, 200);
     ui_->shipDate->setDate(QDate::currentDate());
     ui_->shipDate->setEnabled(false);
     connect(ui_->shipDateSet, &QCheckBox::toggled, ui_->shipDate, &QWidget::setEnabled);
@@ -38,7 +40,8 @@ std::optional<std::string> CAutoShipPage::Store() {
         texts.emplace_back(field::Rating, rating);
     }
     texts.insert(texts.end(),
-                 {{field::ShippingAddress, TrimRight(FromQt(ui_->address->toPlainText()))},
+                 {{field::ShippingAddress,
+                   LinesForStoring(TrimRight(FromQt(ui_->address->toPlainText())), "")},
                   {field::InsuranceCost, text(ui_->insurance)},
                   {field::ShipCost, text(ui_->shipCost)},
                   {field::ShippingMethod, text(ui_->method)},

@@ -23,8 +23,8 @@ constexpr char kStatusRefused[] = "Status cannot be updated for these items.";
 CAutoStatusPage::CAutoStatusPage(BulkTemplate& bulk, const BulkSheetSources& sources,
                                  gb::widgets::ModalRunner& runner)
     : BulkPage(bulk, sources, runner) {
-    FillValueCombo(*ui_->method, sources_.lists, field::PaymentMethod);
-    FillValueCombo(*ui_->feedback, sources_.lists, field::Feedback);
+    FillList(*ui_->method, field::PaymentMethod);
+    FillList(*ui_->feedback, field::Feedback);
     for (const StatusChoice& choice : sources_.statuses) {
         ui_->status->addItem(ToQt(choice.name), choice.id);
     }

@@ -1,8 +1,11 @@
 #include "app/dialogs/fees/CCalcEditDlg.h"
 
+#include <QtWidgets/QLayout>
 #include <QtWidgets/QPushButton>
 
 #include "app/dialogs/common/AppMessage.h"
+#include "app/dialogs/common/ControlText.h"
+#include "app/dialogs/common/TypingLimit.h"
 #include "ui_CCalcEditDlg.h"
 #include "widgets/QtText.h"
 
@@ -48,19 +51,30 @@ CCalcEditDlg::CCalcEditDlg(gb::widgets::ModalRunner& runner,
       runner_(runner),
       schedule_(schedule) {
     ui_->setupUi(this);
+    LimitTyping(*ui_->name, 25);
+    LimitTyping(*ui_->description, 50);
+    LimitTyping(*ui_->currency, 6);
+    LimitTyping(*ui_->base, 20);
     for (const std::string& method : paymentMethods) {
         ui_->method->addItem(ToQt(method));
     }
     ui_->method->setEditable(false);
     const QString name = ToQt(schedule_.GetName());
-    ui_->name->setText(name);
+    SetText(*ui_->name, schedule_.GetName());
+    // A transaction fee named after a method no longer listed keeps its name
+    // until another method is chosen.
+    if (schedule_.GetType() == fee_type::TransactionFee && !name.isEmpty() &&
+        ui_->method->findText(name) < 0) {
+        ui_->method->addItem(name);
+    }
     ui_->method->setCurrentIndex(ui_->method->findText(name));
-    ui_->description->setText(ToQt(schedule_.GetDescription()));
-    ui_->currency->setText(ToQt(schedule_.GetCurrencySymbol()));
+    SetText(*ui_->description, schedule_.GetDescription());
+    SetText(*ui_->currency, schedule_.GetCurrencySymbol());
     std::string base;
     schedule_.GetBaseText(base);
-    ui_->base->setText(ToQt(base));
-    ui_->factor->setText(QString::number(schedule_.GetFactor()));
+    SetText(*ui_->base, base);
+    shownFactor_ = ToQt(FactorText(schedule_.GetFactor()));
+    ui_->factor->setText(shownFactor_);
     ui_->inactive->setChecked(!schedule_.IsActive());
     ui_->type->setCurrentIndex(FeeIndexOfType(schedule_.GetType()));
     ui_->calculation->setCurrentIndex(schedule_.GetFieldCount() > 0 ? kFormula : 0);
@@ -110,6 +124,9 @@ void CCalcEditDlg::OnCalculationChanged() {
              ui_->factorLabel, ui_->factor, ui_->selectedLabel, ui_->selectedCount, ui_->fields}) {
         widget->setVisible(formula);
     }
+    // A fixed amount needs no room for the field list: the dialog fits what it shows.
+    layout()->activate();
+    resize(width(), sizeHint().height());
 }
 
 void CCalcEditDlg::OnInactiveChanged() {
@@ -128,10 +145,10 @@ void CCalcEditDlg::ShowSelectedCount() {
 CalcEntryForm CCalcEditDlg::ReadForm() const {
     CalcEntryForm form;
     form.typeIndex = ui_->type->currentIndex();
-    form.name = FromQt(ui_->name->text());
-    form.methodName = FromQt(ui_->method->currentText());
-    form.description = FromQt(ui_->description->text());
-    form.currencySymbol = FromQt(ui_->currency->text());
+    form.name = Text(*ui_->name);
+    form.methodName = Text(*ui_->method);
+    form.description = Text(*ui_->description);
+    form.currencySymbol = Text(*ui_->currency);
     form.baseText = FromQt(ui_->base->text().trimmed());
     form.inactive = ui_->inactive->isChecked();
     form.formula = ui_->calculation->currentIndex() == kFormula;
@@ -145,9 +162,11 @@ CalcEntryForm CCalcEditDlg::ReadForm() const {
 
 void CCalcEditDlg::accept() {
     CalcEntryForm form = ReadForm();
+    const QString factor = ui_->factor->text().trimmed();
     bool isNumber = false;
-    form.factor = ui_->factor->text().trimmed().toFloat(&isNumber);
-    if (!isNumber && form.formula) {
+    form.factor = factor.toFloat(&isNumber);
+    form.factorEdited = factor != shownFactor_;
+    if (!isNumber && form.formula && form.factorEdited) {
         ShowAppMessage(runner_, this, "Please enter a number.");
         ui_->factor->setFocus();
         return;

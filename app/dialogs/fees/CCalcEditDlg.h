@@ -45,6 +45,8 @@ private:
     std::unique_ptr<Ui::CCalcEditDlg> ui_;
     gb::widgets::ModalRunner& runner_;
     gb::itemdb::CFeeSchedule schedule_;
+    // The factor as first shown: an OK with the same text keeps the factor.
+    QString shownFactor_;
 };
 
 }  // namespace gb::app::ui

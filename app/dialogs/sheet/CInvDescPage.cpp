@@ -1,6 +1,7 @@
 #include "app/dialogs/sheet/CInvDescPage.h"
 
 #include "app/dialogs/common/ControlText.h"
+#include "app/dialogs/common/EnterKey.h"
 #include "app/dialogs/common/TypingLimit.h"
 #include "app/dialogs/sheet/CInvSheet.h"
 #include "itemdb/FieldId.h"
@@ -18,6 +19,7 @@ CInvDescPage::CInvDescPage(CInvSheet& sheet) : sheet_(sheet), ui_(new Ui::CInvDe
         ui_->status->addItem(widgets::ToQt(choice.name), choice.id);
     }
     LimitTyping(*ui_->description, 120);
+    LetEnterAccept(*ui_->description);
     LimitTyping(*ui_->minBid, 20);
     LimitTyping(*ui_->itemCost, 20);
     LimitTyping(*ui_->reserveAmt, 10);
@@ -51,9 +53,14 @@ DescPageTexts CInvDescPage::Texts() const {
 }
 
 std::optional<std::string> CInvDescPage::Store() {
+    const itemdb::CAucItem& item = sheet_.Item();
     const int selected = ui_->status->currentIndex();
-    const std::int32_t status =
-        selected >= 0 ? statuses_[selected].id : itemdb::folder::NeedsAttention;
+    // The entry shown for the item's own status (the first one when the list
+    // lacks it) keeps that status.
+    const std::int32_t status = selected == StatusChoiceIndex(statuses_, item.GetStatus())
+                                    ? item.GetStatus()
+                                : selected >= 0 ? statuses_[selected].id
+                                                : itemdb::folder::NeedsAttention;
     return Texts().Store(sheet_.Item(), status);
 }
 

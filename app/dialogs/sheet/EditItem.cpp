@@ -1,6 +1,17 @@
 #include "app/dialogs/sheet/EditItem.h"
 
+#include "app/core/MachineProfile.h"
+#include "app/dialogs/combos/CComboListDlg.h"
+#include "platform/Settings.h"
+
 namespace gb::app::ui {
+
+std::function<void(QWidget* parent)> EditStoredDropDownLists(widgets::ModalRunner& runner) {
+    return [&runner](QWidget* parent) {
+        MachineProfile machine(gb::Settings::LocalMachine());
+        CComboListDlg::Run(runner, parent, machine);
+    };
+}
 
 bool EditItem(widgets::ModalRunner& runner, QWidget* parent, itemdb::CAucItem& item,
               const itemdb::CFeeSchedule& fees, const itemdb::CFolderTree& folders,

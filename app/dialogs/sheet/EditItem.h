@@ -2,6 +2,7 @@
 // The entry points of the item list's Edit Item(s) command and of a
 // double-click on an item: the item sheet on a copy of the item.
 
+#include <functional>
 #include <string_view>
 
 #include "app/dialogs/sheet/CInvSheet.h"
@@ -14,6 +15,10 @@ class ModalRunner;
 }
 
 namespace gb::app::ui {
+
+// The Payment page's "Edit:" service: the Customize Drop Down Lists dialog
+// over the lists the machine settings keep, the lists the sheet shows.
+std::function<void(QWidget* parent)> EditStoredDropDownLists(widgets::ModalRunner& runner);
 
 // Runs the item sheet on a copy of `item`. After OK `item` is the edited
 // copy and the result is true; after Cancel `item` is untouched.

@@ -264,6 +264,17 @@ TEST_F(ItemizedTest, ChargesReplaceOrAddToTheItemsOwn) {
     }
 }
 
+TEST_F(ItemizedTest, TheLastEntryIsCarriedToTheItemsToo) {
+    Define(31, fee_type::Charge, "2.25", 0.0f, {});
+    BulkTemplate bulk;
+    bulk.Item().AddItemizedCharge(31);
+    bulk.Flags().itemizeCharges = true;
+    CAucItem item = FilledItem();
+    EXPECT_TRUE(bulk.ApplyField(item, field::OtherCharges, {fees_, kCategories}));
+    EXPECT_TRUE(item.HasItemizedCharge(31));
+    EXPECT_EQ(FieldText(item, field::OtherCharges), "$2.25");
+}
+
 TEST(BulkUpdate, StoresEveryItemAndReportsRefusedStatusesAndItemsThatLeftTheFolder) {
     CItemList items;
     CAucItem running = FilledItem("1");

@@ -1,15 +1,19 @@
-// Pictures of the bulk-update sheet and the fee-schedule dialog for the
-// documentation: written only when GB_SCREENSHOT_DIR names a folder, e.g.
+// Pictures of the bulk-update sheet, the fee-schedule dialog and the fee
+// editor for the documentation: written only when GB_SCREENSHOT_DIR names a folder, e.g.
 //   GB_SCREENSHOT_DIR=docs xvfb-run -a app_qt_tests --gtest_filter='Screenshots.*'
+
+#include <QtWidgets/QCheckBox>
 
 #include <gtest/gtest.h>
 
 #include "Screenshots.h"
 #include "app/dialogs/bulk/CAutoSheet.h"
+#include "app/dialogs/fees/CCalcEditDlg.h"
 #include "app/dialogs/fees/CFeeSchdDlg.h"
 #include "itemdb/FeeSchedule.h"
 #include "itemdb/FolderBlueprint.h"
 #include "itemdb/FolderTree.h"
+#include "widgets/PropertyPage.h"
 #include "widgets/ScriptedModalRunner.h"
 
 using namespace gb::itemdb;
@@ -47,7 +51,7 @@ CFeeSchedule SampleSchedule() {
     return fees;
 }
 
-TEST(Screenshots, BulkSheetAndFeeSchedule) {
+TEST(Screenshots, BulkSheetFeeScheduleAndFeeEditor) {
     if (ScreenshotFolder().isEmpty()) {
         GTEST_SKIP() << "GB_SCREENSHOT_DIR is not set";
     }
@@ -63,6 +67,26 @@ TEST(Screenshots, BulkSheetAndFeeSchedule) {
 
     gb::app::ui::CFeeSchdDlg dialog(runner, fees, {});
     SaveScreenshot(dialog, "fee-schedule-dialog.png");
+
+    // The first page is the sheet's picture above.
+    const char* pages[] = {"item", "categories", "cost", "misc-fees", "shipping", "notes"};
+    for (int page = 1; page < sheet.PageCount(); ++page) {
+        ASSERT_TRUE(sheet.SetActivePage(page));
+        // The boxes that show the category tree and the fee lists.
+        for (const char* box : {"updateCategories", "chargesItemize", "feesItemize"}) {
+            if (auto* check = sheet.Page(page)->findChild<QCheckBox*>(box)) {
+                check->setChecked(true);
+            }
+        }
+        SaveScreenshot(sheet, QString("bulk-update-%1.png").arg(pages[page]));
+    }
+
+    for (const auto& [entry, name] :
+         {std::pair{0, "fee-editor-fixed.png"}, std::pair{2, "fee-editor-formula.png"}}) {
+        fees.SetCurrent(entry);
+        gb::app::ui::CCalcEditDlg editor(runner, fees, {"Cash", "PayPal"});
+        SaveScreenshot(editor, name);
+    }
 }
 
 }  // namespace

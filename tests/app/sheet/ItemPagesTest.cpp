@@ -74,6 +74,18 @@ TEST(ItemPage, AnAmountThatDoesNotParseStopsBeforeStatusAndFeedback) {
     EXPECT_EQ(item.GetFeedback(), "great");
 }
 
+TEST(ItemPage, TheDescriptionKeepsItsLineEnds) {
+    CAucItem item;
+    item.SetDescription("Brass lamp\r\nwith shade");
+    DescPageTexts texts = DescPageTexts::Read(item);
+    EXPECT_EQ(texts.description, "Brass lamp\nwith shade");
+    EXPECT_EQ(texts.Store(item, item.GetStatus()), std::nullopt);
+    EXPECT_EQ(item.GetDescription(), "Brass lamp\r\nwith shade");
+    texts.description = "Brass lamp\nwith glass shade";
+    EXPECT_EQ(texts.Store(item, item.GetStatus()), std::nullopt);
+    EXPECT_EQ(item.GetDescription(), "Brass lamp\r\nwith glass shade");
+}
+
 TEST(InvoicePage, RatingIsChecked) {
     CAucItem item;
     InvoicePageTexts texts = InvoicePageTexts::Read(item);
@@ -159,6 +171,41 @@ TEST(PaymentPage, ClearingThePayDateClearsItAtOnce) {
     texts.payDate.reset();
     texts.PayDateChanged(item);
     EXPECT_TRUE(item.GetDateValue(field::PayDate)->IsNull());
+}
+
+TEST(PaymentPage, ChoosingAMethodKeepsAPickedPayDateAndTakesZeroAsUnpaid) {
+    CAucItem item;
+    ASSERT_TRUE(item.SetAmtReceived("0"));
+    ASSERT_TRUE(item.SetMaxBid("20"));
+    CFeeSchedule fees = ScheduleWithPaymentFees();
+    PayPageTexts texts = PayPageTexts::Read(item);
+    EXPECT_EQ(texts.amtReceived, "$0.00");
+    texts.payDate = PickedDate{2024, 3, 2};
+    texts.ChooseMethod("PayPal", item, fees);
+    EXPECT_EQ(texts.amtReceived, "$20.00");
+    EXPECT_EQ(texts.payDate, (PickedDate{2024, 3, 2}));
+}
+
+TEST(PaymentPage, StoresTheEditedBuyerAndRatingBoth) {
+    CAucItem item;
+    PayPageTexts texts = PayPageTexts::Read(item);
+    texts.buyerId = "ann";
+    texts.rating = "12";
+    EXPECT_EQ(texts.Store(item), std::nullopt);
+    EXPECT_EQ(item.GetBuyerId(), "ann");
+    EXPECT_EQ(EditText(item, field::Rating), "12");
+}
+
+TEST(PaymentPage, AnUntouchedPayDateKeepsItsTimeOfDayAndAPickedOneHasNone) {
+    CAucItem item;
+    ASSERT_TRUE(item.SetPayDate("3/4/2024 14:35:10"));
+    const double stored = item.GetDateValue(field::PayDate)->Days();
+    PayPageTexts texts = PayPageTexts::Read(item);
+    EXPECT_EQ(texts.Store(item), std::nullopt);
+    EXPECT_EQ(item.GetDateValue(field::PayDate)->Days(), stored);
+    texts.payDate = PickedDate{2024, 3, 5};
+    EXPECT_EQ(texts.Store(item), std::nullopt);
+    EXPECT_EQ(item.GetDateValue(field::PayDate)->Days(), DateTime::FromCivil(2024, 3, 5).Days());
 }
 
 TEST(ShippingPage, StoresDateAndNotesEvenWhenACostIsRefused) {

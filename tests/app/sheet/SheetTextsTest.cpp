@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/core/sheet/AddressText.h"
+#include "app/core/sheet/MultiLineText.h"
 #include "app/core/sheet/SheetTexts.h"
 #include "app/core/sheet/SheetTitle.h"
 #include "itemdb/FieldId.h"
@@ -43,13 +43,13 @@ INSTANTIATE_TEST_SUITE_P(Descriptions, SheetTitleTest,
 TEST(AddressText, AnUntouchedAddressKeepsItsLineEndsExactly) {
     for (const std::string stored :
          {"Ann Lee\r\n1 Main St\r\nSpringfield", "Old\rStyle\r\nMixed", "Trailing\r\n", ""}) {
-        EXPECT_EQ(AddressForStoring(AddressForEditing(stored), stored), stored);
+        EXPECT_EQ(LinesForStoring(LinesForEditing(stored), stored), stored);
     }
-    EXPECT_EQ(AddressForEditing("a\r\nb\rc"), "a\nb\nc");
+    EXPECT_EQ(LinesForEditing("a\r\nb\rc"), "a\nb\nc");
 }
 
 TEST(AddressText, AnEditedAddressIsStoredWithCrLfPairs) {
-    EXPECT_EQ(AddressForStoring("Ann Lee\n2 Main St\n", "Ann Lee\r1 Main St"),
+    EXPECT_EQ(LinesForStoring("Ann Lee\n2 Main St\n", "Ann Lee\r1 Main St"),
               "Ann Lee\r\n2 Main St\r\n");
 }
 
@@ -68,6 +68,20 @@ TEST(SheetTexts, StoreInOrderStopsAtTheFirstRefusalAndNamesIt) {
     EXPECT_EQ(StoreInOrder(item, edits), "Invalid Item Cost");
     EXPECT_EQ(EditText(item, field::MinBid), "$5.00");
     EXPECT_EQ(EditText(item, field::ReserveAmt), EditText(CAucItem(), field::ReserveAmt));
+}
+
+TEST(SheetTexts, AnUntouchedAmountKeepsItsDecimalsAndATypedOneIsStored) {
+    CAucItem item;
+    ASSERT_TRUE(item.SetMinBid("12.345"));
+    const Money stored = *item.GetMoneyValue(field::MinBid);
+    const std::string shown = EditText(item, field::MinBid);
+    EXPECT_EQ(shown, "$12.35");
+    const FieldEdit untouched[] = {{field::MinBid, shown}};
+    EXPECT_EQ(StoreInOrder(item, untouched), std::nullopt);
+    EXPECT_EQ(*item.GetMoneyValue(field::MinBid), stored);
+    const FieldEdit typed[] = {{field::MinBid, "12.35"}};
+    EXPECT_EQ(StoreInOrder(item, typed), std::nullopt);
+    EXPECT_EQ(item.GetMoneyValue(field::MinBid)->Units(), 123500);
 }
 
 TEST(SheetTexts, LiveInvoiceAmtIgnoresATextThatDoesNotParse) {

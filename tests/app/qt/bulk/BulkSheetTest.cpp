@@ -2,8 +2,11 @@
 // every selected item, blank fields change nothing, a refused amount keeps the
 // page open, and categories are picked from the profile's category tree.
 
+#include <QtWidgets/QApplication>
 #include <QtWidgets/QComboBox>
+#include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
+#include <QtWidgets/QPlainTextEdit>
 #include <QtWidgets/QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -13,6 +16,7 @@
 
 #include "app/dialogs/bulk/CAutoCatPage.h"
 #include "app/dialogs/bulk/CAutoCostPage.h"
+#include "app/dialogs/bulk/CAutoMiscPage.h"
 #include "app/dialogs/bulk/CAutoSheet.h"
 #include "app/dialogs/bulk/CAutoShipPage.h"
 #include "app/dialogs/bulk/CAutoStatusPage.h"
@@ -24,6 +28,7 @@
 #include "itemdb/ItemList.h"
 #include "ui_CAutoCatPage.h"
 #include "ui_CAutoCostPage.h"
+#include "ui_CAutoMiscPage.h"
 #include "ui_CAutoShipPage.h"
 #include "ui_CAutoStatusPage.h"
 #include "widgets/ScriptedModalRunner.h"
@@ -152,6 +157,76 @@ TEST_F(BulkSheetTest, TheCategoriesPageShowsTheTreeAndAPickedCategoryReachesEver
         EXPECT_TRUE(item.HasCategory(lamps));
         EXPECT_FALSE(item.HasCategory(home));
     }
+}
+
+TEST_F(BulkSheetTest, AnAddressIsStoredWithCrLfBetweenItsLines) {
+    runner_.Then(ScriptedModalRunner::Accept([](QDialog& dialog) {
+        Show<gb::app::ui::CAutoShipPage>(dialog, 4).Form().address->setPlainText(
+            "Ann Lee\n1 Main St\nSpringfield\n");
+    }));
+    ASSERT_TRUE(Run().has_value());
+    for (const auto& position : selection_) {
+        EXPECT_EQ(items_.GetItemAt(position)->GetShippingAddress(),
+                  "Ann Lee\r\n1 Main St\r\nSpringfield");
+    }
+}
+
+TEST_F(BulkSheetTest, EveryDropDownBoxTakesTwentyCharacters) {
+    runner_.Then(ScriptedModalRunner::Reject([](QDialog& dialog) {
+        auto& sheet = static_cast<CAutoSheet&>(dialog);
+        int boxes = 0;
+        for (int page = 0; page < sheet.PageCount(); ++page) {
+            ASSERT_TRUE(sheet.SetActivePage(page));
+            for (QComboBox* combo : sheet.Page(page)->findChildren<QComboBox*>()) {
+                if (combo->isEditable()) {
+                    ++boxes;
+                    EXPECT_EQ(combo->lineEdit()->maxLength(), 20)
+                        << combo->objectName().toStdString();
+                }
+            }
+        }
+        EXPECT_EQ(boxes, 14);
+    }));
+    EXPECT_FALSE(Run().has_value());
+}
+
+// The sheet keeps one size from page to page; the labels show a single
+// ampersand; the category tree shows eight rows at least; the Misc Fees
+// lists give 60 per cent of their width to the names.
+TEST_F(BulkSheetTest, TheLayoutHoldsFromPageToPage) {
+    for (int i = 0; i < 12; ++i) {
+        folders_.AddNode(folder::ByCategory, folder::ByCategory, folder::ByCategory);
+        folders_.SetCurName("Category " + std::to_string(i));
+    }
+    runner_.Then(ScriptedModalRunner::Reject([](QDialog& dialog) {
+        auto& sheet = static_cast<CAutoSheet&>(dialog);
+        QApplication::processEvents();
+        const QSize first = dialog.size();
+        for (int page = 0; page < sheet.PageCount(); ++page) {
+            ASSERT_TRUE(sheet.SetActivePage(page));
+            QApplication::processEvents();
+            EXPECT_EQ(dialog.size(), first) << "page " << page;
+        }
+        for (QLabel* label : dialog.findChildren<QLabel*>()) {
+            EXPECT_FALSE(label->text().contains("&&")) << label->text().toStdString();
+        }
+        EXPECT_EQ(Show<gb::app::ui::CAutoCostPage>(dialog, 2).Form().shChargeLabel->text(),
+                  "S&H  Charge:");
+
+        auto& categories = Show<gb::app::ui::CAutoCatPage>(dialog, 1);
+        categories.Form().updateCategories->setChecked(true);
+        QApplication::processEvents();
+        QTreeWidget& tree = *categories.Form().tree;
+        EXPECT_GE(tree.viewport()->height(), 8 * tree.sizeHintForRow(0));
+        EXPECT_EQ(dialog.size(), first);
+
+        auto& misc = Show<gb::app::ui::CAutoMiscPage>(dialog, 3);
+        misc.Form().chargesItemize->setChecked(true);
+        QApplication::processEvents();
+        QTreeWidget& charges = *misc.Form().chargesList;
+        EXPECT_EQ(charges.columnWidth(0), charges.viewport()->width() * 60 / 100);
+    }));
+    EXPECT_FALSE(Run().has_value());
 }
 
 TEST_F(BulkSheetTest, NoSelectionIsAMessage) {

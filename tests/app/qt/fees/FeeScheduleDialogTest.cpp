@@ -2,6 +2,7 @@
 // is saved at once and read back equal, a failed save that is reported, and
 // the order kept on close.
 
+#include <QtTest/QTest>
 #include <QtWidgets/QHeaderView>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QListWidget>
@@ -12,10 +13,10 @@
 
 #include <fstream>
 
-#include "tests/support/TempFolder.h"
 #include "app/dialogs/fees/CCalcEditDlg.h"
 #include "app/dialogs/fees/CFeeSchdDlg.h"
 #include "itemdb/FeeSchedule.h"
+#include "tests/support/TempFolder.h"
 #include "ui_CCalcEditDlg.h"
 #include "ui_CFeeSchdDlg.h"
 #include "widgets/ScriptedModalRunner.h"
@@ -136,6 +137,43 @@ TEST_F(FeeScheduleDialogTest, TheEditorAsksItsQuestionsAndStaysOpenOnYes) {
     editor.accept();
     EXPECT_EQ(editor.result(), QDialog::Rejected);
     EXPECT_TRUE(runner_.Ran().back().text.startsWith("You might want to change the value"));
+}
+
+// The factor shows the five decimals the schedule keeps and a name longer
+// than the typing limit shows whole; an untouched OK keeps both.
+TEST_F(FeeScheduleDialogTest, TheEditorShowsLongFactorsAndNamesWhole) {
+    schedule_.SetCurrent(0);
+    schedule_.SetCurrencySymbol("");  // kept by display-only entries alone
+    const std::string name = "Gallery picture and subtitle, both";
+    schedule_.SetName(name);
+    schedule_.SetFactor(149.87654f);
+    schedule_.AddField(36);
+    const CFeeEntry before = schedule_.GetEntry(0);
+    CCalcEditDlg editor(runner_, schedule_, {});
+    EXPECT_EQ(editor.Form().factor->text(), "149.87654");
+    EXPECT_EQ(editor.Form().name->text().toStdString(), name);
+    editor.Form().name->end(false);
+    QTest::keyClicks(editor.Form().name, "x");
+    EXPECT_EQ(editor.Form().name->text().toStdString(), name);
+    editor.accept();
+    EXPECT_EQ(editor.result(), QDialog::Accepted);
+    EXPECT_EQ(editor.Schedule().GetEntry(0), before);
+}
+
+// A transaction fee named after a method the list no longer holds keeps its
+// name, active or not.
+TEST_F(FeeScheduleDialogTest, AMethodNoLongerListedKeepsItsEntrysName) {
+    for (const bool active : {true, false}) {
+        schedule_.SetCurrent(2);
+        schedule_.SetCurrencySymbol("");
+        schedule_.SetActive(active);
+        CCalcEditDlg editor(runner_, schedule_, {"Cash", "Check"});
+        EXPECT_EQ(editor.Form().method->currentText(), "PayPal");
+        editor.accept();
+        EXPECT_EQ(editor.result(), QDialog::Accepted) << active;
+        EXPECT_EQ(editor.Schedule().GetEntry(2).GetName(), "PayPal") << active;
+        EXPECT_EQ(editor.Schedule().GetEntry(2), schedule_.GetEntry(2)) << active;
+    }
 }
 
 }  // namespace

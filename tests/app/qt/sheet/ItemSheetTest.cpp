@@ -18,12 +18,15 @@
 #include <memory>
 #include <string>
 
+#include "app/core/MachineProfile.h"
 #include "app/core/UiStrings.h"
 #include "app/dialogs/sheet/CInvSheet.h"
 #include "app/dialogs/sheet/EditItem.h"
 #include "itemdb/AucDoc.h"
 #include "itemdb/FieldId.h"
+#include "platform/Settings.h"
 #include "qt/TestProfile.h"
+#include "tests/support/SettingsTestFolder.h"
 #include "tests/support/TempFolder.h"
 #include "widgets/ScriptedModalRunner.h"
 
@@ -218,6 +221,58 @@ TEST_F(ItemSheetTest, ADoubleClickAddsACategory) {
     }));
     ASSERT_TRUE(Edit(item));
     EXPECT_TRUE(item.HasCategory(toys));
+}
+
+TEST_F(ItemSheetTest, EnterInTheDescriptionEndsTheSheetWithOk) {
+    runner.Then(ScriptedModalRunner::Accept([](QDialog& dialog) {
+        auto& description = Find<QPlainTextEdit>(dialog, "description");
+        description.setFocus();
+        description.moveCursor(QTextCursor::End);
+        QTest::keyClicks(&description, " etc");
+        QTest::keyClick(&description, Qt::Key_Return);
+        EXPECT_EQ(description.toPlainText(), "Brass lamp etc");
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    }));
+    ASSERT_TRUE(Edit(item));
+    EXPECT_EQ(item.GetDescription(), "Brass lamp etc");
+}
+
+class ItemSheetLists : public test::SettingsTestFolder {};
+
+// The Payment page's "Edit:" opens the drop-down list dialog; the method list
+// then shows the lists as edited.
+TEST_F(ItemSheetLists, TheEditButtonOpensTheListDialogAndTheMethodsFollowIt) {
+    MachineProfile profile(gb::Settings::LocalMachine());
+    ASSERT_TRUE(profile.WriteString("Combos", "Payment Method", "Cash;Check;"));
+    ScriptedModalRunner runner([](const std::string& failure) { ADD_FAILURE() << failure; });
+    ItemSheetServices services;
+    services.dropDownValues = [](int fieldId) {
+        return MachineProfile(gb::Settings::LocalMachine()).GetComboValues(fieldId);
+    };
+    services.editDropDownLists = EditStoredDropDownLists(runner);
+    ScriptedModalRunner::Step lists = ScriptedModalRunner::Reject([&profile](QDialog&) {
+        ASSERT_TRUE(profile.WriteString("Combos", "Payment Method", "Cash;Check;Wire;"));
+    });
+    lists.className = "gb::app::ui::CComboListDlg";
+    runner
+        .Then(ScriptedModalRunner::Reject([](QDialog& dialog) {
+            ASSERT_TRUE(SheetOf(dialog).SetActivePage(CInvSheet::PaymentTab));
+            auto& edit = Find<QPushButton>(dialog, "editLists");
+            ASSERT_TRUE(edit.isEnabled());
+            edit.click();
+            auto& methods = Find<QComboBox>(dialog, "paymentMethod");
+            methods.showPopup();
+            methods.hidePopup();
+            ASSERT_EQ(methods.count(), 3);
+            EXPECT_EQ(methods.itemText(2), "Wire");
+        }))
+        .Then(lists);
+    CAucItem item;
+    CFeeSchedule fees;
+    CFolderTree folders;
+    EXPECT_FALSE(EditItem(runner, nullptr, item, fees, folders, services));
+    EXPECT_EQ(runner.StepsLeft(), 0u);
 }
 
 std::string OutputOf(const std::string& command) {

@@ -1,8 +1,8 @@
-#include "app/core/sheet/AddressText.h"
+#include "app/core/sheet/MultiLineText.h"
 
 namespace gb::app {
 
-std::string AddressForEditing(std::string_view stored) {
+std::string LinesForEditing(std::string_view stored) {
     std::string text;
     text.reserve(stored.size());
     for (std::size_t i = 0; i < stored.size(); ++i) {
@@ -18,8 +18,8 @@ std::string AddressForEditing(std::string_view stored) {
     return text;
 }
 
-std::string AddressForStoring(std::string_view edited, std::string_view stored) {
-    if (edited == AddressForEditing(stored)) {
+std::string LinesForStoring(std::string_view edited, std::string_view stored) {
+    if (edited == LinesForEditing(stored)) {
         return std::string(stored);
     }
     std::string text;
