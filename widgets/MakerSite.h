@@ -1,9 +1,11 @@
 #pragma once
 // The maker's web site, as the programs' About boxes show it and link to it.
 
+#include "platform/MakerSite.h"
+
 namespace gb::widgets {
 
-inline constexpr char kMakerWebAddress[] = "www.norvel-software.example";
-inline constexpr char kMakerSiteUrl[] = "https://www.norvel-software.example/";
+using gb::kMakerSiteUrl;
+using gb::kMakerWebAddress;
 
 }  // namespace gb::widgets

@@ -1,5 +1,6 @@
 #include "setup/wizard/CPageRead.h"
 
+#include <QtGui/QFontDatabase>
 #include <QtWidgets/QVBoxLayout>
 
 #include "setup/core/WizardRules.h"
@@ -12,9 +13,10 @@ CPageRead::CPageRead(CWizardSheet& sheet, int position, int count, QWidget* pare
     : CWizardPage(position, count, parent), sheet_(sheet), text_(new QPlainTextEdit(this)) {
     SetBackground(Qt::white);
     text_->setReadOnly(true);
-    QFont bold = text_->font();
-    bold.setBold(true);
-    text_->setFont(bold);
+    // The read-me is laid out in fixed-pitch lines, with a table: shown as
+    // written, scrolling sideways rather than wrapped.
+    text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    text_->setLineWrapMode(QPlainTextEdit::NoWrap);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text_);
 }

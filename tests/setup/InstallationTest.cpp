@@ -30,6 +30,7 @@ InstallPlan SmallPlan() {
         {{Shortcut::Kind::Program, "Remove.exe", "Gavelbook for Sellers",
           "gavelbook-lotkeeper.desktop", "Test program", true}},
         "Remove.exe",
+        "Readme.txt",
     };
 }
 
