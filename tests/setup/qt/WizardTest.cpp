@@ -24,14 +24,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "setup_wizard_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
-    return application;
-}
-
 // A medium with a readme and no files to install; the installation makes a
 // shortcut to the readme.
 const InstallPlan& ReadmePlan() {
@@ -71,7 +63,6 @@ bool WaitFor(Done done) {
 class WizardTest : public ::testing::Test {
 protected:
     WizardTest() {
-        App();
         fs::create_directories(medium_);
         WriteFileAtomically(medium_ / "Readme.txt", "Welcome to the medium.");
     }
@@ -314,8 +305,8 @@ TEST_F(WizardTest, Screenshots) {
     ASSERT_TRUE(readme);
     WriteFileAtomically(medium_ / "Readme.txt", *readme);
     auto sheet = MakeSheet();
-    sheet->resize(sheet->minimumSize());
     sheet->next();
+    sheet->resize(sheet->sizeHint().expandedTo(sheet->minimumSize()));
     QApplication::processEvents();
     EXPECT_TRUE(sheet->grab().save(folder + "/setup-readme-page.png"));
     sheet->next();
@@ -327,3 +318,14 @@ TEST_F(WizardTest, Screenshots) {
 
 }  // namespace
 }  // namespace gb::setup::ui
+
+// The application lives in main, so that it goes before the platform's
+// thread data do; offscreen unless another platform is named.
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    return RUN_ALL_TESTS();
+}
