@@ -304,7 +304,8 @@ bool CInstaller::WriteInstalledFile(const fs::path& path, std::string_view text,
 
 int CInstaller::CreateShortcuts(const Shortcut& shortcut) {
     const fs::path target = target_ / plan_.InstalledName(shortcut.file);
-    const fs::path icon = plan_.icon.empty() ? fs::path() : target_ / plan_.InstalledName(plan_.icon);
+    const fs::path icon =
+        plan_.icon.empty() ? fs::path() : target_ / plan_.InstalledName(plan_.icon);
     const std::string entry =
         shortcut.kind == Shortcut::Kind::Program
             ? ProgramEntry(shortcut.name, shortcut.comment, target, shortcut.opensProfiles, icon)

@@ -21,8 +21,7 @@ std::string ProgramEntry(std::string_view name, std::string_view comment,
 
 // A desktop entry that opens `document` with the user's preferred program.
 std::string DocumentEntry(std::string_view name, std::string_view comment,
-                          const std::filesystem::path& document,
-                          const std::filesystem::path& icon);
+                          const std::filesystem::path& document, const std::filesystem::path& icon);
 
 // The shared-mime-info package that gives "*.pro" files the profile type.
 std::string ProfileMimePackage();

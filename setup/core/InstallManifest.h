@@ -2,8 +2,9 @@
 // The record of one installation, kept in the program folder as
 // "Installed.lst": every file it wrote (with a fingerprint of its contents),
 // every folder it created, every settings value, every settings key and
-// settings file it created, and every component library it registered. The uninstaller removes exactly what
-// the record names, and of the files only those still as they were installed.
+// settings file it created, and every component library it registered. The
+// uninstaller removes exactly what the record names, and of the files only
+// those still as they were installed.
 //
 // One entry per line, fields separated by tabs; '%', tab and line breaks in
 // fields are written as %XX.

@@ -146,8 +146,7 @@ void RemoveCreatedFolders(const InstallManifest& manifest, const UserFolders& us
             continue;
         }
         if (error) {
-            report.problems.push_back("Cannot remove " + folder->string() + ": " +
-                                      error.message());
+            report.problems.push_back("Cannot remove " + folder->string() + ": " + error.message());
         } else {
             report.removed.push_back(*folder);
         }
@@ -196,8 +195,7 @@ std::string ReportText(const UninstallReport& report) {
     std::string text;
     AddSection(text, "Removed:", report.removed);
     AddSection(text, "Kept, as they were changed after the installation:", report.kept);
-    AddSection(text, "Kept, as they hold files the installation did not make:",
-               report.keptFolders);
+    AddSection(text, "Kept, as they hold files the installation did not make:", report.keptFolders);
     if (!report.problems.empty()) {
         text += "Problems:\n";
         for (const std::string& problem : report.problems) {

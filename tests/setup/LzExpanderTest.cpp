@@ -103,7 +103,8 @@ TEST_F(LzExpanderTest, MissingSourceIsUnreadable) {
 TEST_F(LzExpanderTest, LengthFieldThatDisagreesWithTheDataIsCorrupt) {
     const std::string data = Repeating(5000) + RandomBytes(3000, 4);
     const std::string compressed = CompressSzdd(data, 'e');
-    for (const std::uint32_t claimed : {std::uint32_t{4000}, std::uint32_t{4096}, std::uint32_t{7999}, std::uint32_t{8001}}) {
+    for (const std::uint32_t claimed :
+         {std::uint32_t{4000}, std::uint32_t{4096}, std::uint32_t{7999}, std::uint32_t{8001}}) {
         SCOPED_TRACE(claimed);
         std::string patched = compressed;
         for (int i = 0; i < 4; ++i) {

@@ -30,7 +30,8 @@ const InstallPlan& ReadmePlan() {
     static const InstallPlan plan{
         {},
         {},
-        {{Shortcut::Kind::Document, "Readme.txt", "Read me", "gavelbook-readme.desktop", "", false}},
+        {{Shortcut::Kind::Document, "Readme.txt", "Read me", "gavelbook-readme.desktop", "",
+          false}},
         "Remove.exe",
         "",
     };
@@ -76,7 +77,8 @@ protected:
         return sheet;
     }
     QLineEdit* FolderEdit(CWizardSheet& sheet) {
-        return sheet.page(CWizardSheet::FolderPage)->findChild<QLineEdit*>(QStringLiteral("folder"));
+        return sheet.page(CWizardSheet::FolderPage)
+            ->findChild<QLineEdit*>(QStringLiteral("folder"));
     }
     // Walks to the folder page.
     void ToFolderPage(CWizardSheet& sheet) {
@@ -318,14 +320,3 @@ TEST_F(WizardTest, Screenshots) {
 
 }  // namespace
 }  // namespace gb::setup::ui
-
-// The application lives in main, so that it goes before the platform's
-// thread data do; offscreen unless another platform is named.
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    return RUN_ALL_TESTS();
-}
