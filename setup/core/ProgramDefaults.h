@@ -37,8 +37,9 @@ enum class Existing { Replace, Keep };
 // written and gives false.
 bool WriteDefaults(CRegKey3& key, const std::vector<DefaultValue>& values, Existing existing);
 
-// The programs' key "Norvel Software\\Gavelbook\\Lotkeeper" of `root`; each value
-// written through it is noted in `record` when there is one.
+// The programs' key of `root`, "Norvel Software", "Gavelbook", "Lotkeeper"
+// below "Software"; each value written through it is noted in `record` when
+// there is one.
 CRegKey3 ProgramKey(Settings& root, InstallRecord* record = nullptr);
 
 // Writes the user's and the machine's values that are still missing for the
