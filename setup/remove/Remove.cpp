@@ -11,9 +11,8 @@
 #include <cstdlib>
 
 #include "platform/Paths.h"
-#include "setup/core/Uninstaller.h"
 #include "setup/core/UserFolders.h"
-#include "widgets/MessageBox.h"
+#include "setup/remove/RemoveWindow.h"
 #include "widgets/QtModalRunner.h"
 
 namespace {
@@ -27,29 +26,18 @@ bool HasDisplay() {
     return false;
 }
 
-void ShowInWindow(int argc, char** argv, const std::string& text, bool failed) {
-    QApplication application(argc, argv);
-    gb::widgets::QtModalRunner runner;
-    gb::widgets::ShowMessage(
-        runner, nullptr,
-        {QStringLiteral("Remove Gavelbook"),
-         (failed ? QStringLiteral("Gavelbook could not be removed completely.\n\n")
-                 : QStringLiteral("Gavelbook was removed.\n\n")) +
-             QString::fromStdString(text),
-         failed ? QMessageBox::Warning : QMessageBox::Information, QMessageBox::Ok});
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     const gb::setup::UninstallReport report = gb::setup::UninstallFolder(
         gb::paths::ProgramFolder(), gb::setup::UserFolders::FromEnvironment(),
         &gb::setup::RunProgram);
-    const std::string text = gb::setup::ReportText(report);
     const bool failed = !report.problems.empty();
-    std::fputs(text.c_str(), failed ? stderr : stdout);
+    std::fputs(gb::setup::ReportText(report).c_str(), failed ? stderr : stdout);
     if (!::isatty(STDOUT_FILENO) && HasDisplay()) {
-        ShowInWindow(argc, argv, text, failed);
+        QApplication application(argc, argv);
+        gb::widgets::QtModalRunner runner;
+        gb::setup::ui::ShowRemoveReport(runner, report);
     }
     return failed ? 1 : 0;
 }
