@@ -1,7 +1,7 @@
 #include "setup/core/ProgramDefaults.h"
 
-#include "platform/MakerSite.h"
 #include "setup/core/ScopedMachineSettings.h"
+#include "widgets/MakerSite.h"
 
 namespace gb::setup {
 
@@ -16,7 +16,8 @@ std::vector<DefaultValue> UserDefaults(const fs::path& programFolder) {
         {"Export", "Columns", "-ABCDEFGHIJKL"},
         {"Export", "Target", (programFolder / "Export.csv").string()},
         {"Export", "Type", std::uint32_t{0}},
-        {"WebSites", "String0", kMakerSiteUrl},
+        // The maker's site, as the About boxes link to it.
+        {"WebSites", "String0", widgets::kMakerSiteUrl},
     };
 }
 
