@@ -1,5 +1,6 @@
 #pragma once
-// The maker's web site, as the programs' About boxes show it and link to it.
+// The maker's web site, as the programs' About boxes show it and link to it,
+// and as Setup writes it for the first of the programs' web sites.
 
 namespace gb::widgets {
 

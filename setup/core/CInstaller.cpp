@@ -111,6 +111,11 @@ bool RunProgram(const std::vector<std::string>& arguments) {
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
+void RefreshDesktopDatabases(const UserFolders& user, const ProgramRunner& runner) {
+    runner({"update-mime-database", user.MimeFolder().string()});
+    runner({"update-desktop-database", user.ApplicationsFolder().string()});
+}
+
 CInstaller::CInstaller(fs::path sourceFolder, UserFolders user, const InstallPlan& plan,
                        ProgramRunner runner)
     : source_(std::move(sourceFolder)),
@@ -120,12 +125,15 @@ CInstaller::CInstaller(fs::path sourceFolder, UserFolders user, const InstallPla
       runner_(std::move(runner)) {}
 
 void CInstaller::Log(std::string_view text) {
-    log_ += text;
-    log_ += '\n';
+    Append(text);
+    Append("\n");
 }
 
 void CInstaller::Append(std::string_view text) {
     log_ += text;
+    if (listener_) {
+        listener_(text);
+    }
 }
 
 std::string CInstaller::GetLogText() const {
@@ -153,14 +161,10 @@ bool CInstaller::SetTargetFolder(const fs::path& path) {
         Append(problem);
         return false;
     }
-    std::error_code error;
-    fs::path absolute = fs::absolute(path, error).lexically_normal();
-    if (error) {
-        Append("Cannot create directory " + path.string() + ": " + error.message());
+    const fs::path absolute = AbsoluteFolder(path);
+    if (!absolute.is_absolute()) {
+        Append("Cannot create directory " + path.string());
         return false;
-    }
-    if (!absolute.has_filename()) {
-        absolute = absolute.parent_path();
     }
     if (absolute != target_ || record_.File().empty()) {
         target_ = absolute;
@@ -169,13 +173,41 @@ bool CInstaller::SetTargetFolder(const fs::path& path) {
     return CreateDirectoryTree(target_);
 }
 
+fs::path CInstaller::AbsoluteFolder(const fs::path& path) {
+    std::error_code error;
+    fs::path absolute = fs::absolute(path, error).lexically_normal();
+    if (error) {
+        return path;
+    }
+    if (!absolute.has_filename()) {
+        absolute = absolute.parent_path();
+    }
+    return absolute;
+}
+
 bool CInstaller::CreateDirectoryTree(const fs::path& path) {
     if (path.empty()) {
         Append("Cannot create directory");
         return false;
     }
+    // The folders that are missing, outermost first: the record lists them so
+    // that removing the installation takes away these and no folder that was
+    // there before.
+    std::vector<fs::path> missing;
     std::error_code error;
+    for (fs::path folder = path; !folder.empty() && !fs::exists(folder, error);
+         folder = folder.parent_path()) {
+        missing.insert(missing.begin(), folder);
+        if (folder == folder.parent_path()) {
+            break;
+        }
+    }
     fs::create_directories(path, error);
+    for (const fs::path& folder : missing) {
+        if (fs::is_directory(folder)) {
+            record_.AddFolder(folder);
+        }
+    }
     if (error || !fs::is_directory(path)) {
         Append("Cannot create directory " + path.string() +
                (error ? ": " + error.message() : std::string()));
@@ -272,16 +304,19 @@ bool CInstaller::WriteInstalledFile(const fs::path& path, std::string_view text,
 
 int CInstaller::CreateShortcuts(const Shortcut& shortcut) {
     const fs::path target = target_ / plan_.InstalledName(shortcut.file);
+    const fs::path icon =
+        plan_.icon.empty() ? fs::path() : target_ / plan_.InstalledName(plan_.icon);
     const std::string entry =
         shortcut.kind == Shortcut::Kind::Program
-            ? ProgramEntry(shortcut.name, shortcut.comment, target, shortcut.opensProfiles)
-            : DocumentEntry(shortcut.name, shortcut.comment, target);
+            ? ProgramEntry(shortcut.name, shortcut.comment, target, shortcut.opensProfiles, icon)
+            : DocumentEntry(shortcut.name, shortcut.comment, target, icon);
     int made = 0;
     // Desktops start only entries marked executable; a missing desktop folder
     // is not made, as the user chose to have none.
     if (fs::is_directory(user_.desktop) &&
         WriteInstalledFile(user_.desktop / shortcut.desktopFile, entry, kProgramPermissions)) {
         ++made;
+        madeDesktopShortcut_ = true;
     }
     if (CreateDirectoryTree(user_.MenuFolder()) &&
         WriteInstalledFile(user_.MenuFolder() / shortcut.desktopFile, entry, kDataPermissions)) {
@@ -297,8 +332,7 @@ bool CInstaller::RegisterFileType() {
 }
 
 void CInstaller::RefreshDesktopDatabases() {
-    runner_({"update-mime-database", user_.MimeFolder().string()});
-    runner_({"update-desktop-database", (user_.dataHome / "applications").string()});
+    setup::RefreshDesktopDatabases(user_, runner_);
 }
 
 bool CInstaller::GetInstalledFolder(fs::path& out) const {

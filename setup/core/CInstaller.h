@@ -21,6 +21,10 @@ namespace gb::setup {
 using ProgramRunner = std::function<bool(const std::vector<std::string>& arguments)>;
 bool RunProgram(const std::vector<std::string>& arguments);
 
+// Has the desktop re-read the user's file types and menu entries, after an
+// installation added them or its removal took them away; best effort.
+void RefreshDesktopDatabases(const UserFolders& user, const ProgramRunner& runner);
+
 class CInstaller {
 public:
     // Installs from `sourceFolder` (the install medium) by `plan`.
@@ -36,6 +40,9 @@ public:
     // The target folder becomes `path`, made absolute, and is created. Refuses
     // (with a log line) paths that are empty, too long or hold control characters.
     bool SetTargetFolder(const std::filesystem::path& path);
+    // The folder SetTargetFolder makes of `path`; `path` itself when it has no
+    // absolute form.
+    static std::filesystem::path AbsoluteFolder(const std::filesystem::path& path);
     bool CreateDirectoryTree(const std::filesystem::path& path);
     // Expands one file of the medium, by its stored name, into the target folder.
     bool ExpandFile(std::string_view storedName);
@@ -45,6 +52,9 @@ public:
     // Writes the shortcut's desktop entries (desktop and applications menu)
     // and gives how many were written.
     int CreateShortcuts(const Shortcut& shortcut);
+    // Whether some shortcut went onto the desktop: without a desktop folder
+    // the applications menu has them all.
+    bool MadeDesktopShortcut() const { return madeDesktopShortcut_; }
     // Installs the profile file type for the desktop.
     bool RegisterFileType();
     // Has the desktop re-read its file types and menu entries; best effort.
@@ -59,6 +69,10 @@ public:
     // Appends `text` and a line end to the setup log; Append adds no line end.
     void Log(std::string_view text);
     void Append(std::string_view text);
+    // Called with each piece of text as it is added to the log, on the thread
+    // that runs the installation.
+    using LogListener = std::function<void(std::string_view text)>;
+    void SetLogListener(LogListener listener) { listener_ = std::move(listener); }
     const std::string& SetupLog() const { return log_; }
     // The header the log begins with: versions and folders.
     std::string GetLogText() const;
@@ -78,7 +92,9 @@ private:
     ProgramRunner runner_;
     std::string browserLibrary_ = "libQt6WebEngineCore.so.6";
     std::string log_;
+    LogListener listener_;
     InstallRecord record_;
+    bool madeDesktopShortcut_ = false;
 };
 
 // The uninstall entry, in the user's settings: installation is per user.

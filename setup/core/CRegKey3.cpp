@@ -48,4 +48,8 @@ std::string CRegKey3::ReadString(std::string_view subKey, std::string_view name,
     return root_.GetString(KeyOf(subKey), name, fallback);
 }
 
+bool CRegKey3::HasValue(std::string_view subKey, std::string_view name) const {
+    return root_.GetValue(KeyOf(subKey), name).has_value();
+}
+
 }  // namespace gb::setup

@@ -24,6 +24,7 @@ public:
     bool WriteString(std::string_view subKey, std::string_view name, std::string_view text);
     std::string ReadString(std::string_view subKey, std::string_view name,
                            std::string_view fallback) const;
+    bool HasValue(std::string_view subKey, std::string_view name) const;
 
     const std::string& Path() const { return path_; }
 

@@ -28,11 +28,16 @@ std::string StringValue(std::string_view text) {
     return out;
 }
 
-std::string Header(std::string_view name, std::string_view comment) {
+std::string Header(std::string_view name, std::string_view comment,
+                   const std::filesystem::path& icon) {
     std::string entry = "[Desktop Entry]\nType=Application\nVersion=1.0\nName=";
     entry += StringValue(name);
     entry += "\nComment=";
     entry += StringValue(comment);
+    if (!icon.empty()) {
+        entry += "\nIcon=";
+        entry += StringValue(icon.string());
+    }
     entry += "\nTerminal=false\nCategories=Office;\n";
     return entry;
 }
@@ -54,8 +59,9 @@ std::string ExecArgument(std::string_view argument) {
 }
 
 std::string ProgramEntry(std::string_view name, std::string_view comment,
-                         const std::filesystem::path& program, bool opensProfiles) {
-    std::string entry = Header(name, comment);
+                         const std::filesystem::path& program, bool opensProfiles,
+                         const std::filesystem::path& icon) {
+    std::string entry = Header(name, comment, icon);
     entry += "Exec=";
     entry += ExecArgument(program.string());
     if (opensProfiles) {
@@ -70,8 +76,9 @@ std::string ProgramEntry(std::string_view name, std::string_view comment,
 }
 
 std::string DocumentEntry(std::string_view name, std::string_view comment,
-                          const std::filesystem::path& document) {
-    std::string entry = Header(name, comment);
+                          const std::filesystem::path& document,
+                          const std::filesystem::path& icon) {
+    std::string entry = Header(name, comment, icon);
     entry += "Exec=xdg-open ";
     entry += ExecArgument(document.string());
     entry += '\n';

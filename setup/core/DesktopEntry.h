@@ -13,13 +13,15 @@ inline constexpr std::string_view kProfileMimeType = "application/x-gavelbook-pr
 inline constexpr std::string_view kMimePackageName = "gavelbook-profile.xml";
 
 // A desktop entry that starts `program`, or with `opensProfiles` the program
-// that opens profile files given to it.
+// that opens profile files given to it; shown with the picture file `icon`
+// unless that is empty.
 std::string ProgramEntry(std::string_view name, std::string_view comment,
-                         const std::filesystem::path& program, bool opensProfiles);
+                         const std::filesystem::path& program, bool opensProfiles,
+                         const std::filesystem::path& icon);
 
 // A desktop entry that opens `document` with the user's preferred program.
 std::string DocumentEntry(std::string_view name, std::string_view comment,
-                          const std::filesystem::path& document);
+                          const std::filesystem::path& document, const std::filesystem::path& icon);
 
 // The shared-mime-info package that gives "*.pro" files the profile type.
 std::string ProfileMimePackage();

@@ -1,10 +1,10 @@
 #include "setup/core/InstallManifest.h"
 
+#include <array>
 #include <charconv>
 #include <cstdio>
+#include <fstream>
 #include <string_view>
-
-#include "platform/FileIo.h"
 
 namespace gb::setup {
 
@@ -70,14 +70,19 @@ std::optional<Number> ParseNumber(std::string_view text) {
 }
 
 // FNV-1a, 64 bits: enough to tell a changed file from the one installed.
-std::uint64_t Fnv1a(std::string_view bytes) {
-    std::uint64_t hash = 0xCBF29CE484222325ULL;
-    for (const char c : bytes) {
-        hash ^= static_cast<unsigned char>(c);
-        hash *= 0x100000001B3ULL;
+class Fnv1a {
+public:
+    void Add(std::string_view bytes) {
+        for (const char c : bytes) {
+            hash_ ^= static_cast<unsigned char>(c);
+            hash_ *= 0x100000001B3ULL;
+        }
     }
-    return hash;
-}
+    std::uint64_t Value() const { return hash_; }
+
+private:
+    std::uint64_t hash_ = 0xCBF29CE484222325ULL;
+};
 
 }  // namespace
 
@@ -86,6 +91,9 @@ std::string InstallManifest::ToText() const {
     for (const InstalledFile& file : files) {
         AddLine(text, {"file", file.path.string(), std::to_string(file.size),
                        std::to_string(file.fingerprint)});
+    }
+    for (const std::filesystem::path& folder : folders) {
+        AddLine(text, {"folder", folder.string()});
     }
     for (const InstalledValue& value : values) {
         AddLine(text, {"value", value.settingsFile.string(), value.key, value.name});
@@ -133,6 +141,8 @@ std::optional<InstallManifest> InstallManifest::FromText(std::string_view text) 
                 return std::nullopt;
             }
             manifest.files.push_back({fields[1], *size, *fingerprint});
+        } else if (kind == "folder" && fields.size() == 2) {
+            manifest.folders.emplace_back(fields[1]);
         } else if (kind == "value" && fields.size() == 4) {
             manifest.values.push_back({fields[1], fields[2], fields[3]});
         } else if (kind == "key" && fields.size() == 3) {
@@ -149,11 +159,23 @@ std::optional<InstallManifest> InstallManifest::FromText(std::string_view text) 
 }
 
 std::optional<InstalledFile> InstallManifest::Fingerprint(const std::filesystem::path& path) {
-    const std::optional<std::string> bytes = ReadWholeFile(path);
-    if (!bytes) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
         return std::nullopt;
     }
-    return InstalledFile{path, bytes->size(), Fnv1a(*bytes)};
+    // Installed programs can be large: a piece at a time, never the whole file.
+    std::array<char, 64 * 1024> piece;
+    Fnv1a hash;
+    std::uintmax_t size = 0;
+    while (file.read(piece.data(), piece.size()) || file.gcount() > 0) {
+        const auto got = static_cast<std::size_t>(file.gcount());
+        hash.Add(std::string_view(piece.data(), got));
+        size += got;
+    }
+    if (file.bad()) {
+        return std::nullopt;
+    }
+    return InstalledFile{path, size, hash.Value()};
 }
 
 }  // namespace gb::setup

@@ -32,10 +32,11 @@ const InstallPlan& ShippedPlan() {
             {Shortcut::Kind::Program, "Lotkeeper.exe", "Gavelbook for Sellers",
              "gavelbook-lotkeeper.desktop",
              "Keep track of your auction items after the bidding ends", true},
-            {Shortcut::Kind::Document, "Lotkeeper.chm", "Help for Gavelbook",
+            {Shortcut::Kind::Document, "Lotkeeper.html", "Help for Gavelbook",
              "gavelbook-help.desktop", "The Gavelbook user guide", false},
         },
         "Remove.exe",
+        "Lotkeeper.png",
     };
     return plan;
 }

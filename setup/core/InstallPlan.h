@@ -33,6 +33,7 @@ struct InstallPlan {
     std::vector<std::string> servers;  // expanded names, registered in this order
     std::vector<Shortcut> shortcuts;
     std::string uninstaller;  // expanded name of the program that removes the installation
+    std::string icon;         // expanded name of the shortcuts' icon; none when empty
 
     // The installed name of an expanded name; the name itself when the plan
     // does not list it.

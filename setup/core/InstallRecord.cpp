@@ -16,6 +16,11 @@ bool InstallRecord::AddFile(const InstalledFile& file) {
     return Save();
 }
 
+bool InstallRecord::AddFolder(const std::filesystem::path& folder) {
+    manifest_.folders.push_back(folder);
+    return Save();
+}
+
 bool InstallRecord::AddValue(const Settings& store, std::string_view key, std::string_view name,
                              bool created) {
     NoteSettingsFile(store, created);

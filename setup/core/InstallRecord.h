@@ -19,6 +19,8 @@ public:
 
     // Each returns false when the record could not be written.
     bool AddFile(const InstalledFile& file);
+    // A folder the installation created.
+    bool AddFolder(const std::filesystem::path& folder);
     // A settings value written; `created` says the settings file did not exist before.
     bool AddValue(const Settings& store, std::string_view key, std::string_view name, bool created);
     bool AddKey(const Settings& store, std::string_view key, bool created);

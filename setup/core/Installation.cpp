@@ -2,6 +2,7 @@
 
 #include "platform/Settings.h"
 #include "setup/core/CRegKey3.h"
+#include "setup/core/ProgramDefaults.h"
 #include "setup/core/ScopedMachineSettings.h"
 
 namespace gb::setup {
@@ -9,10 +10,6 @@ namespace gb::setup {
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr const char* kMaker = "Norvel Software";
-constexpr const char* kProduct = "Gavelbook";
-constexpr const char* kProgram = "Lotkeeper";
 
 bool ExpandFiles(CInstaller& installer) {
     installer.Log("Decompressing primary files...");
@@ -39,15 +36,9 @@ bool RegisterServers(CInstaller& installer) {
 
 bool WriteUserSettings(CInstaller& installer) {
     installer.Log("Updating registry... ");
-    const fs::path& target = installer.TargetFolder();
-    CRegKey3 key(Settings::CurrentUser(), kMaker, kProduct, kProgram, &installer.Record());
+    CRegKey3 key = ProgramKey(Settings::CurrentUser(), &installer.Record());
     const bool written =
-        key.WriteString("Settings", "ProfileName", (target / "Demo.pro").string()) &&
-        key.WriteDword("Settings", "Spacing", 1) &&
-        key.WriteString("Export", "Columns", "-ABCDEFGHIJKL") &&
-        key.WriteString("Export", "Target", (target / "Export.csv").string()) &&
-        key.WriteDword("Export", "Type", 0) &&
-        key.WriteString("WebSites", "String0", kMakerWebAddress);
+        WriteDefaults(key, UserDefaults(installer.TargetFolder()), Existing::Replace);
     if (!written) {
         installer.Log("Problem updating HKEY_CURRENT_USER registry settings.");
     }
@@ -58,16 +49,8 @@ bool WriteUserSettings(CInstaller& installer) {
 // being able to write them is minor.
 void WriteMachineCombos(CInstaller& installer) {
     const ScopedMachineSettings machine(installer.MachineSettingsFolder());
-    CRegKey3 key(Settings::LocalMachine(), kMaker, kProduct, kProgram, &installer.Record());
-    const bool written =
-        key.WriteString("Combos", "Payment Method",
-                        "Cash;Check;Money Order;PayPal Std;PayPal Std+;PayPal-Int;") &&
-        key.WriteString("Combos", "Shipping Method", "First Class;Priority;Book Rate;") &&
-        key.WriteString("Combos", "Weight", "Ounce;Under 1 lb;Over 1 lb;") &&
-        key.WriteString("Combos", "Feedback",
-                        "None;Positive;Neutral;Negative;Waiting for Buyer;") &&
-        key.WriteString("Combos", "Auction Type", "Auction;Fixed Price;Store;AutoRenew;");
-    if (!written) {
+    CRegKey3 key = ProgramKey(Settings::LocalMachine(), &installer.Record());
+    if (!WriteDefaults(key, MachineDefaults(), Existing::Replace)) {
         installer.Log("Problem updating HKEY_LOCAL_MACHINE registry settings.");
         installer.Log("Problem is minor, will continue with the installation.");
     }

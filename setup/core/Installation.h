@@ -10,9 +10,6 @@
 
 namespace gb::setup {
 
-// The maker's web address, the first of the program's web sites.
-inline constexpr const char* kMakerWebAddress = "https://www.norvelsoftware.example/";
-
 bool Install(CInstaller& installer, const std::filesystem::path& folder);
 
 }  // namespace gb::setup

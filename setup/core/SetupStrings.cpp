@@ -24,6 +24,9 @@ const StringTable& SetupStrings() {
         {ids::SuccessText,
          "Double click the new Gavelbook icon on your desktop to start Gavelbook.  Thank you for "
          "trying the program! We hope you find it useful.\n\nNorvel Software"},
+        {ids::SuccessTextWithoutDesktop,
+         "Start Gavelbook with \"Gavelbook for Sellers\" in your applications menu.  Thank you "
+         "for trying the program! We hope you find it useful.\n\nNorvel Software"},
         {ids::ProblemText,
          "Gavelbook could not be completely installed. Please e-mail this setup log to: "
          "support@norvelsoftware.example.\n\nGavelbook Setup Log:\n\n"},

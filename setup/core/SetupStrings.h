@@ -24,6 +24,7 @@ inline constexpr int FolderPrompt = 100;
 inline constexpr int FolderBrowserTitle = 101;
 inline constexpr int ReadmeMissing = 204;
 inline constexpr int EarlierInstallation = 205;
+inline constexpr int SuccessTextWithoutDesktop = 206;
 }  // namespace ids
 
 const StringTable& SetupStrings();

@@ -1,6 +1,5 @@
 #include "setup/core/Uninstaller.h"
 
-#include <set>
 #include <system_error>
 
 #include "platform/ComponentLibrary.h"
@@ -90,7 +89,6 @@ void DeleteSettings(const InstallManifest& manifest, UninstallReport& report) {
 }
 
 void RemoveFiles(const InstallManifest& manifest, UninstallReport& report) {
-    std::set<fs::path> folders;
     for (auto file = manifest.files.rbegin(); file != manifest.files.rend(); ++file) {
         const std::optional<InstalledFile> now = InstallManifest::Fingerprint(file->path);
         if (!now) {
@@ -103,29 +101,70 @@ void RemoveFiles(const InstallManifest& manifest, UninstallReport& report) {
         std::error_code error;
         if (fs::remove(file->path, error)) {
             report.removed.push_back(file->path);
-            folders.insert(file->path.parent_path());
         } else {
             report.problems.push_back("Cannot remove " + file->path.string() + ": " +
                                       error.message());
         }
     }
-    for (const fs::path& folder : folders) {
-        std::error_code ignored;
-        if (fs::is_empty(folder, ignored)) {
-            fs::remove(folder, ignored);
+}
+
+// Whether all that `folder` holds was made by the desktop's tools from the
+// files the installation gave them, which are gone now: the file-type
+// database without any package, or the menu's cache of file types.
+bool HoldsOnlyDesktopCaches(const fs::path& folder, const UserFolders& user) {
+    std::error_code error;
+    if (folder == user.MimeFolder()) {
+        return !fs::exists(folder / "packages", error) && !error;
+    }
+    if (folder == user.ApplicationsFolder()) {
+        for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
+            if (entry.path().filename() != "mimeinfo.cache") {
+                return false;
+            }
+        }
+        return !error;
+    }
+    return false;
+}
+
+// The folders the installation created, innermost first, when nothing but
+// what it made is left in them. A folder that was there before it is never
+// in the record, so never removed.
+void RemoveCreatedFolders(const InstallManifest& manifest, const UserFolders& user,
+                          UninstallReport& report) {
+    for (auto folder = manifest.folders.rbegin(); folder != manifest.folders.rend(); ++folder) {
+        std::error_code error;
+        if (!fs::is_directory(*folder, error)) {
+            continue;
+        }
+        if (HoldsOnlyDesktopCaches(*folder, user)) {
+            fs::remove_all(*folder, error);
+        } else if (fs::is_empty(*folder, error)) {
+            fs::remove(*folder, error);
+        } else {
+            report.keptFolders.push_back(*folder);
+            continue;
+        }
+        if (error) {
+            report.problems.push_back("Cannot remove " + folder->string() + ": " + error.message());
+        } else {
+            report.removed.push_back(*folder);
         }
     }
 }
 
-}  // namespace
-
-UninstallReport Uninstall(const InstallManifest& manifest) {
-    UninstallReport report;
-    UnregisterServers(manifest, report);
-    DeleteSettings(manifest, report);
-    RemoveFiles(manifest, report);
-    return report;
+void AddSection(std::string& text, std::string_view title, const std::vector<fs::path>& paths) {
+    if (paths.empty()) {
+        return;
+    }
+    text += title;
+    text += '\n';
+    for (const fs::path& path : paths) {
+        text += "    " + path.string() + '\n';
+    }
 }
+
+}  // namespace
 
 UninstallReport UninstallFolder(const fs::path& programFolder, const UserFolders& user,
                                 const ProgramRunner& runner) {
@@ -135,20 +174,35 @@ UninstallReport UninstallFolder(const fs::path& programFolder, const UserFolders
     if (text) {
         manifest = InstallManifest::FromText(*text);
     }
+    UninstallReport report;
     if (!manifest) {
-        UninstallReport report;
         report.problems.push_back("Cannot read the list of installed files " + recordFile.string());
         return report;
     }
-    UninstallReport report = Uninstall(*manifest);
-    runner({"update-mime-database", user.MimeFolder().string()});
-    runner({"update-desktop-database", (user.dataHome / "applications").string()});
+    UnregisterServers(*manifest, report);
+    DeleteSettings(*manifest, report);
+    RemoveFiles(*manifest, report);
+    // The desktop forgets the file type and the menu entries only once its
+    // databases are built again without them.
+    RefreshDesktopDatabases(user, runner);
     std::error_code ignored;
     fs::remove(recordFile, ignored);
-    if (fs::is_empty(programFolder, ignored)) {
-        fs::remove(programFolder, ignored);
-    }
+    RemoveCreatedFolders(*manifest, user, report);
     return report;
+}
+
+std::string ReportText(const UninstallReport& report) {
+    std::string text;
+    AddSection(text, "Removed:", report.removed);
+    AddSection(text, "Kept, as they were changed after the installation:", report.kept);
+    AddSection(text, "Kept, as they hold files the installation did not make:", report.keptFolders);
+    if (!report.problems.empty()) {
+        text += "Problems:\n";
+        for (const std::string& problem : report.problems) {
+            text += "    " + problem + '\n';
+        }
+    }
+    return text;
 }
 
 }  // namespace gb::setup

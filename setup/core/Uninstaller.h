@@ -1,9 +1,10 @@
 #pragma once
 // Takes an installation away by its record: unregisters the component
-// libraries, deletes the settings values and keys it wrote, and removes the
-// files it wrote that are still as they were installed. Files the user changed
-// since (a profile worked on, say) and everything the installation did not
-// write stay.
+// libraries, deletes the settings values and keys it wrote, removes the files
+// it wrote that are still as they were installed, has the desktop forget the
+// file type and menu entries, and removes the folders it created once they
+// are empty. Files the user changed since (a profile worked on, say), folders
+// that were there before and everything the installation did not write stay.
 
 #include <filesystem>
 #include <string>
@@ -15,16 +16,17 @@
 namespace gb::setup {
 
 struct UninstallReport {
-    std::vector<std::filesystem::path> removed;
-    std::vector<std::filesystem::path> kept;  // changed since installation
+    std::vector<std::filesystem::path> removed;      // files and folders
+    std::vector<std::filesystem::path> kept;         // files changed since the installation
+    std::vector<std::filesystem::path> keptFolders;  // created by it, holding other files now
     std::vector<std::string> problems;
 };
 
-UninstallReport Uninstall(const InstallManifest& manifest);
-
-// Reads the record in `programFolder`, uninstalls, and removes the record and
-// the folder when nothing else is left in it.
+// Uninstalls by the record in `programFolder` and removes the record.
 UninstallReport UninstallFolder(const std::filesystem::path& programFolder, const UserFolders& user,
                                 const ProgramRunner& runner);
+
+// What was removed and what was kept, one path a line under a heading each.
+std::string ReportText(const UninstallReport& report);
 
 }  // namespace gb::setup

@@ -13,8 +13,9 @@ struct UserFolders {
 
     static UserFolders FromEnvironment();
 
+    std::filesystem::path ApplicationsFolder() const { return dataHome / "applications"; }
     // Where the menu's shortcuts live, in a folder of their own.
-    std::filesystem::path MenuFolder() const { return dataHome / "applications" / "gavelbook"; }
+    std::filesystem::path MenuFolder() const { return ApplicationsFolder() / "gavelbook"; }
     std::filesystem::path MimeFolder() const { return dataHome / "mime"; }
     // Where a first installation goes: per user, beside other programs
     // installed without rights over the system.

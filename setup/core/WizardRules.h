@@ -1,9 +1,10 @@
 #pragma once
-// The wizard's decisions that need no window: the readme page's text and the
-// folder a choice in the folder browser gives.
+// The wizard's decisions that need no window: the readme page's text, the
+// folder a choice in the folder browser gives and the folder a typed text names.
 
 #include <filesystem>
 #include <string>
+#include <variant>
 
 namespace gb::setup {
 
@@ -19,5 +20,11 @@ ReadmePage ReadmePageText(const std::filesystem::path& programFolder, bool earli
 
 // The folder to install into when the user chose `chosen` in the browser.
 std::filesystem::path FolderForChoice(const std::filesystem::path& chosen);
+
+// The folder the folder page's text names: blanks around it dropped, "~" and
+// a leading "~/" standing for `home`. A relative path names no folder: the
+// result is then the message that refuses it.
+std::variant<std::filesystem::path, std::string> FolderForText(std::string_view text,
+                                                               const std::filesystem::path& home);
 
 }  // namespace gb::setup

@@ -52,18 +52,6 @@ foreach(line IN LISTS install_lines)
     if(NOT origin IN_LIST data_files)
       message(FATAL_ERROR "InstallFiles.txt: gbtool make-data does not write ${origin}")
     endif()
-  elseif(kind STREQUAL "pages")
-    file(GLOB pages CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${origin}/*.html)
-    set(page_names "")
-    foreach(page IN LISTS pages)
-      get_filename_component(page_name ${page} NAME)
-      list(APPEND page_names ${page_name})
-    endforeach()
-    add_custom_command(OUTPUT ${input}
-      COMMAND ${CMAKE_COMMAND} -E tar cf ${input} --format=paxr --mtime=2001-01-01 ${page_names}
-      WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}/${origin}
-      DEPENDS ${pages}
-      COMMENT "Packing ${origin} as ${installed}")
   else()
     message(FATAL_ERROR "InstallFiles.txt: ${stored}: unknown origin \"${source}\"")
   endif()

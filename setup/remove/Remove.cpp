@@ -1,25 +1,43 @@
 // Remove: takes the Gavelbook installation of its own folder away again, by
 // the list of what Setup installed there. Files changed since the installation
-// (profiles the user worked on) and files Setup did not write stay.
+// (profiles the user worked on), folders that were there before and files
+// Setup did not write stay. What it removed and kept goes to the terminal, and
+// when it was not started from one, into a window as well.
 
+#include <unistd.h>
+
+#include <QtWidgets/QApplication>
 #include <cstdio>
+#include <cstdlib>
 
 #include "platform/Paths.h"
-#include "setup/core/Uninstaller.h"
 #include "setup/core/UserFolders.h"
+#include "setup/remove/RemoveWindow.h"
+#include "widgets/QtModalRunner.h"
 
-int main() {
+namespace {
+
+bool HasDisplay() {
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY"}) {
+        if (const char* value = std::getenv(variable); value != nullptr && *value != '\0') {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
     const gb::setup::UninstallReport report = gb::setup::UninstallFolder(
         gb::paths::ProgramFolder(), gb::setup::UserFolders::FromEnvironment(),
         &gb::setup::RunProgram);
-    for (const auto& path : report.removed) {
-        std::printf("Removed %s\n", path.c_str());
+    const bool failed = !report.problems.empty();
+    std::fputs(gb::setup::ReportText(report).c_str(), failed ? stderr : stdout);
+    if (!::isatty(STDOUT_FILENO) && HasDisplay()) {
+        QApplication application(argc, argv);
+        gb::widgets::QtModalRunner runner;
+        gb::setup::ui::ShowRemoveReport(runner, report);
     }
-    for (const auto& path : report.kept) {
-        std::printf("Kept %s: it was changed after the installation\n", path.c_str());
-    }
-    for (const std::string& problem : report.problems) {
-        std::fprintf(stderr, "Remove: %s\n", problem.c_str());
-    }
-    return report.problems.empty() ? 0 : 1;
+    return failed ? 1 : 0;
 }

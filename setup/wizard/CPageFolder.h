@@ -1,6 +1,8 @@
 #pragma once
 // The folder page: where Gavelbook goes. "Change" asks the folder browser the
-// sheet was given, so tests answer it without a window.
+// sheet was given, so tests answer it without a window. Next takes the folder
+// typed, with "~" for the home folder, and refuses a relative one with a
+// message on the page.
 
 #include <QtWidgets/QLineEdit>
 #include <filesystem>
@@ -17,13 +19,18 @@ public:
     CPageFolder(CWizardSheet& sheet, int position, int count, QWidget* parent = nullptr);
 
     void initializePage() override;
-    std::filesystem::path Folder() const;
+    bool validatePage() override;
+    // The folder the page was left with.
+    const std::filesystem::path& Folder() const { return folder_; }
+    QString Problem() const { return problem_->text(); }
 
 private:
     void ChangeFolder();
 
     CWizardSheet& sheet_;
-    QLineEdit* folder_;
+    QLineEdit* edit_;
+    QLabel* problem_;
+    std::filesystem::path folder_;
 };
 
 }  // namespace gb::setup::ui

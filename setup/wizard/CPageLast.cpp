@@ -9,7 +9,6 @@
 #include "setup/core/SetupStrings.h"
 #include "setup/wizard/CPictureStatic.h"
 #include "setup/wizard/CWizardSheet.h"
-#include "setup/wizard/SetupArt.h"
 #include "setup/wizard/SetupQtText.h"
 
 namespace gb::setup::ui {
@@ -31,6 +30,8 @@ CPageLast::CPageLast(CWizardSheet& sheet, int position, int count, QWidget* pare
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(picture_, 2);
     layout->addLayout(column, 5);
+    connect(&run_, &InstallRun::LogText, this, &CPageLast::ShowLog);
+    connect(&run_, &InstallRun::Finished, this, &CPageLast::ShowResult);
 }
 
 void CPageLast::Show(int titleId, const QString& text, SetupPicture picture) {
@@ -47,12 +48,30 @@ bool CPageLast::validatePage() {
     if (done_) {
         return true;
     }
-    Show(ids::WaitTitle, ToQt(SetupText(ids::WaitText)), SetupPicture::Wait);
-    repaint();
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool installed = sheet_.Install();
+    if (run_.Running()) {
+        return false;
+    }
+    Show(ids::WaitTitle, ToQt(SetupText(ids::WaitText)) + QStringLiteral("\n\n"),
+         SetupPicture::Wait);
+    QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+    run_.Start(sheet_.Installer(), sheet_.InstallFolder());
+    Q_EMIT completeChanged();
+    DisableBackAndCancel();
+    wizard()->button(QWizard::HelpButton)->setEnabled(false);
+    return false;
+}
+
+void CPageLast::ShowLog(const QString& text) {
+    text_->setText(text_->text() + text);
+}
+
+void CPageLast::ShowResult(bool installed) {
     if (installed) {
-        Show(ids::SuccessTitle, ToQt(SetupText(ids::SuccessText)), SetupPicture::Success);
+        Show(ids::SuccessTitle,
+             ToQt(SetupText(sheet_.Installer().MadeDesktopShortcut()
+                                ? ids::SuccessText
+                                : ids::SuccessTextWithoutDesktop)),
+             SetupPicture::Success);
     } else {
         Show(ids::ProblemTitle,
              ToQt(SetupText(ids::ProblemText)) +
@@ -60,11 +79,17 @@ bool CPageLast::validatePage() {
              SetupPicture::Problem);
     }
     QGuiApplication::restoreOverrideCursor();
-    wizard()->setButtonText(QWizard::FinishButton, QStringLiteral("Close"));
-    wizard()->button(QWizard::CancelButton)->setEnabled(false);
-    wizard()->button(QWizard::BackButton)->setEnabled(false);
     done_ = true;
-    return false;
+    wizard()->setButtonText(QWizard::FinishButton, QStringLiteral("Close"));
+    Q_EMIT completeChanged();
+    DisableBackAndCancel();
+    wizard()->button(QWizard::HelpButton)->setEnabled(true);
+    Q_EMIT InstallationEnded(installed);
+}
+
+void CPageLast::DisableBackAndCancel() {
+    wizard()->button(QWizard::BackButton)->setEnabled(false);
+    wizard()->button(QWizard::CancelButton)->setEnabled(false);
 }
 
 }  // namespace gb::setup::ui

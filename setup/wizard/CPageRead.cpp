@@ -1,5 +1,7 @@
 #include "setup/wizard/CPageRead.h"
 
+#include <QtGui/QFontDatabase>
+#include <QtWidgets/QStyle>
 #include <QtWidgets/QVBoxLayout>
 
 #include "setup/core/WizardRules.h"
@@ -12,9 +14,15 @@ CPageRead::CPageRead(CWizardSheet& sheet, int position, int count, QWidget* pare
     : CWizardPage(position, count, parent), sheet_(sheet), text_(new QPlainTextEdit(this)) {
     SetBackground(Qt::white);
     text_->setReadOnly(true);
-    QFont bold = text_->font();
-    bold.setBold(true);
-    text_->setFont(bold);
+    // The read-me is laid out in fixed-pitch lines, with a table: shown as
+    // written, scrolling sideways rather than wrapped.
+    text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Wide enough for the read-me's 78 columns beside the scroll bar.
+    constexpr int kColumns = 80;
+    text_->setMinimumWidth(text_->fontMetrics().horizontalAdvance(QString(kColumns, u'x')) +
+                           2 * text_->frameWidth() +
+                           style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text_);
 }

@@ -1,6 +1,7 @@
 #pragma once
-// The readme page: the medium's readme, or a notice when it is missing, in
-// which case the wizard goes no further. Next checks the machine first.
+// The readme page: the medium's readme in a fixed-pitch font as it is laid
+// out, or a notice when it is missing, in which case the wizard goes no
+// further. Next checks the machine first.
 
 #include <QtWidgets/QPlainTextEdit>
 
@@ -20,6 +21,7 @@ public:
     int nextId() const override;
 
     QString Text() const { return text_->toPlainText(); }
+    const QPlainTextEdit& TextBox() const { return *text_; }
 
 private:
     CWizardSheet& sheet_;

@@ -2,13 +2,13 @@
 
 #include <QtWidgets/QFileDialog>
 
-#include "setup/core/Installation.h"
 #include "setup/wizard/CPageError.h"
 #include "setup/wizard/CPageFolder.h"
 #include "setup/wizard/CPageInfo.h"
 #include "setup/wizard/CPageLast.h"
 #include "setup/wizard/CPageRead.h"
 #include "setup/wizard/SetupQtText.h"
+#include "widgets/HelpService.h"
 
 namespace gb::setup::ui {
 
@@ -21,21 +21,26 @@ std::optional<std::filesystem::path> CWizardSheet::BrowseForFolder(QWidget* pare
     return PathOf(chosen);
 }
 
-CWizardSheet::CWizardSheet(CInstaller installer, FolderChooser chooser, QWidget* parent)
-    : QWizard(parent), installer_(std::move(installer)), chooser_(std::move(chooser)) {
+CWizardSheet::CWizardSheet(CInstaller installer, widgets::HelpOpener& help, FolderChooser chooser,
+                           QWidget* parent)
+    : QWizard(parent), installer_(std::move(installer)), help_(help), chooser_(std::move(chooser)) {
     setWizardStyle(QWizard::ClassicStyle);
     setOption(QWizard::NoBackButtonOnStartPage);
-    setOption(QWizard::NoBackButtonOnLastPage);
+    setOption(QWizard::HaveHelpButton);
+    // A page is filled when first shown: going back keeps what the user typed.
+    setOption(QWizard::IndependentPages);
     setPage(InfoPage, new CPageInfo(1, kNumberedPages, this));
     setPage(ReadPage, new CPageRead(*this, 2, kNumberedPages, this));
     folderPage_ = new CPageFolder(*this, 3, kNumberedPages, this);
     setPage(FolderPage, folderPage_);
-    setPage(LastPage, new CPageLast(*this, 4, kNumberedPages, this));
+    lastPage_ = new CPageLast(*this, 4, kNumberedPages, this);
+    setPage(LastPage, lastPage_);
     setPage(ErrorPage, new CPageError(this));
     setStartId(InfoPage);
     setWindowIcon(QIcon(QStringLiteral(":/setup/lotkeeper-32.png")));
     setMinimumSize(600, 380);
     connect(this, &QWizard::currentIdChanged, this, &CWizardSheet::ShowCaption);
+    connect(this, &QWizard::helpRequested, this, &CWizardSheet::ShowHelp);
     ShowCaption(InfoPage);
 }
 
@@ -45,8 +50,19 @@ void CWizardSheet::ShowCaption(int id) {
     }
 }
 
-bool CWizardSheet::Install() {
-    return setup::Install(installer_, folderPage_->Folder());
+void CWizardSheet::ShowHelp() {
+    widgets::HelpService(installer_.SourceFolder() / widgets::kHelpFileName, help_)
+        .ShowContext(widgets::help_context::Setup);
+}
+
+std::filesystem::path CWizardSheet::InstallFolder() const {
+    return folderPage_->Folder();
+}
+
+void CWizardSheet::reject() {
+    if (!lastPage_->Installing()) {
+        QWizard::reject();
+    }
 }
 
 }  // namespace gb::setup::ui

@@ -1,7 +1,8 @@
 #pragma once
 // Setup's wizard: welcome, readme, folder and last page, and the error page
 // the readme page jumps to when the machine lacks the web engine. The last
-// page's Finish runs the installation once.
+// page's Finish runs the installation once. Help opens the user guide of the
+// medium.
 
 #include <QtWidgets/QWizard>
 #include <filesystem>
@@ -9,6 +10,10 @@
 #include <optional>
 
 #include "setup/core/CInstaller.h"
+
+namespace gb::widgets {
+class HelpOpener;
+}
 
 namespace gb::setup::ui {
 
@@ -28,22 +33,29 @@ public:
     static std::optional<std::filesystem::path> BrowseForFolder(QWidget* parent,
                                                                 const QString& title);
 
-    explicit CWizardSheet(CInstaller installer, FolderChooser chooser = &BrowseForFolder,
-                          QWidget* parent = nullptr);
+    // `help` opens the user guide in the browser.
+    CWizardSheet(CInstaller installer, widgets::HelpOpener& help,
+                 FolderChooser chooser = &BrowseForFolder, QWidget* parent = nullptr);
 
     CInstaller& Installer() { return installer_; }
     std::optional<std::filesystem::path> ChooseFolder(QWidget* parent, const QString& title) {
         return chooser_(parent, title);
     }
-    // The installation, into the folder page's folder.
-    bool Install();
+    // The folder page's folder, which the installation goes into.
+    std::filesystem::path InstallFolder() const;
+
+    // Cancel, Escape and closing the window do nothing while the installation runs.
+    void reject() override;
 
 private:
     void ShowCaption(int id);
+    void ShowHelp();
 
     CInstaller installer_;
+    widgets::HelpOpener& help_;
     FolderChooser chooser_;
     CPageFolder* folderPage_;
+    CPageLast* lastPage_;
 };
 
 }  // namespace gb::setup::ui

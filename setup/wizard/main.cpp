@@ -5,12 +5,16 @@
 #include "platform/Paths.h"
 #include "setup/core/CInstaller.h"
 #include "setup/wizard/CWizardSheet.h"
+#include "widgets/HelpService.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Setup"));
     QApplication::setOrganizationName(QStringLiteral("Norvel Software"));
-    gb::setup::ui::CWizardSheet sheet(gb::setup::CInstaller(
-        gb::paths::ProgramFolder(), gb::setup::UserFolders::FromEnvironment()));
+    gb::widgets::DesktopHelpOpener browser;
+    gb::setup::ui::CWizardSheet sheet(
+        gb::setup::CInstaller(gb::paths::ProgramFolder(),
+                              gb::setup::UserFolders::FromEnvironment()),
+        browser);
     return sheet.exec() == QDialog::Accepted ? 0 : 1;
 }

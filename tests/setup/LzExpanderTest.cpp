@@ -65,12 +65,56 @@ TEST_F(LzExpanderTest, ExpandsWhatTheMediumCompressorWrote) {
 
 TEST_F(LzExpanderTest, ExpandedNameTakesTheCharacterKeptInTheHeader) {
     EXPECT_EQ(ExpandedName(Write("Lotkeeper.ex_", CompressSzdd("x", 'e'))), "Lotkeeper.exe");
+    // The kept character replaces only a final "_", and only when there is one.
+    EXPECT_EQ(ExpandedName(Write("Demo.pro", CompressSzdd("x", 'o'))), "Demo.pro");
+    EXPECT_EQ(ExpandedName(Write("Order.do_", CompressSzdd("x", '\0'))), "Order.do_");
+    EXPECT_EQ(ExpandedName(Write("_", CompressSzdd("x", 'a'))), "a");
     // A file that is not compressed keeps its name and is copied unchanged.
     const fs::path plain = Write("Readme.txt", "SZ");
     EXPECT_EQ(ExpandedName(plain), "Readme.txt");
     ASSERT_EQ(ExpandFile(plain, home_.Root() / "copy", kReadWrite).status, ExpandStatus::Expanded);
     EXPECT_EQ(ReadWholeFile(home_.Root() / "copy"), "SZ");
     EXPECT_EQ(ExpandedName(home_.Root() / "missing.ex_"), std::nullopt);
+}
+
+// Files that are not compressed, down to the empty one and one that begins
+// like the signature, are copied as they are.
+TEST_F(LzExpanderTest, PlainFilesAreCopiedUnchanged) {
+    for (const std::string& bytes : {std::string(), std::string("SZDD and then some text"),
+                                     std::string("SZDD\x88\xF0\x27", 7)}) {
+        SCOPED_TRACE(bytes);
+        const fs::path plain = Write("Plain.txt", bytes);
+        EXPECT_EQ(ExpandedName(plain), "Plain.txt");
+        const ExpandResult result = ExpandFile(plain, home_.Root() / "copy", kReadWrite);
+        ASSERT_EQ(result.status, ExpandStatus::Expanded);
+        EXPECT_EQ(result.size, bytes.size());
+        EXPECT_EQ(ReadWholeFile(home_.Root() / "copy"), bytes);
+    }
+}
+
+TEST_F(LzExpanderTest, MissingSourceIsUnreadable) {
+    EXPECT_EQ(ExpandFile(home_.Root() / "missing.ex_", home_.Root() / "x", kReadWrite).status,
+              ExpandStatus::SourceUnreadable);
+    EXPECT_FALSE(fs::exists(home_.Root() / "x"));
+}
+
+// The length in the header must match the data: a header that claims less
+// or more than the data hold is corrupt.
+TEST_F(LzExpanderTest, LengthFieldThatDisagreesWithTheDataIsCorrupt) {
+    const std::string data = Repeating(5000) + RandomBytes(3000, 4);
+    const std::string compressed = CompressSzdd(data, 'e');
+    for (const std::uint32_t claimed :
+         {std::uint32_t{4000}, std::uint32_t{4096}, std::uint32_t{7999}, std::uint32_t{8001}}) {
+        SCOPED_TRACE(claimed);
+        std::string patched = compressed;
+        for (int i = 0; i < 4; ++i) {
+            patched[10 + i] = static_cast<char>((claimed >> (8 * i)) & 0xFF);
+        }
+        const fs::path source = Write("Claimed.ex_", patched);
+        EXPECT_EQ(ExpandFile(source, home_.Root() / "out", kReadWrite).status,
+                  ExpandStatus::Corrupt);
+        EXPECT_FALSE(fs::exists(home_.Root() / "out"));
+    }
 }
 
 // The format has no checksum: a file cut short is caught by its length, and

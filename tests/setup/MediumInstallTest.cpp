@@ -62,6 +62,12 @@ protected:
 };
 
 TEST_F(MediumInstallTest, InstallsRunsAndRemovesTheSystem) {
+    // The user's own desktop and menu folder, empty, must survive the removal,
+    // and the file-type database the user has forgets the profile type.
+    const fs::path applications = home_.DataHome() / "applications";
+    fs::create_directories(applications);
+    fs::create_directories(home_.DataHome() / "mime" / "packages");
+    ASSERT_TRUE(fs::is_empty(home_.Desktop()));
     CInstaller installer(GB_MEDIUM_DIR, UserFolders::FromEnvironment());
     ASSERT_TRUE(Install(installer, installer.User().DefaultTarget())) << installer.SetupLog();
 
@@ -86,6 +92,17 @@ TEST_F(MediumInstallTest, InstallsRunsAndRemovesTheSystem) {
         EXPECT_EQ(valid.output, "") << entry;
     }
     EXPECT_TRUE(fs::exists(home_.DataHome() / "mime" / "packages" / "gavelbook-profile.xml"));
+    const fs::path globs = home_.DataHome() / "mime" / "globs2";
+    EXPECT_NE(ReadWholeFile(globs).value_or("").find("x-gavelbook-profile:*.pro"),
+              std::string::npos);
+
+    // The installed program starts as the developers' layout does: single
+    // spacing, and the drop-down lists of the item sheet filled.
+    const std::string programKey(kApplicationKey);
+    EXPECT_EQ(Settings::CurrentUser().GetNumber(programKey + "\\Settings", "Spacing", 7), 0u);
+    EXPECT_EQ(Settings::ForFile(Target() / "machine.settings")
+                  .GetString(programKey + "\\Combos", "Auction Type"),
+              "Auction;Fixed Price;Store;AutoRenew;");
 
     const Outcome dump = RunCommand(Quoted(fs::path(GB_BIN_DIR) / "gbtool") + " dump-profile " +
                                     Quoted(Target() / "Demo.pro"));
@@ -120,8 +137,24 @@ TEST_F(MediumInstallTest, InstallsRunsAndRemovesTheSystem) {
     const std::optional<InstallManifest> manifest = InstallManifest::FromText(*record);
     ASSERT_TRUE(manifest);
     WriteFileAtomically(Target() / "Mine.pro", "my profile");
-    const Outcome removed = RunCommand(Quoted(Target() / "Remove"));
+    // Without a display, Remove tells what it did on the terminal only.
+    const Outcome removed =
+        RunCommand("env -u DISPLAY -u WAYLAND_DISPLAY " + Quoted(Target() / "Remove"));
     EXPECT_EQ(removed.status, 0) << removed.output;
+    EXPECT_NE(removed.output.find("Removed:\n"), std::string::npos) << removed.output;
+    EXPECT_NE(removed.output.find("    " + (Target() / "Lotkeeper").string() + "\n"),
+              std::string::npos)
+        << removed.output;
+    EXPECT_NE(removed.output.find("Kept, as they hold files the installation did not make:\n    " +
+                                  Target().string() + "\n"),
+              std::string::npos)
+        << removed.output;
+    EXPECT_TRUE(fs::is_directory(home_.Desktop()));
+    EXPECT_TRUE(fs::is_directory(applications));
+    EXPECT_FALSE(fs::exists(applications / "gavelbook"));
+    const std::optional<std::string> globsAfter = ReadWholeFile(globs);
+    ASSERT_TRUE(globsAfter);
+    EXPECT_EQ(globsAfter->find("gavelbook"), std::string::npos) << *globsAfter;
     for (const InstalledFile& file : manifest->files) {
         EXPECT_FALSE(fs::exists(file.path)) << file.path;
     }

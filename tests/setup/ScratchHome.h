@@ -1,7 +1,8 @@
 #pragma once
 // A temporary home folder for one test: HOME and the XDG folders point into
 // it, the settings redirections are lifted, and everything is restored and
-// removed afterwards.
+// removed afterwards. The runtime folder is private too, so that a program the
+// test starts never hands over to one the developer has open.
 
 #include <cstdlib>
 #include <filesystem>
@@ -21,6 +22,10 @@ public:
         Set("XDG_DATA_HOME", (root_ / "home" / ".local" / "share").string());
         Set("XDG_CONFIG_HOME", (root_ / "home" / ".config").string());
         Set("XDG_STATE_HOME", (root_ / "home" / ".local" / "state").string());
+        const std::filesystem::path runtime = root_ / "runtime";
+        std::filesystem::create_directories(runtime);
+        std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
+        Set("XDG_RUNTIME_DIR", runtime.string());
         for (const char* name :
              {"XDG_DESKTOP_DIR", "GAVELBOOK_USER_SETTINGS", "GAVELBOOK_MACHINE_SETTINGS",
               "GAVELBOOK_PROGRAM_DIR", "GAVELBOOK_STATE_DIR"}) {

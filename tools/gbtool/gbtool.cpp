@@ -1,6 +1,7 @@
 // gbtool COMMAND ARGS...
 // Developer commands around the item database.
 //   make-data DIR   writes the data files the installer ships into DIR
+//   install-settings DIR   writes the settings Setup writes for programs in DIR, where missing
 //   dump-profile FILE   prints a profile's header, sellers, folders and items
 //   make-profile --items N FILE   writes a profile of N typical items
 //   open-profile FILE [--save OUT]   opens a profile, prints its item count, saves it
@@ -29,6 +30,7 @@
 #include "UpdateCommand.h"
 #include "platform/FileIo.h"
 #include "platform/Locale.h"
+#include "setup/core/ProgramDefaults.h"
 
 namespace {
 
@@ -57,6 +59,22 @@ int MakeData(std::span<char* const> args) {
     return 0;
 }
 
+// The user's and machine's settings an installation into `folder` writes,
+// those already there kept: the developers' program folder starts as an
+// installed one does.
+int InstallSettings(std::span<char* const> args) {
+    if (args.size() != 1) {
+        return 2;
+    }
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::absolute(args[0], error);
+    if (error || !gb::setup::WriteMissingDefaults(folder)) {
+        std::fprintf(stderr, "gbtool: cannot write the settings for \"%s\"\n", args[0]);
+        return 1;
+    }
+    return 0;
+}
+
 struct Command {
     std::string_view name;
     std::string_view arguments;
@@ -66,6 +84,7 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"make-data", "DIR", &MakeData},
+    {"install-settings", "DIR", &InstallSettings},
     {"dump-profile", "FILE", &DumpProfile},
     {"make-profile", "--items N FILE", &MakeProfile},
     {"open-profile", "FILE [--save OUT]", &OpenProfile},

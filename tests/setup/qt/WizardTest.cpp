@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QtCore/QElapsedTimer>
+#include <QtGui/QFontInfo>
 #include <QtWidgets/QAbstractButton>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
 #include <cstdlib>
+#include <future>
 
 #include "ScratchHome.h"
 #include "platform/FileIo.h"
@@ -14,46 +17,88 @@
 #include "setup/wizard/CPageFolder.h"
 #include "setup/wizard/CPageLast.h"
 #include "setup/wizard/CPageRead.h"
+#include "widgets/HelpService.h"
 
 namespace gb::setup::ui {
 namespace {
 
 namespace fs = std::filesystem;
 
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "setup_wizard_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
-    return application;
+// A medium with a readme and no files to install; the installation makes a
+// shortcut to the readme.
+const InstallPlan& ReadmePlan() {
+    static const InstallPlan plan{
+        {},
+        {},
+        {{Shortcut::Kind::Document, "Readme.txt", "Read me", "gavelbook-readme.desktop", "",
+          false}},
+        "Remove.exe",
+        "",
+    };
+    return plan;
 }
 
-// A medium with a readme and no files to install.
-const InstallPlan& EmptyPlan() {
-    static const InstallPlan plan{{}, {}, {}, "Remove.exe"};
-    return plan;
+class RecordingBrowser : public widgets::HelpOpener {
+public:
+    bool Open(const QUrl& address) override {
+        opened.push_back(address);
+        return true;
+    }
+    std::vector<QUrl> opened;
+};
+
+// Processes events until `done` holds; false after ten seconds.
+template <typename Done>
+bool WaitFor(Done done) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done()) {
+        if (timer.elapsed() > 10000) {
+            return false;
+        }
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return true;
 }
 
 class WizardTest : public ::testing::Test {
 protected:
     WizardTest() {
-        App();
         fs::create_directories(medium_);
         WriteFileAtomically(medium_ / "Readme.txt", "Welcome to the medium.");
     }
     std::unique_ptr<CWizardSheet> MakeSheet(std::string browserLibrary = "libc.so.6") {
-        CInstaller installer(medium_, UserFolders::FromEnvironment(), EmptyPlan(),
-                             [](const std::vector<std::string>&) { return true; });
+        CInstaller installer(medium_, UserFolders::FromEnvironment(), ReadmePlan(),
+                             [this](const std::vector<std::string>&) { return runner_(); });
         installer.SetBrowserLibrary(std::move(browserLibrary));
         auto sheet = std::make_unique<CWizardSheet>(
-            std::move(installer), [this](QWidget*, const QString&) { return chosen_; });
+            std::move(installer), browser_, [this](QWidget*, const QString&) { return chosen_; });
         sheet->show();
         return sheet;
+    }
+    QLineEdit* FolderEdit(CWizardSheet& sheet) {
+        return sheet.page(CWizardSheet::FolderPage)
+            ->findChild<QLineEdit*>(QStringLiteral("folder"));
+    }
+    // Walks to the folder page.
+    void ToFolderPage(CWizardSheet& sheet) {
+        sheet.next();
+        sheet.next();
+        ASSERT_EQ(sheet.currentId(), CWizardSheet::FolderPage);
+    }
+    // Installs from the last page and waits for the result.
+    CPageLast& Install(CWizardSheet& sheet) {
+        auto& last = static_cast<CPageLast&>(*sheet.page(CWizardSheet::LastPage));
+        sheet.button(QWizard::FinishButton)->click();
+        EXPECT_TRUE(WaitFor([&] { return last.Done(); }));
+        return last;
     }
 
     test::ScratchHome home_;
     fs::path medium_ = home_.Root() / "medium";
     std::optional<fs::path> chosen_;
+    RecordingBrowser browser_;
+    std::function<bool()> runner_ = [] { return true; };
 };
 
 TEST_F(WizardTest, WalksToTheFolderPageAndInstallsOnceOnFinish) {
@@ -65,7 +110,7 @@ TEST_F(WizardTest, WalksToTheFolderPageAndInstallsOnceOnFinish) {
     sheet->next();
     ASSERT_EQ(sheet->currentId(), CWizardSheet::FolderPage);
     EXPECT_EQ(sheet->windowTitle(), "Gavelbook Installation (3 of 4)");
-    auto* folder = sheet->currentPage()->findChild<QLineEdit*>(QStringLiteral("folder"));
+    QLineEdit* folder = FolderEdit(*sheet);
     EXPECT_EQ(folder->text().toStdString(), (home_.Home() / ".local/opt/Lotkeeper").string());
 
     // Cancelling the browser changes nothing; a choice gets "Lotkeeper" appended.
@@ -78,38 +123,149 @@ TEST_F(WizardTest, WalksToTheFolderPageAndInstallsOnceOnFinish) {
     chosen_ = "/";
     change->click();
     EXPECT_EQ(folder->text(), "/Lotkeeper");
-    if (const char* shot = std::getenv("GB_SCREENSHOT"); shot != nullptr) {
-        folder->setText(QStringLiteral("/home/seller/.local/opt/Lotkeeper"));
-        sheet->grab().save(QString::fromLocal8Bit(shot));
-    }
     folder->setText(QString::fromStdString((home_.Root() / "Programs" / "Lotkeeper").string()));
 
+    // The last page offers Back and Finish.
     sheet->next();
-    auto* last = static_cast<CPageLast*>(sheet->currentPage());
-    sheet->button(QWizard::FinishButton)->click();
-    EXPECT_TRUE(last->Done());
-    EXPECT_EQ(last->Title(), "Installation Successful!");
+    ASSERT_EQ(sheet->currentId(), CWizardSheet::LastPage);
+    EXPECT_TRUE(sheet->button(QWizard::BackButton)->isVisible());
+    EXPECT_TRUE(sheet->button(QWizard::BackButton)->isEnabled());
+    EXPECT_TRUE(sheet->button(QWizard::FinishButton)->isEnabled());
+
+    CPageLast& last = Install(*sheet);
+    EXPECT_EQ(last.Title(), "Installation Successful!");
+    EXPECT_TRUE(last.Text().contains("icon on your desktop")) << last.Text().toStdString();
     EXPECT_EQ(sheet->buttonText(QWizard::FinishButton), "Close");
     EXPECT_FALSE(sheet->button(QWizard::CancelButton)->isEnabled());
-    EXPECT_TRUE(fs::exists(home_.Root() / "Programs" / "Lotkeeper"));
+    EXPECT_FALSE(sheet->button(QWizard::BackButton)->isEnabled());
+    EXPECT_TRUE(sheet->button(QWizard::FinishButton)->isEnabled());
+    EXPECT_TRUE(fs::exists(home_.Root() / "Programs" / "Lotkeeper" / "Installed.lst"));
     sheet->button(QWizard::FinishButton)->click();
     EXPECT_EQ(sheet->result(), QDialog::Accepted);
 }
 
-TEST_F(WizardTest, FailedInstallationShowsTheSetupLog) {
+// The installation runs on its own thread: the page shows the log as it is
+// written and nothing can be pressed until it ends.
+TEST_F(WizardTest, InstallsOffTheWindowsThreadWithTheButtonsOff) {
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    runner_ = [released] {
+        released.wait();
+        return true;
+    };
+    auto sheet = MakeSheet();
+    ToFolderPage(*sheet);
+    sheet->next();
+    auto& last = static_cast<CPageLast&>(*sheet->currentPage());
+    sheet->button(QWizard::FinishButton)->click();
+    // The desktop tools run after the shortcuts: the log has come that far.
+    ASSERT_TRUE(WaitFor([&] { return last.Text().contains("Creating Shortcut... "); }))
+        << last.Text().toStdString();
+    EXPECT_TRUE(last.Installing());
+    EXPECT_EQ(last.Title(), "Please Wait...");
+    EXPECT_TRUE(last.Text().startsWith("Copying files... Please be patient."));
+    EXPECT_TRUE(last.Text().contains("Decompressing primary files..."));
+    for (const QWizard::WizardButton button :
+         {QWizard::BackButton, QWizard::FinishButton, QWizard::CancelButton, QWizard::HelpButton}) {
+        EXPECT_FALSE(sheet->button(button)->isEnabled()) << button;
+    }
+    sheet->reject();
+    sheet->button(QWizard::FinishButton)->click();
+    EXPECT_TRUE(sheet->isVisible());
+    EXPECT_FALSE(last.Done());
+
+    release.set_value();
+    ASSERT_TRUE(WaitFor([&] { return last.Done(); }));
+    EXPECT_EQ(last.Title(), "Installation Successful!");
+    EXPECT_TRUE(sheet->button(QWizard::FinishButton)->isEnabled());
+    EXPECT_TRUE(sheet->isVisible());
+}
+
+TEST_F(WizardTest, WithoutADesktopTheSuccessPagePointsToTheMenu) {
+    fs::remove(home_.Desktop());
+    auto sheet = MakeSheet();
+    ToFolderPage(*sheet);
+    sheet->next();
+    CPageLast& last = Install(*sheet);
+    EXPECT_EQ(last.Title(), "Installation Successful!");
+    EXPECT_FALSE(last.Text().contains("desktop")) << last.Text().toStdString();
+    EXPECT_TRUE(last.Text().contains("applications menu"));
+}
+
+TEST_F(WizardTest, FolderPageExpandsTheHomeFolderAndRefusesRelativePaths) {
+    auto sheet = MakeSheet();
+    ToFolderPage(*sheet);
+    QLineEdit* folder = FolderEdit(*sheet);
+    auto& page = static_cast<CPageFolder&>(*sheet->currentPage());
+
+    folder->setText(QStringLiteral("apps/LK"));
+    sheet->next();
+    EXPECT_EQ(sheet->currentId(), CWizardSheet::FolderPage);
+    EXPECT_TRUE(page.Problem().contains("\"apps/LK\" is not a complete folder name"))
+        << page.Problem().toStdString();
+    folder->setText(QStringLiteral("~apps"));
+    sheet->next();
+    EXPECT_EQ(sheet->currentId(), CWizardSheet::FolderPage);
+
+    folder->setText(QStringLiteral("  ~/apps/LK "));
+    sheet->next();
+    ASSERT_EQ(sheet->currentId(), CWizardSheet::LastPage);
+    EXPECT_EQ(page.Folder(), home_.Home() / "apps" / "LK");
+    EXPECT_EQ(sheet->InstallFolder(), home_.Home() / "apps" / "LK");
+
+    // Back, then Next again, keeps what the user typed.
+    sheet->back();
+    ASSERT_EQ(sheet->currentId(), CWizardSheet::FolderPage);
+    EXPECT_EQ(folder->text(), "  ~/apps/LK ");
+    EXPECT_TRUE(page.Problem().isEmpty());
+    sheet->next();
+    sheet->back();
+    EXPECT_EQ(folder->text(), "  ~/apps/LK ");
+
+    sheet->next();
+    CPageLast& last = Install(*sheet);
+    EXPECT_EQ(last.Title(), "Installation Successful!") << last.Text().toStdString();
+    EXPECT_TRUE(fs::exists(home_.Home() / "apps" / "LK" / "Installed.lst"));
+    EXPECT_FALSE(fs::exists(fs::current_path() / "~"));
+}
+
+TEST_F(WizardTest, HelpOpensTheGuideOfTheMedium) {
+    auto sheet = MakeSheet();
+    ASSERT_TRUE(sheet->button(QWizard::HelpButton)->isVisible());
+    sheet->button(QWizard::HelpButton)->click();
+    ASSERT_EQ(browser_.opened.size(), 1u);
+    EXPECT_EQ(browser_.opened[0].toLocalFile().toStdString(),
+              (medium_ / widgets::kHelpFileName).string());
+    EXPECT_EQ(browser_.opened[0].fragment(), "context-1");
+}
+
+TEST_F(WizardTest, ReadmeKeepsItsLinesInAFixedPitchFont) {
+    const std::string readme =
+        "Name             what it is\n"
+        "Lotkeeper        the main program, with a description long enough to pass the "
+        "right edge of the page without being wrapped\n";
+    WriteFileAtomically(medium_ / "Readme.txt", readme);
     auto sheet = MakeSheet();
     sheet->next();
-    sheet->next();
+    auto& page = static_cast<CPageRead&>(*sheet->currentPage());
+    EXPECT_EQ(page.Text().toStdString(), readme);
+    const QPlainTextEdit& text = page.TextBox();
+    EXPECT_EQ(text.lineWrapMode(), QPlainTextEdit::NoWrap);
+    EXPECT_TRUE(QFontInfo(text.font()).fixedPitch());
+    EXPECT_FALSE(text.font().bold());
+    EXPECT_EQ(text.document()->lineCount(), 3);
+}
+
+TEST_F(WizardTest, FailedInstallationShowsTheSetupLog) {
+    auto sheet = MakeSheet();
+    ToFolderPage(*sheet);
     WriteFileAtomically(home_.Root() / "file", "");
-    sheet->currentPage()
-        ->findChild<QLineEdit*>(QStringLiteral("folder"))
-        ->setText(QString::fromStdString((home_.Root() / "file" / "x").string()));
+    FolderEdit(*sheet)->setText(QString::fromStdString((home_.Root() / "file" / "x").string()));
     sheet->next();
-    sheet->button(QWizard::FinishButton)->click();
-    auto* last = static_cast<CPageLast*>(sheet->currentPage());
-    EXPECT_EQ(last->Title(), "Oops! There is a problem...");
-    EXPECT_TRUE(last->Text().contains("Gavelbook Setup Log:"));
-    EXPECT_TRUE(last->Text().contains("Cannot create directory"));
+    CPageLast& last = Install(*sheet);
+    EXPECT_EQ(last.Title(), "Oops! There is a problem...");
+    EXPECT_TRUE(last.Text().contains("Gavelbook Setup Log:"));
+    EXPECT_TRUE(last.Text().contains("Cannot create directory"));
 }
 
 TEST_F(WizardTest, MissingReadmeKeepsTheWizardOnItsPage) {
@@ -136,6 +292,30 @@ TEST_F(WizardTest, MissingWebEngineLeadsToTheErrorPage) {
     ASSERT_EQ(sheet->currentId(), CWizardSheet::ErrorPage);
     EXPECT_EQ(sheet->windowTitle(), "Gavelbook Installation");
     EXPECT_FALSE(sheet->button(QWizard::FinishButton)->isEnabled());
+}
+
+// Pictures for the documentation, written only when GB_SCREENSHOT_DIR names a
+// folder; under Xvfb at the default font:
+//   GB_SCREENSHOT_DIR=docs xvfb-run -a build/bin/setup_wizard_tests --gtest_filter='*Screenshot*'
+TEST_F(WizardTest, Screenshots) {
+    const QString folder = qEnvironmentVariable("GB_SCREENSHOT_DIR");
+    if (folder.isEmpty()) {
+        GTEST_SKIP() << "GB_SCREENSHOT_DIR is not set";
+    }
+    const std::optional<std::string> readme =
+        ReadWholeFile(fs::path(GB_SOURCE_DIR) / "resources" / "setup" / "Readme.txt");
+    ASSERT_TRUE(readme);
+    WriteFileAtomically(medium_ / "Readme.txt", *readme);
+    auto sheet = MakeSheet();
+    sheet->next();
+    sheet->resize(sheet->sizeHint().expandedTo(sheet->minimumSize()));
+    QApplication::processEvents();
+    EXPECT_TRUE(sheet->grab().save(folder + "/setup-readme-page.png"));
+    sheet->next();
+    FolderEdit(*sheet)->setText(QStringLiteral("apps/Lotkeeper"));
+    sheet->next();
+    QApplication::processEvents();
+    EXPECT_TRUE(sheet->grab().save(folder + "/setup-folder-page.png"));
 }
 
 }  // namespace
