@@ -84,8 +84,7 @@ CInvView::CInvView(IFrame& frame, QWidget* parent)
       reports_(frame, this,
                {[this] { return RowItems(true); }, [this] { return RowItems(false); },
                 [this] { return SelectedCount(); },
-                [this] { return static_cast<std::size_t>(model_->rowCount()); }},
-               [&frame](const std::string& address) { frame.ShowWebPage(address); }) {
+                [this] { return static_cast<std::size_t>(model_->rowCount()); }}) {
     setModel(model_);
     setRootIsDecorated(false);
     setUniformRowHeights(true);
@@ -341,13 +340,9 @@ void CInvView::OnNavigate(int command) {
     const auto addresses = [&document](std::string_view site, std::string_view id, int kind) {
         return document.GetSiteURL(site, id, kind);
     };
-    // The page opens in the web view on the right; this list goes once the
-    // command is handled.
-    const auto open = [this](const std::string& address) {
-        frame_.ShowWebPage(address);
-        return true;
-    };
-    if (const std::optional<int> message = OpenSitePage(item, command, addresses, open)) {
+    // The page opens in the user's web browser; this list stays as it is.
+    if (const std::optional<int> message =
+            OpenSitePage(item, command, addresses, frame_.Services().shell)) {
         ShowAppMessage(frame_.Services().modals, this, *message);
     }
 }

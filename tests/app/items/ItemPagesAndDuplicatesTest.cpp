@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/core/CommandIds.h"
+#include "app/core/ShellService.h"
 #include "app/core/items/DuplicateItem.h"
 #include "app/core/items/SitePages.h"
 #include "itemdb/FieldId.h"
@@ -64,23 +65,34 @@ TEST(SitePages, TheAddressNamesTheKindAndEverySellerAndBuyerToken) {
               (std::vector<std::string>{"eBay USA|555|3", "eBay USA|555|1", "eBay USA|555|4"}));
 }
 
-TEST(SitePages, OpeningSaysWhatWentWrongAndNothingForAnEmptyAddress) {
-    std::string address = "https://site.test/item";
+// The desktop's shell, opening what it is told while it `opens`.
+class DesktopShell final : public gb::app::ShellService {
+public:
+    bool OpenLink(std::string_view address) override {
+        opened.emplace_back(address);
+        return opens;
+    }
+    bool StartProgram(const std::filesystem::path&, const std::filesystem::path&) override {
+        return false;
+    }
+
     std::vector<std::string> opened;
     bool opens = true;
+};
+
+TEST(SitePages, TheDesktopOpensThePageAndAFailureIsSaid) {
+    std::string address = "https://site.test/item";
+    DesktopShell shell;
     const auto addresses = [&](std::string_view, std::string_view, int) { return address; };
-    const auto open = [&](const std::string& a) {
-        opened.push_back(a);
-        return opens;
-    };
     const CAucItem item = Item("555");
-    EXPECT_EQ(gb::app::OpenSitePage(nullptr, cmd::ViewListing, addresses, open), 59507);
-    EXPECT_EQ(gb::app::OpenSitePage(&item, cmd::ViewListing, addresses, open), std::nullopt);
-    opens = false;
-    EXPECT_EQ(gb::app::OpenSitePage(&item, cmd::ViewListing, addresses, open), 59508);
+    EXPECT_EQ(gb::app::OpenSitePage(nullptr, cmd::ViewListing, addresses, shell), 59507);
+    EXPECT_EQ(gb::app::OpenSitePage(&item, cmd::ViewListing, addresses, shell), std::nullopt);
+    shell.opens = false;
+    EXPECT_EQ(gb::app::OpenSitePage(&item, cmd::ViewListing, addresses, shell), 59508);
     address.clear();
-    EXPECT_EQ(gb::app::OpenSitePage(&item, cmd::ViewListing, addresses, open), std::nullopt);
-    EXPECT_EQ(opened.size(), 2u);
+    EXPECT_EQ(gb::app::OpenSitePage(&item, cmd::ViewListing, addresses, shell), std::nullopt);
+    EXPECT_EQ(shell.opened,
+              (std::vector<std::string>{"https://site.test/item", "https://site.test/item"}));
 }
 
 class DuplicateTest : public ::testing::Test {
