@@ -114,8 +114,10 @@ int ExportFolder(std::span<char* const> args) {
     CFeeSchedule fees;
     fees.Load(gb::paths::ProgramFolder() / gb::app::kFeeScheduleFile);
 
+    // Only the stored columns matter here: the output file is the one given.
     const std::string columns = parsed->columns.value_or(
-        gb::app::ExportSettings::Load(gb::Settings::CurrentUser()).columns);
+        gb::app::ExportSettings::Load(gb::Settings::CurrentUser(), std::filesystem::current_path())
+            .columns);
     const gb::app::ListRows rows(gb::app::FolderRowsInListOrder(tree, document.GetItemList(), fees),
                                  fees, &tree);
     if (rows.IsEmpty()) {

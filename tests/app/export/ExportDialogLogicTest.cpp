@@ -132,17 +132,22 @@ TEST(ExportTargetTest, ProbingChangesNothing) {
 
 TEST(ExportSettingsTest, ReadsDefaultsAndKeepsWhatIsSaved) {
     TempFolder folder;
+    const std::filesystem::path documents = folder / "Documents";
     gb::Settings user(folder / "user.settings");
-    gb::app::ExportSettings settings = gb::app::ExportSettings::Load(user);
+    gb::app::ExportSettings settings = gb::app::ExportSettings::Load(user, documents);
+    // The default file is in the documents, not in the working folder.
     EXPECT_EQ(settings, (gb::app::ExportSettings{gb::app::ExportType::Separated, "-ABCDEFGHIJKL",
-                                                 "Export.txt"}));
+                                                 (documents / "Export.txt").string()}));
 
     settings = {gb::app::ExportType::Tab, "\"A", "/tmp/out.tab"};
     ASSERT_TRUE(settings.Save(user));
-    EXPECT_EQ(gb::app::ExportSettings::Load(user), settings);
+    EXPECT_EQ(gb::app::ExportSettings::Load(user, documents), settings);
 
     user.SetNumber(gb::app::SectionKey("Export"), "Type", 7);
-    EXPECT_EQ(gb::app::ExportSettings::Load(user).type, gb::app::ExportType::Separated);
+    user.SetString(gb::app::SectionKey("Export"), "Target", "sales/May.csv");
+    settings = gb::app::ExportSettings::Load(user, documents);
+    EXPECT_EQ(settings.type, gb::app::ExportType::Separated);
+    EXPECT_EQ(settings.target, (documents / "sales/May.csv").string());
 }
 
 struct PaddingCase {
