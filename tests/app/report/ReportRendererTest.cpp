@@ -163,6 +163,60 @@ TEST(ReportRenderer, NewReportForgetsThePreviousRunsFirstItem) {
     EXPECT_TRUE(renderer.IsSameBuyer());
 }
 
+TEST(ReportRenderer, OnlyActiveChargesFeesAndDisplayEntriesHaveTokens) {
+    CFeeSchedule fees;
+    fees.SetCurrent(4);
+    fees.SetActive(false);
+    fees.SetName("Gallery");
+    fees.SetType(gb::itemdb::fee_type::SellerFee);
+    fees.SetBaseText("3.00");
+    fees.SetCurrent(6);
+    fees.SetActive(true);
+    fees.SetName("Card Fee");
+    fees.SetType(gb::itemdb::fee_type::TransactionFee);
+    fees.SetBaseText("0.30");
+    std::vector<CAucItem> items = gb::test::ThreeItems();
+    items[0].AddItemizedFee(4);
+    items[0].AddItemizedFee(6);
+
+    const std::string page =
+        RenderThrough(TemplateOf("", "[Gallery*] [Card_Fee*];", "[Gallery*]"), fees, {items[0]});
+
+    EXPECT_EQ(page, "[Gallery*] [Card_Fee*];[Gallery*]");
+}
+
+TEST(ReportRenderer, AHeaderTokenShowsTheTotalOrTheFirstItemsValue) {
+    const std::string page =
+        RenderThrough(TemplateOf("Total [Max_Bid] for [Buyer_ID]: <BODY>", "x", ""), CFeeSchedule(),
+                      gb::test::ThreeItems());
+
+    EXPECT_EQ(page, "Total $97.75 for lampfan: <BODY>xxx");
+}
+
+TEST(ReportRenderer, ARendererUsedAgainStartsWithFreshTotalsAndBuyer) {
+    CFeeSchedule fees;
+    fees.SetCurrent(3);
+    fees.SetActive(true);
+    fees.SetName("Euro Price");
+    fees.SetType(gb::itemdb::fee_type::DisplayOnly);
+    fees.SetBaseText("2.00");
+    fees.SetCurrencySymbol("E");
+    const std::vector<CAucItem> items = gb::test::ThreeItems();
+    const CTDocText page = TemplateOf("", "x", "[Max_Bid] [Euro_Price*] [Buyer_ID]");
+    ReportRenderer renderer(fees);
+    renderer.BeginReport(page);
+    renderer.AppendItem(items[0]);
+    renderer.AppendItem(items[1]);
+    ASSERT_FALSE(renderer.IsSameBuyer());
+    ASSERT_EQ(renderer.BuildReport(), "xx$85.50 E4.00 lampfan");
+
+    renderer.BeginReport(page);
+    renderer.AppendItem(items[1]);
+
+    EXPECT_TRUE(renderer.IsSameBuyer());
+    EXPECT_EQ(renderer.BuildReport(), "x$61.50 E2.00 tick_tock");
+}
+
 TEST(ReportRenderer, BuyersCompareIgnoringCase) {
     ReportRenderer renderer{CFeeSchedule()};
     renderer.BeginReport(TemplateOf("", "x", ""));
