@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "RecordingShell.h"
 #include "app/core/CommandIds.h"
-#include "app/core/ShellService.h"
 #include "app/core/items/DuplicateItem.h"
 #include "app/core/items/SitePages.h"
 #include "itemdb/FieldId.h"
@@ -65,24 +65,9 @@ TEST(SitePages, TheAddressNamesTheKindAndEverySellerAndBuyerToken) {
               (std::vector<std::string>{"eBay USA|555|3", "eBay USA|555|1", "eBay USA|555|4"}));
 }
 
-// The desktop's shell, opening what it is told while it `opens`.
-class DesktopShell final : public gb::app::ShellService {
-public:
-    bool OpenLink(std::string_view address) override {
-        opened.emplace_back(address);
-        return opens;
-    }
-    bool StartProgram(const std::filesystem::path&, const std::filesystem::path&) override {
-        return false;
-    }
-
-    std::vector<std::string> opened;
-    bool opens = true;
-};
-
 TEST(SitePages, TheDesktopOpensThePageAndAFailureIsSaid) {
     std::string address = "https://site.test/item";
-    DesktopShell shell;
+    gb::test::RecordingShell shell;
     const auto addresses = [&](std::string_view, std::string_view, int) { return address; };
     const CAucItem item = Item("555");
     EXPECT_EQ(gb::app::OpenSitePage(nullptr, cmd::ViewListing, addresses, shell), 59507);

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "RecordingShell.h"
 #include "ReportFixtures.h"
 #include "app/core/MessageService.h"
-#include "app/core/ShellService.h"
 #include "app/core/UiStrings.h"
 #include "app/core/hints/HintReminder.h"
 #include "app/core/report/ReportStrings.h"
@@ -41,20 +41,6 @@ public:
     std::deque<gb::app::MessageResult> answers;
 };
 
-class RecordingShell final : public gb::app::ShellService {
-public:
-    bool OpenLink(std::string_view address) override {
-        opened.emplace_back(address);
-        return opens;
-    }
-    bool StartProgram(const std::filesystem::path&, const std::filesystem::path&) override {
-        return false;
-    }
-
-    std::vector<std::string> opened;
-    bool opens = true;
-};
-
 class ReportCommandsTest : public ::testing::Test {
 protected:
     std::vector<const CAucItem*> Rows(std::initializer_list<int> indexes) const {
@@ -72,7 +58,7 @@ protected:
     ReportSource source{gb::test::ReportFixture("VizEvav.cta"), 0, fees};
     std::vector<CAucItem> items = gb::test::ThreeItems();
     RecordingMessages messages;
-    RecordingShell shell;
+    gb::test::RecordingShell shell;
     // The hints shown, each answered with OK and the box left unticked.
     std::vector<int> hintsShown;
     gb::Settings user{folder / "user.settings"};

@@ -102,7 +102,8 @@ TEST(ReportRenderer, LineBreaksBecomeBreakTagsAndUnknownTokensStay) {
     EXPECT_EQ(page, "Brass desk lamp<br>with green shade [No_Such] [1001");
 }
 
-TEST(ReportRenderer, DisplayOnlyEntryIsTotalledOnce) {
+// Entry 3, "Euro Price": E2.00 shown for every item.
+CFeeSchedule EuroPriceShown() {
     CFeeSchedule fees;
     fees.SetCurrent(3);
     fees.SetActive(true);
@@ -110,9 +111,12 @@ TEST(ReportRenderer, DisplayOnlyEntryIsTotalledOnce) {
     fees.SetType(gb::itemdb::fee_type::DisplayOnly);
     fees.SetBaseText("2.00");
     fees.SetCurrencySymbol("E");
+    return fees;
+}
 
-    const std::string page = RenderThrough(TemplateOf("", "[Euro_Price*];", "[Euro_Price*]"), fees,
-                                           gb::test::ThreeItems());
+TEST(ReportRenderer, DisplayOnlyEntryIsTotalledOnce) {
+    const std::string page = RenderThrough(TemplateOf("", "[Euro_Price*];", "[Euro_Price*]"),
+                                           EuroPriceShown(), gb::test::ThreeItems());
 
     EXPECT_EQ(page, "E2.00;E2.00;E2.00;E6.00");
 }
@@ -194,13 +198,7 @@ TEST(ReportRenderer, AHeaderTokenShowsTheTotalOrTheFirstItemsValue) {
 }
 
 TEST(ReportRenderer, ARendererUsedAgainStartsWithFreshTotalsAndBuyer) {
-    CFeeSchedule fees;
-    fees.SetCurrent(3);
-    fees.SetActive(true);
-    fees.SetName("Euro Price");
-    fees.SetType(gb::itemdb::fee_type::DisplayOnly);
-    fees.SetBaseText("2.00");
-    fees.SetCurrencySymbol("E");
+    const CFeeSchedule fees = EuroPriceShown();
     const std::vector<CAucItem> items = gb::test::ThreeItems();
     const CTDocText page = TemplateOf("", "x", "[Max_Bid] [Euro_Price*] [Buyer_ID]");
     ReportRenderer renderer(fees);
