@@ -26,9 +26,12 @@ struct FolderLoadPlan {
     static FolderLoadPlan For(std::size_t itemCount, bool fullLoad, int folderKind);
 };
 
-// The order of the loaded rows: indices into `keys`, each row placed before
-// the first row it follows under the plan's direction, so that rows with equal
-// keys keep the folder's order.
+// The order of the loaded rows: indices into `keys`, as inserting the rows one
+// by one gives, each before the first row it compares greater than under the
+// plan's direction, so that rows with equal keys keep the folder's order. A
+// null or invalid date or amount compares as the list's comparison has it:
+// under direction 1 less than every row; under direction 0 an invalid one
+// greater than every row, a null one greater than every row but a null one.
 std::vector<std::size_t> LoadedRowOrder(std::span<const ItemSortKey> keys, int direction);
 
 // The direction a click on a column sorts in: ascending, unless the rows

@@ -57,9 +57,6 @@ public:
     // Shows a view of `kind` on the right; the view shown already when it is
     // of that kind.
     virtual void SwitchRightView(ViewKind kind) = 0;
-    // Shows an address in the web view on the right: a site's page of an item
-    // or a report the program wrote.
-    virtual void ShowWebPage(const std::string& address) = 0;
     // Whether the right-hand view is a form that checks its entries before it
     // may be left (asking it checks them).
     virtual bool RightViewIsForm() = 0;

@@ -58,18 +58,18 @@ std::optional<std::int32_t> IntegerOf(const CAucItem& item, int fieldId) {
 
 }  // namespace
 
-ItemSortKey ItemSortKey::Number(bool valid, long double value) {
+ItemSortKey ItemSortKey::Number(gb::ValueStatus presence, long double value) {
     ItemSortKey key;
     key.kind_ = Kind::Number;
-    key.valid_ = valid;
-    key.number_ = valid ? value : 0.0L;
+    key.presence_ = presence;
+    key.number_ = presence == gb::ValueStatus::Valid ? value : 0.0L;
     return key;
 }
 
 ItemSortKey ItemSortKey::Text(std::string text) {
     ItemSortKey key;
     key.kind_ = Kind::Text;
-    key.valid_ = true;
+    key.presence_ = gb::ValueStatus::Valid;
     for (char& c : text) {
         c = gb::cp1252::ToLower(c);
     }
@@ -82,27 +82,27 @@ ItemSortKey ItemSortKey::Of(const CAucItem& item, int sortField, CFeeSchedule& f
     if (sortField < field::First) {
         const int entry = sortField - ColumnSet::kFieldIdOffset;
         if (!ColumnSet::IsFeeEntry(entry) || !ShowsFeeEntry(item, fees, entry)) {
-            return Number(false, 0.0L);
+            return Number(gb::ValueStatus::Null, 0.0L);
         }
         fees.SetCurrent(entry);
         fees.SetItem(item);
         std::string ignored;
         gb::Money amount = gb::Money::Null();
         if (!fees.Calculate(ignored, &amount)) {
-            return Number(false, 0.0L);
+            return Number(gb::ValueStatus::Null, 0.0L);
         }
-        return Number(amount.IsValid(), static_cast<long double>(amount.Units()));
+        return Number(amount.Status(), static_cast<long double>(amount.Units()));
     }
     if (IsDateField(sortField)) {
         const gb::DateTime date = item.GetDateValue(sortField).value_or(gb::DateTime::Null());
-        return Number(date.IsValid(), date.Days());
+        return Number(date.Status(), date.Days());
     }
     if (IsMoneyField(sortField)) {
         const gb::Money amount = item.GetMoneyValue(sortField).value_or(gb::Money::Null());
-        return Number(amount.IsValid(), static_cast<long double>(amount.Units()));
+        return Number(amount.Status(), static_cast<long double>(amount.Units()));
     }
     if (const auto integer = IntegerOf(item, sortField)) {
-        return Number(true, *integer);
+        return Number(gb::ValueStatus::Valid, *integer);
     }
     std::string text;
     item.GetFieldText(sortField, text, folders);
@@ -116,8 +116,8 @@ int ItemSortKey::Compare(const ItemSortKey& left, const ItemSortKey& right) {
         const int order = left.text_.compare(right.text_);
         return (order > 0) - (order < 0);
     }
-    if (!left.valid_ || !right.valid_) {
-        return static_cast<int>(left.valid_) - static_cast<int>(right.valid_);
+    if (!left.HasValue() || !right.HasValue()) {
+        return static_cast<int>(left.HasValue()) - static_cast<int>(right.HasValue());
     }
     return (left.number_ > right.number_) - (left.number_ < right.number_);
 }

@@ -54,8 +54,7 @@ CInvView::CInvView(IFrame& frame, QWidget* parent)
       reports_(frame, this,
                {[this] { return RowItems(true); }, [this] { return RowItems(false); },
                 [this] { return SelectedCount(); },
-                [this] { return static_cast<std::size_t>(model_->rowCount()); }},
-               [&frame](const std::string& address) { frame.ShowWebPage(address); }),
+                [this] { return static_cast<std::size_t>(model_->rowCount()); }}),
       itemCommands_(frame, *this),
       search_(frame, *this) {
     setModel(model_);

@@ -35,7 +35,6 @@
 #include "app/ui/CSummaryBar.h"
 #include "app/ui/CommandActions.h"
 #include "app/ui/help/HelpCommands.h"
-#include "app/ui/web/CWebView.h"
 #include "interfaces/RetrievalNotify.h"
 #include "itemdb/AucDoc.h"
 #include "itemdb/FolderKind.h"
@@ -418,15 +417,6 @@ CView* CMainFrame::ShowRightView(ViewKind kind) {
     singleView_->OnInitialUpdate();
     RequestCommandRefresh();
     return singleView_;
-}
-
-void CMainFrame::ShowWebPage(const std::string& address) {
-    if (!LeaveProfileViewOrSay()) {
-        return;
-    }
-    if (auto* web = dynamic_cast<CWebView*>(ShowRightView(ViewKind::Web))) {
-        web->Navigate(address);
-    }
 }
 
 CView* CMainFrame::ActiveView() const {

@@ -85,7 +85,6 @@ public:
     // shows); the view shown already when it is of that kind.
     CView* ShowRightView(ViewKind kind);
     void SwitchRightView(ViewKind kind) override { ShowRightView(kind); }
-    void ShowWebPage(const std::string& address) override;
     bool RightViewIsForm() override;
     void ShowUserProfile();
     bool LeaveProfileView() override;

@@ -192,13 +192,9 @@ void ItemListCommands::OnNavigate(int command) {
     const auto addresses = [&document](std::string_view site, std::string_view id, int kind) {
         return document.GetSiteURL(site, id, kind);
     };
-    // The page opens in the web view on the right; the list goes once the
-    // command is handled.
-    const auto open = [this](const std::string& address) {
-        frame_.ShowWebPage(address);
-        return true;
-    };
-    if (const std::optional<int> message = OpenSitePage(item, command, addresses, open)) {
+    // The page opens in the user's web browser; the list stays as it is.
+    if (const std::optional<int> message =
+            OpenSitePage(item, command, addresses, frame_.Services().shell)) {
         ShowAppMessage(frame_.Services().modals, &list_, *message);
     }
 }

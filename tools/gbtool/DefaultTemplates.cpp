@@ -9,18 +9,25 @@ using namespace gb::itemdb;
 
 namespace {
 
+// The pages have no document type, so browsers lay them out in their old way,
+// where a table does not take the page's font size: the list gives its own.
 constexpr std::string_view kStyle =
     "<STYLE>\r\n"
     "BODY { font-family: Arial, Helvetica, sans-serif; font-size: 10pt; }\r\n"
-    "TABLE.list { width: 100%; border-collapse: collapse; table-layout: fixed; }\r\n"
-    "TABLE.list TH, TABLE.list TD { padding: 2px 4px; border-bottom: 1px solid #C0C0C0; }\r\n"
+    "TABLE.list { width: 100%; border-collapse: collapse; table-layout: fixed;\r\n"
+    "  font-size: 10pt; }\r\n"
+    "TABLE.list TH, TABLE.list TD { padding: 2px 4px; border-bottom: 1px solid #C0C0C0;\r\n"
+    "  overflow-wrap: anywhere; }\r\n"
     "TABLE.list TH { background: #E4E8F0; text-align: left; }\r\n"
+    "TABLE.list .id, TABLE.list .date, TABLE.list .amount { white-space: nowrap; }\r\n"
     "TABLE.list .amount { text-align: right; }\r\n"
     "TABLE.list TR.total TD { font-weight: bold; border-top: 2px solid #404040; }\r\n"
     "</STYLE>\r\n";
 
 // Each table repeats its column widths so that the rows of the repeated part
-// line up with the header's column titles and the footer's totals.
+// line up with the header's column titles and the footer's totals. Auction
+// IDs (a duplicate's too), dates and amounts have room of their own and never
+// wrap; the description takes the rest of the width.
 const TemplateDefinition kTemplates[] = {
     {
         "Sales Report",
@@ -29,28 +36,31 @@ const TemplateDefinition kTemplates[] = {
         "",
         "<H2>Sales Report</H2>\r\n"
         "<TABLE class=list><TR>"
-        "<TH style=\"width:12%\">Auction ID</TH>"
-        "<TH style=\"width:34%\">Description</TH>"
-        "<TH style=\"width:12%\">End Date</TH>"
-        "<TH style=\"width:14%\">Buyer ID</TH>"
-        "<TH class=amount style=\"width:10%\">Max Bid</TH>"
-        "<TH class=amount style=\"width:9%\">Fees</TH>"
-        "<TH class=amount style=\"width:9%\">Invoice</TH>"
+        "<TH class=id style=\"width:9em\">Auction ID</TH>"
+        "<TH>Description</TH>"
+        "<TH class=date style=\"width:7em\">End Date</TH>"
+        "<TH style=\"width:8em\">Buyer ID</TH>"
+        "<TH class=amount style=\"width:7em\">Max Bid</TH>"
+        "<TH class=amount style=\"width:7em\">Fees</TH>"
+        "<TH class=amount style=\"width:7em\">Invoice</TH>"
         "</TR></TABLE>\r\n",
         "<TABLE class=list><TR>"
-        "<TD style=\"width:12%\">[Auction_ID]</TD>"
-        "<TD style=\"width:34%\">[Description]</TD>"
-        "<TD style=\"width:12%\">[End_Date]</TD>"
-        "<TD style=\"width:14%\">[Buyer_ID]</TD>"
-        "<TD class=amount style=\"width:10%\">[Max_Bid]</TD>"
-        "<TD class=amount style=\"width:9%\">[Total_Fees]</TD>"
-        "<TD class=amount style=\"width:9%\">[Invoice_Amt]</TD>"
+        "<TD class=id style=\"width:9em\">[Auction_ID]</TD>"
+        "<TD>[Description]</TD>"
+        "<TD class=date style=\"width:7em\">[End_Date]</TD>"
+        "<TD style=\"width:8em\">[Buyer_ID]</TD>"
+        "<TD class=amount style=\"width:7em\">[Max_Bid]</TD>"
+        "<TD class=amount style=\"width:7em\">[Total_Fees]</TD>"
+        "<TD class=amount style=\"width:7em\">[Invoice_Amt]</TD>"
         "</TR></TABLE>\r\n",
         "<TABLE class=list><TR class=total>"
-        "<TD style=\"width:72%\">Totals</TD>"
-        "<TD class=amount style=\"width:10%\">[Max_Bid]</TD>"
-        "<TD class=amount style=\"width:9%\">[Total_Fees]</TD>"
-        "<TD class=amount style=\"width:9%\">[Invoice_Amt]</TD>"
+        "<TD class=id style=\"width:9em\">Totals</TD>"
+        "<TD></TD>"
+        "<TD style=\"width:7em\"></TD>"
+        "<TD style=\"width:8em\"></TD>"
+        "<TD class=amount style=\"width:7em\">[Max_Bid]</TD>"
+        "<TD class=amount style=\"width:7em\">[Total_Fees]</TD>"
+        "<TD class=amount style=\"width:7em\">[Invoice_Amt]</TD>"
         "</TR></TABLE>\r\n"
         "<P>Handling charged: [Handling*]. Gallery fees paid: [Gallery*].</P>\r\n",
     },
@@ -61,30 +71,31 @@ const TemplateDefinition kTemplates[] = {
         "",
         "<H2>Fee Report</H2>\r\n"
         "<TABLE class=list><TR>"
-        "<TH style=\"width:12%\">Auction ID</TH>"
-        "<TH style=\"width:38%\">Description</TH>"
-        "<TH class=amount style=\"width:10%\">Insertion</TH>"
-        "<TH class=amount style=\"width:10%\">Final Value</TH>"
-        "<TH class=amount style=\"width:10%\">Transaction</TH>"
-        "<TH class=amount style=\"width:10%\">Other</TH>"
-        "<TH class=amount style=\"width:10%\">Total</TH>"
+        "<TH class=id style=\"width:9em\">Auction ID</TH>"
+        "<TH>Description</TH>"
+        "<TH class=amount style=\"width:8em\">Insertion</TH>"
+        "<TH class=amount style=\"width:8em\">Final Value</TH>"
+        "<TH class=amount style=\"width:8em\">Transaction</TH>"
+        "<TH class=amount style=\"width:8em\">Other</TH>"
+        "<TH class=amount style=\"width:8em\">Total</TH>"
         "</TR></TABLE>\r\n",
         "<TABLE class=list><TR>"
-        "<TD style=\"width:12%\">[Auction_ID]</TD>"
-        "<TD style=\"width:38%\">[Description]</TD>"
-        "<TD class=amount style=\"width:10%\">[Insertion_Fee]</TD>"
-        "<TD class=amount style=\"width:10%\">[Final_Fee]</TD>"
-        "<TD class=amount style=\"width:10%\">[Transaction_Fee]</TD>"
-        "<TD class=amount style=\"width:10%\">[Other_Fees]</TD>"
-        "<TD class=amount style=\"width:10%\">[Total_Fees]</TD>"
+        "<TD class=id style=\"width:9em\">[Auction_ID]</TD>"
+        "<TD>[Description]</TD>"
+        "<TD class=amount style=\"width:8em\">[Insertion_Fee]</TD>"
+        "<TD class=amount style=\"width:8em\">[Final_Fee]</TD>"
+        "<TD class=amount style=\"width:8em\">[Transaction_Fee]</TD>"
+        "<TD class=amount style=\"width:8em\">[Other_Fees]</TD>"
+        "<TD class=amount style=\"width:8em\">[Total_Fees]</TD>"
         "</TR></TABLE>\r\n",
         "<TABLE class=list><TR class=total>"
-        "<TD style=\"width:50%\">Totals</TD>"
-        "<TD class=amount style=\"width:10%\">[Insertion_Fee]</TD>"
-        "<TD class=amount style=\"width:10%\">[Final_Fee]</TD>"
-        "<TD class=amount style=\"width:10%\">[Transaction_Fee]</TD>"
-        "<TD class=amount style=\"width:10%\">[Other_Fees]</TD>"
-        "<TD class=amount style=\"width:10%\">[Total_Fees]</TD>"
+        "<TD class=id style=\"width:9em\">Totals</TD>"
+        "<TD></TD>"
+        "<TD class=amount style=\"width:8em\">[Insertion_Fee]</TD>"
+        "<TD class=amount style=\"width:8em\">[Final_Fee]</TD>"
+        "<TD class=amount style=\"width:8em\">[Transaction_Fee]</TD>"
+        "<TD class=amount style=\"width:8em\">[Other_Fees]</TD>"
+        "<TD class=amount style=\"width:8em\">[Total_Fees]</TD>"
         "</TR></TABLE>\r\n",
     },
     {
@@ -95,22 +106,25 @@ const TemplateDefinition kTemplates[] = {
         "<P>Dear [Buyer_ID],</P>\r\n"
         "<P>Thank you for your winning bid! Here is your invoice:</P>\r\n"
         "<TABLE class=list><TR>"
-        "<TH style=\"width:15%\">Item</TH>"
-        "<TH style=\"width:45%\">Description</TH>"
-        "<TH class=amount style=\"width:13%\">Winning Bid</TH>"
-        "<TH class=amount style=\"width:13%\">S&amp;H</TH>"
-        "<TH class=amount style=\"width:14%\">Amount</TH>"
+        "<TH class=id style=\"width:9em\">Item</TH>"
+        "<TH>Description</TH>"
+        "<TH class=amount style=\"width:8em\">Winning Bid</TH>"
+        "<TH class=amount style=\"width:7em\">S&amp;H</TH>"
+        "<TH class=amount style=\"width:8em\">Amount</TH>"
         "</TR></TABLE>\r\n",
         "<TABLE class=list><TR>"
-        "<TD style=\"width:15%\">[Auction_ID]</TD>"
-        "<TD style=\"width:45%\">[Description]</TD>"
-        "<TD class=amount style=\"width:13%\">[Max_Bid]</TD>"
-        "<TD class=amount style=\"width:13%\">[S_H_Charge]</TD>"
-        "<TD class=amount style=\"width:14%\">[Invoice_Amt]</TD>"
+        "<TD class=id style=\"width:9em\">[Auction_ID]</TD>"
+        "<TD>[Description]</TD>"
+        "<TD class=amount style=\"width:8em\">[Max_Bid]</TD>"
+        "<TD class=amount style=\"width:7em\">[S_H_Charge]</TD>"
+        "<TD class=amount style=\"width:8em\">[Invoice_Amt]</TD>"
         "</TR></TABLE>\r\n",
         "<TABLE class=list><TR class=total>"
-        "<TD style=\"width:86%\">Total due</TD>"
-        "<TD class=amount style=\"width:14%\">[Invoice_Amt]</TD>"
+        "<TD class=id style=\"width:9em\">Total due</TD>"
+        "<TD></TD>"
+        "<TD style=\"width:8em\"></TD>"
+        "<TD style=\"width:7em\"></TD>"
+        "<TD class=amount style=\"width:8em\">[Invoice_Amt]</TD>"
         "</TR></TABLE>\r\n"
         "<P>The total includes [Handling*] for packing and handling.</P>\r\n"
         "<P>Please pay within seven days. I will ship to this address:<BR>\r\n"

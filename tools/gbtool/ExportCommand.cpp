@@ -114,19 +114,29 @@ int ExportFolder(std::span<char* const> args) {
     CFeeSchedule fees;
     fees.Load(gb::paths::ProgramFolder() / gb::app::kFeeScheduleFile);
 
+    // Only the stored columns matter here: the output file is the one given.
     const std::string columns = parsed->columns.value_or(
-        gb::app::ExportSettings::Load(gb::Settings::CurrentUser()).columns);
+        gb::app::ExportSettings::Load(gb::Settings::CurrentUser(), std::filesystem::current_path())
+            .columns);
     const gb::app::ListRows rows(gb::app::FolderRowsInListOrder(tree, document.GetItemList(), fees),
                                  fees, &tree);
+    if (rows.IsEmpty()) {
+        // As the program: an empty folder writes no file.
+        std::fprintf(
+            stderr, "gbtool: %s\n",
+            gb::cp1252::ToUtf8(gb::app::UiText(gb::app::string_id::ExportFolderEmpty)).c_str());
+        return 1;
+    }
     const gb::app::ExportFormatter formatter(gb::app::ExportFormatter::ColumnsOf(columns, fees),
                                              parsed->type,
                                              gb::ListSeparator(gb::kLocaleUserDefault));
     try {
         gb::app::WriteExportFile(parsed->output, formatter, rows);
     } catch (const gb::FileError& failure) {
-        std::fprintf(stderr, "gbtool: %s\n%s\n",
-                     gb::cp1252::ToUtf8(gb::app::UiText(gb::app::string_id::ExportCannotAccess)).c_str(),
-                     failure.what());
+        std::fprintf(
+            stderr, "gbtool: %s\n%s\n",
+            gb::cp1252::ToUtf8(gb::app::UiText(gb::app::string_id::ExportCannotAccess)).c_str(),
+            failure.what());
         return 1;
     }
     std::printf("%zu items\n", rows.Count());

@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "ErrorPrinter.h"
+#include "app/core/export/FolderRows.h"
 #include "app/core/report/ReportRun.h"
+#include "app/core/report/ReportStrings.h"
 #include "itemdb/AucDoc.h"
 #include "itemdb/FeeSchedule.h"
 #include "itemdb/TemplateLibrary.h"
@@ -93,16 +95,23 @@ std::optional<gb::app::RenderedReport> RenderFolderReport(std::span<char* const>
         return std::nullopt;
     }
     CFolderTree& tree = doc.GetFolderTree();
-    const CItemFilter* filter = tree.FindNode(parsed->folderId) ? tree.GetCurFilter() : nullptr;
-    if (filter == nullptr) {
-        std::fprintf(stderr, "gbtool: the profile has no item folder %d\n", parsed->folderId);
+    if (!tree.FindNode(parsed->folderId)) {
+        std::fprintf(stderr, "gbtool: the profile has no folder %d\n", parsed->folderId);
         return std::nullopt;
     }
-    CItemList& list = doc.GetItemList();
-    list.SetFilter(*filter);
-    std::vector<const CAucItem*> items;
-    for (bool more = list.MoveFirst(); more; more = list.MoveNext()) {
-        items.push_back(list.GetItemAt());
+    CFeeSchedule fees;
+    if (!fees.Load(parsed->fees)) {
+        std::fprintf(stderr, "gbtool: cannot read the fee schedule %s\n", parsed->fees.c_str());
+        return std::nullopt;
+    }
+    // The rows in the order the item list shows them, as the program renders.
+    const std::vector<const CAucItem*> items =
+        gb::app::FolderRowsInListOrder(tree, doc.GetItemList(), fees);
+    if (items.empty()) {
+        std::fprintf(stderr, "gbtool: %s\n",
+                     gb::cp1252::ToUtf8(gb::app::ReportText(gb::app::report_string::NoItemSelected))
+                         .c_str());
+        return std::nullopt;
     }
 
     CTemplateLibrary library;
@@ -113,16 +122,7 @@ std::optional<gb::app::RenderedReport> RenderFolderReport(std::span<char* const>
                      args[2]);
         return std::nullopt;
     }
-    CFeeSchedule fees;
-    if (!fees.Load(parsed->fees)) {
-        std::fprintf(stderr, "gbtool: cannot read the fee schedule %s\n", parsed->fees.c_str());
-        return std::nullopt;
-    }
-    auto report = gb::app::RenderReport({parsed->library, index, fees, &tree}, items);
-    if (!report) {
-        std::fprintf(stderr, "gbtool: folder %d shows no items\n", parsed->folderId);
-    }
-    return report;
+    return gb::app::RenderReport({parsed->library, index, fees, &tree}, items);
 }
 
 int Run(std::span<char* const> args, std::string gb::app::RenderedReport::*printed) {

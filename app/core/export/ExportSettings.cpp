@@ -16,7 +16,8 @@ constexpr std::string_view kDefaultTarget = "Export.txt";
 
 }  // namespace
 
-ExportSettings ExportSettings::Load(const gb::Settings& user) {
+ExportSettings ExportSettings::Load(const gb::Settings& user,
+                                    const std::filesystem::path& documentsFolder) {
     const std::string key = gb::app::SectionKey(kSection);
     ExportSettings settings;
     const std::uint32_t type = user.GetNumber(key, kType, 0);
@@ -26,7 +27,8 @@ ExportSettings ExportSettings::Load(const gb::Settings& user) {
     const std::string defaultColumns =
         gb::itemdb::ColumnSet::Standard(gb::itemdb::StandardColumnSet::Default).ToText();
     settings.columns = user.GetString(key, kColumns, defaultColumns);
-    settings.target = user.GetString(key, kTarget, kDefaultTarget);
+    const std::filesystem::path target = user.GetString(key, kTarget, kDefaultTarget);
+    settings.target = target.is_absolute() ? target.string() : (documentsFolder / target).string();
     return settings;
 }
 

@@ -2,6 +2,7 @@
 // The export dialog's choices, kept in the user's settings (section "Export"):
 // the layout, the columns and the target file.
 
+#include <filesystem>
 #include <string>
 
 #include "app/core/export/ExportType.h"
@@ -18,8 +19,11 @@ struct ExportSettings {
     std::string target;
 
     // The stored choices; a missing value gives its default (type 0, the
-    // standard column set 499, "Export.txt"), a stored type outside 0-2 gives 0.
-    static ExportSettings Load(const gb::Settings& user);
+    // standard column set 499, "Export.txt"), a stored type outside 0-2 gives
+    // 0. A target that is not an absolute path is taken in `documentsFolder`
+    // (the user's documents), never in whatever folder the program runs in.
+    static ExportSettings Load(const gb::Settings& user,
+                               const std::filesystem::path& documentsFolder);
     // False when the settings cannot be written.
     bool Save(gb::Settings& user) const;
 

@@ -1,6 +1,7 @@
 #include "app/core/items/SitePages.h"
 
 #include "app/core/CommandIds.h"
+#include "app/core/ShellService.h"
 #include "app/core/UiStrings.h"
 #include "itemdb/AucItem.h"
 
@@ -32,12 +33,12 @@ std::string SitePageAddress(const gb::itemdb::CAucItem& item, int command,
 }
 
 std::optional<int> OpenSitePage(const gb::itemdb::CAucItem* item, int command,
-                                const SiteAddressSource& addresses, const AddressOpener& open) {
+                                const SiteAddressSource& addresses, ShellService& shell) {
     if (item == nullptr) {
         return string_id::NoItemToView;
     }
     const std::string address = SitePageAddress(*item, command, addresses);
-    if (address.empty() || open(address)) {
+    if (address.empty() || shell.OpenLink(address)) {
         return std::nullopt;
     }
     return string_id::CannotNavigate;

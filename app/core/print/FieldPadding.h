@@ -15,9 +15,11 @@ namespace gb::app {
 enum class PadPurpose { Print, Export };
 
 // `fieldId` is the field's ID; a fee-schedule entry pads as field 504. Texts
-// are left-aligned (cut or padded on the right), except amounts and numbers,
-// which are right-aligned; a right-aligned text wider than its field fills
-// the field with '#', so that no amount is shown cut (without its sign).
+// are left-aligned (cut or padded on the right), except amounts, numbers and
+// the Charge Note, which are right-aligned: a Charge Note wider than its
+// field keeps its last characters, while an amount or number that does not
+// fit fills the field with '#', so that no number is shown cut (without its
+// sign or leading digits).
 std::string PadField(std::string_view text, int fieldId, PadPurpose purpose);
 // The same, appended to `out`.
 void AppendPadded(std::string& out, std::string_view text, int fieldId, PadPurpose purpose);

@@ -14,8 +14,8 @@ constexpr char kDefaultTitle[] = "Current Auction Listings";
 
 // The texts of a band's columns, padded for print, a blank between them.
 template <typename TextOf>
-std::string JoinColumns(const std::vector<gb::app::ListColumn>& columns, const PrintLayout::Band& band,
-                        TextOf textOf) {
+std::string JoinColumns(const std::vector<gb::app::ListColumn>& columns,
+                        const PrintLayout::Band& band, TextOf textOf) {
     std::string line;
     for (std::size_t c = band.first; c <= band.last; ++c) {
         if (c != band.first) {
@@ -89,9 +89,20 @@ int PrintLayout::RowPages() const {
     return std::max(1, static_cast<int>((itemCount_ + lines - 1) / lines));
 }
 
+PageSpan PrintLayout::PagesOf(PageSpan wanted) const {
+    return {std::max(1, wanted.first),
+            wanted.last > 0 ? std::min(wanted.last, PageCount()) : PageCount()};
+}
+
 std::string PrintLayout::RowLine(const PrintContent& content, const Band& band, std::size_t row) {
     return JoinColumns(content.columns, band, [&](const gb::app::ListColumn& column) {
-        return content.rows.Cell(row, column);
+        // A tab or line break in a field (an address of several lines) would
+        // move every column after it: printed as blanks, as the export does.
+        std::string text = content.rows.Cell(row, column);
+        std::replace_if(
+            text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; },
+            ' ');
+        return text;
     });
 }
 

@@ -45,9 +45,17 @@ struct PrintLine {
     bool operator==(const PrintLine&) const = default;
 };
 
+// The pages a print dialog chose: from `first` to `last`, 0 for no limit.
+struct PageSpan {
+    int first = 0;
+    int last = 0;
+
+    bool operator==(const PageSpan&) const = default;
+};
+
 // What is printed: the list as displayed.
 struct PrintContent {
-    std::string description;                // the folder's description
+    std::string description;                   // the folder's description
     std::vector<gb::app::ListColumn> columns;  // the list's columns, the icon column first
     const ListRows& rows;
     const gb::itemdb::CItemTotals& totals;  // of the folder's items
@@ -75,6 +83,8 @@ public:
     const std::vector<Band>& Bands() const { return bands_; }
     int RowPages() const;
     int PageCount() const { return RowPages() * static_cast<int>(bands_.size()); }
+    // The pages of the span that exist; first > last when none does.
+    PageSpan PagesOf(PageSpan wanted) const;
 
     // The lines of page `page` (from 1 to PageCount()).
     std::vector<PrintLine> PageLines(const PrintContent& content, int page) const;

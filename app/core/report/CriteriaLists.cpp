@@ -76,19 +76,16 @@ void StoreStatuses(CItemFilter& filter, std::span<const StatusLine> lines, bool 
     }
 }
 
-std::vector<ReportCategoryNode> CategoryNodes(gb::itemdb::CFolderTree& tree,
-                                              const CItemFilter& filter) {
+std::vector<ReportCategoryNode> CategoryNodes(gb::itemdb::CFolderTree& tree) {
     std::vector<ReportCategoryNode> nodes;
     if (!tree.FindNode(folder::ByCategory)) {
         return nodes;
     }
-    nodes.push_back({folder::ByCategory, 0, tree.GetCurName(), true, false});
+    nodes.push_back({folder::ByCategory, 0, tree.GetCurName(), true});
     while (tree.MoveNext() && tree.GetCurType() == folder::ByCategory) {
         const std::int32_t parent =
             tree.GetCurParent() == folder::Root ? folder::ByCategory : tree.GetCurParent();
-        const bool heading = tree.IsCurHeading() != 0;
-        nodes.push_back({tree.GetCurId(), parent, tree.GetCurName(), heading,
-                         !heading && filter.HasCategory(tree.GetCurId())});
+        nodes.push_back({tree.GetCurId(), parent, tree.GetCurName(), tree.IsCurHeading() != 0});
     }
     return nodes;
 }

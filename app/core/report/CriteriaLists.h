@@ -46,10 +46,8 @@ struct ReportCategoryNode {
     std::int32_t parentId = 0;  // 0 for the "By Category" root
     std::string name;
     bool heading = false;
-    bool selected = false;
 };
-std::vector<ReportCategoryNode> CategoryNodes(gb::itemdb::CFolderTree& tree,
-                                              const gb::itemdb::CItemFilter& filter);
+std::vector<ReportCategoryNode> CategoryNodes(gb::itemdb::CFolderTree& tree);
 
 // The Category page's radio buttons.
 enum class CategoryChoice { Regardless, Any, All };

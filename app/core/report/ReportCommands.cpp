@@ -39,10 +39,8 @@ std::optional<RenderedReport> ReportCommands::Render(const ReportSource& source,
     }
     try {
         WriteReportFile(programFolder_, report->html);
-    } catch (const gb::FileError& failure) {
-        messages_.Show(std::string(kReportNotWritten) + failure.what(), gb::app::MessageButtons::Ok,
-                       gb::app::MessageIcon::Error);
-        return std::nullopt;
+    } catch (const gb::FileError&) {
+        // Only Report reads the file back; it says so itself.
     }
     return report;
 }
@@ -59,26 +57,31 @@ bool ReportCommands::OpenMail(const RenderedReport& report) {
     return shell_.OpenLink(report.mailTo);
 }
 
-std::optional<std::string> ReportCommands::Report(const ReportSource& source,
-                                                  std::span<const CAucItem* const> selected,
-                                                  std::span<const CAucItem* const> all) {
+bool ReportCommands::Report(const ReportSource& source, std::span<const CAucItem* const> selected,
+                            std::span<const CAucItem* const> all) {
     if (all.empty()) {
         messages_.Show(ReportText(report_string::NoItemSelected));
-        return std::nullopt;
+        return false;
     }
-    if (!Render(source, ReportRows(selected, all))) {
-        return std::nullopt;
+    const std::optional<RenderedReport> report = RenderReport(source, ReportRows(selected, all));
+    if (!report) {
+        messages_.Show(ReportText(report_string::NoItemSelected));
+        return false;
     }
-    return FileUrl(programFolder_ / kReportFileName);
-}
-
-bool ReportCommands::Report(const ReportSource& source, std::span<const CAucItem* const> selected,
-                            std::span<const CAucItem* const> all, const OpenAddress& open) {
-    const std::optional<std::string> address = Report(source, selected, all);
-    if (address) {
-        open(*address);
+    std::filesystem::path page;
+    try {
+        page = WriteReportFile(programFolder_, report->html);
+    } catch (const gb::FileError& failure) {
+        messages_.Show(std::string(kReportNotWritten) + failure.what(), gb::app::MessageButtons::Ok,
+                       gb::app::MessageIcon::Error);
+        return false;
     }
-    return address.has_value();
+    if (!shell_.OpenLink(FileUrl(page))) {
+        messages_.Show(ReportNotOpenedText(page), gb::app::MessageButtons::Ok,
+                       gb::app::MessageIcon::Error);
+        return false;
+    }
+    return true;
 }
 
 }  // namespace gb::app

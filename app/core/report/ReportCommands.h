@@ -4,7 +4,6 @@
 // and the web view are the caller's: these steps are the same on any screen.
 
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -30,8 +29,10 @@ public:
         std::span<const gb::itemdb::CAucItem* const> selected,
         std::span<const gb::itemdb::CAucItem* const> all);
 
-    // Renders the rows and writes "AucRpt.htm". Without a row, or when the
-    // file cannot be written, the user is told and nothing is given.
+    // Renders the rows for Copy and Mail To and writes "AucRpt.htm", as every
+    // run does. Without a row the user is told and nothing is given. A page
+    // that cannot be written does not stop the run: these commands use the
+    // rendered page itself.
     std::optional<RenderedReport> Render(const ReportSource& source,
                                          std::span<const gb::itemdb::CAucItem* const> rows);
 
@@ -40,17 +41,12 @@ public:
     // when the first item has no valid address.
     bool OpenMail(const RenderedReport& report);
 
-    // Renders the rows of a Report and gives the "file://" address of the
-    // page to show; nothing when there was nothing to show.
-    std::optional<std::string> Report(const ReportSource& source,
-                                      std::span<const gb::itemdb::CAucItem* const> selected,
-                                      std::span<const gb::itemdb::CAucItem* const> all);
-
-    // The Report command: renders as above and hands the page's address to
-    // `open` (the screen that shows it); false when there was nothing to show.
-    using OpenAddress = std::function<void(const std::string& address)>;
+    // The Report command: renders the rows chosen as ReportRows says, writes
+    // "AucRpt.htm" and opens it with the desktop's program for web pages.
+    // False, and the user is told which file, when the page cannot be written
+    // or opened, or when there was nothing to show.
     bool Report(const ReportSource& source, std::span<const gb::itemdb::CAucItem* const> selected,
-                std::span<const gb::itemdb::CAucItem* const> all, const OpenAddress& open);
+                std::span<const gb::itemdb::CAucItem* const> all);
 
 private:
     gb::app::MessageService& messages_;

@@ -1,5 +1,7 @@
 #include "app/core/report/ReportRun.h"
 
+#include <string_view>
+
 #include "app/core/report/ReportRenderer.h"
 #include "itemdb/TemplateLibrary.h"
 #include "platform/FileIo.h"
@@ -32,12 +34,29 @@ std::optional<RenderedReport> RenderReport(const ReportSource& source,
 std::filesystem::path WriteReportFile(const std::filesystem::path& folder,
                                       const std::string& html) {
     const std::filesystem::path path = folder / kReportFileName;
-    gb::WriteFileAtomically(path, html);
+    // The page holds buyers' names and addresses: for the user's eyes only.
+    gb::WriteFileAtomically(path, html, gb::FileAccess::OwnerOnly);
     return path;
 }
 
 std::string FileUrl(const std::filesystem::path& path) {
-    return "file://" + std::filesystem::absolute(path).string();
+    // Characters that mean something in an address ('#', '?', '%', blanks)
+    // are escaped, so that the address names exactly this file.
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    static constexpr std::string_view kPlain =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789/-._~";
+    std::string url = "file://";
+    for (const char c : std::filesystem::absolute(path).string()) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (kPlain.find(c) != std::string_view::npos) {
+            url += c;
+        } else {
+            url += '%';
+            url += kHex[byte >> 4];
+            url += kHex[byte & 0x0F];
+        }
+    }
+    return url;
 }
 
 }  // namespace gb::app

@@ -42,11 +42,12 @@ gb::itemdb::CTDocText LoadTemplate(const std::filesystem::path& libraryPath, int
 std::optional<RenderedReport> RenderReport(const ReportSource& source,
                                            std::span<const gb::itemdb::CAucItem* const> items);
 
-// Writes the page to "AucRpt.htm" in `folder`, replacing the old one only
-// when the whole write succeeded, and gives its path. Throws gb::FileError.
+// Writes the page to "AucRpt.htm" in `folder`, readable by the user alone,
+// replacing the old one only when the whole write succeeded, and gives its
+// path. Throws gb::FileError.
 std::filesystem::path WriteReportFile(const std::filesystem::path& folder, const std::string& html);
 
-// "file://" and the path.
+// "file://" and the absolute path, escaped where an address needs it.
 std::string FileUrl(const std::filesystem::path& path);
 
 }  // namespace gb::app

@@ -16,4 +16,10 @@ std::string ReportText(int id) {
     return std::string(table.Get(id));
 }
 
+std::string ReportNotOpenedText(const std::filesystem::path& page) {
+    return "The report " + page.string() +
+           " could not be opened: no program to show web pages is set up on this computer. "
+           "Open the file in your web browser.";
+}
+
 }  // namespace gb::app

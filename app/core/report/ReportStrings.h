@@ -1,6 +1,7 @@
 #pragma once
 // The texts of the report, mail and report-criteria windows by string ID.
 
+#include <filesystem>
 #include <string>
 
 namespace gb::app {
@@ -18,7 +19,9 @@ std::string ReportText(int id);
 
 // Texts without an ID of their own.
 inline constexpr const char* kDateRangeRefused = "End date must be greater than start date";
-// Followed by the cause.
+// Followed by the cause, which names the file.
 inline constexpr const char* kReportNotWritten = "The report could not be written: ";
+// The report page was written but no program could be started to show it.
+std::string ReportNotOpenedText(const std::filesystem::path& page);
 
 }  // namespace gb::app

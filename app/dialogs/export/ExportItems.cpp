@@ -1,5 +1,9 @@
 #include "app/dialogs/export/ExportItems.h"
 
+#include <QtCore/QDir>
+#include <QtCore/QFileInfo>
+#include <QtCore/QStandardPaths>
+
 #include "app/core/ListRows.h"
 #include "app/core/UiStrings.h"
 #include "app/core/export/ExportFile.h"
@@ -10,8 +14,23 @@
 #include "platform/FileIo.h"
 #include "platform/Locale.h"
 #include "widgets/ModalRunner.h"
+#include "widgets/QtText.h"
 
 namespace gb::app::ui {
+
+namespace {
+
+// Where an export goes unless the user chose a folder: the documents folder,
+// or the home folder when there is none.
+std::filesystem::path DocumentsFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir()) {
+        return gb::widgets::PathFromQt(documents);
+    }
+    return gb::widgets::PathFromQt(QDir::homePath());
+}
+
+}  // namespace
 
 void ExportItems(const ExportRequest& request, gb::Settings& user, gb::widgets::ModalRunner& runner,
                  QWidget* parent) {
@@ -23,8 +42,8 @@ void ExportItems(const ExportRequest& request, gb::Settings& user, gb::widgets::
         ShowAppMessage(runner, parent, UiText(string_id::ExportFolderEmpty));
         return;
     }
-    CExportDlg dialog(request.fees, ExportSettings::Load(user), request.folderColumns,
-                      request.rows.Count(), runner, parent);
+    CExportDlg dialog(request.fees, ExportSettings::Load(user, DocumentsFolder()),
+                      request.folderColumns, request.rows.Count(), runner, parent);
     if (runner.Run(dialog) != QDialog::Accepted) {
         return;
     }

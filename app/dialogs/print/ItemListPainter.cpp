@@ -26,7 +26,8 @@ PrintMetrics ItemListPainter::MetricsOf(QPrinter& printer) {
             metrics.averageCharWidth()};
 }
 
-std::optional<PrintRefusal> ItemListPainter::Paint(QPrinter& printer, const PrintContent& content) {
+std::optional<PrintRefusal> ItemListPainter::Paint(QPrinter& printer, const PrintContent& content,
+                                                   PageSpan pages) {
     const PrintMetrics metrics = MetricsOf(printer);
     const auto made = PrintLayout::Make(content, metrics);
     if (const auto* refusal = std::get_if<PrintRefusal>(&made)) {
@@ -37,8 +38,9 @@ std::optional<PrintRefusal> ItemListPainter::Paint(QPrinter& printer, const Prin
     painter.setFont(PrintFont());
     const int indent = PrintLayout::kIndentChars * metrics.charWidth;
     const int ascent = QFontMetrics(PrintFont(), &printer).ascent();
-    for (int page = 1; page <= layout.PageCount(); ++page) {
-        if (page > 1) {
+    const PageSpan printed = layout.PagesOf(pages);
+    for (int page = printed.first; page <= printed.last; ++page) {
+        if (page > printed.first) {
             printer.newPage();
         }
         for (const PrintLine& line : layout.PageLines(content, page)) {

@@ -17,8 +17,10 @@ public:
     static QFont PrintFont();
     // The printable area and the print font's sizes on the printer.
     static PrintMetrics MetricsOf(QPrinter& printer);
-    // Prints every page; nothing is printed when the content is refused.
-    static std::optional<PrintRefusal> Paint(QPrinter& printer, const PrintContent& content);
+    // Prints the pages of the span (every page by default); nothing is
+    // printed when the content is refused.
+    static std::optional<PrintRefusal> Paint(QPrinter& printer, const PrintContent& content,
+                                             PageSpan pages = {});
 };
 
 }  // namespace gb::app::ui

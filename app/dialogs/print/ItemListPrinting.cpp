@@ -19,38 +19,45 @@ QPrinter& ItemListPrinting::Printer() {
     return *printer_;
 }
 
-bool ItemListPrinting::Prepare(const PrintContent& content, gb::widgets::ModalRunner& runner,
-                               QWidget* parent) {
+std::optional<int> ItemListPrinting::Prepare(const PrintContent& content,
+                                             gb::widgets::ModalRunner& runner, QWidget* parent) {
     const auto made = PrintLayout::Make(content, ItemListPainter::MetricsOf(Printer()));
     if (const auto* refusal = std::get_if<PrintRefusal>(&made)) {
         ShowAppMessage(runner, parent, RefusalText(*refusal));
-        return false;
+        return std::nullopt;
     }
-    return true;
+    return std::get<PrintLayout>(made).PageCount();
 }
 
-void ItemListPrinting::PrintPages(const PrintContent& content, gb::widgets::ModalRunner& runner,
-                                  QWidget* parent) {
-    if (const auto refusal = ItemListPainter::Paint(Printer(), content)) {
+void ItemListPrinting::PrintPages(const PrintContent& content, PageSpan pages,
+                                  gb::widgets::ModalRunner& runner, QWidget* parent) {
+    if (const auto refusal = ItemListPainter::Paint(Printer(), content, pages)) {
         ShowAppMessage(runner, parent, RefusalText(*refusal));
     }
 }
 
 void ItemListPrinting::OnFilePrint(const PrintContent& content, gb::widgets::ModalRunner& runner,
                                    QWidget* parent) {
-    if (!Prepare(content, runner, parent)) {
+    const std::optional<int> pageCount = Prepare(content, runner, parent);
+    if (!pageCount) {
         return;
     }
     QPrintDialog dialog(&Printer(), parent);
-    if (runner.Run(dialog) == QDialog::Accepted) {
-        PrintPages(content, runner, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange);
+    dialog.setMinMax(1, *pageCount);
+    if (runner.Run(dialog) != QDialog::Accepted) {
+        return;
     }
+    // The range holds only for this print: Print Direct prints every page.
+    const bool range = Printer().printRange() == QPrinter::PageRange;
+    PrintPages(content, range ? PageSpan{Printer().fromPage(), Printer().toPage()} : PageSpan{},
+               runner, parent);
 }
 
 void ItemListPrinting::OnFilePrintDirect(const PrintContent& content,
                                          gb::widgets::ModalRunner& runner, QWidget* parent) {
     if (Prepare(content, runner, parent)) {
-        PrintPages(content, runner, parent);
+        PrintPages(content, {}, runner, parent);
     }
 }
 

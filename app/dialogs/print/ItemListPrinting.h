@@ -6,6 +6,7 @@
 #include <QtPrintSupport/QPrinter>
 
 #include <memory>
+#include <optional>
 
 #include "app/core/print/PrintLayout.h"
 
@@ -36,9 +37,12 @@ public:
     QPrinter& Printer();
 
 private:
-    // Says why there is nothing to print, if so; true when there is.
-    bool Prepare(const PrintContent& content, gb::widgets::ModalRunner& runner, QWidget* parent);
-    void PrintPages(const PrintContent& content, gb::widgets::ModalRunner& runner, QWidget* parent);
+    // The number of pages; nothing, after saying why, when there is nothing
+    // to print.
+    std::optional<int> Prepare(const PrintContent& content, gb::widgets::ModalRunner& runner,
+                               QWidget* parent);
+    void PrintPages(const PrintContent& content, PageSpan pages, gb::widgets::ModalRunner& runner,
+                    QWidget* parent);
 
     std::unique_ptr<QPrinter> printer_;
 };

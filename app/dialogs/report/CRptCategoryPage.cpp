@@ -1,5 +1,7 @@
 #include "app/dialogs/report/CRptCategoryPage.h"
 
+#include <QtWidgets/QTreeWidgetItemIterator>
+
 #include <map>
 
 #include "app/core/FolderImages.h"
@@ -28,16 +30,15 @@ CRptCategoryPage::CRptCategoryPage(ReportCriteria& criteria, const ReportSheetSo
     : ui_(std::make_unique<Ui::CRptCategoryPage>()), criteria_(criteria) {
     ui_->setupUi(this);
     std::map<std::int32_t, QTreeWidgetItem*> items;
-    for (const ReportCategoryNode& node : CategoryNodes(sources.folders, criteria_.filter)) {
+    for (const ReportCategoryNode& node : CategoryNodes(sources.folders)) {
         const auto parent = items.find(node.parentId);
         auto* item = parent != items.end() ? new QTreeWidgetItem(parent->second)
                                            : new QTreeWidgetItem(ui_->tree);
         item->setText(0, gb::widgets::ToQt(node.name));
         item->setData(0, kIdRole, node.id);
-        ShowImage(*item, node.heading    ? folder_image::Heading
-                         : node.selected ? folder_image::CategorySet
-                                         : folder_image::CategoryNotSet);
-        count_ += node.selected ? 1 : 0;
+        if (node.heading) {
+            ShowImage(*item, folder_image::Heading);
+        }
         items.emplace(node.id, item);
     }
     if (ui_->tree->topLevelItemCount() > 0) {
@@ -64,6 +65,20 @@ CRptCategoryPage::CRptCategoryPage(ReportCriteria& criteria, const ReportSheetSo
 }
 
 CRptCategoryPage::~CRptCategoryPage() = default;
+
+void CRptCategoryPage::Load() {
+    count_ = 0;
+    for (QTreeWidgetItemIterator it(ui_->tree); *it != nullptr; ++it) {
+        QTreeWidgetItem& item = **it;
+        if (item.data(0, kImageRole).toInt() == folder_image::Heading) {
+            continue;
+        }
+        const bool ticked = criteria_.filter.HasCategory(item.data(0, kIdRole).toInt());
+        ShowImage(item, ticked ? folder_image::CategorySet : folder_image::CategoryNotSet);
+        count_ += ticked ? 1 : 0;
+    }
+    ShowCount();
+}
 
 void CRptCategoryPage::OnChoice() {
     const bool regardless = ui_->anyCategory->isChecked();

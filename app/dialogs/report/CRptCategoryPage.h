@@ -31,6 +31,9 @@ public:
     ~CRptCategoryPage() override;
 
     Ui::CRptCategoryPage& Form() { return *ui_; }
+    // Ticks exactly the categories the criteria hold: leaving the page on
+    // "regardless" emptied them.
+    void Load() override;
     std::optional<std::string> Store() override;
 
 private:

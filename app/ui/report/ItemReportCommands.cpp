@@ -35,12 +35,10 @@ private:
 
 }  // namespace
 
-ItemReportCommands::ItemReportCommands(IFrame& frame, QWidget* parent, ReportRowSource rows,
-                                       ReportCommands::OpenAddress openReport)
+ItemReportCommands::ItemReportCommands(IFrame& frame, QWidget* parent, ReportRowSource rows)
     : frame_(frame),
       parent_(parent),
       rows_(std::move(rows)),
-      openReport_(std::move(openReport)),
       hints_(frame.App().GetUserSettings(),
              [&frame, parent](int stringId) {
                  return CExplainDlg::Ask(frame.Services().modals, parent, stringId);
@@ -147,13 +145,13 @@ void ItemReportCommands::OnMailTo() {
 
 void ItemReportCommands::OnReport() {
     if (rows_.rowCount() == 0) {
-        commands_.Report(Source(), {}, {}, openReport_);
+        commands_.Report(Source(), {}, {});
         return;
     }
     if (!ChooseTemplate(CTemplateDlg::ReportMode)) {
         return;
     }
-    commands_.Report(Source(), rows_.selected(), rows_.all(), openReport_);
+    commands_.Report(Source(), rows_.selected(), rows_.all());
 }
 
 }  // namespace gb::app::ui

@@ -2,7 +2,8 @@
 // The item list's report commands: Copy to Clipboard through the current
 // template (57634), the e-mail template slots (32860-32870) and "More..."
 // (32859), Mail To (32785) and Report (32871). The list gives its rows; the
-// Report's page goes to the screen `openReport` shows it on.
+// Report's page opens in the desktop's web browser, so that the list keeps
+// its sort, selection and load.
 
 #include <cstddef>
 #include <functional>
@@ -32,8 +33,7 @@ struct ReportRowSource {
 
 class ItemReportCommands {
 public:
-    ItemReportCommands(IFrame& frame, QWidget* parent, ReportRowSource rows,
-                       ReportCommands::OpenAddress openReport);
+    ItemReportCommands(IFrame& frame, QWidget* parent, ReportRowSource rows);
 
     // The commands' handlers and update rules: Copy, the slots, More... and
     // Mail To while rows are selected (a slot only while it has a template),
@@ -56,7 +56,6 @@ private:
     IFrame& frame_;
     QWidget* parent_;
     ReportRowSource rows_;
-    ReportCommands::OpenAddress openReport_;
     HintReminder hints_;
     ReportCommands commands_;
 };

@@ -132,17 +132,22 @@ TEST(ExportTargetTest, ProbingChangesNothing) {
 
 TEST(ExportSettingsTest, ReadsDefaultsAndKeepsWhatIsSaved) {
     TempFolder folder;
+    const std::filesystem::path documents = folder / "Documents";
     gb::Settings user(folder / "user.settings");
-    gb::app::ExportSettings settings = gb::app::ExportSettings::Load(user);
+    gb::app::ExportSettings settings = gb::app::ExportSettings::Load(user, documents);
+    // The default file is in the documents, not in the working folder.
     EXPECT_EQ(settings, (gb::app::ExportSettings{gb::app::ExportType::Separated, "-ABCDEFGHIJKL",
-                                                 "Export.txt"}));
+                                                 (documents / "Export.txt").string()}));
 
     settings = {gb::app::ExportType::Tab, "\"A", "/tmp/out.tab"};
     ASSERT_TRUE(settings.Save(user));
-    EXPECT_EQ(gb::app::ExportSettings::Load(user), settings);
+    EXPECT_EQ(gb::app::ExportSettings::Load(user, documents), settings);
 
     user.SetNumber(gb::app::SectionKey("Export"), "Type", 7);
-    EXPECT_EQ(gb::app::ExportSettings::Load(user).type, gb::app::ExportType::Separated);
+    user.SetString(gb::app::SectionKey("Export"), "Target", "sales/May.csv");
+    settings = gb::app::ExportSettings::Load(user, documents);
+    EXPECT_EQ(settings.type, gb::app::ExportType::Separated);
+    EXPECT_EQ(settings.target, (documents / "sales/May.csv").string());
 }
 
 struct PaddingCase {
@@ -162,14 +167,17 @@ TEST_P(PadFieldTest, PadsToTheFieldsWidth) {
 using gb::app::PadPurpose;
 INSTANTIATE_TEST_SUITE_P(
     Fields, PadFieldTest,
-    ::testing::Values(PaddingCase{"Vase", 501, PadPurpose::Export, "Vase" + std::string(196, ' ')},
-                      PaddingCase{"$1.00", 505, PadPurpose::Export, std::string(11, ' ') + "$1.00"},
-                      PaddingCase{"$1.00", 505, PadPurpose::Print, std::string(8, ' ') + "$1.00"},
-                      PaddingCase{"($1,234,567,890.00)", 505, PadPurpose::Export,
-                                  std::string(16, '#')},
-                      PaddingCase{"-1234567890123", 540, PadPurpose::Print, std::string(13, '#')},
-                      PaddingCase{"abcdefghijklmnopq", 500, PadPurpose::Print, "abcdefghijklmnop"},
-                      PaddingCase{"03/01/24 10:00:00", 513, PadPurpose::Print,
-                                  "03/01/24 10:00:00" + std::string(8, ' ')}));
+    ::testing::Values(
+        PaddingCase{"Vase", 501, PadPurpose::Export, "Vase" + std::string(196, ' ')},
+        PaddingCase{"$1.00", 505, PadPurpose::Export, std::string(11, ' ') + "$1.00"},
+        PaddingCase{"$1.00", 505, PadPurpose::Print, std::string(8, ' ') + "$1.00"},
+        PaddingCase{"($1,234,567,890.00)", 505, PadPurpose::Export, std::string(16, '#')},
+        PaddingCase{"-1234567890123", 540, PadPurpose::Print, std::string(13, '#')},
+        // The Charge Note is text: too wide, it keeps its end.
+        PaddingCase{"Postage and packing", 536, PadPurpose::Print, "e and packing"},
+        PaddingCase{"Postage and packing 2x", 536, PadPurpose::Export, "e and packing 2x"},
+        PaddingCase{"abcdefghijklmnopq", 500, PadPurpose::Print, "abcdefghijklmnop"},
+        PaddingCase{"03/01/24 10:00:00", 513, PadPurpose::Print,
+                    "03/01/24 10:00:00" + std::string(8, ' ')}));
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "RecordingShell.h"
 #include "app/core/CommandIds.h"
 #include "app/core/items/DuplicateItem.h"
 #include "app/core/items/SitePages.h"
@@ -64,23 +65,19 @@ TEST(SitePages, TheAddressNamesTheKindAndEverySellerAndBuyerToken) {
               (std::vector<std::string>{"eBay USA|555|3", "eBay USA|555|1", "eBay USA|555|4"}));
 }
 
-TEST(SitePages, OpeningSaysWhatWentWrongAndNothingForAnEmptyAddress) {
+TEST(SitePages, TheDesktopOpensThePageAndAFailureIsSaid) {
     std::string address = "https://site.test/item";
-    std::vector<std::string> opened;
-    bool opens = true;
+    gb::test::RecordingShell shell;
     const auto addresses = [&](std::string_view, std::string_view, int) { return address; };
-    const auto open = [&](const std::string& a) {
-        opened.push_back(a);
-        return opens;
-    };
     const CAucItem item = Item("555");
-    EXPECT_EQ(gb::app::OpenSitePage(nullptr, cmd::ViewListing, addresses, open), 59507);
-    EXPECT_EQ(gb::app::OpenSitePage(&item, cmd::ViewListing, addresses, open), std::nullopt);
-    opens = false;
-    EXPECT_EQ(gb::app::OpenSitePage(&item, cmd::ViewListing, addresses, open), 59508);
+    EXPECT_EQ(gb::app::OpenSitePage(nullptr, cmd::ViewListing, addresses, shell), 59507);
+    EXPECT_EQ(gb::app::OpenSitePage(&item, cmd::ViewListing, addresses, shell), std::nullopt);
+    shell.opens = false;
+    EXPECT_EQ(gb::app::OpenSitePage(&item, cmd::ViewListing, addresses, shell), 59508);
     address.clear();
-    EXPECT_EQ(gb::app::OpenSitePage(&item, cmd::ViewListing, addresses, open), std::nullopt);
-    EXPECT_EQ(opened.size(), 2u);
+    EXPECT_EQ(gb::app::OpenSitePage(&item, cmd::ViewListing, addresses, shell), std::nullopt);
+    EXPECT_EQ(shell.opened,
+              (std::vector<std::string>{"https://site.test/item", "https://site.test/item"}));
 }
 
 class DuplicateTest : public ::testing::Test {

@@ -149,4 +149,61 @@ TEST_F(PrintLayoutTest, RefusesWhatCannotBePrinted) {
               PrintRefusal::PageTooSmall);
 }
 
+TEST_F(PrintLayoutTest, ATabOrLineBreakInAFieldPrintsAsABlankAndKeepsTheColumnsInPlace) {
+    gb::itemdb::CAucItem item;
+    item.SetAuctionId("1001");
+    item.SetShippingAddress("12 Elm St\r\nSpringfield\tIL");
+    const gb::app::ListRows rows({&item}, fees_, nullptr);
+    const PrintContent content = Content(rows, "#\\A");  // Shipping Address, Auction ID
+
+    const auto lines = LayoutOf(content).PageLines(content, 1);
+
+    const std::string address = "12 Elm St  Springfield IL";
+    EXPECT_EQ(lines[3], (PrintLine{5, address + std::string(50 - address.size(), ' ') + " 1001" +
+                                          std::string(12, ' ')}));
+}
+
+TEST_F(PrintLayoutTest, ANotFullPageEndsWithItsNumberTwoLinesBelowTheRule) {
+    const gb::app::ListRows rows = ManyRows(62);
+    const PrintContent content = Content(rows, "\"A");  // Auction ID alone
+    const PrintLayout layout = LayoutOf(content);
+    ASSERT_EQ(layout.PageCount(), 2);
+
+    const auto first = layout.PageLines(content, 1);
+    // Title 1, header 3, rule 4, rows 5 to 65, rule 66, page number 68.
+    EXPECT_EQ(first.back(), (PrintLine{68, "Page: 1"}));
+    EXPECT_EQ(first[first.size() - 2], (PrintLine{66, std::string(90, '-')}));
+    const auto last = layout.PageLines(content, 2);
+    // Row 62 on line 5, the rule, the totals, the count.
+    EXPECT_EQ(last.back(), (PrintLine{8, "Number of Items: 62"}));
+}
+
+TEST_F(PrintLayoutTest, AColumnEndingExactlyAtThePageWidthStaysInTheBand) {
+    const gb::app::ListRows rows = ManyRows(1);
+    // Two columns 16 wide: 16, a blank and 16 make 33 characters.
+    const PrintContent content = Content(rows, "#AA");
+    EXPECT_EQ(LayoutOf(content, {430, 1400, 20, 10}).Bands().size(), 1u);  // 33 characters
+    EXPECT_EQ(LayoutOf(content, {420, 1400, 20, 10}).Bands().size(), 2u);  // 32 characters
+}
+
+TEST_F(PrintLayoutTest, APrinterWithoutACharacterWidthOrLineHeightIsRefused) {
+    const gb::app::ListRows rows = ManyRows(3);
+    EXPECT_EQ(std::get<PrintRefusal>(PrintLayout::Make(Content(rows, "#AB"), {1000, 1400, 20, 0})),
+              PrintRefusal::PageTooSmall);
+    EXPECT_EQ(std::get<PrintRefusal>(PrintLayout::Make(Content(rows, "#AB"), {1000, 1400, 0, 10})),
+              PrintRefusal::PageTooSmall);
+}
+
+TEST_F(PrintLayoutTest, APageRangeIsCutToThePagesThatExist) {
+    const gb::app::ListRows rows = ManyRows(120);
+    const PrintContent content = Content(rows, "\"A");
+    const PrintLayout layout = LayoutOf(content);
+    ASSERT_EQ(layout.PageCount(), 2);
+    EXPECT_EQ(layout.PagesOf({}), (gb::app::PageSpan{1, 2}));
+    EXPECT_EQ(layout.PagesOf({2, 3}), (gb::app::PageSpan{2, 2}));
+    EXPECT_EQ(layout.PagesOf({0, 1}), (gb::app::PageSpan{1, 1}));
+    const gb::app::PageSpan none = layout.PagesOf({3, 5});
+    EXPECT_GT(none.first, none.last);
+}
+
 }  // namespace

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "RecordingShell.h"
 #include "ReportFixtures.h"
 #include "app/core/MessageService.h"
-#include "app/core/ShellService.h"
 #include "app/core/UiStrings.h"
 #include "app/core/hints/HintReminder.h"
 #include "app/core/report/ReportStrings.h"
@@ -41,19 +41,6 @@ public:
     std::deque<gb::app::MessageResult> answers;
 };
 
-class RecordingShell final : public gb::app::ShellService {
-public:
-    bool OpenLink(std::string_view address) override {
-        opened.emplace_back(address);
-        return true;
-    }
-    bool StartProgram(const std::filesystem::path&, const std::filesystem::path&) override {
-        return false;
-    }
-
-    std::vector<std::string> opened;
-};
-
 class ReportCommandsTest : public ::testing::Test {
 protected:
     std::vector<const CAucItem*> Rows(std::initializer_list<int> indexes) const {
@@ -71,7 +58,7 @@ protected:
     ReportSource source{gb::test::ReportFixture("VizEvav.cta"), 0, fees};
     std::vector<CAucItem> items = gb::test::ThreeItems();
     RecordingMessages messages;
-    RecordingShell shell;
+    gb::test::RecordingShell shell;
     // The hints shown, each answered with OK and the box left unticked.
     std::vector<int> hintsShown;
     gb::Settings user{folder / "user.settings"};
@@ -120,20 +107,30 @@ TEST_F(ReportCommandsTest, MailToWithoutAddressShowsTheMessageAndOpensNothing) {
 TEST_F(ReportCommandsTest, ReportFileThatCannotBeWrittenIsReportedAndNothingShown) {
     std::filesystem::create_directory(ReportFile());  // a folder where the page should go
 
-    const auto url = commands.Report(source, Rows({0, 1}), Rows({0, 1, 2}));
+    EXPECT_FALSE(commands.Report(source, Rows({0, 1}), Rows({0, 1, 2})));
 
-    EXPECT_FALSE(url.has_value());
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].rfind(kReportNotWritten, 0), 0u);
+    EXPECT_NE(messages.shown[0].find(ReportFile().string()), std::string::npos);
+    EXPECT_TRUE(shell.opened.empty());
+}
+
+TEST_F(ReportCommandsTest, CopyGoesOnWhenTheReportFileCannotBeWritten) {
+    std::filesystem::create_directory(ReportFile());
+
+    const auto report = commands.Render(source, Rows({0}));
+
+    ASSERT_TRUE(report.has_value());
+    EXPECT_NE(report->html.find("1001"), std::string::npos);
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(ReportCommandsTest, ReportOfOneSelectedRowAsksAndYesRendersTheFolder) {
     messages.answers = {gb::app::MessageResult::Yes};
 
-    const auto url = commands.Report(source, Rows({1}), Rows({0, 1, 2}));
+    EXPECT_TRUE(commands.Report(source, Rows({1}), Rows({0, 1, 2})));
 
-    ASSERT_TRUE(url.has_value());
-    EXPECT_EQ(*url, "file://" + ReportFile().string());
+    EXPECT_EQ(shell.opened, std::vector<std::string>{"file://" + ReportFile().string()});
     EXPECT_EQ(messages.shown, std::vector<std::string>{ReportText(report_string::IncludeAllItems)});
     const auto page = gb::ReadWholeFile(ReportFile());
     ASSERT_TRUE(page.has_value());
@@ -141,8 +138,33 @@ TEST_F(ReportCommandsTest, ReportOfOneSelectedRowAsksAndYesRendersTheFolder) {
     EXPECT_NE(page->find("1003"), std::string::npos);
 }
 
+TEST_F(ReportCommandsTest, AReportTheDesktopCannotOpenNamesTheFile) {
+    shell.opens = false;
+
+    EXPECT_FALSE(commands.Report(source, {}, Rows({0})));
+
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0], ReportNotOpenedText(ReportFile()));
+    EXPECT_NE(messages.shown[0].find(ReportFile().string()), std::string::npos);
+}
+
+TEST_F(ReportCommandsTest, TheReportPageIsTheUsersAloneAndItsAddressNamesExactlyIt) {
+    const std::filesystem::path odd = folder / "50% off #1 lot";
+    std::filesystem::create_directory(odd);
+    ReportCommands inOddFolder{messages, shell, hints, odd};
+
+    EXPECT_TRUE(inOddFolder.Report(source, {}, Rows({0})));
+
+    EXPECT_EQ(
+        std::filesystem::status(odd / "AucRpt.htm").permissions() & std::filesystem::perms::all,
+        std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    ASSERT_EQ(shell.opened.size(), 1u);
+    const std::string& url = shell.opened[0];
+    EXPECT_NE(url.find("/50%25%20off%20%231%20lot/AucRpt.htm"), std::string::npos) << url;
+}
+
 TEST_F(ReportCommandsTest, ReportOfAnEmptyFolderSaysSo) {
-    EXPECT_FALSE(commands.Report(source, {}, {}).has_value());
+    EXPECT_FALSE(commands.Report(source, {}, {}));
     EXPECT_EQ(messages.shown, std::vector<std::string>{ReportText(report_string::NoItemSelected)});
 }
 

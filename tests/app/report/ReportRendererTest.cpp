@@ -102,7 +102,8 @@ TEST(ReportRenderer, LineBreaksBecomeBreakTagsAndUnknownTokensStay) {
     EXPECT_EQ(page, "Brass desk lamp<br>with green shade [No_Such] [1001");
 }
 
-TEST(ReportRenderer, DisplayOnlyEntryIsTotalledOnce) {
+// Entry 3, "Euro Price": E2.00 shown for every item.
+CFeeSchedule EuroPriceShown() {
     CFeeSchedule fees;
     fees.SetCurrent(3);
     fees.SetActive(true);
@@ -110,9 +111,12 @@ TEST(ReportRenderer, DisplayOnlyEntryIsTotalledOnce) {
     fees.SetType(gb::itemdb::fee_type::DisplayOnly);
     fees.SetBaseText("2.00");
     fees.SetCurrencySymbol("E");
+    return fees;
+}
 
-    const std::string page = RenderThrough(TemplateOf("", "[Euro_Price*];", "[Euro_Price*]"), fees,
-                                           gb::test::ThreeItems());
+TEST(ReportRenderer, DisplayOnlyEntryIsTotalledOnce) {
+    const std::string page = RenderThrough(TemplateOf("", "[Euro_Price*];", "[Euro_Price*]"),
+                                           EuroPriceShown(), gb::test::ThreeItems());
 
     EXPECT_EQ(page, "E2.00;E2.00;E2.00;E6.00");
 }
@@ -161,6 +165,54 @@ TEST(ReportRenderer, NewReportForgetsThePreviousRunsFirstItem) {
 
     EXPECT_EQ(renderer.BuildMailTo(), "");
     EXPECT_TRUE(renderer.IsSameBuyer());
+}
+
+TEST(ReportRenderer, OnlyActiveChargesFeesAndDisplayEntriesHaveTokens) {
+    CFeeSchedule fees;
+    fees.SetCurrent(4);
+    fees.SetActive(false);
+    fees.SetName("Gallery");
+    fees.SetType(gb::itemdb::fee_type::SellerFee);
+    fees.SetBaseText("3.00");
+    fees.SetCurrent(6);
+    fees.SetActive(true);
+    fees.SetName("Card Fee");
+    fees.SetType(gb::itemdb::fee_type::TransactionFee);
+    fees.SetBaseText("0.30");
+    std::vector<CAucItem> items = gb::test::ThreeItems();
+    items[0].AddItemizedFee(4);
+    items[0].AddItemizedFee(6);
+
+    const std::string page =
+        RenderThrough(TemplateOf("", "[Gallery*] [Card_Fee*];", "[Gallery*]"), fees, {items[0]});
+
+    EXPECT_EQ(page, "[Gallery*] [Card_Fee*];[Gallery*]");
+}
+
+TEST(ReportRenderer, AHeaderTokenShowsTheTotalOrTheFirstItemsValue) {
+    const std::string page =
+        RenderThrough(TemplateOf("Total [Max_Bid] for [Buyer_ID]: <BODY>", "x", ""), CFeeSchedule(),
+                      gb::test::ThreeItems());
+
+    EXPECT_EQ(page, "Total $97.75 for lampfan: <BODY>xxx");
+}
+
+TEST(ReportRenderer, ARendererUsedAgainStartsWithFreshTotalsAndBuyer) {
+    const CFeeSchedule fees = EuroPriceShown();
+    const std::vector<CAucItem> items = gb::test::ThreeItems();
+    const CTDocText page = TemplateOf("", "x", "[Max_Bid] [Euro_Price*] [Buyer_ID]");
+    ReportRenderer renderer(fees);
+    renderer.BeginReport(page);
+    renderer.AppendItem(items[0]);
+    renderer.AppendItem(items[1]);
+    ASSERT_FALSE(renderer.IsSameBuyer());
+    ASSERT_EQ(renderer.BuildReport(), "xx$85.50 E4.00 lampfan");
+
+    renderer.BeginReport(page);
+    renderer.AppendItem(items[1]);
+
+    EXPECT_TRUE(renderer.IsSameBuyer());
+    EXPECT_EQ(renderer.BuildReport(), "x$61.50 E2.00 tick_tock");
 }
 
 TEST(ReportRenderer, BuyersCompareIgnoringCase) {

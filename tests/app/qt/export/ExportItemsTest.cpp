@@ -1,6 +1,8 @@
 // The "Export Items" command and its dialog on the real widgets, with every
 // modal window answered by the scripted runner.
 
+#include <QtCore/QDir>
+#include <QtCore/QFileInfo>
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QDialogButtonBox>
 #include <QtWidgets/QFileDialog>
@@ -91,7 +93,8 @@ TEST_F(ExportItemsTest, WritesTheChosenColumnsAndStoresTheChoices) {
     EXPECT_EQ(runner_.Ran()[1].text, "Export Complete!");
     const std::string written = (folder_ / "sales.tab").string();
     EXPECT_EQ(gb::ReadWholeFile(written), "Auction ID\r\n1001\r\n1002\r\n1003\r\n");
-    EXPECT_EQ(ExportSettings::Load(user_), (ExportSettings{ExportType::Tab, "\"A", written}));
+    EXPECT_EQ(ExportSettings::Load(user_, folder_.Path()),
+              (ExportSettings{ExportType::Tab, "\"A", written}));
 }
 
 TEST_F(ExportItemsTest, RefusingToOverwriteKeepsTheDialogOpenAndTheFile) {
@@ -149,6 +152,19 @@ TEST_F(ExportItemsTest, BrowseTakesTheChosenPathAndTheTypeSetsTheExtension) {
     Export("#AB");
 
     EXPECT_EQ(shown.toStdString(), chosen.string());
+}
+
+TEST_F(ExportItemsTest, TheFirstExportProposesAFileInTheUsersDocuments) {
+    QString proposed;
+    runner_.Then(ScriptedModalRunner::Reject(
+        [&](QDialog& dialog) { proposed = Child<QLineEdit>(dialog, "target")->text(); }));
+
+    Export("#AB");
+
+    const QFileInfo file(proposed);
+    EXPECT_TRUE(file.isAbsolute()) << proposed.toStdString();
+    EXPECT_EQ(file.fileName(), "Export.csv");
+    EXPECT_TRUE(file.dir().exists()) << proposed.toStdString();
 }
 
 TEST_F(ExportItemsTest, APartlyLoadedFolderWarnsAndAnEmptyOneIsNotExported) {

@@ -237,13 +237,29 @@ TEST_F(ItemPagesTest, ViewListingOfADuplicateOpensTheListingOfItsOriginal) {
     Select({0});
     ASSERT_TRUE(frame->ExecuteCommand(cmd::ViewListing));
     Settle();
-    // The listing opens in the web view on the right.
-    EXPECT_TRUE(services.shell.links.empty());
-    ASSERT_NE(frame->GetRightView(), nullptr);
-    EXPECT_EQ(frame->GetRightView()->Kind(), gb::app::ViewKind::Web);
-    const std::string listing = frame->ShownWebAddress();
+    // The listing opens in the desktop's browser; the list stays with its
+    // selection.
+    ASSERT_EQ(services.shell.links.size(), 1u);
+    const std::string listing = services.shell.links[0];
     EXPECT_NE(listing.find("555"), std::string::npos) << listing;
     EXPECT_EQ(listing.find("555-2"), std::string::npos) << listing;
+    ASSERT_NE(frame->GetRightView(), nullptr);
+    EXPECT_EQ(frame->GetRightView()->Kind(), gb::app::ViewKind::Items);
+    EXPECT_EQ(List()->SelectedCount(), 1u);
+    EXPECT_TRUE(services.modals.Ran().empty());
+}
+
+TEST_F(ItemPagesTest, ASitePageTheDesktopCannotOpenIsSaid) {
+    AddEnded("555");
+    OpenWindow();
+    Open(test_profile::AllItemsFolder(document, sellerFolder, folder::AuctionEnded));
+    Select({0});
+    services.shell.succeeds = false;
+    services.modals.Then(ScriptedModalRunner::Press(QMessageBox::Ok));
+    ASSERT_TRUE(frame->ExecuteCommand(cmd::BidHistory));
+    ASSERT_EQ(services.modals.Ran().size(), 1u);
+    EXPECT_TRUE(services.modals.Ran()[0].text.startsWith("Cannot navigate to the auction site."));
+    EXPECT_EQ(services.shell.links.size(), 1u);
 }
 
 class ItemSearchTest : public ItemCommandsTest {

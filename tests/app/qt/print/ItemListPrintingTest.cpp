@@ -2,8 +2,11 @@
 // page set-up, with every modal window answered by the scripted runner.
 
 #include <QtCore/QFile>
+#include <QtPrintSupport/QPrintDialog>
 #include <QtPrintSupport/QPrintPreviewWidget>
 #include <QtWidgets/QApplication>
+#include <QtWidgets/QRadioButton>
+#include <QtWidgets/QSpinBox>
 
 #include <gtest/gtest.h>
 
@@ -12,13 +15,13 @@
 #include <variant>
 #include <vector>
 
-#include "tests/support/TempFolder.h"
 #include "app/core/ListRows.h"
 #include "app/dialogs/print/ItemListPainter.h"
 #include "app/dialogs/print/ItemListPrinting.h"
 #include "itemdb/AucItem.h"
 #include "itemdb/FeeSchedule.h"
 #include "itemdb/ItemTotals.h"
+#include "tests/support/TempFolder.h"
 #include "widgets/ScriptedModalRunner.h"
 
 using gb::test::TempFolder;
@@ -135,6 +138,38 @@ TEST_F(ItemListPrintingTest, ThePreviewShowsThePrintedPages) {
     EXPECT_EQ(runner_.Ran()[0].className, "QPrintPreviewDialog");
     const auto layout = PrintLayout::Make(content, ItemListPainter::MetricsOf(printing_.Printer()));
     EXPECT_EQ(shownPages, std::get<PrintLayout>(layout).PageCount());
+}
+
+TEST_F(ItemListPrintingTest, ThePrintDialogsPageRangeIsPrintedAndBoundedByThePageCount) {
+    TempFolder folder;
+    PrintToPdf(folder / "range.pdf");
+    const PrintContent content = Content(120, kThirteenColumns);
+    const auto layout = PrintLayout::Make(content, ItemListPainter::MetricsOf(printing_.Printer()));
+    const int pageCount = std::get<PrintLayout>(layout).PageCount();
+    ASSERT_GE(pageCount, 4);
+    runner_.Then(ScriptedModalRunner::Accept([pageCount](QDialog& dialog) {
+        auto& print = static_cast<QPrintDialog&>(dialog);
+        EXPECT_EQ(print.minPage(), 1);
+        EXPECT_EQ(print.maxPage(), pageCount);
+        auto* range = dialog.findChild<QRadioButton*>("printRange");
+        auto* from = dialog.findChild<QSpinBox*>("from");
+        auto* to = dialog.findChild<QSpinBox*>("to");
+        ASSERT_TRUE(range != nullptr && from != nullptr && to != nullptr);
+        EXPECT_TRUE(range->isEnabled());
+        EXPECT_EQ(to->maximum(), pageCount);
+        range->setChecked(true);
+        from->setValue(2);
+        to->setValue(3);
+    }));
+
+    printing_.OnFilePrint(content, runner_, nullptr);
+
+    EXPECT_EQ(PdfPageCount(folder / "range.pdf"), 2);
+
+    // Print Direct afterwards prints every page again.
+    PrintToPdf(folder / "direct.pdf");
+    printing_.OnFilePrintDirect(content, runner_, nullptr);
+    EXPECT_EQ(PdfPageCount(folder / "direct.pdf"), pageCount);
 }
 
 TEST_F(ItemListPrintingTest, PrintAndPrintSetupRunThePlatformsDialogs) {

@@ -1,7 +1,8 @@
 // The item list's report commands in the real window: the template chooser
 // picks the current template, Copy and the template slots put the selected
 // rows on the clipboard as HTML with a plain-text alternative, Mail To opens
-// the buyer's mail and Report writes the page and opens its address.
+// the buyer's mail and Report writes the page and opens it in the desktop's
+// web browser, the list staying as it was.
 
 #include <QtCore/QMimeData>
 #include <QtGui/QClipboard>
@@ -205,28 +206,65 @@ TEST_F(ReportCommandsViewTest, MailToOpensTheBuyersMailOrSaysThereIsNoAddress) {
     EXPECT_EQ(services.shell.links[0], "mailto:ann@example.com?subject=Your%20lot%202001");
 }
 
-TEST_F(ReportCommandsViewTest, ReportWritesThePageAndOpensItsAddress) {
+TEST_F(ReportCommandsViewTest, ReportOpensThePageInTheDesktopsBrowserAndTheListStays) {
     Select({"2002"});
     ChooseTemplate("Monthly sales");
     // "Should the report include all the items in the folder?" No.
     services.messages.answers.push_back(gb::app::MessageResult::No);
     ASSERT_TRUE(frame->ExecuteCommand(cmd::Report));
     EXPECT_EQ(app.GetCurrentTemplateIndex(), 1);
-    // The page opens in the web view on the right, not in the desktop's browser.
-    EXPECT_TRUE(services.shell.links.empty());
-    ASSERT_NE(frame->GetRightView(), nullptr);
-    EXPECT_EQ(frame->GetRightView()->Kind(), gb::app::ViewKind::Web);
-    EXPECT_EQ(frame->ShownWebAddress(), "file://" + (folder / "AucRpt.htm").string());
+    ASSERT_EQ(services.shell.links,
+              std::vector<std::string>{"file://" + (folder / "AucRpt.htm").string()});
+    // The item list stays on the right with its selection.
+    ASSERT_NE(List(), nullptr);
+    EXPECT_EQ(frame->GetRightView()->Kind(), gb::app::ViewKind::Items);
+    EXPECT_EQ(List()->SelectedCount(), 1u);
     EXPECT_NE(ReportPage().find("2002 to bob"), std::string::npos);
     EXPECT_EQ(ReportPage().find("2001"), std::string::npos);
+    // The page names buyers: the user's alone.
+    EXPECT_EQ(
+        std::filesystem::status(folder / "AucRpt.htm").permissions() & std::filesystem::perms::all,
+        std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
 
     // Yes takes the whole folder.
-    Open(itemFolder);
     ChooseTemplate("Monthly sales");
     services.messages.answers.push_back(gb::app::MessageResult::Yes);
     ASSERT_TRUE(frame->ExecuteCommand(cmd::Report));
     EXPECT_NE(ReportPage().find("2001 to ann"), std::string::npos);
     EXPECT_NE(ReportPage().find("Total $30.00"), std::string::npos);
+}
+
+TEST_F(ReportCommandsViewTest, ADesktopWithoutABrowserIsToldWhichReportItCouldNotOpen) {
+    services.shell.succeeds = false;
+    ChooseTemplate("Monthly sales");
+    ASSERT_TRUE(frame->ExecuteCommand(cmd::Report));
+    ASSERT_EQ(services.messages.shown.size(), 1u);
+    EXPECT_NE(services.messages.shown[0].find((folder / "AucRpt.htm").string()), std::string::npos)
+        << services.messages.shown[0];
+    EXPECT_EQ(List()->Model().rowCount(), 3);
+}
+
+TEST_F(ReportCommandsViewTest, AnUnwritableReportPageStopsOnlyTheReport) {
+    // A folder where the page should go.
+    std::filesystem::create_directory(folder / "AucRpt.htm");
+    Select({"2001"});
+    QGuiApplication::clipboard()->clear();
+
+    ASSERT_TRUE(frame->ExecuteCommand(cmd::EditCopy));
+    EXPECT_TRUE(Clipboard().html().contains("<P>2001 to ann</P>"));
+    services.modals.Then(ScriptedModalRunner::Accept());  // the paste hint
+    ASSERT_TRUE(frame->ExecuteCommand(cmd::MailTo));
+    EXPECT_EQ(services.shell.links,
+              std::vector<std::string>{"mailto:ann@example.com?subject=Your%20lot%202001"});
+    EXPECT_TRUE(services.messages.shown.empty());
+
+    ChooseTemplate("Monthly sales");
+    services.messages.answers.push_back(gb::app::MessageResult::No);
+    ASSERT_TRUE(frame->ExecuteCommand(cmd::Report));
+    ASSERT_EQ(services.messages.shown.size(), 2u);
+    EXPECT_NE(services.messages.shown[1].find("AucRpt.htm"), std::string::npos)
+        << services.messages.shown[1];
+    EXPECT_EQ(services.shell.links.size(), 1u);
 }
 
 }  // namespace

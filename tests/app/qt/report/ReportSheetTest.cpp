@@ -266,4 +266,30 @@ TEST_F(ReportSheetTest, TheCategoryPageAppliesItsRadioWhenSetUp) {
     EXPECT_TRUE(stored->filter.HasCategory(0));
 }
 
+TEST_F(ReportSheetTest, BackOnAnyAfterLeavingOnRegardlessShowsNoStaleTick) {
+    criteria_.filter.AddCategory(lamps_);
+    const auto stored = Run([this](CRptSheet& sheet) {
+        auto& page = Show<gb::app::ui::CRptCategoryPage>(sheet, Category);
+        page.Form().anyCategory->click();
+        // Leaving on "regardless" empties the list...
+        Show<gb::app::ui::CRptDescPage>(sheet, General);
+        Show<gb::app::ui::CRptCategoryPage>(sheet, Category);
+        page.Form().anyOf->click();
+        // ...so no category shows ticked, and each tick can be taken back.
+        QTreeWidgetItem* lamps = CategoryItem(page, "Lamps");
+        const QIcon unticked = lamps->icon(0);
+        EXPECT_EQ(page.Form().count->text(), "0");
+        Q_EMIT page.Form().tree->itemClicked(lamps, 0);
+        EXPECT_EQ(page.Form().count->text(), "1");
+        EXPECT_NE(lamps->icon(0).cacheKey(), unticked.cacheKey());
+        Q_EMIT page.Form().tree->itemClicked(lamps, 0);
+        EXPECT_EQ(page.Form().count->text(), "0");
+        Q_EMIT page.Form().tree->itemClicked(lamps, 0);
+        EXPECT_EQ(page.Form().count->text(), "1");
+    });
+    ASSERT_TRUE(stored);
+    EXPECT_TRUE(stored->filter.HasCategory(lamps_));
+    EXPECT_FALSE(stored->filter.HasCategory(0));
+}
+
 }  // namespace
