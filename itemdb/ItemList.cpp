@@ -144,6 +144,11 @@ std::optional<CItemList::Location> CItemList::Locate(const ItemId& item) const {
     if (auto seen = find(ListOf(item.list_))) {
         return seen;
     }
+    // A merge takes a deleted item out of Deleted Items and files a new item
+    // under its key: that is another item.
+    if (item.list_ == folder::DeletedItems) {
+        return std::nullopt;
+    }
     for (const std::int32_t code : kListOrder) {
         if (auto found = find(ListOf(code))) {
             return found;

@@ -46,9 +46,11 @@ class CItemList {
 public:
     // An item's identity: its key (site and auction ID) and the state list it
     // was last seen in. It outlives sorting, display rebuilds, merges and
-    // moves to other lists; it finds no item once no list holds the key. What
-    // the list view keeps as a row's item and what commands carry across a
-    // dialog. The default identity is none.
+    // moves to other lists; it finds no item once no list holds the key, or,
+    // for an item last seen in Deleted Items, once that list no longer holds
+    // it (a merge files a new item under the key). What the list view keeps as
+    // a row's item and what commands carry across a dialog. The default
+    // identity is none.
     class ItemId {
     public:
         ItemId() = default;

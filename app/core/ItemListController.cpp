@@ -21,6 +21,7 @@ bool ItemListController::ShowFolder(std::int32_t folderId) {
     }
     shownFolder_ = folderId;
     partial_ = false;
+    loadedWhole_ = false;
     sortedByUser_ = false;
     return true;
 }
@@ -35,6 +36,7 @@ ItemListController::Items ItemListController::Load(const CItemFilter* filter,
     const auto count = static_cast<std::size_t>(items_.GetTotals().GetCount());
     const FolderLoadPlan plan = FolderLoadPlan::For(count, whole, folderKind);
     partial_ = plan.partial;
+    loadedWhole_ = whole;
     sortField_ = plan.sortField;
     direction_ = plan.direction;
     sortedByUser_ = false;
@@ -61,7 +63,7 @@ ItemListController::Items ItemListController::Reload(const CItemFilter* filter,
     const bool sorted = sortedByUser_;
     const int field = sortField_;
     const int direction = direction_;
-    Items rows = Load(filter, folderKind, !partial_);
+    Items rows = Load(filter, folderKind, loadedWhole_);
     if (!sorted) {
         return rows;
     }

@@ -69,6 +69,8 @@ private:
     const gb::itemdb::FolderNameLookup& folders_;
     std::optional<std::int32_t> shownFolder_;
     bool partial_ = false;
+    // The last load took every item because the user asked for them all.
+    bool loadedWhole_ = false;
     bool sortedByUser_ = false;
     int sortField_ = 0;
     int direction_ = 0;

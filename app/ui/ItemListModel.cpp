@@ -82,6 +82,7 @@ void ItemListModel::ItemChanged(const ItemId& item) {
         return;
     }
     Row& changed = rows_[static_cast<std::size_t>(row)];
+    changed.id = item;
     changed.texts.clear();
     const CAucItem* found = Resolve(changed);
     if (found == nullptr || !items_.MatchFolder(*found, found->GetState())) {

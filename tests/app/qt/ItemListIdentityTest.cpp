@@ -1,0 +1,241 @@
+// The item list keeps what the seller sees: the selection and the current
+// row stay with their items through sorting, edits and rows an update merges
+// while the list is in use; an edit updates its row in place.
+
+#include <QtTest/QTest>
+#include <QtWidgets/QPlainTextEdit>
+#include <QtWidgets/QScrollBar>
+
+#include "FrameFixture.h"
+#include "app/core/CommandIds.h"
+#include "app/dialogs/sheet/EditItem.h"
+#include "itemdb/FieldId.h"
+#include "itemdb/FolderKind.h"
+#include "itemdb/RetrievedRow.h"
+
+using namespace gb::itemdb;
+using gb::widgets::ScriptedModalRunner;
+
+namespace {
+
+constexpr int kDescriptionColumn = 2;
+constexpr int kMaxBidColumn = 6;
+
+class ItemListIdentityTest : public FrameFixture {
+protected:
+    void SetUp() override { sellerFolder = test_profile::Prepare(document); }
+
+    void OpenEnded(int items) {
+        test_profile::AddItems(document, sellerFolder, folder::AuctionEnded, items);
+        OpenWindow();
+        Open(test_profile::AllItemsFolder(document, sellerFolder, folder::AuctionEnded));
+        ASSERT_NE(List(), nullptr);
+    }
+    gb::app::ui::ItemListModel& Model() { return List()->Model(); }
+    // The folder of the items in Deleted Items.
+    std::int32_t DeletedItemsFolder() {
+        for (const CFolderNode* node : document.GetFolders().GetChain()) {
+            if (node->parentId == folder::DeletedItems) {
+                return node->id;
+            }
+        }
+        return 0;
+    }
+    // The auction ID of each row, in row order.
+    QStringList Ids() {
+        QStringList ids;
+        for (int row = 0; row < Model().rowCount(); ++row) {
+            ids << Model().CellText(row, 1);
+        }
+        return ids;
+    }
+    QStringList SelectedIds() {
+        QStringList ids;
+        for (const CItemList::ItemId& id : List()->SelectedIds()) {
+            ids << QString::fromStdString(id.GetAuctionId());
+        }
+        return ids;
+    }
+    QString CurrentId() { return Model().CellText(List()->currentIndex().row(), 1); }
+    void SelectId(const QString& id) {
+        const int row = static_cast<int>(Ids().indexOf(id));
+        ASSERT_GE(row, 0) << id.toStdString();
+        List()->selectionModel()->setCurrentIndex(
+            Model().index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+    const CAucItem* Stored(const std::string& id) {
+        CItemList::ListPos position;
+        return document.GetItemList().FindItem("eBay USA", id, &position)
+                   ? document.GetItemList().GetItem(position)
+                   : nullptr;
+    }
+    // What an update run merges for one of the seller's items.
+    void Merge(const std::string& id, const std::string& price) {
+        RetrievedRow row;
+        row.seller = test_profile::kSeller;
+        row.item = id;
+        row.start = "1/1/2004 10:00:00 AM";
+        row.end = "2/1/2004 10:00:00 AM";
+        row.price = price;
+        row.description = "Lot " + id;
+        row.bidder = "merged_buyer";
+        row.completion = "*";
+        document.GetItemList().MergeRow("eBay USA", row, sellerFolder, 0);
+    }
+    // Answers the item sheet: runs `meanwhile` while it is open, then types
+    // the description and presses OK.
+    void EditWithSheet(const QString& description, const std::function<void()>& meanwhile = {}) {
+        services.modals.Then(ScriptedModalRunner::Accept([=](QDialog& dialog) {
+            if (meanwhile) {
+                meanwhile();
+            }
+            auto* text = dialog.findChild<QPlainTextEdit*>("description");
+            ASSERT_NE(text, nullptr);
+            text->setPlainText(description);
+        }));
+        ASSERT_TRUE(frame->ExecuteCommand(gb::app::cmd::EditItems));
+        Settle();
+    }
+
+    std::int32_t sellerFolder = 0;
+};
+
+TEST_F(ItemListIdentityTest, SortingMovesTheSelectionAndTheCurrentRowWithTheirItems) {
+    OpenEnded(12);
+    SelectId("1003");
+    List()->OnColumnClick(kMaxBidColumn);
+    EXPECT_EQ(SelectedIds(), QStringList{"1003"});
+    List()->OnColumnClick(kDescriptionColumn);
+    List()->OnColumnClick(kDescriptionColumn);
+    ASSERT_NE(Ids().indexOf("1003"), 3);
+    EXPECT_EQ(SelectedIds(), QStringList{"1003"});
+    EXPECT_EQ(CurrentId(), "1003");
+
+    // The command goes to the item the seller sees selected.
+    services.modals.Then(ScriptedModalRunner::Press(QMessageBox::Yes));
+    ASSERT_TRUE(frame->ExecuteCommand(gb::app::cmd::DeleteItems));
+    Settle();
+    EXPECT_EQ(Stored("1003")->GetState(), folder::DeletedItems);
+    EXPECT_EQ(document.GetItemList().GetStateList(folder::DeletedItems)->Size(), 1u);
+}
+
+TEST_F(ItemListIdentityTest, AnEditUpdatesItsRowInPlaceAndKeepsSortSelectionAndTheWholeLoad) {
+    OpenEnded(401);
+    ASSERT_TRUE(List()->IsPartiallyLoaded());
+    List()->OnColumnClick(kMaxBidColumn);
+    ASSERT_EQ(Model().rowCount(), 401);
+    SelectId("1200");
+    const QStringList order = Ids();
+    const int row = static_cast<int>(order.indexOf("1200"));
+
+    EditWithSheet("Edited in place");
+
+    EXPECT_EQ(Model().rowCount(), 401);
+    EXPECT_FALSE(List()->IsPartiallyLoaded());
+    EXPECT_EQ(Ids(), order);
+    EXPECT_EQ(SelectedIds(), QStringList{"1200"});
+    EXPECT_EQ(Model().CellText(row, kDescriptionColumn), "Edited in place");
+    EXPECT_EQ(Stored("1200")->GetDescription(), "Edited in place");
+    EXPECT_EQ(List()->SortField(), field::MaxBid);
+}
+
+// The rows an update merges while the sheet is open reach the list's items:
+// the edit is stored on the item the seller chose, in whatever list the merge
+// filed it.
+TEST_F(ItemListIdentityTest, AnEditCarriesItsItemAcrossRowsMergedWhileTheSheetIsOpen) {
+    OpenEnded(5);
+    SelectId("1002");
+    EditWithSheet("Typed during the update", [this] {
+        Merge("1002", "$99.00");
+        Merge("7777", "$1.00");
+    });
+    EXPECT_EQ(services.modals.StepsLeft(), 0u);
+    const CAucItem* stored = Stored("1002");
+    ASSERT_NE(stored, nullptr);
+    EXPECT_EQ(stored->GetDescription(), "Typed during the update");
+    EXPECT_NE(Stored("7777"), nullptr);
+}
+
+// An item that a merge took out of Deleted Items and filed anew is no longer
+// the item the seller edited: he is told, and nothing else is changed.
+TEST_F(ItemListIdentityTest, AnEditWhoseItemLeftTheProfileMeanwhileIsReported) {
+    test_profile::AddItems(document, sellerFolder, folder::DeletedItems, 3);
+    OpenWindow();
+    Open(DeletedItemsFolder());
+    ASSERT_EQ(Model().rowCount(), 3);
+    SelectId("1001");
+    services.modals.Then(ScriptedModalRunner::Accept([this](QDialog& dialog) {
+        Merge("1001", "$5.00");
+        dialog.findChild<QPlainTextEdit*>("description")->setPlainText("Lost?");
+    }));
+    services.modals.Then(ScriptedModalRunner::Press(QMessageBox::Ok));
+    ASSERT_TRUE(frame->ExecuteCommand(gb::app::cmd::EditItems));
+    Settle();
+
+    ASSERT_EQ(services.modals.Ran().size(), 2u);
+    EXPECT_EQ(services.modals.Ran()[1].text.toStdString(), gb::app::ui::kEditedItemGone);
+    EXPECT_EQ(Stored("1001")->GetDescription(), "Lot 1001");
+}
+
+// Merging replaces items under the list's rows; sorting, export and printing
+// during the run use the items the rows name, and the rows follow once the
+// run pauses.
+TEST_F(ItemListIdentityTest, TheListCanBeUsedWhileAnUpdateMergesRows) {
+    test_profile::AddItems(document, sellerFolder, folder::DeletedItems, 4);
+    OpenWindow();
+    Open(DeletedItemsFolder());
+    List()->selectAll();
+    Merge("1000", "$5.00");
+    Merge("1002", "$5.00");
+    ASSERT_TRUE(document.GetItemList().IsDisplayStale());
+
+    List()->OnColumnClick(kDescriptionColumn);
+    services.modals.Then(ScriptedModalRunner::Reject());
+    EXPECT_TRUE(frame->ExecuteCommand(gb::app::cmd::ExportItems));
+    services.modals.Then(ScriptedModalRunner::Reject());
+    EXPECT_TRUE(frame->ExecuteCommand(gb::app::cmd::FilePrintPreview));
+    EXPECT_EQ(services.modals.StepsLeft(), 0u);
+
+    // The two items merged went back to the seller's lists.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return Model().rowCount() == 2; }, 2000));
+    EXPECT_EQ(Ids(), (QStringList{"1003", "1001"}));
+    EXPECT_FALSE(document.GetItemList().IsDisplayStale());
+}
+
+TEST_F(ItemListIdentityTest, EnterOnARowEditsItAsADoubleClickDoes) {
+    OpenEnded(3);
+    SelectId("1001");
+    List()->setFocus();
+    services.modals.Then(ScriptedModalRunner::Reject());
+    QTest::keyClick(List(), Qt::Key_Return);
+    Settle();
+    ASSERT_EQ(services.modals.Ran().size(), 1u);
+    EXPECT_EQ(services.modals.Ran()[0].className, "gb::app::ui::CInvSheet");
+}
+
+TEST_F(ItemListIdentityTest, OpeningAFolderStartsAtTheLeftEdgeWithItsRowHeight) {
+    OpenEnded(30);
+    const int height = List()->visualRect(Model().index(0, 1)).height();
+    List()->resize(200, 300);
+    List()->horizontalScrollBar()->setValue(List()->horizontalScrollBar()->maximum());
+    ASSERT_GT(List()->horizontalScrollBar()->value(), 0);
+    Open(DeletedItemsFolder());
+    Open(test_profile::AllItemsFolder(document, sellerFolder, folder::AuctionEnded));
+    EXPECT_EQ(List()->horizontalScrollBar()->value(), 0);
+    EXPECT_EQ(List()->visualRect(Model().index(0, 1)).height(), height);
+}
+
+TEST_F(ItemListIdentityTest, AColumnAddedToTheOpenFolderShowsAtOnce) {
+    OpenEnded(3);
+    const int columns = Model().columnCount();
+    CFolderTree& tree = document.GetFolderTree();
+    // One more code after the counted ones: the field of code 'M'.
+    const std::string shown = tree.GetCurColumnsOrURL();
+    tree.SetCurColumnsOrURL(std::string(1, static_cast<char>('!' + columns)) +
+                            shown.substr(1, static_cast<std::size_t>(columns - 1)) + "M");
+    Settle();
+    EXPECT_EQ(Model().columnCount(), columns + 1);
+    EXPECT_EQ(Model().rowCount(), 3);
+}
+
+}  // namespace
