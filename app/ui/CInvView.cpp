@@ -273,10 +273,9 @@ void CInvView::OnMoveToList(StateMove move) {
         return;
     }
     const WaitCursor wait;
-    frame_.SetBusy(true);
+    const auto busy = frame_.Busy();
     MoveToList(GetDocument().GetItemList(), selected, TargetListOf(move));
     SettleRows();
-    frame_.SetBusy(false);
 }
 
 void CInvView::OnMoveItems() {
@@ -292,10 +291,9 @@ void CInvView::OnMoveItems() {
         return;
     }
     const WaitCursor wait;
-    frame_.SetBusy(true);
+    const auto busy = frame_.Busy();
     MoveToFolder(document.GetItemList(), selected, *target);
     SettleRows();
-    frame_.SetBusy(false);
 }
 
 void CInvView::OnToggleStoreItem() {
@@ -488,7 +486,7 @@ void CInvView::BuildColumns(const std::string& columnSet) {
 
 void CInvView::OnLoadFolder() {
     const WaitCursor wait;
-    frame_.SetBusy(true);
+    const auto busy = frame_.Busy();
     frame_.SetMessageText("Retrieving inventory items from database...");
     model_->Clear();
 
@@ -527,7 +525,6 @@ void CInvView::OnLoadFolder() {
     }
     UpdateStatus();
     setUpdatesEnabled(true);
-    frame_.SetBusy(false);
     fullLoad_ = false;
 }
 

@@ -4,7 +4,8 @@
 // and the pane with the folder tree and the right-hand view (or the
 // right-hand view alone). It routes commands from the active view through the
 // frame to the application and the document's other views, keeps the busy
-// count, shows the update run's progress and keeps its placement.
+// state, shows the update run's progress, opens the help and keeps its
+// placement.
 
 #include <QtCore/QHash>
 #include <QtWidgets/QLabel>
@@ -21,7 +22,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/core/BusyCounter.h"
+#include "app/core/BusyState.h"
 #include "app/core/CommandRouter.h"
 #include "app/core/IFrame.h"
 #include "app/core/MenuLayout.h"
@@ -33,7 +34,9 @@
 #include "app/core/web/WebViewHost.h"
 #include "app/ui/CView.h"
 #include "app/ui/ViewRegistry.h"
+#include "app/ui/help/ShellHelpOpener.h"
 #include "platform/MessageTarget.h"
+#include "widgets/HelpService.h"
 
 namespace gb::itemdb {
 class CAucDoc;
@@ -86,7 +89,9 @@ public:
     CView* ShowRightView(ViewKind kind);
     void SwitchRightView(ViewKind kind) override { ShowRightView(kind); }
     void ShowWebPage(const std::string& address) override;
-    bool RightViewIsForm() override;
+    bool RightViewIsForm() const override;
+    bool RightFormIsValid() const override;
+    bool StoreRightForm() override;
     void ShowUserProfile();
     bool LeaveProfileView() override;
     // The view commands go to first: the view with the focus, else the
@@ -97,7 +102,8 @@ public:
 
     // What the views show through the frame.
     bool EnableToolbar(int folderKind) override;
-    int SetBusy(bool busy, bool reset = false) override;
+    BusyToken Busy() override { return busy_.Hold(); }
+    bool IsBusy() const { return busy_.IsBusy(); }
     WebViewHost& WebHost() override { return *this; }
     std::string ShownWebAddress() const override;
     // The address box: shown text, and with `addToHistory` the top of its
@@ -105,7 +111,6 @@ public:
     void SetAddress(std::string_view text, bool addToHistory) override;
     std::string GetAddress() const override;
     std::optional<std::string> FavoriteAddress(int index) const override;
-    int BusyCount() const override { return busy_.Count(); }
     void SetSummary(std::size_t count, std::string_view minimumValue,
                     std::string_view totalBids) override;
     void SetStatusText(std::string_view title, std::string_view description) override;
@@ -113,6 +118,10 @@ public:
     void SetTemplateName(std::string_view name) override;
     // "Gavelbook - " and the profile's title.
     void UpdateCaption();
+
+    // The help, opened through the shell service.
+    gb::widgets::HelpService& Help() { return help_; }
+    bool ShowHelp(int context) override { return help_.ShowContext(context); }
 
     bool LoadWindowPlacement();
     bool SaveWindowPlacement();
@@ -123,6 +132,8 @@ public:
     // shows in front of it.
     void BringToFront();
 
+    // "Update Database": starts an update run of the profile unless one runs.
+    bool StartUpdate() override;
     // An update run the item list started: the animation runs until the run
     // ends, and the end is reported at once when none of its retrievals could
     // start.
@@ -148,6 +159,7 @@ public:
     QMenu* DropDownMenu(int command) const;
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -184,7 +196,11 @@ private:
     // The update run is over: animation, "Update Complete!" and, when a
     // retrieval failed, what the retrievals logged.
     void OnUpdateEnded();
-    void PlayAnimation(BusyCounter::Animation animation);
+    // The animation and the commands that follow the busy state.
+    void OnBusyChanged(bool busy);
+    // The template pane: the current template, else the library's template
+    // in use, and the library's file name.
+    void UpdateTemplatePane();
 
     CLotkeeperApp& app_;
     gb::itemdb::CAucDoc& document_;
@@ -215,9 +231,15 @@ private:
     CView* singleView_ = nullptr;
 
     std::function<void(const std::filesystem::path&)> openDropped_;
-    BusyCounter busy_;
     ProgressText progress_;
     ServiceUpdatePrompts updatePrompts_;
+    // The update run's share of the busy state. Declared before the state,
+    // so that the state goes first and a run cut short by closing the window
+    // calls back into nothing.
+    BusyToken updateBusy_;
+    BusyState busy_;
+    ShellHelpOpener helpOpener_;
+    gb::widgets::HelpService help_;
     gb::WindowHandle handle_ = 0;
 };
 

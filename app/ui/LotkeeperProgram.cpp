@@ -71,7 +71,7 @@ bool LotkeeperProgram::InitInstance() {
         MachineProfile machine(gb::Settings::LocalMachine());
         CComboListDlg::Run(services_.modals, frame_.get(), machine);
     });
-    BindHelpCommands(appCommands_, help_);
+    BindHelpCommands(appCommands_, frame_->Help());
     frame_->AddCommandTarget(&appCommands_);
 
     const StartupRequest request = app_.ChooseStartupProfile(commandLine_);

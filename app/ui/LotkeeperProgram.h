@@ -21,7 +21,6 @@
 #include "app/ui/QtMessageService.h"
 #include "app/ui/QtShellService.h"
 #include "itemdb/AucDoc.h"
-#include "widgets/HelpService.h"
 #include "widgets/QtModalRunner.h"
 #include "widgets/SingleInstance.h"
 
@@ -74,8 +73,6 @@ private:
     gb::itemdb::CAucDoc document_;
     ServicePrompts prompts_;
     ProfileCommands profileCommands_;
-    gb::widgets::DesktopHelpOpener helpOpener_;
-    gb::widgets::HelpService help_{gb::widgets::HelpService::DefaultHelpFile(), helpOpener_};
     CommandMap appCommands_;
     std::unique_ptr<CMainFrame> frame_;
     QPointer<CSplashWnd> splash_;

@@ -1,0 +1,21 @@
+#include "app/ui/help/ShellHelpOpener.h"
+
+#include "app/core/DesktopMessages.h"
+#include "app/core/MessageService.h"
+#include "app/core/ShellService.h"
+#include "widgets/QtText.h"
+
+namespace gb::app::ui {
+
+using gb::widgets::FromQt;
+
+bool ShellHelpOpener::Open(const QUrl& address) {
+    if (shell_.OpenLink(FromQt(address.toString()))) {
+        return true;
+    }
+    messages_.Show(NoHelpProgramText(FromQt(address.toLocalFile())), MessageButtons::Ok,
+                   MessageIcon::Warning);
+    return false;
+}
+
+}  // namespace gb::app::ui
