@@ -18,7 +18,6 @@
 #include "app/core/CLotkeeperApp.h"
 #include "app/core/CommandCatalog.h"
 #include "app/core/CommandIds.h"
-#include "app/core/DocumentStrings.h"
 #include "app/core/StatusTexts.h"
 #include "app/core/TemplateSlots.h"
 #include "app/core/UiStrings.h"
@@ -660,7 +659,10 @@ QString CMainFrame::TemplatePaneText() const {
 }
 
 void CMainFrame::UpdateCaption() {
-    setWindowTitle(ToQt(ApplicationTitle() + " - " + document_.GetTitle()));
+    // The window system adds the program's display name, "Gavelbook", to
+    // every title (LotkeeperProgram::SetApplicationNames); giving it here too
+    // would show it twice.
+    setWindowTitle(ToQt(document_.GetTitle()));
 }
 
 // --- Placement and closing ------------------------------------------------------

@@ -116,7 +116,7 @@ public:
     void SetStatusText(std::string_view title, std::string_view description) override;
     void SetMessageText(std::string_view text) override;
     void SetTemplateName(std::string_view name) override;
-    // "Gavelbook - " and the profile's title.
+    // The profile's title; the window system adds "Gavelbook".
     void UpdateCaption();
 
     // The help, opened through the shell service.

@@ -3,6 +3,7 @@
 #include <QtWidgets/QApplication>
 
 #include "app/core/CommandIds.h"
+#include "app/core/DocumentStrings.h"
 #include "app/core/MachineProfile.h"
 #include "app/dialogs/about/CAboutDlg.h"
 #include "app/dialogs/combos/CComboListDlg.h"
@@ -14,6 +15,7 @@
 #include "itemdb/FieldId.h"
 #include "platform/Settings.h"
 #include "widgets/ModalRunner.h"
+#include "widgets/QtText.h"
 
 namespace gb::app::ui {
 
@@ -38,6 +40,12 @@ LotkeeperProgram::~LotkeeperProgram() {
     frame_.reset();
     document_.SetHost(nullptr);
     document_.SetPrompts(nullptr);
+}
+
+void LotkeeperProgram::SetApplicationNames() {
+    QApplication::setApplicationName(QStringLiteral("Lotkeeper"));
+    QApplication::setOrganizationName(QStringLiteral("Norvel Software"));
+    QApplication::setApplicationDisplayName(gb::widgets::ToQt(ApplicationTitle()));
 }
 
 bool LotkeeperProgram::InitInstance() {

@@ -47,6 +47,11 @@ public:
                      std::optional<UiServices> services = std::nullopt);
     ~LotkeeperProgram() override;
 
+    // The names the program goes by: "Lotkeeper" for its settings and files,
+    // "Gavelbook" where the desktop and Qt name it to the user (window titles,
+    // message boxes). Call it once the QApplication exists.
+    static void SetApplicationNames();
+
     // Start-up; false when the program is to end now: another instance runs
     // (and has come to the front), the profile named on the command line
     // cannot be opened, or nothing is to be shown.

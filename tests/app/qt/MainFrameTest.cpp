@@ -393,6 +393,29 @@ TEST_F(MainFrameTest, TheTemplatePaneNamesTheLibrary) {
     EXPECT_EQ(frame->TemplatePaneText(), "Current Template: Invoice  (VizEvav.cta)");
 }
 
+TEST_F(MainFrameTest, TheTemplatePaneFollowsTheTemplateAndLibraryInUse) {
+    const auto write = [this](const std::string& file, std::vector<std::string> names) {
+        CTemplateLibrary library;
+        library.SetPath(folder / file);
+        for (const std::string& name : names) {
+            CTDocText mail;
+            mail.SetName(name);
+            mail.SetKind(CTDocText::Email);
+            library.AddTemplate(mail);
+        }
+        ASSERT_TRUE(library.SaveFile());
+    };
+    write("VizEvav.cta", {"Invoice", "Receipt"});
+    write("Other.cta", {"Thanks"});
+    app.ReloadTemplateLibrary();
+    frame->RequestCommandRefresh();
+    EXPECT_EQ(frame->TemplatePaneText(), "Current Template: Invoice  (VizEvav.cta)");
+    // As the template chooser changes both.
+    app.UseTemplate("Other.cta", 0);
+    frame->RequestCommandRefresh();
+    EXPECT_EQ(frame->TemplatePaneText(), "Current Template: Thanks  (Other.cta)");
+}
+
 TEST_F(MainFrameTest, ThePlacementIsKeptForTheNextStart) {
     frame->setGeometry(40, 50, 700, 500);
     ASSERT_TRUE(frame->SaveWindowPlacement());

@@ -24,6 +24,7 @@
 #include "app/ui/LotkeeperProgram.h"
 #include "itemdb/AucDoc.h"
 #include "itemdb/FolderKind.h"
+#include "itemdb/TemplateLibrary.h"
 #include "platform/Settings.h"
 #include "tests/support/TempFolder.h"
 
@@ -70,7 +71,7 @@ TEST_F(StartupTest, WithNoProfileUsedBeforeANewOneOpensWithoutAMessage) {
     EXPECT_TRUE(services.messages.shown.empty());
     EXPECT_TRUE(program->Document().GetPathName().empty());
     EXPECT_EQ(program->Document().GetTitle(), "MyProfile");
-    EXPECT_EQ(program->Frame()->windowTitle(), "Gavelbook - MyProfile");
+    EXPECT_EQ(program->Frame()->windowTitle(), "MyProfile");
     EXPECT_EQ(program->Frame()->GetRightView()->Kind(), gb::app::ViewKind::Profile);
     EXPECT_TRUE(program->Frame()->isVisible());
 }
@@ -82,9 +83,39 @@ TEST_F(StartupTest, TheProfileUsedLastOpensAgain) {
     ASSERT_TRUE(program->InitInstance());
     Settle();
     EXPECT_EQ(program->Document().GetPathName(), path);
-    EXPECT_EQ(program->Frame()->windowTitle(), "Gavelbook - Demo");
+    EXPECT_EQ(program->Frame()->windowTitle(), "Demo");
     EXPECT_EQ(program->Frame()->GetRightView()->Kind(), gb::app::ViewKind::Items);
     EXPECT_EQ(program->App().GetRecentFiles().Entries().front(), path);
+}
+
+TEST_F(StartupTest, TheDesktopCallsTheProgramGavelbookOnce) {
+    const QString testName = QApplication::applicationName();
+    const QString testOrganisation = QApplication::organizationName();
+    gb::app::ui::LotkeeperProgram::SetApplicationNames();
+    EXPECT_EQ(QApplication::applicationDisplayName(), "Gavelbook");
+    // Settings and files keep the program's own name.
+    EXPECT_EQ(QApplication::applicationName(), "Lotkeeper");
+    auto program = Program();
+    ASSERT_TRUE(program->InitInstance());
+    // The window system adds the display name to the title.
+    EXPECT_FALSE(program->Frame()->windowTitle().contains("Gavelbook"));
+    QApplication::setApplicationDisplayName({});
+    QApplication::setApplicationName(testName);
+    QApplication::setOrganizationName(testOrganisation);
+}
+
+TEST_F(StartupTest, TheTemplatePaneShowsTheLibraryOfTheSettingsAtOnce) {
+    CTemplateLibrary library;
+    library.SetPath(folder / "Shop.cta");
+    CTDocText thanks;
+    thanks.SetName("Thanks");
+    thanks.SetKind(CTDocText::Email);
+    library.AddTemplate(thanks);
+    ASSERT_TRUE(library.SaveFile());
+    ASSERT_TRUE(user.SetString(gb::app::SectionKey("Template\\Settings"), "Library", "Shop.cta"));
+    auto program = Program();
+    ASSERT_TRUE(program->InitInstance());
+    EXPECT_EQ(program->Frame()->TemplatePaneText(), "Current Template: Thanks  (Shop.cta)");
 }
 
 TEST_F(StartupTest, AMissingLastProfileIsReportedAndANewOneOpens) {
