@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "app/dialogs/common/UserDateFormats.h"
 #include "widgets/PropertyPage.h"
 
 namespace gb::widgets {
@@ -31,6 +32,7 @@ protected:
     BulkPage(BulkTemplate& bulk, const BulkSheetSources& sources, gb::widgets::ModalRunner& runner)
         : ui_(std::make_unique<FormType>()), bulk_(bulk), sources_(sources), runner_(runner) {
         ui_->setupUi(this);
+        UseUserDateFormats(*this);
     }
 
     std::unique_ptr<FormType> ui_;
