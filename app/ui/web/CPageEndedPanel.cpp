@@ -1,5 +1,6 @@
 #include "app/ui/web/CPageEndedPanel.h"
 
+#include <QtWidgets/QHBoxLayout>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QVBoxLayout>
@@ -22,10 +23,16 @@ CPageEndedPanel::CPageEndedPanel(QWidget* parent)
     message->setObjectName(QStringLiteral("PageEndedMessage"));
     message->setWordWrap(true);
     message->setAlignment(Qt::AlignCenter);
-    message->setMaximumWidth(420);
+    message->setFixedWidth(420);
+    // Between stretches rather than aligned, so that the wrapped lines get
+    // the height they need.
+    auto* messageRow = new QHBoxLayout;
+    messageRow->addStretch();
+    messageRow->addWidget(message);
+    messageRow->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addStretch();
-    layout->addWidget(message, 0, Qt::AlignHCenter);
+    layout->addLayout(messageRow);
     layout->addSpacing(12);
     layout->addWidget(reload_, 0, Qt::AlignHCenter);
     layout->addStretch();

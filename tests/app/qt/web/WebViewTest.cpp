@@ -11,6 +11,7 @@
 
 #include "FakeServices.h"
 #include "LoopbackSite.h"
+#include "Screenshots.h"
 #include "app/core/BusyState.h"
 #include "app/core/CommandIds.h"
 #include "app/core/web/WebCommands.h"
@@ -248,6 +249,9 @@ TEST_F(WebViewTest, APageWhoseProcessEndedOffersToLoadItAgain) {
     EXPECT_FALSE(host_.busy.IsBusy());
     EXPECT_EQ(view_.EndedPanel()->geometry(), view_.rect());
     EXPECT_TRUE(view_.EndedPanel()->Message().contains("Press Reload"));
+    if (!gb::test::ScreenshotFolder().isEmpty()) {
+        gb::test::SaveScreenshot(view_, QStringLiteral("web-view-page-ended.png"));
+    }
 
     ASSERT_TRUE(WaitForLoad([this] { view_.EndedPanel()->ReloadButton()->click(); }));
     EXPECT_FALSE(view_.EndedPanel()->isVisible());
