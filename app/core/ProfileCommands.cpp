@@ -8,6 +8,7 @@
 #include "app/core/MessageService.h"
 #include "app/core/UiStrings.h"
 #include "itemdb/AucDoc.h"
+#include "itemdb/FolderKind.h"
 
 using namespace gb::itemdb;
 
@@ -53,14 +54,24 @@ bool ProfileCommands::NewProfile() {
     if (RefusedDuringUpdate() || !document_.SaveModified()) {
         return false;
     }
-    const bool created = document_.OnNewDocument();
-    if (document_.GetPathName().empty()) {
-        document_.SetTitle(DefaultProfileTitle());
+    if (!document_.OnNewDocument()) {
+        return false;
     }
-    if (created) {
-        Notify(Event::Created);
-    }
-    return created;
+    NameNewProfile();
+    Notify(Event::Created);
+    return true;
+}
+
+void ProfileCommands::NameNewProfile() {
+    // The name the new profile's root folder has: the window's title and the
+    // profile view's name field show it too, and a save keeps it.
+    const std::string name =
+        document_.GetFolderTree().FolderName(gb::itemdb::folder::Root).value_or(std::string());
+    document_.SetProfileName(name);
+    document_.SetTitle(name);
+    // Untouched by the user: closing it asks nothing.
+    document_.SetModifiedFlag(false);
+    document_.UpdateAllViews(nullptr, DocumentView::kHintNew);
 }
 
 bool ProfileCommands::OpenProfile(const std::filesystem::path& path) {

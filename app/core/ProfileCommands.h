@@ -48,6 +48,9 @@ public:
     bool SaveAs();
 
 private:
+    // A new profile takes its root folder's name, "New Profile", as its own
+    // name and title.
+    void NameNewProfile();
     enum class OpenResult { Opened, Kept, Unreadable };
 
     OpenResult Open(const std::filesystem::path& path);

@@ -90,10 +90,13 @@ protected:
 
 using Event = gb::app::ProfileCommands::Event;
 
-TEST_F(ProfileCommandsTest, ANewProfileIsUntitledAndNamedAfterTheDefault) {
+TEST_F(ProfileCommandsTest, ANewProfileIsUntitledAndNamedAfterItsRootFolder) {
     EXPECT_TRUE(commands.NewProfile());
     EXPECT_TRUE(document.GetPathName().empty());
-    EXPECT_EQ(document.GetTitle(), "MyProfile");
+    EXPECT_EQ(document.GetTitle(), "New Profile");
+    EXPECT_EQ(document.GetProfileName(), "New Profile");
+    EXPECT_EQ(document.GetFolderTree().FolderName(100), "New Profile");
+    EXPECT_FALSE(document.IsModified());
     EXPECT_EQ(events, std::vector<Event>{Event::Created});
 }
 

@@ -5,6 +5,7 @@
 #include <QtNetwork/QLocalSocket>
 #include <QtTest/QSignalSpy>
 #include <QtWidgets/QApplication>
+#include <QtWidgets/QLineEdit>
 
 #include <gtest/gtest.h>
 
@@ -22,6 +23,7 @@
 #include "app/ui/CNavView.h"
 #include "app/ui/ItemListModel.h"
 #include "app/ui/LotkeeperProgram.h"
+#include "app/ui/profile/CProView.h"
 #include "itemdb/AucDoc.h"
 #include "itemdb/FolderKind.h"
 #include "itemdb/TemplateLibrary.h"
@@ -70,10 +72,17 @@ TEST_F(StartupTest, WithNoProfileUsedBeforeANewOneOpensWithoutAMessage) {
     ASSERT_TRUE(program->InitInstance());
     EXPECT_TRUE(services.messages.shown.empty());
     EXPECT_TRUE(program->Document().GetPathName().empty());
-    EXPECT_EQ(program->Document().GetTitle(), "MyProfile");
-    EXPECT_EQ(program->Frame()->windowTitle(), "MyProfile");
+    EXPECT_EQ(program->Document().GetTitle(), "New Profile");
+    EXPECT_EQ(program->Frame()->windowTitle(), "New Profile");
     EXPECT_EQ(program->Frame()->GetRightView()->Kind(), gb::app::ViewKind::Profile);
     EXPECT_TRUE(program->Frame()->isVisible());
+    // The title, the tree's root and the profile's name agree.
+    EXPECT_EQ(program->Frame()->GetMainView()->GetTreeView()->topLevelItem(0)->text(0),
+              "New Profile");
+    const auto* form = dynamic_cast<gb::app::ui::CProView*>(program->Frame()->GetRightView());
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->ProfileNameEdit()->text(), "New Profile");
+    EXPECT_FALSE(program->Document().IsModified());
 }
 
 TEST_F(StartupTest, TheProfileUsedLastOpensAgain) {
@@ -128,7 +137,7 @@ TEST_F(StartupTest, AMissingLastProfileIsReportedAndANewOneOpens) {
     EXPECT_EQ(
         services.messages.shown.back().rfind("The profile you last used cannot be opened.", 0), 0u);
     EXPECT_TRUE(program->Document().GetPathName().empty());
-    EXPECT_EQ(program->Document().GetTitle(), "MyProfile");
+    EXPECT_EQ(program->Document().GetTitle(), "New Profile");
     EXPECT_EQ(program->Frame()->GetRightView()->Kind(), gb::app::ViewKind::Profile);
 }
 
