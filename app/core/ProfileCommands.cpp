@@ -50,8 +50,18 @@ bool ProfileCommands::RefusedDuringUpdate() {
     return true;
 }
 
+void ProfileCommands::StoreTypedEntries() {
+    if (formStore_) {
+        formStore_();
+    }
+}
+
 bool ProfileCommands::NewProfile() {
-    if (RefusedDuringUpdate() || !document_.SaveModified()) {
+    if (RefusedDuringUpdate()) {
+        return false;
+    }
+    StoreTypedEntries();
+    if (!document_.SaveModified()) {
         return false;
     }
     if (!document_.OnNewDocument()) {
@@ -79,7 +89,11 @@ bool ProfileCommands::OpenProfile(const std::filesystem::path& path) {
 }
 
 ProfileCommands::OpenResult ProfileCommands::Open(const std::filesystem::path& given) {
-    if (RefusedDuringUpdate() || !document_.SaveModified()) {
+    if (RefusedDuringUpdate()) {
+        return OpenResult::Kept;
+    }
+    StoreTypedEntries();
+    if (!document_.SaveModified()) {
         return OpenResult::Kept;
     }
     // The document keeps the profile that was open when the file cannot be
@@ -117,6 +131,7 @@ bool ProfileCommands::OpenRecent(std::size_t index) {
 }
 
 bool ProfileCommands::Save() {
+    StoreTypedEntries();
     const bool saved = document_.DoFileSave();
     if (saved) {
         Remember(document_.GetPathName());
@@ -126,6 +141,7 @@ bool ProfileCommands::Save() {
 }
 
 bool ProfileCommands::SaveAs() {
+    StoreTypedEntries();
     const bool saved = document_.DoSave(std::nullopt);
     if (saved) {
         Remember(document_.GetPathName());

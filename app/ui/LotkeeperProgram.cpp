@@ -89,6 +89,7 @@ bool LotkeeperProgram::InitInstance() {
         return false;
     }
     profileCommands_.SetListener([this](ProfileCommands::Event event) { OnProfileEvent(event); });
+    profileCommands_.SetFormStore([this] { frame_->StoreRightForm(); });
     frame_->ShowMainView();
     if (result != StartupResult::Opened) {
         frame_->ShowUserProfile();

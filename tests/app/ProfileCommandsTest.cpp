@@ -100,6 +100,24 @@ TEST_F(ProfileCommandsTest, ANewProfileIsUntitledAndNamedAfterItsRootFolder) {
     EXPECT_EQ(events, std::vector<Event>{Event::Created});
 }
 
+TEST_F(ProfileCommandsTest, TheFormIsStoredBeforeTheProfileIsSavedOrReplaced) {
+    int stored = 0;
+    commands.SetFormStore([&] {
+        ++stored;
+        document.SetProfileName("Typed");
+    });
+    prompts.savePath = folder / "Typed.pro";
+    EXPECT_TRUE(commands.SaveAs());
+    EXPECT_EQ(stored, 1);
+    CAucDoc saved;
+    ASSERT_TRUE(saved.OnOpenDocument(folder / "Typed.pro"));
+    EXPECT_EQ(saved.GetProfileName(), "Typed");
+    // Stored first, the profile is still as saved: New asks nothing.
+    EXPECT_TRUE(commands.NewProfile());
+    EXPECT_EQ(stored, 2);
+    EXPECT_EQ(prompts.questions, 0);
+}
+
 TEST_F(ProfileCommandsTest, OpeningTakesThePathAndRemembersIt) {
     const auto path = SavedProfile("Shop");
     EXPECT_TRUE(commands.OpenProfile(path));

@@ -11,6 +11,7 @@
 #include "FrameFixture.h"
 #include "app/core/CommandIds.h"
 #include "app/core/ProfileCommands.h"
+#include "app/ui/LotkeeperProgram.h"
 #include "app/ui/profile/CProView.h"
 #include "itemdb/SellerList.h"
 
@@ -127,6 +128,42 @@ TEST_F(ProfileInWindowTest, CloseStoresAndSavesOnceOrSaysWhatIsMissing) {
     EXPECT_EQ(SavedFolder(), "Maple");
     EXPECT_FALSE(document.IsModified());
     EXPECT_EQ(services.messages.shown.size(), 1u);
+}
+
+TEST(ProfileInProgramTest, SaveAndNewDatabaseTakeWhatWasTyped) {
+    const gb::test::TempFolder folder;
+    gb::Settings user{folder / "user.settings"};
+    FakeServices services;
+    const std::filesystem::path path = folder / "Demo.pro";
+    {
+        gb::itemdb::CAucDoc prepared;
+        test_profile::Prepare(prepared);
+        ASSERT_TRUE(prepared.OnSaveDocument(path));
+    }
+    gb::app::ui::LotkeeperProgram program(
+        gb::app::CommandLine::Parse(std::vector<std::string>{path.string()}), user, folder.Path(),
+        QStringLiteral("GavelbookForm-%1").arg(QString::fromStdString(folder.Path().filename())),
+        services.Services());
+    ASSERT_TRUE(program.InitInstance());
+    const auto saved = [&path] {
+        gb::itemdb::CAucDoc read;
+        EXPECT_TRUE(read.OnOpenDocument(path));
+        read.GetSellerList().SetCurrent(0);
+        return read.GetSellerList().GetDisplayName();
+    };
+    gb::app::ui::CMainFrame& frame = *program.Frame();
+    for (const int command : {cmd::FileSave, cmd::FileNew}) {
+        frame.ShowUserProfile();
+        auto* form = dynamic_cast<CProView*>(frame.GetRightView());
+        ASSERT_NE(form, nullptr);
+        const QString typed = command == cmd::FileSave ? "Maple" : "Birch";
+        form->StorageFolderEdit()->setText(typed);
+        EXPECT_TRUE(frame.ExecuteCommand(command)) << command;
+        EXPECT_EQ(saved(), typed.toStdString()) << command;
+    }
+    EXPECT_EQ(program.Document().GetTitle(), "New Profile");
+    EXPECT_TRUE(services.messages.shown.empty());
+    program.ExitInstance(0);
 }
 
 TEST_F(ProfileInWindowTest, HelpOpensTheHelpAtTheProfilesPlaceOrSaysItCannot) {
