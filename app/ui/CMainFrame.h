@@ -33,8 +33,8 @@
 #include "app/core/ViewKind.h"
 #include "app/core/web/WebViewHost.h"
 #include "app/ui/CView.h"
+#include "app/ui/ShellLinkOpener.h"
 #include "app/ui/ViewRegistry.h"
-#include "app/ui/help/ShellHelpOpener.h"
 #include "platform/MessageTarget.h"
 #include "widgets/HelpService.h"
 
@@ -238,7 +238,7 @@ private:
     // calls back into nothing.
     BusyToken updateBusy_;
     BusyState busy_;
-    ShellHelpOpener helpOpener_;
+    ShellLinkOpener helpOpener_;
     gb::widgets::HelpService help_;
     gb::WindowHandle handle_ = 0;
 };
