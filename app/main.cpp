@@ -17,8 +17,7 @@ int main(int argc, char** argv) {
     // the application exists.
     gb::app::ui::PrepareWebEngine();
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Lotkeeper"));
-    QApplication::setOrganizationName(QStringLiteral("Norvel Software"));
+    gb::app::ui::LotkeeperProgram::SetApplicationNames();
     QApplication::setWindowIcon(gb::app::ui::ArtLibrary::ProgramIcon());
 
     // Qt has taken its own options out of the arguments by now.

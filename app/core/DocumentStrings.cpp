@@ -27,10 +27,6 @@ std::string ApplicationTitle() {
     return DocumentString(0);
 }
 
-std::string DefaultProfileTitle() {
-    return DocumentString(2);
-}
-
 std::string ProfileFilter() {
     return DocumentString(3);
 }

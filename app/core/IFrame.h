@@ -1,13 +1,15 @@
 #pragma once
 // What a view may ask of the main window it sits in: the document and the
-// application it shows, the desktop's services and the modal runner, the
-// busy count, the texts of the bars, the toolbar of a folder kind, switching
-// the right-hand view and the commands. Views hold this, never the window.
+// application it shows, the desktop's services and the modal runner, a share
+// of the busy state, the texts of the bars, the toolbar of a folder kind,
+// switching the right-hand view, the form on the right, the help and the
+// commands. Views hold this, never the window.
 
 #include <cstddef>
 #include <string>
 #include <string_view>
 
+#include "app/core/BusyState.h"
 #include "app/core/CommandState.h"
 #include "app/core/UiServices.h"
 #include "app/core/ViewKind.h"
@@ -29,12 +31,12 @@ public:
     // other modal window.
     virtual const UiServices& Services() const = 0;
 
-    // The busy count; the animation runs while it is above zero. Gives the
-    // new count.
-    virtual int SetBusy(bool busy, bool reset = false) = 0;
-    virtual int BusyCount() const = 0;
-    // An update run the view started: the frame shows it until it ends.
-    virtual void OnUpdateStarted() = 0;
+    // A share of the busy state for work about to start: the animation runs
+    // and the window counts as busy until every share is given back.
+    [[nodiscard]] virtual BusyToken Busy() = 0;
+    // Starts an update run of the profile unless one runs; the frame shows it
+    // until it ends. False when none started.
+    virtual bool StartUpdate() = 0;
 
     // The summary band: items listed, minimum value, total bids.
     virtual void SetSummary(std::size_t count, std::string_view minimumValue,
@@ -58,10 +60,23 @@ public:
     // of that kind.
     virtual void SwitchRightView(ViewKind kind) = 0;
     // Whether the right-hand view is a form that checks its entries before it
-    // may be left (asking it checks them).
-    virtual bool RightViewIsForm() = 0;
-    // Whether the user profile view may be left (any other view may).
+    // may be left. A question only: nothing is checked or stored.
+    virtual bool RightViewIsForm() const = 0;
+    // Whether the form on the right holds entries it may be left with (any
+    // other view may be left). A question only: nothing is stored.
+    virtual bool RightFormIsValid() const = 0;
+    // Stores what was typed into the form on the right in the profile, valid
+    // or not, without leaving it or saving; for work that is about to change
+    // or reload the profile. False when the right-hand view is no form.
+    virtual bool StoreRightForm() = 0;
+    // Leaving the user profile view: when its entries are valid they are
+    // stored and a profile they changed is saved. False when they are not
+    // valid (any other view may be left).
     virtual bool LeaveProfileView() = 0;
+
+    // The help at the place of a help context; the user is told when no
+    // program could show it.
+    virtual bool ShowHelp(int context) = 0;
 
     // Routes the command and refreshes the commands' states afterwards.
     virtual bool ExecuteCommand(int id) = 0;

@@ -8,6 +8,7 @@
 #include "app/core/MessageService.h"
 #include "app/core/UiStrings.h"
 #include "itemdb/AucDoc.h"
+#include "itemdb/FolderKind.h"
 
 using namespace gb::itemdb;
 
@@ -49,18 +50,38 @@ bool ProfileCommands::RefusedDuringUpdate() {
     return true;
 }
 
+void ProfileCommands::StoreTypedEntries() {
+    if (formStore_) {
+        formStore_();
+    }
+}
+
 bool ProfileCommands::NewProfile() {
-    if (RefusedDuringUpdate() || !document_.SaveModified()) {
+    if (RefusedDuringUpdate()) {
         return false;
     }
-    const bool created = document_.OnNewDocument();
-    if (document_.GetPathName().empty()) {
-        document_.SetTitle(DefaultProfileTitle());
+    StoreTypedEntries();
+    if (!document_.SaveModified()) {
+        return false;
     }
-    if (created) {
-        Notify(Event::Created);
+    if (!document_.OnNewDocument()) {
+        return false;
     }
-    return created;
+    NameNewProfile();
+    Notify(Event::Created);
+    return true;
+}
+
+void ProfileCommands::NameNewProfile() {
+    // The name the new profile's root folder has: the window's title and the
+    // profile view's name field show it too, and a save keeps it.
+    const std::string name =
+        document_.GetFolderTree().FolderName(gb::itemdb::folder::Root).value_or(std::string());
+    document_.SetProfileName(name);
+    document_.SetTitle(name);
+    // Untouched by the user: closing it asks nothing.
+    document_.SetModifiedFlag(false);
+    document_.UpdateAllViews(nullptr, DocumentView::kHintNew);
 }
 
 bool ProfileCommands::OpenProfile(const std::filesystem::path& path) {
@@ -68,7 +89,11 @@ bool ProfileCommands::OpenProfile(const std::filesystem::path& path) {
 }
 
 ProfileCommands::OpenResult ProfileCommands::Open(const std::filesystem::path& given) {
-    if (RefusedDuringUpdate() || !document_.SaveModified()) {
+    if (RefusedDuringUpdate()) {
+        return OpenResult::Kept;
+    }
+    StoreTypedEntries();
+    if (!document_.SaveModified()) {
         return OpenResult::Kept;
     }
     // The document keeps the profile that was open when the file cannot be
@@ -106,6 +131,7 @@ bool ProfileCommands::OpenRecent(std::size_t index) {
 }
 
 bool ProfileCommands::Save() {
+    StoreTypedEntries();
     const bool saved = document_.DoFileSave();
     if (saved) {
         Remember(document_.GetPathName());
@@ -115,6 +141,7 @@ bool ProfileCommands::Save() {
 }
 
 bool ProfileCommands::SaveAs() {
+    StoreTypedEntries();
     const bool saved = document_.DoSave(std::nullopt);
     if (saved) {
         Remember(document_.GetPathName());

@@ -29,6 +29,9 @@ public:
 
     // Told after a profile was made, opened or saved.
     void SetListener(Listener listener) { listener_ = std::move(listener); }
+    // Puts what the window's form holds into the profile; run before the
+    // profile is saved or replaced, so that nothing typed is lost.
+    void SetFormStore(std::function<void()> store) { formStore_ = std::move(store); }
 
     const CommandMap& Commands() const { return commands_; }
 
@@ -48,6 +51,10 @@ public:
     bool SaveAs();
 
 private:
+    // A new profile takes its root folder's name, "New Profile", as its own
+    // name and title.
+    void NameNewProfile();
+    void StoreTypedEntries();
     enum class OpenResult { Opened, Kept, Unreadable };
 
     OpenResult Open(const std::filesystem::path& path);
@@ -61,6 +68,7 @@ private:
     FileDialogService& files_;
     MessageService& messages_;
     Listener listener_;
+    std::function<void()> formStore_;
     CommandMap commands_;
 };
 

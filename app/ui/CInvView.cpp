@@ -285,13 +285,12 @@ void CInvView::ShowRows(const ItemListController::Items& items) {
 
 void CInvView::OnLoadFolder() {
     const WaitCursor wait;
-    frame_.SetBusy(true);
+    const auto busy = frame_.Busy();
     frame_.SetMessageText("Retrieving inventory items from database...");
     model_->Clear();
     CFolderTree& tree = GetDocument().GetFolderTree();
     ShowRows(controller_.Load(tree.GetCurFilter(), tree.GetCurKind(), fullLoad_));
     UpdateStatus();
-    frame_.SetBusy(false);
     fullLoad_ = false;
 }
 
@@ -391,10 +390,7 @@ void CInvView::OnMatureAudiences() {
 }
 
 void CInvView::OnUpdateDatabase() {
-    CAucDoc& document = GetDocument();
-    if (!document.IsUpdating() && document.UpdateAuctions()) {
-        frame_.OnUpdateStarted();
-    }
+    frame_.StartUpdate();
 }
 
 QMenu* CInvView::ContextMenu() {

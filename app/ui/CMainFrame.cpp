@@ -18,7 +18,6 @@
 #include "app/core/CLotkeeperApp.h"
 #include "app/core/CommandCatalog.h"
 #include "app/core/CommandIds.h"
-#include "app/core/DocumentStrings.h"
 #include "app/core/StatusTexts.h"
 #include "app/core/TemplateSlots.h"
 #include "app/core/UiStrings.h"
@@ -39,6 +38,7 @@
 #include "itemdb/AucDoc.h"
 #include "itemdb/FolderKind.h"
 #include "itemdb/LotkeeperStrings.h"
+#include "itemdb/TemplateLibrary.h"
 #include "itemdb/UpdateRun.h"
 #include "platform/WindowRegistry.h"
 #include "widgets/CHistoryCombo.h"
@@ -82,7 +82,10 @@ CMainFrame::CMainFrame(CLotkeeperApp& app, CAucDoc& document, UiServices service
           chain.push_back(&otherViews_);
           return chain;
       }),
-      updatePrompts_(services.messages) {
+      updatePrompts_(services.messages),
+      busy_([this](bool busy) { OnBusyChanged(busy); }),
+      helpOpener_(services.shell, services.messages),
+      help_(app.GetProgramFolder() / std::string(gb::widgets::kHelpFileName), helpOpener_) {
     setWindowIcon(ArtLibrary::ProgramIcon());
     setObjectName(QStringLiteral("CMainFrame"));
     actions_ = new CommandActions(router_, this);
@@ -123,6 +126,7 @@ bool CMainFrame::ExecuteCommand(int id) {
 
 void CMainFrame::RequestCommandRefresh() {
     actions_->RequestRefresh();
+    UpdateTemplatePane();
 }
 
 // --- Commands, menus and bars -------------------------------------------------
@@ -136,9 +140,7 @@ void CMainFrame::CreateCommands() {
     commands_.OnUpdate(cmd::UserProfile, [this](int, CommandUpdate& update) {
         const CView* right = GetRightView();
         update.SetCheck(right != nullptr && right->Kind() == ViewKind::Profile);
-        // The web view's Stop clears the busy count while a run may go on:
-        // the run itself keeps the profile from being edited.
-        update.Enable(busy_.Count() <= 0 && !document_.IsUpdating());
+        update.Enable(!busy_.IsBusy() && !document_.IsUpdating());
     });
     commands_.On(cmd::HelpUserGuide, [this](int) { OnUserGuide(); });
     commands_.OnUpdate(cmd::HelpUserGuide, enabled);
@@ -438,14 +440,35 @@ void CMainFrame::ShowUserProfile() {
     ShowRightView(ViewKind::Profile);
 }
 
-bool CMainFrame::RightViewIsForm() {
-    CView* right = GetRightView();
-    return right != nullptr && right->CanLeave().has_value();
+bool CMainFrame::RightViewIsForm() const {
+    const CView* right = GetRightView();
+    return right != nullptr && right->IsForm();
+}
+
+bool CMainFrame::RightFormIsValid() const {
+    const CView* right = GetRightView();
+    return right == nullptr || right->EntriesValid();
+}
+
+bool CMainFrame::StoreRightForm() {
+    if (!RightViewIsForm()) {
+        return false;
+    }
+    GetRightView()->StoreEntries();
+    return true;
 }
 
 bool CMainFrame::LeaveProfileView() {
-    CView* right = GetRightView();
-    return right == nullptr || right->CanLeave().value_or(true);
+    if (!RightViewIsForm()) {
+        return true;
+    }
+    if (!RightFormIsValid()) {
+        return false;
+    }
+    if (GetRightView()->StoreEntries()) {
+        ExecuteCommand(cmd::FileSave);
+    }
+    return true;
 }
 
 bool CMainFrame::LeaveProfileViewOrSay() {
@@ -566,19 +589,13 @@ bool CMainFrame::IsButtonShown(int command) const {
     return button != nullptr && button->isVisible();
 }
 
-int CMainFrame::SetBusy(bool busy, bool reset) {
-    const BusyCounter::Change change = busy_.SetBusy(busy, reset);
-    PlayAnimation(change.animation);
-    RequestCommandRefresh();
-    return change.count;
-}
-
-void CMainFrame::PlayAnimation(BusyCounter::Animation animation) {
-    if (animation == BusyCounter::Animation::Play) {
+void CMainFrame::OnBusyChanged(bool busy) {
+    if (busy) {
         animation_->Play();
-    } else if (animation == BusyCounter::Animation::Stop) {
+    } else {
         animation_->Stop();
     }
+    RequestCommandRefresh();
 }
 
 bool CMainFrame::IsAnimationPlaying() const {
@@ -613,9 +630,18 @@ QString CMainFrame::MessageText() const {
 }
 
 void CMainFrame::SetTemplateName(std::string_view name) {
-    templateName_ = name.empty() ? UiText(string_id::Unknown) : std::string(name);
-    templatePane_->setText(
-        ToQt(gb::app::TemplatePaneText(templateName_, app_.GetTemplateLibraryName())));
+    templateName_ = name;
+    UpdateTemplatePane();
+}
+
+void CMainFrame::UpdateTemplatePane() {
+    std::string name = templateName_;
+    if (name.empty()) {
+        const gb::itemdb::CTDocText* current =
+            app_.GetTemplateLibrary().GetTemplate(app_.GetCurrentTemplateIndex());
+        name = current != nullptr ? current->GetName() : UiText(string_id::Unknown);
+    }
+    templatePane_->setText(ToQt(gb::app::TemplatePaneText(name, app_.GetTemplateLibraryName())));
 }
 
 QString CMainFrame::TemplatePaneText() const {
@@ -623,7 +649,10 @@ QString CMainFrame::TemplatePaneText() const {
 }
 
 void CMainFrame::UpdateCaption() {
-    setWindowTitle(ToQt(ApplicationTitle() + " - " + document_.GetTitle()));
+    // The window system adds the program's display name, "Gavelbook", to
+    // every title (LotkeeperProgram::SetApplicationNames); giving it here too
+    // would show it twice.
+    setWindowTitle(ToQt(document_.GetTitle()));
 }
 
 // --- Placement and closing ------------------------------------------------------
@@ -679,7 +708,16 @@ bool CMainFrame::RefuseDuringUpdate() {
     return true;
 }
 
+void CMainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The settings are read once the window exists: the pane shows them now.
+    UpdateTemplatePane();
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    // What was typed into the profile view is part of the profile the user
+    // is asked to save.
+    StoreRightForm();
     if (RefuseDuringUpdate() || !document_.SaveModified()) {
         event->ignore();
         return;
@@ -762,16 +800,20 @@ void CMainFrame::OnUpdateProgress(const gb::WindowMessage& message) {
     }
 }
 
-void CMainFrame::OnUpdateStarted() {
+bool CMainFrame::StartUpdate() {
+    if (document_.IsUpdating() || !document_.UpdateAuctions()) {
+        return false;
+    }
     progress_.Start();
-    SetBusy(true);
+    updateBusy_ = busy_.Hold();
     if (!document_.IsUpdating()) {
         OnUpdateEnded();
     }
+    return true;
 }
 
 void CMainFrame::OnUpdateEnded() {
-    SetBusy(false);
+    updateBusy_.Release();
     // Ticks that come after the end leave "Update Complete!" alone.
     progress_.Complete();
     const bool failed = document_.GetUpdateRun().HasFailed();

@@ -4,7 +4,8 @@
 // and the pane with the folder tree and the right-hand view (or the
 // right-hand view alone). It routes commands from the active view through the
 // frame to the application and the document's other views, keeps the busy
-// count, shows the update run's progress and keeps its placement.
+// state, shows the update run's progress, opens the help and keeps its
+// placement.
 
 #include <QtCore/QHash>
 #include <QtWidgets/QLabel>
@@ -21,7 +22,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/core/BusyCounter.h"
+#include "app/core/BusyState.h"
 #include "app/core/CommandRouter.h"
 #include "app/core/IFrame.h"
 #include "app/core/MenuLayout.h"
@@ -32,8 +33,10 @@
 #include "app/core/ViewKind.h"
 #include "app/core/web/WebViewHost.h"
 #include "app/ui/CView.h"
+#include "app/ui/ShellLinkOpener.h"
 #include "app/ui/ViewRegistry.h"
 #include "platform/MessageTarget.h"
+#include "widgets/HelpService.h"
 
 namespace gb::itemdb {
 class CAucDoc;
@@ -85,7 +88,9 @@ public:
     // shows); the view shown already when it is of that kind.
     CView* ShowRightView(ViewKind kind);
     void SwitchRightView(ViewKind kind) override { ShowRightView(kind); }
-    bool RightViewIsForm() override;
+    bool RightViewIsForm() const override;
+    bool RightFormIsValid() const override;
+    bool StoreRightForm() override;
     void ShowUserProfile();
     bool LeaveProfileView() override;
     // The view commands go to first: the view with the focus, else the
@@ -96,7 +101,8 @@ public:
 
     // What the views show through the frame.
     bool EnableToolbar(int folderKind) override;
-    int SetBusy(bool busy, bool reset = false) override;
+    BusyToken Busy() override { return busy_.Hold(); }
+    bool IsBusy() const { return busy_.IsBusy(); }
     WebViewHost& WebHost() override { return *this; }
     std::string ShownWebAddress() const override;
     // The address box: shown text, and with `addToHistory` the top of its
@@ -104,14 +110,17 @@ public:
     void SetAddress(std::string_view text, bool addToHistory) override;
     std::string GetAddress() const override;
     std::optional<std::string> FavoriteAddress(int index) const override;
-    int BusyCount() const override { return busy_.Count(); }
     void SetSummary(std::size_t count, std::string_view minimumValue,
                     std::string_view totalBids) override;
     void SetStatusText(std::string_view title, std::string_view description) override;
     void SetMessageText(std::string_view text) override;
     void SetTemplateName(std::string_view name) override;
-    // "Gavelbook - " and the profile's title.
+    // The profile's title; the window system adds "Gavelbook".
     void UpdateCaption();
+
+    // The help, opened through the shell service.
+    gb::widgets::HelpService& Help() { return help_; }
+    bool ShowHelp(int context) override { return help_.ShowContext(context); }
 
     bool LoadWindowPlacement();
     bool SaveWindowPlacement();
@@ -122,10 +131,10 @@ public:
     // shows in front of it.
     void BringToFront();
 
-    // An update run the item list started: the animation runs until the run
-    // ends, and the end is reported at once when none of its retrievals could
-    // start.
-    void OnUpdateStarted() override;
+    // "Update Database": starts an update run of the profile unless one runs;
+    // the animation runs until the run ends, and the end is reported at once
+    // when none of its retrievals could start.
+    bool StartUpdate() override;
 
     // The window's handle for messages from other threads: the retrievals'
     // progress and end (WM_USER+1) and the rows they fired (WM_USER+3).
@@ -147,6 +156,7 @@ public:
     QMenu* DropDownMenu(int command) const;
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -183,7 +193,11 @@ private:
     // The update run is over: animation, "Update Complete!" and, when a
     // retrieval failed, what the retrievals logged.
     void OnUpdateEnded();
-    void PlayAnimation(BusyCounter::Animation animation);
+    // The animation and the commands that follow the busy state.
+    void OnBusyChanged(bool busy);
+    // The template pane: the current template, else the library's template
+    // in use, and the library's file name.
+    void UpdateTemplatePane();
 
     CLotkeeperApp& app_;
     gb::itemdb::CAucDoc& document_;
@@ -214,9 +228,15 @@ private:
     CView* singleView_ = nullptr;
 
     std::function<void(const std::filesystem::path&)> openDropped_;
-    BusyCounter busy_;
     ProgressText progress_;
     ServiceUpdatePrompts updatePrompts_;
+    // The update run's share of the busy state. Declared before the state,
+    // so that the state goes first and a run cut short by closing the window
+    // calls back into nothing.
+    BusyToken updateBusy_;
+    BusyState busy_;
+    ShellLinkOpener helpOpener_;
+    gb::widgets::HelpService help_;
     gb::WindowHandle handle_ = 0;
 };
 

@@ -219,7 +219,7 @@ void CNavView::OpenFolderItem(QTreeWidgetItem* item) {
     }
     if (frame_.RightViewIsForm()) {
         frame_.Services().messages.Show(UiText(
-            frame_.LeaveProfileView() ? string_id::PressClose : string_id::ProfileViewRefused));
+            frame_.RightFormIsValid() ? string_id::PressClose : string_id::ProfileViewRefused));
         return;
     }
     CAucDoc& document = GetDocument();
@@ -288,18 +288,21 @@ FolderCommands CNavView::Commands() {
 }
 
 void CNavView::OnNew() {
+    frame_.StoreRightForm();
     if (const auto added = Commands().New(currentNodeId_)) {
         ShowAddedFolder(*added);
     }
 }
 
 void CNavView::OnAddFolder() {
+    frame_.StoreRightForm();
     if (const auto added = Commands().AddFolder(currentNodeId_)) {
         ShowAddedFolder(*added);
     }
 }
 
 void CNavView::OnDelete() {
+    frame_.StoreRightForm();
     const std::int32_t id = currentNodeId_;
     if (!Commands().Delete(id)) {
         return;

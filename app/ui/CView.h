@@ -6,8 +6,6 @@
 
 #include <QtWidgets/QWidget>
 
-#include <optional>
-
 #include "app/core/CommandMap.h"
 #include "app/core/ViewKind.h"
 #include "itemdb/DocumentObserver.h"
@@ -36,9 +34,14 @@ public:
     virtual ViewKind Kind() const = 0;
     // Runs once, after the view has been placed in the window.
     virtual void OnInitialUpdate() {}
-    // A form that checks its entries before it may be left: whether they are
-    // valid (and then stored). Nothing for views that are not such forms.
-    virtual std::optional<bool> CanLeave() { return std::nullopt; }
+    // A form checks its entries before it may be left. Asking whether a view
+    // is a form, or whether its entries are valid, changes nothing.
+    virtual bool IsForm() const { return false; }
+    virtual bool EntriesValid() const { return true; }
+    // Writes what was typed into the document, valid or not, and stays; gives
+    // whether the profile has changed since it was saved. Nothing for views
+    // that are not forms.
+    virtual bool StoreEntries() { return false; }
 
     const CommandMap& Commands() const { return commands_; }
     bool OnCmdMsg(const gb::itemdb::ViewCommand& command) override;

@@ -132,10 +132,9 @@ void ItemListCommands::OnMoveToList(StateMove move) {
         return;
     }
     const WaitCursor wait;
-    frame_.SetBusy(true);
+    const auto busy = frame_.Busy();
     MoveToList(frame_.Document().GetItemList(), selected, TargetListOf(move));
     list_.UpdateStatus();
-    frame_.SetBusy(false);
 }
 
 void ItemListCommands::OnMoveItems() {
@@ -151,10 +150,9 @@ void ItemListCommands::OnMoveItems() {
         return;
     }
     const WaitCursor wait;
-    frame_.SetBusy(true);
+    const auto busy = frame_.Busy();
     MoveToFolder(document.GetItemList(), selected, *target);
     list_.UpdateStatus();
-    frame_.SetBusy(false);
 }
 
 void ItemListCommands::OnToggleStoreItem() {

@@ -3,6 +3,7 @@
 #include <QtWidgets/QApplication>
 
 #include "app/core/CommandIds.h"
+#include "app/core/DocumentStrings.h"
 #include "app/core/MachineProfile.h"
 #include "app/dialogs/about/CAboutDlg.h"
 #include "app/dialogs/combos/CComboListDlg.h"
@@ -14,6 +15,7 @@
 #include "itemdb/FieldId.h"
 #include "platform/Settings.h"
 #include "widgets/ModalRunner.h"
+#include "widgets/QtText.h"
 
 namespace gb::app::ui {
 
@@ -38,6 +40,12 @@ LotkeeperProgram::~LotkeeperProgram() {
     frame_.reset();
     document_.SetHost(nullptr);
     document_.SetPrompts(nullptr);
+}
+
+void LotkeeperProgram::SetApplicationNames() {
+    QApplication::setApplicationName(QStringLiteral("Lotkeeper"));
+    QApplication::setOrganizationName(QStringLiteral("Norvel Software"));
+    QApplication::setApplicationDisplayName(gb::widgets::ToQt(ApplicationTitle()));
 }
 
 bool LotkeeperProgram::InitInstance() {
@@ -71,7 +79,7 @@ bool LotkeeperProgram::InitInstance() {
         MachineProfile machine(gb::Settings::LocalMachine());
         CComboListDlg::Run(services_.modals, frame_.get(), machine);
     });
-    BindHelpCommands(appCommands_, help_);
+    BindHelpCommands(appCommands_, frame_->Help());
     frame_->AddCommandTarget(&appCommands_);
 
     const StartupRequest request = app_.ChooseStartupProfile(commandLine_);
@@ -81,6 +89,7 @@ bool LotkeeperProgram::InitInstance() {
         return false;
     }
     profileCommands_.SetListener([this](ProfileCommands::Event event) { OnProfileEvent(event); });
+    profileCommands_.SetFormStore([this] { frame_->StoreRightForm(); });
     frame_->ShowMainView();
     if (result != StartupResult::Opened) {
         frame_->ShowUserProfile();

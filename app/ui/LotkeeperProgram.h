@@ -21,7 +21,6 @@
 #include "app/ui/QtMessageService.h"
 #include "app/ui/QtShellService.h"
 #include "itemdb/AucDoc.h"
-#include "widgets/HelpService.h"
 #include "widgets/QtModalRunner.h"
 #include "widgets/SingleInstance.h"
 
@@ -47,6 +46,11 @@ public:
                      const QString& instanceName = QString::fromLatin1(kInstanceName),
                      std::optional<UiServices> services = std::nullopt);
     ~LotkeeperProgram() override;
+
+    // The names the program goes by: "Lotkeeper" for its settings and files,
+    // "Gavelbook" where the desktop and Qt name it to the user (window titles,
+    // message boxes). Call it once the QApplication exists.
+    static void SetApplicationNames();
 
     // Start-up; false when the program is to end now: another instance runs
     // (and has come to the front), the profile named on the command line
@@ -74,8 +78,6 @@ private:
     gb::itemdb::CAucDoc document_;
     ServicePrompts prompts_;
     ProfileCommands profileCommands_;
-    gb::widgets::DesktopHelpOpener helpOpener_;
-    gb::widgets::HelpService help_{gb::widgets::HelpService::DefaultHelpFile(), helpOpener_};
     CommandMap appCommands_;
     std::unique_ptr<CMainFrame> frame_;
     QPointer<CSplashWnd> splash_;

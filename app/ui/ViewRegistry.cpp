@@ -1,9 +1,10 @@
 #include "app/ui/ViewRegistry.h"
 
+#include <stdexcept>
+
 #include "app/core/CLotkeeperApp.h"
 #include "app/core/CommandIds.h"
 #include "app/ui/CInvView.h"
-#include "app/ui/CPlaceholderView.h"
 #include "app/ui/profile/CProView.h"
 #include "app/ui/web/CWebView.h"
 #include "widgets/ModalRunner.h"
@@ -17,14 +18,14 @@ ViewRegistry ViewRegistry::MainViews() {
         ProViewHooks hooks;
         hooks.runner = &frame.Services().modals;
         hooks.close = [&frame] { frame.ExecuteCommand(cmd::UserProfile); };
-        hooks.save = [&frame] { frame.ExecuteCommand(cmd::FileSave); };
+        hooks.help = [&frame](int context) { frame.ShowHelp(context); };
         hooks.enableToolbar = [&frame](int folderKind) { frame.EnableToolbar(folderKind); };
         return CreateProView(frame.Document(), std::move(hooks), parent);
     });
     // Web-site links and the user guide's pages.
     views.Register(ViewKind::Web, [](IFrame& frame, QWidget* parent) {
         return CreateWebView(frame.Document(), frame.WebHost(), frame.Services().shell,
-                             frame.App().GetUserSettings(), parent);
+                             frame.Services().messages, frame.App().GetUserSettings(), parent);
     });
     return views;
 }
@@ -34,10 +35,11 @@ void ViewRegistry::Register(ViewKind kind, Creator creator) {
 }
 
 CView* ViewRegistry::Create(ViewKind kind, IFrame& frame, QWidget* parent) const {
-    if (const auto it = creators_.find(kind); it != creators_.end()) {
-        return it->second(frame, parent);
+    const auto it = creators_.find(kind);
+    if (it == creators_.end()) {
+        throw std::logic_error("no view is registered for this kind");
     }
-    return new CPlaceholderView(frame, kind, parent);
+    return it->second(frame, parent);
 }
 
 }  // namespace gb::app::ui

@@ -1,7 +1,7 @@
 #pragma once
 // The one factory of the main window's right-hand views: a table from view
-// kind to the function that builds a view of that kind. A kind without a
-// creator gets the placeholder view.
+// kind to the function that builds a view of that kind. Every kind has one;
+// asking for a kind without a creator is a fault of the program and throws.
 
 #include <functional>
 #include <map>

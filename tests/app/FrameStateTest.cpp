@@ -1,47 +1,82 @@
-// The frame's busy counter, update-progress text, and the buttons and bands
+// The frame's busy state, update-progress text, and the buttons and bands
 // each folder kind shows.
 
 #include <gtest/gtest.h>
 
-#include "app/core/BusyCounter.h"
+#include <vector>
+
+#include "app/core/BusyState.h"
 #include "app/core/CommandIds.h"
 #include "app/core/ProgressText.h"
 #include "app/core/ToolbarLayout.h"
 
 namespace {
 
-using Animation = gb::app::BusyCounter::Animation;
+using gb::app::BusyState;
+using gb::app::BusyToken;
 
-TEST(BusyCounterTest, TheFirstStartsAndTheLastStopsTheAnimation) {
-    gb::app::BusyCounter busy;
-    EXPECT_EQ(busy.SetBusy(true).animation, Animation::Play);
-    EXPECT_EQ(busy.SetBusy(true).animation, Animation::Unchanged);
-    EXPECT_EQ(busy.Count(), 2);
+// What the window was told, in order: true busy, false idle.
+struct Changes {
+    std::vector<bool> seen;
+    BusyState::Listener Listener() {
+        return [this](bool busy) { seen.push_back(busy); };
+    }
+};
 
-    const auto first = busy.SetBusy(false);
-    EXPECT_EQ(first.animation, Animation::Unchanged);
-    EXPECT_EQ(first.count, 1);
+TEST(BusyStateTest, TheFirstShareMakesTheWindowBusyAndTheLastGivenBackIdle) {
+    Changes changes;
+    BusyState busy(changes.Listener());
+    BusyToken page = busy.Hold();
+    BusyToken run = busy.Hold();
+    EXPECT_EQ(busy.Holders(), 2);
+    EXPECT_EQ(changes.seen, std::vector<bool>{true});
+
+    page.Release();
     EXPECT_TRUE(busy.IsBusy());
+    page.Release();  // a second release gives back nothing more
+    EXPECT_EQ(busy.Holders(), 1);
+    EXPECT_EQ(changes.seen, std::vector<bool>{true});
 
-    const auto last = busy.SetBusy(false);
-    EXPECT_EQ(last.animation, Animation::Stop);
-    EXPECT_EQ(last.count, 0);
+    run.Release();
     EXPECT_FALSE(busy.IsBusy());
+    EXPECT_EQ(changes.seen, (std::vector<bool>{true, false}));
 }
 
-TEST(BusyCounterTest, NeverGoesBelowZero) {
-    gb::app::BusyCounter busy;
-    EXPECT_EQ(busy.SetBusy(false).count, 0);
-    EXPECT_EQ(busy.SetBusy(true).animation, Animation::Play);
+TEST(BusyStateTest, AHolderThatGoesGivesItsShareBack) {
+    Changes changes;
+    BusyState busy(changes.Listener());
+    {
+        const BusyToken folderLoad = busy.Hold();
+        EXPECT_TRUE(busy.IsBusy());
+    }
+    EXPECT_FALSE(busy.IsBusy());
+    EXPECT_EQ(changes.seen, (std::vector<bool>{true, false}));
 }
 
-TEST(BusyCounterTest, ResetStartsCountingAfresh) {
-    gb::app::BusyCounter busy;
-    busy.SetBusy(true);
-    busy.SetBusy(true);
-    const auto change = busy.SetBusy(false, true);
-    EXPECT_EQ(change.count, 0);
-    EXPECT_EQ(change.animation, Animation::Stop);
+TEST(BusyStateTest, ASharePassesOnWithoutTheWindowFallingIdle) {
+    Changes changes;
+    BusyState busy(changes.Listener());
+    BusyToken first = busy.Hold();
+    BusyToken moved = std::move(first);
+    EXPECT_FALSE(first.IsHeld());
+    EXPECT_TRUE(moved.IsHeld());
+    // A page that starts loading again takes its new share before the old
+    // one goes.
+    moved = busy.Hold();
+    EXPECT_EQ(busy.Holders(), 1);
+    EXPECT_EQ(changes.seen, std::vector<bool>{true});
+}
+
+TEST(BusyStateTest, AShareOutlivingTheStateGivesBackNothing) {
+    Changes changes;
+    BusyToken left;
+    {
+        BusyState busy(changes.Listener());
+        left = busy.Hold();
+    }
+    EXPECT_FALSE(left.IsHeld());
+    left.Release();
+    EXPECT_EQ(changes.seen, std::vector<bool>{true});
 }
 
 TEST(ProgressTextTest, GrowsToFiveThenStartsAgain) {

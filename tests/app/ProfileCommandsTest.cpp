@@ -90,11 +90,32 @@ protected:
 
 using Event = gb::app::ProfileCommands::Event;
 
-TEST_F(ProfileCommandsTest, ANewProfileIsUntitledAndNamedAfterTheDefault) {
+TEST_F(ProfileCommandsTest, ANewProfileIsUntitledAndNamedAfterItsRootFolder) {
     EXPECT_TRUE(commands.NewProfile());
     EXPECT_TRUE(document.GetPathName().empty());
-    EXPECT_EQ(document.GetTitle(), "MyProfile");
+    EXPECT_EQ(document.GetTitle(), "New Profile");
+    EXPECT_EQ(document.GetProfileName(), "New Profile");
+    EXPECT_EQ(document.GetFolderTree().FolderName(100), "New Profile");
+    EXPECT_FALSE(document.IsModified());
     EXPECT_EQ(events, std::vector<Event>{Event::Created});
+}
+
+TEST_F(ProfileCommandsTest, TheFormIsStoredBeforeTheProfileIsSavedOrReplaced) {
+    int stored = 0;
+    commands.SetFormStore([&] {
+        ++stored;
+        document.SetProfileName("Typed");
+    });
+    prompts.savePath = folder / "Typed.pro";
+    EXPECT_TRUE(commands.SaveAs());
+    EXPECT_EQ(stored, 1);
+    CAucDoc saved;
+    ASSERT_TRUE(saved.OnOpenDocument(folder / "Typed.pro"));
+    EXPECT_EQ(saved.GetProfileName(), "Typed");
+    // Stored first, the profile is still as saved: New asks nothing.
+    EXPECT_TRUE(commands.NewProfile());
+    EXPECT_EQ(stored, 2);
+    EXPECT_EQ(prompts.questions, 0);
 }
 
 TEST_F(ProfileCommandsTest, OpeningTakesThePathAndRemembersIt) {

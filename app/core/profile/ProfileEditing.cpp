@@ -3,11 +3,9 @@
 #include <algorithm>
 
 #include "itemdb/AucDoc.h"
-#include "itemdb/FolderKind.h"
 
 using gb::itemdb::CAucDoc;
 using gb::itemdb::CSellerList;
-namespace folder = gb::itemdb::folder;
 
 namespace gb::app {
 
@@ -91,15 +89,6 @@ bool ProfileEditing::StoreChanges(std::string_view profileName, const SellerForm
     }
     document_.EnsureSellerFolders();
     return true;
-}
-
-gb::app::ViewKind ViewAfterProfile(CAucDoc& document) {
-    const std::int32_t selected = document.GetSelectedFolderId();
-    gb::itemdb::CFolderTree& tree = document.GetFolderTree();
-    if (selected <= folder::Root || !tree.FindNode(selected)) {
-        return gb::app::ViewKind::Profile;
-    }
-    return gb::app::ViewKindForFolder(tree.GetCurType());
 }
 
 }  // namespace gb::app

@@ -10,8 +10,6 @@
 #include <string_view>
 #include <vector>
 
-#include "app/core/ViewKind.h"
-
 namespace gb::itemdb {
 class CAucDoc;
 }  // namespace gb::itemdb
@@ -93,10 +91,5 @@ private:
     gb::itemdb::CAucDoc& document_;
     int current_ = -1;
 };
-
-// The view that replaces the profile view when it is left: the one of the
-// selected folder's type (web sites and guide pages show a page); the root
-// or no selection keep the profile.
-gb::app::ViewKind ViewAfterProfile(gb::itemdb::CAucDoc& document);
 
 }  // namespace gb::app

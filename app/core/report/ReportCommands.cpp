@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "app/core/DesktopMessages.h"
 #include "app/core/MessageService.h"
 #include "app/core/ShellService.h"
 #include "app/core/UiStrings.h"
@@ -54,7 +55,11 @@ bool ReportCommands::OpenMail(const RenderedReport& report) {
         messages_.Show(ReportText(report_string::DifferentBuyers));
     }
     hints_.ShowOnce(string_id::HintPasteMail);
-    return shell_.OpenLink(report.mailTo);
+    if (shell_.OpenLink(report.mailTo)) {
+        return true;
+    }
+    messages_.Show(NoMailProgramText(report.mailTo));
+    return false;
 }
 
 bool ReportCommands::Report(const ReportSource& source, std::span<const CAucItem* const> selected,

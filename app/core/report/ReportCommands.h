@@ -38,7 +38,7 @@ public:
 
     // Opens the mail program on the report's "mailto:" address, after the
     // warning about different buyers and the paste hint; false (and a message)
-    // when the first item has no valid address.
+    // when the first item has no valid address or no mail program starts.
     bool OpenMail(const RenderedReport& report);
 
     // The Report command: renders the rows chosen as ReportRows says, writes

@@ -3,6 +3,7 @@
 #include "app/core/UiStrings.h"
 #include "app/ui/ArtLibrary.h"
 #include "ui_CAboutDlg.h"
+#include "widgets/AboutColours.h"
 #include "widgets/CHyperLink.h"
 #include "widgets/MakerSite.h"
 #include "widgets/QtText.h"
@@ -23,13 +24,14 @@ CAboutDlg::CAboutDlg(ShellService& shell, MessageService& messages, QWidget* par
     big.setBold(true);
     ui_->title->setFont(big);
     ui_->version->setText(ToQt(UiText(string_id::Version)));
+    for (QLabel* line : {ui_->version, ui_->copyright}) {
+        gb::widgets::ShowOnYellow(*line);
+    }
 
     link_ = new gb::widgets::CHyperLink(opener_, this);
     link_->setText(QString::fromLatin1(gb::widgets::kMakerWebAddress));
     link_->SetTarget(UiText(string_id::ProductPage));
-    QPalette green = link_->palette();
-    green.setColor(QPalette::WindowText, QColor(0, 128, 0));
-    link_->setPalette(green);
+    gb::widgets::ColourAsMakerLink(*link_);
     ui_->linkRow->addWidget(link_);
 }
 

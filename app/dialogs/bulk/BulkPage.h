@@ -9,6 +9,7 @@
 #include "app/dialogs/bulk/BulkSheetSources.h"
 #include "app/dialogs/common/AppMessage.h"
 #include "app/dialogs/common/TypingLimit.h"
+#include "app/dialogs/common/UserDateFormats.h"
 #include "widgets/PropertyPage.h"
 
 namespace gb::widgets {
@@ -32,6 +33,7 @@ protected:
     BulkPage(BulkTemplate& bulk, const BulkSheetSources& sources, gb::widgets::ModalRunner& runner)
         : ui_(std::make_unique<FormType>()), bulk_(bulk), sources_(sources), runner_(runner) {
         ui_->setupUi(this);
+        UseUserDateFormats(*this);
     }
 
     // Fills a drop-down box with the value list of a field; every box of the

@@ -1,6 +1,7 @@
 #include "app/dialogs/calendar/CCalendarDlg.h"
 
 #include "app/core/sheet/PickedDate.h"
+#include "app/dialogs/common/UserDateFormats.h"
 #include "ui_CCalendarDlg.h"
 #include "widgets/ModalRunner.h"
 
@@ -9,6 +10,7 @@ namespace gb::app::ui {
 CCalendarDlg::CCalendarDlg(QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::CCalendarDlg>()) {
     ui_->setupUi(this);
+    UseUserDateFormats(*this);
     // Today by the program's clock, which tests set, rather than the system's.
     const PickedDate today = Today();
     ui_->calendar->setSelectedDate(QDate(today.year, today.month, today.day));

@@ -5,6 +5,8 @@
 #include <QtWidgets/QDateEdit>
 #include <QtWidgets/QHBoxLayout>
 
+#include "app/dialogs/common/UserDateFormats.h"
+
 namespace gb::app::ui {
 
 CheckedDateEdit::CheckedDateEdit(QWidget* parent)
@@ -12,6 +14,7 @@ CheckedDateEdit::CheckedDateEdit(QWidget* parent)
     check_->setObjectName(QStringLiteral("check"));
     edit_->setObjectName(QStringLiteral("date"));
     edit_->setCalendarPopup(true);
+    UseUserDateFormats(*this);
     edit_->setDate(QDate::currentDate());
     edit_->setEnabled(false);
     auto* layout = new QHBoxLayout(this);

@@ -3,6 +3,7 @@
 #include "app/dialogs/common/ControlText.h"
 #include "app/dialogs/common/Messages.h"
 #include "app/dialogs/common/TypingLimit.h"
+#include "app/dialogs/common/UserDateFormats.h"
 #include "ui_CDuplicateDlg.h"
 
 namespace gb::app::ui {
@@ -37,6 +38,7 @@ CDuplicateDlg::CDuplicateDlg(const DuplicateEntries& entries, Check check,
       check_(std::move(check)),
       runner_(runner) {
     ui_->setupUi(this);
+    UseUserDateFormats(*this);
     LimitTyping(*ui_->auctionId, 20);
     LimitTyping(*ui_->description, 120);
     LimitTyping(*ui_->buyerId, 30);

@@ -3,6 +3,7 @@
 #include "app/core/report/ReportCriteria.h"
 #include "app/core/report/ReportDateRange.h"
 #include "app/dialogs/report/ReportSheetSources.h"
+#include "app/dialogs/common/UserDateFormats.h"
 #include "ui_CRptDatePage.h"
 
 namespace gb::app::ui {
@@ -23,6 +24,7 @@ gb::DateTime FromQDate(const QDate& date) {
 CRptDatePage::CRptDatePage(ReportCriteria& criteria, const ReportSheetSources& sources)
     : ui_(std::make_unique<Ui::CRptDatePage>()), criteria_(criteria) {
     ui_->setupUi(this);
+    UseUserDateFormats(*this);
     const gb::itemdb::CItemFilter& filter = criteria_.filter;
     const bool between = filter.GetDateFrom().IsValid();
     const DateRange range = ShownRange(filter, sources.now);

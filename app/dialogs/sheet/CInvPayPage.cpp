@@ -3,6 +3,7 @@
 #include "app/dialogs/common/ControlText.h"
 #include "app/dialogs/common/TypingLimit.h"
 #include "app/dialogs/sheet/CInvSheet.h"
+#include "app/dialogs/common/UserDateFormats.h"
 #include "itemdb/FieldId.h"
 #include "ui_CInvPayPage.h"
 #include "widgets/QtText.h"
@@ -11,6 +12,7 @@ namespace gb::app::ui {
 
 CInvPayPage::CInvPayPage(CInvSheet& sheet) : sheet_(sheet), ui_(new Ui::CInvPayPage) {
     ui_->setupUi(this);
+    UseUserDateFormats(*this);
     LimitTyping(*ui_->buyerId, 60);
     LimitTyping(*ui_->rating, 20, true);
     LimitTyping(*ui_->paymentMethod, 20);

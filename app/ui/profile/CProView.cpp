@@ -6,9 +6,11 @@
 
 #include "app/dialogs/common/Messages.h"
 #include "app/dialogs/profile/CSellerIdDlg.h"
+#include "app/ui/help/HelpCommands.h"
 #include "itemdb/AucDoc.h"
 #include "itemdb/FolderKind.h"
 #include "ui_CProView.h"
+#include "widgets/HelpService.h"
 #include "widgets/ModalRunner.h"
 #include "widgets/QtText.h"
 
@@ -33,11 +35,9 @@ CProView::CProView(gb::itemdb::CAucDoc& document, ProViewHooks hooks, QWidget* p
             hooks_.close();
         }
     });
-    connect(ui_->help, &QPushButton::clicked, this, [this] {
-        if (hooks_.help) {
-            hooks_.help();
-        }
-    });
+    connect(ui_->help, &QPushButton::clicked, this, &CProView::OnHelp);
+    // Help (F1) while the view is active asks for the view's own place.
+    commands_.On(help_cmd::Help, [this](int) { OnHelp(); });
 }
 
 CProView::~CProView() = default;
@@ -124,15 +124,18 @@ void CProView::OnDeleteSeller() {
     FillList(editing_.RemoveCurrent());
 }
 
-std::optional<bool> CProView::CanLeave() {
-    const std::string name = FromQt(ui_->profileName->text());
-    if (!editing_.CanLeave(name)) {
-        return false;
+bool CProView::EntriesValid() const {
+    return editing_.CanLeave(FromQt(ui_->profileName->text()));
+}
+
+bool CProView::StoreEntries() {
+    return editing_.StoreChanges(FromQt(ui_->profileName->text()), ReadForm());
+}
+
+void CProView::OnHelp() {
+    if (hooks_.help) {
+        hooks_.help(gb::widgets::help_context::UserProfile);
     }
-    if (editing_.StoreChanges(name, ReadForm()) && hooks_.save) {
-        hooks_.save();
-    }
-    return true;
 }
 
 QLineEdit* CProView::ProfileNameEdit() const {
@@ -171,7 +174,8 @@ QPushButton* CProView::CloseButton() const {
     return ui_->close;
 }
 
-gb::app::ui::CView* CreateProView(gb::itemdb::CAucDoc& document, ProViewHooks hooks, QWidget* parent) {
+gb::app::ui::CView* CreateProView(gb::itemdb::CAucDoc& document, ProViewHooks hooks,
+                                  QWidget* parent) {
     return new CProView(document, std::move(hooks), parent);
 }
 

@@ -2,14 +2,13 @@
 // The user profile view: the profile's name and its seller IDs, each with
 // its storage folder, active flag and time-zone hours; seller IDs are added
 // with "Add New Seller ID" from the installed auction sites. The view is a
-// form: leaving it needs a profile name and a seller ID, and stores what was
-// typed (saving the profile when that changed it).
+// form: leaving it needs a profile name and a seller ID; the window stores
+// what was typed when the view is left and before other work reloads it.
 
 #include <QtWidgets/QWidget>
 
 #include <functional>
 #include <memory>
-#include <optional>
 
 #include "app/core/profile/ProfileEditing.h"
 #include "app/ui/CView.h"
@@ -35,10 +34,8 @@ struct ProViewHooks {
     gb::widgets::ModalRunner* runner = nullptr;
     // "Close": the frame's User Profile command (32780), which leaves the view.
     std::function<void()> close;
-    // Saves the profile (the frame's Save command, 57603).
-    std::function<void()> save;
-    // "Help": the help file at the profile's topic.
-    std::function<void()> help;
+    // "Help" (57670 while the view is active): the help at a context.
+    std::function<void(int context)> help;
     // Shows the toolbar of the user profile (kind 109) once the view is in place.
     std::function<void(int folderKind)> enableToolbar;
 };
@@ -47,8 +44,6 @@ class CProView final : public QWidget, public gb::app::ui::CView {
     Q_OBJECT
 
 public:
-    static constexpr int kHelpContext = 7;
-
     CProView(gb::itemdb::CAucDoc& document, ProViewHooks hooks, QWidget* parent = nullptr);
     ~CProView() override;
 
@@ -56,8 +51,14 @@ public:
     gb::app::ViewKind Kind() const override { return gb::app::ViewKind::Profile; }
     void OnInitialUpdate() override;
     void OnUpdate(gb::itemdb::DocumentView* sender, std::int32_t hint) override;
-    // Valid with a profile name and a seller ID shown; then stores the form.
-    std::optional<bool> CanLeave() override;
+    bool IsForm() const override { return true; }
+    // Valid with a profile name and a seller ID shown.
+    bool EntriesValid() const override;
+    // The profile name when one is typed, and the seller ID's fields; a
+    // changed profile gets its seller folders.
+    bool StoreEntries() override;
+    // "Help": the help at the user profile's place.
+    void OnHelp();
 
     void OnAddSeller();
     void OnDeleteSeller();
@@ -87,6 +88,7 @@ private:
 };
 
 // The creator the main window's view factory registers for the profile view.
-gb::app::ui::CView* CreateProView(gb::itemdb::CAucDoc& document, ProViewHooks hooks, QWidget* parent);
+gb::app::ui::CView* CreateProView(gb::itemdb::CAucDoc& document, ProViewHooks hooks,
+                                  QWidget* parent);
 
 }  // namespace gb::app::ui

@@ -15,25 +15,8 @@
 #include "itemdb/AucDoc.h"
 #include "widgets/HelpService.h"
 #include "widgets/ModalRunner.h"
-#include "widgets/QtText.h"
 
 namespace gb::app::ui {
-
-namespace {
-
-// The help of the template chooser opens through the window's shell service.
-class ShellHelpOpener final : public gb::widgets::HelpOpener {
-public:
-    explicit ShellHelpOpener(ShellService& shell) : shell_(shell) {}
-    bool Open(const QUrl& address) override {
-        return shell_.OpenLink(gb::widgets::FromQt(address.toString()));
-    }
-
-private:
-    ShellService& shell_;
-};
-
-}  // namespace
 
 ItemReportCommands::ItemReportCommands(IFrame& frame, QWidget* parent, ReportRowSource rows)
     : frame_(frame),
@@ -93,17 +76,9 @@ std::optional<RenderedReport> ItemReportCommands::CopySelected() {
 
 bool ItemReportCommands::ChooseTemplate(CTemplateDlg::Mode mode) {
     CLotkeeperApp& app = frame_.App();
-    ShellService& shell = frame_.Services().shell;
-    const std::filesystem::path helpFile =
-        app.GetProgramFolder() / std::string(gb::widgets::kHelpFileName);
     CTemplateDlg dialog(
         app.GetProgramFolder(), app.GetTemplateLibraryName(), app.GetCurrentTemplateIndex(), mode,
-        [&shell, helpFile] {
-            ShellHelpOpener opener(shell);
-            gb::widgets::HelpService(helpFile, opener)
-                .ShowContext(gb::widgets::help_context::Templates);
-        },
-        parent_);
+        [this] { frame_.ShowHelp(gb::widgets::help_context::Templates); }, parent_);
     if (frame_.Services().modals.Run(dialog) != QDialog::Accepted || !dialog.Chosen()) {
         return false;
     }

@@ -2,9 +2,10 @@
 
 #include <QtWebEngineCore/QWebEngineSettings>
 
+#include "app/core/DesktopMessages.h"
+#include "app/core/MessageService.h"
 #include "app/core/ShellService.h"
 #include "app/core/web/WebAddress.h"
-#include "app/core/web/WebViewHost.h"
 
 namespace gb::app::ui {
 
@@ -18,19 +19,20 @@ bool IsLocalPage(const QUrl& url) {
 
 }  // namespace
 
-CWebPage::CWebPage(QWebEngineProfile* profile, gb::app::WebViewHost& host,
-                   gb::app::ShellService& shell, QObject* parent)
-    : QWebEnginePage(profile, parent), host_(host), shell_(shell) {}
+CWebPage::CWebPage(QWebEngineProfile* profile, gb::app::ShellService& shell,
+                   gb::app::MessageService& messages, QObject* parent)
+    : QWebEnginePage(profile, parent), shell_(shell), messages_(messages) {}
 
 bool CWebPage::acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) {
     const std::string address = url.toString().toStdString();
     if (gb::app::IsMailAddress(address)) {
-        shell_.OpenLink(address);
+        if (!shell_.OpenLink(address)) {
+            messages_.Show(gb::app::NoMailProgramText(address));
+        }
         return false;
     }
     if (isMainFrame) {
         settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, !IsLocalPage(url));
-        host_.SetBusy(true, false);
     }
     return true;
 }

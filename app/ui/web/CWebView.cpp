@@ -1,6 +1,7 @@
 #include "app/ui/web/CWebView.h"
 
 #include <QtWebEngineCore/QWebEngineHistory>
+#include <QtWebEngineCore/QWebEngineLoadingInfo>
 #include <QtWebEngineCore/QWebEngineProfile>
 
 #include "app/core/CommandIds.h"
@@ -9,6 +10,7 @@
 #include "app/core/web/WebCommands.h"
 #include "app/core/web/WebPages.h"
 #include "app/core/web/WebViewHost.h"
+#include "app/ui/web/CPageEndedPanel.h"
 #include "app/ui/web/CWebPage.h"
 #include "app/ui/web/WebEngineSetup.h"
 #include "itemdb/AucDoc.h"
@@ -18,15 +20,23 @@
 namespace gb::app::ui {
 
 CWebView::CWebView(gb::itemdb::CAucDoc& document, gb::app::WebViewHost& host,
-                   gb::app::ShellService& shell, const gb::Settings& settings, QWidget* parent)
+                   gb::app::ShellService& shell, gb::app::MessageService& messages,
+                   const gb::Settings& settings, QWidget* parent)
     : QWebEngineView(parent), CView(document), host_(host), settings_(settings) {
     QWebEngineProfile* profile = QWebEngineProfile::defaultProfile();
     InstallResourcePages(*profile);
-    page_ = new CWebPage(profile, host, shell, this);
+    page_ = new CWebPage(profile, shell, messages, this);
     setPage(page_);
     connect(page_, &QWebEnginePage::urlChanged, this, &CWebView::OnUrlChanged);
-    connect(page_, &QWebEnginePage::loadFinished, this, &CWebView::OnLoadFinished);
+    connect(page_, &QWebEnginePage::loadingChanged, this, &CWebView::OnLoadingChanged);
+    connect(page_, &QWebEnginePage::renderProcessTerminated, this, &CWebView::OnPageEnded);
     BindCommands();
+}
+
+// The page goes after this part of the view: what it reports on its way out
+// reaches nothing of it. A load still running gives its share back here.
+CWebView::~CWebView() {
+    disconnect(page_, nullptr, this, nullptr);
 }
 
 void CWebView::BindCommands() {
@@ -41,6 +51,7 @@ void CWebView::BindCommands() {
                       [this](int id) { OnFavorite(id - web_cmd::FavoriteFirst); });
     commands_.OnRange(web_cmd::FontLargest, web_cmd::FontSmallest,
                       [this](int id) { SetTextSize(*TextSizeForCommand(id)); });
+    commands_.On(cmd::UpdateDatabase, [this](int) { host_.StartUpdate(); });
     // Their drop-downs are the frame's; the buttons themselves do nothing.
     commands_.On(cmd::WebFavorites, [](int) {});
     commands_.On(cmd::WebFonts, [](int) {});
@@ -78,7 +89,7 @@ void CWebView::OnNext() {
 
 void CWebView::OnStop() {
     stop();
-    host_.SetBusy(false, true);
+    loading_.Release();
 }
 
 void CWebView::OnRefresh() {
@@ -116,16 +127,46 @@ void CWebView::SetTextSize(int size) {
 }
 
 void CWebView::OnUrlChanged(const QUrl& url) {
-    host_.SetBusy(false, true);
     host_.SetAddress(gb::app::AddressBoxText(gb::widgets::FromQt(url.toString())), false);
 }
 
-void CWebView::OnLoadFinished() { host_.SetBusy(false, true); }
+void CWebView::OnLoadingChanged(const QWebEngineLoadingInfo& loading) {
+    if (loading.status() != QWebEngineLoadingInfo::LoadStartedStatus) {
+        loading_.Release();
+        return;
+    }
+    // A mail address goes to the mail program; the page stays as it is.
+    if (gb::app::IsMailAddress(gb::widgets::FromQt(loading.url().toString()))) {
+        return;
+    }
+    if (endedPanel_ != nullptr) {
+        endedPanel_->hide();
+    }
+    loading_ = host_.Busy();
+}
+
+void CWebView::OnPageEnded() {
+    loading_.Release();
+    if (endedPanel_ == nullptr) {
+        endedPanel_ = new CPageEndedPanel(this);
+        connect(endedPanel_, &CPageEndedPanel::ReloadRequested, this, &CWebView::OnRefresh);
+    }
+    endedPanel_->setGeometry(rect());
+    endedPanel_->show();
+    endedPanel_->raise();
+}
+
+void CWebView::resizeEvent(QResizeEvent* event) {
+    QWebEngineView::resizeEvent(event);
+    if (endedPanel_ != nullptr) {
+        endedPanel_->setGeometry(rect());
+    }
+}
 
 gb::app::ui::CView* CreateWebView(gb::itemdb::CAucDoc& document, gb::app::WebViewHost& host,
-                           gb::app::ShellService& shell, const gb::Settings& settings,
-                           QWidget* parent) {
-    return new CWebView(document, host, shell, settings, parent);
+                                  gb::app::ShellService& shell, gb::app::MessageService& messages,
+                                  const gb::Settings& settings, QWidget* parent) {
+    return new CWebView(document, host, shell, messages, settings, parent);
 }
 
 }  // namespace gb::app::ui

@@ -6,7 +6,6 @@
 
 #include "app/core/profile/ProfileEditing.h"
 #include "itemdb/AucDoc.h"
-#include "itemdb/FolderKind.h"
 #include "platform/Clock.h"
 #include "tests/support/TempFolder.h"
 
@@ -104,21 +103,6 @@ TEST_F(ProfileEditingTest, LeavingNeedsANameAndASellerAndSavesOnlyChanges) {
     const gb::test::TempFolder folder;
     ASSERT_TRUE(document.OnSaveDocument(folder / "Demo.pro"));
     EXPECT_FALSE(editing.StoreChanges("Demo", editing.Reload(0)));
-}
-
-TEST_F(ProfileEditingTest, LeavingGoesToTheViewOfTheSelectedFoldersType) {
-    document.SetProfileName("Demo");
-    editing.AddSeller("Demo", {}, Seller("joe", "eBay USA", kUsa));
-    document.EnsureSellerFolders();
-    EXPECT_EQ(gb::app::ViewAfterProfile(document), gb::app::ViewKind::Items);
-    CFolderTree& tree = document.GetFolderTree();
-    const std::int32_t site =
-        tree.FindFolder("Sample - Rename this", folder::WebSites, 0, folder::Sample);
-    ASSERT_NE(site, 0);
-    ASSERT_TRUE(document.SelectFolder(site));
-    EXPECT_EQ(gb::app::ViewAfterProfile(document), gb::app::ViewKind::Web);
-    ASSERT_TRUE(document.SelectFolder(folder::Root));
-    EXPECT_EQ(gb::app::ViewAfterProfile(document), gb::app::ViewKind::Profile);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <optional>
 #include <thread>
 
 #include "FrameFixture.h"
@@ -107,17 +108,17 @@ TEST_F(MainFrameTest, EachFolderKindShowsItsOwnButtonsAndBands) {
     }
 }
 
-TEST_F(MainFrameTest, TheBusyCountDrivesTheAnimationAndTheCommands) {
+TEST_F(MainFrameTest, TheBusySharesDriveTheAnimationAndTheCommands) {
     EXPECT_FALSE(frame->IsAnimationPlaying());
-    EXPECT_EQ(frame->SetBusy(true), 1);
-    EXPECT_EQ(frame->SetBusy(true), 2);
+    std::optional<gb::app::BusyToken> page(frame->Busy());
+    gb::app::BusyToken run = frame->Busy();
     EXPECT_TRUE(frame->IsAnimationPlaying());
     EXPECT_TRUE(frame->QueryCommand(gb::app::cmd::UpdateDatabase).checked);
     EXPECT_FALSE(frame->QueryCommand(gb::app::cmd::UserProfile).enabled);
 
-    EXPECT_EQ(frame->SetBusy(false), 1);
+    page.reset();
     EXPECT_TRUE(frame->IsAnimationPlaying());
-    EXPECT_EQ(frame->SetBusy(false), 0);
+    run.Release();
     EXPECT_FALSE(frame->IsAnimationPlaying());
     EXPECT_TRUE(frame->QueryCommand(gb::app::cmd::UserProfile).enabled);
     EXPECT_FALSE(frame->QueryCommand(gb::app::cmd::UpdateDatabase).checked);
@@ -158,7 +159,7 @@ TEST_F(MainFrameTest, SixTicksFromAWorkerThreadShowOnTheWindowsThreadInTurn) {
         gb::PostMessage(frame->Handle(), gb::WM_USER + 1, kind, 7);
         Settle();
         EXPECT_EQ(frame->MessageText(), expected.back()) << kind;
-        EXPECT_EQ(frame->BusyCount(), 0) << kind;
+        EXPECT_FALSE(frame->IsBusy()) << kind;
     }
 }
 
@@ -390,6 +391,29 @@ TEST_F(MainFrameTest, TheTemplatePaneNamesTheLibrary) {
     EXPECT_EQ(frame->TemplatePaneText(), "Current Template: Unknown  (VizEvav.cta)");
     frame->SetTemplateName("Invoice");
     EXPECT_EQ(frame->TemplatePaneText(), "Current Template: Invoice  (VizEvav.cta)");
+}
+
+TEST_F(MainFrameTest, TheTemplatePaneFollowsTheTemplateAndLibraryInUse) {
+    const auto write = [this](const std::string& file, std::vector<std::string> names) {
+        CTemplateLibrary library;
+        library.SetPath(folder / file);
+        for (const std::string& name : names) {
+            CTDocText mail;
+            mail.SetName(name);
+            mail.SetKind(CTDocText::Email);
+            library.AddTemplate(mail);
+        }
+        ASSERT_TRUE(library.SaveFile());
+    };
+    write("VizEvav.cta", {"Invoice", "Receipt"});
+    write("Other.cta", {"Thanks"});
+    app.ReloadTemplateLibrary();
+    frame->RequestCommandRefresh();
+    EXPECT_EQ(frame->TemplatePaneText(), "Current Template: Invoice  (VizEvav.cta)");
+    // As the template chooser changes both.
+    app.UseTemplate("Other.cta", 0);
+    frame->RequestCommandRefresh();
+    EXPECT_EQ(frame->TemplatePaneText(), "Current Template: Thanks  (Other.cta)");
 }
 
 TEST_F(MainFrameTest, ThePlacementIsKeptForTheNextStart) {

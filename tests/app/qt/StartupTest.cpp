@@ -5,6 +5,7 @@
 #include <QtNetwork/QLocalSocket>
 #include <QtTest/QSignalSpy>
 #include <QtWidgets/QApplication>
+#include <QtWidgets/QLineEdit>
 
 #include <gtest/gtest.h>
 
@@ -22,8 +23,10 @@
 #include "app/ui/CNavView.h"
 #include "app/ui/ItemListModel.h"
 #include "app/ui/LotkeeperProgram.h"
+#include "app/ui/profile/CProView.h"
 #include "itemdb/AucDoc.h"
 #include "itemdb/FolderKind.h"
+#include "itemdb/TemplateLibrary.h"
 #include "platform/Settings.h"
 #include "tests/support/TempFolder.h"
 
@@ -69,10 +72,17 @@ TEST_F(StartupTest, WithNoProfileUsedBeforeANewOneOpensWithoutAMessage) {
     ASSERT_TRUE(program->InitInstance());
     EXPECT_TRUE(services.messages.shown.empty());
     EXPECT_TRUE(program->Document().GetPathName().empty());
-    EXPECT_EQ(program->Document().GetTitle(), "MyProfile");
-    EXPECT_EQ(program->Frame()->windowTitle(), "Gavelbook - MyProfile");
+    EXPECT_EQ(program->Document().GetTitle(), "New Profile");
+    EXPECT_EQ(program->Frame()->windowTitle(), "New Profile");
     EXPECT_EQ(program->Frame()->GetRightView()->Kind(), gb::app::ViewKind::Profile);
     EXPECT_TRUE(program->Frame()->isVisible());
+    // The title, the tree's root and the profile's name agree.
+    EXPECT_EQ(program->Frame()->GetMainView()->GetTreeView()->topLevelItem(0)->text(0),
+              "New Profile");
+    const auto* form = dynamic_cast<gb::app::ui::CProView*>(program->Frame()->GetRightView());
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->ProfileNameEdit()->text(), "New Profile");
+    EXPECT_FALSE(program->Document().IsModified());
 }
 
 TEST_F(StartupTest, TheProfileUsedLastOpensAgain) {
@@ -82,9 +92,39 @@ TEST_F(StartupTest, TheProfileUsedLastOpensAgain) {
     ASSERT_TRUE(program->InitInstance());
     Settle();
     EXPECT_EQ(program->Document().GetPathName(), path);
-    EXPECT_EQ(program->Frame()->windowTitle(), "Gavelbook - Demo");
+    EXPECT_EQ(program->Frame()->windowTitle(), "Demo");
     EXPECT_EQ(program->Frame()->GetRightView()->Kind(), gb::app::ViewKind::Items);
     EXPECT_EQ(program->App().GetRecentFiles().Entries().front(), path);
+}
+
+TEST_F(StartupTest, TheDesktopCallsTheProgramGavelbookOnce) {
+    const QString testName = QApplication::applicationName();
+    const QString testOrganisation = QApplication::organizationName();
+    gb::app::ui::LotkeeperProgram::SetApplicationNames();
+    EXPECT_EQ(QApplication::applicationDisplayName(), "Gavelbook");
+    // Settings and files keep the program's own name.
+    EXPECT_EQ(QApplication::applicationName(), "Lotkeeper");
+    auto program = Program();
+    ASSERT_TRUE(program->InitInstance());
+    // The window system adds the display name to the title.
+    EXPECT_FALSE(program->Frame()->windowTitle().contains("Gavelbook"));
+    QApplication::setApplicationDisplayName({});
+    QApplication::setApplicationName(testName);
+    QApplication::setOrganizationName(testOrganisation);
+}
+
+TEST_F(StartupTest, TheTemplatePaneShowsTheLibraryOfTheSettingsAtOnce) {
+    CTemplateLibrary library;
+    library.SetPath(folder / "Shop.cta");
+    CTDocText thanks;
+    thanks.SetName("Thanks");
+    thanks.SetKind(CTDocText::Email);
+    library.AddTemplate(thanks);
+    ASSERT_TRUE(library.SaveFile());
+    ASSERT_TRUE(user.SetString(gb::app::SectionKey("Template\\Settings"), "Library", "Shop.cta"));
+    auto program = Program();
+    ASSERT_TRUE(program->InitInstance());
+    EXPECT_EQ(program->Frame()->TemplatePaneText(), "Current Template: Thanks  (Shop.cta)");
 }
 
 TEST_F(StartupTest, AMissingLastProfileIsReportedAndANewOneOpens) {
@@ -97,7 +137,7 @@ TEST_F(StartupTest, AMissingLastProfileIsReportedAndANewOneOpens) {
     EXPECT_EQ(
         services.messages.shown.back().rfind("The profile you last used cannot be opened.", 0), 0u);
     EXPECT_TRUE(program->Document().GetPathName().empty());
-    EXPECT_EQ(program->Document().GetTitle(), "MyProfile");
+    EXPECT_EQ(program->Document().GetTitle(), "New Profile");
     EXPECT_EQ(program->Frame()->GetRightView()->Kind(), gb::app::ViewKind::Profile);
 }
 

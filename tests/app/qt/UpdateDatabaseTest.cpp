@@ -142,7 +142,7 @@ TEST_F(UpdateDatabaseTest, TheCommandRunsAnUpdateAndTheListShowsTheNewItems) {
     EXPECT_EQ(Descriptions(), (QStringList{"Tin toy", "Walnut bowl"}));
     EXPECT_EQ(frame->MessageText(), "Update Complete!");
     EXPECT_FALSE(frame->IsAnimationPlaying());
-    EXPECT_EQ(frame->BusyCount(), 0);
+    EXPECT_FALSE(frame->IsBusy());
     const gb::app::CommandState idle = frame->QueryCommand(gb::app::cmd::UpdateDatabase);
     EXPECT_TRUE(idle.enabled);
     EXPECT_FALSE(idle.checked);
@@ -204,7 +204,7 @@ TEST_F(UpdateDatabaseTest, WithoutAnActiveSellerNothingStarts) {
     Prepare(kPassword, false);
     EXPECT_TRUE(frame->ExecuteCommand(gb::app::cmd::UpdateDatabase));
     EXPECT_FALSE(document.IsUpdating());
-    EXPECT_EQ(frame->BusyCount(), 0);
+    EXPECT_FALSE(frame->IsBusy());
     EXPECT_FALSE(frame->IsAnimationPlaying());
     ASSERT_EQ(services.messages.shown.size(), 1u);
     EXPECT_EQ(services.messages.shown.front().rfind("There are no active eBay Seller IDs", 0), 0u);
@@ -244,18 +244,19 @@ TEST_F(UpdateDatabaseTest, ProfilesStayOpenAndTheWindowStaysWhileTheRunLasts) {
     EXPECT_EQ(List()->Model().rowCount(), 2);
 }
 
-TEST_F(UpdateDatabaseTest, StoppingAPageClearsTheAnimationButNotTheRun) {
+TEST_F(UpdateDatabaseTest, APageEndingWhileTheRunGoesOnLeavesTheRunBusy) {
     Prepare(kPassword);
     ASSERT_TRUE(frame->ExecuteCommand(gb::app::cmd::UpdateDatabase));
-    // What the web view's Stop does.
-    EXPECT_EQ(frame->SetBusy(false, true), 0);
+    // A page's load, started and stopped while the run goes on.
+    frame->Busy().Release();
+    EXPECT_TRUE(frame->IsAnimationPlaying());
     EXPECT_TRUE(document.IsUpdating());
     EXPECT_FALSE(frame->QueryCommand(gb::app::cmd::UpdateDatabase).enabled);
     EXPECT_FALSE(frame->QueryCommand(gb::app::cmd::UserProfile).enabled);
     EXPECT_FALSE(frame->ExecuteCommand(gb::app::cmd::UpdateDatabase));
 
     ASSERT_TRUE(WaitForTheEnd());
-    EXPECT_EQ(frame->BusyCount(), 0);
+    EXPECT_FALSE(frame->IsBusy());
     EXPECT_EQ(frame->MessageText(), "Update Complete!");
     EXPECT_TRUE(frame->QueryCommand(gb::app::cmd::UpdateDatabase).enabled);
 }

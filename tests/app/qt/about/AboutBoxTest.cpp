@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QtWidgets/QLabel>
+
 #include "FakeServices.h"
+#include "Screenshots.h"
 #include "app/core/CommandIds.h"
 #include "app/dialogs/about/CAboutDlg.h"
 #include "app/ui/CMainFrame.h"
@@ -26,6 +29,24 @@ TEST(AboutBoxTest, TheLinkShowsTheMakersAddressAndOpensTheProductPage) {
     EXPECT_EQ(services.shell.links,
               std::vector<std::string>{"https://www.norvel-software.example/gavelbook/"});
     EXPECT_TRUE(services.messages.shown.empty());
+}
+
+TEST(AboutBoxTest, TheVersionAndCopyrightAreOnYellowAndTheLinkDarkGreen) {
+    FakeServices services;
+    gb::app::ui::CAboutDlg about(services.shell, services.messages);
+    const auto* version = about.findChild<QLabel*>(QStringLiteral("version"));
+    ASSERT_NE(version, nullptr);
+    EXPECT_EQ(version->text(), "Version 1.98");
+    const auto* copyright = about.findChild<QLabel*>(QStringLiteral("copyright"));
+    for (const QLabel* line : {version, copyright}) {
+        ASSERT_NE(line, nullptr);
+        EXPECT_TRUE(line->autoFillBackground());
+        EXPECT_EQ(line->palette().color(QPalette::Window), QColor(255, 255, 0));
+    }
+    EXPECT_EQ(about.Link()->palette().color(QPalette::WindowText), QColor(0, 128, 0));
+    if (!gb::test::ScreenshotFolder().isEmpty()) {
+        gb::test::SaveScreenshot(about, QStringLiteral("lotkeeper-about.png"));
+    }
 }
 
 TEST(AboutBoxTest, ALinkThatCannotBeOpenedAsksTheUserToVisitTheSite) {

@@ -7,10 +7,12 @@
 #include <QtCore/QPointer>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QComboBox>
+#include <QtWidgets/QDateTimeEdit>
 #include <QtWidgets/QDialogButtonBox>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QRadioButton>
+#include <QtWidgets/QTimeEdit>
 #include <QtWidgets/QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -97,6 +99,20 @@ TEST_F(ItemDialogs, TheSearchDialogNamesItsButtonByScopeAndGoesAwayOnCancel) {
     dialog->reject();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(dialog.isNull());
+}
+
+TEST_F(ItemDialogs, TheDuplicatesDatesAndTimesShareTheUsersFormat) {
+    gb::app::DuplicateEntries entries;
+    entries.start = gb::DateTime::FromCivil(2026, 12, 13, 19, 0);
+    entries.endDate = gb::DateTime::FromCivil(2026, 12, 20);
+    entries.endTime = gb::DateTime::FromCivil(1899, 12, 30, 15, 42, 31);
+    CDuplicateDlg duplicate(
+        entries, [](const gb::app::DuplicateEntries&) { return std::optional<std::string>(); },
+        runner);
+    // As the program writes dates under US English everywhere else.
+    EXPECT_EQ(duplicate.StartEdit()->text(), "12/13/2026 7:00:00 PM");
+    EXPECT_EQ(duplicate.EndDateEdit()->text(), "12/20/2026");
+    EXPECT_EQ(duplicate.EndTimeEdit()->text(), "3:42:31 PM");
 }
 
 TEST_F(ItemDialogs, Screenshots) {

@@ -7,6 +7,7 @@
 #include <QtWidgets/QCheckBox>
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QLineEdit>
+#include <QtWidgets/QPushButton>
 #include <QtWidgets/QSpinBox>
 #include <QtWidgets/QTreeWidget>
 
@@ -43,10 +44,8 @@ protected:
     void SetUp() override {
         document.OnNewDocument();
         view = std::make_unique<CProView>(
-            document, gb::app::ui::ProViewHooks{&runner,
-                                                [this] { ++closed; },
-                                                [this] { saved = document.DoSave(path); },
-                                                {},
+            document, gb::app::ui::ProViewHooks{&runner, [this] { ++closed; },
+                                                [this](int context) { help.push_back(context); },
                                                 [this](int kind) { toolbar = kind; }});
         view->OnInitialUpdate();
     }
@@ -65,7 +64,7 @@ protected:
     ScriptedModalRunner runner{[](const std::string& failure) { ADD_FAILURE() << failure; }};
     std::unique_ptr<CProView> view;
     int closed = 0;
-    bool saved = false;
+    std::vector<int> help;
     int toolbar = 0;
 };
 
@@ -126,7 +125,7 @@ TEST_F(ProfileViewTest, RemovingAsksAndEmptiesTheForm) {
     EXPECT_EQ(view->TimeZoneBox()->value(), 0);
     EXPECT_EQ(runner.Ran()[1].text, "Delete this Seller?");
     view->ProfileNameEdit()->setText("Walt");
-    EXPECT_EQ(view->CanLeave(), false);
+    EXPECT_FALSE(view->EntriesValid());
 }
 
 TEST_F(ProfileViewTest, AProfileEditedHereIsSavedAndReadBack) {
@@ -134,8 +133,11 @@ TEST_F(ProfileViewTest, AProfileEditedHereIsSavedAndReadBack) {
     runner.Then(AddSeller("eBay Canada", "walt", "secret", false));
     view->OnAddSeller();
     view->StorageFolderEdit()->setText("Maple");
-    EXPECT_EQ(view->CanLeave(), true);
-    ASSERT_TRUE(saved);
+    EXPECT_TRUE(view->EntriesValid());
+    // Asking changed nothing: the typed folder is not yet the seller's.
+    EXPECT_NE(document.GetSellerList().GetDisplayName(), "Maple");
+    ASSERT_TRUE(view->StoreEntries());
+    ASSERT_TRUE(document.DoSave(path));
 
     QProcess dump;
     dump.start(QString(GB_BIN_DIR) + "/gbtool",
@@ -151,10 +153,14 @@ TEST_F(ProfileViewTest, AProfileEditedHereIsSavedAndReadBack) {
     // The seller's folder was made before the save.
     EXPECT_TRUE(out.contains(" Maple\tkind 127 type 101 heading")) << out.toStdString();
 
-    // Nothing changed: leaving again does not save.
-    saved = false;
-    EXPECT_EQ(view->CanLeave(), true);
-    EXPECT_FALSE(saved);
+    // Nothing changed since: there is nothing to save.
+    EXPECT_FALSE(view->StoreEntries());
+}
+
+TEST_F(ProfileViewTest, HelpAndF1OpenTheHelpAtTheProfilesPlace) {
+    view->findChild<QPushButton*>(QStringLiteral("help"))->click();
+    EXPECT_TRUE(view->Commands().ExecuteCommand(57670));
+    EXPECT_EQ(help, (std::vector<int>{7, 7}));
 }
 
 }  // namespace

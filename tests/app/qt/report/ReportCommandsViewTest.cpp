@@ -204,6 +204,17 @@ TEST_F(ReportCommandsViewTest, MailToOpensTheBuyersMailOrSaysThereIsNoAddress) {
     ASSERT_TRUE(frame->ExecuteCommand(cmd::MailTo));
     ASSERT_EQ(services.shell.links.size(), 1u);
     EXPECT_EQ(services.shell.links[0], "mailto:ann@example.com?subject=Your%20lot%202001");
+    EXPECT_EQ(services.messages.shown.size(), 1u);
+
+    // Without a mail program the user is told, naming the buyer's address.
+    services.shell.succeeds = false;
+    services.modals.Then(ScriptedModalRunner::Accept());
+    ASSERT_TRUE(frame->ExecuteCommand(cmd::MailTo));
+    ASSERT_EQ(services.messages.shown.size(), 2u);
+    EXPECT_EQ(services.messages.shown[1].rfind(
+                  "No mail program could be started to write to ann@example.com: ", 0),
+              0u)
+        << services.messages.shown[1];
 }
 
 TEST_F(ReportCommandsViewTest, ReportOpensThePageInTheDesktopsBrowserAndTheListStays) {

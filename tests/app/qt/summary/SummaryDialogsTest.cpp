@@ -171,6 +171,9 @@ TEST_F(SummaryDialogsTest, TheCalendarOpensOnTodayByTheProgramsClock) {
         EXPECT_EQ(calendar.selectedDate(), QDate(2004, 3, 15));
         EXPECT_EQ(calendar.monthShown(), 3);
         EXPECT_EQ(calendar.yearShown(), 2004);
+        // The user's locale (US English here) names the months and the days.
+        EXPECT_EQ(calendar.locale().name(), "en_US");
+        EXPECT_EQ(calendar.firstDayOfWeek(), Qt::Sunday);
     }));
     EXPECT_TRUE(frame->ExecuteCommand(cmd::ShowCalendar));
     EXPECT_EQ(services.modals.StepsLeft(), 0u);

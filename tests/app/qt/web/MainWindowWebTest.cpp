@@ -10,8 +10,11 @@
 #include <QtWidgets/QPushButton>
 
 #include <cstdlib>
+#include <functional>
+#include <vector>
 
 #include "FrameFixture.h"
+#include "LoopbackSite.h"
 #include "app/core/AppSettings.h"
 #include "app/core/CommandIds.h"
 #include "app/dialogs/web/CWebLinkDlg.h"
@@ -43,7 +46,7 @@ protected:
     bool WaitForPage(const QString& title) {
         return QTest::qWaitFor(
             [this, &title] {
-                return Web() != nullptr && Web()->title() == title && frame->BusyCount() == 0;
+                return Web() != nullptr && Web()->title() == title && !frame->IsBusy();
             },
             kLoadTimeoutMs);
     }
@@ -132,6 +135,61 @@ TEST_F(MainWindowWebTest, EditingAWebSiteOffersTheShownAddressAndStoresTheLink) 
     ASSERT_TRUE(folders.FindNode(site));
     EXPECT_EQ(folders.GetCurName(), "Shop");
     EXPECT_EQ(folders.GetCurColumnsOrURL(), "http://127.0.0.1:9/shown");
+}
+
+// What the busy state shows: the animation, User Profile and Update Database.
+struct BusyLook {
+    bool playing;
+    bool profileEnabled;
+    bool updatePressed;
+
+    bool operator==(const BusyLook&) const = default;
+};
+
+TEST_F(MainWindowWebTest, APageLeftWhileItLoadsEndsItsBusyShare) {
+    const LoopbackSite site;
+    gb::itemdb::CFolderTree& folders = document.GetFolderTree();
+    const std::int32_t never = test_profile::FindChild(folders, folder::WebSites, folder::Sample);
+    ASSERT_TRUE(folders.FindNode(never));
+    folders.SetCurColumnsOrURL(site.Address("/never"));
+    const std::int32_t items = test_profile::AllItemsFolder(
+        document, document.GetSellerList().GetFolderId(), folder::InProgress);
+    const auto look = [this] {
+        return BusyLook{frame->IsAnimationPlaying(), frame->QueryCommand(cmd::UserProfile).enabled,
+                        frame->QueryCommand(cmd::UpdateDatabase).checked};
+    };
+    const BusyLook idle{false, true, false};
+    const BusyLook busy{true, false, true};
+
+    // Leaving for an item folder, the user guide and the profile.
+    const std::vector<std::function<void()>> leave{
+        [&] { Open(items); },
+        [&] { Open(test_profile::FindChild(folders, folder::UserGuide, folder::Contents)); },
+        [&] { frame->ShowUserProfile(); },
+    };
+    for (std::size_t way = 0; way < leave.size(); ++way) {
+        Open(never);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return frame->IsBusy(); }, kLoadTimeoutMs)) << way;
+        EXPECT_EQ(look(), busy) << way;
+        leave[way]();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return look() == idle; }, kLoadTimeoutMs)) << way;
+        EXPECT_EQ(look(), idle) << way;
+        if (frame->GetRightView()->Kind() == gb::app::ViewKind::Profile) {
+            frame->ExecuteCommand(cmd::UserProfile);
+            Settle();
+        }
+    }
+}
+
+TEST_F(MainWindowWebTest, UpdateDatabaseRunsWhileAPageShows) {
+    document.GetSellerList().SetActive(0);
+    Open(test_profile::FindChild(document.GetFolderTree(), folder::UserGuide, folder::Contents));
+    ASSERT_TRUE(WaitForPage(QStringLiteral("Gavelbook User Guide")));
+    ASSERT_TRUE(frame->QueryCommand(cmd::UpdateDatabase).enabled);
+    EXPECT_TRUE(frame->ExecuteCommand(cmd::UpdateDatabase));
+    // The run starts, and finds no seller ID to update.
+    ASSERT_EQ(services.messages.shown.size(), 1u);
+    EXPECT_EQ(services.messages.shown[0].rfind("There are no active eBay Seller IDs", 0), 0u);
 }
 
 }  // namespace

@@ -25,15 +25,17 @@
 
 namespace {
 
-// The window around the view: only the busy count and the address matter.
+// The window around the view: only the address matters.
 class QuietHost final : public gb::app::WebViewHost {
 public:
-    int SetBusy(bool busy, bool) override { return busy ? 1 : 0; }
+    gb::app::BusyToken Busy() override { return busy.Hold(); }
     void SetAddress(std::string_view text, bool) override { address = text; }
     std::string GetAddress() const override { return address; }
     bool EnableToolbar(int) override { return true; }
     std::optional<std::string> FavoriteAddress(int) const override { return std::nullopt; }
+    bool StartUpdate() override { return false; }
 
+    gb::app::BusyState busy;
     std::string address;
 };
 
@@ -74,7 +76,8 @@ TEST(ReportWebView, TheReportPageLoadsFromTheAddressGivenToTheDesktop) {
     gb::itemdb::CFeeSchedule fees;
     gb::itemdb::CAucDoc document;
     QuietHost host;
-    gb::app::ui::CWebView view(document, host, services.shell, gb::Settings::CurrentUser());
+    gb::app::ui::CWebView view(document, host, services.shell, services.messages,
+                               gb::Settings::CurrentUser());
     view.resize(640, 360);
     const bool screenshot = std::getenv("GB_SCREENSHOT") != nullptr;
     if (screenshot) {

@@ -1,21 +1,22 @@
 #include <gtest/gtest.h>
-#include <httplib.h>
 #include <QtCore/QFile>
 #include <QtTest/QSignalSpy>
 #include <QtTest/QTest>
 #include <QtWebEngineCore/QWebEnginePage>
+#include <QtWidgets/QPushButton>
 
-#include <atomic>
 #include <cstdlib>
 #include <optional>
 #include <string>
-#include <thread>
 
 #include "FakeServices.h"
-#include "app/core/BusyCounter.h"
+#include "LoopbackSite.h"
+#include "Screenshots.h"
+#include "app/core/BusyState.h"
 #include "app/core/CommandIds.h"
 #include "app/core/web/WebCommands.h"
 #include "app/core/web/WebViewHost.h"
+#include "app/ui/web/CPageEndedPanel.h"
 #include "app/ui/web/CWebView.h"
 #include "itemdb/AucDoc.h"
 #include "itemdb/FolderKind.h"
@@ -34,15 +35,11 @@ namespace cmd = gb::app::cmd;
 
 constexpr int kLoadTimeoutMs = 30000;
 
-// The window around the view: a busy count, an address box with its history
-// and the toolbar kind last shown.
+// The window around the view: its busy state, an address box with its
+// history, the toolbar kind last shown and the update runs asked for.
 class RecordingHost final : public gb::app::WebViewHost {
 public:
-    int SetBusy(bool busy, bool reset) override {
-        const int count = counter.SetBusy(busy, reset).count;
-        highest = std::max(highest, count);
-        return count;
-    }
+    gb::app::BusyToken Busy() override { return busy.Hold(); }
     void SetAddress(std::string_view text, bool addToHistory) override {
         addressBox.AddText(ToQt(text), addToHistory);
     }
@@ -52,73 +49,22 @@ public:
         return true;
     }
     std::optional<std::string> FavoriteAddress(int) const override { return std::nullopt; }
+    bool StartUpdate() override {
+        ++updates;
+        return true;
+    }
 
-    gb::app::BusyCounter counter;
-    int highest = 0;
+    // How often the window became busy.
+    int busyTimes = 0;
+    gb::app::BusyState busy{[this](bool nowBusy) { busyTimes += nowBusy ? 1 : 0; }};
     gb::widgets::CHistoryCombo addressBox;
     int toolbarKind = 0;
-};
-
-// A web site on 127.0.0.1: a page with a title, a page with a mail link, a
-// page whose script renames it, and a page that does not answer until the
-// site closes.
-class LoopbackSite {
-public:
-    LoopbackSite() {
-        server_.Get("/page", [](const httplib::Request&, httplib::Response& response) {
-            response.set_content("<html><head><title>Loopback page</title></head></html>",
-                                 "text/html");
-        });
-        server_.Get("/mail", [](const httplib::Request&, httplib::Response& response) {
-            response.set_content(
-                "<html><head><title>Mail</title></head><body style='margin:0'>"
-                "<a href='mailto:buyer@example.com' style='display:block;width:400px;"
-                "height:300px'>write</a></body></html>",
-                "text/html");
-        });
-        server_.Get("/script", [](const httplib::Request&, httplib::Response& response) {
-            response.set_content(kScriptPage, "text/html");
-        });
-        server_.Get("/slow", [this](const httplib::Request&, httplib::Response& response) {
-            for (int i = 0; i < 300 && !closing_; ++i) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(20));
-            }
-            response.set_content("<html><head><title>Slow</title></head></html>", "text/html");
-        });
-        // One request per connection: the browser keeps none open when the
-        // site closes.
-        server_.set_keep_alive_max_count(1);
-        port_ = server_.bind_to_any_port("127.0.0.1");
-        thread_ = std::thread([this] { server_.listen_after_bind(); });
-        // A stop before the server runs would be lost and leave it running.
-        while (!server_.is_running()) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
-    }
-    ~LoopbackSite() {
-        closing_ = true;
-        server_.stop();
-        thread_.join();
-    }
-
-    std::string Address(const std::string& path) const {
-        return "http://127.0.0.1:" + std::to_string(port_) + path;
-    }
-
-    static constexpr const char* kScriptPage =
-        "<html><head><title>Plain</title>"
-        "<script>document.title = 'Scripted';</script></head></html>";
-
-private:
-    httplib::Server server_;
-    std::thread thread_;
-    int port_ = 0;
-    std::atomic<bool> closing_ = false;
+    int updates = 0;
 };
 
 class WebViewTest : public ::testing::Test {
 protected:
-    WebViewTest() : view_(document_, host_, shell_, gb::Settings::CurrentUser()) {
+    WebViewTest() : view_(document_, host_, shell_, messages_, gb::Settings::CurrentUser()) {
         document_.OnNewDocument();
         document_.CreateDefaultFolders();
         view_.resize(800, 600);
@@ -159,6 +105,7 @@ protected:
     gb::itemdb::CAucDoc document_;
     RecordingHost host_;
     FakeShell shell_;
+    FakeMessages messages_;
     CWebView view_;
     LoopbackSite site_;
 };
@@ -171,8 +118,8 @@ TEST_F(WebViewTest, TheUserGuideContentsLoadFromTheProgramsResources) {
     }
     ShowFolder(folder::Contents);
     EXPECT_EQ(view_.title(), "Gavelbook User Guide");
-    EXPECT_EQ(host_.highest, 1);
-    EXPECT_EQ(host_.counter.Count(), 0);
+    EXPECT_EQ(host_.busyTimes, 1);
+    EXPECT_FALSE(host_.busy.IsBusy());
     EXPECT_EQ(host_.addressBox.currentText(), "");
     EXPECT_EQ(host_.addressBox.count(), 0);
     if (const char* shot = std::getenv("GB_SCREENSHOT"); shot != nullptr) {
@@ -192,7 +139,7 @@ TEST_F(WebViewTest, EachUserGuideFolderOpensItsPage) {
 
 TEST_F(WebViewTest, AnUnknownResourcePageFailsWithoutStayingBusy) {
     EXPECT_FALSE(WaitForLoad([this] { view_.Navigate("res://Vellumark.dll/999"); }));
-    EXPECT_EQ(host_.counter.Count(), 0);
+    EXPECT_FALSE(host_.busy.IsBusy());
 }
 
 TEST_F(WebViewTest, TheProgramsOwnPagesLeaveTheAddressBoxEmpty) {
@@ -206,7 +153,7 @@ TEST_F(WebViewTest, TheProgramsOwnPagesLeaveTheAddressBoxEmpty) {
 TEST_F(WebViewTest, AMailLinkGoesToTheMailProgramWithoutMakingTheViewBusy) {
     view_.show();
     ASSERT_TRUE(WaitForLoad([this] { view_.Navigate(site_.Address("/mail")); }));
-    host_.highest = 0;
+    host_.busyTimes = 0;
     // Pages may open mail programs only on a click of the user's.
     ASSERT_TRUE(WaitUntil([this] {
         QTest::mouseClick(view_.focusProxy(), Qt::LeftButton, {}, QPoint(100, 100));
@@ -214,8 +161,20 @@ TEST_F(WebViewTest, AMailLinkGoesToTheMailProgramWithoutMakingTheViewBusy) {
     }));
     EXPECT_EQ(shell_.links.front(), "mailto:buyer@example.com");
     QTest::qWait(200);
-    EXPECT_EQ(host_.highest, 0);
+    EXPECT_EQ(host_.busyTimes, 0);
     EXPECT_EQ(view_.title(), "Mail");
+    EXPECT_TRUE(messages_.shown.empty());
+
+    // Without a mail program the user is told which address it was.
+    shell_.succeeds = false;
+    ASSERT_TRUE(WaitUntil([this] {
+        QTest::mouseClick(view_.focusProxy(), Qt::LeftButton, {}, QPoint(100, 100));
+        return !messages_.shown.empty();
+    }));
+    EXPECT_EQ(messages_.shown.front().rfind(
+                  "No mail program could be started to write to buyer@example.com:", 0),
+              0u)
+        << messages_.shown.front();
 }
 
 TEST_F(WebViewTest, GoLoadsTheTypedAddressAndEnterAddsItToTheHistory) {
@@ -224,7 +183,7 @@ TEST_F(WebViewTest, GoLoadsTheTypedAddressAndEnterAddsItToTheHistory) {
     EXPECT_EQ(view_.title(), "Loopback page");
     ASSERT_EQ(host_.addressBox.count(), 1);
     EXPECT_EQ(FromQt(host_.addressBox.itemText(0)), site_.Address("/page"));
-    EXPECT_EQ(host_.counter.Count(), 0);
+    EXPECT_FALSE(host_.busy.IsBusy());
 
     // The Go button loads without adding.
     host_.addressBox.setEditText(ToQt(site_.Address("/mail")));
@@ -237,11 +196,11 @@ TEST_F(WebViewTest, StopEndsTheBusyStateAndTouchesNothingElse) {
     host_.addressBox.AddText(QStringLiteral("http://earlier.example/"), true);
     host_.addressBox.setEditText(ToQt(site_.Address("/slow")));
     view_.OnGo();
-    ASSERT_TRUE(WaitUntil([this] { return host_.counter.Count() > 0; }));
+    ASSERT_TRUE(WaitUntil([this] { return host_.busy.IsBusy(); }));
     view_.Commands().ExecuteCommand(cmd::WebStop);
-    EXPECT_EQ(host_.counter.Count(), 0);
+    EXPECT_FALSE(host_.busy.IsBusy());
     QTest::qWait(300);
-    EXPECT_EQ(host_.counter.Count(), 0);
+    EXPECT_FALSE(host_.busy.IsBusy());
     EXPECT_EQ(FromQt(host_.addressBox.currentText()), site_.Address("/slow"));
     ASSERT_EQ(host_.addressBox.count(), 1);
     EXPECT_EQ(host_.addressBox.itemText(0), "http://earlier.example/");
@@ -263,6 +222,41 @@ TEST_F(WebViewTest, TheFontsCommandsSetTheTextSize) {
     EXPECT_DOUBLE_EQ(view_.zoomFactor(), 0.75);
     view_.Commands().ExecuteCommand(gb::app::web_cmd::FontNormal);
     EXPECT_DOUBLE_EQ(view_.zoomFactor(), 1.0);
+}
+
+TEST_F(WebViewTest, AViewLeftWhileItsPageLoadsGivesItsShareBack) {
+    auto* leaving = new CWebView(document_, host_, shell_, messages_, gb::Settings::CurrentUser());
+    leaving->Navigate(site_.Address("/never"));
+    ASSERT_TRUE(WaitUntil([this] { return host_.busy.IsBusy(); }));
+    ASSERT_TRUE(leaving->IsLoading());
+    delete leaving;
+    EXPECT_FALSE(host_.busy.IsBusy());
+}
+
+TEST_F(WebViewTest, UpdateDatabaseRunsFromTheView) {
+    EXPECT_TRUE(view_.Commands().HandlesCommand(cmd::UpdateDatabase));
+    EXPECT_TRUE(view_.Commands().ExecuteCommand(cmd::UpdateDatabase));
+    EXPECT_EQ(host_.updates, 1);
+}
+
+TEST_F(WebViewTest, APageWhoseProcessEndedOffersToLoadItAgain) {
+    view_.show();
+    ASSERT_TRUE(WaitForLoad([this] { view_.Navigate(site_.Address("/page")); }));
+    // Chromium's own address that ends the process drawing the page.
+    view_.load(QUrl(QStringLiteral("chrome://kill")));
+    ASSERT_TRUE(WaitUntil(
+        [this] { return view_.EndedPanel() != nullptr && view_.EndedPanel()->isVisible(); }));
+    EXPECT_FALSE(host_.busy.IsBusy());
+    EXPECT_EQ(view_.EndedPanel()->geometry(), view_.rect());
+    EXPECT_TRUE(view_.EndedPanel()->Message().contains("Press Reload"));
+    if (!gb::test::ScreenshotFolder().isEmpty()) {
+        gb::test::SaveScreenshot(view_, QStringLiteral("web-view-page-ended.png"));
+    }
+
+    ASSERT_TRUE(WaitForLoad([this] { view_.EndedPanel()->ReloadButton()->click(); }));
+    EXPECT_FALSE(view_.EndedPanel()->isVisible());
+    EXPECT_EQ(view_.title(), "Loopback page");
+    EXPECT_FALSE(host_.busy.IsBusy());
 }
 
 }  // namespace
