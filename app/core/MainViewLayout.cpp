@@ -4,9 +4,12 @@
 
 namespace gb::app {
 
-int TreeColumnWidth(int storedWidth, int viewWidth) {
+int TreeColumnWidth(int storedWidth, int viewWidth, int labelsWidth) {
     const int width = std::min(storedWidth, viewWidth * 14 / 15);
-    return width > viewWidth / 15 ? width : viewWidth / 6;
+    if (width > viewWidth / 15) {
+        return width;
+    }
+    return std::max(viewWidth / 6, std::min(labelsWidth, viewWidth / 2));
 }
 
 }  // namespace gb::app

@@ -5,7 +5,9 @@ namespace gb::app {
 
 // The tree column's width in a view `viewWidth` wide, from the width stored
 // at the last exit: the stored width capped at fourteen fifteenths of the
-// view, or one sixth of the view when that leaves no more than a fifteenth.
-int TreeColumnWidth(int storedWidth, int viewWidth);
+// view. When that leaves no more than a fifteenth (nothing stored yet), one
+// sixth of the view, or as much as the folders' labels need
+// (`labelsWidth`), up to half the view.
+int TreeColumnWidth(int storedWidth, int viewWidth, int labelsWidth);
 
 }  // namespace gb::app

@@ -55,7 +55,7 @@ CMainView::~CMainView() {
 void CMainView::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (applyStoredWidth_ && width() > 0) {
-        const int treeWidth = TreeColumnWidth(storedWidth_, width());
+        const int treeWidth = TreeColumnWidth(storedWidth_, width(), tree_->LabelsWidth());
         splitter_->setSizes({treeWidth, std::max(width() - treeWidth, 0)});
         applyStoredWidth_ = false;
     }

@@ -7,6 +7,7 @@
 #include <QtGui/QContextMenuEvent>
 #include <QtWidgets/QMenu>
 
+#include <algorithm>
 #include <array>
 
 #include "app/core/CLotkeeperApp.h"
@@ -147,12 +148,7 @@ void CNavView::RebuildTree() {
         }
     }
     rebuilding_ = false;
-    const std::int32_t current = currentNodeId_;
     MarkOpenItem(document.GetSelectedFolderId());
-    if (QTreeWidgetItem* item = FindTreeItem(current)) {
-        currentNodeId_ = current;
-        setCurrentItem(item);
-    }
 }
 
 QTreeWidgetItem* CNavView::FindTreeItem(std::int32_t folderId) const {
@@ -259,6 +255,23 @@ QTreeWidgetItem* CNavView::LabelAt(const QPoint& point) const {
     option.rect = visualRect(index);
     const int labelWidth = itemDelegateForIndex(index)->sizeHint(option, index).width();
     return point.x() < option.rect.left() + labelWidth ? itemFromIndex(index) : nullptr;
+}
+
+int CNavView::LabelsWidth() const {
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    int widest = 0;
+    for (QTreeWidgetItemIterator it(const_cast<CNavView*>(this)); *it != nullptr; ++it) {
+        int depth = 0;
+        for (const QTreeWidgetItem* parent = (*it)->parent(); parent != nullptr;
+             parent = parent->parent()) {
+            ++depth;
+        }
+        const QModelIndex index = indexFromItem(*it);
+        const int label = itemDelegateForIndex(index)->sizeHint(option, index).width();
+        widest = std::max(widest, (depth + 1) * indentation() + label);
+    }
+    return widest + 2 * frameWidth();
 }
 
 void CNavView::contextMenuEvent(QContextMenuEvent* event) {

@@ -42,7 +42,8 @@ public:
     // to the kind of view it needs. The root shows the user profile.
     bool SelectNode(std::int32_t folderId);
     // Mirrors the document's folder tree afresh: the branches expanded before
-    // stay expanded, and the folder the document has selected is marked open.
+    // stay expanded, and the folder the document has selected is marked open
+    // and made the current one.
     void RebuildTree();
 
     // What a double click on a folder does.
@@ -55,6 +56,9 @@ public:
     QMenu* ContextMenuFor(QTreeWidgetItem* item);
     // The folder whose icon or label is at the point; null elsewhere.
     QTreeWidgetItem* LabelAt(const QPoint& point) const;
+    // The width the tree needs to show every folder's label whole, with all
+    // branches open.
+    int LabelsWidth() const;
 
     // The folder commands.
     void OnNew();

@@ -93,6 +93,7 @@ TEST_F(MachineProfileTest, MissingValuesGiveTheFallback) {
 struct WidthCase {
     int stored;
     int view;
+    int labels;
     int expected;
 };
 
@@ -103,15 +104,18 @@ void PrintTo(const WidthCase& c, std::ostream* os) {
 class TreeColumnWidthTest : public ::testing::TestWithParam<WidthCase> {};
 
 TEST_P(TreeColumnWidthTest, FollowsTheStoredWidthWithinBounds) {
-    EXPECT_EQ(gb::app::TreeColumnWidth(GetParam().stored, GetParam().view), GetParam().expected);
+    EXPECT_EQ(gb::app::TreeColumnWidth(GetParam().stored, GetParam().view, GetParam().labels),
+              GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Widths, TreeColumnWidthTest,
-                         ::testing::Values(WidthCase{0, 900, 150},      // nothing stored: a sixth
-                                           WidthCase{250, 900, 250},    // stored width kept
-                                           WidthCase{60, 900, 150},     // a fifteenth or less
-                                           WidthCase{61, 900, 61},      // just above a fifteenth
-                                           WidthCase{899, 900, 840},    // capped at 14/15
-                                           WidthCase{-20, 900, 150}));  // nonsense stored
+                         ::testing::Values(WidthCase{0, 900, 100, 150},   // nothing stored: a sixth
+                                           WidthCase{0, 900, 220, 220},   // or what labels need
+                                           WidthCase{0, 900, 600, 450},   // up to half the view
+                                           WidthCase{250, 900, 600, 250},  // stored width kept
+                                           WidthCase{60, 900, 0, 150},     // a fifteenth or less
+                                           WidthCase{61, 900, 600, 61},    // just above a fifteenth
+                                           WidthCase{899, 900, 0, 840},    // capped at 14/15
+                                           WidthCase{-20, 900, 0, 150}));  // nonsense stored
 
 }  // namespace

@@ -359,4 +359,22 @@ TEST(FolderTree, ArchiveRoundTripKeepsNodesFiltersAndCounter) {
     EXPECT_EQ(read.GetCurId(), folder::Root);
 }
 
+// Questions asked while a folder command walks the tree leave its cursor.
+TEST(FolderTreeQueries, FindNodesAndTheChainWithoutMovingTheCursor) {
+    CFolderTree tree = SmallTree();
+    ASSERT_TRUE(tree.FindNode(154));
+    const std::vector<std::int32_t> chain = ChainIds(tree);
+    ASSERT_TRUE(tree.FindNode(154));
+
+    std::vector<std::int32_t> walked;
+    for (const CFolderNode* node : tree.GetChain()) {
+        walked.push_back(node->id);
+    }
+    EXPECT_EQ(walked, chain);
+    ASSERT_NE(tree.GetNode(156), nullptr);
+    EXPECT_EQ(tree.GetNode(156)->parentId, 155);
+    EXPECT_EQ(tree.GetNode(999), nullptr);
+    EXPECT_EQ(tree.GetCurId(), 154);
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <QtGui/QCursor>
 #include <QtGui/QGuiApplication>
+#include <QtTest/QTest>
 #include <QtWidgets/QMenu>
 
 #include <QtWidgets/QLineEdit>
@@ -264,6 +265,68 @@ TEST_F(NavigationTreeTest, FixedFoldersKeepTheirNames) {
 
     sample->setText(0, QString());
     EXPECT_EQ(sample->text(0), "Paid");
+}
+
+// Keyboard users open folders with Enter, as a double click does.
+TEST_F(NavigationTreeTest, EnterOpensTheCurrentFolder) {
+    const std::int32_t ended =
+        test_profile::AllItemsFolder(document, sellerFolder, folder::AuctionEnded);
+    Tree().expandAll();
+    Tree().setCurrentItem(Tree().FindTreeItem(ended));
+    Tree().setFocus();
+    QTest::keyClick(&Tree(), Qt::Key_Return);
+    Settle();
+    EXPECT_EQ(document.GetSelectedFolderId(), ended);
+    EXPECT_EQ(frame->GetRightView()->Kind(), gb::app::ViewKind::Items);
+}
+
+TEST_F(NavigationTreeTest, TheContextMenuBelongsToTheFoldersIconAndLabel) {
+    QTreeWidgetItem* item = Tree().FindTreeItem(sellerFolder);
+    ASSERT_NE(item, nullptr);
+    Tree().resize(400, 400);
+    const QRect row = Tree().visualItemRect(item);
+    EXPECT_EQ(Tree().LabelAt(row.topLeft() + QPoint(4, row.height() / 2)), item);
+    EXPECT_EQ(Tree().LabelAt(QPoint(Tree().viewport()->width() - 4, row.center().y())), nullptr);
+}
+
+// A seller added in the profile view gets his folders in the tree at once;
+// the branches the user had open stay open, and new folders appear closed.
+TEST_F(NavigationTreeTest, FoldersMadeForTheProfileShowAtOnceKeepingOpenBranches) {
+    QTreeWidgetItem* seller = Tree().FindTreeItem(sellerFolder);
+    seller->setExpanded(true);
+    Tree().FindTreeItem(folder::ByCategory)->setExpanded(false);
+    document.GetSellerList().AddSeller("second_seller", "eBay UK", "{UK}");
+    document.EnsureSellerFolders();
+    Settle();
+
+    document.GetSellerList().SetCurrent(1);
+    QTreeWidgetItem* added = Tree().FindTreeItem(document.GetSellerList().GetFolderId());
+    ASSERT_NE(added, nullptr);
+    EXPECT_FALSE(added->isExpanded());
+    EXPECT_TRUE(Tree().FindTreeItem(sellerFolder)->isExpanded());
+    EXPECT_FALSE(Tree().FindTreeItem(folder::ByCategory)->isExpanded());
+}
+
+// A profile just made has no folders until its name and first seller are
+// stored; the tree then shows the folders and marks the one the list opens.
+TEST_F(NavigationTreeTest, ANewProfileShowsItsFoldersOnceItsFirstSellerIsStored) {
+    ASSERT_TRUE(document.OnNewDocument());
+    Settle();
+    ASSERT_EQ(Tree().topLevelItem(0)->childCount(), 0);
+    document.SetProfileName("Fresh");
+    document.GetSellerList().AddSeller("first_seller", "eBay USA", "{USA}");
+    document.EnsureSellerFolders();
+    Settle();
+    EXPECT_GT(Tree().topLevelItem(0)->childCount(), 5);
+    EXPECT_GT(document.GetSelectedFolderId(), folder::Root);
+    EXPECT_EQ(Tree().CurrentNodeId(), document.GetSelectedFolderId());
+}
+
+TEST_F(NavigationTreeTest, TheTreeStartsWideEnoughForTheFolderNames) {
+    frame->resize(1024, 768);
+    frame->ShowMainView();
+    Settle();
+    EXPECT_GE(Tree().width(), Tree().LabelsWidth());
 }
 
 }  // namespace
