@@ -7,7 +7,6 @@
 #include "template_editor/core/EditorStrings.h"
 #include "template_editor/core/LibraryFile.h"
 #include "template_editor/core/PageBody.h"
-#include "template_editor/core/TemplateDocPrompts.h"
 
 namespace gb::editor {
 
@@ -162,21 +161,24 @@ bool CTemplateDoc::SplitPageOf(const std::string& page, bool renew) {
     return SplitBody(copy, renew);
 }
 
-bool CTemplateDoc::QuerySave(bool ask) {
+Answer CTemplateDoc::SaveWanted(bool ask) {
     int question = string_id::SaveNewTemplate;
     if (currentIndex_ >= 0) {
         const CTDocText* stored = library_.GetTemplate(currentIndex_);
         if (stored != nullptr && stored->IsEqual(template_)) {
-            return false;
+            return Answer::No;
         }
         question = string_id::SaveChanges;
     }
-    return !ask || prompts_.AskYesNo(EditorStrings().Get(question));
+    return ask ? prompts_.AskYesNoCancel(EditorStrings().Get(question)) : Answer::Yes;
 }
 
 SaveOutcome CTemplateDoc::SaveTemplate(bool saveAs, bool ask) {
-    const bool wanted = QuerySave(ask);
-    if (!wanted && !saveAs) {
+    const Answer wanted = SaveWanted(ask);
+    if (wanted == Answer::Cancel) {
+        return SaveOutcome::Cancelled;
+    }
+    if (wanted == Answer::No && !saveAs) {
         // Nothing changed, or the user said No: nothing is written, now or
         // later, since the library in memory is left as it was read.
         return SaveOutcome::Done;

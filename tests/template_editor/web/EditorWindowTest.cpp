@@ -17,6 +17,7 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "../../itemdb/ShippedData.h"
@@ -103,12 +104,42 @@ protected:
             QTest::qWaitFor([&] { return frame.EditingView().IsLoaded(); }, kLoadTimeoutMs));
     }
 
+    // Chooses the tab of `section` and waits until the section shows, or its
+    // tab has been put back because the section shown could not be stored.
     static bool ShowSection(CMainFrame& frame, int section) {
-        const bool stood = frame.TemplateBar().Tabs().SelectTab(section);
-        if (stood && section != section::Source) {
+        const gb::widgets::GuardedTabBar& tabs = frame.TemplateBar().Tabs();
+        frame.TemplateBar().Tabs().SelectTab(section);
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return frame.GetSectionShown() == section || tabs.currentIndex() != section; },
+            kLoadTimeoutMs));
+        if (frame.GetSectionShown() != section) {
+            return false;
+        }
+        if (section != section::Source) {
             WaitLoaded(frame);
         }
-        return stood;
+        return true;
+    }
+
+    // Stores the section shown and waits for the result. Commands that wait
+    // for the design view's page have run when it comes.
+    static bool Store(CMainFrame& frame) {
+        std::optional<bool> result;
+        frame.StoreCurrentSection([&result](bool stored) { result = stored; });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return result.has_value(); }, kLoadTimeoutMs));
+        return result.value_or(false);
+    }
+
+    // Runs a command that stores the section shown first, and waits for it.
+    static void Run(CMainFrame& frame, int command) {
+        frame.Action(command)->trigger();
+        Store(frame);
+    }
+
+    // Closes the window and waits until it has gone; false when it stays.
+    static bool Close(CMainFrame& frame) {
+        frame.close();
+        return QTest::qWaitFor([&] { return !frame.isVisible(); }, kLoadTimeoutMs);
     }
 
     static QString PageText(CMainFrame& frame) {
@@ -116,8 +147,8 @@ protected:
     }
 
     void TearDown() override {
-        if (program_ != nullptr && program_->Frame() != nullptr) {
-            program_->Frame()->close();
+        if (program_ != nullptr && program_->Frame() != nullptr && program_->Frame()->isVisible()) {
+            EXPECT_TRUE(Close(*program_->Frame()));
         }
         program_.reset();
         EXPECT_TRUE(runner_.Failures().empty());
@@ -165,7 +196,7 @@ TEST_F(EditorWindow, AMissingLibraryIsReportedAndANewTemplateShown) {
     EXPECT_FALSE(std::filesystem::exists(folder_ / "Missing.cta"));
     // Closing offers the new template; declined, nothing is written.
     runner_.Then(ScriptedModalRunner::Press(QMessageBox::No));
-    frame.close();
+    EXPECT_TRUE(Close(frame));
     EXPECT_FALSE(std::filesystem::exists(folder_ / "Missing.cta"));
 }
 
@@ -189,13 +220,13 @@ TEST_F(EditorWindow, BoldOnASelectionChangesOnlyThatSectionAndShowsChecked) {
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return frame.Action(cmd::Bold)->isChecked(); }, kLoadTimeoutMs));
 
-    ASSERT_TRUE(frame.StoreCurrentSection());
+    ASSERT_TRUE(Store(frame));
     const gb::itemdb::CTDocText& after = frame.Document().GetTemplate();
     EXPECT_NE(after.GetHeader().find("<b>winning bid</b>"), std::string::npos) << after.GetHeader();
     EXPECT_EQ(after.GetRepeat(), before.GetRepeat());
     EXPECT_EQ(after.GetFooter(), before.GetFooter());
 
-    frame.Action(cmd::Save)->trigger();
+    Run(frame, cmd::Save);
     gb::itemdb::CTemplateLibrary saved;
     ASSERT_TRUE(saved.OpenFile(Library()));
     EXPECT_NE(saved.GetTemplate(kBuyerInvoice)->GetHeader().find("<b>winning bid</b>"),
@@ -227,7 +258,7 @@ TEST_F(EditorWindow, TheFormatListMarksTheCurrentBlockAndAppliesAnother) {
     heading->trigger();
     EXPECT_TRUE(QTest::qWaitFor([&] { return item(QStringLiteral("Heading 1"))->isChecked(); },
                                 kLoadTimeoutMs));
-    ASSERT_TRUE(frame.StoreCurrentSection());
+    ASSERT_TRUE(Store(frame));
     EXPECT_NE(frame.Document().GetTemplate().GetHeader().find("<h1>Dear [Buyer_ID],</h1>"),
               std::string::npos)
         << frame.Document().GetTemplate().GetHeader();
@@ -259,6 +290,27 @@ TEST_F(EditorWindow, SourceEditsReachTheSectionsWithTheirLineEnds) {
     EXPECT_FALSE(ShowSection(frame, section::Header));
     EXPECT_EQ(frame.GetSectionShown(), section::Source);
     EXPECT_EQ(frame.Document().GetTemplate().GetFooter(), expected);
+
+    // Closing asks whether to discard that edit: No goes back to it.
+    runner_.Then(ScriptedModalRunner::Press(QMessageBox::No));
+    frame.close();
+    EXPECT_TRUE(frame.isVisible());
+    ASSERT_EQ(runner_.Ran().size(), 2u);
+    EXPECT_TRUE(runner_.Ran().back().text.startsWith(
+        QStringLiteral("The template is not formatted correctly, so the changes")));
+    // Yes discards it; "Save your changes?" then offers Cancel, which keeps
+    // the window.
+    runner_.Then(ScriptedModalRunner::Press(QMessageBox::Yes))
+        .Then(ScriptedModalRunner::Press(QMessageBox::Cancel));
+    frame.close();
+    EXPECT_TRUE(frame.isVisible());
+    ASSERT_EQ(runner_.Ran().size(), 4u);
+    EXPECT_EQ(runner_.Ran().back().text, QStringLiteral("Save your changes?"));
+    EXPECT_EQ(Bytes(), shipped_);
+    runner_.Then(ScriptedModalRunner::Press(QMessageBox::Yes))
+        .Then(ScriptedModalRunner::Press(QMessageBox::No));
+    EXPECT_TRUE(Close(frame));
+    EXPECT_EQ(Bytes(), shipped_);
 }
 
 TEST_F(EditorWindow, TheContextMenuIsTheEditMenuWithTheEnginesStates) {
@@ -284,9 +336,8 @@ TEST_F(EditorWindow, AnUntouchedLibraryStaysByteIdenticalThroughEverySection) {
     for (const int section : {section::Repeat, section::Footer, section::Source, section::Header}) {
         ASSERT_TRUE(ShowSection(frame, section)) << section;
     }
-    frame.Action(cmd::Save)->trigger();
-    frame.close();
-    EXPECT_FALSE(frame.isVisible());
+    Run(frame, cmd::Save);
+    EXPECT_TRUE(Close(frame));
     EXPECT_EQ(Bytes(), shipped_);
     EXPECT_TRUE(runner_.Ran().empty());
 }
@@ -307,7 +358,7 @@ TEST_F(EditorWindow, AddFieldsInsertsTheTokenAtTheCaretOrIntoTheSubject) {
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return PageText(frame).contains(QStringLiteral("Dear [Buyer_ID]")); },
                         kLoadTimeoutMs));
-    ASSERT_TRUE(frame.StoreCurrentSection());
+    ASSERT_TRUE(Store(frame));
     const std::string& header = frame.Document().GetTemplate().GetHeader();
     const std::size_t token = header.find("Dear [Buyer_ID]");
     ASSERT_NE(token, std::string::npos) << header;
@@ -339,6 +390,18 @@ TEST_F(EditorWindow, AboutShowsTheBoxOverTheWindow) {
     ASSERT_EQ(runner_.Ran().size(), 1u);
     EXPECT_EQ(runner_.Ran().front().title, "About Template Editor");
     EXPECT_EQ(parent, &frame);
+}
+
+// The engine answers the scripts it still owes as the page goes, which is
+// while the design view is taken down: nothing of the view may run then.
+TEST_F(EditorWindow, GoingWithScriptAnswersOutstandingCallsNothingBack) {
+    CMainFrame& frame = Start();
+    bool answered = false;
+    frame.EditingView().StoreToDocument([&answered](bool) { answered = true; });
+    frame.EditingView().RefreshState();
+    program_.reset();
+    QTest::qWait(100);
+    EXPECT_FALSE(answered);
 }
 
 TEST_F(EditorWindow, ASecondStartHandsOverToTheFirst) {
@@ -379,10 +442,10 @@ TEST_F(SplitTableTemplate, IsShownReadOnlyAndNeverStoredFromTheDesignView) {
     EXPECT_FALSE(frame.Action(cmd::Bold)->isEnabled());
     EXPECT_FALSE(frame.Action(cmd::Format)->isEnabled());
     frame.Action(cmd::Bold)->trigger();
-    ASSERT_TRUE(frame.StoreCurrentSection());
+    ASSERT_TRUE(Store(frame));
     EXPECT_EQ(frame.Document().GetTemplate().GetRepeat(),
               "<HTML><BODY><TR><TD>[Auction_ID]</TD></TR>\r\n</BODY></HTML>");
-    frame.Action(cmd::Save)->trigger();
+    Run(frame, cmd::Save);
     EXPECT_EQ(Bytes(), shipped_);
 }
 
