@@ -8,13 +8,13 @@
 
 #include <string>
 
-#include "tests/support/TempFolder.h"
 #include "itemdb/TemplateLibrary.h"
 #include "platform/FileIo.h"
 #include "template_editor/dialogs/DocPrompts.h"
 #include "template_editor/dialogs/LibraryDlg.h"
 #include "template_editor/dialogs/OpenDlg.h"
 #include "template_editor/dialogs/SaveDlg.h"
+#include "tests/support/TempFolder.h"
 #include "widgets/ScriptedModalRunner.h"
 
 namespace gb::editor {
@@ -238,10 +238,20 @@ TEST_F(TemplateDialogs, TheSaveDialogSwitchesToALibraryChosenInTheLibraryDialog)
 
 TEST_F(TemplateDialogs, CancelInTheSaveDialogGivesNoChoice) {
     runner_.Then(ScriptedModalRunner::Reject());
-    DocPrompts prompts(runner_, nullptr);
+    DocPrompts prompts(runner_);
     EXPECT_FALSE(prompts.ChooseSaveAs(library_, 0).has_value());
     ASSERT_EQ(runner_.Ran().size(), 1u);
     EXPECT_EQ(runner_.Ran()[0].title, "Save Template As");
+}
+
+TEST_F(TemplateDialogs, TheSaveQuestionOffersCancelAndClosingTheBoxCancels) {
+    runner_.Then(ScriptedModalRunner::Press(QMessageBox::Cancel))
+        .Then(ScriptedModalRunner::Press(QMessageBox::No))
+        .Then(ScriptedModalRunner::Reject());
+    DocPrompts prompts(runner_);
+    EXPECT_EQ(prompts.AskYesNoCancel("Save your changes?"), Answer::Cancel);
+    EXPECT_EQ(prompts.AskYesNoCancel("Save your changes?"), Answer::No);
+    EXPECT_EQ(prompts.AskYesNoCancel("Save your changes?"), Answer::Cancel);
 }
 
 }  // namespace
