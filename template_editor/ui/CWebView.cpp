@@ -58,8 +58,9 @@ QString Literal(const QString& text) {
 // What the editing script logs when the caret or the selection moved.
 const QString kSelectionMessage = QStringLiteral("gbEditor:selectionchange");
 
-// The page of the design view: it runs no scripts of its own and follows no
-// link. It tells when the editing script reports a move of the selection.
+// The page of the design view: it runs no scripts of its own and goes nowhere
+// but where the view sends it. It tells when the editing script reports a
+// move of the selection.
 class EditingPage final : public QWebEnginePage {
 public:
     EditingPage(QWebEngineProfile* profile, QObject* parent, std::function<void()> onSelection)
@@ -69,8 +70,11 @@ public:
     }
 
 protected:
-    bool acceptNavigationRequest(const QUrl&, NavigationType type, bool) override {
-        return type != NavigationTypeLinkClicked && type != NavigationTypeFormSubmitted;
+    // Only the view's own loads of a page stand: a link, a form, a refresh
+    // or redirect, a script or a frame would put something else in its place
+    // and so into the template.
+    bool acceptNavigationRequest(const QUrl&, NavigationType type, bool isMainFrame) override {
+        return isMainFrame && type == NavigationTypeTyped;
     }
     void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString& message, int,
                                   const QString&) override {

@@ -142,6 +142,23 @@ protected:
         return QTest::qWaitFor([&] { return !frame.isVisible(); }, kLoadTimeoutMs);
     }
 
+    // Makes the library hold one template of these pages, remembered as the
+    // one to show.
+    void UseOnly(const std::string& header, const std::string& repeat, const std::string& footer) {
+        gb::itemdb::CTDocText only(gb::itemdb::CTDocText::Defaults::Editor);
+        only.SetName("Only");
+        only.SetDescription("The one template");
+        only.SetHeader(header);
+        only.SetRepeat(repeat);
+        only.SetFooter(footer);
+        gb::itemdb::CTemplateLibrary library;
+        library.AddTemplate(only);
+        library.SetPath(Library());
+        ASSERT_TRUE(library.SaveFile());
+        shipped_ = Bytes();
+        EditorSettings(settings_).Store("VizEvav.cta", 0);
+    }
+
     static QString PageText(CMainFrame& frame) {
         return Evaluate(frame.EditingView(), QStringLiteral("document.body.innerText")).toString();
     }
@@ -418,18 +435,9 @@ class SplitTableTemplate : public EditorWindow {
 protected:
     void SetUp() override {
         EditorWindow::SetUp();
-        gb::itemdb::CTDocText split(gb::itemdb::CTDocText::Defaults::Editor);
-        split.SetName("Rows");
-        split.SetDescription("One table across the sections");
-        split.SetHeader("<HTML><BODY><TABLE>\r\n</BODY></HTML>");
-        split.SetRepeat("<HTML><BODY><TR><TD>[Auction_ID]</TD></TR>\r\n</BODY></HTML>");
-        split.SetFooter("<HTML><BODY></TABLE>\r\n</BODY></HTML>");
-        gb::itemdb::CTemplateLibrary library;
-        library.AddTemplate(split);
-        library.SetPath(Library());
-        ASSERT_TRUE(library.SaveFile());
-        shipped_ = Bytes();
-        EditorSettings(settings_).Store("VizEvav.cta", 0);
+        UseOnly("<HTML><BODY><TABLE>\r\n</BODY></HTML>",
+                "<HTML><BODY><TR><TD>[Auction_ID]</TD></TR>\r\n</BODY></HTML>",
+                "<HTML><BODY></TABLE>\r\n</BODY></HTML>");
     }
 };
 
@@ -456,6 +464,36 @@ TEST_F(SplitTableTemplate, OffersTheSourceViewInstead) {
                                 kLoadTimeoutMs));
     EXPECT_EQ(frame.TemplateBar().Tabs().currentIndex(), section::Source);
     EXPECT_NE(frame.SourceView().toPlainText().indexOf(QStringLiteral("<TR><TD>[Auction_ID]")), -1);
+}
+
+// The design view goes nowhere but where the editor sends it: not where a
+// page's refresh, frame or link points.
+TEST_F(EditorWindow, TheDesignViewStaysOnTheTemplate) {
+    gb::WriteFileAtomically(folder_ / "secret.txt", "a local file's text");
+    const std::string secret =
+        QUrl::fromLocalFile(gb::widgets::PathToQt(folder_ / "secret.txt")).toString().toStdString();
+    UseOnly("<HTML><HEAD><META http-equiv=\"refresh\" content=\"0;url=" + secret +
+                "\"></HEAD><BODY>Header text</BODY></HTML>",
+            "<HTML><BODY>Row<IFRAME src=\"" + secret + "\"></IFRAME></BODY></HTML>",
+            "<HTML><BODY><A href=\"" + secret + "\">Footer link</A></BODY></HTML>");
+    CMainFrame& frame = Start();
+    QTest::qWait(1500);
+    EXPECT_EQ(PageText(frame).toStdString(), "Header text");
+    ASSERT_TRUE(ShowSection(frame, section::Repeat));
+    QTest::qWait(500);
+    EXPECT_EQ(Evaluate(frame.EditingView(),
+                       QStringLiteral("(function(){var d=document.querySelector('iframe')."
+                                      "contentDocument;return d?(d.body?d.body.innerText:''):"
+                                      "'elsewhere';})()"))
+                  .toString()
+                  .toStdString(),
+              "");
+    ASSERT_TRUE(ShowSection(frame, section::Footer));
+    Evaluate(frame.EditingView(), QStringLiteral("document.querySelector('a').click()"));
+    QTest::qWait(500);
+    EXPECT_EQ(PageText(frame).toStdString(), "Footer link");
+    Run(frame, cmd::Save);
+    EXPECT_EQ(Bytes(), shipped_);
 }
 
 }  // namespace
