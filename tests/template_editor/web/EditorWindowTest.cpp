@@ -330,6 +330,23 @@ TEST_F(EditorWindow, SourceEditsReachTheSectionsWithTheirLineEnds) {
     EXPECT_EQ(Bytes(), shipped_);
 }
 
+TEST_F(EditorWindow, ASourceEditChangesOnlyWhatTheUserChanged) {
+    const std::string header = "<HTML><BODY>\r\nHead\xA0text\r\n</BODY></HTML>";
+    const std::string repeat = "<HTML><BODY>\n<P>[Auction_ID]</P>\n</BODY></HTML>";
+    UseOnly(header, repeat, "<HTML><BODY>\r\nFoot\r\n</BODY></HTML>");
+    CMainFrame& frame = Start();
+    ASSERT_TRUE(ShowSection(frame, section::Source));
+    QTextCursor cursor = frame.SourceView().document()->find(QStringLiteral("Foot"));
+    ASSERT_FALSE(cursor.isNull());
+    cursor.insertText(QStringLiteral("Feet"));
+    ASSERT_TRUE(ShowSection(frame, section::Header));
+    const gb::itemdb::CTDocText& stored = frame.Document().GetTemplate();
+    EXPECT_EQ(stored.GetHeader(), header);
+    EXPECT_EQ(stored.GetRepeat(), repeat);
+    EXPECT_EQ(stored.GetFooter(), "<HTML><BODY>\r\nFeet\r\n</BODY></HTML>");
+    runner_.Then(ScriptedModalRunner::Press(QMessageBox::No));
+}
+
 TEST_F(EditorWindow, TheContextMenuIsTheEditMenuWithTheEnginesStates) {
     CMainFrame& frame = Start();
     QApplication::clipboard()->clear();
