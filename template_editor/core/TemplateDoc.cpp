@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "template_editor/core/EditorStrings.h"
-#include "template_editor/core/LibraryFile.h"
 #include "template_editor/core/PageBody.h"
 
 namespace gb::editor {
@@ -194,8 +193,9 @@ SaveOutcome CTemplateDoc::SaveTemplate(bool saveAs, bool ask) {
             return SaveOutcome::Failed;
         }
         // The document follows that library, showing the template just saved.
-        return LoadLibrary(choice->library, currentIndex_) ? SaveOutcome::Done
-                                                           : SaveOutcome::Failed;
+        return LoadLibrary(choice->library, currentIndex_) == LibraryState::Read
+                   ? SaveOutcome::Done
+                   : SaveOutcome::Failed;
     }
     const int stored = library_.SetTemplate(template_, currentIndex_);
     if (stored < 0) {
@@ -230,26 +230,26 @@ void CTemplateDoc::NewDocument() {
     mayWriteLibrary_ = !std::filesystem::exists(path_, error) && !error;
 }
 
-bool CTemplateDoc::OpenDocument(const std::filesystem::path& path) {
+LibraryState CTemplateDoc::OpenLibrary(const std::filesystem::path& path) {
     const int index = library_.GetCount() > 1 ? currentIndex_ : settings_.GetTemplateIndex();
     return LoadLibrary(path, index);
 }
 
-bool CTemplateDoc::LoadLibrary(const std::filesystem::path& path, int index) {
+LibraryState CTemplateDoc::LoadLibrary(const std::filesystem::path& path, int index) {
     CTemplateLibrary read;
     const LibraryState state = ReadLibrary(read, path);
     if (state != LibraryState::Read) {
         if (state == LibraryState::Unreadable) {
             prompts_.ShowMessage(UnreadableLibraryMessage(path));
         }
-        return false;
+        return state;
     }
     SelectTemplate(-1);
     library_ = std::move(read);
     path_ = path;
     mayWriteLibrary_ = true;
     SelectTemplate(index >= 0 && index < library_.GetCount() ? index : 0);
-    return true;
+    return state;
 }
 
 void CTemplateDoc::CloseDocument() {

@@ -15,6 +15,7 @@
 #include "itemdb/TDocText.h"
 #include "itemdb/TemplateLibrary.h"
 #include "template_editor/core/EditorSettings.h"
+#include "template_editor/core/LibraryFile.h"
 #include "template_editor/core/TemplateDocPrompts.h"
 
 namespace gb {
@@ -91,7 +92,11 @@ public:
     // library in memory holds several) or the remembered one. False, with the
     // document unchanged, when the file is missing or unreadable; an
     // unreadable file is reported.
-    bool OpenDocument(const std::filesystem::path& path);
+    bool OpenDocument(const std::filesystem::path& path) {
+        return OpenLibrary(path) == LibraryState::Read;
+    }
+    // OpenDocument telling a missing file from an unreadable one.
+    LibraryState OpenLibrary(const std::filesystem::path& path);
     // Remembers the library's file name and the current index.
     void CloseDocument();
     // Writes the library when it holds unsaved changes; false when that fails.
@@ -104,7 +109,7 @@ private:
     Answer SaveWanted(bool ask);
     // Replaces the library by the file at `path` and selects `index` (0 when
     // outside the library).
-    bool LoadLibrary(const std::filesystem::path& path, int index);
+    LibraryState LoadLibrary(const std::filesystem::path& path, int index);
     bool SplitPageOf(const std::string& page, bool renew);
     std::string Page(std::string_view body) const { return prefix_ + std::string(body) + suffix_; }
     bool ReportNotSaved();

@@ -369,8 +369,12 @@ void CMainFrame::RebuildFormatMenu() {
 // --- File commands -------------------------------------------------------------
 
 void CMainFrame::OpenStartupLibrary(const std::filesystem::path& path) {
-    if (!doc_.OpenDocument(path)) {
-        Tell(runner_, this, EditorStrings().Get(string_id::LibraryNotFound));
+    const LibraryState state = doc_.OpenLibrary(path);
+    if (state != LibraryState::Read) {
+        // The document has told of a file it cannot read.
+        if (state == LibraryState::Missing) {
+            Tell(runner_, this, EditorStrings().Get(string_id::LibraryNotFound));
+        }
         doc_.NewDocument();
     }
     ShowDocument();

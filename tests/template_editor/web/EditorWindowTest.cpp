@@ -217,6 +217,20 @@ TEST_F(EditorWindow, AMissingLibraryIsReportedAndANewTemplateShown) {
     EXPECT_FALSE(std::filesystem::exists(folder_ / "Missing.cta"));
 }
 
+TEST_F(EditorWindow, ADamagedLibraryIsReportedOnceAndLeftAsItWas) {
+    gb::WriteFileAtomically(Library(), "not a template library");
+    runner_.Then(ScriptedModalRunner::Press(QMessageBox::Ok));
+    CMainFrame& frame = Start();
+    ASSERT_EQ(runner_.Ran().size(), 1u);
+    EXPECT_TRUE(runner_.Ran().front().text.startsWith(
+        QStringLiteral("The template library VizEvav.cta could not be read")))
+        << runner_.Ran().front().text.toStdString();
+    EXPECT_EQ(frame.Document().GetCurrentIndex(), -1);
+    runner_.Then(ScriptedModalRunner::Press(QMessageBox::No));
+    EXPECT_TRUE(Close(frame));
+    EXPECT_EQ(Bytes(), "not a template library");
+}
+
 TEST_F(EditorWindow, BoldOnASelectionChangesOnlyThatSectionAndShowsChecked) {
     gb::itemdb::CTemplateLibrary original;
     ASSERT_TRUE(original.OpenFile(Library()));
