@@ -16,6 +16,8 @@
 #include <QtWidgets/QToolButton>
 #include <QtWidgets/QVBoxLayout>
 
+#include <algorithm>
+#include <array>
 #include <utility>
 #include <vector>
 
@@ -135,6 +137,11 @@ void CMainFrame::CreateCommands() {
     AddCommand(cmd::ViewRepeat, tr("&Repeat"), [this] { SelectSection(section::Repeat); });
     AddCommand(cmd::ViewFooter, tr("&Footer"), [this] { SelectSection(section::Footer); });
     AddCommand(cmd::ViewSource, tr("&Source"), [this] { SelectSection(section::Source); });
+    // Keys without a menu item: the window holds them.
+    addAction(AddCommand(cmd::NextPane, tr("Next Pane"), [this] { MoveToPane(1); }));
+    addAction(AddCommand(cmd::PreviousPane, tr("Previous Pane"), [this] { MoveToPane(-1); }));
+    commands_[cmd::NextPane]->setShortcut(QKeySequence(Qt::Key_F6));
+    commands_[cmd::PreviousPane]->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6));
     AddCommand(cmd::HelpTopics, tr("&Help Topics"),
                [this] { help_.ShowContext(gb::widgets::help_context::Templates); });
     AddCommand(cmd::About, tr("&About Template..."), [this] { OnAbout(); });
@@ -305,6 +312,20 @@ void CMainFrame::RefreshTemplateBar() {
     const gb::itemdb::CTDocText& current = doc_.GetTemplate();
     bar_->SetTitle(current.GetName(), current.GetDescription(), doc_.GetTitle());
     bar_->SetTypeAndSubject(current.GetKind(), current.GetSubject());
+}
+
+// The panes, in the order F6 visits them: the template bar and the view shown.
+void CMainFrame::MoveToPane(int step) {
+    const std::array<QWidget*, 2> panes{bar_, views_->currentWidget()};
+    const QWidget* focus = QApplication::focusWidget();
+    const auto holding = std::find_if(panes.begin(), panes.end(), [focus](const QWidget* pane) {
+        return focus != nullptr && (focus == pane || pane->isAncestorOf(focus));
+    });
+    const int count = static_cast<int>(panes.size());
+    const int from = holding == panes.end() ? (step > 0 ? count - 1 : 0)
+                                            : static_cast<int>(holding - panes.begin());
+    panes[static_cast<std::size_t>(((from + step) % count + count) % count)]->setFocus(
+        Qt::TabFocusReason);
 }
 
 // --- Editing commands ----------------------------------------------------------

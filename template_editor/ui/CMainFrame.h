@@ -84,6 +84,8 @@ private:
     // Shows the document's current template from its header, without
     // storing the section shown.
     void ShowDocument();
+    // Gives the focus to the pane `step` panes on from the one holding it.
+    void MoveToPane(int step);
     void RefreshTemplateBar();
     void UpdateEditCommands();
     void RebuildFormatMenu();

@@ -427,6 +427,34 @@ TEST_F(EditorWindow, AddFieldsInsertsTheTokenAtTheCaretOrIntoTheSubject) {
     runner_.Then(ScriptedModalRunner::Press(QMessageBox::No));
 }
 
+TEST_F(EditorWindow, F6AndShiftF6MoveTheFocusBetweenTheBarAndTheView) {
+    CMainFrame& frame = Start();
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    const QWidget& tabs = frame.TemplateBar().Tabs();
+    const auto focusIn = [](const QWidget& pane) {
+        const QWidget* focus = QApplication::focusWidget();
+        return focus != nullptr && (focus == &pane || pane.isAncestorOf(focus));
+    };
+    const auto press = [&](Qt::KeyboardModifiers modifiers, const QWidget& into) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6, modifiers);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return focusIn(into); }, kLoadTimeoutMs));
+    };
+    frame.EditingView().setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return focusIn(frame.EditingView()); }, kLoadTimeoutMs));
+    // The caret moving in the page has the view ask for the commands' states.
+    Select(frame.EditingView(), QStringLiteral("Dear"), true);
+    press(Qt::NoModifier, tabs);
+    press(Qt::NoModifier, frame.EditingView());
+    press(Qt::ShiftModifier, tabs);
+    press(Qt::ShiftModifier, frame.EditingView());
+
+    ASSERT_TRUE(ShowSection(frame, section::Source));
+    ASSERT_TRUE(focusIn(frame.SourceView()));
+    press(Qt::NoModifier, tabs);
+    press(Qt::ShiftModifier, frame.SourceView());
+}
+
 TEST_F(EditorWindow, AboutShowsTheBoxOverTheWindow) {
     CMainFrame& frame = Start();
     QWidget* parent = nullptr;
