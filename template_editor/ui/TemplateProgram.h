@@ -45,7 +45,6 @@ public:
     bool InitInstance();
 
     CMainFrame* Frame() const { return frame_.get(); }
-    CTemplateDoc& Document() { return doc_; }
     gb::widgets::SingleInstance& Instance() { return instance_; }
 
 private:
