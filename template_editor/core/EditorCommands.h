@@ -39,6 +39,9 @@ inline constexpr int ViewHeader = 32823;
 inline constexpr int ViewRepeat = 32828;
 inline constexpr int ViewFooter = 32825;
 inline constexpr int ViewSource = 32827;
+// Window: the focus to the next or the previous pane.
+inline constexpr int NextPane = 57680;
+inline constexpr int PreviousPane = 57681;
 // Help
 inline constexpr int HelpTopics = 57667;
 inline constexpr int About = 57664;

@@ -55,6 +55,9 @@ const gb::StringTable& EditorStrings() {
          "This section holds table rows or cells whose table begins or ends in another section. "
          "The design view would lose them, so it shows this section read-only. Do you want to "
          "edit the template in the Source view instead?"},
+        {string_id::DiscardMalformedSection,
+         "The template is not formatted correctly, so the changes to this section cannot be "
+         "kept. Do you want to discard them? Choose No to go back and correct the error."},
     };
     return table;
 }

@@ -34,6 +34,7 @@ inline constexpr int NothingToDelete = 152;
 inline constexpr int LibraryUnreadable = 153;    // %1: the library's file name
 inline constexpr int InvalidTemplateName = 154;  // %1: the template's name
 inline constexpr int StrayTableParts = 155;
+inline constexpr int DiscardMalformedSection = 156;
 
 }  // namespace string_id
 

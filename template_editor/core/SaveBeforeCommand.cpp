@@ -12,8 +12,11 @@ bool SaveBeforeCommand(CTemplateDoc& doc, TemplateDocPrompts& prompts, FileComma
     if (!sectionStored) {
         if (explicitSave) {
             prompts.ShowMessage(EditorStrings().Get(string_id::TemplateMalformed));
+            return false;
         }
-        return !explicitSave;
+        if (!prompts.AskYesNo(EditorStrings().Get(string_id::DiscardMalformedSection))) {
+            return false;
+        }
     }
     const SaveOutcome outcome = explicitSave
                                     ? doc.SaveTemplate(command == FileCommand::SaveAs, false)

@@ -1,8 +1,9 @@
 #pragma once
 // How the file commands save the current template first: Save and Save As
 // stop when the section shown cannot be stored; New, Open and closing the
-// window then go on without saving, ask before saving, and stop when the save
-// fails or the user cancels it.
+// window then ask whether to discard that section's edits or go back to them.
+// Those three ask before saving what was stored, and stop when the save fails
+// or the user cancels it.
 
 namespace gb::editor {
 

@@ -5,9 +5,7 @@
 #include <utility>
 
 #include "template_editor/core/EditorStrings.h"
-#include "template_editor/core/LibraryFile.h"
 #include "template_editor/core/PageBody.h"
-#include "template_editor/core/TemplateDocPrompts.h"
 
 namespace gb::editor {
 
@@ -162,21 +160,24 @@ bool CTemplateDoc::SplitPageOf(const std::string& page, bool renew) {
     return SplitBody(copy, renew);
 }
 
-bool CTemplateDoc::QuerySave(bool ask) {
+Answer CTemplateDoc::SaveWanted(bool ask) {
     int question = string_id::SaveNewTemplate;
     if (currentIndex_ >= 0) {
         const CTDocText* stored = library_.GetTemplate(currentIndex_);
         if (stored != nullptr && stored->IsEqual(template_)) {
-            return false;
+            return Answer::No;
         }
         question = string_id::SaveChanges;
     }
-    return !ask || prompts_.AskYesNo(EditorStrings().Get(question));
+    return ask ? prompts_.AskYesNoCancel(EditorStrings().Get(question)) : Answer::Yes;
 }
 
 SaveOutcome CTemplateDoc::SaveTemplate(bool saveAs, bool ask) {
-    const bool wanted = QuerySave(ask);
-    if (!wanted && !saveAs) {
+    const Answer wanted = SaveWanted(ask);
+    if (wanted == Answer::Cancel) {
+        return SaveOutcome::Cancelled;
+    }
+    if (wanted == Answer::No && !saveAs) {
         // Nothing changed, or the user said No: nothing is written, now or
         // later, since the library in memory is left as it was read.
         return SaveOutcome::Done;
@@ -192,8 +193,9 @@ SaveOutcome CTemplateDoc::SaveTemplate(bool saveAs, bool ask) {
             return SaveOutcome::Failed;
         }
         // The document follows that library, showing the template just saved.
-        return LoadLibrary(choice->library, currentIndex_) ? SaveOutcome::Done
-                                                           : SaveOutcome::Failed;
+        return LoadLibrary(choice->library, currentIndex_) == LibraryState::Read
+                   ? SaveOutcome::Done
+                   : SaveOutcome::Failed;
     }
     const int stored = library_.SetTemplate(template_, currentIndex_);
     if (stored < 0) {
@@ -228,26 +230,26 @@ void CTemplateDoc::NewDocument() {
     mayWriteLibrary_ = !std::filesystem::exists(path_, error) && !error;
 }
 
-bool CTemplateDoc::OpenDocument(const std::filesystem::path& path) {
+LibraryState CTemplateDoc::OpenLibrary(const std::filesystem::path& path) {
     const int index = library_.GetCount() > 1 ? currentIndex_ : settings_.GetTemplateIndex();
     return LoadLibrary(path, index);
 }
 
-bool CTemplateDoc::LoadLibrary(const std::filesystem::path& path, int index) {
+LibraryState CTemplateDoc::LoadLibrary(const std::filesystem::path& path, int index) {
     CTemplateLibrary read;
     const LibraryState state = ReadLibrary(read, path);
     if (state != LibraryState::Read) {
         if (state == LibraryState::Unreadable) {
             prompts_.ShowMessage(UnreadableLibraryMessage(path));
         }
-        return false;
+        return state;
     }
     SelectTemplate(-1);
     library_ = std::move(read);
     path_ = path;
     mayWriteLibrary_ = true;
     SelectTemplate(index >= 0 && index < library_.GetCount() ? index : 0);
-    return true;
+    return state;
 }
 
 void CTemplateDoc::CloseDocument() {

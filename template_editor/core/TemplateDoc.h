@@ -15,14 +15,14 @@
 #include "itemdb/TDocText.h"
 #include "itemdb/TemplateLibrary.h"
 #include "template_editor/core/EditorSettings.h"
+#include "template_editor/core/LibraryFile.h"
+#include "template_editor/core/TemplateDocPrompts.h"
 
 namespace gb {
 class Settings;
 }
 
 namespace gb::editor {
-
-class TemplateDocPrompts;
 
 // The section numbers: the template bar's tabs, in order.
 namespace section {
@@ -35,7 +35,7 @@ inline constexpr int Source = 3;
 // How a save ended.
 enum class SaveOutcome {
     Done,       // saved, or there was nothing to save, or the user said No
-    Cancelled,  // the user cancelled Save Template As: nothing was written
+    Cancelled,  // the user cancelled the question or Save Template As: nothing written
     Failed,     // nothing written; the user has been told why
 };
 
@@ -76,9 +76,10 @@ public:
     bool SelectTemplate(int index);
     // Whether the current template is to be saved: it is new or differs from
     // its library copy and, with `ask`, the user answers Yes.
-    bool QuerySave(bool ask);
+    bool QuerySave(bool ask) { return SaveWanted(ask) == Answer::Yes; }
     // Saves the current template into its library, or with `saveAs` (or for a
-    // new template) into the library and place the user chooses.
+    // new template) into the library and place the user chooses. With `ask`
+    // the user may answer Cancel, which ends it as Cancelled.
     SaveOutcome SaveTemplate(bool saveAs, bool ask);
     // Writes the current template into the library file at `path`: added for
     // index -1, else replacing the template at `index`. On success the index it
@@ -91,7 +92,11 @@ public:
     // library in memory holds several) or the remembered one. False, with the
     // document unchanged, when the file is missing or unreadable; an
     // unreadable file is reported.
-    bool OpenDocument(const std::filesystem::path& path);
+    bool OpenDocument(const std::filesystem::path& path) {
+        return OpenLibrary(path) == LibraryState::Read;
+    }
+    // OpenDocument telling a missing file from an unreadable one.
+    LibraryState OpenLibrary(const std::filesystem::path& path);
     // Remembers the library's file name and the current index.
     void CloseDocument();
     // Writes the library when it holds unsaved changes; false when that fails.
@@ -99,9 +104,12 @@ public:
     bool IsModified() const { return library_.IsModified(); }
 
 private:
+    // No when there is nothing to save; else, with `ask`, the user's answer to
+    // Yes, No or Cancel, and Yes without.
+    Answer SaveWanted(bool ask);
     // Replaces the library by the file at `path` and selects `index` (0 when
     // outside the library).
-    bool LoadLibrary(const std::filesystem::path& path, int index);
+    LibraryState LoadLibrary(const std::filesystem::path& path, int index);
     bool SplitPageOf(const std::string& page, bool renew);
     std::string Page(std::string_view body) const { return prefix_ + std::string(body) + suffix_; }
     bool ReportNotSaved();

@@ -18,10 +18,14 @@ struct SaveAsChoice {
     std::string description;
 };
 
+enum class Answer { Yes, No, Cancel };
+
 class TemplateDocPrompts {
 public:
     // A Yes/No question; true for Yes.
     virtual bool AskYesNo(std::string_view question) = 0;
+    // A question with Yes, No and Cancel.
+    virtual Answer AskYesNoCancel(std::string_view question) = 0;
     // Runs the Save Template As dialog for the template at `index` (-1: a new
     // one) of `library`; nothing when the user cancels.
     virtual std::optional<SaveAsChoice> ChooseSaveAs(const std::filesystem::path& library,

@@ -22,4 +22,11 @@ bool Ask(gb::widgets::ModalRunner& runner, QWidget* parent, std::string_view que
                                      QMessageBox::Yes | QMessageBox::No}) == QMessageBox::Yes;
 }
 
+QMessageBox::StandardButton AskOrCancel(gb::widgets::ModalRunner& runner, QWidget* parent,
+                                        std::string_view question) {
+    return gb::widgets::ShowMessage(runner, parent,
+                                    {kCaption, gb::widgets::ToQt(question), QMessageBox::Question,
+                                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel});
+}
+
 }  // namespace gb::editor

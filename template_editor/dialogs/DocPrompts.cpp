@@ -10,6 +10,17 @@ bool DocPrompts::AskYesNo(std::string_view question) {
     return Ask(runner_, parent_, question);
 }
 
+Answer DocPrompts::AskYesNoCancel(std::string_view question) {
+    switch (AskOrCancel(runner_, parent_, question)) {
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        default:
+            return Answer::Cancel;
+    }
+}
+
 std::optional<SaveAsChoice> DocPrompts::ChooseSaveAs(const std::filesystem::path& library,
                                                      int index) {
     CSaveDlg dialog(runner_, library, index, parent_);

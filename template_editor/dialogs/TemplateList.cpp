@@ -8,10 +8,8 @@
 namespace gb::editor {
 
 void SetUpTemplateList(QTreeWidget& list) {
-    const int width = list.viewport()->width();
+    list.header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     list.header()->setStretchLastSection(true);
-    list.header()->resizeSection(0, width / 5);
-    list.header()->resizeSection(1, width - width / 5 - 5);
 }
 
 void ShowTemplateRows(QTreeWidget& list, const std::vector<TemplateRow>& rows, int select) {

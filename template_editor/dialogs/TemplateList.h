@@ -1,6 +1,6 @@
 #pragma once
-// The template list the Open and Save As dialogs share: a name column one
-// fifth of the list wide, the description in the rest.
+// The template list the Open and Save As dialogs share: a name column as wide
+// as the longest name, the description in the rest.
 
 #include <vector>
 

@@ -1,5 +1,6 @@
 #include "template_editor/ui/CMainFrame.h"
 
+#include <QtCore/QScopedValueRollback>
 #include <QtCore/QTimer>
 #include <QtGui/QCloseEvent>
 #include <QtGui/QScreen>
@@ -15,6 +16,9 @@
 #include <QtWidgets/QToolButton>
 #include <QtWidgets/QVBoxLayout>
 
+#include <algorithm>
+#include <array>
+#include <utility>
 #include <vector>
 
 #include "itemdb/FeeSchedule.h"
@@ -23,6 +27,7 @@
 #include "template_editor/core/EditorStrings.h"
 #include "template_editor/core/SaveBeforeCommand.h"
 #include "template_editor/core/TableParts.h"
+#include "template_editor/core/TemplateDoc.h"
 #include "template_editor/dialogs/AboutDlg.h"
 #include "template_editor/dialogs/DialogMessages.h"
 #include "template_editor/dialogs/FieldDlg.h"
@@ -51,13 +56,14 @@ constexpr double kScreenShare = 0.85;
 
 }  // namespace
 
-CMainFrame::CMainFrame(gb::widgets::ModalRunner& runner, gb::widgets::HelpService& help,
-                       gb::Settings& settings, std::filesystem::path programFolder)
-    : runner_(runner),
+CMainFrame::CMainFrame(CTemplateDoc& doc, TemplateDocPrompts& prompts,
+                       gb::widgets::ModalRunner& runner, gb::widgets::HelpService& help,
+                       std::filesystem::path programFolder)
+    : doc_(doc),
+      prompts_(prompts),
+      runner_(runner),
       help_(help),
-      programFolder_(std::move(programFolder)),
-      prompts_(runner, this),
-      doc_(prompts_, settings, programFolder_) {
+      programFolder_(std::move(programFolder)) {
     setWindowTitle(kCaption);
     setObjectName(QStringLiteral("TemplateEditor"));
 
@@ -83,13 +89,9 @@ CMainFrame::CMainFrame(gb::widgets::ModalRunner& runner, gb::widgets::HelpServic
 }
 
 CMainFrame::~CMainFrame() {
-    // The window's children outlive the document and the command table, which
-    // are members: from here on they must not call back, whatever they signal
-    // while they are taken down.
-    for (const QObject* child : std::initializer_list<const QObject*>{web_, source_, &bar_->Tabs(),
-                                                                      &bar_->FieldsButton()}) {
-        disconnect(child, nullptr, this, nullptr);
-    }
+    // The views and the bar go while this window is whole: whatever they
+    // signal as they are taken down finds it and its commands.
+    delete takeCentralWidget();
 }
 
 // --- Commands, menus and toolbar ---------------------------------------------
@@ -135,6 +137,11 @@ void CMainFrame::CreateCommands() {
     AddCommand(cmd::ViewRepeat, tr("&Repeat"), [this] { SelectSection(section::Repeat); });
     AddCommand(cmd::ViewFooter, tr("&Footer"), [this] { SelectSection(section::Footer); });
     AddCommand(cmd::ViewSource, tr("&Source"), [this] { SelectSection(section::Source); });
+    // Keys without a menu item: the window holds them.
+    addAction(AddCommand(cmd::NextPane, tr("Next Pane"), [this] { MoveToPane(1); }));
+    addAction(AddCommand(cmd::PreviousPane, tr("Previous Pane"), [this] { MoveToPane(-1); }));
+    commands_[cmd::NextPane]->setShortcut(QKeySequence(Qt::Key_F6));
+    commands_[cmd::PreviousPane]->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6));
     AddCommand(cmd::HelpTopics, tr("&Help Topics"),
                [this] { help_.ShowContext(gb::widgets::help_context::Templates); });
     AddCommand(cmd::About, tr("&About Template..."), [this] { OnAbout(); });
@@ -202,19 +209,8 @@ void CMainFrame::CreateToolBar() {
 }
 
 void CMainFrame::ConnectViews() {
-    gb::widgets::GuardedTabBar& tabs = bar_->Tabs();
-    tabs.SetLeaveCheck([this](int) -> std::optional<QString> {
-        if (switchingFreely_ || StoreCurrentSection()) {
-            return std::nullopt;
-        }
-        return ToQt(EditorStrings().Get(string_id::TemplateMalformed));
-    });
-    connect(&tabs, &gb::widgets::GuardedTabBar::LeaveRefused, this,
-            [this](const QString& message) { Tell(runner_, this, gb::widgets::FromQt(message)); });
-    connect(&tabs, &gb::widgets::GuardedTabBar::TabEntered, this, [this](int index) {
-        bar_->ShowHelp(index);
-        SwitchSection(index);
-    });
+    connect(&bar_->Tabs(), &gb::widgets::GuardedTabBar::TabEntered, this,
+            &CMainFrame::OnTabEntered);
     connect(&bar_->FieldsButton(), &QPushButton::clicked, this, &CMainFrame::OnFields);
     connect(web_, &CWebView::StateChanged, this, &CMainFrame::UpdateEditCommands);
     connect(web_, &CWebView::ContextMenuWanted, this,
@@ -259,34 +255,77 @@ void CMainFrame::SelectSection(int n) {
     bar_->Tabs().SelectTab(n);
 }
 
-void CMainFrame::ShowDocument() {
-    RefreshTemplateBar();
+void CMainFrame::OnTabEntered(int n) {
+    bar_->ShowHelp(n);
+    if (switchingFreely_) {
+        SwitchSection(n);
+        return;
+    }
+    StoreCurrentSection([this, n](bool stored) {
+        if (stored) {
+            SwitchSection(n);
+            return;
+        }
+        SelectSectionFreely(shown_);
+        Tell(runner_, this, EditorStrings().Get(string_id::TemplateMalformed));
+    });
+}
+
+void CMainFrame::SelectSectionFreely(int n) {
     switchingFreely_ = true;
-    shown_ = -1;
-    if (bar_->Tabs().currentIndex() == section::Header) {
-        bar_->ShowHelp(section::Header);
-        SwitchSection(section::Header);
+    if (bar_->Tabs().currentIndex() == n) {
+        bar_->ShowHelp(n);
+        SwitchSection(n);
     } else {
-        bar_->Tabs().SelectTab(section::Header);
+        bar_->Tabs().SelectTab(n);
     }
     switchingFreely_ = false;
 }
 
-bool CMainFrame::StoreCurrentSection() {
-    bool stored = true;
-    if (shown_ == section::Source) {
-        stored = source_->StoreToDocument();
-    } else if (shown_ >= section::Header) {
-        stored = web_->StoreToDocument();
+void CMainFrame::ShowDocument() {
+    RefreshTemplateBar();
+    shown_ = -1;
+    SelectSectionFreely(section::Header);
+}
+
+void CMainFrame::StoreCurrentSection(std::function<void(bool stored)> then) {
+    const auto takeBar = [this] { doc_.SetKindAndSubject(bar_->GetType(), bar_->GetSubject()); };
+    if (shown_ != section::Header && shown_ != section::Repeat && shown_ != section::Footer) {
+        const bool stored = shown_ != section::Source || source_->StoreToDocument();
+        takeBar();
+        then(stored);
+        return;
     }
-    doc_.SetKindAndSubject(bar_->GetType(), bar_->GetSubject());
-    return stored;
+    afterStore_.push_back(std::move(then));
+    if (afterStore_.size() > 1) {
+        return;  // the answer on its way serves this request too
+    }
+    web_->StoreToDocument([this, takeBar](bool stored) {
+        takeBar();
+        for (const auto& waiting : std::exchange(afterStore_, {})) {
+            waiting(stored);
+        }
+    });
 }
 
 void CMainFrame::RefreshTemplateBar() {
     const gb::itemdb::CTDocText& current = doc_.GetTemplate();
     bar_->SetTitle(current.GetName(), current.GetDescription(), doc_.GetTitle());
     bar_->SetTypeAndSubject(current.GetKind(), current.GetSubject());
+}
+
+// The panes, in the order F6 visits them: the template bar and the view shown.
+void CMainFrame::MoveToPane(int step) {
+    const std::array<QWidget*, 2> panes{bar_, views_->currentWidget()};
+    const QWidget* focus = QApplication::focusWidget();
+    const auto holding = std::find_if(panes.begin(), panes.end(), [focus](const QWidget* pane) {
+        return focus != nullptr && (focus == pane || pane->isAncestorOf(focus));
+    });
+    const int count = static_cast<int>(panes.size());
+    const int from = holding == panes.end() ? (step > 0 ? count - 1 : 0)
+                                            : static_cast<int>(holding - panes.begin());
+    panes[static_cast<std::size_t>(((from + step) % count + count) % count)]->setFocus(
+        Qt::TabFocusReason);
 }
 
 // --- Editing commands ----------------------------------------------------------
@@ -351,40 +390,49 @@ void CMainFrame::RebuildFormatMenu() {
 // --- File commands -------------------------------------------------------------
 
 void CMainFrame::OpenStartupLibrary(const std::filesystem::path& path) {
-    if (!doc_.OpenDocument(path)) {
-        Tell(runner_, this, EditorStrings().Get(string_id::LibraryNotFound));
+    const LibraryState state = doc_.OpenLibrary(path);
+    if (state != LibraryState::Read) {
+        // The document has told of a file it cannot read.
+        if (state == LibraryState::Missing) {
+            Tell(runner_, this, EditorStrings().Get(string_id::LibraryNotFound));
+        }
         doc_.NewDocument();
     }
     ShowDocument();
 }
 
 void CMainFrame::OnNew() {
-    if (!SaveBeforeCommand(doc_, prompts_, FileCommand::New, StoreCurrentSection())) {
-        return;
-    }
-    doc_.OpenDocument(doc_.GetPathName());
-    doc_.SelectTemplate(-1);
-    ShowDocument();
+    StoreCurrentSection([this](bool stored) {
+        if (!SaveBeforeCommand(doc_, prompts_, FileCommand::New, stored)) {
+            return;
+        }
+        doc_.OpenDocument(doc_.GetPathName());
+        doc_.SelectTemplate(-1);
+        ShowDocument();
+    });
 }
 
 void CMainFrame::OnOpen() {
-    if (!SaveBeforeCommand(doc_, prompts_, FileCommand::Open, StoreCurrentSection())) {
-        return;
-    }
-    COpenDlg dialog(runner_, doc_.GetPathName(), doc_.GetCurrentIndex(), this);
-    if (runner_.Run(dialog) != QDialog::Accepted) {
-        return;
-    }
-    if (doc_.OpenDocument(dialog.GetLibraryPath())) {
-        doc_.SelectTemplate(dialog.GetSelected());
-    }
-    ShowDocument();
+    StoreCurrentSection([this](bool stored) {
+        if (!SaveBeforeCommand(doc_, prompts_, FileCommand::Open, stored)) {
+            return;
+        }
+        COpenDlg dialog(runner_, doc_.GetPathName(), doc_.GetCurrentIndex(), this);
+        if (runner_.Run(dialog) != QDialog::Accepted) {
+            return;
+        }
+        if (doc_.OpenDocument(dialog.GetLibraryPath())) {
+            doc_.SelectTemplate(dialog.GetSelected());
+        }
+        ShowDocument();
+    });
 }
 
 void CMainFrame::OnSave(bool saveAs) {
-    SaveBeforeCommand(doc_, prompts_, saveAs ? FileCommand::SaveAs : FileCommand::Save,
-                      StoreCurrentSection());
-    RefreshTemplateBar();
+    StoreCurrentSection([this, saveAs](bool stored) {
+        SaveBeforeCommand(doc_, prompts_, saveAs ? FileCommand::SaveAs : FileCommand::Save, stored);
+        RefreshTemplateBar();
+    });
 }
 
 void CMainFrame::OnFields() {
@@ -436,14 +484,27 @@ void CMainFrame::BringToFront() {
     activateWindow();
 }
 
+// The window stays until the section shown is stored and the template saved
+// as the user wants; when the design view answers after this event, the
+// window then closes itself.
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (!SaveBeforeCommand(doc_, prompts_, FileCommand::Close, StoreCurrentSection()) ||
+    if (!readyToClose_) {
+        const QScopedValueRollback<bool> inside(inCloseEvent_, true);
+        StoreCurrentSection([this](bool stored) { PrepareClose(stored); });
+    }
+    event->setAccepted(readyToClose_);
+}
+
+void CMainFrame::PrepareClose(bool sectionStored) {
+    if (!SaveBeforeCommand(doc_, prompts_, FileCommand::Close, sectionStored) ||
         !doc_.SaveModified()) {
-        event->ignore();
         return;
     }
     doc_.CloseDocument();
-    event->accept();
+    readyToClose_ = true;
+    if (!inCloseEvent_) {
+        close();
+    }
 }
 
 }  // namespace gb::editor

@@ -10,16 +10,10 @@
 #include <filesystem>
 #include <functional>
 #include <map>
-
-#include "template_editor/core/TemplateDoc.h"
-#include "template_editor/dialogs/DocPrompts.h"
+#include <vector>
 
 class QMenu;
 class QStackedWidget;
-
-namespace gb {
-class Settings;
-}
 
 namespace gb::widgets {
 class HelpService;
@@ -30,14 +24,17 @@ namespace gb::editor {
 
 class CSourceView;
 class CTemplateBar;
+class CTemplateDoc;
 class CWebView;
+class TemplateDocPrompts;
 
 class CMainFrame final : public QMainWindow {
     Q_OBJECT
 
 public:
-    CMainFrame(gb::widgets::ModalRunner& runner, gb::widgets::HelpService& help,
-               gb::Settings& settings, std::filesystem::path programFolder);
+    // The document and its prompts outlive the window.
+    CMainFrame(CTemplateDoc& doc, TemplateDocPrompts& prompts, gb::widgets::ModalRunner& runner,
+               gb::widgets::HelpService& help, std::filesystem::path programFolder);
     ~CMainFrame() override;
 
     // Opens the library at start-up; when it cannot be opened, says so and
@@ -60,8 +57,10 @@ public:
     int GetSectionShown() const { return shown_; }
 
     // The visible view stores its text, then the template takes the type and
-    // subject of the template bar. False when the view's text was refused.
-    bool StoreCurrentSection();
+    // subject of the template bar; then `then` learns whether the view's text
+    // was stored. The design view answers later: requests made meanwhile are
+    // served, in order, by that answer.
+    void StoreCurrentSection(std::function<void(bool stored)> then);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -77,9 +76,16 @@ private:
     void SwitchSection(int n);
     // Selects the tab of section `n`, storing the section shown first.
     void SelectSection(int n);
+    // The user chose the tab of section `n`: stores the section shown, then
+    // shows `n`, or puts the tab of the section shown back.
+    void OnTabEntered(int n);
+    // Selects the tab of section `n` without storing the section shown.
+    void SelectSectionFreely(int n);
     // Shows the document's current template from its header, without
     // storing the section shown.
     void ShowDocument();
+    // Gives the focus to the pane `step` panes on from the one holding it.
+    void MoveToPane(int step);
     void RefreshTemplateBar();
     void UpdateEditCommands();
     void RebuildFormatMenu();
@@ -90,12 +96,14 @@ private:
     void OnSave(bool saveAs);
     void OnFields();
     void OnAbout();
+    // Saves as closing asks, then lets the window go.
+    void PrepareClose(bool sectionStored);
 
+    CTemplateDoc& doc_;
+    TemplateDocPrompts& prompts_;
     gb::widgets::ModalRunner& runner_;
     gb::widgets::HelpService& help_;
     std::filesystem::path programFolder_;
-    DocPrompts prompts_;
-    CTemplateDoc doc_;
 
     CTemplateBar* bar_ = nullptr;
     QStackedWidget* views_ = nullptr;
@@ -108,6 +116,11 @@ private:
     // Set while the document, not the user, changes the section: the section
     // shown is not stored.
     bool switchingFreely_ = false;
+    // What waits for the design view's page to be stored.
+    std::vector<std::function<void(bool stored)>> afterStore_;
+    // The template has been saved as closing asks: the window may go.
+    bool readyToClose_ = false;
+    bool inCloseEvent_ = false;
 };
 
 }  // namespace gb::editor

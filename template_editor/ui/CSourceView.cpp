@@ -28,22 +28,27 @@ CSourceView::CSourceView(CTemplateDoc& doc, QWidget* parent) : QPlainTextEdit(pa
 }
 
 void CSourceView::LoadFromDocument() {
-    QString source = gb::widgets::ToQt(doc_.GetSourceHTML());
-    crlf_ = source.contains(QStringLiteral("\r\n"));
-    source.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    setPlainText(source);
+    setPlainText(gb::widgets::ToQt(lineEnds_.Record(doc_.GetSourceHTML())));
     document()->setModified(false);
+}
+
+// The document's raw text: unlike the plain text, it keeps non-breaking
+// spaces, and it separates lines by Unicode separators.
+QString CSourceView::TextShown() const {
+    QString text = document()->toRawText();
+    for (QChar& c : text) {
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) {
+            c = QLatin1Char('\n');
+        }
+    }
+    return text;
 }
 
 bool CSourceView::StoreToDocument() {
     if (!document()->isModified()) {
         return true;
     }
-    QString text = toPlainText();
-    if (crlf_) {
-        text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    }
-    if (!doc_.StoreSection(HtmlFromQt(text), section::Source)) {
+    if (!doc_.StoreSection(lineEnds_.Restore(HtmlFromQt(TextShown())), section::Source)) {
         return false;
     }
     document()->setModified(false);

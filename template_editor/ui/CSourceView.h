@@ -1,9 +1,12 @@
 #pragma once
 // The source section: the three pages joined by the marker comments, as plain
 // text in a fixed-pitch font. The view hands the text back to the document
-// only when the user changed it.
+// only when the user changed it, with its characters as typed (non-breaking
+// spaces included) and each part's own line ends.
 
 #include <QtWidgets/QPlainTextEdit>
+
+#include "template_editor/core/SourceLineEnds.h"
 
 namespace gb::editor {
 
@@ -23,10 +26,11 @@ public:
     void InsertText(const QString& text);
 
 private:
+    // The text as the user sees it, line ends as line feeds.
+    QString TextShown() const;
+
     CTemplateDoc& doc_;
-    // The text shown had its lines ended by CR LF, which the editor shows as
-    // plain line ends; they are written back the same way.
-    bool crlf_ = false;
+    SourceLineEnds lineEnds_;
 };
 
 }  // namespace gb::editor

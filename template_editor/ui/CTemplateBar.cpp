@@ -50,6 +50,8 @@ CTemplateBar::CTemplateBar(QWidget* parent)
     // The button leaves the focus where it was, so that Fields knows whether
     // the caret stood in the subject.
     fields_->setFocusPolicy(Qt::NoFocus);
+    // Moving to the bar as a pane (F6) lands on the section tabs.
+    setFocusProxy(tabs_);
     fields_->setObjectName(QStringLiteral("fields"));
     help_->setWordWrap(true);
     help_->setObjectName(QStringLiteral("help"));

@@ -1,9 +1,7 @@
 #include "template_editor/ui/CWebView.h"
 
-#include <QtCore/QEventLoop>
 #include <QtCore/QFile>
 #include <QtCore/QMimeData>
-#include <QtCore/QPointer>
 #include <QtCore/QTimer>
 #include <QtGui/QClipboard>
 #include <QtWebEngineCore/QWebEnginePage>
@@ -29,7 +27,6 @@ namespace gb::editor {
 
 namespace {
 
-constexpr int kScriptTimeoutMs = 5000;
 constexpr QWebEngineScript::ScriptWorldId kEditingWorld = QWebEngineScript::ApplicationWorld;
 
 QString EditingScript() {
@@ -61,8 +58,9 @@ QString Literal(const QString& text) {
 // What the editing script logs when the caret or the selection moved.
 const QString kSelectionMessage = QStringLiteral("gbEditor:selectionchange");
 
-// The page of the design view: it runs no scripts of its own and follows no
-// link. It tells when the editing script reports a move of the selection.
+// The page of the design view: it runs no scripts of its own and goes nowhere
+// but where the view sends it. It tells when the editing script reports a
+// move of the selection.
 class EditingPage final : public QWebEnginePage {
 public:
     EditingPage(QWebEngineProfile* profile, QObject* parent, std::function<void()> onSelection)
@@ -72,8 +70,11 @@ public:
     }
 
 protected:
-    bool acceptNavigationRequest(const QUrl&, NavigationType type, bool) override {
-        return type != NavigationTypeLinkClicked && type != NavigationTypeFormSubmitted;
+    // Only the view's own loads of a page stand: a link, a form, a refresh
+    // or redirect, a script or a frame would put something else in its place
+    // and so into the template.
+    bool acceptNavigationRequest(const QUrl&, NavigationType type, bool isMainFrame) override {
+        return isMainFrame && type == NavigationTypeTyped;
     }
     void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString& message, int,
                                   const QString&) override {
@@ -101,7 +102,7 @@ CWebView::CWebView(CTemplateDoc& doc, gb::widgets::ModalRunner& runner,
       doc_(doc),
       runner_(runner),
       baseUrl_(QUrl::fromLocalFile(gb::widgets::PathToQt(programFolder / ""))) {
-    auto* page = new EditingPage(EditingProfile(), this, [this] { RefreshState(); });
+    auto* page = new EditingPage(EditingProfile(), this, WhileAlive([this] { RefreshState(); }));
     QWebEngineScript script;
     script.setName(QStringLiteral("editing"));
     script.setSourceCode(EditingScript());
@@ -110,7 +111,8 @@ CWebView::CWebView(CTemplateDoc& doc, gb::widgets::ModalRunner& runner,
     script.setRunsOnSubFrames(false);
     page->scripts().insert(script);
     setPage(page);
-    connect(page, &QWebEnginePage::loadFinished, this, &CWebView::OnLoadFinished);
+    connect(page, &QWebEnginePage::loadFinished, this,
+            WhileAlive([this](bool ok) { OnLoadFinished(ok); }));
     // The engine's own menu gives way to the program's Edit menu, shown once
     // the engine has finished handling the click.
     setContextMenuPolicy(Qt::CustomContextMenu);
@@ -120,7 +122,9 @@ CWebView::CWebView(CTemplateDoc& doc, gb::widgets::ModalRunner& runner,
     });
 }
 
-CWebView::~CWebView() = default;
+CWebView::~CWebView() {
+    lifetime_.reset();
+}
 
 void CWebView::LoadSection(bool editable) {
     std::string page;
@@ -144,54 +148,38 @@ void CWebView::LoadSection(bool editable) {
     this->page()->setHtml(gb::widgets::ToQt(page), baseUrl_);
 }
 
-// The engine answers the scripts it still owes when the page goes, which is
-// after this view has gone: the answers hold the view by a guarded pointer.
 void CWebView::OnLoadFinished(bool ok) {
     if (!ok) {
         return;
     }
     page()->runJavaScript(QStringLiteral("gbEditor.begin(%1)").arg(editable_ ? "true" : "false"),
-                          kEditingWorld, [self = QPointer<CWebView>(this)](const QVariant&) {
-                              if (self != nullptr) {
-                                  self->loaded_ = true;
-                                  self->RefreshState();
-                              }
-                          });
+                          kEditingWorld, WhileAlive([this](const QVariant&) {
+                              loaded_ = true;
+                              RefreshState();
+                          }));
 }
 
-std::optional<QVariant> CWebView::Evaluate(const QString& script) {
-    // The answer may come after the wait gave up: it then lands in the shared
-    // state, which outlives the wait.
-    struct Answer {
-        std::optional<QVariant> value;
-        QEventLoop loop;
-    };
-    auto answer = std::make_shared<Answer>();
-    page()->runJavaScript(script, kEditingWorld, [answer](const QVariant& value) {
-        answer->value = value;
-        answer->loop.quit();
-    });
-    if (!answer->value) {
-        QTimer::singleShot(kScriptTimeoutMs, &answer->loop, &QEventLoop::quit);
-        answer->loop.exec();
-    }
-    return answer->value;
-}
-
-bool CWebView::StoreToDocument() {
+void CWebView::StoreToDocument(std::function<void(bool stored)> done) {
     if (!loaded_) {
         // Nothing has been shown, so nothing can have changed.
-        return true;
+        done(true);
+        return;
     }
-    const std::optional<QVariant> page =
-        Evaluate(QStringLiteral("window.gbEditor ? gbEditor.changedPage() : undefined"));
-    if (!page || !page->isValid()) {
+    page()->runJavaScript(
+        QStringLiteral("window.gbEditor ? gbEditor.changedPage() : undefined"), kEditingWorld,
+        WhileAlive([this, section = section_, done = std::move(done)](const QVariant& page) {
+            done(StorePage(page, section));
+        }));
+}
+
+bool CWebView::StorePage(const QVariant& page, int section) {
+    if (!page.isValid()) {
         return false;
     }
-    if (page->typeId() == QMetaType::Bool) {
+    if (page.typeId() == QMetaType::Bool) {
         return true;  // unchanged
     }
-    if (!doc_.StoreSection(HtmlFromQt(page->toString()), section_)) {
+    if (!doc_.StoreSection(HtmlFromQt(page.toString()), section)) {
         return false;
     }
     // What was stored is the document's now; only later edits count.
@@ -268,11 +256,8 @@ void CWebView::RefreshState() {
         names << Literal(FromView(command.command));
     }
     page()->runJavaScript(QStringLiteral("gbEditor.states([%1])").arg(names.join(QLatin1Char(','))),
-                          kEditingWorld, [self = QPointer<CWebView>(this)](const QVariant& result) {
-                              if (self != nullptr) {
-                                  self->TakeState(result);
-                              }
-                          });
+                          kEditingWorld,
+                          WhileAlive([this](const QVariant& result) { TakeState(result); }));
 }
 
 void CWebView::TakeState(const QVariant& result) {

@@ -10,7 +10,9 @@
 #include <QtWebEngineWidgets/QWebEngineView>
 
 #include <filesystem>
+#include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -48,9 +50,11 @@ public:
     // read-only.
     void LoadSection(bool editable = true);
     bool IsLoaded() const { return loaded_; }
-    // Stores the page into the document when the user changed it. False when
-    // the page cannot be read or the document refuses it.
-    bool StoreToDocument();
+    // Reads the page and stores it into the document when the user changed
+    // it, then tells `done` whether that succeeded: false when the page cannot
+    // be read or the document refuses it. The page answers later; `done` is
+    // dropped when the view goes first.
+    void StoreToDocument(std::function<void(bool stored)> done);
 
     // Runs one editing command (a row of the command map); false for an ID
     // the view does not handle.
@@ -70,11 +74,25 @@ Q_SIGNALS:
     void ContextMenuWanted(const QPoint& globalPosition);
 
 private:
+    // `call` made safe to run from the engine: it does nothing once this view
+    // has begun to go. The page is a child that Qt takes down after this
+    // view's own destructor, and the engine answers the scripts it still
+    // owes, and ends a load, as the page goes.
+    template <typename Call>
+    auto WhileAlive(Call call) const {
+        return [lifetime = std::weak_ptr<const int>(lifetime_),
+                call = std::move(call)](const auto&... arguments) {
+            if (!lifetime.expired()) {
+                call(arguments...);
+            }
+        };
+    }
+
     void OnLoadFinished(bool ok);
     void RunCommand(const QString& command, const std::optional<QString>& argument);
-    // Runs a script in the editing world and waits for its result; nothing
-    // when the page gives none in time.
-    std::optional<QVariant> Evaluate(const QString& script);
+    // Stores the page the editing script gave for `section`; true when it is
+    // unchanged or stored.
+    bool StorePage(const QVariant& page, int section);
     void TakeState(const QVariant& result);
 
     CTemplateDoc& doc_;
@@ -84,6 +102,8 @@ private:
     bool loaded_ = false;
     bool editable_ = true;
     EditState state_;
+    // Ends with the view's destructor: what WhileAlive wraps checks it.
+    std::shared_ptr<const int> lifetime_ = std::make_shared<const int>(0);
 };
 
 }  // namespace gb::editor

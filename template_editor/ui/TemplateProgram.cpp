@@ -14,7 +14,9 @@ TemplateProgram::TemplateProgram(std::vector<std::string> arguments, gb::Setting
       programFolder_(std::move(programFolder)),
       runner_(runner),
       help_(help),
-      instance_(instanceName) {}
+      instance_(instanceName),
+      prompts_(runner),
+      doc_(prompts_, user, programFolder_) {}
 
 TemplateProgram::~TemplateProgram() = default;
 
@@ -22,7 +24,8 @@ bool TemplateProgram::InitInstance() {
     if (!instance_.Claim()) {
         return false;
     }
-    frame_ = std::make_unique<CMainFrame>(runner_, help_, user_, programFolder_);
+    frame_ = std::make_unique<CMainFrame>(doc_, prompts_, runner_, help_, programFolder_);
+    prompts_.SetParent(frame_.get());
     connect(&instance_, &gb::widgets::SingleInstance::Activated, frame_.get(),
             &CMainFrame::BringToFront);
     frame_->PlaceWindow();

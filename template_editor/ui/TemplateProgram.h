@@ -1,7 +1,7 @@
 #pragma once
 // The editor's start-up: one instance per user, then the main window with the
 // library named on the command line, or else the remembered one from the
-// program folder.
+// program folder. The program owns the document, which outlives the window.
 
 #include <QtCore/QObject>
 
@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "template_editor/core/TemplateDoc.h"
+#include "template_editor/dialogs/DocPrompts.h"
 #include "widgets/SingleInstance.h"
 
 namespace gb {
@@ -54,6 +56,8 @@ private:
     gb::widgets::ModalRunner& runner_;
     gb::widgets::HelpService& help_;
     gb::widgets::SingleInstance instance_;
+    DocPrompts prompts_;
+    CTemplateDoc doc_;
     std::unique_ptr<CMainFrame> frame_;
 };
 

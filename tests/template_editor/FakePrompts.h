@@ -1,6 +1,6 @@
 #pragma once
-// The template document's prompts answered from the test: Yes/No answers and
-// Save As choices in order, and every text shown kept.
+// The template document's prompts answered from the test: answers to the
+// questions and Save As choices in order, and every text shown kept.
 
 #include <deque>
 #include <optional>
@@ -14,12 +14,15 @@ namespace gb::editor {
 class FakePrompts final : public TemplateDocPrompts {
 public:
     bool AskYesNo(std::string_view question) override {
+        return AskYesNoCancel(question) == Answer::Yes;
+    }
+    Answer AskYesNoCancel(std::string_view question) override {
         asked.emplace_back(question);
-        const bool yes = !answers.empty() && answers.front();
+        const Answer answer = answers.empty() ? Answer::No : answers.front();
         if (!answers.empty()) {
             answers.pop_front();
         }
-        return yes;
+        return answer;
     }
     std::optional<SaveAsChoice> ChooseSaveAs(const std::filesystem::path& library,
                                              int index) override {
@@ -32,7 +35,7 @@ public:
     }
     void ShowMessage(std::string_view message) override { shown.emplace_back(message); }
 
-    std::deque<bool> answers;                        // Yes/No answers; none left: No
+    std::deque<Answer> answers;                      // none left: No
     std::deque<std::optional<SaveAsChoice>> saveAs;  // nothing: Cancel
     std::vector<std::string> asked;
     std::vector<std::pair<std::filesystem::path, int>> saveAsAskedFor;

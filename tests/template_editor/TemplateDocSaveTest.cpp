@@ -3,7 +3,6 @@
 #include <optional>
 #include <string>
 
-#include "tests/support/TempFolder.h"
 #include "../itemdb/ShippedData.h"
 #include "FakePrompts.h"
 #include "itemdb/TemplateLibrary.h"
@@ -14,6 +13,7 @@
 #include "template_editor/core/LibraryFile.h"
 #include "template_editor/core/SaveBeforeCommand.h"
 #include "template_editor/core/TemplateDoc.h"
+#include "tests/support/TempFolder.h"
 
 namespace gb::editor {
 namespace {
@@ -111,7 +111,7 @@ TEST_F(TemplateDocSave, NoToSaveChangesWritesNothingNowOrAtClose) {
     const std::string before = Bytes(library_);
     ASSERT_TRUE(doc_.OpenDocument(library_));
     EditRepeat();
-    prompts_.answers = {false};
+    prompts_.answers = {Answer::No};
 
     EXPECT_TRUE(SaveBeforeCommand(doc_, prompts_, FileCommand::Close, true));
     EXPECT_TRUE(doc_.SaveModified());
@@ -140,7 +140,7 @@ TEST_F(TemplateDocSave, CancelInSaveAsSavesNothing) {
 
     // A new template asked about at New: Yes, then Cancel stops the command.
     doc_.SelectTemplate(-1);
-    prompts_.answers = {true};
+    prompts_.answers = {Answer::Yes};
     prompts_.saveAs = {std::nullopt};
     EXPECT_FALSE(SaveBeforeCommand(doc_, prompts_, FileCommand::New, true));
     EXPECT_EQ(Bytes(library_), before);
@@ -217,13 +217,41 @@ TEST_P(UnreadableLibrary, IsReportedAndLeftAsItWas) {
 
 INSTANTIATE_TEST_SUITE_P(Damage, UnreadableLibrary, ::testing::Values("truncated", "garbage"));
 
-TEST_F(TemplateDocSave, ASectionThatCannotBeStoredStopsSaveButNotClose) {
+TEST_F(TemplateDocSave, ASectionThatCannotBeStoredStopsSaveAndIsDiscardedOnlyWhenTheUserSays) {
+    const std::string before = Bytes(library_);
     ASSERT_TRUE(doc_.OpenDocument(library_));
+    EditRepeat();
     EXPECT_FALSE(SaveBeforeCommand(doc_, prompts_, FileCommand::Save, false));
     EXPECT_EQ(prompts_.shown, std::vector<std::string>{
                                   std::string(EditorStrings().Get(string_id::TemplateMalformed))});
-    EXPECT_TRUE(SaveBeforeCommand(doc_, prompts_, FileCommand::Close, false));
     EXPECT_TRUE(prompts_.asked.empty());
+
+    // New, Open and Close ask: No goes back to the edits, Yes discards them
+    // and goes on to offer what was stored before.
+    const std::string discard(EditorStrings().Get(string_id::DiscardMalformedSection));
+    for (const FileCommand command : {FileCommand::New, FileCommand::Open, FileCommand::Close}) {
+        prompts_.asked.clear();
+        prompts_.answers = {Answer::No};
+        EXPECT_FALSE(SaveBeforeCommand(doc_, prompts_, command, false));
+        prompts_.answers = {Answer::Yes, Answer::No};
+        EXPECT_TRUE(SaveBeforeCommand(doc_, prompts_, command, false));
+        EXPECT_EQ(prompts_.asked,
+                  (std::vector<std::string>{discard, discard, "Save your changes?"}));
+    }
+    EXPECT_EQ(Bytes(library_), before);
+}
+
+TEST_F(TemplateDocSave, CancelToSaveYourChangesStopsTheCommandAndWritesNothing) {
+    const std::string before = Bytes(library_);
+    ASSERT_TRUE(doc_.OpenDocument(library_));
+    EditRepeat();
+    prompts_.answers = {Answer::Cancel};
+    EXPECT_EQ(doc_.SaveTemplate(false, true), SaveOutcome::Cancelled);
+    prompts_.answers = {Answer::Cancel};
+    EXPECT_FALSE(SaveBeforeCommand(doc_, prompts_, FileCommand::Close, true));
+    EXPECT_EQ(prompts_.asked,
+              (std::vector<std::string>{"Save your changes?", "Save your changes?"}));
+    EXPECT_EQ(Bytes(library_), before);
 }
 
 TEST_F(TemplateDocSave, AFailedWriteIsReportedAsNotSaved) {

@@ -8,13 +8,14 @@
 
 #include <string>
 
-#include "tests/support/TempFolder.h"
 #include "itemdb/TemplateLibrary.h"
 #include "platform/FileIo.h"
 #include "template_editor/dialogs/DocPrompts.h"
 #include "template_editor/dialogs/LibraryDlg.h"
 #include "template_editor/dialogs/OpenDlg.h"
 #include "template_editor/dialogs/SaveDlg.h"
+#include "tests/app/qt/Screenshots.h"
+#include "tests/support/TempFolder.h"
 #include "widgets/ScriptedModalRunner.h"
 
 namespace gb::editor {
@@ -238,10 +239,48 @@ TEST_F(TemplateDialogs, TheSaveDialogSwitchesToALibraryChosenInTheLibraryDialog)
 
 TEST_F(TemplateDialogs, CancelInTheSaveDialogGivesNoChoice) {
     runner_.Then(ScriptedModalRunner::Reject());
-    DocPrompts prompts(runner_, nullptr);
+    DocPrompts prompts(runner_);
     EXPECT_FALSE(prompts.ChooseSaveAs(library_, 0).has_value());
     ASSERT_EQ(runner_.Ran().size(), 1u);
     EXPECT_EQ(runner_.Ran()[0].title, "Save Template As");
+}
+
+TEST_F(TemplateDialogs, TheSaveQuestionOffersCancelAndClosingTheBoxCancels) {
+    runner_.Then(ScriptedModalRunner::Press(QMessageBox::Cancel))
+        .Then(ScriptedModalRunner::Press(QMessageBox::No))
+        .Then(ScriptedModalRunner::Reject());
+    DocPrompts prompts(runner_);
+    EXPECT_EQ(prompts.AskYesNoCancel("Save your changes?"), Answer::Cancel);
+    EXPECT_EQ(prompts.AskYesNoCancel("Save your changes?"), Answer::No);
+    EXPECT_EQ(prompts.AskYesNoCancel("Save your changes?"), Answer::Cancel);
+}
+
+TEST_F(TemplateDialogs, TheOpenListShowsTheNamesWholeAtTheDefaultSize) {
+    CTemplateLibrary library;
+    for (const char* name : {"Buyer Invoice", "Thank you for a winning bid 30", "Packing list"}) {
+        CTDocText t(CTDocText::Defaults::Editor);
+        t.SetName(name);
+        t.SetDescription(std::string("What the ") + name + " template is for");
+        library.AddTemplate(t);
+    }
+    library.SetPath(library_);
+    ASSERT_TRUE(library.SaveFile());
+    runner_.Then(ScriptedModalRunner::Reject([](QDialog& dialog) {
+        auto& list = Child<QTreeWidget>(dialog, "templateList");
+        QApplication::processEvents();
+        for (int row = 0; row < list.topLevelItemCount(); ++row) {
+            const QString name = list.topLevelItem(row)->text(0);
+            EXPECT_LE(list.fontMetrics().horizontalAdvance(name), list.columnWidth(0))
+                << name.toStdString();
+        }
+        EXPECT_GT(list.columnWidth(1), list.columnWidth(0));
+        if (!gb::test::ScreenshotFolder().isEmpty()) {
+            gb::test::SaveScreenshot(dialog, QStringLiteral("template-open-dialog.png"));
+        }
+    }));
+    COpenDlg dialog(runner_, library_, 1);
+    runner_.Run(dialog);
+    EXPECT_EQ(runner_.StepsLeft(), 0u);
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "../../itemdb/ShippedData.h"
@@ -103,12 +104,59 @@ protected:
             QTest::qWaitFor([&] { return frame.EditingView().IsLoaded(); }, kLoadTimeoutMs));
     }
 
+    // Chooses the tab of `section` and waits until the section shows, or its
+    // tab has been put back because the section shown could not be stored.
     static bool ShowSection(CMainFrame& frame, int section) {
-        const bool stood = frame.TemplateBar().Tabs().SelectTab(section);
-        if (stood && section != section::Source) {
+        const gb::widgets::GuardedTabBar& tabs = frame.TemplateBar().Tabs();
+        frame.TemplateBar().Tabs().SelectTab(section);
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return frame.GetSectionShown() == section || tabs.currentIndex() != section; },
+            kLoadTimeoutMs));
+        if (frame.GetSectionShown() != section) {
+            return false;
+        }
+        if (section != section::Source) {
             WaitLoaded(frame);
         }
-        return stood;
+        return true;
+    }
+
+    // Stores the section shown and waits for the result. Commands that wait
+    // for the design view's page have run when it comes.
+    static bool Store(CMainFrame& frame) {
+        std::optional<bool> result;
+        frame.StoreCurrentSection([&result](bool stored) { result = stored; });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return result.has_value(); }, kLoadTimeoutMs));
+        return result.value_or(false);
+    }
+
+    // Runs a command that stores the section shown first, and waits for it.
+    static void Run(CMainFrame& frame, int command) {
+        frame.Action(command)->trigger();
+        Store(frame);
+    }
+
+    // Closes the window and waits until it has gone; false when it stays.
+    static bool Close(CMainFrame& frame) {
+        frame.close();
+        return QTest::qWaitFor([&] { return !frame.isVisible(); }, kLoadTimeoutMs);
+    }
+
+    // Makes the library hold one template of these pages, remembered as the
+    // one to show.
+    void UseOnly(const std::string& header, const std::string& repeat, const std::string& footer) {
+        gb::itemdb::CTDocText only(gb::itemdb::CTDocText::Defaults::Editor);
+        only.SetName("Only");
+        only.SetDescription("The one template");
+        only.SetHeader(header);
+        only.SetRepeat(repeat);
+        only.SetFooter(footer);
+        gb::itemdb::CTemplateLibrary library;
+        library.AddTemplate(only);
+        library.SetPath(Library());
+        ASSERT_TRUE(library.SaveFile());
+        shipped_ = Bytes();
+        EditorSettings(settings_).Store("VizEvav.cta", 0);
     }
 
     static QString PageText(CMainFrame& frame) {
@@ -116,8 +164,8 @@ protected:
     }
 
     void TearDown() override {
-        if (program_ != nullptr && program_->Frame() != nullptr) {
-            program_->Frame()->close();
+        if (program_ != nullptr && program_->Frame() != nullptr && program_->Frame()->isVisible()) {
+            EXPECT_TRUE(Close(*program_->Frame()));
         }
         program_.reset();
         EXPECT_TRUE(runner_.Failures().empty());
@@ -165,8 +213,22 @@ TEST_F(EditorWindow, AMissingLibraryIsReportedAndANewTemplateShown) {
     EXPECT_FALSE(std::filesystem::exists(folder_ / "Missing.cta"));
     // Closing offers the new template; declined, nothing is written.
     runner_.Then(ScriptedModalRunner::Press(QMessageBox::No));
-    frame.close();
+    EXPECT_TRUE(Close(frame));
     EXPECT_FALSE(std::filesystem::exists(folder_ / "Missing.cta"));
+}
+
+TEST_F(EditorWindow, ADamagedLibraryIsReportedOnceAndLeftAsItWas) {
+    gb::WriteFileAtomically(Library(), "not a template library");
+    runner_.Then(ScriptedModalRunner::Press(QMessageBox::Ok));
+    CMainFrame& frame = Start();
+    ASSERT_EQ(runner_.Ran().size(), 1u);
+    EXPECT_TRUE(runner_.Ran().front().text.startsWith(
+        QStringLiteral("The template library VizEvav.cta could not be read")))
+        << runner_.Ran().front().text.toStdString();
+    EXPECT_EQ(frame.Document().GetCurrentIndex(), -1);
+    runner_.Then(ScriptedModalRunner::Press(QMessageBox::No));
+    EXPECT_TRUE(Close(frame));
+    EXPECT_EQ(Bytes(), "not a template library");
 }
 
 TEST_F(EditorWindow, BoldOnASelectionChangesOnlyThatSectionAndShowsChecked) {
@@ -189,13 +251,13 @@ TEST_F(EditorWindow, BoldOnASelectionChangesOnlyThatSectionAndShowsChecked) {
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return frame.Action(cmd::Bold)->isChecked(); }, kLoadTimeoutMs));
 
-    ASSERT_TRUE(frame.StoreCurrentSection());
+    ASSERT_TRUE(Store(frame));
     const gb::itemdb::CTDocText& after = frame.Document().GetTemplate();
     EXPECT_NE(after.GetHeader().find("<b>winning bid</b>"), std::string::npos) << after.GetHeader();
     EXPECT_EQ(after.GetRepeat(), before.GetRepeat());
     EXPECT_EQ(after.GetFooter(), before.GetFooter());
 
-    frame.Action(cmd::Save)->trigger();
+    Run(frame, cmd::Save);
     gb::itemdb::CTemplateLibrary saved;
     ASSERT_TRUE(saved.OpenFile(Library()));
     EXPECT_NE(saved.GetTemplate(kBuyerInvoice)->GetHeader().find("<b>winning bid</b>"),
@@ -227,7 +289,7 @@ TEST_F(EditorWindow, TheFormatListMarksTheCurrentBlockAndAppliesAnother) {
     heading->trigger();
     EXPECT_TRUE(QTest::qWaitFor([&] { return item(QStringLiteral("Heading 1"))->isChecked(); },
                                 kLoadTimeoutMs));
-    ASSERT_TRUE(frame.StoreCurrentSection());
+    ASSERT_TRUE(Store(frame));
     EXPECT_NE(frame.Document().GetTemplate().GetHeader().find("<h1>Dear [Buyer_ID],</h1>"),
               std::string::npos)
         << frame.Document().GetTemplate().GetHeader();
@@ -259,6 +321,44 @@ TEST_F(EditorWindow, SourceEditsReachTheSectionsWithTheirLineEnds) {
     EXPECT_FALSE(ShowSection(frame, section::Header));
     EXPECT_EQ(frame.GetSectionShown(), section::Source);
     EXPECT_EQ(frame.Document().GetTemplate().GetFooter(), expected);
+
+    // Closing asks whether to discard that edit: No goes back to it.
+    runner_.Then(ScriptedModalRunner::Press(QMessageBox::No));
+    frame.close();
+    EXPECT_TRUE(frame.isVisible());
+    ASSERT_EQ(runner_.Ran().size(), 2u);
+    EXPECT_TRUE(runner_.Ran().back().text.startsWith(
+        QStringLiteral("The template is not formatted correctly, so the changes")));
+    // Yes discards it; "Save your changes?" then offers Cancel, which keeps
+    // the window.
+    runner_.Then(ScriptedModalRunner::Press(QMessageBox::Yes))
+        .Then(ScriptedModalRunner::Press(QMessageBox::Cancel));
+    frame.close();
+    EXPECT_TRUE(frame.isVisible());
+    ASSERT_EQ(runner_.Ran().size(), 4u);
+    EXPECT_EQ(runner_.Ran().back().text, QStringLiteral("Save your changes?"));
+    EXPECT_EQ(Bytes(), shipped_);
+    runner_.Then(ScriptedModalRunner::Press(QMessageBox::Yes))
+        .Then(ScriptedModalRunner::Press(QMessageBox::No));
+    EXPECT_TRUE(Close(frame));
+    EXPECT_EQ(Bytes(), shipped_);
+}
+
+TEST_F(EditorWindow, ASourceEditChangesOnlyWhatTheUserChanged) {
+    const std::string header = "<HTML><BODY>\r\nHead\xA0text\r\n</BODY></HTML>";
+    const std::string repeat = "<HTML><BODY>\n<P>[Auction_ID]</P>\n</BODY></HTML>";
+    UseOnly(header, repeat, "<HTML><BODY>\r\nFoot\r\n</BODY></HTML>");
+    CMainFrame& frame = Start();
+    ASSERT_TRUE(ShowSection(frame, section::Source));
+    QTextCursor cursor = frame.SourceView().document()->find(QStringLiteral("Foot"));
+    ASSERT_FALSE(cursor.isNull());
+    cursor.insertText(QStringLiteral("Feet"));
+    ASSERT_TRUE(ShowSection(frame, section::Header));
+    const gb::itemdb::CTDocText& stored = frame.Document().GetTemplate();
+    EXPECT_EQ(stored.GetHeader(), header);
+    EXPECT_EQ(stored.GetRepeat(), repeat);
+    EXPECT_EQ(stored.GetFooter(), "<HTML><BODY>\r\nFeet\r\n</BODY></HTML>");
+    runner_.Then(ScriptedModalRunner::Press(QMessageBox::No));
 }
 
 TEST_F(EditorWindow, TheContextMenuIsTheEditMenuWithTheEnginesStates) {
@@ -284,9 +384,8 @@ TEST_F(EditorWindow, AnUntouchedLibraryStaysByteIdenticalThroughEverySection) {
     for (const int section : {section::Repeat, section::Footer, section::Source, section::Header}) {
         ASSERT_TRUE(ShowSection(frame, section)) << section;
     }
-    frame.Action(cmd::Save)->trigger();
-    frame.close();
-    EXPECT_FALSE(frame.isVisible());
+    Run(frame, cmd::Save);
+    EXPECT_TRUE(Close(frame));
     EXPECT_EQ(Bytes(), shipped_);
     EXPECT_TRUE(runner_.Ran().empty());
 }
@@ -307,7 +406,7 @@ TEST_F(EditorWindow, AddFieldsInsertsTheTokenAtTheCaretOrIntoTheSubject) {
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return PageText(frame).contains(QStringLiteral("Dear [Buyer_ID]")); },
                         kLoadTimeoutMs));
-    ASSERT_TRUE(frame.StoreCurrentSection());
+    ASSERT_TRUE(Store(frame));
     const std::string& header = frame.Document().GetTemplate().GetHeader();
     const std::size_t token = header.find("Dear [Buyer_ID]");
     ASSERT_NE(token, std::string::npos) << header;
@@ -328,6 +427,34 @@ TEST_F(EditorWindow, AddFieldsInsertsTheTokenAtTheCaretOrIntoTheSubject) {
     runner_.Then(ScriptedModalRunner::Press(QMessageBox::No));
 }
 
+TEST_F(EditorWindow, F6AndShiftF6MoveTheFocusBetweenTheBarAndTheView) {
+    CMainFrame& frame = Start();
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    const QWidget& tabs = frame.TemplateBar().Tabs();
+    const auto focusIn = [](const QWidget& pane) {
+        const QWidget* focus = QApplication::focusWidget();
+        return focus != nullptr && (focus == &pane || pane.isAncestorOf(focus));
+    };
+    const auto press = [&](Qt::KeyboardModifiers modifiers, const QWidget& into) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6, modifiers);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return focusIn(into); }, kLoadTimeoutMs));
+    };
+    frame.EditingView().setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return focusIn(frame.EditingView()); }, kLoadTimeoutMs));
+    // The caret moving in the page has the view ask for the commands' states.
+    Select(frame.EditingView(), QStringLiteral("Dear"), true);
+    press(Qt::NoModifier, tabs);
+    press(Qt::NoModifier, frame.EditingView());
+    press(Qt::ShiftModifier, tabs);
+    press(Qt::ShiftModifier, frame.EditingView());
+
+    ASSERT_TRUE(ShowSection(frame, section::Source));
+    ASSERT_TRUE(focusIn(frame.SourceView()));
+    press(Qt::NoModifier, tabs);
+    press(Qt::ShiftModifier, frame.SourceView());
+}
+
 TEST_F(EditorWindow, AboutShowsTheBoxOverTheWindow) {
     CMainFrame& frame = Start();
     QWidget* parent = nullptr;
@@ -339,6 +466,18 @@ TEST_F(EditorWindow, AboutShowsTheBoxOverTheWindow) {
     ASSERT_EQ(runner_.Ran().size(), 1u);
     EXPECT_EQ(runner_.Ran().front().title, "About Template Editor");
     EXPECT_EQ(parent, &frame);
+}
+
+// The engine answers the scripts it still owes as the page goes, which is
+// while the design view is taken down: nothing of the view may run then.
+TEST_F(EditorWindow, GoingWithScriptAnswersOutstandingCallsNothingBack) {
+    CMainFrame& frame = Start();
+    bool answered = false;
+    frame.EditingView().StoreToDocument([&answered](bool) { answered = true; });
+    frame.EditingView().RefreshState();
+    program_.reset();
+    QTest::qWait(100);
+    EXPECT_FALSE(answered);
 }
 
 TEST_F(EditorWindow, ASecondStartHandsOverToTheFirst) {
@@ -355,18 +494,9 @@ class SplitTableTemplate : public EditorWindow {
 protected:
     void SetUp() override {
         EditorWindow::SetUp();
-        gb::itemdb::CTDocText split(gb::itemdb::CTDocText::Defaults::Editor);
-        split.SetName("Rows");
-        split.SetDescription("One table across the sections");
-        split.SetHeader("<HTML><BODY><TABLE>\r\n</BODY></HTML>");
-        split.SetRepeat("<HTML><BODY><TR><TD>[Auction_ID]</TD></TR>\r\n</BODY></HTML>");
-        split.SetFooter("<HTML><BODY></TABLE>\r\n</BODY></HTML>");
-        gb::itemdb::CTemplateLibrary library;
-        library.AddTemplate(split);
-        library.SetPath(Library());
-        ASSERT_TRUE(library.SaveFile());
-        shipped_ = Bytes();
-        EditorSettings(settings_).Store("VizEvav.cta", 0);
+        UseOnly("<HTML><BODY><TABLE>\r\n</BODY></HTML>",
+                "<HTML><BODY><TR><TD>[Auction_ID]</TD></TR>\r\n</BODY></HTML>",
+                "<HTML><BODY></TABLE>\r\n</BODY></HTML>");
     }
 };
 
@@ -379,10 +509,10 @@ TEST_F(SplitTableTemplate, IsShownReadOnlyAndNeverStoredFromTheDesignView) {
     EXPECT_FALSE(frame.Action(cmd::Bold)->isEnabled());
     EXPECT_FALSE(frame.Action(cmd::Format)->isEnabled());
     frame.Action(cmd::Bold)->trigger();
-    ASSERT_TRUE(frame.StoreCurrentSection());
+    ASSERT_TRUE(Store(frame));
     EXPECT_EQ(frame.Document().GetTemplate().GetRepeat(),
               "<HTML><BODY><TR><TD>[Auction_ID]</TD></TR>\r\n</BODY></HTML>");
-    frame.Action(cmd::Save)->trigger();
+    Run(frame, cmd::Save);
     EXPECT_EQ(Bytes(), shipped_);
 }
 
@@ -393,6 +523,36 @@ TEST_F(SplitTableTemplate, OffersTheSourceViewInstead) {
                                 kLoadTimeoutMs));
     EXPECT_EQ(frame.TemplateBar().Tabs().currentIndex(), section::Source);
     EXPECT_NE(frame.SourceView().toPlainText().indexOf(QStringLiteral("<TR><TD>[Auction_ID]")), -1);
+}
+
+// The design view goes nowhere but where the editor sends it: not where a
+// page's refresh, frame or link points.
+TEST_F(EditorWindow, TheDesignViewStaysOnTheTemplate) {
+    gb::WriteFileAtomically(folder_ / "secret.txt", "a local file's text");
+    const std::string secret =
+        QUrl::fromLocalFile(gb::widgets::PathToQt(folder_ / "secret.txt")).toString().toStdString();
+    UseOnly("<HTML><HEAD><META http-equiv=\"refresh\" content=\"0;url=" + secret +
+                "\"></HEAD><BODY>Header text</BODY></HTML>",
+            "<HTML><BODY>Row<IFRAME src=\"" + secret + "\"></IFRAME></BODY></HTML>",
+            "<HTML><BODY><A href=\"" + secret + "\">Footer link</A></BODY></HTML>");
+    CMainFrame& frame = Start();
+    QTest::qWait(1500);
+    EXPECT_EQ(PageText(frame).toStdString(), "Header text");
+    ASSERT_TRUE(ShowSection(frame, section::Repeat));
+    QTest::qWait(500);
+    EXPECT_EQ(Evaluate(frame.EditingView(),
+                       QStringLiteral("(function(){var d=document.querySelector('iframe')."
+                                      "contentDocument;return d?(d.body?d.body.innerText:''):"
+                                      "'elsewhere';})()"))
+                  .toString()
+                  .toStdString(),
+              "");
+    ASSERT_TRUE(ShowSection(frame, section::Footer));
+    Evaluate(frame.EditingView(), QStringLiteral("document.querySelector('a').click()"));
+    QTest::qWait(500);
+    EXPECT_EQ(PageText(frame).toStdString(), "Footer link");
+    Run(frame, cmd::Save);
+    EXPECT_EQ(Bytes(), shipped_);
 }
 
 }  // namespace
