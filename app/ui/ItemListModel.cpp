@@ -109,7 +109,10 @@ void ItemListModel::Settle() {
             continue;
         }
         moved[row] = static_cast<int>(kept);
-        rows_[kept++] = std::move(rows_[row]);
+        if (kept != row) {
+            rows_[kept] = std::move(rows_[row]);
+        }
+        ++kept;
     }
     rows_.resize(kept);
     ForgetRowIndex();

@@ -117,6 +117,11 @@ TEST_F(ItemListIdentityTest, SortingMovesTheSelectionAndTheCurrentRowWithTheirIt
     Settle();
     EXPECT_EQ(Stored("1003")->GetState(), folder::DeletedItems);
     EXPECT_EQ(document.GetItemList().GetStateList(folder::DeletedItems)->Size(), 1u);
+    // Every row left still names its item.
+    ASSERT_EQ(Model().rowCount(), 11);
+    for (int row = 0; row < Model().rowCount(); ++row) {
+        EXPECT_NE(document.GetItemList().GetItemAt(Model().IdAt(row)), nullptr) << row;
+    }
 }
 
 TEST_F(ItemListIdentityTest, AnEditUpdatesItsRowInPlaceAndKeepsSortSelectionAndTheWholeLoad) {

@@ -1,0 +1,534 @@
+// A seller's day on the real main window: a new profile with two seller IDs,
+// an update from the emulated sites while the list is in use, sorting,
+// editing and the item commands on a large folder, search, summary and a new
+// column, reports, mail, export and printing, then exit and the next
+// morning's start on the same profile. Each step checks the profile, not only
+// the widgets.
+
+#include <QtCore/QDeadlineTimer>
+#include <QtCore/QProcess>
+#include <QtGui/QClipboard>
+#include <QtGui/QGuiApplication>
+#include <QtPrintSupport/QPrintPreviewWidget>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QComboBox>
+#include <QtWidgets/QLineEdit>
+#include <QtWidgets/QListWidget>
+#include <QtWidgets/QPushButton>
+#include <QtWidgets/QRadioButton>
+#include <QtWidgets/QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "ClientSettings.h"
+#include "FakeServices.h"
+#include "SiteEmulator.h"
+#include "app/core/CommandIds.h"
+#include "app/dialogs/bulk/CAutoSheet.h"
+#include "app/dialogs/bulk/CAutoShipPage.h"
+#include "app/dialogs/folders/CColumnsDlg.h"
+#include "app/dialogs/items/CDuplicateDlg.h"
+#include "app/dialogs/items/CFindDlg.h"
+#include "app/dialogs/items/CMoveFolderDlg.h"
+#include "app/dialogs/profile/CSellerIdDlg.h"
+#include "app/dialogs/status/CStatusDlg.h"
+#include "app/ui/CInvView.h"
+#include "app/ui/CMainFrame.h"
+#include "app/ui/CMainView.h"
+#include "app/ui/CNavView.h"
+#include "app/ui/ItemListModel.h"
+#include "app/ui/LotkeeperProgram.h"
+#include "app/ui/profile/CProView.h"
+#include "itemdb/AucDoc.h"
+#include "itemdb/FieldId.h"
+#include "itemdb/FolderKind.h"
+#include "platform/Clock.h"
+#include "platform/ComponentLibrary.h"
+#include "platform/FileIo.h"
+#include "platform/Settings.h"
+#include "tests/support/TempFolder.h"
+
+using namespace gb::itemdb;
+using gb::app::ui::CInvView;
+using gb::app::ui::LotkeeperProgram;
+using gb::emulator::EmulatedBuyer;
+using gb::emulator::EmulatedItem;
+using gb::emulator::EmulatedSeller;
+using gb::widgets::ScriptedModalRunner;
+namespace cmd = gb::app::cmd;
+
+namespace {
+
+constexpr int kAuctionIdColumn = 1;
+constexpr int kDescriptionColumn = 2;
+constexpr int kMaxBidColumn = 6;
+// Items each emulated seller lists; the first seller also has a large
+// history of earlier sales in the profile.
+constexpr int kItemsPerSeller = 60;
+constexpr int kEarlierSales = 400;
+constexpr int kRunLimitMs = 30000;
+
+// `count` items of a seller, half of them ended and sold, the others running.
+std::vector<EmulatedItem> SellerItems(int firstNumber, int count) {
+    const std::optional<gb::CivilTime> now = gb::Clock::Now().ToCivil();
+    const gb::DateTime today =
+        gb::DateTime::FromCivil(now->year, now->month, now->day, now->hour, now->minute);
+    std::vector<EmulatedItem> items;
+    for (int i = 0; i < count; ++i) {
+        EmulatedItem item;
+        item.number = std::to_string(firstNumber + i);
+        item.title = "Curio " + std::to_string(firstNumber + i);
+        const bool ended = i % 2 == 0;
+        item.start = today.AddHours(-200 - i);
+        item.end = today.AddHours(ended ? -10 - i : 20 + i);
+        item.price = gb::Money::FromUnits((10 + i) * gb::Money::kUnitsPerWhole);
+        if (ended) {
+            item.buyer = EmulatedBuyer{"buyer" + std::to_string(i), std::to_string(i),
+                                       "buyer" + std::to_string(i) + "@example.test", ""};
+        }
+        items.push_back(std::move(item));
+    }
+    return items;
+}
+
+class SellersDay : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        for (const char* library : {GB_BIDSCOPE_LIBRARY, GB_FETCHWELL_LIBRARY}) {
+            std::string error;
+            const gb::ComponentLibrary* loaded = gb::ComponentLibrary::Load(library, &error);
+            ASSERT_NE(loaded, nullptr) << error;
+            ASSERT_EQ(loaded->RegisterServer(), S_OK) << library;
+        }
+    }
+
+    void SetUp() override {
+        // The program folder as installed: the fee schedule, the template
+        // libraries and the demonstration profile.
+        int made = -1;
+        Tool({"make-data", QString::fromStdString(folder.Path().string())}, &made);
+        ASSERT_EQ(made, 0);
+        const auto seller = [](gb::sites::SiteClass site, std::string id, std::string password,
+                               int firstNumber) {
+            EmulatedSeller emulated;
+            emulated.site = site;
+            emulated.userId = std::move(id);
+            emulated.password = std::move(password);
+            emulated.items = SellerItems(firstNumber, kItemsPerSeller);
+            return emulated;
+        };
+        emulator = std::make_unique<gb::emulator::SiteEmulator>(
+            std::vector{seller(gb::sites::SiteClass::eBayUSA, "cornercurios", "usa-pw", 5000),
+                        seller(gb::sites::SiteClass::eBayUK, "curios_uk", "uk-pw", 7000)});
+        emulator->Start();
+        ASSERT_TRUE(gb::emulator::PointSitesAt(user, emulator->Host(), emulator->AuthorityFile()));
+    }
+    void TearDown() override {
+        program.reset();
+        Settle();
+        gb::emulator::ForgetEmulator(user);
+    }
+
+    void Start(std::vector<std::string> arguments = {}) {
+        program =
+            std::make_unique<LotkeeperProgram>(gb::app::CommandLine::Parse(arguments), user,
+                                               folder.Path(), instanceName, services.Services());
+        ASSERT_TRUE(program->InitInstance());
+        Settle();
+    }
+    static void Settle() {
+        for (int i = 0; i < 3; ++i) {
+            QApplication::processEvents();
+            QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+    }
+    CAucDoc& Document() { return program->Document(); }
+    gb::app::ui::CMainFrame& Frame() { return *program->Frame(); }
+    gb::app::ui::CNavView& Tree() { return *Frame().GetMainView()->GetTreeView(); }
+    CInvView& List() {
+        auto* list = dynamic_cast<CInvView*>(Frame().GetRightView());
+        EXPECT_NE(list, nullptr);
+        return *list;
+    }
+    gb::app::ui::ItemListModel& Model() { return List().Model(); }
+    bool Run(int command) { return Frame().ExecuteCommand(command); }
+    void Open(std::int32_t folderId) {
+        Tree().expandAll();
+        Tree().OpenFolderItem(Tree().FindTreeItem(folderId));
+        Settle();
+    }
+
+    // The folder of the seller ID at `index`, and its In Progress and Auction
+    // Ended items.
+    std::int32_t SellerFolder(int index) {
+        Document().GetSellerList().SetCurrent(index);
+        return Document().GetSellerList().GetFolderId();
+    }
+    std::int32_t AllItemsOf(std::int32_t sellerFolder, std::int32_t list) {
+        const CFolderTree& tree = Document().GetFolders();
+        for (const CFolderNode* group : tree.GetChain()) {
+            if (group->parentId == sellerFolder && group->kind == list) {
+                for (const CFolderNode* node : tree.GetChain()) {
+                    if (node->parentId == group->id && node->kind == folder::AllItems) {
+                        return node->id;
+                    }
+                }
+            }
+        }
+        return 0;
+    }
+
+    QStringList Column(int column) {
+        QStringList texts;
+        for (int row = 0; row < Model().rowCount(); ++row) {
+            texts << Model().CellText(row, column);
+        }
+        return texts;
+    }
+    QStringList Selected() {
+        QStringList ids;
+        for (const CItemList::ItemId& id : List().SelectedIds()) {
+            ids << QString::fromStdString(id.GetAuctionId());
+        }
+        return ids;
+    }
+    void Select(const QStringList& ids) {
+        std::vector<CItemList::ItemId> items;
+        for (const QString& id : ids) {
+            const int row = static_cast<int>(Column(kAuctionIdColumn).indexOf(id));
+            EXPECT_GE(row, 0) << id.toStdString();
+            if (row >= 0) {
+                items.push_back(Model().IdAt(row));
+            }
+        }
+        List().SelectItems(items);
+    }
+    // The state list that holds the seller's item; 0 for none.
+    std::int32_t ListOf(const std::string& site, const std::string& id) {
+        CItemList::ListPos position;
+        return Document().GetItemList().FindItem(site, id, &position) ? position.GetList() : 0;
+    }
+    const CAucItem* Stored(const std::string& site, const std::string& id) {
+        CItemList::ListPos position;
+        return Document().GetItemList().FindItem(site, id, &position)
+                   ? Document().GetItemList().GetItem(position)
+                   : nullptr;
+    }
+
+    bool WaitForTheRunToEnd() {
+        const QDeadlineTimer deadline(kRunLimitMs);
+        while (Document().IsUpdating() && !deadline.hasExpired()) {
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+        Settle();
+        return !Document().IsUpdating();
+    }
+
+    // What a program of the build prints or writes for the profile.
+    static QString Tool(const QStringList& arguments, int* exitCode = nullptr) {
+        QProcess tool;
+        tool.start(QStringLiteral(GB_BIN_DIR "/gbtool"), arguments);
+        EXPECT_TRUE(tool.waitForFinished(30000));
+        if (exitCode != nullptr) {
+            *exitCode = tool.exitCode();
+        }
+        return QString::fromLocal8Bit(tool.readAllStandardOutput());
+    }
+    QString DumpProfile() {
+        return Tool({"dump-profile", QString::fromStdString(profile.string())});
+    }
+
+    gb::test::TempFolder folder;
+    gb::Settings& user = gb::Settings::CurrentUser();
+    const QString instanceName =
+        QStringLiteral("GavelbookDay-%1").arg(QString::fromStdString(folder.Path().filename()));
+    const std::filesystem::path profile = folder / "Corner Curios.pro";
+    FakeServices services;
+    std::unique_ptr<gb::emulator::SiteEmulator> emulator;
+    std::unique_ptr<LotkeeperProgram> program;
+};
+
+ScriptedModalRunner::Step AddSeller(QString site, QString sellerId, QString password) {
+    return ScriptedModalRunner::Accept([=](QDialog& dialog) {
+        auto& seller = dynamic_cast<gb::app::ui::CSellerIdDlg&>(dialog);
+        seller.SiteBox()->setCurrentIndex(seller.SiteBox()->findText(site));
+        seller.SellerIdEdit()->setText(sellerId);
+        seller.PasswordEdit()->setText(password);
+    });
+}
+
+// A page of the sheet being run, whatever its place among the pages.
+template <typename Page>
+Page& PageOf(QDialog& dialog) {
+    auto& sheet = dynamic_cast<gb::app::ui::CAutoSheet&>(dialog);
+    for (int index = 0;; ++index) {
+        if (!sheet.SetActivePage(index)) {
+            ADD_FAILURE() << "no such page";
+            std::abort();
+        }
+        if (auto* page = dynamic_cast<Page*>(sheet.Page(index))) {
+            return *page;
+        }
+    }
+}
+
+TEST_F(SellersDay, FromANewProfileToTheNextMorning) {
+    // 1. A new profile: its name, two seller IDs on two sites, Close, save.
+    Start();
+    ASSERT_EQ(Frame().GetRightView()->Kind(), gb::app::ViewKind::Profile);
+    ASSERT_TRUE(Run(cmd::FileNew));
+    Settle();
+    auto* form = dynamic_cast<gb::app::ui::CProView*>(Frame().GetRightView());
+    ASSERT_NE(form, nullptr);
+    form->ProfileNameEdit()->setText("Corner Curios");
+    services.modals.Then(AddSeller("eBay USA", "cornercurios", "usa-pw"))
+        .Then(AddSeller("eBay UK", "curios_uk", "uk-pw"));
+    form->AddButton()->click();
+    form->AddButton()->click();
+    form->CloseButton()->click();
+    Settle();
+    ASSERT_EQ(Frame().GetRightView()->Kind(), gb::app::ViewKind::Items);
+    services.files.saveAnswer = profile;
+    ASSERT_TRUE(Run(cmd::FileSave));
+    ASSERT_TRUE(std::filesystem::exists(profile));
+    const std::int32_t usa = SellerFolder(0);
+    const std::int32_t uk = SellerFolder(1);
+    ASSERT_NE(Tree().FindTreeItem(usa), nullptr);
+    ASSERT_NE(Tree().FindTreeItem(uk), nullptr);
+    EXPECT_NE(Tree().FindTreeItem(folder::ByStatus), nullptr);
+    EXPECT_EQ(Tree().topLevelItem(0)->text(0), "Corner Curios");
+    // The list shows the folder the tree marks, with its own caption.
+    EXPECT_EQ(Tree().CurrentNodeId(), Document().GetSelectedFolderId());
+
+    // The seller's earlier sales, kept in the profile from other years.
+    for (int i = 0; i < kEarlierSales; ++i) {
+        CAucItem sold;
+        sold.SetSite("eBay USA");
+        sold.SetSellerId("cornercurios");
+        sold.SetAuctionId(std::to_string(1000 + i));
+        sold.SetDescription("Earlier sale " + std::to_string(i % 37));
+        sold.SetFolderId(usa);
+        sold.SetEndDate("3/" + std::to_string(1 + i % 28) + "/2025 10:00:00");
+        sold.SetMaxBid(std::to_string(5 + i % 91) + ".00");
+        sold.SetBuyerId("old_buyer" + std::to_string(i % 11));
+        Document().GetItemList().AddItem(sold, folder::AuctionEnded);
+    }
+
+    // 2. Update Database while the list is in use.
+    const std::int32_t usaEnded = AllItemsOf(usa, folder::AuctionEnded);
+    Open(usaEnded);
+    ASSERT_TRUE(Run(cmd::UpdateDatabase));
+    bool usedDuringTheRun = false;
+    const QDeadlineTimer deadline(kRunLimitMs);
+    while (Document().IsUpdating() && !deadline.hasExpired()) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+        if (!usedDuringTheRun && Document().GetItemList().IsDisplayStale()) {
+            usedDuringTheRun = true;
+            List().OnColumnClick(kDescriptionColumn);
+            services.modals.Then(ScriptedModalRunner::Reject());
+            EXPECT_TRUE(Run(cmd::ExportItems));
+            services.modals.Then(ScriptedModalRunner::Reject());
+            EXPECT_TRUE(Run(cmd::FilePrintPreview));
+        }
+    }
+    ASSERT_TRUE(WaitForTheRunToEnd());
+    EXPECT_TRUE(usedDuringTheRun);
+    EXPECT_EQ(services.modals.StepsLeft(), 0u);
+    EXPECT_EQ(Frame().MessageText(), "Update Complete!");
+    EXPECT_NE(Stored("eBay USA", "5000"), nullptr);
+    EXPECT_NE(Stored("eBay UK", "7001"), nullptr);
+    EXPECT_EQ(ListOf("eBay UK", "7000"), folder::AuctionEnded);
+    EXPECT_EQ(ListOf("eBay UK", "7001"), folder::InProgress);
+
+    // 3. A large folder: load all, sort, select, sort again, edit.
+    Open(AllItemsOf(usa, folder::InProgress));
+    Open(usaEnded);
+    ASSERT_TRUE(List().IsPartiallyLoaded());
+    List().OnColumnClick(kMaxBidColumn);
+    const int folderSize = Model().rowCount();
+    ASSERT_GT(folderSize, kEarlierSales);
+    ASSERT_EQ(folderSize, Document().GetItemList().GetTotals().GetCount());
+    Select({"5010"});
+    List().OnColumnClick(kDescriptionColumn);
+    EXPECT_EQ(Selected(), QStringList{"5010"});
+    const QStringList sorted = Column(kAuctionIdColumn);
+    services.modals.Then(ScriptedModalRunner::Accept([](QDialog& sheet) {
+        auto* note = sheet.findChild<QLineEdit*>("itemNote");
+        ASSERT_NE(note, nullptr);
+        note->setText("Packed in the blue box");
+    }));
+    ASSERT_TRUE(Run(cmd::EditItems));
+    Settle();
+    EXPECT_EQ(Stored("eBay USA", "5010")->GetItemNote(), "Packed in the blue box");
+    EXPECT_EQ(Column(kAuctionIdColumn), sorted);
+    EXPECT_EQ(Selected(), QStringList{"5010"});
+    EXPECT_EQ(Model().rowCount(), folderSize);
+    EXPECT_FALSE(List().IsPartiallyLoaded());
+
+    // 4. The item commands, each checked in the profile.
+    Select({"1001", "1002", "1003"});
+    services.modals.Then(ScriptedModalRunner::Accept([](QDialog& sheet) {
+        PageOf<gb::app::ui::CAutoShipPage>(sheet).findChild<QComboBox*>("weight")->setEditText(
+            "2 lb");
+    }));
+    ASSERT_TRUE(Run(cmd::BulkUpdate));
+    Settle();
+    for (const std::string id : {"1001", "1002", "1003"}) {
+        EXPECT_EQ(Stored("eBay USA", id)->GetWeight(), "2 lb") << id;
+    }
+    EXPECT_EQ(Stored("eBay USA", "1004")->GetWeight(), "");
+
+    Select({"1004"});
+    std::int32_t chosenStatus = 0;
+    services.modals.Then(ScriptedModalRunner::Accept([&chosenStatus](QDialog& dialog) {
+        auto& status = dynamic_cast<gb::app::ui::CStatusDlg&>(dialog);
+        auto* choices = status.findChild<QComboBox*>("status");
+        choices->setCurrentIndex(choices->count() - 1);
+        chosenStatus = status.StatusId();
+    }));
+    ASSERT_TRUE(Run(cmd::SetStatus));
+    Settle();
+    EXPECT_EQ(Stored("eBay USA", "1004")->GetStatus(), chosenStatus);
+
+    Select({"1005"});
+    services.modals.Then(ScriptedModalRunner::Accept([](QDialog& dialog) {
+        ASSERT_TRUE(dynamic_cast<gb::app::ui::CMoveFolderDlg&>(dialog).Choose(folder::Archive));
+    }));
+    ASSERT_TRUE(Run(cmd::MoveItems));
+    Settle();
+    EXPECT_EQ(ListOf("eBay USA", "1005"), folder::Archive);
+
+    Select({"5010"});
+    services.modals.Then(ScriptedModalRunner::Accept([](QDialog& dialog) {
+        auto& duplicate = dynamic_cast<gb::app::ui::CDuplicateDlg&>(dialog);
+        duplicate.BuyerIdEdit()->setText("second_buyer");
+    }));
+    ASSERT_TRUE(Run(cmd::CreateDuplicate));
+    Settle();
+    EXPECT_EQ(ListOf("eBay USA", "5010-1"), folder::AuctionEnded);
+    EXPECT_EQ(Stored("eBay USA", "5010-1")->GetBuyerId(), "second_buyer");
+
+    Select({"1006"});
+    services.modals.Then(ScriptedModalRunner::Press(QMessageBox::Yes));
+    ASSERT_TRUE(Run(cmd::ArchiveItems));
+    Select({"1007"});
+    services.modals.Then(ScriptedModalRunner::Press(QMessageBox::Yes));
+    ASSERT_TRUE(Run(cmd::DeleteItems));
+    Settle();
+    EXPECT_EQ(ListOf("eBay USA", "1006"), folder::Archive);
+    EXPECT_EQ(ListOf("eBay USA", "1007"), folder::DeletedItems);
+    EXPECT_FALSE(Column(kAuctionIdColumn).contains("1007"));
+    EXPECT_EQ(services.modals.StepsLeft(), 0u);
+
+    // 5. Search all folders, a summary of a selection, a new column.
+    List().Search().OnItemSearch();
+    gb::app::ui::CFindDlg* search = List().Search().FindDialog();
+    ASSERT_NE(search, nullptr);
+    search->AllFoldersButton()->click();
+    search->FieldBox()->setCurrentIndex(search->FieldBox()->findData(field::BuyerId));
+    search->TextEdit()->setText("second_buyer");
+    search->FindButton()->click();
+    Settle();
+    EXPECT_EQ(Document().GetSelectedFolderId(), folder::SearchResults);
+    EXPECT_EQ(Column(kAuctionIdColumn), QStringList{"5010-1"});
+
+    Open(usaEnded);
+    List().selectAll();
+    services.modals.Then(ScriptedModalRunner::Accept());
+    ASSERT_TRUE(Run(cmd::InstantSummary));
+    EXPECT_EQ(services.modals.Ran().back().className, "gb::app::ui::CSummaryDlg");
+
+    const int columns = Model().columnCount();
+    services.modals.Then(ScriptedModalRunner::Accept([](QDialog& dialog) {
+        auto& edit = dynamic_cast<gb::app::ui::CColumnsDlg&>(dialog);
+        edit.AvailableList()->setCurrentRow(0);
+        edit.OnAdd();
+    }));
+    Tree().SetCurrentNodeId(usaEnded);
+    Tree().OnEdit();
+    Settle();
+    EXPECT_EQ(Model().columnCount(), columns + 1);
+
+    // 6. Report, Mail To, Copy, Export in all three types, Print Preview.
+    Open(AllItemsOf(uk, folder::AuctionEnded));
+    const int sold = Model().rowCount();
+    ASSERT_GT(sold, 0);
+    List().selectAll();
+    services.modals.Then(ScriptedModalRunner::Accept([](QDialog& chooser) {
+        auto* templates = chooser.findChild<QTreeWidget*>("templates");
+        ASSERT_NE(templates, nullptr);
+        ASSERT_GT(templates->topLevelItemCount(), 0);
+        templates->setCurrentItem(templates->topLevelItem(0));
+        chooser.findChild<QPushButton*>("select")->click();
+    }));
+    ASSERT_TRUE(Run(cmd::Report));
+    ASSERT_FALSE(services.shell.links.empty()) << services.messages.shown.size();
+    EXPECT_TRUE(QString::fromStdString(services.shell.links.back()).endsWith("AucRpt.htm"));
+    // The report opened on the desktop; the list stays as it was.
+    EXPECT_EQ(Frame().GetRightView()->Kind(), gb::app::ViewKind::Items);
+    EXPECT_EQ(List().SelectedCount(), static_cast<std::size_t>(sold));
+    services.shell.links.clear();
+    services.modals.Then(ScriptedModalRunner::Accept());  // the hint on pasting the page
+    ASSERT_TRUE(Run(cmd::MailTo));
+    ASSERT_FALSE(services.shell.links.empty());
+    EXPECT_TRUE(QString::fromStdString(services.shell.links.back()).startsWith("mailto:"));
+    ASSERT_TRUE(Run(cmd::EditCopy));
+    EXPECT_FALSE(QGuiApplication::clipboard()->text().isEmpty());
+
+    ASSERT_TRUE(Run(cmd::FileSave));
+    for (int type = 0; type < 3; ++type) {
+        const std::filesystem::path exported = folder / ("export" + std::to_string(type) + ".txt");
+        services.modals
+            .Then(ScriptedModalRunner::Accept([&](QDialog& dialog) {
+                dialog.findChild<QLineEdit*>("target")->setText(
+                    QString::fromStdString(exported.string()));
+                dialog.findChild<QComboBox*>("type")->setCurrentIndex(type);
+            }))
+            .Then(ScriptedModalRunner::Press(QMessageBox::Ok));
+        ASSERT_TRUE(Run(cmd::ExportItems));
+        const std::filesystem::path byTool = folder / ("tool" + std::to_string(type) + ".txt");
+        Tool({"export", QString::fromStdString(profile.string()),
+              QString::number(Document().GetSelectedFolderId()), QString::number(type),
+              QString::fromStdString(byTool.string()), "--locale", "1033"});
+        // The type gives the exported file its extension.
+        std::optional<std::string> written;
+        for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
+            if (entry.path().stem() == exported.stem()) {
+                written = gb::ReadWholeFile(entry.path());
+            }
+        }
+        ASSERT_TRUE(written.has_value()) << type;
+        EXPECT_EQ(gb::ReadWholeFile(byTool), written) << type;
+    }
+
+    int pages = 0;
+    services.modals.Then(ScriptedModalRunner::Accept([&pages](QDialog& dialog) {
+        auto* preview = dialog.findChild<QPrintPreviewWidget*>();
+        ASSERT_NE(preview, nullptr);
+        preview->updatePreview();
+        QApplication::processEvents();
+        pages = preview->pageCount();
+    }));
+    ASSERT_TRUE(Run(cmd::FilePrintPreview));
+    EXPECT_GE(pages, 1);
+    EXPECT_EQ(services.modals.StepsLeft(), 0u);
+
+    // 7. Exit saves; the next start finds every change of the day.
+    ASSERT_TRUE(Run(cmd::FileSave));
+    const QString evening = DumpProfile();
+    ASSERT_TRUE(evening.contains("5010-1")) << evening.left(400).toStdString();
+    Run(cmd::AppExit);
+    Settle();
+    program.reset();
+    Settle();
+    Start({profile.string()});
+    EXPECT_EQ(Document().GetPathName(), profile);
+    EXPECT_EQ(DumpProfile(), evening);
+    EXPECT_EQ(Stored("eBay USA", "5010")->GetItemNote(), "Packed in the blue box");
+    EXPECT_EQ(ListOf("eBay USA", "1006"), folder::Archive);
+}
+
+}  // namespace
