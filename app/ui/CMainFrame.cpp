@@ -105,8 +105,14 @@ CMainFrame::CMainFrame(CLotkeeperApp& app, CAucDoc& document, UiServices service
 }
 
 CMainFrame::~CMainFrame() {
-    // The views go with the window; focus changes while they go concern no one.
+    // Focus changes while the views go concern no one.
     disconnect(qApp, nullptr, this, nullptr);
+    // The views reach the frame as they go (the pane stores its splitter), so
+    // they go first, while the frame is whole; nothing routes to them meanwhile.
+    QWidget* central = takeCentralWidget();
+    mainView_ = nullptr;
+    singleView_ = nullptr;
+    delete central;
     UpdateRun& update = document_.GetUpdateRun();
     update.SetPrompts(nullptr);
     update.SetMainWindow(0);

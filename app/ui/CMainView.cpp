@@ -29,12 +29,13 @@ void GiveExtraWidthToTheRight(QSplitter& splitter) {
 CMainView::CMainView(IFrame& frame, const ViewRegistry& views, ViewKind rightKind, QWidget* parent)
     : QWidget(parent),
       frame_(frame),
+      app_(frame.App()),
       views_(views),
       splitter_(new QSplitter(Qt::Horizontal, this)),
       tree_(new CNavView(frame, splitter_)),
       right_(views.Create(rightKind, frame, splitter_)),
-      storedWidth_(static_cast<int>(frame.App().GetUserSettings().GetNumber(
-          SectionKey(section::Settings), value::Splitter, 0))) {
+      storedWidth_(static_cast<int>(
+          app_.GetUserSettings().GetNumber(SectionKey(section::Settings), value::Splitter, 0))) {
     splitter_->addWidget(tree_);
     splitter_->addWidget(right_->Widget());
     GiveExtraWidthToTheRight(*splitter_);
@@ -47,8 +48,8 @@ CMainView::CMainView(IFrame& frame, const ViewRegistry& views, ViewKind rightKin
 CMainView::~CMainView() {
     const QList<int> sizes = splitter_->sizes();
     if (!applyStoredWidth_ && !sizes.isEmpty()) {
-        frame_.App().GetUserSettings().SetNumber(SectionKey(section::Settings), value::Splitter,
-                                                 static_cast<std::uint32_t>(sizes.front()));
+        app_.GetUserSettings().SetNumber(SectionKey(section::Settings), value::Splitter,
+                                         static_cast<std::uint32_t>(sizes.front()));
     }
 }
 

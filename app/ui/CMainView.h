@@ -9,6 +9,7 @@
 #include "app/core/ViewKind.h"
 
 namespace gb::app {
+class CLotkeeperApp;
 class IFrame;
 }  // namespace gb::app
 
@@ -39,6 +40,9 @@ protected:
 
 private:
     IFrame& frame_;
+    // The width is stored through the application, which outlives the
+    // frame: a pane replaced goes later, perhaps after its frame.
+    CLotkeeperApp& app_;
     const ViewRegistry& views_;
     QSplitter* splitter_;
     CNavView* tree_;
