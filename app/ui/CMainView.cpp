@@ -35,7 +35,8 @@ CMainView::CMainView(IFrame& frame, const ViewRegistry& views, ViewKind rightKin
       tree_(new CNavView(frame, splitter_)),
       right_(views.Create(rightKind, frame, splitter_)),
       storedWidth_(static_cast<int>(
-          app_.GetUserSettings().GetNumber(SectionKey(section::Settings), value::Splitter, 0))) {
+          app_.GetUserSettings().GetNumber(SectionKey(section::Settings), value::Splitter, 0))),
+      fitTreeToLabels_(storedWidth_ <= 0) {
     splitter_->addWidget(tree_);
     splitter_->addWidget(right_->Widget());
     GiveExtraWidthToTheRight(*splitter_);
@@ -43,6 +44,8 @@ CMainView::CMainView(IFrame& frame, const ViewRegistry& views, ViewKind rightKin
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(splitter_);
+    connect(splitter_, &QSplitter::splitterMoved, this, [this] { fitTreeToLabels_ = false; });
+    connect(tree_, &CNavView::Rebuilt, this, &CMainView::FitTreeToLabels);
 }
 
 CMainView::~CMainView() {
@@ -59,6 +62,17 @@ void CMainView::showEvent(QShowEvent* event) {
         const int treeWidth = TreeColumnWidth(storedWidth_, width(), tree_->LabelsWidth());
         splitter_->setSizes({treeWidth, std::max(width() - treeWidth, 0)});
         applyStoredWidth_ = false;
+    }
+}
+
+void CMainView::FitTreeToLabels() {
+    const QList<int> sizes = splitter_->sizes();
+    if (!fitTreeToLabels_ || applyStoredWidth_ || sizes.size() != 2) {
+        return;
+    }
+    const int treeWidth = TreeColumnWidth(0, width(), tree_->LabelsWidth());
+    if (treeWidth > sizes.front()) {
+        splitter_->setSizes({treeWidth, std::max(width() - treeWidth, 0)});
     }
 }
 

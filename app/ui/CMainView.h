@@ -1,7 +1,8 @@
 #pragma once
 // The main window's usual pane: the folder tree on the left and a right-hand
 // view that changes with the kind of folder shown, split one beside the
-// other. The tree's width is kept under "Settings"/"Splitter".
+// other. The tree's width is kept under "Settings"/"Splitter"; with none
+// kept, the tree is as wide as its folders' labels need.
 
 #include <QtWidgets/QSplitter>
 #include <QtWidgets/QWidget>
@@ -39,6 +40,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Until the user sets the tree's width, the tree widens to show the
+    // folders' labels as folders come (a new profile gets its folders later).
+    void FitTreeToLabels();
+
     IFrame& frame_;
     // The width is stored through the application, which outlives the
     // frame: a pane replaced goes later, perhaps after its frame.
@@ -49,6 +54,7 @@ private:
     CView* right_;
     int storedWidth_;
     bool applyStoredWidth_ = true;
+    bool fitTreeToLabels_;
 };
 
 }  // namespace gb::app::ui

@@ -6,6 +6,7 @@
 #include <QtCore/QTimer>
 #include <QtGui/QContextMenuEvent>
 #include <QtWidgets/QMenu>
+#include <QtWidgets/QScrollBar>
 
 #include <algorithm>
 #include <array>
@@ -149,6 +150,7 @@ void CNavView::RebuildTree() {
     }
     rebuilding_ = false;
     MarkOpenItem(document.GetSelectedFolderId());
+    Q_EMIT Rebuilt();
 }
 
 QTreeWidgetItem* CNavView::FindTreeItem(std::int32_t folderId) const {
@@ -271,7 +273,8 @@ int CNavView::LabelsWidth() const {
         const int label = itemDelegateForIndex(index)->sizeHint(option, index).width();
         widest = std::max(widest, (depth + 1) * indentation() + label);
     }
-    return widest + 2 * frameWidth();
+    // Room for the scroll bar, which a tree taller than the window shows.
+    return widest + 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
 }
 
 void CNavView::contextMenuEvent(QContextMenuEvent* event) {

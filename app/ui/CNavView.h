@@ -57,7 +57,7 @@ public:
     // The folder whose icon or label is at the point; null elsewhere.
     QTreeWidgetItem* LabelAt(const QPoint& point) const;
     // The width the tree needs to show every folder's label whole, with all
-    // branches open.
+    // branches open and a scroll bar.
     int LabelsWidth() const;
 
     // The folder commands.
@@ -67,6 +67,10 @@ public:
     void OnEdit();
     void OnDelete();
     void OnRename();
+
+Q_SIGNALS:
+    // The tree mirrors the document's folders anew.
+    void Rebuilt();
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;

@@ -25,6 +25,7 @@
 
 #include "ClientSettings.h"
 #include "FakeServices.h"
+#include "Screenshots.h"
 #include "SiteEmulator.h"
 #include "app/core/CommandIds.h"
 #include "app/dialogs/bulk/CAutoSheet.h"
@@ -50,6 +51,7 @@
 #include "platform/FileIo.h"
 #include "platform/Settings.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/qt/UntouchedWindows.h"
 
 using namespace gb::itemdb;
 using gb::app::ui::CInvView;
@@ -283,6 +285,9 @@ TEST_F(SellersDay, FromANewProfileToTheNextMorning) {
     Settle();
     auto* form = dynamic_cast<gb::app::ui::CProView*>(Frame().GetRightView());
     ASSERT_NE(form, nullptr);
+    // The title, the tree's root and the form name the new profile alike.
+    EXPECT_EQ(form->ProfileNameEdit()->text(), Tree().topLevelItem(0)->text(0));
+    EXPECT_TRUE(Frame().windowTitle().startsWith(form->ProfileNameEdit()->text()));
     form->ProfileNameEdit()->setText("Corner Curios");
     services.modals.Then(AddSeller("eBay USA", "cornercurios", "usa-pw"))
         .Then(AddSeller("eBay UK", "curios_uk", "uk-pw"));
@@ -338,6 +343,7 @@ TEST_F(SellersDay, FromANewProfileToTheNextMorning) {
     EXPECT_TRUE(usedDuringTheRun);
     EXPECT_EQ(services.modals.StepsLeft(), 0u);
     EXPECT_EQ(Frame().MessageText(), "Update Complete!");
+    EXPECT_FALSE(Frame().IsBusy());
     EXPECT_NE(Stored("eBay USA", "5000"), nullptr);
     EXPECT_NE(Stored("eBay UK", "7001"), nullptr);
     EXPECT_EQ(ListOf("eBay UK", "7000"), folder::AuctionEnded);
@@ -367,6 +373,39 @@ TEST_F(SellersDay, FromANewProfileToTheNextMorning) {
     EXPECT_EQ(Selected(), QStringList{"5010"});
     EXPECT_EQ(Model().rowCount(), folderSize);
     EXPECT_FALSE(List().IsPartiallyLoaded());
+    if (!gb::test::ScreenshotFolder().isEmpty()) {
+        Frame().resize(1024, 700);
+        List().scrollTo(List().currentIndex());
+        Settle();
+        gb::test::SaveScreenshot(Frame(), "main-window-after-the-day.png");
+    }
+
+    // The item's page opens in the desktop's browser; the list stays.
+    services.shell.links.clear();
+    ASSERT_TRUE(Run(cmd::ViewListing));
+    ASSERT_EQ(services.shell.links.size(), 1u);
+    EXPECT_NE(services.shell.links.front().find("5010"), std::string::npos);
+    EXPECT_EQ(Column(kAuctionIdColumn), sorted);
+    EXPECT_EQ(Selected(), QStringList{"5010"});
+
+    // Both sheets and the fee editor, opened and closed untouched, change
+    // nothing in the profile or the fee schedule.
+    ASSERT_TRUE(Run(cmd::FileSave));
+    const std::optional<std::string> profileBefore = gb::ReadWholeFile(profile);
+    const std::filesystem::path fees = folder / "AucField.fee";
+    const std::optional<std::string> feesBefore = gb::ReadWholeFile(fees);
+    services.modals.Then(gb::test::ShowEveryPageThenOk());
+    ASSERT_TRUE(Run(cmd::EditItems));
+    Select({"1010", "1011"});
+    services.modals.Then(gb::test::ShowEveryPageThenOk());
+    ASSERT_TRUE(Run(cmd::BulkUpdate));
+    gb::test::QueueUntouchedFeeEdits(services.modals, program->App().GetFeeSchedule());
+    ASSERT_TRUE(Run(cmd::FeeSchedule));
+    Settle();
+    EXPECT_EQ(services.modals.StepsLeft(), 0u);
+    ASSERT_TRUE(Run(cmd::FileSave));
+    EXPECT_EQ(gb::ReadWholeFile(profile), profileBefore);
+    EXPECT_EQ(gb::ReadWholeFile(fees), feesBefore);
 
     // 4. The item commands, each checked in the profile.
     Select({"1001", "1002", "1003"});
@@ -503,6 +542,42 @@ TEST_F(SellersDay, FromANewProfileToTheNextMorning) {
         ASSERT_TRUE(written.has_value()) << type;
         EXPECT_EQ(gb::ReadWholeFile(byTool), written) << type;
     }
+
+    // A folder without rows is refused by the tool as by the program.
+    for (const CFolderNode* node : Document().GetFolders().GetChain()) {
+        if (node->parentId == folder::ByStatus) {
+            Tree().SetCurrentNodeId(node->id);
+            break;
+        }
+    }
+    Tree().OnNew();
+    const std::int32_t emptyFolder = Tree().CurrentNodeId();
+    ASSERT_TRUE(Run(cmd::FileSave));
+    ASSERT_NE(emptyFolder, 0);
+    int refused = 0;
+    const std::filesystem::path nothing = folder / "nothing.txt";
+    Tool({"export", QString::fromStdString(profile.string()), QString::number(emptyFolder), "0",
+          QString::fromStdString(nothing.string())},
+         &refused);
+    EXPECT_NE(refused, 0);
+    EXPECT_FALSE(std::filesystem::exists(nothing));
+
+    // An unwritable report page stops only the report, which names it.
+    Open(AllItemsOf(uk, folder::AuctionEnded));
+    List().selectAll();
+    const std::filesystem::path page = folder / "AucRpt.htm";
+    std::filesystem::remove(page);
+    std::filesystem::create_directory(page);
+    services.messages.shown.clear();
+    ASSERT_TRUE(Run(cmd::EditCopy));
+    EXPECT_TRUE(services.messages.shown.empty()) << services.messages.shown.front();
+    services.modals.Then(ScriptedModalRunner::Accept(
+        [](QDialog& chooser) { chooser.findChild<QPushButton*>("select")->click(); }));
+    ASSERT_TRUE(Run(cmd::Report));
+    ASSERT_EQ(services.messages.shown.size(), 1u);
+    EXPECT_NE(services.messages.shown.front().find("AucRpt.htm"), std::string::npos);
+    services.messages.shown.clear();
+    std::filesystem::remove(page);
 
     int pages = 0;
     services.modals.Then(ScriptedModalRunner::Accept([&pages](QDialog& dialog) {
