@@ -1,6 +1,8 @@
 #include "app/core/ItemListController.h"
 
+#include <algorithm>
 #include <numeric>
+#include <unordered_map>
 
 #include "app/core/FolderLoad.h"
 #include "app/core/ItemSortKey.h"
@@ -59,7 +61,8 @@ ItemListController::Items ItemListController::Load(const CItemFilter* filter,
 }
 
 ItemListController::Items ItemListController::Reload(const CItemFilter* filter,
-                                                     std::int32_t folderKind) {
+                                                     std::int32_t folderKind,
+                                                     const Items& shownBefore) {
     const bool sorted = sortedByUser_;
     const int field = sortField_;
     const int direction = direction_;
@@ -67,6 +70,21 @@ ItemListController::Items ItemListController::Reload(const CItemFilter* filter,
     if (!sorted) {
         return rows;
     }
+    // The rows shown before come first, in their order, the others after them
+    // in load order: the stable sort below then keeps the order the user saw
+    // among equal values.
+    std::unordered_map<const CAucItem*, std::size_t> placeBefore;
+    placeBefore.reserve(shownBefore.size());
+    for (std::size_t place = 0; place < shownBefore.size(); ++place) {
+        placeBefore.emplace(shownBefore[place], place);
+    }
+    const auto before = [&placeBefore](const CAucItem* item) {
+        const auto found = placeBefore.find(item);
+        return found == placeBefore.end() ? placeBefore.size() : found->second;
+    };
+    std::stable_sort(rows.begin(), rows.end(), [&before](const CAucItem* a, const CAucItem* b) {
+        return before(a) < before(b);
+    });
     Items reordered;
     reordered.reserve(rows.size());
     for (const std::size_t row : SortOrder(rows, field, direction)) {

@@ -46,8 +46,10 @@ public:
     // `whole`: every item, whatever the count.
     Items Load(const gb::itemdb::CItemFilter* filter, std::int32_t folderKind, bool whole);
     // Loads the shown folder again as it was last loaded: whole when it was,
-    // in the user's sort when he sorted.
-    Items Reload(const gb::itemdb::CItemFilter* filter, std::int32_t folderKind);
+    // in the user's sort when he sorted. The items of `shownBefore` (the rows
+    // as shown until now) keep their order among equal values.
+    Items Reload(const gb::itemdb::CItemFilter* filter, std::int32_t folderKind,
+                 const Items& shownBefore = {});
 
     // The order of `rows` sorted by the field of a clicked column: ascending,
     // unless the rows already ascend by it, then descending. Indices into

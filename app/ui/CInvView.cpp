@@ -284,6 +284,8 @@ void CInvView::ShowRows(const ItemListController::Items& items) {
 }
 
 void CInvView::OnLoadFolder() {
+    // A load shows whatever rows were merged meanwhile.
+    mergedRowsReload_.stop();
     const WaitCursor wait;
     const auto busy = frame_.Busy();
     frame_.SetMessageText("Retrieving inventory items from database...");
@@ -302,7 +304,7 @@ void CInvView::ReloadKeepingView() {
     const int scrolled = verticalScrollBar()->value();
     const WaitCursor wait;
     CFolderTree& tree = GetDocument().GetFolderTree();
-    ShowRows(controller_.Reload(tree.GetCurFilter(), tree.GetCurKind()));
+    ShowRows(controller_.Reload(tree.GetCurFilter(), tree.GetCurKind(), model_->Items()));
     SelectItems(selected);
     if (const int row = model_->RowOf(currentItem); row >= 0) {
         selectionModel()->setCurrentIndex(model_->index(row, 0), QItemSelectionModel::NoUpdate);

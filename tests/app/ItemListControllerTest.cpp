@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -127,6 +128,19 @@ TEST_F(ItemListControllerTest, AReloadAfterAMergeShowsTheMergedItems) {
     EXPECT_FALSE(items_.IsDisplayStale());
     // The rows ascended by ID, so the click sorted them descending.
     EXPECT_EQ(Ids(reloaded), (std::vector<std::string>{"1002", "1001", "1000", "0999"}));
+}
+
+// Equal values keep the order the user saw: a reload after a merge does not
+// shuffle rows the sort cannot tell apart.
+TEST_F(ItemListControllerTest, AReloadKeepsTheShownOrderAmongEqualValues) {
+    AddItems(6);
+    controller_.ShowFolder(111);
+    ItemListController::Items loaded = controller_.Load(&all_, folder::AllItems, false);
+    // All six sort alike by the seller's ID; the user sees them reversed.
+    std::reverse(loaded.begin(), loaded.end());
+    controller_.SortByColumn(loaded, field::SellerId);
+    const ItemListController::Items reloaded = controller_.Reload(&all_, folder::AllItems, loaded);
+    EXPECT_EQ(Ids(reloaded), Ids(loaded));
 }
 
 }  // namespace
