@@ -14,6 +14,7 @@
 #include "ClientSettings.h"
 #include "FrameFixture.h"
 #include "SiteEmulator.h"
+#include "SiteObjects.h"
 #include "app/core/CommandIds.h"
 #include "app/core/ProfileCommands.h"
 #include "app/dialogs/problems/CProblemDlg.h"
@@ -57,12 +58,7 @@ protected:
     // The site and retrieval libraries of the build, registered in the test's
     // own registry, with short time limits for the retrievals.
     static void SetUpTestSuite() {
-        for (const char* library : {GB_BIDSCOPE_LIBRARY, GB_FETCHWELL_LIBRARY}) {
-            std::string error;
-            const gb::ComponentLibrary* loaded = gb::ComponentLibrary::Load(library, &error);
-            ASSERT_NE(loaded, nullptr) << error;
-            ASSERT_EQ(loaded->RegisterServer(), S_OK) << library;
-        }
+        gb::test::RegisterUpdateLibraries();
         const std::string retrieval = std::string(gb::kApplicationKey) + "\\Retrieval";
         gb::Settings& user = gb::Settings::CurrentUser();
         ASSERT_TRUE(user.SetNumber(retrieval, "ConnectTimeout", 5));

@@ -27,6 +27,7 @@
 #include "FakeServices.h"
 #include "Screenshots.h"
 #include "SiteEmulator.h"
+#include "SiteObjects.h"
 #include "app/core/CommandIds.h"
 #include "app/dialogs/bulk/CAutoSheet.h"
 #include "app/dialogs/bulk/CAutoShipPage.h"
@@ -99,12 +100,7 @@ std::vector<EmulatedItem> SellerItems(int firstNumber, int count) {
 class SellersDay : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        for (const char* library : {GB_BIDSCOPE_LIBRARY, GB_FETCHWELL_LIBRARY}) {
-            std::string error;
-            const gb::ComponentLibrary* loaded = gb::ComponentLibrary::Load(library, &error);
-            ASSERT_NE(loaded, nullptr) << error;
-            ASSERT_EQ(loaded->RegisterServer(), S_OK) << library;
-        }
+        gb::test::RegisterUpdateLibraries();
     }
 
     void SetUp() override {
