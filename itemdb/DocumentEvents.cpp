@@ -33,7 +33,7 @@ void DocumentEvents::ItemsMerged() const {
     TellAll([](DocumentObserver& observer) { observer.OnItemsMerged(); });
 }
 
-void DocumentEvents::ItemChanged(const CItemList::ItemId& item) const {
+void DocumentEvents::ItemChanged(const CAucItem& item) const {
     TellAll([&item](DocumentObserver& observer) { observer.OnItemChanged(item); });
 }
 

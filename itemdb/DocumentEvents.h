@@ -14,7 +14,7 @@ public:
     void Remove(DocumentObserver* observer);
 
     void ItemsMerged() const;
-    void ItemChanged(const CItemList::ItemId& item) const;
+    void ItemChanged(const CAucItem& item) const;
     void FoldersChanged() const;
 
 private:

@@ -13,8 +13,9 @@ public:
     // stale until it is rebuilt, and any item may have changed or moved.
     virtual void OnItemsMerged() {}
     // One item was stored anew or moved to another state list; it may have
-    // left the folder on display.
-    virtual void OnItemChanged(const CItemList::ItemId& /*item*/) {}
+    // left the folder on display. The item is valid while the observer is
+    // told.
+    virtual void OnItemChanged(const CAucItem& /*item*/) {}
     // A folder was added, removed or renamed, or its type, description or
     // columns changed; or the whole tree was read anew.
     virtual void OnFoldersChanged() {}

@@ -198,7 +198,7 @@ bool CItemList::ReplaceItem(const CAucItem& edited, const ItemId& id) {
         }
     }
     if (events_ != nullptr) {
-        events_->ItemChanged(IdOf(stored));
+        events_->ItemChanged(stored);
     }
     return admitted;
 }
@@ -230,7 +230,7 @@ bool CItemList::MoveItem(const ItemId& id, std::int32_t targetList) {
         }
     }
     if (events_ != nullptr) {
-        events_->ItemChanged(IdOf(moved));
+        events_->ItemChanged(moved);
     }
     return admitted;
 }

@@ -69,8 +69,15 @@ CInvView::CInvView(IFrame& frame, QWidget* parent)
     header()->setSectionsMovable(false);
     header()->setStretchLastSection(false);
     connect(header(), &QHeaderView::sectionClicked, this, &CInvView::OnColumnClick);
-    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this] { ShowSelectionCount(); });
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        selectedCount_.reset();
+        ShowSelectionCount();
+    });
+    // Rows that come or go change the count of those selected.
+    const auto recount = [this] { selectedCount_.reset(); };
+    connect(model_, &QAbstractItemModel::modelReset, this, recount);
+    connect(model_, &QAbstractItemModel::layoutChanged, this, recount);
+    connect(model_, &QAbstractItemModel::rowsInserted, this, recount);
     // A double click, or Enter, on a row edits it.
     connect(this, &QAbstractItemView::activated, this,
             [this] { frame_.ExecuteCommand(cmd::EditItems); });
@@ -240,7 +247,7 @@ void CInvView::OnItemsMerged() {
     mergedRowsReload_.start();
 }
 
-void CInvView::OnItemChanged(const CItemList::ItemId& item) {
+void CInvView::OnItemChanged(const CAucItem& item) {
     model_->ItemChanged(item);
 }
 
@@ -362,7 +369,12 @@ void CInvView::UpdateStatus() {
 }
 
 std::size_t CInvView::SelectedCount() const {
-    return static_cast<std::size_t>(selectionModel()->selectedRows().size());
+    // Counting the selected rows walks the whole selection: the menus and
+    // toolbar ask many times over for one selection.
+    if (!selectedCount_) {
+        selectedCount_ = static_cast<std::size_t>(selectionModel()->selectedRows().size());
+    }
+    return *selectedCount_;
 }
 
 void CInvView::ShowSelectionCount() {

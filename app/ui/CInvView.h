@@ -42,7 +42,7 @@ public:
     void OnInitialUpdate() override;
     void OnUpdate(gb::itemdb::DocumentView* sender, std::int32_t hint) override;
     void OnItemsMerged() override;
-    void OnItemChanged(const gb::itemdb::CItemList::ItemId& item) override;
+    void OnItemChanged(const gb::itemdb::CAucItem& item) override;
     void OnFoldersChanged() override;
 
     // Fills the list with the items of the folder on display.
@@ -106,6 +106,7 @@ private:
     QTimer mergedRowsReload_;
     bool firstUpdateDone_ = false;
     bool fullLoad_ = false;
+    mutable std::optional<std::size_t> selectedCount_;
     // The folder's column set the columns were built from.
     std::string builtColumns_;
     ItemReportCommands reports_;

@@ -76,21 +76,22 @@ void ItemListModel::InsertRow(int row, const ItemId& item) {
     endInsertRows();
 }
 
-void ItemListModel::ItemChanged(const ItemId& item) {
-    const int row = RowOf(item);
+void ItemListModel::ItemChanged(const CAucItem& item) {
+    const int row = RowOf(&item);
     if (row < 0) {
         return;
     }
     Row& changed = rows_[static_cast<std::size_t>(row)];
-    changed.id = item;
+    changed.id = items_.IdOf(item);
     changed.texts.clear();
-    const CAucItem* found = Resolve(changed);
-    if (found == nullptr || !items_.MatchFolder(*found, found->GetState())) {
+    if (!items_.MatchFolder(item, item.GetState())) {
+        // The row goes with the others leaving; nothing of it is shown again.
         changed.leaving = true;
         if (!settlePending_) {
             settlePending_ = true;
             QMetaObject::invokeMethod(this, &ItemListModel::Settle, Qt::QueuedConnection);
         }
+        return;
     }
     Q_EMIT dataChanged(index(row, 0), index(row, columnCount() - 1));
 }
@@ -144,8 +145,11 @@ const CAucItem* ItemListModel::ItemAt(int row) const {
 }
 
 int ItemListModel::RowOf(const ItemId& item) const {
-    const CAucItem* found = items_.GetItemAt(item);
-    if (found == nullptr) {
+    return RowOf(items_.GetItemAt(item));
+}
+
+int ItemListModel::RowOf(const CAucItem* item) const {
+    if (item == nullptr) {
         return -1;
     }
     if (rowOfItem_.empty() || rowIndexRevision_ != items_.GetRevision()) {
@@ -158,7 +162,7 @@ int ItemListModel::RowOf(const ItemId& item) const {
         }
         rowIndexRevision_ = items_.GetRevision();
     }
-    const auto at = rowOfItem_.find(found);
+    const auto at = rowOfItem_.find(item);
     return at == rowOfItem_.end() ? -1 : at->second;
 }
 

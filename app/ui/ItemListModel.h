@@ -49,13 +49,14 @@ public:
     // The item was stored anew or moved: its row shows it anew, or leaves when
     // the folder on display no longer admits it. Nothing for an item without
     // a row.
-    void ItemChanged(const ItemId& item);
+    void ItemChanged(const gb::itemdb::CAucItem& item);
 
     // The item of a row; none for a row out of range or whose item is gone.
     const gb::itemdb::CAucItem* ItemAt(int row) const;
     ItemId IdAt(int row) const { return rows_[static_cast<std::size_t>(row)].id; }
     // The row of an item; -1 when it has none.
     int RowOf(const ItemId& item) const;
+    int RowOf(const gb::itemdb::CAucItem* item) const;
     // The items of all rows, in row order, without the gone ones.
     std::vector<const gb::itemdb::CAucItem*> Items() const;
     // The text of a cell as shown.

@@ -20,8 +20,8 @@ namespace {
 class RecordingObserver final : public DocumentObserver {
 public:
     void OnItemsMerged() override { events.push_back("merged"); }
-    void OnItemChanged(const CItemList::ItemId& item) override {
-        events.push_back("changed " + item.GetAuctionId());
+    void OnItemChanged(const CAucItem& item) override {
+        events.push_back("changed " + std::string(item.GetAuctionId()));
     }
     void OnFoldersChanged() override { events.push_back("folders"); }
 
