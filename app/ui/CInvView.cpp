@@ -40,6 +40,8 @@ namespace {
 
 // How long an update run must pause before the rows it merged show.
 constexpr int kMergedRowsDelayMs = 200;
+// The rows a column's width is taken from.
+constexpr int kColumnWidthSampleRows = 200;
 
 }  // namespace
 
@@ -68,6 +70,10 @@ CInvView::CInvView(IFrame& frame, QWidget* parent)
     header()->setSectionsClickable(true);
     header()->setSectionsMovable(false);
     header()->setStretchLastSection(false);
+    // Columns take the width of their header and of a sample of rows: a
+    // folder of 100,000 items would otherwise spend a third of its loading
+    // on widths.
+    header()->setResizeContentsPrecision(kColumnWidthSampleRows);
     connect(header(), &QHeaderView::sectionClicked, this, &CInvView::OnColumnClick);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         selectedCount_.reset();
