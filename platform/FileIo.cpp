@@ -25,6 +25,8 @@ namespace fs = std::filesystem;
 constexpr char kTemporaryMark[] = ".gavelbook-";
 constexpr std::size_t kRandomLetters = 6;
 constexpr int kNameAttempts = 100;
+// Links followed to the file a save replaces before giving up, as the system does.
+constexpr int kMostLinkHops = 40;
 
 std::string Describe(const fs::path& path, const char* what, int error) {
     return std::string(what) + " \"" + path.string() + "\": " + std::strerror(error);
@@ -176,6 +178,26 @@ void FlushFolder(const fs::path& path) {
     }
 }
 
+// The file a chain of symbolic links ending in `path` leads to; `path` itself
+// when it is no link. Throws FileError on a loop or an unreadable link.
+fs::path LinkTarget(const fs::path& path) {
+    fs::path target = path;
+    for (int hop = 0; hop < kMostLinkHops; ++hop) {
+        struct stat status {};
+        if (::lstat(target.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) {
+            return target;
+        }
+        std::error_code error;
+        const fs::path next = fs::read_symlink(target, error);
+        if (error) {
+            throw FileError(Describe(path, "Cannot follow the link", error.value()));
+        }
+        // A relative link is relative to the folder the link is in.
+        target = next.is_absolute() ? next : FolderOf(target) / next;
+    }
+    throw FileError(Describe(path, "Cannot follow the link", ELOOP));
+}
+
 }  // namespace
 
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
@@ -218,7 +240,13 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
     }
 }
 
-void RemoveStaleTemporaries(const std::filesystem::path& path) {
+void RemoveStaleTemporaries(const std::filesystem::path& link) {
+    fs::path path;
+    try {
+        path = LinkTarget(link);
+    } catch (const FileError&) {
+        return;  // a broken link has nothing beside it to clean
+    }
     const std::string prefix = TemporaryPrefix(path);
     const fs::path folder = FolderOf(path);
     DIR* listing = ::opendir(folder.c_str());
@@ -261,8 +289,11 @@ bool CreateFolders(const std::filesystem::path& folder, FileAccess access) {
     return fs::is_directory(folder, error);
 }
 
-void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+void WriteFileAtomically(const std::filesystem::path& link, std::string_view bytes,
                          FileAccess access) {
+    // A file reached through a symbolic link is replaced where it is, and the
+    // link stays: renaming over the link would leave the real file old.
+    const fs::path path = LinkTarget(link);
     RemoveStaleTemporaries(path);
     // The user's umask shapes a file anyone may read; an owner-only file
     // never gets more than rw-------.

@@ -28,14 +28,16 @@ enum class FileAccess {
 // Writes `bytes` to a temporary file in the same folder, flushes it to disk,
 // renames it over `path` and flushes the folder. A save killed at any moment
 // leaves the old file or the new one; on any failure the temporary file is
-// removed, `path` is left as it was and FileError is thrown.
+// removed, `path` is left as it was and FileError is thrown. When `path` is a
+// symbolic link (or a chain of them), the file it leads to is replaced, in its
+// own folder, and the link is kept.
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                          FileAccess access = FileAccess::Everyone);
 
-// Removes the temporary files that interrupted writes of `path` left beside
-// it; a write still in progress keeps its own, and no other file is touched.
-// WriteFileAtomically does this itself; opening a file the programs save
-// calls it too.
+// Removes the temporary files that interrupted writes of `path` (or of the
+// file a symbolic link `path` leads to) left beside it; a write still in progress keeps its own,
+// and no other file is touched. WriteFileAtomically does this itself; opening a file the programs
+// save calls it too.
 void RemoveStaleTemporaries(const std::filesystem::path& path);
 
 // Creates `folder` and any missing folder above it; those it creates are
