@@ -73,6 +73,15 @@ public:
         return target != formTargets.end() && Navigate(target->second);
     }
 
+    std::optional<std::string> FormAction(std::string_view formName, int index) override {
+        const std::string name(formName);
+        if (!current_ || index != 0 || current_->find("form:" + name) == std::string::npos) {
+            return std::nullopt;
+        }
+        const auto target = formTargets.find(name);
+        return target != formTargets.end() ? target->second : location_;
+    }
+
     bool SubmitFormSecurely(std::string_view formName, int index) override {
         securelySubmittedForms.push_back(std::string(formName));
         return SubmitForm(formName, index);
