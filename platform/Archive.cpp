@@ -3,8 +3,6 @@
 #include <bit>
 #include <cstring>
 
-#include "platform/BulkMemory.h"
-
 namespace gb {
 
 namespace {
@@ -44,21 +42,39 @@ ArchiveException::ArchiveException(Cause cause, std::string fileName)
       cause_(cause),
       fileName_(std::move(fileName)) {}
 
-Archive::Archive(Mode mode, std::string bytes, std::string fileName, std::int32_t version)
-    : mode_(mode), bytes_(std::move(bytes)), fileName_(std::move(fileName)), version_(version) {}
+Archive::Archive(Mode mode, std::string_view input, std::string fileName, std::int32_t version)
+    : mode_(mode), input_(input), fileName_(std::move(fileName)), version_(version) {}
 
 Archive Archive::ForLoading(std::string bytes, std::string fileName, std::int32_t version) {
-    return Archive(Mode::Load, std::move(bytes), std::move(fileName), version);
+    // Kept on the heap, so that the view stays put when the archive moves.
+    auto owned = std::make_shared<const std::string>(std::move(bytes));
+    Archive ar(Mode::Load, *owned, std::move(fileName), version);
+    ar.owned_ = std::move(owned);
+    return ar;
+}
+
+Archive Archive::ForLoadingInPlace(std::string_view bytes, std::string fileName,
+                                   std::int32_t version) {
+    return Archive(Mode::Load, bytes, std::move(fileName), version);
 }
 
 Archive Archive::ForStoring(std::string fileName, std::int32_t version) {
     return Archive(Mode::Store, {}, std::move(fileName), version);
 }
 
-void Archive::Reserve(std::size_t bytes) {
+Archive Archive::ForStoringTo(Sink sink, std::string fileName, std::int32_t version) {
+    Archive ar(Mode::Store, {}, std::move(fileName), version);
+    ar.sink_ = std::move(sink);
+    ar.stored_.reserve(kSinkPiece + kSinkPiece / 2);
+    return ar;
+}
+
+void Archive::Flush() {
     RequireStoring();
-    bytes_.reserve(bytes);
-    PreferHugePages(bytes_.data(), bytes_.capacity());
+    if (sink_ && !stored_.empty()) {
+        sink_(stored_);
+        stored_.clear();
+    }
 }
 
 void Archive::Fail(ArchiveException::Cause cause) const {
@@ -78,7 +94,7 @@ const char* Archive::Take(std::size_t count) {
     if (count > Remaining()) {
         Fail(ArchiveException::Cause::EndOfFile);
     }
-    const char* start = bytes_.data() + position_;
+    const char* start = input_.data() + position_;
     position_ += count;
     return start;
 }
@@ -95,7 +111,8 @@ void Archive::WriteLittleEndian(T value) {
     RequireStoring();
     char raw[sizeof value];
     std::memcpy(raw, &value, sizeof value);
-    bytes_.append(raw, sizeof value);
+    stored_.append(raw, sizeof value);
+    FlushWhenFull();
 }
 
 void Archive::WriteByte(std::uint8_t value) {
@@ -116,7 +133,8 @@ void Archive::WriteDouble(double value) {
 
 void Archive::WriteBytes(std::string_view bytes) {
     RequireStoring();
-    bytes_.append(bytes);
+    stored_.append(bytes);
+    FlushWhenFull();
 }
 
 void Archive::WriteString(std::string_view text) {

@@ -7,6 +7,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -44,7 +46,16 @@ public:
 
     // An archive over the bytes of a file, named in its exceptions.
     static Archive ForLoading(std::string bytes, std::string fileName, std::int32_t version = 0);
+    // The same over bytes the caller keeps (a mapped file) for as long as the
+    // archive and the views it hands out live; they are not copied.
+    static Archive ForLoadingInPlace(std::string_view bytes, std::string fileName,
+                                     std::int32_t version = 0);
     static Archive ForStoring(std::string fileName, std::int32_t version = 0);
+    // Stores into a buffer of its own that is handed to `sink` whenever it
+    // holds a piece's worth, and by Flush: a large file is written without
+    // ever being whole in memory.
+    using Sink = std::function<void(std::string_view bytes)>;
+    static Archive ForStoringTo(Sink sink, std::string fileName, std::int32_t version = 0);
 
     bool IsLoading() const { return mode_ == Mode::Load; }
     bool IsStoring() const { return mode_ == Mode::Store; }
@@ -55,12 +66,11 @@ public:
     std::int32_t FileVersion() const { return version_; }
     void SetFileVersion(std::int32_t version) { version_ = version; }
 
-    // The bytes stored so far, or the whole file being loaded.
-    const std::string& Bytes() const { return bytes_; }
-    // Makes room for the bytes about to be stored, so that a large file is
-    // not copied as its buffer grows.
-    void Reserve(std::size_t bytes);
-    std::size_t Remaining() const { return bytes_.size() - position_; }
+    // The bytes stored so far (with a sink: stored and not yet handed on).
+    const std::string& Bytes() const { return stored_; }
+    // Hands the bytes stored so far to the sink.
+    void Flush();
+    std::size_t Remaining() const { return input_.size() - position_; }
     bool AtEnd() const { return Remaining() == 0; }
 
     void WriteByte(std::uint8_t value);
@@ -101,7 +111,7 @@ public:
     Money ReadMoney();
 
 private:
-    Archive(Mode mode, std::string bytes, std::string fileName, std::int32_t version);
+    Archive(Mode mode, std::string_view input, std::string fileName, std::int32_t version);
 
     [[noreturn]] void Fail(ArchiveException::Cause cause) const;
     void RequireStoring() const;
@@ -112,8 +122,20 @@ private:
     template <typename T>
     void WriteLittleEndian(T value);
 
+    // Hands the buffer on once it holds a piece's worth.
+    void FlushWhenFull() {
+        if (sink_ && stored_.size() >= kSinkPiece) {
+            Flush();
+        }
+    }
+    static constexpr std::size_t kSinkPiece = std::size_t{1} << 20;
+
     Mode mode_;
-    std::string bytes_;
+    std::string stored_;
+    Sink sink_;
+    // The bytes being loaded, and the copy of them this archive owns if any.
+    std::shared_ptr<const std::string> owned_;
+    std::string_view input_;
     std::size_t position_ = 0;
     std::string fileName_;
     std::int32_t version_;

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstring>
@@ -71,6 +72,10 @@ public:
     TemporaryFile() = default;
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
+    friend void swap(TemporaryFile& a, TemporaryFile& b) noexcept {
+        std::swap(a.path_, b.path_);
+        std::swap(a.fd_, b.fd_);
+    }
     ~TemporaryFile() {
         Close();
         if (!path_.empty()) {
@@ -156,11 +161,22 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
-// Writes the whole of `bytes` and flushes them to disk.
-void Fill(int fd, const fs::path& path, std::string_view bytes) {
-    if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) {
-        throw FileError(Describe(path, "Cannot write", errno));
+// Copies the first `size` bytes of one file to the end of another.
+bool CopyContents(int from, int to, std::size_t size) {
+    std::string piece(std::size_t{1} << 20, '\0');
+    for (std::size_t done = 0; done < size;) {
+        const ssize_t got = ::pread(from, piece.data(), std::min(piece.size(), size - done),
+                                    static_cast<off_t>(done));
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0 ||
+            !WriteAll(to, std::string_view(piece.data(), static_cast<std::size_t>(got)))) {
+            return false;
+        }
+        done += static_cast<std::size_t>(got);
     }
+    return true;
 }
 
 // Makes the rename itself durable. A file system that cannot flush a folder
@@ -289,35 +305,80 @@ bool CreateFolders(const std::filesystem::path& folder, FileAccess access) {
     return fs::is_directory(folder, error);
 }
 
-void WriteFileAtomically(const std::filesystem::path& link, std::string_view bytes,
-                         FileAccess access) {
+struct AtomicFileWriter::Temporary {
+    TemporaryFile file;
+    bool anonymous = false;
+    mode_t mode = 0;
+};
+
+AtomicFileWriter::AtomicFileWriter(const std::filesystem::path& link, FileAccess access,
+                                   std::size_t expectedSize)
+    : path_(LinkTarget(link)), temp_(std::make_unique<Temporary>()) {
     // A file reached through a symbolic link is replaced where it is, and the
     // link stays: renaming over the link would leave the real file old.
-    const fs::path path = LinkTarget(link);
-    RemoveStaleTemporaries(path);
+    RemoveStaleTemporaries(path_);
     // The user's umask shapes a file anyone may read; an owner-only file
     // never gets more than rw-------.
-    const mode_t mode = access == FileAccess::OwnerOnly ? 0600 : 0666;
-    TemporaryFile temp;
+    temp_->mode = access == FileAccess::OwnerOnly ? 0600 : 0666;
     // The file stays anonymous while it is written, so a save killed then
-    // leaves nothing behind. Where the file system has no anonymous files, or
-    // one cannot be linked (no /proc), it is written under a temporary name.
-    const bool anonymous = temp.OpenAnonymous(path, mode);
-    if (anonymous) {
-        Fill(temp.fd(), path, bytes);
-    }
-    if (!anonymous || !temp.Link(path)) {
-        temp.Close();
-        if (!temp.OpenNamed(path, mode)) {
-            throw FileError(Describe(path, "Cannot create a temporary file beside", errno));
+    // leaves nothing behind. Where the file system has no anonymous files it
+    // is written under a temporary name.
+    temp_->anonymous = temp_->file.OpenAnonymous(path_, temp_->mode);
+    if (!temp_->anonymous) {
+        temp_->file.Close();
+        if (!temp_->file.OpenNamed(path_, temp_->mode)) {
+            throw FileError(Describe(path_, "Cannot create a temporary file beside", errno));
         }
-        Fill(temp.fd(), path, bytes);
     }
-    if (::rename(temp.path().c_str(), path.c_str()) != 0) {
-        throw FileError(Describe(path, "Cannot replace", errno));
+    // The space is taken at once, so that a full disk fails the save before
+    // anything is written; file systems that cannot reserve space skip it.
+    if (expectedSize > 0) {
+        if (::fallocate(temp_->file.fd(), 0, 0, static_cast<off_t>(expectedSize)) != 0 &&
+            (errno == ENOSPC || errno == EDQUOT)) {
+            throw FileError(Describe(path_, "Cannot write", errno));
+        }
     }
-    temp.Release();
-    FlushFolder(path);
+}
+
+AtomicFileWriter::~AtomicFileWriter() = default;
+
+void AtomicFileWriter::Append(std::string_view bytes) {
+    if (!WriteAll(temp_->file.fd(), bytes)) {
+        throw FileError(Describe(path_, "Cannot write", errno));
+    }
+    written_ += bytes.size();
+}
+
+void AtomicFileWriter::Commit() {
+    TemporaryFile& file = temp_->file;
+    // Space reserved beyond what was written goes again.
+    if (::ftruncate(file.fd(), static_cast<off_t>(written_)) != 0 || ::fsync(file.fd()) != 0) {
+        throw FileError(Describe(path_, "Cannot write", errno));
+    }
+    // An anonymous file that cannot be given a name (no /proc) is copied to
+    // a named one.
+    if (temp_->anonymous && !file.Link(path_)) {
+        TemporaryFile named;
+        if (!named.OpenNamed(path_, temp_->mode)) {
+            throw FileError(Describe(path_, "Cannot create a temporary file beside", errno));
+        }
+        if (!CopyContents(file.fd(), named.fd(), written_) || ::fsync(named.fd()) != 0) {
+            throw FileError(Describe(path_, "Cannot write", errno));
+        }
+        swap(file, named);
+    }
+    if (::rename(file.path().c_str(), path_.c_str()) != 0) {
+        throw FileError(Describe(path_, "Cannot replace", errno));
+    }
+    file.Release();
+    FlushFolder(path_);
+}
+
+void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+                         FileAccess access) {
+    AtomicFileWriter writer(path, access, bytes.size());
+    writer.Append(bytes);
+    writer.Commit();
 }
 
 }  // namespace gb

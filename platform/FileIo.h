@@ -2,7 +2,9 @@
 // Whole-file reads and atomic whole-file writes. Every file the programs write
 // goes through WriteFileAtomically, so a failed write leaves the old file intact.
 
+#include <cstddef>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -23,6 +25,35 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
 enum class FileAccess {
     Everyone,   // rw-rw-rw- less the user's umask: files the user names
     OwnerOnly,  // rw------- : files the programs keep for the user
+};
+
+// A file written in pieces and put in place whole, as WriteFileAtomically
+// puts its bytes: into a temporary file in the same folder, flushed to disk,
+// then renamed over `path`, whose folder is flushed too. A writer that is
+// not committed, or whose commit fails, removes its file and leaves `path`
+// as it was. Every failure throws FileError. When `path` is a symbolic link
+// (or a chain of them) the file it leads to is replaced, in its own folder,
+// and the link is kept.
+class AtomicFileWriter {
+public:
+    // `expectedSize`, when known, is reserved on the disk at once, so that a
+    // full disk fails before anything is written.
+    explicit AtomicFileWriter(const std::filesystem::path& path,
+                              FileAccess access = FileAccess::Everyone,
+                              std::size_t expectedSize = 0);
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+    ~AtomicFileWriter();
+
+    void Append(std::string_view bytes);
+    void Commit();
+
+private:
+    struct Temporary;
+
+    std::filesystem::path path_;
+    std::unique_ptr<Temporary> temp_;
+    std::size_t written_ = 0;
 };
 
 // Writes `bytes` to a temporary file in the same folder, flushes it to disk,

@@ -176,6 +176,27 @@ TEST_F(FileIoTest, WritingThroughALinkToAMissingFileCreatesItAndALoopIsRefused) 
     EXPECT_EQ(EntriesIn(folder_), 4u);
 }
 
+TEST_F(FileIoTest, WriterPutsItsPiecesInPlaceOnlyWhenCommitted) {
+    const fs::path file = folder_ / "Shop.pro";
+    WriteFileAtomically(file, "old");
+    {
+        AtomicFileWriter abandoned(file, FileAccess::OwnerOnly, 1 << 20);
+        abandoned.Append("never");
+    }
+    EXPECT_EQ(ReadWholeFile(file), "old");
+    EXPECT_EQ(EntriesIn(folder_), 1u);
+
+    AtomicFileWriter writer(file, FileAccess::OwnerOnly, 1 << 20);
+    writer.Append("new ");
+    writer.Append("");
+    writer.Append("bytes");
+    EXPECT_EQ(ReadWholeFile(file), "old");
+    writer.Commit();
+    // The space reserved beyond what was written is not part of the file.
+    EXPECT_EQ(ReadWholeFile(file), "new bytes");
+    EXPECT_EQ(EntriesIn(folder_), 1u);
+}
+
 TEST_F(FileIoTest, ReadingAMissingFileGivesNothing) {
     EXPECT_FALSE(ReadWholeFile(folder_ / "none").has_value());
 }
