@@ -30,9 +30,6 @@ constexpr int kLegacyPairs = 5;
 // character 32 higher.
 constexpr std::int32_t kRaisedFolderDataVersion = 272248;
 constexpr unsigned char kFolderDataShift = 32;
-// What a profile's file holds besides its items and folder records (header,
-// seller IDs, filters), as room to reserve on the disk before writing it.
-constexpr std::size_t kRoomForTheRest = 64 * 1024;
 
 std::string QuestionFor(std::string_view title) {
     std::string question = LoadString(kAskToSaveString);
@@ -196,11 +193,7 @@ bool CAucDoc::OnSaveDocument(const std::filesystem::path& path) {
     CheckFolders();
     try {
         // The file is written as it is stored, a piece at a time.
-        gb::AtomicFileWriter file(
-            path, gb::FileAccess::OwnerOnly,
-            itemList_.StoredSize() +
-                static_cast<std::size_t>(folderTree_.GetCount()) * CFolderNode::kRecordSize +
-                kRoomForTheRest);
+        gb::AtomicFileWriter file(path, gb::FileAccess::OwnerOnly);
         gb::Archive ar =
             gb::Archive::ForStoringTo([&file](std::string_view bytes) { file.Append(bytes); },
                                       path.string(), profile_version::kCurrent);

@@ -155,8 +155,6 @@ public:
     // and leaves them untouched when the archive is malformed. Both directions
     // clear the modified flag.
     void Serialize(gb::Archive& ar);
-    // At least the bytes that storing writes.
-    std::size_t StoredSize() const;
 
 private:
     struct DisplayEntry {

@@ -81,12 +81,6 @@ void Archive::Fail(ArchiveException::Cause cause) const {
     throw ArchiveException(cause, fileName_);
 }
 
-void Archive::RequireStoring() const {
-    if (!IsStoring()) {
-        Fail(ArchiveException::Cause::ReadOnly);
-    }
-}
-
 const char* Archive::Take(std::size_t count) {
     if (!IsLoading()) {
         Fail(ArchiveException::Cause::WriteOnly);
@@ -104,31 +98,6 @@ T Archive::ReadLittleEndian() {
     T value;
     std::memcpy(&value, Take(sizeof value), sizeof value);
     return value;
-}
-
-template <typename T>
-void Archive::WriteLittleEndian(T value) {
-    RequireStoring();
-    char raw[sizeof value];
-    std::memcpy(raw, &value, sizeof value);
-    stored_.append(raw, sizeof value);
-    FlushWhenFull();
-}
-
-void Archive::WriteByte(std::uint8_t value) {
-    WriteLittleEndian(value);
-}
-void Archive::WriteUInt16(std::uint16_t value) {
-    WriteLittleEndian(value);
-}
-void Archive::WriteInt32(std::int32_t value) {
-    WriteLittleEndian(value);
-}
-void Archive::WriteUInt32(std::uint32_t value) {
-    WriteLittleEndian(value);
-}
-void Archive::WriteDouble(double value) {
-    WriteLittleEndian(value);
 }
 
 void Archive::WriteBytes(std::string_view bytes) {
@@ -154,13 +123,6 @@ void Archive::WriteString(std::string_view text) {
         WriteUInt32(length);
     }
     WriteBytes(text);
-}
-
-std::size_t Archive::StoredStringSize(std::size_t length) {
-    if (length < kLongStringByte) {
-        return 1 + length;
-    }
-    return (length < kWideStringMark ? 3 : 7) + length;
 }
 
 void Archive::WriteCount(std::uint32_t count) {

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -73,16 +74,15 @@ public:
     std::size_t Remaining() const { return input_.size() - position_; }
     bool AtEnd() const { return Remaining() == 0; }
 
-    void WriteByte(std::uint8_t value);
-    void WriteUInt16(std::uint16_t value);
-    void WriteInt32(std::int32_t value);
-    void WriteUInt32(std::uint32_t value);
-    void WriteDouble(double value);
+    // Inline: a large file is stored a few values at a time, millions of them.
+    void WriteByte(std::uint8_t value) { WriteLittleEndian(value); }
+    void WriteUInt16(std::uint16_t value) { WriteLittleEndian(value); }
+    void WriteInt32(std::int32_t value) { WriteLittleEndian(value); }
+    void WriteUInt32(std::uint32_t value) { WriteLittleEndian(value); }
+    void WriteDouble(double value) { WriteLittleEndian(value); }
     void WriteBytes(std::string_view bytes);
     // Length byte below 255, else 0xFF + uint16 below 0xFFFE, else 0xFF 0xFFFF + uint32.
     void WriteString(std::string_view text);
-    // The bytes WriteString writes for a text of this length.
-    static std::size_t StoredStringSize(std::size_t length);
     // uint16 below 0xFFFF, else 0xFFFF + uint32.
     void WriteCount(std::uint32_t count);
     void WriteDate(const DateTime& date);
@@ -114,13 +114,23 @@ private:
     Archive(Mode mode, std::string_view input, std::string fileName, std::int32_t version);
 
     [[noreturn]] void Fail(ArchiveException::Cause cause) const;
-    void RequireStoring() const;
+    void RequireStoring() const {
+        if (mode_ != Mode::Store) {
+            Fail(ArchiveException::Cause::ReadOnly);
+        }
+    }
     // Checks that `count` bytes remain to be read and returns where they start.
     const char* Take(std::size_t count);
     template <typename T>
     T ReadLittleEndian();
     template <typename T>
-    void WriteLittleEndian(T value);
+    void WriteLittleEndian(T value) {
+        RequireStoring();
+        char raw[sizeof value];
+        std::memcpy(raw, &value, sizeof value);
+        stored_.append(raw, sizeof value);
+        FlushWhenFull();
+    }
 
     // Hands the buffer on once it holds a piece's worth.
     void FlushWhenFull() {

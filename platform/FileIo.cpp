@@ -311,8 +311,7 @@ struct AtomicFileWriter::Temporary {
     mode_t mode = 0;
 };
 
-AtomicFileWriter::AtomicFileWriter(const std::filesystem::path& link, FileAccess access,
-                                   std::size_t expectedSize)
+AtomicFileWriter::AtomicFileWriter(const std::filesystem::path& link, FileAccess access)
     : path_(LinkTarget(link)), temp_(std::make_unique<Temporary>()) {
     // A file reached through a symbolic link is replaced where it is, and the
     // link stays: renaming over the link would leave the real file old.
@@ -330,14 +329,6 @@ AtomicFileWriter::AtomicFileWriter(const std::filesystem::path& link, FileAccess
             throw FileError(Describe(path_, "Cannot create a temporary file beside", errno));
         }
     }
-    // The space is taken at once, so that a full disk fails the save before
-    // anything is written; file systems that cannot reserve space skip it.
-    if (expectedSize > 0) {
-        if (::fallocate(temp_->file.fd(), 0, 0, static_cast<off_t>(expectedSize)) != 0 &&
-            (errno == ENOSPC || errno == EDQUOT)) {
-            throw FileError(Describe(path_, "Cannot write", errno));
-        }
-    }
 }
 
 AtomicFileWriter::~AtomicFileWriter() = default;
@@ -351,8 +342,7 @@ void AtomicFileWriter::Append(std::string_view bytes) {
 
 void AtomicFileWriter::Commit() {
     TemporaryFile& file = temp_->file;
-    // Space reserved beyond what was written goes again.
-    if (::ftruncate(file.fd(), static_cast<off_t>(written_)) != 0 || ::fsync(file.fd()) != 0) {
+    if (::fsync(file.fd()) != 0) {
         throw FileError(Describe(path_, "Cannot write", errno));
     }
     // An anonymous file that cannot be given a name (no /proc) is copied to
@@ -376,7 +366,7 @@ void AtomicFileWriter::Commit() {
 
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                          FileAccess access) {
-    AtomicFileWriter writer(path, access, bytes.size());
+    AtomicFileWriter writer(path, access);
     writer.Append(bytes);
     writer.Commit();
 }

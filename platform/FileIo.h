@@ -36,11 +36,8 @@ enum class FileAccess {
 // and the link is kept.
 class AtomicFileWriter {
 public:
-    // `expectedSize`, when known, is reserved on the disk at once, so that a
-    // full disk fails before anything is written.
     explicit AtomicFileWriter(const std::filesystem::path& path,
-                              FileAccess access = FileAccess::Everyone,
-                              std::size_t expectedSize = 0);
+                              FileAccess access = FileAccess::Everyone);
     AtomicFileWriter(const AtomicFileWriter&) = delete;
     AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
     ~AtomicFileWriter();

@@ -180,19 +180,18 @@ TEST_F(FileIoTest, WriterPutsItsPiecesInPlaceOnlyWhenCommitted) {
     const fs::path file = folder_ / "Shop.pro";
     WriteFileAtomically(file, "old");
     {
-        AtomicFileWriter abandoned(file, FileAccess::OwnerOnly, 1 << 20);
+        AtomicFileWriter abandoned(file, FileAccess::OwnerOnly);
         abandoned.Append("never");
     }
     EXPECT_EQ(ReadWholeFile(file), "old");
     EXPECT_EQ(EntriesIn(folder_), 1u);
 
-    AtomicFileWriter writer(file, FileAccess::OwnerOnly, 1 << 20);
+    AtomicFileWriter writer(file, FileAccess::OwnerOnly);
     writer.Append("new ");
     writer.Append("");
     writer.Append("bytes");
     EXPECT_EQ(ReadWholeFile(file), "old");
     writer.Commit();
-    // The space reserved beyond what was written is not part of the file.
     EXPECT_EQ(ReadWholeFile(file), "new bytes");
     EXPECT_EQ(EntriesIn(folder_), 1u);
 }
