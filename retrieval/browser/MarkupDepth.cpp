@@ -1,6 +1,7 @@
 #include "retrieval/browser/MarkupDepth.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <initializer_list>
 #include <optional>
 #include <vector>
@@ -95,6 +96,47 @@ bool IsSpecial(std::string_view name) {
                           "summary",   "table",    "tbody",    "td",         "template", "textarea",
                           "tfoot",     "th",       "thead",    "title",      "tr",       "ul",
                           "xmp"});
+}
+
+// What the searches through the open elements ask of an element, worked out
+// once when it is opened: a search may pass hundreds of them per tag.
+enum Kind : std::uint32_t {
+    kParagraph = 1u << 0,
+    kCell = 1u << 1,        // td, th
+    kRow = 1u << 2,         // tr
+    kRowGroup = 1u << 3,    // tbody, thead, tfoot
+    kListItem = 1u << 4,    // li
+    kDefinition = 1u << 5,  // dd, dt
+    kOption = 1u << 6,
+    kTable = 1u << 7,
+    kButtonScope = 1u << 8,  // ends the search for an open paragraph
+    kTableScope = 1u << 9,   // ends the searches for table parts
+    kStopsListSearch = 1u << 10,
+    kMarker = 1u << 11,
+    kForeign = 1u << 12,  // svg, math
+};
+
+std::uint32_t KindsOf(std::string_view name) {
+    std::uint32_t kinds = 0;
+    const auto set = [&](bool is, Kind kind) {
+        if (is) {
+            kinds |= kind;
+        }
+    };
+    set(SameName(name, "p"), kParagraph);
+    set(IsOneOf(name, {"td", "th"}), kCell);
+    set(SameName(name, "tr"), kRow);
+    set(IsOneOf(name, {"tbody", "thead", "tfoot"}), kRowGroup);
+    set(SameName(name, "li"), kListItem);
+    set(IsOneOf(name, {"dd", "dt"}), kDefinition);
+    set(SameName(name, "option"), kOption);
+    set(SameName(name, "table"), kTable);
+    set(BoundsButtonScope(name), kButtonScope);
+    set(BoundsTableScope(name), kTableScope);
+    set(IsSpecial(name) && !IsOneOf(name, {"address", "div", "p"}), kStopsListSearch);
+    set(IsMarkerElement(name), kMarker);
+    set(IsOneOf(name, {"svg", "math"}), kForeign);
+    return kinds;
 }
 
 struct Tag {
@@ -274,7 +316,7 @@ public:
         if (IsMarkerElement(name)) {
             active_.push_back({});
         }
-        Push(name, id);
+        Push(name, KindsOf(name), id);
     }
 
     void End(std::string_view name) {
@@ -299,6 +341,7 @@ public:
 private:
     struct Open {
         std::string_view name;
+        std::uint32_t kinds;
         std::size_t formatting;  // id of its formatting entry; 0 for none
     };
     // An entry of the formatting list; id 0 is a cell's marker.
@@ -313,10 +356,10 @@ private:
     // formatting list, at worst from end to end.
     void Tally() { work_ += 1 + stack_.size() + active_.size(); }
 
-    void Push(std::string_view name, std::size_t formatting) {
-        stack_.push_back({name, formatting});
+    void Push(std::string_view name, std::uint32_t kinds, std::size_t formatting) {
+        stack_.push_back({name, kinds, formatting});
         ++work_;
-        if (IsOneOf(name, {"svg", "math"})) {
+        if ((stack_.back().kinds & kForeign) != 0) {
             ++foreign_;
         }
     }
@@ -325,7 +368,7 @@ private:
         while (stack_.size() > index) {
             const Open popped = stack_.back();
             stack_.pop_back();
-            if (IsOneOf(popped.name, {"svg", "math"})) {
+            if ((popped.kinds & kForeign) != 0) {
                 --foreign_;
             }
             if (popped.formatting != 0) {
@@ -333,7 +376,7 @@ private:
                     entry->open = false;
                 }
             }
-            if (IsMarkerElement(popped.name)) {
+            if ((popped.kinds & kMarker) != 0) {
                 ClearToMarker();
             }
         }
@@ -358,21 +401,20 @@ private:
         for (std::size_t i = first; i < active_.size(); ++i) {
             if (!active_[i].open) {
                 active_[i].open = true;
-                Push(active_[i].name, active_[i].id);
+                // Formatting elements are of no kind the searches ask about.
+                Push(active_[i].name, 0, active_[i].id);
             }
         }
     }
 
-    // The nearest open element named as one of `names`, searching down from
-    // the top and giving up at an element `stops` accepts.
-    template <typename Stop>
-    std::optional<std::size_t> FindOpen(std::initializer_list<std::string_view> names,
-                                        Stop stops) const {
+    // The nearest open element of one of the `wanted` kinds, searching down
+    // from the top and giving up at one of the `stops` kinds.
+    std::optional<std::size_t> FindOpen(std::uint32_t wanted, std::uint32_t stops) const {
         for (std::size_t i = stack_.size(); i > 0; --i) {
-            if (IsOneOf(stack_[i - 1].name, names)) {
+            if ((stack_[i - 1].kinds & wanted) != 0) {
                 return i - 1;
             }
-            if (stops(stack_[i - 1].name)) {
+            if ((stack_[i - 1].kinds & stops) != 0) {
                 return std::nullopt;
             }
         }
@@ -380,7 +422,7 @@ private:
     }
 
     void CloseParagraph() {
-        if (const auto p = FindOpen({"p"}, BoundsButtonScope)) {
+        if (const auto p = FindOpen(kParagraph, kButtonScope)) {
             PopDownTo(*p);
         }
     }
@@ -389,29 +431,23 @@ private:
     void CloseSiblings(std::string_view name) {
         std::optional<std::size_t> sibling;
         if (IsOneOf(name, {"td", "th"})) {
-            sibling = FindOpen({"td", "th"}, [](std::string_view open) {
-                return BoundsTableScope(open) || IsOneOf(open, {"tr", "tbody", "thead", "tfoot"});
-            });
+            sibling = FindOpen(kCell, kTableScope | kRow | kRowGroup);
         } else if (SameName(name, "tr")) {
-            sibling = FindOpen({"tr"}, BoundsTableScope);
+            sibling = FindOpen(kRow, kTableScope);
         } else if (IsOneOf(name, {"tbody", "thead", "tfoot"})) {
-            sibling = FindOpen({"tbody", "thead", "tfoot"}, BoundsTableScope);
+            sibling = FindOpen(kRowGroup, kTableScope);
         } else if (SameName(name, "li")) {
-            sibling = FindOpen({"li"}, StopsListItemSearch);
+            sibling = FindOpen(kListItem, kStopsListSearch);
         } else if (IsOneOf(name, {"dd", "dt"})) {
-            sibling = FindOpen({"dd", "dt"}, StopsListItemSearch);
+            sibling = FindOpen(kDefinition, kStopsListSearch);
         } else if (IsOneOf(name, {"option", "optgroup"})) {
-            if (!stack_.empty() && SameName(stack_.back().name, "option")) {
+            if (!stack_.empty() && (stack_.back().kinds & kOption) != 0) {
                 sibling = stack_.size() - 1;
             }
         }
         if (sibling) {
             PopDownTo(*sibling);
         }
-    }
-
-    static bool StopsListItemSearch(std::string_view open) {
-        return IsSpecial(open) && !IsOneOf(open, {"address", "div", "p"});
     }
 
     // A row or cell put straight into a table gets the body and row the
@@ -421,11 +457,11 @@ private:
         if (stack_.empty() || !(cell || SameName(name, "tr"))) {
             return;
         }
-        if (SameName(stack_.back().name, "table")) {
-            Push("tbody", 0);
+        if ((stack_.back().kinds & kTable) != 0) {
+            Push("tbody", kRowGroup, 0);
         }
-        if (cell && IsOneOf(stack_.back().name, {"tbody", "thead", "tfoot"})) {
-            Push("tr", 0);
+        if (cell && (stack_.back().kinds & kRowGroup) != 0) {
+            Push("tr", kRow, 0);
         }
     }
 
