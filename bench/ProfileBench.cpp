@@ -69,9 +69,10 @@ private:
         std::ofstream out(Csv(), std::ios::binary);
         std::uintmax_t written = 0;
         for (int row = 0; written < size; ++row) {
-            const std::string line = "item" + std::to_string(row) + ",Lot title number " +
-                                     std::to_string(row) +
-                                     ",12.50,2026-12-01,buyer@example.com,\"A, quoted note\",7\n";
+            const std::string number = std::to_string(row);
+            const std::string line = "item" + number + ",Some lot title number " + number +
+                                     ",12.50,2026-12-01,buyer" + number +
+                                     "@example.com,\"A, quoted note\",7\n";
             out << line;
             written += line.size();
         }
