@@ -81,25 +81,6 @@ void Archive::Fail(ArchiveException::Cause cause) const {
     throw ArchiveException(cause, fileName_);
 }
 
-const char* Archive::Take(std::size_t count) {
-    if (!IsLoading()) {
-        Fail(ArchiveException::Cause::WriteOnly);
-    }
-    if (count > Remaining()) {
-        Fail(ArchiveException::Cause::EndOfFile);
-    }
-    const char* start = input_.data() + position_;
-    position_ += count;
-    return start;
-}
-
-template <typename T>
-T Archive::ReadLittleEndian() {
-    T value;
-    std::memcpy(&value, Take(sizeof value), sizeof value);
-    return value;
-}
-
 void Archive::WriteBytes(std::string_view bytes) {
     RequireStoring();
     stored_.append(bytes);
@@ -176,22 +157,6 @@ void Archive::Transfer(Money& value) {
     } else {
         value = ReadMoney();
     }
-}
-
-std::uint8_t Archive::ReadByte() {
-    return ReadLittleEndian<std::uint8_t>();
-}
-std::uint16_t Archive::ReadUInt16() {
-    return ReadLittleEndian<std::uint16_t>();
-}
-std::int32_t Archive::ReadInt32() {
-    return ReadLittleEndian<std::int32_t>();
-}
-std::uint32_t Archive::ReadUInt32() {
-    return ReadLittleEndian<std::uint32_t>();
-}
-double Archive::ReadDouble() {
-    return ReadLittleEndian<double>();
 }
 
 std::string Archive::ReadBytes(std::size_t count) {

@@ -95,11 +95,12 @@ public:
     void Transfer(DateTime& value);
     void Transfer(Money& value);
 
-    std::uint8_t ReadByte();
-    std::uint16_t ReadUInt16();
-    std::int32_t ReadInt32();
-    std::uint32_t ReadUInt32();
-    double ReadDouble();
+    // Inline, as the writes are.
+    std::uint8_t ReadByte() { return ReadLittleEndian<std::uint8_t>(); }
+    std::uint16_t ReadUInt16() { return ReadLittleEndian<std::uint16_t>(); }
+    std::int32_t ReadInt32() { return ReadLittleEndian<std::int32_t>(); }
+    std::uint32_t ReadUInt32() { return ReadLittleEndian<std::uint32_t>(); }
+    double ReadDouble() { return ReadLittleEndian<double>(); }
     std::string ReadBytes(std::size_t count);
     std::string ReadString();
     // The same, as a view of the archive's bytes, valid while the archive lives.
@@ -120,9 +121,23 @@ private:
         }
     }
     // Checks that `count` bytes remain to be read and returns where they start.
-    const char* Take(std::size_t count);
+    const char* Take(std::size_t count) {
+        if (mode_ != Mode::Load) {
+            Fail(ArchiveException::Cause::WriteOnly);
+        }
+        if (count > Remaining()) {
+            Fail(ArchiveException::Cause::EndOfFile);
+        }
+        const char* start = input_.data() + position_;
+        position_ += count;
+        return start;
+    }
     template <typename T>
-    T ReadLittleEndian();
+    T ReadLittleEndian() {
+        T value;
+        std::memcpy(&value, Take(sizeof value), sizeof value);
+        return value;
+    }
     template <typename T>
     void WriteLittleEndian(T value) {
         RequireStoring();
