@@ -263,6 +263,26 @@ TEST_F(RetrievalWorkerTest, CancelAbortsTheLoadAndFailsWith501) {
     ExpectFailure(FailureLine(501));
 }
 
+TEST_F(RetrievalWorkerTest, StopWhileTheSignInFormIsReadEndsTheRetrievalThere) {
+    site_->signInUrl = kSignIn;
+    site_->password = "secret";
+    browser_->pages[kSignIn] = "field:userid field:pass form:SignInForm";
+    browser_->formTargets["SignInForm"] = "https://signin.test/welcome";
+    browser_->pages["https://signin.test/welcome"] = "WELCOME";
+    bool stopped = false;
+    browser_->onFormRead = [&] {
+        if (!stopped && !browser_->loads.empty() && browser_->loads.back() == kSignIn) {
+            stopped = true;
+            worker_->Cancel();
+        }
+    };
+    Run();
+    EXPECT_TRUE(stopped);
+    EXPECT_TRUE(browser_->securelySubmittedForms.empty());
+    EXPECT_EQ(browser_->loads.back(), kSignIn);
+    ExpectFailure(FailureLine(501));
+}
+
 // A main window that looks into the summary log when the end message arrives.
 class LogCheckingWindow final : public MessageTarget {
 public:

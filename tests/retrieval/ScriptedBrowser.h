@@ -24,6 +24,8 @@ public:
     bool connected = true;
     // Called at the start of every load, with its address.
     std::function<void(const std::string&)> onLoad;
+    // Called when a field is set, as the page's forms are read.
+    std::function<void()> onFormRead;
 
     // What the worker did.
     std::vector<std::string> loads;
@@ -55,6 +57,9 @@ public:
     std::optional<std::string> PageHtml() const override { return current_; }
 
     bool SetFieldValue(std::string_view name, int index, std::string_view value) override {
+        if (onFormRead) {
+            onFormRead();
+        }
         if (!current_ || index != 0 ||
             current_->find("field:" + std::string(name)) == std::string::npos) {
             return false;
