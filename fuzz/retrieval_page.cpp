@@ -1,6 +1,7 @@
 // Takes a fetched page as the browser session does: finds its charset,
 // converts it for the site objects and for the form parser, reads its forms,
-// fills a field and builds the submission of every submit button.
+// fills a field and builds the submission of every submit button. Pages
+// nested deeper than any real page are refused before they are parsed.
 //
 // Input: the Content-Type header, a NUL byte, then the page body.
 
@@ -32,7 +33,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const PageCharset charset = DetectPageCharset(contentType, body);
     (void)PageToCp1252(body, charset);
-    HtmlDocument document = HtmlDocument::Parse(PageToUtf8(body, charset));
+    HtmlDocument document;
+    try {
+        document = HtmlDocument::Parse(PageToUtf8(body, charset));
+    } catch (const PageTooDeep&) {
+        return 0;  // refused at once, before the parser starts
+    }
     if (const std::optional<std::string>& base = document.BaseHref()) {
         (void)url::Resolve(kPageUrl, *base);
     }

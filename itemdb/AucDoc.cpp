@@ -9,6 +9,7 @@
 #include "itemdb/UpdateRun.h"
 #include "platform/Cp1252.h"
 #include "platform/FileIo.h"
+#include "platform/MappedFile.h"
 
 namespace gb::itemdb {
 
@@ -29,9 +30,6 @@ constexpr int kLegacyPairs = 5;
 // character 32 higher.
 constexpr std::int32_t kRaisedFolderDataVersion = 272248;
 constexpr unsigned char kFolderDataShift = 32;
-// What a profile's file holds besides its items and folder records (header,
-// seller IDs, filters), as room to reserve for writing it at once.
-constexpr std::size_t kRoomForTheRest = 64 * 1024;
 
 std::string QuestionFor(std::string_view title) {
     std::string question = LoadString(kAskToSaveString);
@@ -159,8 +157,8 @@ bool CAucDoc::OnOpenDocument(const std::filesystem::path& path) {
     }
     // What a save of this profile that was killed left behind goes first.
     gb::RemoveStaleTemporaries(path);
-    std::optional<std::string> bytes = gb::ReadWholeFile(path);
-    if (!bytes) {
+    const std::optional<gb::MappedFile> file = gb::MappedFile::Open(path);
+    if (!file) {
         ReportError(LoadString(kFailedToOpenString));
         return false;
     }
@@ -169,7 +167,7 @@ bool CAucDoc::OnOpenDocument(const std::filesystem::path& path) {
     // untouched.
     CAucDoc loaded;
     try {
-        gb::Archive ar = gb::Archive::ForLoading(std::move(*bytes), path.string());
+        gb::Archive ar = gb::Archive::ForLoadingInPlace(file->Bytes(), path.string());
         loaded.Serialize(ar);
     } catch (const gb::ArchiveException&) {
         ReportError(LoadString(kUnexpectedFormatString));
@@ -196,13 +194,15 @@ bool CAucDoc::OnSaveDocument(const std::filesystem::path& path) {
         host_->SetProfilePath(path);
     }
     CheckFolders();
-    gb::Archive ar = gb::Archive::ForStoring(path.string(), profile_version::kCurrent);
-    ar.Reserve(itemList_.StoredSize() +
-               static_cast<std::size_t>(folderTree_.GetCount()) * CFolderNode::kRecordSize +
-               kRoomForTheRest);
-    Serialize(ar);
     try {
-        gb::WriteFileAtomically(path, ar.Bytes(), gb::FileAccess::OwnerOnly);
+        // The file is written as it is stored, a piece at a time.
+        gb::AtomicFileWriter file(path, gb::FileAccess::OwnerOnly);
+        gb::Archive ar =
+            gb::Archive::ForStoringTo([&file](std::string_view bytes) { file.Append(bytes); },
+                                      path.string(), profile_version::kCurrent);
+        Serialize(ar);
+        ar.Flush();
+        file.Commit();
     } catch (const gb::FileError& error) {
         // Writing cleared the parts' flags; the profile is still unsaved.
         SetModifiedFlag();

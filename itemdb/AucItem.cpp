@@ -620,27 +620,6 @@ void CAucItem::Store(gb::Archive& ar) const {
     }
 }
 
-std::size_t CAucItem::StoredSize() const {
-    using CategoryCount = RecordSlot::CategoryCount;
-    constexpr std::size_t kInt32 = 4;
-    constexpr std::size_t kValue = 12;  // a date or an amount
-    std::size_t size = kInt32 * static_cast<std::size_t>(categoryCount_);
-    for (const RecordSlot& slot : RecordLayout()) {
-        size += std::visit(Overloaded{
-                               [](std::int32_t CAucItem::*) { return kInt32; },
-                               [this](TextField::Index field) {
-                                   return gb::Archive::StoredStringSize(texts_.Get(field).size());
-                               },
-                               [](gb::DateTime CAucItem::*) { return kValue; },
-                               [](gb::Money CAucItem::*) { return kValue; },
-                               [](bool CAucItem::*) { return std::size_t{1}; },
-                               [](CategoryCount) { return kInt32; },
-                           },
-                           slot.member);
-    }
-    return size;
-}
-
 void CAucItem::Load(gb::Archive& ar) {
     using CategoryCount = RecordSlot::CategoryCount;
     const std::int32_t version = ar.FileVersion();

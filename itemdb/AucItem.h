@@ -273,8 +273,6 @@ public:
     void Serialize(gb::Archive& ar);
     void Store(gb::Archive& ar) const;
     void Load(gb::Archive& ar);
-    // The bytes Store writes.
-    std::size_t StoredSize() const;
 
     // Every field, the state included.
     bool operator==(const CAucItem&) const = default;

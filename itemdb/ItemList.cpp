@@ -432,10 +432,6 @@ void CItemList::Serialize(gb::Archive& ar) {
     modified_ = false;
 }
 
-std::size_t CItemList::StoredSize() const {
-    return inProgress_.StoredSize() + ended_.StoredSize() + archive_.StoredSize();
-}
-
 void CItemList::Load(gb::Archive& ar) {
     // Read everything into lists of their own before touching these, so that
     // a malformed file leaves them as they were.

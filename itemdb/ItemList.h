@@ -181,8 +181,6 @@ public:
     // and leaves them untouched when the archive is malformed. Both directions
     // clear the modified flag.
     void Serialize(gb::Archive& ar);
-    // At least the bytes that storing writes.
-    std::size_t StoredSize() const;
 
 private:
     // A displayed item: its list code (0 once it left the display) and the

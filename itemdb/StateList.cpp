@@ -73,15 +73,6 @@ void StateList::AppendAll(StateList& other) {
     }
 }
 
-std::size_t StateList::StoredSize() const {
-    constexpr std::size_t kLongestCount = 6;
-    std::size_t size = kLongestCount;
-    for (const CAucItem& item : items_) {
-        size += item.StoredSize();
-    }
-    return size;
-}
-
 void StateList::Store(gb::Archive& ar) const {
     ar.WriteCount(static_cast<std::uint32_t>(items_.size()));
     for (const CAucItem& item : items_) {

@@ -127,8 +127,6 @@ public:
 
     // The count, then every item record in list order.
     void Store(gb::Archive& ar) const;
-    // The bytes Store writes.
-    std::size_t StoredSize() const;
 
 private:
     std::int32_t code_;

@@ -3,8 +3,6 @@
 #include <bit>
 #include <cstring>
 
-#include "platform/BulkMemory.h"
-
 namespace gb {
 
 namespace {
@@ -44,79 +42,49 @@ ArchiveException::ArchiveException(Cause cause, std::string fileName)
       cause_(cause),
       fileName_(std::move(fileName)) {}
 
-Archive::Archive(Mode mode, std::string bytes, std::string fileName, std::int32_t version)
-    : mode_(mode), bytes_(std::move(bytes)), fileName_(std::move(fileName)), version_(version) {}
+Archive::Archive(Mode mode, std::string_view input, std::string fileName, std::int32_t version)
+    : mode_(mode), input_(input), fileName_(std::move(fileName)), version_(version) {}
 
 Archive Archive::ForLoading(std::string bytes, std::string fileName, std::int32_t version) {
-    return Archive(Mode::Load, std::move(bytes), std::move(fileName), version);
+    // Kept on the heap, so that the view stays put when the archive moves.
+    auto owned = std::make_shared<const std::string>(std::move(bytes));
+    Archive ar(Mode::Load, *owned, std::move(fileName), version);
+    ar.owned_ = std::move(owned);
+    return ar;
+}
+
+Archive Archive::ForLoadingInPlace(std::string_view bytes, std::string fileName,
+                                   std::int32_t version) {
+    return Archive(Mode::Load, bytes, std::move(fileName), version);
 }
 
 Archive Archive::ForStoring(std::string fileName, std::int32_t version) {
     return Archive(Mode::Store, {}, std::move(fileName), version);
 }
 
-void Archive::Reserve(std::size_t bytes) {
+Archive Archive::ForStoringTo(Sink sink, std::string fileName, std::int32_t version) {
+    Archive ar(Mode::Store, {}, std::move(fileName), version);
+    ar.sink_ = std::move(sink);
+    ar.stored_.reserve(kSinkPiece + kSinkPiece / 2);
+    return ar;
+}
+
+void Archive::Flush() {
     RequireStoring();
-    bytes_.reserve(bytes);
-    PreferHugePages(bytes_.data(), bytes_.capacity());
+    if (sink_ && !stored_.empty()) {
+        sink_(stored_);
+        stored_.clear();
+    }
 }
 
 void Archive::Fail(ArchiveException::Cause cause) const {
     throw ArchiveException(cause, fileName_);
 }
 
-void Archive::RequireStoring() const {
-    if (!IsStoring()) {
-        Fail(ArchiveException::Cause::ReadOnly);
-    }
-}
-
-const char* Archive::Take(std::size_t count) {
-    if (!IsLoading()) {
-        Fail(ArchiveException::Cause::WriteOnly);
-    }
-    if (count > Remaining()) {
-        Fail(ArchiveException::Cause::EndOfFile);
-    }
-    const char* start = bytes_.data() + position_;
-    position_ += count;
-    return start;
-}
-
-template <typename T>
-T Archive::ReadLittleEndian() {
-    T value;
-    std::memcpy(&value, Take(sizeof value), sizeof value);
-    return value;
-}
-
-template <typename T>
-void Archive::WriteLittleEndian(T value) {
-    RequireStoring();
-    char raw[sizeof value];
-    std::memcpy(raw, &value, sizeof value);
-    bytes_.append(raw, sizeof value);
-}
-
-void Archive::WriteByte(std::uint8_t value) {
-    WriteLittleEndian(value);
-}
-void Archive::WriteUInt16(std::uint16_t value) {
-    WriteLittleEndian(value);
-}
-void Archive::WriteInt32(std::int32_t value) {
-    WriteLittleEndian(value);
-}
-void Archive::WriteUInt32(std::uint32_t value) {
-    WriteLittleEndian(value);
-}
-void Archive::WriteDouble(double value) {
-    WriteLittleEndian(value);
-}
-
 void Archive::WriteBytes(std::string_view bytes) {
     RequireStoring();
-    bytes_.append(bytes);
+    stored_.append(bytes);
+    FlushWhenFull();
 }
 
 void Archive::WriteString(std::string_view text) {
@@ -136,13 +104,6 @@ void Archive::WriteString(std::string_view text) {
         WriteUInt32(length);
     }
     WriteBytes(text);
-}
-
-std::size_t Archive::StoredStringSize(std::size_t length) {
-    if (length < kLongStringByte) {
-        return 1 + length;
-    }
-    return (length < kWideStringMark ? 3 : 7) + length;
 }
 
 void Archive::WriteCount(std::uint32_t count) {
@@ -196,22 +157,6 @@ void Archive::Transfer(Money& value) {
     } else {
         value = ReadMoney();
     }
-}
-
-std::uint8_t Archive::ReadByte() {
-    return ReadLittleEndian<std::uint8_t>();
-}
-std::uint16_t Archive::ReadUInt16() {
-    return ReadLittleEndian<std::uint16_t>();
-}
-std::int32_t Archive::ReadInt32() {
-    return ReadLittleEndian<std::int32_t>();
-}
-std::uint32_t Archive::ReadUInt32() {
-    return ReadLittleEndian<std::uint32_t>();
-}
-double Archive::ReadDouble() {
-    return ReadLittleEndian<double>();
 }
 
 std::string Archive::ReadBytes(std::size_t count) {

@@ -7,6 +7,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <functional>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -44,7 +47,16 @@ public:
 
     // An archive over the bytes of a file, named in its exceptions.
     static Archive ForLoading(std::string bytes, std::string fileName, std::int32_t version = 0);
+    // The same over bytes the caller keeps (a mapped file) for as long as the
+    // archive and the views it hands out live; they are not copied.
+    static Archive ForLoadingInPlace(std::string_view bytes, std::string fileName,
+                                     std::int32_t version = 0);
     static Archive ForStoring(std::string fileName, std::int32_t version = 0);
+    // Stores into a buffer of its own that is handed to `sink` whenever it
+    // holds a piece's worth, and by Flush: a large file is written without
+    // ever being whole in memory.
+    using Sink = std::function<void(std::string_view bytes)>;
+    static Archive ForStoringTo(Sink sink, std::string fileName, std::int32_t version = 0);
 
     bool IsLoading() const { return mode_ == Mode::Load; }
     bool IsStoring() const { return mode_ == Mode::Store; }
@@ -55,24 +67,22 @@ public:
     std::int32_t FileVersion() const { return version_; }
     void SetFileVersion(std::int32_t version) { version_ = version; }
 
-    // The bytes stored so far, or the whole file being loaded.
-    const std::string& Bytes() const { return bytes_; }
-    // Makes room for the bytes about to be stored, so that a large file is
-    // not copied as its buffer grows.
-    void Reserve(std::size_t bytes);
-    std::size_t Remaining() const { return bytes_.size() - position_; }
+    // The bytes stored so far (with a sink: stored and not yet handed on).
+    const std::string& Bytes() const { return stored_; }
+    // Hands the bytes stored so far to the sink.
+    void Flush();
+    std::size_t Remaining() const { return input_.size() - position_; }
     bool AtEnd() const { return Remaining() == 0; }
 
-    void WriteByte(std::uint8_t value);
-    void WriteUInt16(std::uint16_t value);
-    void WriteInt32(std::int32_t value);
-    void WriteUInt32(std::uint32_t value);
-    void WriteDouble(double value);
+    // Inline: a large file is stored a few values at a time, millions of them.
+    void WriteByte(std::uint8_t value) { WriteLittleEndian(value); }
+    void WriteUInt16(std::uint16_t value) { WriteLittleEndian(value); }
+    void WriteInt32(std::int32_t value) { WriteLittleEndian(value); }
+    void WriteUInt32(std::uint32_t value) { WriteLittleEndian(value); }
+    void WriteDouble(double value) { WriteLittleEndian(value); }
     void WriteBytes(std::string_view bytes);
     // Length byte below 255, else 0xFF + uint16 below 0xFFFE, else 0xFF 0xFFFF + uint32.
     void WriteString(std::string_view text);
-    // The bytes WriteString writes for a text of this length.
-    static std::size_t StoredStringSize(std::size_t length);
     // uint16 below 0xFFFF, else 0xFFFF + uint32.
     void WriteCount(std::uint32_t count);
     void WriteDate(const DateTime& date);
@@ -85,11 +95,12 @@ public:
     void Transfer(DateTime& value);
     void Transfer(Money& value);
 
-    std::uint8_t ReadByte();
-    std::uint16_t ReadUInt16();
-    std::int32_t ReadInt32();
-    std::uint32_t ReadUInt32();
-    double ReadDouble();
+    // Inline, as the writes are.
+    std::uint8_t ReadByte() { return ReadLittleEndian<std::uint8_t>(); }
+    std::uint16_t ReadUInt16() { return ReadLittleEndian<std::uint16_t>(); }
+    std::int32_t ReadInt32() { return ReadLittleEndian<std::int32_t>(); }
+    std::uint32_t ReadUInt32() { return ReadLittleEndian<std::uint32_t>(); }
+    double ReadDouble() { return ReadLittleEndian<double>(); }
     std::string ReadBytes(std::size_t count);
     std::string ReadString();
     // The same, as a view of the archive's bytes, valid while the archive lives.
@@ -101,19 +112,55 @@ public:
     Money ReadMoney();
 
 private:
-    Archive(Mode mode, std::string bytes, std::string fileName, std::int32_t version);
+    Archive(Mode mode, std::string_view input, std::string fileName, std::int32_t version);
 
     [[noreturn]] void Fail(ArchiveException::Cause cause) const;
-    void RequireStoring() const;
+    void RequireStoring() const {
+        if (mode_ != Mode::Store) {
+            Fail(ArchiveException::Cause::ReadOnly);
+        }
+    }
     // Checks that `count` bytes remain to be read and returns where they start.
-    const char* Take(std::size_t count);
+    const char* Take(std::size_t count) {
+        if (mode_ != Mode::Load) {
+            Fail(ArchiveException::Cause::WriteOnly);
+        }
+        if (count > Remaining()) {
+            Fail(ArchiveException::Cause::EndOfFile);
+        }
+        const char* start = input_.data() + position_;
+        position_ += count;
+        return start;
+    }
     template <typename T>
-    T ReadLittleEndian();
+    T ReadLittleEndian() {
+        T value;
+        std::memcpy(&value, Take(sizeof value), sizeof value);
+        return value;
+    }
     template <typename T>
-    void WriteLittleEndian(T value);
+    void WriteLittleEndian(T value) {
+        RequireStoring();
+        char raw[sizeof value];
+        std::memcpy(raw, &value, sizeof value);
+        stored_.append(raw, sizeof value);
+        FlushWhenFull();
+    }
+
+    // Hands the buffer on once it holds a piece's worth.
+    void FlushWhenFull() {
+        if (sink_ && stored_.size() >= kSinkPiece) {
+            Flush();
+        }
+    }
+    static constexpr std::size_t kSinkPiece = std::size_t{1} << 20;
 
     Mode mode_;
-    std::string bytes_;
+    std::string stored_;
+    Sink sink_;
+    // The bytes being loaded, and the copy of them this archive owns if any.
+    std::shared_ptr<const std::string> owned_;
+    std::string_view input_;
     std::size_t position_ = 0;
     std::string fileName_;
     std::int32_t version_;

@@ -1,16 +1,17 @@
 #include "platform/ArchiveFile.h"
 
 #include <optional>
-#include <string>
+
+#include "platform/MappedFile.h"
 
 namespace gb {
 
 bool LoadArchiveFile(const std::filesystem::path& path, const ArchiveOperation& serialize) {
-    const std::optional<std::string> bytes = ReadWholeFile(path);
-    if (!bytes) {
+    const std::optional<MappedFile> file = MappedFile::Open(path);
+    if (!file) {
         return false;
     }
-    Archive ar = Archive::ForLoading(*bytes, path.string());
+    Archive ar = Archive::ForLoadingInPlace(file->Bytes(), path.string());
     try {
         serialize(ar);
     } catch (const ArchiveException&) {

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstring>
@@ -25,6 +26,8 @@ namespace fs = std::filesystem;
 constexpr char kTemporaryMark[] = ".gavelbook-";
 constexpr std::size_t kRandomLetters = 6;
 constexpr int kNameAttempts = 100;
+// Links followed to the file a save replaces before giving up, as the system does.
+constexpr int kMostLinkHops = 40;
 
 std::string Describe(const fs::path& path, const char* what, int error) {
     return std::string(what) + " \"" + path.string() + "\": " + std::strerror(error);
@@ -69,6 +72,10 @@ public:
     TemporaryFile() = default;
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
+    friend void swap(TemporaryFile& a, TemporaryFile& b) noexcept {
+        std::swap(a.path_, b.path_);
+        std::swap(a.fd_, b.fd_);
+    }
     ~TemporaryFile() {
         Close();
         if (!path_.empty()) {
@@ -154,11 +161,22 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
-// Writes the whole of `bytes` and flushes them to disk.
-void Fill(int fd, const fs::path& path, std::string_view bytes) {
-    if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) {
-        throw FileError(Describe(path, "Cannot write", errno));
+// Copies the first `size` bytes of one file to the end of another.
+bool CopyContents(int from, int to, std::size_t size) {
+    std::string piece(std::size_t{1} << 20, '\0');
+    for (std::size_t done = 0; done < size;) {
+        const ssize_t got = ::pread(from, piece.data(), std::min(piece.size(), size - done),
+                                    static_cast<off_t>(done));
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0 ||
+            !WriteAll(to, std::string_view(piece.data(), static_cast<std::size_t>(got)))) {
+            return false;
+        }
+        done += static_cast<std::size_t>(got);
     }
+    return true;
 }
 
 // Makes the rename itself durable. A file system that cannot flush a folder
@@ -174,6 +192,26 @@ void FlushFolder(const fs::path& path) {
     if (result != 0 && error != EINVAL) {
         throw FileError(Describe(path, "Cannot flush the folder of", error));
     }
+}
+
+// The file a chain of symbolic links ending in `path` leads to; `path` itself
+// when it is no link. Throws FileError on a loop or an unreadable link.
+fs::path LinkTarget(const fs::path& path) {
+    fs::path target = path;
+    for (int hop = 0; hop < kMostLinkHops; ++hop) {
+        struct stat status {};
+        if (::lstat(target.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) {
+            return target;
+        }
+        std::error_code error;
+        const fs::path next = fs::read_symlink(target, error);
+        if (error) {
+            throw FileError(Describe(path, "Cannot follow the link", error.value()));
+        }
+        // A relative link is relative to the folder the link is in.
+        target = next.is_absolute() ? next : FolderOf(target) / next;
+    }
+    throw FileError(Describe(path, "Cannot follow the link", ELOOP));
 }
 
 }  // namespace
@@ -218,7 +256,13 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
     }
 }
 
-void RemoveStaleTemporaries(const std::filesystem::path& path) {
+void RemoveStaleTemporaries(const std::filesystem::path& link) {
+    fs::path path;
+    try {
+        path = LinkTarget(link);
+    } catch (const FileError&) {
+        return;  // a broken link has nothing beside it to clean
+    }
     const std::string prefix = TemporaryPrefix(path);
     const fs::path folder = FolderOf(path);
     DIR* listing = ::opendir(folder.c_str());
@@ -261,32 +305,70 @@ bool CreateFolders(const std::filesystem::path& folder, FileAccess access) {
     return fs::is_directory(folder, error);
 }
 
-void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
-                         FileAccess access) {
-    RemoveStaleTemporaries(path);
+struct AtomicFileWriter::Temporary {
+    TemporaryFile file;
+    bool anonymous = false;
+    mode_t mode = 0;
+};
+
+AtomicFileWriter::AtomicFileWriter(const std::filesystem::path& link, FileAccess access)
+    : path_(LinkTarget(link)), temp_(std::make_unique<Temporary>()) {
+    // A file reached through a symbolic link is replaced where it is, and the
+    // link stays: renaming over the link would leave the real file old.
+    RemoveStaleTemporaries(path_);
     // The user's umask shapes a file anyone may read; an owner-only file
     // never gets more than rw-------.
-    const mode_t mode = access == FileAccess::OwnerOnly ? 0600 : 0666;
-    TemporaryFile temp;
+    temp_->mode = access == FileAccess::OwnerOnly ? 0600 : 0666;
     // The file stays anonymous while it is written, so a save killed then
-    // leaves nothing behind. Where the file system has no anonymous files, or
-    // one cannot be linked (no /proc), it is written under a temporary name.
-    const bool anonymous = temp.OpenAnonymous(path, mode);
-    if (anonymous) {
-        Fill(temp.fd(), path, bytes);
-    }
-    if (!anonymous || !temp.Link(path)) {
-        temp.Close();
-        if (!temp.OpenNamed(path, mode)) {
-            throw FileError(Describe(path, "Cannot create a temporary file beside", errno));
+    // leaves nothing behind. Where the file system has no anonymous files it
+    // is written under a temporary name.
+    temp_->anonymous = temp_->file.OpenAnonymous(path_, temp_->mode);
+    if (!temp_->anonymous) {
+        temp_->file.Close();
+        if (!temp_->file.OpenNamed(path_, temp_->mode)) {
+            throw FileError(Describe(path_, "Cannot create a temporary file beside", errno));
         }
-        Fill(temp.fd(), path, bytes);
     }
-    if (::rename(temp.path().c_str(), path.c_str()) != 0) {
-        throw FileError(Describe(path, "Cannot replace", errno));
+}
+
+AtomicFileWriter::~AtomicFileWriter() = default;
+
+void AtomicFileWriter::Append(std::string_view bytes) {
+    if (!WriteAll(temp_->file.fd(), bytes)) {
+        throw FileError(Describe(path_, "Cannot write", errno));
     }
-    temp.Release();
-    FlushFolder(path);
+    written_ += bytes.size();
+}
+
+void AtomicFileWriter::Commit() {
+    TemporaryFile& file = temp_->file;
+    if (::fsync(file.fd()) != 0) {
+        throw FileError(Describe(path_, "Cannot write", errno));
+    }
+    // An anonymous file that cannot be given a name (no /proc) is copied to
+    // a named one.
+    if (temp_->anonymous && !file.Link(path_)) {
+        TemporaryFile named;
+        if (!named.OpenNamed(path_, temp_->mode)) {
+            throw FileError(Describe(path_, "Cannot create a temporary file beside", errno));
+        }
+        if (!CopyContents(file.fd(), named.fd(), written_) || ::fsync(named.fd()) != 0) {
+            throw FileError(Describe(path_, "Cannot write", errno));
+        }
+        swap(file, named);
+    }
+    if (::rename(file.path().c_str(), path_.c_str()) != 0) {
+        throw FileError(Describe(path_, "Cannot replace", errno));
+    }
+    file.Release();
+    FlushFolder(path_);
+}
+
+void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+                         FileAccess access) {
+    AtomicFileWriter writer(path, access);
+    writer.Append(bytes);
+    writer.Commit();
 }
 
 }  // namespace gb

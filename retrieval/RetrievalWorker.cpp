@@ -103,7 +103,7 @@ bool RetrievalWorker::Retrieve() {
     if (!engine_.IsConnected() || !engine_.TestConnection(TextOf(listingUrl))) {
         throw RetrievalFailure{kCodeNotConnected};
     }
-    SignIn();
+    SignIn(TextOf(listingUrl));
     PassAdultConsent();
     return WalkPages();
 }
@@ -113,7 +113,7 @@ void RetrievalWorker::RaiseWithPageSaved(int code) {
     throw RetrievalFailure{engine_.IsConnected() ? code : kCodeNotConnected};
 }
 
-void RetrievalWorker::SignIn() {
+void RetrievalWorker::SignIn(const std::string& listingUrl) {
     SiteText signInUrl{};
     site_->GetInitURL(signInUrl.data(), kSiteTextSize);
     SiteText user{};
@@ -124,7 +124,9 @@ void RetrievalWorker::SignIn() {
         return;
     }
     engine_.Log("Requesting login", RetrievalNotifyKind::Detail);
-    if (const int code = engine_.Login(address, TextOf(user), TextOf(password)); code != 0) {
+    if (const int code =
+            engine_.Login(address, TextOf(user), TextOf(password), {address, listingUrl});
+        code != 0) {
         RaiseWithPageSaved(code);
     }
 }

@@ -41,7 +41,8 @@ public:
 
 private:
     bool Retrieve();
-    void SignIn();
+    // The password may go to the hosts of the sign-in and listing addresses.
+    void SignIn(const std::string& listingUrl);
     void PassAdultConsent();
     bool WalkPages();
     // The status the row loop of a listing page ended with; nothing when the

@@ -93,7 +93,11 @@ bool CWebComber::GetPageHtml(std::string& html) const {
 }
 
 bool CWebComber::SetFieldValue(std::string_view name, int index, std::string_view value) {
-    return browser_.SetFieldValue(name, index, value);
+    // The first field set reads the page's forms, which takes a while on a
+    // large page; a stop meanwhile ends the retrieval right after.
+    const bool set = browser_.SetFieldValue(name, index, value);
+    RaiseIfCancelled();
+    return set;
 }
 
 bool CWebComber::SubmitForm(std::string_view formName, int index) {
@@ -114,8 +118,29 @@ bool CWebComber::Submit(const std::function<bool()>& submit) {
     return submitted;
 }
 
+bool CWebComber::SignInFormStaysOnTheSite(const std::string& signInPage,
+                                          const std::vector<std::string>& siteAddresses) {
+    const std::optional<std::string> action = browser_.FormAction(kSignInForm, 0);
+    if (!action) {
+        return true;  // no such form: submitting it fails on its own
+    }
+    const std::optional<std::string> actionHost = url::HostOf(*action);
+    const std::optional<std::string> pageHost = url::HostOf(signInPage);
+    bool trusted = actionHost && actionHost == pageHost;
+    for (const std::string& address : siteAddresses) {
+        trusted = trusted || (actionHost && actionHost == url::HostOf(address));
+    }
+    if (!trusted) {
+        Log("The sign-in form would send the password to the host " + actionHost.value_or(*action) +
+                ", not to the sign-in page's host " + pageHost.value_or(signInPage) +
+                " or another host of the site; it was not sent",
+            RetrievalNotifyKind::Detail);
+    }
+    return trusted;
+}
+
 int CWebComber::Login(const std::string& signInUrl, const std::string& user,
-                      const std::string& password) {
+                      const std::string& password, const std::vector<std::string>& siteAddresses) {
     // The password goes to the site over https only, so the sign-in page is
     // loaded over https too.
     const std::string secureUrl = url::UpgradeToHttps(signInUrl);
@@ -134,7 +159,8 @@ int CWebComber::Login(const std::string& signInUrl, const std::string& user,
         }
     }
     const std::string signInPage = browser_.LocationUrl();
-    if (!SetFieldValue(kPasswordField, 0, password)) {
+    if (!SetFieldValue(kPasswordField, 0, password) ||
+        !SignInFormStaysOnTheSite(signInPage, siteAddresses)) {
         return kCodeNoProperResponse;
     }
     if (!Submit([&] { return browser_.SubmitFormSecurely(kSignInForm, 0); })) {

@@ -36,6 +36,11 @@ public:
     // could not be loaded.
     virtual bool SubmitForm(std::string_view formName, int index) = 0;
 
+    // The address the `index`-th form whose name or id is `formName` would be
+    // sent to, resolved against the current page; nothing when there is no
+    // such form or its action cannot be resolved.
+    virtual std::optional<std::string> FormAction(std::string_view formName, int index) = 0;
+
     // As SubmitForm, for a form that carries a password: it goes out over
     // https only (an http action is sent to the same address over https) and
     // its answer may redirect only to https addresses.

@@ -95,6 +95,18 @@ bool BrowserSession::SubmitFormSecurely(std::string_view formName, int index) {
     return Submit(formName, index, true);
 }
 
+std::optional<std::string> BrowserSession::FormAction(std::string_view formName, int index) {
+    if (!page_) {
+        return std::nullopt;
+    }
+    const HtmlDocument& document = Document();
+    const std::optional<std::size_t> form = document.FindForm(cp1252::ToUtf8(formName), index);
+    if (!form) {
+        return std::nullopt;
+    }
+    return FormSubmission::ActionUrl(document, *form, location_);
+}
+
 bool BrowserSession::Submit(std::string_view formName, int index, bool httpsOnly) {
     if (!page_) {
         return false;

@@ -27,6 +27,7 @@ public:
     bool SetFieldValue(std::string_view name, int index, std::string_view value) override;
     bool SubmitForm(std::string_view formName, int index) override;
     bool SubmitFormSecurely(std::string_view formName, int index) override;
+    std::optional<std::string> FormAction(std::string_view formName, int index) override;
     std::string FailureReason() const override { return failureReason_; }
     bool IsConnected() const override { return connected_; }
     bool TestConnection(const std::string& url) override;

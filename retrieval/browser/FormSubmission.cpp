@@ -84,6 +84,23 @@ std::string FormSubmission::UrlEncode(const std::vector<Field>& fields) {
     return encoded;
 }
 
+std::optional<std::string> FormSubmission::ActionUrl(const HtmlDocument& document, std::size_t form,
+                                                     std::string_view pageUrl) {
+    // An empty action means the page itself; any other is relative to the
+    // page's <base href>, itself relative to the page.
+    const std::string_view written = Trimmed(document.Forms().at(form).action);
+    if (written.empty()) {
+        return std::string(pageUrl);
+    }
+    std::string base(pageUrl);
+    if (document.BaseHref()) {
+        if (auto resolved = url::Resolve(pageUrl, Trimmed(*document.BaseHref()))) {
+            base = std::move(*resolved);
+        }
+    }
+    return url::Resolve(base, written);
+}
+
 std::optional<FormSubmission> FormSubmission::Build(const HtmlDocument& document, std::size_t form,
                                                     std::size_t submitter, std::string_view pageUrl,
                                                     PageCharset charset) {
@@ -93,22 +110,7 @@ std::optional<FormSubmission> FormSubmission::Build(const HtmlDocument& document
         value = Utf8ToPageCharset(value, charset);
     }
     const HtmlForm& target = document.Forms().at(form);
-
-    // An empty action means the page itself; any other is relative to the
-    // page's <base href>, itself relative to the page.
-    std::optional<std::string> action;
-    const std::string_view written = Trimmed(target.action);
-    if (written.empty()) {
-        action = std::string(pageUrl);
-    } else {
-        std::string base(pageUrl);
-        if (document.BaseHref()) {
-            if (auto resolved = url::Resolve(pageUrl, Trimmed(*document.BaseHref()))) {
-                base = std::move(*resolved);
-            }
-        }
-        action = url::Resolve(base, written);
-    }
+    std::optional<std::string> action = ActionUrl(document, form, pageUrl);
     if (!action) {
         return std::nullopt;
     }

@@ -28,6 +28,12 @@ struct FormSubmission {
                                                std::size_t submitter, std::string_view pageUrl,
                                                PageCharset charset);
 
+    // Where form `form` of `document` (loaded from `pageUrl`) is sent: its
+    // action resolved against the page's <base href> and the page; nothing
+    // when it cannot be resolved.
+    static std::optional<std::string> ActionUrl(const HtmlDocument& document, std::size_t form,
+                                                std::string_view pageUrl);
+
     // The name and value pairs the form sends, in field order, still UTF-8.
     static std::vector<Field> SuccessfulFields(const HtmlDocument& document, std::size_t form,
                                                std::size_t submitter);

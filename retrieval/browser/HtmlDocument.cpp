@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "platform/Cp1252.h"
+#include "retrieval/browser/MarkupDepth.h"
 
 namespace gb::retrieval {
 
@@ -208,6 +209,11 @@ std::vector<std::size_t> FormEndTags(std::string_view source, std::vector<Span> 
 }  // namespace
 
 HtmlDocument HtmlDocument::Parse(std::string_view utf8) {
+    if (IsTooDeepToParse(utf8, kMaxNesting, kMaxParserWork)) {
+        throw PageTooDeep("The page nests its elements deeper than any real page (more than " +
+                          std::to_string(kMaxNesting) +
+                          " deep, or reopened without end); it was not read");
+    }
     GumboOptions options = kGumboDefaultOptions;
     options.max_errors = 0;
     std::unique_ptr<GumboOutput, OutputDeleter> output(

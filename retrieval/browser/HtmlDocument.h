@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,9 +42,25 @@ struct FormControl {
     std::optional<std::size_t> form;  // index into HtmlDocument::Forms()
 };
 
+// Raised for a page whose elements nest deeper than any real page does, or
+// that would make the parser work for more than a moment.
+class PageTooDeep : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
 class HtmlDocument {
 public:
+    // Deeper than any real page nests its elements.
+    static constexpr std::size_t kMaxNesting = 400;
+    // The most elements the parser may look at while reading one page: many
+    // times what a real page of a megabyte makes it look at, and a fraction
+    // of a second's work.
+    static constexpr std::size_t kMaxParserWork = 20'000'000;
+
     HtmlDocument() = default;
+    // Throws PageTooDeep for a page nested deeper than kMaxNesting or one
+    // that would make the parser look at more than kMaxParserWork elements.
     static HtmlDocument Parse(std::string_view utf8);
 
     const std::vector<HtmlForm>& Forms() const { return forms_; }

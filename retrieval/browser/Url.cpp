@@ -65,6 +65,25 @@ std::optional<std::string> WithQuery(std::string_view address, std::string_view 
     return Text(handle.get());
 }
 
+std::optional<std::string> HostOf(std::string_view address) {
+    UrlHandle handle = Parse(address);
+    char* host = nullptr;
+    if (!handle || curl_url_get(handle.get(), CURLUPART_HOST, &host, 0) != CURLUE_OK) {
+        return std::nullopt;
+    }
+    std::string result(host);
+    curl_free(host);
+    for (char& c : result) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    if (result.empty()) {
+        return std::nullopt;
+    }
+    return result;
+}
+
 std::string UpgradeToHttps(std::string_view address) {
     UrlHandle handle = Parse(address);
     char* scheme = nullptr;

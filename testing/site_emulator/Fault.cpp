@@ -7,7 +7,7 @@ namespace gb::emulator {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, FaultKind>, 13> kKindNames{{
+constexpr std::array<std::pair<std::string_view, FaultKind>, 15> kKindNames{{
     {"wrong-password", FaultKind::WrongPassword},
     {"no-signin-field", FaultKind::NoSignInField},
     {"no-rows", FaultKind::NoRows},
@@ -21,11 +21,14 @@ constexpr std::array<std::pair<std::string_view, FaultKind>, 13> kKindNames{{
     {"redirect-loop", FaultKind::RedirectLoop},
     {"gzip-bomb", FaultKind::CompressionBomb},
     {"http-signin-action", FaultKind::PlainSignInAction},
+    {"foreign-signin-action", FaultKind::ForeignSignInAction},
+    {"deep-nesting", FaultKind::DeepNesting},
 }};
 
-constexpr std::array<std::pair<std::string_view, FaultPoint>, 4> kPointNames{{
+constexpr std::array<std::pair<std::string_view, FaultPoint>, 5> kPointNames{{
     {"signin-page", FaultPoint::SignInPage},
     {"signin-check", FaultPoint::SignInCheck},
+    {"adult-page", FaultPoint::AdultPage},
     {"listing", FaultPoint::Listing},
     {"buyer-page", FaultPoint::BuyerPage},
 }};
@@ -55,6 +58,7 @@ bool Fault::Strikes(FaultPoint page) const {
         case FaultKind::EndlessPages:
             return page == FaultPoint::Listing;
         case FaultKind::PlainSignInAction:
+        case FaultKind::ForeignSignInAction:
             return page == FaultPoint::SignInPage;
         case FaultKind::ServerError:
         case FaultKind::Stall:
@@ -64,6 +68,7 @@ bool Fault::Strikes(FaultPoint page) const {
         case FaultKind::ResetConnection:
         case FaultKind::RedirectLoop:
         case FaultKind::CompressionBomb:
+        case FaultKind::DeepNesting:
             return page == point;
     }
     return false;

@@ -16,24 +16,27 @@ enum class FaultKind {
     Stall,           // the answer does not come until the emulator stops
     DropConnection,  // the connection is closed halfway through the answer
     // Hostile servers:
-    EndlessPages,       // every listing page says another page follows
-    HugePage,           // an answer of far more bytes than any page holds
-    Drip,               // an answer that comes a byte at a time and never ends
-    ResetConnection,    // the connection is reset halfway through the answer
-    RedirectLoop,       // the answer redirects to itself
-    CompressionBomb,    // a gzip answer that expands without end
-    PlainSignInAction,  // the site's sign-in form posts to an http address
+    EndlessPages,         // every listing page says another page follows
+    HugePage,             // an answer of far more bytes than any page holds
+    Drip,                 // an answer that comes a byte at a time and never ends
+    ResetConnection,      // the connection is reset halfway through the answer
+    RedirectLoop,         // the answer redirects to itself
+    CompressionBomb,      // a gzip answer that expands without end
+    PlainSignInAction,    // the site's sign-in form posts to an http address
+    ForeignSignInAction,  // the site's sign-in form posts to another host
+    DeepNesting,          // the page's elements nest far deeper than any real page's
 };
 
 // The pages a fault can strike. The sign-in page is the site's, not the
 // seller's: it is struck for every seller of a site that shares it.
-enum class FaultPoint { SignInPage, SignInCheck, Listing, BuyerPage };
+enum class FaultPoint { SignInPage, SignInCheck, AdultPage, Listing, BuyerPage };
 
 struct Fault {
     FaultKind kind = FaultKind::None;
     // Where the kinds that can strike any page strike (ServerError, Stall,
     // DropConnection, HugePage, Drip, ResetConnection, RedirectLoop,
-    // CompressionBomb); the other kinds have a page of their own.
+    // CompressionBomb; DeepNesting on the sign-in or adult-consent page);
+    // the other kinds have a page of their own.
     FaultPoint point = FaultPoint::Listing;
 
     bool Strikes(FaultPoint page) const;
@@ -42,9 +45,9 @@ struct Fault {
 // A fault as the command line gives it: a kind ("wrong-password",
 // "no-signin-field", "no-rows", "server-error", "stall", "drop",
 // "endless-pages", "huge-page", "drip", "reset", "redirect-loop", "gzip-bomb",
-// "http-signin-action"), optionally
-// followed by "@" and a page ("signin-page", "signin-check", "listing",
-// "buyer-page"). Nothing when the text names neither.
+// "http-signin-action", "foreign-signin-action", "deep-nesting"), optionally
+// followed by "@" and a page ("signin-page", "signin-check", "adult-page",
+// "listing", "buyer-page"). Nothing when the text names neither.
 std::optional<Fault> ParseFault(std::string_view text);
 
 }  // namespace gb::emulator

@@ -18,6 +18,8 @@ constexpr std::size_t kHugePageBytes = 256 * 1024 * 1024;
 constexpr std::size_t kFillerPiece = 64 * 1024;
 constexpr std::chrono::milliseconds kDripInterval{200};
 constexpr std::size_t kZerosPerPiece = 1024 * 1024;
+// A megabyte of "<div>": well within any page size limit.
+constexpr std::size_t kDeepNesting = 200'000;
 
 // A gzip stream of zeros, given out a compressed megabyte at a time.
 class GzipZeros {
@@ -95,6 +97,15 @@ void AnswerCompressionBomb(httplib::Response& response, StopWait stopped) {
             return !piece.empty() && !stopped(std::chrono::milliseconds(0)) &&
                    sink.write(piece.data(), piece.size());
         });
+}
+
+std::string NestedDeep(const std::string& page) {
+    std::string nested;
+    nested.reserve(kDeepNesting * 5 + page.size());
+    for (std::size_t i = 0; i < kDeepNesting; ++i) {
+        nested += "<div>";
+    }
+    return nested + page;
 }
 
 void AnswerRedirectLoop(httplib::Response& response, const std::string& target) {

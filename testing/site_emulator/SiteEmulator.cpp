@@ -253,10 +253,22 @@ void SiteEmulator::Answer(Exchange& exchange, const std::string& page) {
     exchange.response.set_content(page, kHtml);
 }
 
-void SiteEmulator::AnswerSignIn(Exchange& exchange, bool withUserField, bool plainAction) {
-    const std::string check = exchange.request.path + "?SignInWelcome";
-    Answer(exchange, SignInPage(plainAction ? "http://" + Host() + check : check,
-                                exchange.request.target, withUserField));
+void SiteEmulator::AnswerSignIn(Exchange& exchange, const Fault& fault) {
+    std::string action = exchange.request.path + "?SignInWelcome";
+    if (fault.Strikes(FaultPoint::SignInPage)) {
+        if (fault.kind == FaultKind::PlainSignInAction) {
+            action = "http://" + Host() + action;
+        } else if (fault.kind == FaultKind::ForeignSignInAction) {
+            // The same server under another name: what it receives shows
+            // whether the password went there.
+            action = "https://localhost:" + std::to_string(Port()) + action;
+        }
+    }
+    const std::string page = SignInPage(
+        action, exchange.request.target,
+        fault.kind != FaultKind::NoSignInField || !fault.Strikes(FaultPoint::SignInPage));
+    const bool deep = fault.kind == FaultKind::DeepNesting && fault.Strikes(FaultPoint::SignInPage);
+    Answer(exchange, deep ? NestedDeep(page) : page);
 }
 
 bool SiteEmulator::Faulted(Exchange& exchange, const Fault& fault, FaultPoint point) {
@@ -333,10 +345,9 @@ void SiteEmulator::StallUntilStopped() {
 }
 
 void SiteEmulator::ServeSignInPage(Exchange& exchange) {
-    const Fault fault = SignInPageFault(exchange.request.target);
+    const Fault fault = SitePageFault(FaultPoint::SignInPage, exchange.request.target);
     if (!Faulted(exchange, fault, FaultPoint::SignInPage)) {
-        AnswerSignIn(exchange, fault.kind != FaultKind::NoSignInField,
-                     fault.kind == FaultKind::PlainSignInAction);
+        AnswerSignIn(exchange, fault);
     }
 }
 
@@ -367,7 +378,12 @@ void SiteEmulator::ServeSignedIn(Exchange& exchange) {
 }
 
 void SiteEmulator::ServeAdultConsentPage(Exchange& exchange) {
-    Answer(exchange, AdultConsentPage(exchange.request.path + "?AdultSignInConfirm"));
+    const Fault fault = SitePageFault(FaultPoint::AdultPage, exchange.request.target);
+    if (Faulted(exchange, fault, FaultPoint::AdultPage)) {
+        return;
+    }
+    const std::string page = AdultConsentPage(exchange.request.path + "?AdultSignInConfirm");
+    Answer(exchange, fault.kind == FaultKind::DeepNesting ? NestedDeep(page) : page);
 }
 
 void SiteEmulator::ServeAdultConsent(Exchange& exchange) {
@@ -405,7 +421,7 @@ void SiteEmulator::ServeListing(Exchange& exchange, bool withEmails) {
     if (withEmails) {
         const std::optional<Session> session = SessionOf(request);
         if (!session || !SameUser(session->userId, seller->userId)) {
-            AnswerSignIn(exchange, true, false);
+            AnswerSignIn(exchange, {});
             return;
         }
     }
@@ -479,12 +495,14 @@ std::optional<SiteEmulator::ItemOwner> SiteEmulator::FindItem(std::string_view n
     return std::nullopt;
 }
 
-Fault SiteEmulator::SignInPageFault(std::string_view target) const {
+Fault SiteEmulator::SitePageFault(FaultPoint point, std::string_view target) const {
     std::lock_guard lock(mutex_);
     for (const EmulatedSeller& seller : sellers_) {
-        if (seller.fault.Strikes(FaultPoint::SignInPage)) {
+        if (seller.fault.Strikes(point)) {
             const SiteUrls urls = SiteProfileOf(seller.site).ResolveUrls({});
-            if (TargetOf(urls.signIn) == target) {
+            const std::string& page =
+                point == FaultPoint::AdultPage ? urls.adultSignIn : urls.signIn;
+            if (TargetOf(page) == target) {
                 return seller.fault;
             }
         }

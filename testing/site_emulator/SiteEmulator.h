@@ -102,16 +102,18 @@ private:
 
     static void Answer(Exchange& exchange, const std::string& page);
     // The sign-in form, which comes back to this request's page when refused;
-    // with `plainAction` it posts to an absolute http address.
-    void AnswerSignIn(Exchange& exchange, bool withUserField, bool plainAction);
+    // `fault` may strike its action (an http address, another host), its
+    // user ID field or its nesting.
+    void AnswerSignIn(Exchange& exchange, const Fault& fault);
     // Answers the request as the fault says when it strikes `point`: true when
     // answered. A stall returns false once over, for the normal answer to follow.
     bool Faulted(Exchange& exchange, const Fault& fault, FaultPoint point);
 
     std::optional<EmulatedSeller> FindSeller(std::string_view userId) const;
     std::optional<ItemOwner> FindItem(std::string_view number) const;
-    // The fault of a seller whose site's sign-in page is at `target`.
-    Fault SignInPageFault(std::string_view target) const;
+    // The fault striking `point` of a seller whose site's sign-in or
+    // adult-consent page (`point`) is at `target`.
+    Fault SitePageFault(FaultPoint point, std::string_view target) const;
     std::optional<Session> SessionOf(const httplib::Request& request) const;
     std::string NewSession(std::string_view userId);
     // Waits until the emulator stops, or a long while.

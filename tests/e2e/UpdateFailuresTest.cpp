@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "E2eEnvironment.h"
 #include "UpdateRunFixture.h"
 #include "platform/FileIo.h"
@@ -26,6 +30,7 @@ constexpr char kNoNewItems[] = "Failure on site 2: The seller has no new items l
 constexpr char kSiteDown[] = "Failure on site 2: The auction site may be down";
 constexpr char kWrongPassword[] = "Failure on site 2: The Seller ID or password is incorrect.";
 constexpr char kUnableToUpdate[] = "Unable to update site 2: eBay UK:fay";
+constexpr char kTooDeep[] = "The page nests its elements deeper than any real page";
 
 // Two sellers: gus of the USA site, who has no password, and fay of the UK
 // site, who signs in and whose site may be told to fail. Fay's retrieval runs
@@ -152,6 +157,10 @@ const FailureCase kCases[] = {
      {FaultKind::CompressionBomb, FaultPoint::Listing},
      kUnableToUpdate,
      "the page is larger than 4194304 bytes"},
+    {"SignInPageNestedDeep",
+     {FaultKind::DeepNesting, FaultPoint::SignInPage},
+     "Failure on site 2: The page nests its elements deeper than any real page",
+     kTooDeep},
 };
 
 class UpdateFailuresTest : public FailingSellerTest,
@@ -167,6 +176,27 @@ INSTANTIATE_TEST_SUITE_P(EachFault, UpdateFailuresTest, testing::ValuesIn(kCases
                          [](const testing::TestParamInfo<FailureCase>& failure) {
                              return std::string(failure.param.name);
                          });
+
+TEST_F(FailingSellerTest, ConsentPageNestedDeepEndsThatSellersRetrieval) {
+    StartSellers({FaultKind::DeepNesting, FaultPoint::AdultPage});
+    document_.SetAdultFlag(true);
+    ExpectFayFailsAndGusRuns("Failure on site 2: The page nests its elements deeper", kTooDeep);
+    const std::vector<emulator::RecordedRequest> requests = emulator_->Requests();
+    EXPECT_TRUE(std::none_of(requests.begin(), requests.end(), [](const auto& request) {
+        return request.target.find("AdultSignInConfirm") != std::string::npos;
+    }));
+}
+
+TEST_F(FailingSellerTest, SignInFormOfAnotherHostGetsNoPassword) {
+    StartSellers({FaultKind::ForeignSignInAction});
+    ExpectFayFailsAndGusRuns(kSiteDown,
+                             "The sign-in form would send the password to the host localhost, "
+                             "not to the sign-in page's host 127.0.0.1");
+    const std::vector<emulator::RecordedRequest> requests = emulator_->Requests();
+    EXPECT_TRUE(std::none_of(requests.begin(), requests.end(), [](const auto& request) {
+        return request.target.find("SignInWelcome") != std::string::npos;
+    }));
+}
 
 TEST_F(FailingSellerTest, UntrustedCertificateEndsTheSignIn) {
     StartSellers({});

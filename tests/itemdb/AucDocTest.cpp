@@ -221,6 +221,25 @@ TEST_F(AucDocTest, SavedProfileIsReadableByItsOwnerOnly) {
     EXPECT_EQ(info.st_mode & 0777, 0600u);
 }
 
+TEST_F(AucDocTest, SavingAProfileOpenedThroughALinkWritesTheLinkedFileAndKeepsTheLink) {
+    MakeProfile(doc_);
+    std::filesystem::create_directories(folder_ / "Profiles");
+    const std::filesystem::path real = folder_ / "Profiles" / "Shop.pro";
+    ASSERT_TRUE(doc_.OnSaveDocument(real));
+    const std::filesystem::path link = folder_ / "Shop.pro";
+    std::filesystem::create_symlink(std::filesystem::path("Profiles") / "Shop.pro", link);
+
+    CAucDoc read;
+    ASSERT_TRUE(read.OnOpenDocument(link));
+    read.SetProfileName("Renamed");
+    ASSERT_TRUE(read.OnSaveDocument(link));
+
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    CAucDoc again;
+    ASSERT_TRUE(again.OnOpenDocument(real));
+    EXPECT_EQ(again.GetProfileName(), "Renamed");
+}
+
 TEST_F(AucDocTest, OpeningAProfileWithoutSellersSelectsTheRoot) {
     doc_.SetProfileName("Shop");
     doc_.GetFolderTree().AddNode(folder::Sample, folder::Root, folder::Root);

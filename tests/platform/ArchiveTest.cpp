@@ -4,6 +4,8 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace gb {
 namespace {
@@ -169,6 +171,45 @@ TEST(ArchiveDate, UnknownStatusIsMalformed) {
     out.WriteDouble(1.0);
     Archive in = Archive::ForLoading(out.Bytes(), "test");
     EXPECT_EQ(CauseOf([&] { in.ReadDate(); }), Cause::Generic);
+}
+
+TEST(ArchiveInPlace, ReadsTheCallersBytesWithoutCopyingThem) {
+    Archive out = Archive::ForStoring("test");
+    out.WriteString("lamp");
+    out.WriteInt32(7);
+    const std::string bytes = out.Bytes();
+    Archive in = Archive::ForLoadingInPlace(bytes, "test");
+    const std::string_view text = in.ReadStringView();
+    EXPECT_EQ(text, "lamp");
+    EXPECT_EQ(text.data(), bytes.data() + 1);
+    EXPECT_EQ(in.ReadInt32(), 7);
+    EXPECT_TRUE(in.AtEnd());
+    EXPECT_EQ(CauseOf([&] { in.ReadByte(); }), Cause::EndOfFile);
+}
+
+TEST(ArchiveSink, HandsOnEveryByteInOrderInPieces) {
+    std::vector<std::string> pieces;
+    Archive out = Archive::ForStoringTo(
+        [&pieces](std::string_view bytes) { pieces.emplace_back(bytes); }, "test");
+    const std::string text(70000, 't');
+    std::string expected;
+    Archive whole = Archive::ForStoring("test");
+    for (int i = 0; i < 40; ++i) {
+        out.WriteString(text);
+        out.WriteInt32(i);
+        whole.WriteString(text);
+        whole.WriteInt32(i);
+    }
+    out.Flush();
+    out.Flush();
+    EXPECT_GT(pieces.size(), 1u);
+    std::string joined;
+    for (const std::string& piece : pieces) {
+        EXPECT_FALSE(piece.empty());
+        joined += piece;
+    }
+    EXPECT_EQ(joined, whole.Bytes());
+    EXPECT_TRUE(out.Bytes().empty());
 }
 
 TEST(ArchiveVersion, IsCarriedForTheRecords) {

@@ -136,6 +136,66 @@ TEST_F(FileIoTest, TargetThatIsAFolderIsNotReplaced) {
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
 }
 
+std::size_t EntriesIn(const fs::path& folder) {
+    return static_cast<std::size_t>(
+        std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+}
+
+TEST_F(FileIoTest, WritingThroughLinksReplacesTheFileTheyLeadToAndKeepsThem) {
+    // Desk/Shop.pro -> ../Profiles/current.pro -> Shop-2026.pro (relative links).
+    fs::create_directories(folder_ / "Desk");
+    fs::create_directories(folder_ / "Profiles");
+    const fs::path real = folder_ / "Profiles" / "Shop-2026.pro";
+    WriteFileAtomically(real, "old");
+    fs::create_symlink("Shop-2026.pro", folder_ / "Profiles" / "current.pro");
+    const fs::path link = folder_ / "Desk" / "Shop.pro";
+    fs::create_symlink(fs::path("..") / "Profiles" / "current.pro", link);
+
+    WriteFileAtomically(link, "new", FileAccess::OwnerOnly);
+
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_TRUE(fs::is_symlink(folder_ / "Profiles" / "current.pro"));
+    EXPECT_EQ(ReadWholeFile(real), "new");
+    EXPECT_EQ(ReadWholeFile(link), "new");
+    EXPECT_EQ(EntriesIn(folder_ / "Desk"), 1u);
+    EXPECT_EQ(EntriesIn(folder_ / "Profiles"), 2u);
+}
+
+TEST_F(FileIoTest, WritingThroughALinkToAMissingFileCreatesItAndALoopIsRefused) {
+    const fs::path link = folder_ / "Shop.pro";
+    fs::create_symlink(folder_ / "Shop-new.pro", link);
+    WriteFileAtomically(link, "first");
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadWholeFile(folder_ / "Shop-new.pro"), "first");
+
+    fs::create_symlink("b.pro", folder_ / "a.pro");
+    fs::create_symlink("a.pro", folder_ / "b.pro");
+    EXPECT_THROW(WriteFileAtomically(folder_ / "a.pro", "x"), FileError);
+    EXPECT_TRUE(fs::is_symlink(folder_ / "a.pro"));
+    EXPECT_TRUE(fs::is_symlink(folder_ / "b.pro"));
+    EXPECT_EQ(EntriesIn(folder_), 4u);
+}
+
+TEST_F(FileIoTest, WriterPutsItsPiecesInPlaceOnlyWhenCommitted) {
+    const fs::path file = folder_ / "Shop.pro";
+    WriteFileAtomically(file, "old");
+    {
+        AtomicFileWriter abandoned(file, FileAccess::OwnerOnly);
+        abandoned.Append("never");
+    }
+    EXPECT_EQ(ReadWholeFile(file), "old");
+    EXPECT_EQ(EntriesIn(folder_), 1u);
+
+    AtomicFileWriter writer(file, FileAccess::OwnerOnly);
+    writer.Append("new ");
+    writer.Append("");
+    writer.Append("bytes");
+    EXPECT_EQ(ReadWholeFile(file), "old");
+    writer.Commit();
+    EXPECT_EQ(ReadWholeFile(file), "new bytes");
+    EXPECT_EQ(EntriesIn(folder_), 1u);
+}
+
 TEST_F(FileIoTest, ReadingAMissingFileGivesNothing) {
     EXPECT_FALSE(ReadWholeFile(folder_ / "none").has_value());
 }

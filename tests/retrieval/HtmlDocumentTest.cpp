@@ -176,15 +176,20 @@ TEST(HtmlDocument, TakesTheFirstBaseWithAnHref) {
     EXPECT_EQ(HtmlDocument::Parse("<p>no base</p>").BaseHref(), std::nullopt);
 }
 
-TEST(HtmlDocument, SurvivesDeepNestingAndEmptyInput) {
-    std::string deep;
-    for (int i = 0; i < 3000; ++i) {
-        deep += "<div>";
+std::string Nested(std::size_t depth, const std::string& inside) {
+    std::string page;
+    for (std::size_t i = 0; i < depth; ++i) {
+        page += "<div>";
     }
-    deep += "<form><input name=deep></form>";
-    const HtmlDocument document = HtmlDocument::Parse(deep);
+    return page + inside;
+}
+
+TEST(HtmlDocument, ReadsNestingAsDeepAsRealPagesRefusesDeeperAndSurvivesEmptyInput) {
+    const std::string form = "<form><input name=deep></form>";
+    const HtmlDocument document = HtmlDocument::Parse(Nested(HtmlDocument::kMaxNesting - 5, form));
     ASSERT_EQ(document.Controls().size(), 1u);
     EXPECT_EQ(document.Controls()[0].form, std::optional<std::size_t>(0));
+    EXPECT_THROW(HtmlDocument::Parse(Nested(3000, form)), PageTooDeep);
     EXPECT_TRUE(HtmlDocument::Parse("").Controls().empty());
 }
 

@@ -263,6 +263,26 @@ TEST_F(RetrievalWorkerTest, CancelAbortsTheLoadAndFailsWith501) {
     ExpectFailure(FailureLine(501));
 }
 
+TEST_F(RetrievalWorkerTest, StopWhileTheSignInFormIsReadEndsTheRetrievalThere) {
+    site_->signInUrl = kSignIn;
+    site_->password = "secret";
+    browser_->pages[kSignIn] = "field:userid field:pass form:SignInForm";
+    browser_->formTargets["SignInForm"] = "https://signin.test/welcome";
+    browser_->pages["https://signin.test/welcome"] = "WELCOME";
+    bool stopped = false;
+    browser_->onFormRead = [&] {
+        if (!stopped && !browser_->loads.empty() && browser_->loads.back() == kSignIn) {
+            stopped = true;
+            worker_->Cancel();
+        }
+    };
+    Run();
+    EXPECT_TRUE(stopped);
+    EXPECT_TRUE(browser_->securelySubmittedForms.empty());
+    EXPECT_EQ(browser_->loads.back(), kSignIn);
+    ExpectFailure(FailureLine(501));
+}
+
 // A main window that looks into the summary log when the end message arrives.
 class LogCheckingWindow final : public MessageTarget {
 public:
@@ -351,9 +371,36 @@ INSTANTIATE_TEST_SUITE_P(
                    "Could not submit request. Please notify support@norvelsoftware.example."},
         SignInCase{"AnswerNotLoaded", "field:userid field:pass form:SignInForm",
                    "https://signin.test/nowhere", false, 504, nullptr},
+        SignInCase{"ActionOnTheListingHost", "field:userid field:pass form:SignInForm", kListing,
+                   false, 0, "Login request submitted"},
+        SignInCase{"ActionOnAnotherHost", "field:userid field:pass form:SignInForm",
+                   "https://collector.test/welcome", false, 504,
+                   "The sign-in form would send the password to the host collector.test, not to "
+                   "the sign-in page's host signin.test or another host of the site; it was not "
+                   "sent"},
         SignInCase{"RejectedWhileOffline", "field:userid field:pass form:SignInForm", kSignIn, true,
                    505, nullptr}),
     [](const testing::TestParamInfo<SignInCase>& tested) { return tested.param.description; });
+
+TEST_F(RetrievalWorkerTest, SignInFormOfAnotherHostIsNotSubmittedEvenAfterARedirect) {
+    site_->signInUrl = kSignIn;
+    site_->password = "secret";
+    // The sign-in page redirects within the site; its form posts elsewhere.
+    browser_->pages[kSignIn] = "field:userid field:pass form:SignInForm";
+    browser_->redirects[kSignIn] = "https://login.signin.test/ws";
+    browser_->formTargets["SignInForm"] = "https://signin.test.collector.example/ws";
+    browser_->pages["https://signin.test.collector.example/ws"] = "STOLEN";
+    Run();
+    EXPECT_TRUE(browser_->securelySubmittedForms.empty());
+    EXPECT_EQ(std::count(browser_->loads.begin(), browser_->loads.end(),
+                         "https://signin.test.collector.example/ws"),
+              0);
+    EXPECT_EQ(Count("The sign-in form would send the password to the host "
+                    "signin.test.collector.example, not to the sign-in page's host "
+                    "login.signin.test or another host of the site; it was not sent"),
+              1);
+    ExpectFailure(FailureLine(504));
+}
 
 TEST_F(RetrievalWorkerTest, SignInPageLoadedThirdIsNotExamined) {
     site_->signInUrl = kSignIn;

@@ -24,6 +24,8 @@ public:
     bool connected = true;
     // Called at the start of every load, with its address.
     std::function<void(const std::string&)> onLoad;
+    // Called when a field is set, as the page's forms are read.
+    std::function<void()> onFormRead;
 
     // What the worker did.
     std::vector<std::string> loads;
@@ -55,6 +57,9 @@ public:
     std::optional<std::string> PageHtml() const override { return current_; }
 
     bool SetFieldValue(std::string_view name, int index, std::string_view value) override {
+        if (onFormRead) {
+            onFormRead();
+        }
         if (!current_ || index != 0 ||
             current_->find("field:" + std::string(name)) == std::string::npos) {
             return false;
@@ -71,6 +76,15 @@ public:
         submittedForms.push_back(name);
         const auto target = formTargets.find(name);
         return target != formTargets.end() && Navigate(target->second);
+    }
+
+    std::optional<std::string> FormAction(std::string_view formName, int index) override {
+        const std::string name(formName);
+        if (!current_ || index != 0 || current_->find("form:" + name) == std::string::npos) {
+            return std::nullopt;
+        }
+        const auto target = formTargets.find(name);
+        return target != formTargets.end() ? target->second : location_;
     }
 
     bool SubmitFormSecurely(std::string_view formName, int index) override {
