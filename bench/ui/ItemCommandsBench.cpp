@@ -116,47 +116,17 @@ std::int32_t FillProfile(CAucDoc& document) {
     return ChildFolder(tree, ended, folder::AllItems);
 }
 
-void BM_SelectAndDeleteAHundredThousandItems(benchmark::State& state) {
-    const std::filesystem::path& folder = BenchFolder();
-    gb::Settings user(folder / "user.settings");
-    gb::app::CLotkeeperApp app(user, folder);
-    app.LoadSettings();
+// The program's settings and services for the benchmarks' windows: every
+// question answered Yes, nothing shown.
+struct BenchProgram {
+    gb::Settings user{BenchFolder() / "user.settings"};
+    gb::app::CLotkeeperApp app{user, BenchFolder()};
     Silent silent;
     YesRunner runner;
     const gb::app::UiServices services{silent, silent, silent, runner};
 
-    for (auto _ : state) {
-        state.PauseTiming();
-        CAucDoc document;
-        document.SetHost(&app);
-        const std::int32_t endedItems = FillProfile(document);
-        auto frame = std::make_unique<gb::app::ui::CMainFrame>(app, document, services);
-        frame->ShowMainView();
-        frame->show();
-        gb::app::ui::CNavView& tree = *frame->GetMainView()->GetTreeView();
-        tree.OpenFolderItem(tree.FindTreeItem(endedItems));
-        QApplication::processEvents();
-        auto* list = dynamic_cast<gb::app::ui::CInvView*>(frame->GetRightView());
-        // A column click loads every item of the folder.
-        list->OnColumnClick(1);
-        state.ResumeTiming();
-
-        list->OnSelectAll();
-        frame->ExecuteCommand(gb::app::cmd::DeleteItems);
-        // The rows leave once the command is done.
-        QApplication::processEvents();
-
-        state.PauseTiming();
-        if (list->Model().rowCount() != 0 ||
-            document.GetItemList().GetStateList(folder::DeletedItems)->Size() != kItems) {
-            state.SkipWithError("not every item was deleted");
-            break;
-        }
-        frame.reset();
-        state.ResumeTiming();
-    }
-}
-BENCHMARK(BM_SelectAndDeleteAHundredThousandItems)->Unit(benchmark::kMillisecond)->Iterations(3);
+    BenchProgram() { app.LoadSettings(); }
+};
 
 // The main window with the seller's folder of all ended items open: the list
 // shows its first rows only, as a folder of that size opens.
@@ -185,19 +155,40 @@ void ClickColumn(OpenFolder& open, int column) {
     QApplication::processEvents();
 }
 
-// The first column click on a partly loaded folder loads all its items.
-void BM_LoadAllAHundredThousandItems(benchmark::State& state) {
-    const std::filesystem::path& folder = BenchFolder();
-    gb::Settings user(folder / "user.settings");
-    gb::app::CLotkeeperApp app(user, folder);
-    app.LoadSettings();
-    Silent silent;
-    YesRunner runner;
-    const gb::app::UiServices services{silent, silent, silent, runner};
+void BM_SelectAndDeleteAHundredThousandItems(benchmark::State& state) {
+    BenchProgram program;
 
     for (auto _ : state) {
         state.PauseTiming();
-        auto open = std::make_unique<OpenFolder>(app, services);
+        auto open = std::make_unique<OpenFolder>(program.app, program.services);
+        // A column click loads every item of the folder.
+        open->list->OnColumnClick(1);
+        state.ResumeTiming();
+
+        open->list->OnSelectAll();
+        open->frame->ExecuteCommand(gb::app::cmd::DeleteItems);
+        // The rows leave once the command is done.
+        QApplication::processEvents();
+
+        state.PauseTiming();
+        if (open->list->Model().rowCount() != 0 ||
+            open->document.GetItemList().GetStateList(folder::DeletedItems)->Size() != kItems) {
+            state.SkipWithError("not every item was deleted");
+            break;
+        }
+        open.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_SelectAndDeleteAHundredThousandItems)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The first column click on a partly loaded folder loads all its items.
+void BM_LoadAllAHundredThousandItems(benchmark::State& state) {
+    BenchProgram program;
+
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto open = std::make_unique<OpenFolder>(program.app, program.services);
         state.ResumeTiming();
 
         ClickColumn(*open, 1);
@@ -215,14 +206,8 @@ BENCHMARK(BM_LoadAllAHundredThousandItems)->Unit(benchmark::kMillisecond)->Itera
 
 // Sorting the loaded list of 100,000 items by another column.
 void BM_SortAHundredThousandItemsByColumn(benchmark::State& state) {
-    const std::filesystem::path& folder = BenchFolder();
-    gb::Settings user(folder / "user.settings");
-    gb::app::CLotkeeperApp app(user, folder);
-    app.LoadSettings();
-    Silent silent;
-    YesRunner runner;
-    const gb::app::UiServices services{silent, silent, silent, runner};
-    OpenFolder open(app, services);
+    BenchProgram program;
+    OpenFolder open(program.app, program.services);
     ClickColumn(open, 1);
 
     int column = 2;
