@@ -79,10 +79,11 @@ protected:
         return buffer.data();
     }
 
-    test::LoopbackServer server_;
+    // The server's threads answer through these: they go after the server.
     test::Signal arrived_;
     test::Signal release_;
     std::atomic<bool> hang_{false};
+    test::LoopbackServer server_;
     MessageQueue window_;
     ComPtr<test::ScriptedSite> site_ = test::ScriptedSite::Make();
     ComPtr<WebSource> source_ = MakeObject<WebSource>();
