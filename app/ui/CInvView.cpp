@@ -20,7 +20,6 @@
 #include "itemdb/AucDoc.h"
 #include "itemdb/TemplateLibrary.h"
 #include "platform/Settings.h"
-#include "widgets/QtText.h"
 
 using gb::itemdb::CAucDoc;
 using gb::itemdb::CAucItem;
@@ -34,7 +33,6 @@ namespace folder = gb::itemdb::folder;
 
 namespace gb::app::ui {
 
-using gb::widgets::ToQt;
 
 namespace {
 

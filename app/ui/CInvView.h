@@ -18,8 +18,6 @@
 #include "app/core/IFrame.h"
 #include "app/core/ItemListController.h"
 #include "app/core/ListRows.h"
-#include "app/core/items/SelectionCommands.h"
-#include "app/dialogs/common/AppMessage.h"
 #include "app/dialogs/print/ItemListPrinting.h"
 #include "app/ui/CView.h"
 #include "app/ui/ItemListCommands.h"
