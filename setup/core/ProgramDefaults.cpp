@@ -10,8 +10,8 @@ namespace fs = std::filesystem;
 std::vector<DefaultValue> UserDefaults(const fs::path& programFolder) {
     return {
         {"Settings", "ProfileName", (programFolder / "Demo.pro").string()},
-        // Single spacing with the small icons, as the program starts without settings.
-        {"Settings", "Spacing", std::uint32_t{0}},
+        // Double spacing with the large icons.
+        {"Settings", "Spacing", std::uint32_t{1}},
         // Twelve columns: the item fields 500 to 511.
         {"Export", "Columns", "-ABCDEFGHIJKL"},
         {"Export", "Target", (programFolder / "Export.csv").string()},

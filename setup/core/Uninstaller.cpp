@@ -43,6 +43,14 @@ bool HoldsValues(const SettingsKey& key) {
     return false;
 }
 
+// Removes `path` when it is there, and lists it among what was removed.
+void RemoveListed(const fs::path& path, UninstallReport& report) {
+    std::error_code ignored;
+    if (fs::remove(path, ignored)) {
+        report.removed.push_back(path);
+    }
+}
+
 void UnregisterServers(const InstallManifest& manifest, UninstallReport& report) {
     for (const RegisteredServer& server : manifest.servers) {
         const ScopedMachineSettings machine(server.settingsFolder);
@@ -81,9 +89,8 @@ void DeleteSettings(const InstallManifest& manifest, UninstallReport& report) {
     for (const fs::path& file : manifest.settingsFiles) {
         const std::shared_ptr<const SettingsKey> tree = Settings::ForFile(file).Snapshot();
         if (tree && !HoldsValues(*tree)) {
-            std::error_code ignored;
-            fs::remove(file, ignored);
-            fs::remove(fs::path(file.string() + ".lock"), ignored);
+            RemoveListed(file, report);
+            RemoveListed(fs::path(file.string() + ".lock"), report);
         }
     }
 }
@@ -185,8 +192,7 @@ UninstallReport UninstallFolder(const fs::path& programFolder, const UserFolders
     // The desktop forgets the file type and the menu entries only once its
     // databases are built again without them.
     RefreshDesktopDatabases(user, runner);
-    std::error_code ignored;
-    fs::remove(recordFile, ignored);
+    RemoveListed(recordFile, report);
     RemoveCreatedFolders(*manifest, user, report);
     return report;
 }

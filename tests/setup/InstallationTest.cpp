@@ -7,6 +7,7 @@
 #include <limits.h>
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <csignal>
 
 #include "ScratchHome.h"
@@ -37,6 +38,16 @@ InstallPlan SmallPlan() {
         "Remove.exe",
         "Lotkeeper.png",
     };
+}
+
+// Every file and folder below `folder`, sorted.
+std::vector<fs::path> AllPaths(const fs::path& folder) {
+    std::vector<fs::path> paths;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
+        paths.push_back(entry.path());
+    }
+    std::sort(paths.begin(), paths.end());
+    return paths;
 }
 
 class InstallationTest : public ::testing::Test {
@@ -96,6 +107,9 @@ TEST_F(InstallationTest, InstallsAndUninstallsLeavingTheUsersFiles) {
         classes.GetString("CLSID\\{0D1C0A5E-0000-4000-8000-000000000001}\\InprocServer32", ""),
         (Target() / "libServer.so").string());
     EXPECT_EQ(UserValue("Settings", "ProfileName"), (Target() / "Demo.pro").string());
+    EXPECT_EQ(
+        Settings::CurrentUser().GetNumber(std::string(kApplication) + "\\Settings", "Spacing", 7),
+        1u);
     EXPECT_EQ(UserValue("Export", "Columns"), "-ABCDEFGHIJKL");
     EXPECT_EQ(UserValue("WebSites", "String0"), "https://www.norvel-software.example/");
     EXPECT_EQ(Settings::ForFile(Target() / "machine.settings")
@@ -108,12 +122,16 @@ TEST_F(InstallationTest, InstallsAndUninstallsLeavingTheUsersFiles) {
     const fs::path inMenu =
         home_.DataHome() / "applications" / "gavelbook" / "gavelbook-lotkeeper.desktop";
     EXPECT_NE(fs::status(onDesktop).permissions() & fs::perms::owner_exec, fs::perms::none);
+    // A double-click on a profile offers the program, which is given the file.
     for (const fs::path& entry : {onDesktop, inMenu}) {
         const std::optional<std::string> text = ReadWholeFile(entry);
         ASSERT_TRUE(text) << entry;
-        EXPECT_NE(text->find("\nIcon=" + (Target() / "Lotkeeper.png").string() + "\n"),
-                  std::string::npos)
-            << *text;
+        for (const std::string& line :
+             {"\nIcon=" + (Target() / "Lotkeeper.png").string() + "\n",
+              "\nExec=\"" + (Target() / "Remove").string() + "\" %f\n",
+              std::string("\nMimeType=application/x-gavelbook-profile;\n")}) {
+            EXPECT_NE(text->find(line), std::string::npos) << line << " in\n" << *text;
+        }
     }
     fs::path earlier;
     EXPECT_TRUE(MakeInstaller().GetInstalledFolder(earlier));
@@ -124,13 +142,23 @@ TEST_F(InstallationTest, InstallsAndUninstallsLeavingTheUsersFiles) {
     EXPECT_EQ(record->servers[0].library, Target() / "libServer.so");
     EXPECT_EQ(record->servers[0].settingsFolder, Target());
 
-    // The user's own profile, and the demonstration profile once worked on, stay.
+    // The user's own profile, and the demonstration profile once worked on
+    // (an edit that keeps its length), stay.
     WriteFileAtomically(Target() / "Mine.pro", "mine");
-    WriteFileAtomically(Target() / "Demo.pro", "changed");
+    WriteFileAtomically(Target() / "Demo.pro", "a Profile");
     Settings::CurrentUser().SetString(std::string(kApplication) + "\\Settings", "Mru", "kept");
     ran_.clear();
+    const std::vector<fs::path> before = AllPaths(home_.Root());
     const UninstallReport report =
         UninstallFolder(Target(), UserFolders::FromEnvironment(), FakeDesktopTools());
+    // Whatever went is in the report, itself or by a folder it went with.
+    for (const fs::path& path : before) {
+        const bool listed =
+            std::any_of(report.removed.begin(), report.removed.end(), [&](const fs::path& gone) {
+                return path == gone || path.string().starts_with(gone.string() + '/');
+            });
+        EXPECT_TRUE(fs::exists(path) || listed) << path;
+    }
     EXPECT_TRUE(report.problems.empty()) << report.problems.front();
     EXPECT_EQ(report.kept, std::vector<fs::path>{Target() / "Demo.pro"});
     EXPECT_EQ(report.keptFolders, (std::vector<fs::path>{Target(), Target().parent_path()}));
@@ -186,6 +214,47 @@ TEST_F(InstallationTest, UninstallKeepsFoldersThatWereThereBefore) {
     EXPECT_TRUE(fs::exists(home_.Home() / "Apps"));
     EXPECT_TRUE(fs::exists(home_.DataHome() / "applications" / "mimeinfo.cache"));
     EXPECT_TRUE(fs::is_empty(home_.DataHome() / "mime" / "packages"));
+}
+
+// The desktop folders the installation created may since hold other
+// programs' file types and menu entries: those stay, with the folders.
+TEST_F(InstallationTest, UninstallKeepsOtherProgramsFilesInFoldersItCreated) {
+    MakeMedium("GoodServer.so");
+    CInstaller installer = MakeInstaller();
+    ASSERT_TRUE(Install(installer, Target())) << installer.SetupLog();
+    const fs::path foreignType = home_.DataHome() / "mime" / "packages" / "other-program.xml";
+    const fs::path foreignEntry = home_.DataHome() / "applications" / "other-program.desktop";
+    WriteFileAtomically(foreignType, "<mime-info/>");
+    WriteFileAtomically(foreignEntry, "[Desktop Entry]\n");
+
+    const UninstallReport report =
+        UninstallFolder(Target(), UserFolders::FromEnvironment(), FakeDesktopTools());
+    EXPECT_TRUE(report.problems.empty()) << report.problems.front();
+    EXPECT_EQ(ReadWholeFile(foreignType), "<mime-info/>");
+    EXPECT_EQ(ReadWholeFile(foreignEntry), "[Desktop Entry]\n");
+    EXPECT_FALSE(fs::exists(home_.DataHome() / "mime" / "packages" / "gavelbook-profile.xml"));
+    EXPECT_FALSE(fs::exists(home_.DataHome() / "applications" / "gavelbook"));
+    for (const fs::path& folder : {home_.DataHome() / "mime" / "packages",
+                                   home_.DataHome() / "mime", home_.DataHome() / "applications"}) {
+        EXPECT_NE(std::find(report.keptFolders.begin(), report.keptFolders.end(), folder),
+                  report.keptFolders.end())
+            << folder;
+    }
+}
+
+// The machine's drop-down lists are the installation's own, whatever lists
+// an earlier one or a user left there.
+TEST_F(InstallationTest, InstallReplacesTheMachinesDropDownLists) {
+    MakeMedium("GoodServer.so");
+    fs::create_directories(Target());
+    Settings& machine = Settings::ForFile(Target() / "machine.settings");
+    const std::string combos = std::string(kApplication) + "\\Combos";
+    ASSERT_TRUE(machine.SetString(combos, "Weight", "Heavy;"));
+    ASSERT_TRUE(machine.SetString(combos, "Auction Type", "Auction;"));
+    CInstaller installer = MakeInstaller();
+    ASSERT_TRUE(Install(installer, Target())) << installer.SetupLog();
+    EXPECT_EQ(machine.GetString(combos, "Weight"), "Ounce;Under 1 lb;Over 1 lb;");
+    EXPECT_EQ(machine.GetString(combos, "Auction Type"), "Auction;Fixed Price;Store;AutoRenew;");
 }
 
 TEST_F(InstallationTest, FailedRegistrationFailsTheInstallation) {
@@ -341,10 +410,14 @@ TEST_F(InstallationTest, RefusesFoldersItCannotUse) {
         {home_.Root() / "Readme" / "x", "Cannot create directory"},
     };
     WriteFileAtomically(home_.Root() / "Readme", "a file, not a folder");
+    const std::vector<fs::path> before = AllPaths(home_.Root());
     for (const auto& [folder, message] : cases) {
         CInstaller installer = MakeInstaller();
         EXPECT_FALSE(Install(installer, folder));
         EXPECT_NE(installer.SetupLog().find(message), std::string::npos) << installer.SetupLog();
+        // Nothing is expanded (the medium's folder included), registered or set.
+        EXPECT_EQ(AllPaths(home_.Root()), before) << folder;
+        EXPECT_EQ(UserValue("Settings", "ProfileName"), "<none>");
     }
 }
 

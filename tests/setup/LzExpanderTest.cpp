@@ -67,6 +67,7 @@ TEST_F(LzExpanderTest, ExpandedNameTakesTheCharacterKeptInTheHeader) {
     EXPECT_EQ(ExpandedName(Write("Lotkeeper.ex_", CompressSzdd("x", 'e'))), "Lotkeeper.exe");
     // The kept character replaces only a final "_", and only when there is one.
     EXPECT_EQ(ExpandedName(Write("Demo.pro", CompressSzdd("x", 'o'))), "Demo.pro");
+    EXPECT_EQ(ExpandedName(Write("Notes.txt", CompressSzdd("x", 'q'))), "Notes.txt");
     EXPECT_EQ(ExpandedName(Write("Order.do_", CompressSzdd("x", '\0'))), "Order.do_");
     EXPECT_EQ(ExpandedName(Write("_", CompressSzdd("x", 'a'))), "a");
     // A file that is not compressed keeps its name and is copied unchanged.

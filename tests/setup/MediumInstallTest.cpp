@@ -96,10 +96,10 @@ TEST_F(MediumInstallTest, InstallsRunsAndRemovesTheSystem) {
     EXPECT_NE(ReadWholeFile(globs).value_or("").find("x-gavelbook-profile:*.pro"),
               std::string::npos);
 
-    // The installed program starts as the developers' layout does: single
+    // The installed program starts as the developers' layout does: double
     // spacing, and the drop-down lists of the item sheet filled.
     const std::string programKey(kApplicationKey);
-    EXPECT_EQ(Settings::CurrentUser().GetNumber(programKey + "\\Settings", "Spacing", 7), 0u);
+    EXPECT_EQ(Settings::CurrentUser().GetNumber(programKey + "\\Settings", "Spacing", 7), 1u);
     EXPECT_EQ(Settings::ForFile(Target() / "machine.settings")
                   .GetString(programKey + "\\Combos", "Auction Type"),
               "Auction;Fixed Price;Store;AutoRenew;");

@@ -44,7 +44,7 @@ TEST(ProgramDefaultsTest, LayoutGivesTheItemSheetItsDropDownListsAndKeepsChanges
     const std::string exportKey = std::string(kApplicationKey) + "\\Export";
     EXPECT_EQ(Settings::CurrentUser().GetString(exportKey, "Target"),
               (bin / "Export.csv").string());
-    EXPECT_EQ(Settings::CurrentUser().GetNumber(settingsKey, "Spacing", 7), 0u);
+    EXPECT_EQ(Settings::CurrentUser().GetNumber(settingsKey, "Spacing", 7), 1u);
     // What was there before stays, and a list the user changed survives the next run.
     EXPECT_EQ(Settings::CurrentUser().GetString(settingsKey, "ProfileName"), "/mine.pro");
     const std::string combos = std::string(kApplicationKey) + "\\Combos";
