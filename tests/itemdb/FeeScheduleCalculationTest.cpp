@@ -88,6 +88,27 @@ TEST_F(FeeCalculation, FieldThatAnEntryMayNotSumGivesUnknown) {
     EXPECT_EQ(text_, "Unknown");
 }
 
+TEST_F(FeeCalculation, EveryMoneyFieldAnEntryMaySumIsSummed) {
+    const int fields[] = {
+        field::MinBid,         field::MaxBid,      field::InsertionFee, field::FinalFee,
+        field::InsuranceCost,  field::AmtReceived, field::SHCharge,     field::ShipCost,
+        field::ItemCost,       field::OtherFees,   field::OtherCharges, field::ReserveAmt,
+        field::TransactionFee,
+    };
+    schedule_.SetBaseText("0");
+    schedule_.SetFactor(1.0f);
+    for (const int fieldId : fields) {
+        SCOPED_TRACE(fieldId);
+        CAucItem item;
+        ASSERT_TRUE(item.SetMoneyValue(fieldId, Amount(1234)));
+        schedule_.SetItem(item);
+        schedule_.ClearFields();
+        schedule_.AddField(CodeOf(fieldId));
+        ASSERT_TRUE(schedule_.Calculate(text_, &value_));
+        EXPECT_EQ(value_, Amount(1234));
+    }
+}
+
 TEST_F(FeeCalculation, ComputedInvoiceAmountCanBeSummed) {
     schedule_.ClearFields();
     schedule_.AddField(CodeOf(field::InvoiceAmt));

@@ -77,6 +77,17 @@ TEST(FeeSchedule, WalkVisitsMatchingTypesInDisplayOrderEqualOrdersByNumber) {
     EXPECT_EQ(schedule.GetCurrent(), 7);  // a walk that runs out stays on its last entry
 }
 
+TEST(FeeSchedule, ManyEqualOrdersWalkInEntryNumberOrder) {
+    CFeeSchedule schedule;
+    std::vector<int> expected[2];
+    for (int entry = 0; entry < CFeeSchedule::kEntryCount; ++entry) {
+        Define(schedule, entry, fee_type::Charge, 1 - entry % 2);
+        expected[1 - entry % 2].push_back(entry);
+    }
+    expected[0].insert(expected[0].end(), expected[1].begin(), expected[1].end());
+    EXPECT_EQ(Walk(schedule, fee_type::Any), expected[0]);
+}
+
 TEST(FeeSchedule, WalkWithoutMatchKeepsTheCurrentEntry) {
     CFeeSchedule schedule;
     schedule.SetCurrent(12);

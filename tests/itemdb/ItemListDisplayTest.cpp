@@ -138,6 +138,18 @@ TEST_F(ItemListDisplay, AddNewItemDisplaysItOnlyWhenTheFolderAdmitsIt) {
     // A key the list holds is not added again, nor displayed twice.
     EXPECT_TRUE(list_.AddNewItem(PricedItem("07", 100), folder::InProgress).IsNone());
     EXPECT_EQ(list_.GetTotals().GetCount(), 3);
+
+    // An item added after an edit (which finds items by their display entry)
+    // is found by the next edit and delete as well.
+    EXPECT_TRUE(list_.ReplaceItem(PricedItem("07", 50), shown));
+    const CItemList::ItemId later = list_.AddNewItem(PricedItem("09", 1000), folder::InProgress);
+    EXPECT_EQ(TotalMaxBid(list_), Dollars(1074));
+    EXPECT_TRUE(list_.ReplaceItem(PricedItem("09", 2000), later));
+    EXPECT_EQ(TotalMaxBid(list_), Dollars(2074));
+    EXPECT_EQ(list_.GetTotals().GetCount(), 4);
+    EXPECT_FALSE(list_.MoveItem(later, folder::DeletedItems));
+    EXPECT_EQ(TotalMaxBid(list_), Dollars(74));
+    EXPECT_EQ(list_.GetTotals().GetCount(), 3);
 }
 
 TEST_F(ItemListDisplay, ReplaceItemRetestsTheEditedItemAgainstTheFilter) {
@@ -164,6 +176,14 @@ TEST_F(ItemListDisplay, ReplaceItemRetestsTheEditedItemAgainstTheFilter) {
     ASSERT_TRUE(list_.FindItem("s", "40", &stored, folder::InProgress));
     EXPECT_EQ(list_.GetItem(stored)->GetStatus(), folder::FirstUserFolder);
     EXPECT_TRUE(list_.IsModified());
+
+    // Out of the display, a further edit or a delete leaves the totals alone.
+    edited.SetMoneyValue(field::MaxBid, Dollars(500));
+    EXPECT_FALSE(list_.ReplaceItem(edited, positions[1]));
+    EXPECT_FALSE(list_.MoveItem(positions[1], folder::DeletedItems));
+    EXPECT_EQ(list_.GetTotals().GetCount(), 4);
+    EXPECT_EQ(TotalMaxBid(list_), Dollars(23));
+    EXPECT_EQ(DisplayedItemIds(list_).size(), 4u);
 }
 
 TEST_F(ItemListDisplay, ReplaceItemKeepsTheStoredKeyAndState) {
