@@ -130,6 +130,12 @@ TEST_F(PrintLayoutTest, AColumnWiderThanThePageStillMakesItsBand) {
     const PrintLayout layout = LayoutOf(content, {300, 1400, 20, 10});  // 20 characters
     ASSERT_EQ(layout.Bands().size(), 2u);
     EXPECT_EQ(layout.Bands()[1].first, 2u);
+    // Each page still prints the column's title over it.
+    for (int page = 1; page <= 2; ++page) {
+        EXPECT_EQ(layout.PageLines(content, page)[page == 1 ? 1 : 0],
+                  (PrintLine{3, "Description" + std::string(40, ' ')}))
+            << page;
+    }
 }
 
 TEST_F(PrintLayoutTest, RefusesWhatCannotBePrinted) {
@@ -176,6 +182,19 @@ TEST_F(PrintLayoutTest, ANotFullPageEndsWithItsNumberTwoLinesBelowTheRule) {
     const auto last = layout.PageLines(content, 2);
     // Row 62 on line 5, the rule, the totals, the count.
     EXPECT_EQ(last.back(), (PrintLine{8, "Number of Items: 62"}));
+}
+
+// Rows that fill the last page exactly are followed by no further page.
+TEST_F(PrintLayoutTest, AFullLastPageEndsThePrint) {
+    for (const int count : {61, 122}) {
+        const gb::app::ListRows rows = ManyRows(count);
+        const PrintContent content = Content(rows, "\"A");  // Auction ID alone
+        const PrintLayout layout = LayoutOf(content);
+        ASSERT_EQ(layout.PageCount(), count / 61) << count;
+        const auto last = layout.PageLines(content, layout.PageCount());
+        EXPECT_EQ(last.back(), (PrintLine{68, "Number of Items: " + std::to_string(count)}));
+        EXPECT_TRUE(layout.PageLines(content, layout.PageCount() + 1).empty());
+    }
 }
 
 TEST_F(PrintLayoutTest, AColumnEndingExactlyAtThePageWidthStaysInTheBand) {
