@@ -22,11 +22,9 @@
 #include "app/core/TemplateSlots.h"
 #include "app/core/UiStrings.h"
 #include "app/core/WindowPlacement.h"
-#include "app/core/problems/RetrievalProblems.h"
 #include "app/core/web/Favorites.h"
 #include "app/core/web/WebCommands.h"
 #include "app/dialogs/calendar/CCalendarDlg.h"
-#include "app/dialogs/problems/CProblemDlg.h"
 #include "app/ui/ArtLibrary.h"
 #include "app/ui/CBusyAnimation.h"
 #include "app/ui/CMainView.h"
@@ -34,12 +32,10 @@
 #include "app/ui/CSummaryBar.h"
 #include "app/ui/CommandActions.h"
 #include "app/ui/help/HelpCommands.h"
-#include "interfaces/RetrievalNotify.h"
 #include "itemdb/AucDoc.h"
 #include "itemdb/FolderKind.h"
 #include "itemdb/LotkeeperStrings.h"
 #include "itemdb/TemplateLibrary.h"
-#include "itemdb/UpdateRun.h"
 #include "platform/WindowRegistry.h"
 #include "widgets/CHistoryCombo.h"
 #include "widgets/ModalRunner.h"
@@ -47,8 +43,6 @@
 
 using gb::itemdb::CAucDoc;
 using gb::itemdb::DocumentView;
-using gb::itemdb::UpdateRun;
-using gb::itemdb::WM_RETRIEVED_ROW;
 
 namespace gb::app::ui {
 
@@ -82,7 +76,7 @@ CMainFrame::CMainFrame(CLotkeeperApp& app, CAucDoc& document, UiServices service
           chain.push_back(&otherViews_);
           return chain;
       }),
-      updatePrompts_(services.messages),
+      updateRun_(*this, this, document, services),
       busy_([this](bool busy) { OnBusyChanged(busy); }),
       helpOpener_(services.shell, services.messages),
       help_(app.GetProgramFolder() / std::string(gb::widgets::kHelpFileName), helpOpener_) {
@@ -99,9 +93,7 @@ CMainFrame::CMainFrame(CLotkeeperApp& app, CAucDoc& document, UiServices service
     resize(1000, 660);
     connect(qApp, &QApplication::focusChanged, this, [this] { RequestCommandRefresh(); });
     handle_ = gb::WindowRegistry::Register(*this);
-    UpdateRun& update = document_.GetUpdateRun();
-    update.SetMainWindow(handle_);
-    update.SetPrompts(&updatePrompts_);
+    updateRun_.Attach(handle_);
 }
 
 CMainFrame::~CMainFrame() {
@@ -113,9 +105,7 @@ CMainFrame::~CMainFrame() {
     mainView_ = nullptr;
     singleView_ = nullptr;
     delete central;
-    UpdateRun& update = document_.GetUpdateRun();
-    update.SetPrompts(nullptr);
-    update.SetMainWindow(0);
+    updateRun_.Detach();
     gb::WindowRegistry::Unregister(handle_);
 }
 
@@ -784,58 +774,11 @@ void CMainFrame::BringToFront() {
 void CMainFrame::Post(const gb::WindowMessage& message) {
     // Runs on the posting thread: only queue the message for this window's.
     QMetaObject::invokeMethod(
-        this, [this, message] { OnRetrievalMessage(message); }, Qt::QueuedConnection);
-}
-
-void CMainFrame::OnRetrievalMessage(const gb::WindowMessage& message) {
-    if (message.message == WM_RETRIEVAL_NOTIFY) {
-        OnUpdateProgress(message);
-    } else if (message.message == WM_RETRIEVED_ROW) {
-        document_.GetUpdateRun().OnMessage(message);
-    }
-}
-
-void CMainFrame::OnUpdateProgress(const gb::WindowMessage& message) {
-    if (message.wParam == static_cast<std::uintptr_t>(RetrievalNotifyKind::Detail)) {
-        SetMessageText(progress_.Tick());
-        return;
-    }
-    // The end of one retrieval: the run starts the next one, or is over.
-    if (document_.GetUpdateRun().OnMessage(message)) {
-        OnUpdateEnded();
-    }
+        this, [this, message] { updateRun_.OnRetrievalMessage(message); }, Qt::QueuedConnection);
 }
 
 bool CMainFrame::StartUpdate() {
-    if (document_.IsUpdating() || !document_.UpdateAuctions()) {
-        return false;
-    }
-    progress_.Start();
-    updateBusy_ = busy_.Hold();
-    if (!document_.IsUpdating()) {
-        OnUpdateEnded();
-    }
-    return true;
-}
-
-void CMainFrame::OnUpdateEnded() {
-    updateBusy_.Release();
-    // Ticks that come after the end leave "Update Complete!" alone.
-    progress_.Complete();
-    const bool failed = document_.GetUpdateRun().HasFailed();
-    // The views reload the folder on display through a queued call of their
-    // own. The report is queued behind it, so that the reloaded list's status
-    // text does not replace "Update Complete!" at once.
-    QMetaObject::invokeMethod(
-        this,
-        [this, failed] {
-            SetMessageText(progress_.Text());
-            if (failed) {
-                CProblemDlg problems(RetrievalProblems::Read(), this);
-                services_.modals.Run(problems);
-            }
-        },
-        Qt::QueuedConnection);
+    return updateRun_.StartUpdate();
 }
 
 }  // namespace gb::app::ui

@@ -26,14 +26,13 @@
 #include "app/core/CommandRouter.h"
 #include "app/core/IFrame.h"
 #include "app/core/MenuLayout.h"
-#include "app/core/ProgressText.h"
-#include "app/core/ServiceUpdatePrompts.h"
 #include "app/core/ToolbarLayout.h"
 #include "app/core/UiServices.h"
 #include "app/core/ViewKind.h"
 #include "app/core/web/WebViewHost.h"
 #include "app/ui/CView.h"
 #include "app/ui/ShellLinkOpener.h"
+#include "app/ui/UpdateRunPresenter.h"
 #include "app/ui/ViewRegistry.h"
 #include "platform/MessageTarget.h"
 #include "widgets/HelpService.h"
@@ -188,11 +187,6 @@ private:
     // Whether the profile view may be left; says why not when it may not.
     bool LeaveProfileViewOrSay();
     bool RefuseDuringUpdate();
-    void OnRetrievalMessage(const gb::WindowMessage& message);
-    void OnUpdateProgress(const gb::WindowMessage& message);
-    // The update run is over: animation, "Update Complete!" and, when a
-    // retrieval failed, what the retrievals logged.
-    void OnUpdateEnded();
     // The animation and the commands that follow the busy state.
     void OnBusyChanged(bool busy);
     // The template pane: the current template, else the library's template
@@ -228,12 +222,10 @@ private:
     CView* singleView_ = nullptr;
 
     std::function<void(const std::filesystem::path&)> openDropped_;
-    ProgressText progress_;
-    ServiceUpdatePrompts updatePrompts_;
-    // The update run's share of the busy state. Declared before the state,
-    // so that the state goes first and a run cut short by closing the window
-    // calls back into nothing.
-    BusyToken updateBusy_;
+    // Holds the update run's share of the busy state. Declared before the
+    // state, so that the state goes first and a run cut short by closing the
+    // window calls back into nothing.
+    UpdateRunPresenter updateRun_;
     BusyState busy_;
     ShellLinkOpener helpOpener_;
     gb::widgets::HelpService help_;
