@@ -31,6 +31,7 @@
 #include "app/ui/CNavView.h"
 #include "app/ui/CSummaryBar.h"
 #include "app/ui/CommandActions.h"
+#include "app/ui/MainMenuBar.h"
 #include "app/ui/help/HelpCommands.h"
 #include "itemdb/AucDoc.h"
 #include "itemdb/FolderKind.h"
@@ -166,40 +167,8 @@ void CMainFrame::CreateCommands() {
     });
 }
 
-QMenu* CMainFrame::AddMenu(const MenuLayout& layout) {
-    QMenu* menu = menuBar()->addMenu(ToQt(layout.title));
-    for (int id : layout.entries) {
-        if (id == kMenuSeparator) {
-            menu->addSeparator();
-        } else if (id == kMenuRecentProfiles) {
-            AddRecentProfiles(menu);
-        } else {
-            menu->addAction(actions_->Action(id));
-        }
-    }
-    actions_->Watch(menu);
-    return menu;
-}
-
-void CMainFrame::AddRecentProfiles(QMenu* menu) {
-    for (int id = cmd::FileRecent1; id <= cmd::FileRecent4; ++id) {
-        menu->addAction(actions_->Action(id));
-    }
-    QAction* recentEnd = menu->addSeparator();
-    connect(menu, &QMenu::aboutToShow, this, [this, recentEnd] {
-        const std::size_t count = app_.GetRecentFiles().Entries().size();
-        for (int id = cmd::FileRecent1; id <= cmd::FileRecent4; ++id) {
-            actions_->Action(id)->setVisible(static_cast<std::size_t>(id - cmd::FileRecent1) <
-                                             count);
-        }
-        recentEnd->setVisible(count > 0);
-    });
-}
-
 void CMainFrame::CreateMenus() {
-    for (const MenuLayout& layout : MainMenus()) {
-        AddMenu(layout);
-    }
+    setMenuBar(new MainMenuBar(*actions_, app_, this));
     // F1 has no menu entry: the window's own action carries it.
     actions_->Action(help_cmd::Help)->setShortcut(QKeySequence(Qt::Key_F1));
 }

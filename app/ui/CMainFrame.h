@@ -25,7 +25,6 @@
 #include "app/core/BusyState.h"
 #include "app/core/CommandRouter.h"
 #include "app/core/IFrame.h"
-#include "app/core/MenuLayout.h"
 #include "app/core/ToolbarLayout.h"
 #include "app/core/UiServices.h"
 #include "app/core/ViewKind.h"
@@ -166,9 +165,6 @@ private:
     void CreateToolBar();
     void CreateBands();
     void CreateStatusBar();
-    QMenu* AddMenu(const MenuLayout& layout);
-    // The recently used profiles, where a menu's layout places them.
-    void AddRecentProfiles(QMenu* menu);
     QMenu* TemplateMenu();
     QMenu* NavigateMenu();
     QMenu* FontsMenu();
