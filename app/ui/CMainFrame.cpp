@@ -13,16 +13,13 @@
 #include <QtWidgets/QMenuBar>
 #include <QtWidgets/QSizePolicy>
 #include <QtWidgets/QStatusBar>
-#include <QtWidgets/QToolButton>
 
 #include "app/core/CLotkeeperApp.h"
 #include "app/core/CommandCatalog.h"
 #include "app/core/CommandIds.h"
 #include "app/core/StatusTexts.h"
-#include "app/core/TemplateSlots.h"
 #include "app/core/UiStrings.h"
 #include "app/core/WindowPlacement.h"
-#include "app/core/web/Favorites.h"
 #include "app/core/web/WebCommands.h"
 #include "app/dialogs/calendar/CCalendarDlg.h"
 #include "app/ui/ArtLibrary.h"
@@ -32,6 +29,7 @@
 #include "app/ui/CSummaryBar.h"
 #include "app/ui/CommandActions.h"
 #include "app/ui/MainMenuBar.h"
+#include "app/ui/MainToolBar.h"
 #include "app/ui/help/HelpCommands.h"
 #include "itemdb/AucDoc.h"
 #include "itemdb/FolderKind.h"
@@ -173,119 +171,9 @@ void CMainFrame::CreateMenus() {
     actions_->Action(help_cmd::Help)->setShortcut(QKeySequence(Qt::Key_F1));
 }
 
-QMenu* CMainFrame::TemplateMenu() {
-    auto* menu = new QMenu(this);
-    connect(menu, &QMenu::aboutToShow, this, [this, menu] {
-        menu->clear();
-        app_.ReloadTemplateLibrary();
-        const TemplateSlots templateSlots =
-            TemplateSlots::From(app_.GetTemplateLibrary(), app_.GetCurrentTemplateIndex());
-        for (std::size_t slot = 0; slot < templateSlots.names.size(); ++slot) {
-            const int id = cmd::PasteTemplate1 + static_cast<int>(slot);
-            QAction* action = menu->addAction(ToQt(templateSlots.names[slot]));
-            action->setEnabled(router_.Query(id).enabled);
-            connect(action, &QAction::triggered, this, [this, id] { ExecuteCommand(id); });
-            if (templateSlots.defaultSlot == slot) {
-                menu->setDefaultAction(action);
-            }
-        }
-        menu->addAction(actions_->Action(cmd::MoreTemplates));
-    });
-    return menu;
-}
-
-QMenu* CMainFrame::NavigateMenu() {
-    auto* menu = new QMenu(this);
-    QAction* viewItem = menu->addAction(QStringLiteral("View Item"));
-    connect(viewItem, &QAction::triggered, this, [this] { ExecuteCommand(cmd::ViewListing); });
-    menu->setDefaultAction(viewItem);
-    menu->addAction(actions_->Action(cmd::BidHistory));
-    menu->addAction(actions_->Action(cmd::Feedback));
-    connect(menu, &QMenu::aboutToShow, this,
-            [this, viewItem] { viewItem->setEnabled(router_.Query(cmd::ViewListing).enabled); });
-    actions_->Watch(menu);
-    return menu;
-}
-
-QMenu* CMainFrame::FontsMenu() {
-    auto* menu = new QMenu(this);
-    for (int id = cmd::FontLargest; id <= cmd::FontSmallest; ++id) {
-        menu->addAction(actions_->Action(id));
-    }
-    actions_->Watch(menu);
-    return menu;
-}
-
-QMenu* CMainFrame::FavoritesMenu() {
-    auto* menu = new QMenu(this);
-    connect(menu, &QMenu::aboutToShow, this, [this, menu] {
-        menu->clear();
-        favorites_.clear();
-        const std::optional<std::filesystem::path> folder =
-            gb::app::FavoritesFolder(app_.GetUserSettings());
-        if (!folder) {
-            return;
-        }
-        Favorites favorites = ReadFavorites(*folder);
-        favorites_ = std::move(favorites.addresses);
-        const std::function<void(QMenu*, const gb::app::FavoritesMenu&)> fill =
-            [this, &fill](QMenu* target, const gb::app::FavoritesMenu& entries) {
-                for (const gb::app::FavoritesMenu& subMenu : entries.subMenus) {
-                    fill(target->addMenu(ToQt(subMenu.name)), subMenu);
-                }
-                for (std::size_t k = 0; k < entries.titles.size(); ++k) {
-                    const int id =
-                        web_cmd::FavoriteFirst + static_cast<int>(entries.firstIndex + k);
-                    connect(target->addAction(ToQt(entries.titles[k])), &QAction::triggered, this,
-                            [this, id] { ExecuteCommand(id); });
-                }
-            };
-        fill(menu, favorites.menu);
-    });
-    return menu;
-}
-
-QMenu* CMainFrame::DropDownMenu(int command) const {
-    QAction* button = buttons_.value(command);
-    const auto* tool =
-        button != nullptr ? qobject_cast<QToolButton*>(toolBar_->widgetForAction(button)) : nullptr;
-    QMenu* menu = tool != nullptr ? tool->menu() : nullptr;
-    if (menu != nullptr) {
-        Q_EMIT menu->aboutToShow();
-    }
-    return menu;
-}
-
 void CMainFrame::CreateToolBar() {
-    toolBar_ = addToolBar(QStringLiteral("Toolbar"));
-    toolBar_->setObjectName(QStringLiteral("MainToolBar"));
-    toolBar_->setMovable(false);
-    toolBar_->setIconSize(QSize(32, 32));
-    toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    for (const ToolbarEntry& entry : MainToolbar()) {
-        if (entry.command == 0) {  // a separator
-            toolBar_->addSeparator();
-            continue;
-        }
-        QAction* action = actions_->AddButtonAction(entry.command);
-        buttons_.insert(entry.command, action);
-        toolBar_->addAction(action);
-        if (entry.dropDown == ToolbarEntry::DropDown::None) {
-            continue;
-        }
-        auto* button = qobject_cast<QToolButton*>(toolBar_->widgetForAction(action));
-        QMenu* menu = entry.command == cmd::EditCopy       ? TemplateMenu()
-                      : entry.command == cmd::ViewListing  ? NavigateMenu()
-                      : entry.command == cmd::WebFonts     ? FontsMenu()
-                      : entry.command == cmd::WebFavorites ? FavoritesMenu()
-                                                           : nullptr;
-        if (button != nullptr && menu != nullptr) {
-            button->setMenu(menu);
-            button->setPopupMode(entry.dropDown == ToolbarEntry::DropDown::Arrow
-                                     ? QToolButton::MenuButtonPopup
-                                     : QToolButton::InstantPopup);
-        }
-    }
+    toolBar_ = new MainToolBar(*this, router_, *actions_, this);
+    addToolBar(toolBar_);
 }
 
 void CMainFrame::CreateBands() {
@@ -506,9 +394,7 @@ bool CMainFrame::EnableToolbar(int folderKind) {
         return false;
     }
     const ToolbarVisibility shown = ToolbarVisibility::ForFolderKind(folderKind);
-    for (auto it = buttons_.cbegin(); it != buttons_.cend(); ++it) {
-        it.value()->setVisible(shown.IsShown(it.key()));
-    }
+    toolBar_->ShowButtons(shown);
     bool anyBand = false;
     for (int band = 0; band < kBandCount; ++band) {
         const bool bandShown = shown.IsShown(static_cast<Band>(band));
@@ -533,10 +419,7 @@ std::string CMainFrame::GetAddress() const {
 }
 
 std::optional<std::string> CMainFrame::FavoriteAddress(int index) const {
-    if (index < 0 || static_cast<std::size_t>(index) >= favorites_.size()) {
-        return std::nullopt;
-    }
-    return favorites_[static_cast<std::size_t>(index)];
+    return toolBar_->Menus().FavoriteAddress(index);
 }
 
 void CMainFrame::OnAddressEntered() {
@@ -550,8 +433,7 @@ bool CMainFrame::IsBandShown(Band band) const {
 }
 
 bool CMainFrame::IsButtonShown(int command) const {
-    const QAction* button = buttons_.value(command);
-    return button != nullptr && button->isVisible();
+    return toolBar_->IsButtonShown(command);
 }
 
 void CMainFrame::OnBusyChanged(bool busy) {

@@ -30,6 +30,7 @@
 #include "app/core/ViewKind.h"
 #include "app/core/web/WebViewHost.h"
 #include "app/ui/CView.h"
+#include "app/ui/MainToolBar.h"
 #include "app/ui/ShellLinkOpener.h"
 #include "app/ui/UpdateRunPresenter.h"
 #include "app/ui/ViewRegistry.h"
@@ -151,7 +152,7 @@ public:
     bool IsAnimationPlaying() const;
     gb::widgets::CHistoryCombo* AddressBox() const { return addressBox_; }
     // The drop-down menu of a toolbar button, filled as when it opens.
-    QMenu* DropDownMenu(int command) const;
+    QMenu* DropDownMenu(int command) const { return toolBar_->DropDownMenu(command); }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -165,10 +166,6 @@ private:
     void CreateToolBar();
     void CreateBands();
     void CreateStatusBar();
-    QMenu* TemplateMenu();
-    QMenu* NavigateMenu();
-    QMenu* FontsMenu();
-    QMenu* FavoritesMenu();
     // Enter in the address box: the web view loads the address, which goes
     // to the top of the history.
     void OnAddressEntered();
@@ -200,15 +197,12 @@ private:
     CommandRouter router_;
     CommandActions* actions_ = nullptr;
 
-    QToolBar* toolBar_ = nullptr;
+    MainToolBar* toolBar_ = nullptr;
     QToolBar* bandBar_ = nullptr;
     std::array<QAction*, kBandCount> bands_{};
-    QHash<int, QAction*> buttons_;
     CSummaryBar* summaryBar_ = nullptr;
     QLabel* captionPanel_ = nullptr;
     gb::widgets::CHistoryCombo* addressBox_ = nullptr;
-    // Entry n is the address of favourites command 3584 + n.
-    std::vector<std::string> favorites_;
     CBusyAnimation* animation_ = nullptr;
     QLabel* messagePane_ = nullptr;
     QLabel* templatePane_ = nullptr;
