@@ -28,6 +28,7 @@
 #include "app/ui/CNavView.h"
 #include "app/ui/CSummaryBar.h"
 #include "app/ui/CommandActions.h"
+#include "app/ui/FolderBands.h"
 #include "app/ui/MainMenuBar.h"
 #include "app/ui/MainToolBar.h"
 #include "app/ui/help/HelpCommands.h"
@@ -51,9 +52,6 @@ using gb::widgets::ToQt;
 namespace {
 
 constexpr const char* kTemplateEditor = "Template";
-// The address box keeps the addresses entered last across starts.
-constexpr const char* kAddressHistorySection = "WebSites";
-constexpr int kAddressHistorySize = 10;
 
 }  // namespace
 
@@ -178,40 +176,8 @@ void CMainFrame::CreateToolBar() {
 
 void CMainFrame::CreateBands() {
     addToolBarBreak();
-    bandBar_ = addToolBar(QStringLiteral("Folder"));
-    bandBar_->setObjectName(QStringLiteral("FolderBar"));
-    bandBar_->setMovable(false);
-    bandBar_->toggleViewAction()->setVisible(false);
-
-    summaryBar_ = new CSummaryBar(bandBar_);
-    bands_[static_cast<int>(Band::Summary)] = bandBar_->addWidget(summaryBar_);
-
-    captionPanel_ = new QLabel(QStringLiteral("Processing..."), bandBar_);
-    captionPanel_->setObjectName(QStringLiteral("CaptionPanel"));
-    captionPanel_->setMinimumWidth(260);
-    captionPanel_->setContentsMargins(12, 0, 12, 0);
-    captionPanel_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    bands_[static_cast<int>(Band::Caption)] = bandBar_->addWidget(captionPanel_);
-
-    auto* address = new QWidget(bandBar_);
-    auto* addressLayout = new QHBoxLayout(address);
-    addressLayout->setContentsMargins(4, 0, 4, 0);
-    addressLayout->addWidget(new QLabel(ToQt(UiText(string_id::AddressLabel)), address));
-    addressBox_ = new gb::widgets::CHistoryCombo(address);
-    addressBox_->setObjectName(QStringLiteral("AddressBox"));
-    addressBox_->SetSection(kAddressHistorySection, kAddressHistorySize);
-    addressBox_->setMinimumWidth(200);
-    connect(addressBox_->lineEdit(), &QLineEdit::returnPressed, this,
-            &CMainFrame::OnAddressEntered);
-    // An address picked from the list loads at once.
-    connect(addressBox_, &QComboBox::activated, this, [this] { ExecuteCommand(web_cmd::Go); });
-    addressBox_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    addressLayout->addWidget(addressBox_, 1);
-    address->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    bands_[static_cast<int>(Band::Address)] = bandBar_->addWidget(address);
-
-    animation_ = new CBusyAnimation(bandBar_);
-    bands_[static_cast<int>(Band::Animation)] = bandBar_->addWidget(animation_);
+    bandBar_ = new FolderBands(*this, this);
+    addToolBar(bandBar_);
 }
 
 void CMainFrame::CreateStatusBar() {
@@ -377,7 +343,7 @@ void CMainFrame::OnUserGuide() {
     if (shown != nullptr) {
         shown->OnUpdate(nullptr, DocumentView::kHintNew);
     }
-    captionPanel_->setText(caption);
+    bandBar_->SetCaptionText(caption);
 }
 
 void CMainFrame::OnClipboardTemplates() {
@@ -395,13 +361,7 @@ bool CMainFrame::EnableToolbar(int folderKind) {
     }
     const ToolbarVisibility shown = ToolbarVisibility::ForFolderKind(folderKind);
     toolBar_->ShowButtons(shown);
-    bool anyBand = false;
-    for (int band = 0; band < kBandCount; ++band) {
-        const bool bandShown = shown.IsShown(static_cast<Band>(band));
-        bands_[static_cast<std::size_t>(band)]->setVisible(bandShown);
-        anyBand = anyBand || bandShown;
-    }
-    bandBar_->setVisible(anyBand);
+    bandBar_->ShowBands(shown);
     return true;
 }
 
@@ -411,25 +371,19 @@ std::string CMainFrame::ShownWebAddress() const {
 }
 
 void CMainFrame::SetAddress(std::string_view text, bool addToHistory) {
-    addressBox_->AddText(ToQt(text), addToHistory);
+    bandBar_->Address()->SetAddress(text, addToHistory);
 }
 
 std::string CMainFrame::GetAddress() const {
-    return gb::widgets::FromQt(addressBox_->GetCurrentText());
+    return bandBar_->Address()->GetAddress();
 }
 
 std::optional<std::string> CMainFrame::FavoriteAddress(int index) const {
     return toolBar_->Menus().FavoriteAddress(index);
 }
 
-void CMainFrame::OnAddressEntered() {
-    if (ExecuteCommand(web_cmd::Go)) {
-        SetAddress(GetAddress(), true);
-    }
-}
-
 bool CMainFrame::IsBandShown(Band band) const {
-    return bandBar_->isVisibleTo(this) && bands_[static_cast<std::size_t>(band)]->isVisible();
+    return bandBar_->IsBandShown(band);
 }
 
 bool CMainFrame::IsButtonShown(int command) const {
@@ -438,30 +392,28 @@ bool CMainFrame::IsButtonShown(int command) const {
 
 void CMainFrame::OnBusyChanged(bool busy) {
     if (busy) {
-        animation_->Play();
+        bandBar_->Animation()->Play();
     } else {
-        animation_->Stop();
+        bandBar_->Animation()->Stop();
     }
     RequestCommandRefresh();
 }
 
 bool CMainFrame::IsAnimationPlaying() const {
-    return animation_->IsPlaying();
+    return bandBar_->Animation()->IsPlaying();
 }
 
 void CMainFrame::SetSummary(std::size_t count, std::string_view minimumValue,
                             std::string_view totalBids) {
-    summaryBar_->SetValues(std::to_string(count), minimumValue, totalBids);
+    bandBar_->Summary()->SetValues(std::to_string(count), minimumValue, totalBids);
 }
 
 void CMainFrame::SetStatusText(std::string_view title, std::string_view description) {
-    QString text = ToQt(CaptionPanelText(title, description));
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    captionPanel_->setText(text);
+    bandBar_->SetStatusText(title, description);
 }
 
 QString CMainFrame::CaptionText() const {
-    return captionPanel_->text();
+    return bandBar_->CaptionText();
 }
 
 void CMainFrame::SetMessageText(std::string_view text) {
@@ -569,7 +521,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    addressBox_->SaveStrings();
+    AddressBox()->SaveStrings();
     SaveWindowPlacement();
     event->accept();
 }

@@ -29,7 +29,9 @@
 #include "app/core/UiServices.h"
 #include "app/core/ViewKind.h"
 #include "app/core/web/WebViewHost.h"
+#include "app/ui/AddressBand.h"
 #include "app/ui/CView.h"
+#include "app/ui/FolderBands.h"
 #include "app/ui/MainToolBar.h"
 #include "app/ui/ShellLinkOpener.h"
 #include "app/ui/UpdateRunPresenter.h"
@@ -141,7 +143,7 @@ public:
     void Post(const gb::WindowMessage& message) override;
 
     // For tests and the screenshot.
-    CSummaryBar* SummaryBar() const { return summaryBar_; }
+    CSummaryBar* SummaryBar() const { return bandBar_->Summary(); }
     QString CaptionText() const;
     // What the status bar's message pane shows: a menu or button hint while
     // one shows, else the program's own text.
@@ -150,7 +152,7 @@ public:
     bool IsBandShown(Band band) const;
     bool IsButtonShown(int command) const;
     bool IsAnimationPlaying() const;
-    gb::widgets::CHistoryCombo* AddressBox() const { return addressBox_; }
+    gb::widgets::CHistoryCombo* AddressBox() const { return bandBar_->Address()->Box(); }
     // The drop-down menu of a toolbar button, filled as when it opens.
     QMenu* DropDownMenu(int command) const { return toolBar_->DropDownMenu(command); }
 
@@ -166,9 +168,6 @@ private:
     void CreateToolBar();
     void CreateBands();
     void CreateStatusBar();
-    // Enter in the address box: the web view loads the address, which goes
-    // to the top of the history.
-    void OnAddressEntered();
     void ReplaceCentral(QWidget* widget);
 
     void OnNavigationTree();
@@ -198,12 +197,7 @@ private:
     CommandActions* actions_ = nullptr;
 
     MainToolBar* toolBar_ = nullptr;
-    QToolBar* bandBar_ = nullptr;
-    std::array<QAction*, kBandCount> bands_{};
-    CSummaryBar* summaryBar_ = nullptr;
-    QLabel* captionPanel_ = nullptr;
-    gb::widgets::CHistoryCombo* addressBox_ = nullptr;
-    CBusyAnimation* animation_ = nullptr;
+    FolderBands* bandBar_ = nullptr;
     QLabel* messagePane_ = nullptr;
     QLabel* templatePane_ = nullptr;
     std::string templateName_;
