@@ -5,8 +5,6 @@
 #include <QtGui/QCloseEvent>
 #include <QtGui/QDragEnterEvent>
 #include <QtGui/QDropEvent>
-#include <QtGui/QGuiApplication>
-#include <QtGui/QScreen>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QHBoxLayout>
 #include <QtWidgets/QLineEdit>
@@ -19,7 +17,6 @@
 #include "app/core/CommandIds.h"
 #include "app/core/StatusTexts.h"
 #include "app/core/UiStrings.h"
-#include "app/core/WindowPlacement.h"
 #include "app/core/web/WebCommands.h"
 #include "app/dialogs/calendar/CCalendarDlg.h"
 #include "app/ui/ArtLibrary.h"
@@ -29,6 +26,7 @@
 #include "app/ui/CSummaryBar.h"
 #include "app/ui/CommandActions.h"
 #include "app/ui/FolderBands.h"
+#include "app/ui/FramePlacement.h"
 #include "app/ui/MainMenuBar.h"
 #include "app/ui/MainToolBar.h"
 #include "app/ui/help/HelpCommands.h"
@@ -457,46 +455,11 @@ void CMainFrame::UpdateCaption() {
 // --- Placement and closing ------------------------------------------------------
 
 bool CMainFrame::LoadWindowPlacement() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr) {
-        return false;
-    }
-    const QSize size = screen->geometry().size();
-    const auto placement =
-        gb::app::LoadWindowPlacement(app_.GetUserSettings(), {size.width(), size.height()});
-    if (!placement) {
-        return false;
-    }
-    setGeometry(QRect(QPoint(placement->left, placement->top),
-                      QPoint(placement->right - 1, placement->bottom - 1)));
-    switch (placement->showCommand) {
-        case WindowPlacement::kShowMaximized:
-            showMaximized();
-            break;
-        case WindowPlacement::kShowMinimized:
-            showMinimized();
-            break;
-        default:
-            showNormal();
-            break;
-    }
-    return true;
+    return FramePlacement(*this, app_.GetUserSettings()).Load();
 }
 
 bool CMainFrame::SaveWindowPlacement() {
-    const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
-    WindowPlacement placement;
-    placement.showCommand = isMinimized()   ? WindowPlacement::kShowMinimized
-                            : isMaximized() ? WindowPlacement::kShowMaximized
-                                            : WindowPlacement::kShowNormal;
-    if (isMinimized() && (windowState() & Qt::WindowMaximized)) {
-        placement.flags = WindowPlacement::kRestoreToMaximized;
-    }
-    placement.left = normal.left();
-    placement.top = normal.top();
-    placement.right = normal.right() + 1;
-    placement.bottom = normal.bottom() + 1;
-    return gb::app::SaveWindowPlacement(app_.GetUserSettings(), placement);
+    return FramePlacement(*this, app_.GetUserSettings()).Save();
 }
 
 bool CMainFrame::RefuseDuringUpdate() {
