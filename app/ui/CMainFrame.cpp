@@ -28,6 +28,7 @@
 #include "app/ui/FolderBands.h"
 #include "app/ui/FramePlacement.h"
 #include "app/ui/MainMenuBar.h"
+#include "app/ui/MainStatusBar.h"
 #include "app/ui/MainToolBar.h"
 #include "app/ui/help/HelpCommands.h"
 #include "itemdb/AucDoc.h"
@@ -117,7 +118,7 @@ bool CMainFrame::ExecuteCommand(int id) {
 
 void CMainFrame::RequestCommandRefresh() {
     actions_->RequestRefresh();
-    UpdateTemplatePane();
+    statusBar_->UpdateTemplatePane();
 }
 
 // --- Commands, menus and bars -------------------------------------------------
@@ -179,15 +180,8 @@ void CMainFrame::CreateBands() {
 }
 
 void CMainFrame::CreateStatusBar() {
-    messagePane_ = new QLabel(statusBar());
-    statusBar()->addWidget(messagePane_, 1);
-    templatePane_ = new QLabel(statusBar());
-    templatePane_->setMinimumWidth(templatePane_->fontMetrics().horizontalAdvance(
-                                       QStringLiteral("Current Template: None - 0000000000")) *
-                                   3 / 2);
-    statusBar()->addPermanentWidget(templatePane_);
-    SetMessageText(UiText(string_id::IdleText));
-    SetTemplateName({});
+    statusBar_ = new MainStatusBar(app_, this);
+    setStatusBar(statusBar_);
 }
 
 // --- Views --------------------------------------------------------------------
@@ -414,37 +408,6 @@ QString CMainFrame::CaptionText() const {
     return bandBar_->CaptionText();
 }
 
-void CMainFrame::SetMessageText(std::string_view text) {
-    // A menu or button hint still showing would hide the text until the
-    // mouse moves on.
-    statusBar()->clearMessage();
-    messagePane_->setText(ToQt(text));
-}
-
-QString CMainFrame::MessageText() const {
-    const QString hint = statusBar()->currentMessage();
-    return hint.isEmpty() ? messagePane_->text() : hint;
-}
-
-void CMainFrame::SetTemplateName(std::string_view name) {
-    templateName_ = name;
-    UpdateTemplatePane();
-}
-
-void CMainFrame::UpdateTemplatePane() {
-    std::string name = templateName_;
-    if (name.empty()) {
-        const gb::itemdb::CTDocText* current =
-            app_.GetTemplateLibrary().GetTemplate(app_.GetCurrentTemplateIndex());
-        name = current != nullptr ? current->GetName() : UiText(string_id::Unknown);
-    }
-    templatePane_->setText(ToQt(gb::app::TemplatePaneText(name, app_.GetTemplateLibraryName())));
-}
-
-QString CMainFrame::TemplatePaneText() const {
-    return templatePane_->text();
-}
-
 void CMainFrame::UpdateCaption() {
     // The window system adds the program's display name, "Gavelbook", to
     // every title (LotkeeperProgram::SetApplicationNames); giving it here too
@@ -473,7 +436,7 @@ bool CMainFrame::RefuseDuringUpdate() {
 void CMainFrame::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // The settings are read once the window exists: the pane shows them now.
-    UpdateTemplatePane();
+    statusBar_->UpdateTemplatePane();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -32,6 +32,7 @@
 #include "app/ui/AddressBand.h"
 #include "app/ui/CView.h"
 #include "app/ui/FolderBands.h"
+#include "app/ui/MainStatusBar.h"
 #include "app/ui/MainToolBar.h"
 #include "app/ui/ShellLinkOpener.h"
 #include "app/ui/UpdateRunPresenter.h"
@@ -114,8 +115,8 @@ public:
     void SetSummary(std::size_t count, std::string_view minimumValue,
                     std::string_view totalBids) override;
     void SetStatusText(std::string_view title, std::string_view description) override;
-    void SetMessageText(std::string_view text) override;
-    void SetTemplateName(std::string_view name) override;
+    void SetMessageText(std::string_view text) override { statusBar_->SetMessageText(text); }
+    void SetTemplateName(std::string_view name) override { statusBar_->SetTemplateName(name); }
     // The profile's title; the window system adds "Gavelbook".
     void UpdateCaption();
 
@@ -147,8 +148,8 @@ public:
     QString CaptionText() const;
     // What the status bar's message pane shows: a menu or button hint while
     // one shows, else the program's own text.
-    QString MessageText() const;
-    QString TemplatePaneText() const;
+    QString MessageText() const { return statusBar_->MessageText(); }
+    QString TemplatePaneText() const { return statusBar_->TemplatePaneText(); }
     bool IsBandShown(Band band) const;
     bool IsButtonShown(int command) const;
     bool IsAnimationPlaying() const;
@@ -181,9 +182,6 @@ private:
     bool RefuseDuringUpdate();
     // The animation and the commands that follow the busy state.
     void OnBusyChanged(bool busy);
-    // The template pane: the current template, else the library's template
-    // in use, and the library's file name.
-    void UpdateTemplatePane();
 
     CLotkeeperApp& app_;
     gb::itemdb::CAucDoc& document_;
@@ -198,9 +196,7 @@ private:
 
     MainToolBar* toolBar_ = nullptr;
     FolderBands* bandBar_ = nullptr;
-    QLabel* messagePane_ = nullptr;
-    QLabel* templatePane_ = nullptr;
-    std::string templateName_;
+    MainStatusBar* statusBar_ = nullptr;
 
     CMainView* mainView_ = nullptr;
     CView* singleView_ = nullptr;
