@@ -1,23 +1,12 @@
 #include "app/ui/CMainFrame.h"
 
-#include <QtCore/QMimeData>
-#include <QtCore/QUrl>
 #include <QtGui/QCloseEvent>
-#include <QtGui/QDragEnterEvent>
-#include <QtGui/QDropEvent>
 #include <QtWidgets/QApplication>
-#include <QtWidgets/QHBoxLayout>
-#include <QtWidgets/QLineEdit>
-#include <QtWidgets/QMenuBar>
-#include <QtWidgets/QSizePolicy>
 #include <QtWidgets/QStatusBar>
 
 #include "app/core/CLotkeeperApp.h"
-#include "app/core/CommandCatalog.h"
 #include "app/core/CommandIds.h"
-#include "app/core/StatusTexts.h"
 #include "app/core/UiStrings.h"
-#include "app/core/web/WebCommands.h"
 #include "app/dialogs/calendar/CCalendarDlg.h"
 #include "app/ui/ArtLibrary.h"
 #include "app/ui/CBusyAnimation.h"
@@ -25,6 +14,7 @@
 #include "app/ui/CNavView.h"
 #include "app/ui/CSummaryBar.h"
 #include "app/ui/CommandActions.h"
+#include "app/ui/FileDropFilter.h"
 #include "app/ui/FolderBands.h"
 #include "app/ui/FramePlacement.h"
 #include "app/ui/MainMenuBar.h"
@@ -34,7 +24,6 @@
 #include "itemdb/AucDoc.h"
 #include "itemdb/FolderKind.h"
 #include "itemdb/LotkeeperStrings.h"
-#include "itemdb/TemplateLibrary.h"
 #include "platform/WindowRegistry.h"
 #include "widgets/CHistoryCombo.h"
 #include "widgets/ModalRunner.h"
@@ -45,7 +34,6 @@ using gb::itemdb::DocumentView;
 
 namespace gb::app::ui {
 
-using gb::widgets::PathFromQt;
 using gb::widgets::ToQt;
 
 namespace {
@@ -453,37 +441,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 }
 
 void CMainFrame::AcceptDroppedFiles(std::function<void(const std::filesystem::path&)> open) {
-    openDropped_ = std::move(open);
-    setAcceptDrops(true);
-}
-
-namespace {
-
-std::optional<std::filesystem::path> FirstLocalFile(const QMimeData* data) {
-    if (data != nullptr) {
-        for (const QUrl& url : data->urls()) {
-            if (url.isLocalFile()) {
-                return PathFromQt(url.toLocalFile());
-            }
-        }
-    }
-    return std::nullopt;
-}
-
-}  // namespace
-
-void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
-    if (openDropped_ && FirstLocalFile(event->mimeData())) {
-        event->acceptProposedAction();
-    }
-}
-
-void CMainFrame::dropEvent(QDropEvent* event) {
-    if (const auto path = FirstLocalFile(event->mimeData()); path && openDropped_) {
-        event->acceptProposedAction();
-        activateWindow();
-        openDropped_(*path);
-    }
+    new FileDropFilter(std::move(open), this);
 }
 
 void CMainFrame::BringToFront() {

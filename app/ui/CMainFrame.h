@@ -1,22 +1,16 @@
 #pragma once
-// The main window: toolbar, the bar under it with the folder's summary, its
-// caption, the web address and the busy animation, the status bar, the menus,
-// and the pane with the folder tree and the right-hand view (or the
-// right-hand view alone). It routes commands from the active view through the
-// frame to the application and the document's other views, keeps the busy
-// state, shows the update run's progress, opens the help and keeps its
-// placement.
+// The main window: it holds the menus, the toolbar, the bar under it with the
+// folder's bands, the status bar, and the pane with the folder tree and the
+// right-hand view (or the right-hand view alone). It routes commands from the
+// active view through the frame to the application and the document's other
+// views, switches the views, keeps the busy state and opens the help; the bars,
+// the update run's presentation and the placement are classes of their own.
 
-#include <QtCore/QHash>
-#include <QtWidgets/QLabel>
 #include <QtWidgets/QMainWindow>
-#include <QtWidgets/QToolBar>
 
-#include <array>
 #include <cstddef>
 #include <filesystem>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -52,7 +46,6 @@ class CHistoryCombo;
 
 namespace gb::app::ui {
 
-class CBusyAnimation;
 class CMainView;
 class CSummaryBar;
 class CommandActions;
@@ -160,8 +153,6 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateCommands();
@@ -201,7 +192,6 @@ private:
     CMainView* mainView_ = nullptr;
     CView* singleView_ = nullptr;
 
-    std::function<void(const std::filesystem::path&)> openDropped_;
     // Holds the update run's share of the busy state. Declared before the
     // state, so that the state goes first and a run cut short by closing the
     // window calls back into nothing.
