@@ -1,45 +1,29 @@
 #include "app/ui/CMainFrame.h"
 
-#include <QtCore/QMimeData>
-#include <QtCore/QUrl>
 #include <QtGui/QCloseEvent>
-#include <QtGui/QDragEnterEvent>
-#include <QtGui/QDropEvent>
-#include <QtGui/QGuiApplication>
-#include <QtGui/QScreen>
 #include <QtWidgets/QApplication>
-#include <QtWidgets/QHBoxLayout>
-#include <QtWidgets/QLineEdit>
-#include <QtWidgets/QMenuBar>
-#include <QtWidgets/QSizePolicy>
 #include <QtWidgets/QStatusBar>
-#include <QtWidgets/QToolButton>
 
 #include "app/core/CLotkeeperApp.h"
-#include "app/core/CommandCatalog.h"
 #include "app/core/CommandIds.h"
-#include "app/core/StatusTexts.h"
-#include "app/core/TemplateSlots.h"
 #include "app/core/UiStrings.h"
-#include "app/core/WindowPlacement.h"
-#include "app/core/problems/RetrievalProblems.h"
-#include "app/core/web/Favorites.h"
-#include "app/core/web/WebCommands.h"
 #include "app/dialogs/calendar/CCalendarDlg.h"
-#include "app/dialogs/problems/CProblemDlg.h"
 #include "app/ui/ArtLibrary.h"
 #include "app/ui/CBusyAnimation.h"
 #include "app/ui/CMainView.h"
 #include "app/ui/CNavView.h"
 #include "app/ui/CSummaryBar.h"
 #include "app/ui/CommandActions.h"
+#include "app/ui/FileDropFilter.h"
+#include "app/ui/FolderBands.h"
+#include "app/ui/FramePlacement.h"
+#include "app/ui/MainMenuBar.h"
+#include "app/ui/MainStatusBar.h"
+#include "app/ui/MainToolBar.h"
 #include "app/ui/help/HelpCommands.h"
-#include "interfaces/RetrievalNotify.h"
 #include "itemdb/AucDoc.h"
 #include "itemdb/FolderKind.h"
 #include "itemdb/LotkeeperStrings.h"
-#include "itemdb/TemplateLibrary.h"
-#include "itemdb/UpdateRun.h"
 #include "platform/WindowRegistry.h"
 #include "widgets/CHistoryCombo.h"
 #include "widgets/ModalRunner.h"
@@ -47,20 +31,14 @@
 
 using gb::itemdb::CAucDoc;
 using gb::itemdb::DocumentView;
-using gb::itemdb::UpdateRun;
-using gb::itemdb::WM_RETRIEVED_ROW;
 
 namespace gb::app::ui {
 
-using gb::widgets::PathFromQt;
 using gb::widgets::ToQt;
 
 namespace {
 
 constexpr const char* kTemplateEditor = "Template";
-// The address box keeps the addresses entered last across starts.
-constexpr const char* kAddressHistorySection = "WebSites";
-constexpr int kAddressHistorySize = 10;
 
 }  // namespace
 
@@ -82,7 +60,7 @@ CMainFrame::CMainFrame(CLotkeeperApp& app, CAucDoc& document, UiServices service
           chain.push_back(&otherViews_);
           return chain;
       }),
-      updatePrompts_(services.messages),
+      updateRun_(*this, this, document, services),
       busy_([this](bool busy) { OnBusyChanged(busy); }),
       helpOpener_(services.shell, services.messages),
       help_(app.GetProgramFolder() / std::string(gb::widgets::kHelpFileName), helpOpener_) {
@@ -99,9 +77,7 @@ CMainFrame::CMainFrame(CLotkeeperApp& app, CAucDoc& document, UiServices service
     resize(1000, 660);
     connect(qApp, &QApplication::focusChanged, this, [this] { RequestCommandRefresh(); });
     handle_ = gb::WindowRegistry::Register(*this);
-    UpdateRun& update = document_.GetUpdateRun();
-    update.SetMainWindow(handle_);
-    update.SetPrompts(&updatePrompts_);
+    updateRun_.Attach(handle_);
 }
 
 CMainFrame::~CMainFrame() {
@@ -113,9 +89,7 @@ CMainFrame::~CMainFrame() {
     mainView_ = nullptr;
     singleView_ = nullptr;
     delete central;
-    UpdateRun& update = document_.GetUpdateRun();
-    update.SetPrompts(nullptr);
-    update.SetMainWindow(0);
+    updateRun_.Detach();
     gb::WindowRegistry::Unregister(handle_);
 }
 
@@ -132,7 +106,7 @@ bool CMainFrame::ExecuteCommand(int id) {
 
 void CMainFrame::RequestCommandRefresh() {
     actions_->RequestRefresh();
-    UpdateTemplatePane();
+    statusBar_->UpdateTemplatePane();
 }
 
 // --- Commands, menus and bars -------------------------------------------------
@@ -176,207 +150,26 @@ void CMainFrame::CreateCommands() {
     });
 }
 
-QMenu* CMainFrame::AddMenu(const MenuLayout& layout) {
-    QMenu* menu = menuBar()->addMenu(ToQt(layout.title));
-    for (int id : layout.entries) {
-        if (id == kMenuSeparator) {
-            menu->addSeparator();
-        } else if (id == kMenuRecentProfiles) {
-            AddRecentProfiles(menu);
-        } else {
-            menu->addAction(actions_->Action(id));
-        }
-    }
-    actions_->Watch(menu);
-    return menu;
-}
-
-void CMainFrame::AddRecentProfiles(QMenu* menu) {
-    for (int id = cmd::FileRecent1; id <= cmd::FileRecent4; ++id) {
-        menu->addAction(actions_->Action(id));
-    }
-    QAction* recentEnd = menu->addSeparator();
-    connect(menu, &QMenu::aboutToShow, this, [this, recentEnd] {
-        const std::size_t count = app_.GetRecentFiles().Entries().size();
-        for (int id = cmd::FileRecent1; id <= cmd::FileRecent4; ++id) {
-            actions_->Action(id)->setVisible(static_cast<std::size_t>(id - cmd::FileRecent1) <
-                                             count);
-        }
-        recentEnd->setVisible(count > 0);
-    });
-}
-
 void CMainFrame::CreateMenus() {
-    for (const MenuLayout& layout : MainMenus()) {
-        AddMenu(layout);
-    }
+    setMenuBar(new MainMenuBar(*actions_, app_, this));
     // F1 has no menu entry: the window's own action carries it.
     actions_->Action(help_cmd::Help)->setShortcut(QKeySequence(Qt::Key_F1));
 }
 
-QMenu* CMainFrame::TemplateMenu() {
-    auto* menu = new QMenu(this);
-    connect(menu, &QMenu::aboutToShow, this, [this, menu] {
-        menu->clear();
-        app_.ReloadTemplateLibrary();
-        const TemplateSlots templateSlots =
-            TemplateSlots::From(app_.GetTemplateLibrary(), app_.GetCurrentTemplateIndex());
-        for (std::size_t slot = 0; slot < templateSlots.names.size(); ++slot) {
-            const int id = cmd::PasteTemplate1 + static_cast<int>(slot);
-            QAction* action = menu->addAction(ToQt(templateSlots.names[slot]));
-            action->setEnabled(router_.Query(id).enabled);
-            connect(action, &QAction::triggered, this, [this, id] { ExecuteCommand(id); });
-            if (templateSlots.defaultSlot == slot) {
-                menu->setDefaultAction(action);
-            }
-        }
-        menu->addAction(actions_->Action(cmd::MoreTemplates));
-    });
-    return menu;
-}
-
-QMenu* CMainFrame::NavigateMenu() {
-    auto* menu = new QMenu(this);
-    QAction* viewItem = menu->addAction(QStringLiteral("View Item"));
-    connect(viewItem, &QAction::triggered, this, [this] { ExecuteCommand(cmd::ViewListing); });
-    menu->setDefaultAction(viewItem);
-    menu->addAction(actions_->Action(cmd::BidHistory));
-    menu->addAction(actions_->Action(cmd::Feedback));
-    connect(menu, &QMenu::aboutToShow, this,
-            [this, viewItem] { viewItem->setEnabled(router_.Query(cmd::ViewListing).enabled); });
-    actions_->Watch(menu);
-    return menu;
-}
-
-QMenu* CMainFrame::FontsMenu() {
-    auto* menu = new QMenu(this);
-    for (int id = cmd::FontLargest; id <= cmd::FontSmallest; ++id) {
-        menu->addAction(actions_->Action(id));
-    }
-    actions_->Watch(menu);
-    return menu;
-}
-
-QMenu* CMainFrame::FavoritesMenu() {
-    auto* menu = new QMenu(this);
-    connect(menu, &QMenu::aboutToShow, this, [this, menu] {
-        menu->clear();
-        favorites_.clear();
-        const std::optional<std::filesystem::path> folder =
-            gb::app::FavoritesFolder(app_.GetUserSettings());
-        if (!folder) {
-            return;
-        }
-        Favorites favorites = ReadFavorites(*folder);
-        favorites_ = std::move(favorites.addresses);
-        const std::function<void(QMenu*, const gb::app::FavoritesMenu&)> fill =
-            [this, &fill](QMenu* target, const gb::app::FavoritesMenu& entries) {
-                for (const gb::app::FavoritesMenu& subMenu : entries.subMenus) {
-                    fill(target->addMenu(ToQt(subMenu.name)), subMenu);
-                }
-                for (std::size_t k = 0; k < entries.titles.size(); ++k) {
-                    const int id =
-                        web_cmd::FavoriteFirst + static_cast<int>(entries.firstIndex + k);
-                    connect(target->addAction(ToQt(entries.titles[k])), &QAction::triggered, this,
-                            [this, id] { ExecuteCommand(id); });
-                }
-            };
-        fill(menu, favorites.menu);
-    });
-    return menu;
-}
-
-QMenu* CMainFrame::DropDownMenu(int command) const {
-    QAction* button = buttons_.value(command);
-    const auto* tool =
-        button != nullptr ? qobject_cast<QToolButton*>(toolBar_->widgetForAction(button)) : nullptr;
-    QMenu* menu = tool != nullptr ? tool->menu() : nullptr;
-    if (menu != nullptr) {
-        Q_EMIT menu->aboutToShow();
-    }
-    return menu;
-}
-
 void CMainFrame::CreateToolBar() {
-    toolBar_ = addToolBar(QStringLiteral("Toolbar"));
-    toolBar_->setObjectName(QStringLiteral("MainToolBar"));
-    toolBar_->setMovable(false);
-    toolBar_->setIconSize(QSize(32, 32));
-    toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    for (const ToolbarEntry& entry : MainToolbar()) {
-        if (entry.command == 0) {  // a separator
-            toolBar_->addSeparator();
-            continue;
-        }
-        QAction* action = actions_->AddButtonAction(entry.command);
-        buttons_.insert(entry.command, action);
-        toolBar_->addAction(action);
-        if (entry.dropDown == ToolbarEntry::DropDown::None) {
-            continue;
-        }
-        auto* button = qobject_cast<QToolButton*>(toolBar_->widgetForAction(action));
-        QMenu* menu = entry.command == cmd::EditCopy       ? TemplateMenu()
-                      : entry.command == cmd::ViewListing  ? NavigateMenu()
-                      : entry.command == cmd::WebFonts     ? FontsMenu()
-                      : entry.command == cmd::WebFavorites ? FavoritesMenu()
-                                                           : nullptr;
-        if (button != nullptr && menu != nullptr) {
-            button->setMenu(menu);
-            button->setPopupMode(entry.dropDown == ToolbarEntry::DropDown::Arrow
-                                     ? QToolButton::MenuButtonPopup
-                                     : QToolButton::InstantPopup);
-        }
-    }
+    toolBar_ = new MainToolBar(*this, router_, *actions_, this);
+    addToolBar(toolBar_);
 }
 
 void CMainFrame::CreateBands() {
     addToolBarBreak();
-    bandBar_ = addToolBar(QStringLiteral("Folder"));
-    bandBar_->setObjectName(QStringLiteral("FolderBar"));
-    bandBar_->setMovable(false);
-    bandBar_->toggleViewAction()->setVisible(false);
-
-    summaryBar_ = new CSummaryBar(bandBar_);
-    bands_[static_cast<int>(Band::Summary)] = bandBar_->addWidget(summaryBar_);
-
-    captionPanel_ = new QLabel(QStringLiteral("Processing..."), bandBar_);
-    captionPanel_->setObjectName(QStringLiteral("CaptionPanel"));
-    captionPanel_->setMinimumWidth(260);
-    captionPanel_->setContentsMargins(12, 0, 12, 0);
-    captionPanel_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    bands_[static_cast<int>(Band::Caption)] = bandBar_->addWidget(captionPanel_);
-
-    auto* address = new QWidget(bandBar_);
-    auto* addressLayout = new QHBoxLayout(address);
-    addressLayout->setContentsMargins(4, 0, 4, 0);
-    addressLayout->addWidget(new QLabel(ToQt(UiText(string_id::AddressLabel)), address));
-    addressBox_ = new gb::widgets::CHistoryCombo(address);
-    addressBox_->setObjectName(QStringLiteral("AddressBox"));
-    addressBox_->SetSection(kAddressHistorySection, kAddressHistorySize);
-    addressBox_->setMinimumWidth(200);
-    connect(addressBox_->lineEdit(), &QLineEdit::returnPressed, this,
-            &CMainFrame::OnAddressEntered);
-    // An address picked from the list loads at once.
-    connect(addressBox_, &QComboBox::activated, this, [this] { ExecuteCommand(web_cmd::Go); });
-    addressBox_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    addressLayout->addWidget(addressBox_, 1);
-    address->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    bands_[static_cast<int>(Band::Address)] = bandBar_->addWidget(address);
-
-    animation_ = new CBusyAnimation(bandBar_);
-    bands_[static_cast<int>(Band::Animation)] = bandBar_->addWidget(animation_);
+    bandBar_ = new FolderBands(*this, this);
+    addToolBar(bandBar_);
 }
 
 void CMainFrame::CreateStatusBar() {
-    messagePane_ = new QLabel(statusBar());
-    statusBar()->addWidget(messagePane_, 1);
-    templatePane_ = new QLabel(statusBar());
-    templatePane_->setMinimumWidth(templatePane_->fontMetrics().horizontalAdvance(
-                                       QStringLiteral("Current Template: None - 0000000000")) *
-                                   3 / 2);
-    statusBar()->addPermanentWidget(templatePane_);
-    SetMessageText(UiText(string_id::IdleText));
-    SetTemplateName({});
+    statusBar_ = new MainStatusBar(app_, this);
+    setStatusBar(statusBar_);
 }
 
 // --- Views --------------------------------------------------------------------
@@ -530,7 +323,7 @@ void CMainFrame::OnUserGuide() {
     if (shown != nullptr) {
         shown->OnUpdate(nullptr, DocumentView::kHintNew);
     }
-    captionPanel_->setText(caption);
+    bandBar_->SetCaptionText(caption);
 }
 
 void CMainFrame::OnClipboardTemplates() {
@@ -547,16 +340,8 @@ bool CMainFrame::EnableToolbar(int folderKind) {
         return false;
     }
     const ToolbarVisibility shown = ToolbarVisibility::ForFolderKind(folderKind);
-    for (auto it = buttons_.cbegin(); it != buttons_.cend(); ++it) {
-        it.value()->setVisible(shown.IsShown(it.key()));
-    }
-    bool anyBand = false;
-    for (int band = 0; band < kBandCount; ++band) {
-        const bool bandShown = shown.IsShown(static_cast<Band>(band));
-        bands_[static_cast<std::size_t>(band)]->setVisible(bandShown);
-        anyBand = anyBand || bandShown;
-    }
-    bandBar_->setVisible(anyBand);
+    toolBar_->ShowButtons(shown);
+    bandBar_->ShowBands(shown);
     return true;
 }
 
@@ -566,92 +351,49 @@ std::string CMainFrame::ShownWebAddress() const {
 }
 
 void CMainFrame::SetAddress(std::string_view text, bool addToHistory) {
-    addressBox_->AddText(ToQt(text), addToHistory);
+    bandBar_->Address()->SetAddress(text, addToHistory);
 }
 
 std::string CMainFrame::GetAddress() const {
-    return gb::widgets::FromQt(addressBox_->GetCurrentText());
+    return bandBar_->Address()->GetAddress();
 }
 
 std::optional<std::string> CMainFrame::FavoriteAddress(int index) const {
-    if (index < 0 || static_cast<std::size_t>(index) >= favorites_.size()) {
-        return std::nullopt;
-    }
-    return favorites_[static_cast<std::size_t>(index)];
-}
-
-void CMainFrame::OnAddressEntered() {
-    if (ExecuteCommand(web_cmd::Go)) {
-        SetAddress(GetAddress(), true);
-    }
+    return toolBar_->Menus().FavoriteAddress(index);
 }
 
 bool CMainFrame::IsBandShown(Band band) const {
-    return bandBar_->isVisibleTo(this) && bands_[static_cast<std::size_t>(band)]->isVisible();
+    return bandBar_->IsBandShown(band);
 }
 
 bool CMainFrame::IsButtonShown(int command) const {
-    const QAction* button = buttons_.value(command);
-    return button != nullptr && button->isVisible();
+    return toolBar_->IsButtonShown(command);
 }
 
 void CMainFrame::OnBusyChanged(bool busy) {
     if (busy) {
-        animation_->Play();
+        bandBar_->Animation()->Play();
     } else {
-        animation_->Stop();
+        bandBar_->Animation()->Stop();
     }
     RequestCommandRefresh();
 }
 
 bool CMainFrame::IsAnimationPlaying() const {
-    return animation_->IsPlaying();
+    return bandBar_->Animation()->IsPlaying();
 }
 
 void CMainFrame::SetSummary(std::size_t count, std::string_view minimumValue,
                             std::string_view totalBids) {
-    summaryBar_->SetValues(std::to_string(count), minimumValue, totalBids);
+    bandBar_->Summary()->SetValues(std::to_string(count), minimumValue, totalBids);
 }
 
 void CMainFrame::SetStatusText(std::string_view title, std::string_view description) {
-    QString text = ToQt(CaptionPanelText(title, description));
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    captionPanel_->setText(text);
+    bandBar_->SetStatusText(title, description);
 }
 
 QString CMainFrame::CaptionText() const {
-    return captionPanel_->text();
-}
-
-void CMainFrame::SetMessageText(std::string_view text) {
-    // A menu or button hint still showing would hide the text until the
-    // mouse moves on.
-    statusBar()->clearMessage();
-    messagePane_->setText(ToQt(text));
-}
-
-QString CMainFrame::MessageText() const {
-    const QString hint = statusBar()->currentMessage();
-    return hint.isEmpty() ? messagePane_->text() : hint;
-}
-
-void CMainFrame::SetTemplateName(std::string_view name) {
-    templateName_ = name;
-    UpdateTemplatePane();
-}
-
-void CMainFrame::UpdateTemplatePane() {
-    std::string name = templateName_;
-    if (name.empty()) {
-        const gb::itemdb::CTDocText* current =
-            app_.GetTemplateLibrary().GetTemplate(app_.GetCurrentTemplateIndex());
-        name = current != nullptr ? current->GetName() : UiText(string_id::Unknown);
-    }
-    templatePane_->setText(ToQt(gb::app::TemplatePaneText(name, app_.GetTemplateLibraryName())));
-}
-
-QString CMainFrame::TemplatePaneText() const {
-    return templatePane_->text();
+    return bandBar_->CaptionText();
 }
 
 void CMainFrame::UpdateCaption() {
@@ -664,46 +406,11 @@ void CMainFrame::UpdateCaption() {
 // --- Placement and closing ------------------------------------------------------
 
 bool CMainFrame::LoadWindowPlacement() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr) {
-        return false;
-    }
-    const QSize size = screen->geometry().size();
-    const auto placement =
-        gb::app::LoadWindowPlacement(app_.GetUserSettings(), {size.width(), size.height()});
-    if (!placement) {
-        return false;
-    }
-    setGeometry(QRect(QPoint(placement->left, placement->top),
-                      QPoint(placement->right - 1, placement->bottom - 1)));
-    switch (placement->showCommand) {
-        case WindowPlacement::kShowMaximized:
-            showMaximized();
-            break;
-        case WindowPlacement::kShowMinimized:
-            showMinimized();
-            break;
-        default:
-            showNormal();
-            break;
-    }
-    return true;
+    return FramePlacement(*this, app_.GetUserSettings()).Load();
 }
 
 bool CMainFrame::SaveWindowPlacement() {
-    const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
-    WindowPlacement placement;
-    placement.showCommand = isMinimized()   ? WindowPlacement::kShowMinimized
-                            : isMaximized() ? WindowPlacement::kShowMaximized
-                                            : WindowPlacement::kShowNormal;
-    if (isMinimized() && (windowState() & Qt::WindowMaximized)) {
-        placement.flags = WindowPlacement::kRestoreToMaximized;
-    }
-    placement.left = normal.left();
-    placement.top = normal.top();
-    placement.right = normal.right() + 1;
-    placement.bottom = normal.bottom() + 1;
-    return gb::app::SaveWindowPlacement(app_.GetUserSettings(), placement);
+    return FramePlacement(*this, app_.GetUserSettings()).Save();
 }
 
 bool CMainFrame::RefuseDuringUpdate() {
@@ -717,7 +424,7 @@ bool CMainFrame::RefuseDuringUpdate() {
 void CMainFrame::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // The settings are read once the window exists: the pane shows them now.
-    UpdateTemplatePane();
+    statusBar_->UpdateTemplatePane();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
@@ -728,43 +435,13 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    addressBox_->SaveStrings();
+    AddressBox()->SaveStrings();
     SaveWindowPlacement();
     event->accept();
 }
 
 void CMainFrame::AcceptDroppedFiles(std::function<void(const std::filesystem::path&)> open) {
-    openDropped_ = std::move(open);
-    setAcceptDrops(true);
-}
-
-namespace {
-
-std::optional<std::filesystem::path> FirstLocalFile(const QMimeData* data) {
-    if (data != nullptr) {
-        for (const QUrl& url : data->urls()) {
-            if (url.isLocalFile()) {
-                return PathFromQt(url.toLocalFile());
-            }
-        }
-    }
-    return std::nullopt;
-}
-
-}  // namespace
-
-void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
-    if (openDropped_ && FirstLocalFile(event->mimeData())) {
-        event->acceptProposedAction();
-    }
-}
-
-void CMainFrame::dropEvent(QDropEvent* event) {
-    if (const auto path = FirstLocalFile(event->mimeData()); path && openDropped_) {
-        event->acceptProposedAction();
-        activateWindow();
-        openDropped_(*path);
-    }
+    new FileDropFilter(std::move(open), this);
 }
 
 void CMainFrame::BringToFront() {
@@ -784,58 +461,11 @@ void CMainFrame::BringToFront() {
 void CMainFrame::Post(const gb::WindowMessage& message) {
     // Runs on the posting thread: only queue the message for this window's.
     QMetaObject::invokeMethod(
-        this, [this, message] { OnRetrievalMessage(message); }, Qt::QueuedConnection);
-}
-
-void CMainFrame::OnRetrievalMessage(const gb::WindowMessage& message) {
-    if (message.message == WM_RETRIEVAL_NOTIFY) {
-        OnUpdateProgress(message);
-    } else if (message.message == WM_RETRIEVED_ROW) {
-        document_.GetUpdateRun().OnMessage(message);
-    }
-}
-
-void CMainFrame::OnUpdateProgress(const gb::WindowMessage& message) {
-    if (message.wParam == static_cast<std::uintptr_t>(RetrievalNotifyKind::Detail)) {
-        SetMessageText(progress_.Tick());
-        return;
-    }
-    // The end of one retrieval: the run starts the next one, or is over.
-    if (document_.GetUpdateRun().OnMessage(message)) {
-        OnUpdateEnded();
-    }
+        this, [this, message] { updateRun_.OnRetrievalMessage(message); }, Qt::QueuedConnection);
 }
 
 bool CMainFrame::StartUpdate() {
-    if (document_.IsUpdating() || !document_.UpdateAuctions()) {
-        return false;
-    }
-    progress_.Start();
-    updateBusy_ = busy_.Hold();
-    if (!document_.IsUpdating()) {
-        OnUpdateEnded();
-    }
-    return true;
-}
-
-void CMainFrame::OnUpdateEnded() {
-    updateBusy_.Release();
-    // Ticks that come after the end leave "Update Complete!" alone.
-    progress_.Complete();
-    const bool failed = document_.GetUpdateRun().HasFailed();
-    // The views reload the folder on display through a queued call of their
-    // own. The report is queued behind it, so that the reloaded list's status
-    // text does not replace "Update Complete!" at once.
-    QMetaObject::invokeMethod(
-        this,
-        [this, failed] {
-            SetMessageText(progress_.Text());
-            if (failed) {
-                CProblemDlg problems(RetrievalProblems::Read(), this);
-                services_.modals.Run(problems);
-            }
-        },
-        Qt::QueuedConnection);
+    return updateRun_.StartUpdate();
 }
 
 }  // namespace gb::app::ui

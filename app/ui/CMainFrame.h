@@ -1,22 +1,16 @@
 #pragma once
-// The main window: toolbar, the bar under it with the folder's summary, its
-// caption, the web address and the busy animation, the status bar, the menus,
-// and the pane with the folder tree and the right-hand view (or the
-// right-hand view alone). It routes commands from the active view through the
-// frame to the application and the document's other views, keeps the busy
-// state, shows the update run's progress, opens the help and keeps its
-// placement.
+// The main window: it holds the menus, the toolbar, the bar under it with the
+// folder's bands, the status bar, and the pane with the folder tree and the
+// right-hand view (or the right-hand view alone). It routes commands from the
+// active view through the frame to the application and the document's other
+// views, switches the views, keeps the busy state and opens the help; the bars,
+// the update run's presentation and the placement are classes of their own.
 
-#include <QtCore/QHash>
-#include <QtWidgets/QLabel>
 #include <QtWidgets/QMainWindow>
-#include <QtWidgets/QToolBar>
 
-#include <array>
 #include <cstddef>
 #include <filesystem>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,15 +19,17 @@
 #include "app/core/BusyState.h"
 #include "app/core/CommandRouter.h"
 #include "app/core/IFrame.h"
-#include "app/core/MenuLayout.h"
-#include "app/core/ProgressText.h"
-#include "app/core/ServiceUpdatePrompts.h"
 #include "app/core/ToolbarLayout.h"
 #include "app/core/UiServices.h"
 #include "app/core/ViewKind.h"
 #include "app/core/web/WebViewHost.h"
+#include "app/ui/AddressBand.h"
 #include "app/ui/CView.h"
+#include "app/ui/FolderBands.h"
+#include "app/ui/MainStatusBar.h"
+#include "app/ui/MainToolBar.h"
 #include "app/ui/ShellLinkOpener.h"
+#include "app/ui/UpdateRunPresenter.h"
 #include "app/ui/ViewRegistry.h"
 #include "platform/MessageTarget.h"
 #include "widgets/HelpService.h"
@@ -50,7 +46,6 @@ class CHistoryCombo;
 
 namespace gb::app::ui {
 
-class CBusyAnimation;
 class CMainView;
 class CSummaryBar;
 class CommandActions;
@@ -113,8 +108,8 @@ public:
     void SetSummary(std::size_t count, std::string_view minimumValue,
                     std::string_view totalBids) override;
     void SetStatusText(std::string_view title, std::string_view description) override;
-    void SetMessageText(std::string_view text) override;
-    void SetTemplateName(std::string_view name) override;
+    void SetMessageText(std::string_view text) override { statusBar_->SetMessageText(text); }
+    void SetTemplateName(std::string_view name) override { statusBar_->SetTemplateName(name); }
     // The profile's title; the window system adds "Gavelbook".
     void UpdateCaption();
 
@@ -142,24 +137,22 @@ public:
     void Post(const gb::WindowMessage& message) override;
 
     // For tests and the screenshot.
-    CSummaryBar* SummaryBar() const { return summaryBar_; }
+    CSummaryBar* SummaryBar() const { return bandBar_->Summary(); }
     QString CaptionText() const;
     // What the status bar's message pane shows: a menu or button hint while
     // one shows, else the program's own text.
-    QString MessageText() const;
-    QString TemplatePaneText() const;
+    QString MessageText() const { return statusBar_->MessageText(); }
+    QString TemplatePaneText() const { return statusBar_->TemplatePaneText(); }
     bool IsBandShown(Band band) const;
     bool IsButtonShown(int command) const;
     bool IsAnimationPlaying() const;
-    gb::widgets::CHistoryCombo* AddressBox() const { return addressBox_; }
+    gb::widgets::CHistoryCombo* AddressBox() const { return bandBar_->Address()->Box(); }
     // The drop-down menu of a toolbar button, filled as when it opens.
-    QMenu* DropDownMenu(int command) const;
+    QMenu* DropDownMenu(int command) const { return toolBar_->DropDownMenu(command); }
 
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateCommands();
@@ -167,16 +160,6 @@ private:
     void CreateToolBar();
     void CreateBands();
     void CreateStatusBar();
-    QMenu* AddMenu(const MenuLayout& layout);
-    // The recently used profiles, where a menu's layout places them.
-    void AddRecentProfiles(QMenu* menu);
-    QMenu* TemplateMenu();
-    QMenu* NavigateMenu();
-    QMenu* FontsMenu();
-    QMenu* FavoritesMenu();
-    // Enter in the address box: the web view loads the address, which goes
-    // to the top of the history.
-    void OnAddressEntered();
     void ReplaceCentral(QWidget* widget);
 
     void OnNavigationTree();
@@ -188,16 +171,8 @@ private:
     // Whether the profile view may be left; says why not when it may not.
     bool LeaveProfileViewOrSay();
     bool RefuseDuringUpdate();
-    void OnRetrievalMessage(const gb::WindowMessage& message);
-    void OnUpdateProgress(const gb::WindowMessage& message);
-    // The update run is over: animation, "Update Complete!" and, when a
-    // retrieval failed, what the retrievals logged.
-    void OnUpdateEnded();
     // The animation and the commands that follow the busy state.
     void OnBusyChanged(bool busy);
-    // The template pane: the current template, else the library's template
-    // in use, and the library's file name.
-    void UpdateTemplatePane();
 
     CLotkeeperApp& app_;
     gb::itemdb::CAucDoc& document_;
@@ -210,30 +185,17 @@ private:
     CommandRouter router_;
     CommandActions* actions_ = nullptr;
 
-    QToolBar* toolBar_ = nullptr;
-    QToolBar* bandBar_ = nullptr;
-    std::array<QAction*, kBandCount> bands_{};
-    QHash<int, QAction*> buttons_;
-    CSummaryBar* summaryBar_ = nullptr;
-    QLabel* captionPanel_ = nullptr;
-    gb::widgets::CHistoryCombo* addressBox_ = nullptr;
-    // Entry n is the address of favourites command 3584 + n.
-    std::vector<std::string> favorites_;
-    CBusyAnimation* animation_ = nullptr;
-    QLabel* messagePane_ = nullptr;
-    QLabel* templatePane_ = nullptr;
-    std::string templateName_;
+    MainToolBar* toolBar_ = nullptr;
+    FolderBands* bandBar_ = nullptr;
+    MainStatusBar* statusBar_ = nullptr;
 
     CMainView* mainView_ = nullptr;
     CView* singleView_ = nullptr;
 
-    std::function<void(const std::filesystem::path&)> openDropped_;
-    ProgressText progress_;
-    ServiceUpdatePrompts updatePrompts_;
-    // The update run's share of the busy state. Declared before the state,
-    // so that the state goes first and a run cut short by closing the window
-    // calls back into nothing.
-    BusyToken updateBusy_;
+    // Holds the update run's share of the busy state. Declared before the
+    // state, so that the state goes first and a run cut short by closing the
+    // window calls back into nothing.
+    UpdateRunPresenter updateRun_;
     BusyState busy_;
     ShellLinkOpener helpOpener_;
     gb::widgets::HelpService help_;

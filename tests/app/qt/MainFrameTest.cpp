@@ -1,15 +1,20 @@
 // The main window's bars, busy animation, progress messages, placement,
-// command enabling and view switching.
+// dropped files, command enabling and view switching.
 
+#include <QtCore/QMimeData>
+#include <QtGui/QDragEnterEvent>
+#include <QtGui/QDropEvent>
 #include <QtTest/QTest>
 #include <QtWidgets/QMenu>
 #include <QtWidgets/QMenuBar>
 #include <QtWidgets/QToolBar>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <thread>
+#include <vector>
 
 #include "FrameFixture.h"
 #include "app/core/AppSettings.h"
@@ -436,6 +441,28 @@ TEST_F(MainFrameTest, ThePlacementOfAnotherScreenIsNotRestored) {
     ASSERT_TRUE(user.SetNumber(gb::app::SectionKey("Settings"), "bottom", 500));
     gb::app::ui::CMainFrame next(app, document, services.Services());
     EXPECT_FALSE(next.LoadWindowPlacement());
+}
+
+TEST_F(MainFrameTest, ADropOpensItsFirstLocalFileAndALinkAloneNothing) {
+    std::vector<std::filesystem::path> opened;
+    frame->AcceptDroppedFiles(
+        [&opened](const std::filesystem::path& path) { opened.push_back(path); });
+    const auto drop = [this](const QList<QUrl>& urls) {
+        QMimeData data;
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QCoreApplication::sendEvent(frame.get(), &enter);
+        QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(frame.get(), &dropped);
+        return enter.isAccepted();
+    };
+    EXPECT_FALSE(drop({QUrl(QStringLiteral("https://example.com/Demo.pro"))}));
+    EXPECT_TRUE(opened.empty());
+    EXPECT_TRUE(drop({QUrl(QStringLiteral("https://example.com/Demo.pro")),
+                      QUrl::fromLocalFile(QStringLiteral("/tmp/Seller.pro")),
+                      QUrl::fromLocalFile(QStringLiteral("/tmp/Other.pro"))}));
+    EXPECT_EQ(opened, std::vector<std::filesystem::path>{"/tmp/Seller.pro"});
 }
 
 TEST_F(MainFrameTest, ClosingAModifiedUntitledProfileCanBeCancelled) {
