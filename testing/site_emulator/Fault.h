@@ -42,7 +42,7 @@ struct Fault {
     // What a DeepNesting page repeats before the page itself, and how often.
     struct Nesting {
         std::string_view piece = "<div>";
-        std::size_t times = 200'000;  // a megabyte
+        std::size_t times = 20'000;  // 100 kilobytes
     };
     Nesting nesting = {};
 

@@ -164,14 +164,15 @@ const FailureCase kCases[] = {
      kTooDeepFailure,
      kTooDeep},
     // Pages whose end tags and stray table parts close less than they seem
-    // to; the first two at sizes that took the parser minutes or overran the
-    // stack.
+    // to (the parser's own tests take them at the sizes that took it minutes
+    // or overran the stack; here the emulator answers them within the stall
+    // limit).
     {"SignInPageSpanDivSpan",
-     {FaultKind::DeepNesting, FaultPoint::SignInPage, {"<span><div></span>", 100'000}},
+     {FaultKind::DeepNesting, FaultPoint::SignInPage, {"<span><div></span>", 2'000}},
      kTooDeepFailure,
      kTooDeep},
     {"SignInPageDivTableCellDivEnd",
-     {FaultKind::DeepNesting, FaultPoint::SignInPage, {"<div><table><tr><td></div>", 80'000}},
+     {FaultKind::DeepNesting, FaultPoint::SignInPage, {"<div><table><tr><td></div>", 2'000}},
      kTooDeepFailure,
      kTooDeep},
     {"SignInPageListItemListEnd",
