@@ -14,9 +14,9 @@ namespace gb::retrieval {
 
 namespace {
 
-// Reading the thread's CPU clock is a system call; once in so many
-// allocations costs nothing next to the parser's own work.
-constexpr std::size_t kAllocationsPerClockReading = 256;
+// Reading the thread's CPU clock is a system call; once in so many calls of
+// the allocator and deallocator costs nothing next to the parser's own work.
+constexpr std::size_t kHookCallsPerClockReading = 256;
 // The stack the parser may take below its entry: its ordinary work takes a
 // few kilobytes, its only recursion (freeing a removed subtree) one frame
 // per level.
@@ -119,7 +119,7 @@ private:
         if (stackBase_ - frame > kStackBudget) {
             return false;
         }
-        return ++allocations_ % kAllocationsPerClockReading != 0 || ThreadCpuTime() <= cpuDeadline_;
+        return ++hookCalls_ % kHookCallsPerClockReading != 0 || ThreadCpuTime() <= cpuDeadline_;
     }
 
     void* Add(std::size_t size) {
@@ -154,7 +154,7 @@ private:
     Block* blocks_ = nullptr;
     std::size_t live_ = 0;
     const std::size_t memoryLimit_;
-    std::size_t allocations_ = 0;
+    std::size_t hookCalls_ = 0;
     const std::chrono::nanoseconds cpuDeadline_;
     const char* stackBase_ = nullptr;
     sigjmp_buf escape_{};
