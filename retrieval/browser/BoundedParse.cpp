@@ -123,10 +123,12 @@ private:
     }
 
     void* Add(std::size_t size) {
-        if (size > memoryLimit_ - live_) {
+        // The headers count too: most blocks are small.
+        const std::size_t taken = sizeof(Block) + size;
+        if (size > memoryLimit_ || taken > memoryLimit_ - live_) {
             return nullptr;
         }
-        auto* block = static_cast<Block*>(std::malloc(sizeof(Block) + size));
+        auto* block = static_cast<Block*>(std::malloc(taken));
         if (block == nullptr) {
             return nullptr;
         }
@@ -135,7 +137,7 @@ private:
             blocks_->previous = block;
         }
         blocks_ = block;
-        live_ += size;
+        live_ += taken;
         return block + 1;
     }
     void Remove(void* pointer) {
@@ -147,7 +149,7 @@ private:
         if (block->next != nullptr) {
             block->next->previous = block->previous;
         }
-        live_ -= block->size;
+        live_ -= sizeof(Block) + block->size;
         std::free(block);
     }
 

@@ -16,11 +16,12 @@ namespace {
 
 namespace cp = gb::cp1252;
 
-// What the parser may take for one page: many times what the densest real
-// markup needs (some fifty bytes per byte of the page) up to a ceiling, and
-// more than ten times the CPU time of the largest real page.
+// What the parser may take for one page: well over what the densest markup
+// needs (real pages some 25 bytes per byte of the page, block headers
+// included; a page of nothing but tags up to 100), up to a ceiling; and more
+// than ten times the CPU time of the largest real page.
 constexpr std::size_t kParseMemoryBase = 16 * 1024 * 1024;
-constexpr std::size_t kParseMemoryPerPageByte = 64;
+constexpr std::size_t kParseMemoryPerPageByte = 128;
 constexpr std::size_t kParseMemoryCeiling = 256 * 1024 * 1024;
 constexpr std::chrono::seconds kParseCpuTime{1};
 
