@@ -1,7 +1,8 @@
 // Takes a fetched page as the browser session does: finds its charset,
 // converts it for the site objects and for the form parser, reads its forms,
 // fills a field and builds the submission of every submit button. Pages
-// nested deeper than any real page are refused before they are parsed.
+// nested deeper than any real page, or that make the parser work far beyond
+// one, are refused.
 //
 // Input: the Content-Type header, a NUL byte, then the page body.
 
@@ -37,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         document = HtmlDocument::Parse(PageToUtf8(body, charset));
     } catch (const PageTooDeep&) {
-        return 0;  // refused at once, before the parser starts
+        return 0;  // refused
     }
     if (const std::optional<std::string>& base = document.BaseHref()) {
         (void)url::Resolve(kPageUrl, *base);

@@ -3,12 +3,12 @@
 #include <gumbo.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
-#include <memory>
 #include <utility>
 
 #include "platform/Cp1252.h"
-#include "retrieval/browser/MarkupDepth.h"
+#include "retrieval/browser/BoundedParse.h"
 
 namespace gb::retrieval {
 
@@ -16,11 +16,26 @@ namespace {
 
 namespace cp = gb::cp1252;
 
-struct OutputDeleter {
-    void operator()(GumboOutput* output) const {
-        gumbo_destroy_output(&kGumboDefaultOptions, output);
-    }
-};
+// What the parser may take for one page: well over what the densest markup
+// needs (real pages some 25 bytes per byte of the page, block headers
+// included; a page of nothing but tags up to 100), up to a ceiling; and more
+// than ten times the CPU time of the largest real page.
+constexpr std::size_t kParseMemoryBase = 16 * 1024 * 1024;
+constexpr std::size_t kParseMemoryPerPageByte = 128;
+constexpr std::size_t kParseMemoryCeiling = 256 * 1024 * 1024;
+constexpr std::chrono::seconds kParseCpuTime{1};
+
+PageTooDeep TooDeep(std::size_t limit) {
+    return PageTooDeep("The page nests its elements deeper than any real page (more than " +
+                       std::to_string(limit) + " deep, or reopened without end); it was not read");
+}
+
+BoundedParse::Limits ParseLimits(std::size_t pageSize) {
+    return {std::min(kParseMemoryCeiling,
+                     kParseMemoryBase +
+                         kParseMemoryPerPageByte * std::min(pageSize, kParseMemoryCeiling)),
+            kParseCpuTime};
+}
 
 // A stretch of the source: [begin, end).
 struct Span {
@@ -44,6 +59,19 @@ bool HasAttribute(const GumboElement& element, const char* name) {
     return gumbo_get_attribute(&element.attributes, name) != nullptr;
 }
 
+// The children of a node that can have any.
+const GumboVector* ChildrenOf(const GumboNode& node) {
+    switch (node.type) {
+        case GUMBO_NODE_DOCUMENT:
+            return &node.v.document.children;
+        case GUMBO_NODE_ELEMENT:
+        case GUMBO_NODE_TEMPLATE:
+            return &node.v.element.children;
+        default:
+            return nullptr;
+    }
+}
+
 // Calls `visit` for every node below `root` in tree order, without recursion:
 // a hostile page may nest deeper than the stack allows.
 template <typename Visit>
@@ -53,16 +81,30 @@ void Walk(const GumboNode* root, Visit visit) {
         const GumboNode* node = pending.back();
         pending.pop_back();
         visit(*node);
-        if (node->type == GUMBO_NODE_ELEMENT || node->type == GUMBO_NODE_TEMPLATE ||
-            node->type == GUMBO_NODE_DOCUMENT) {
-            const GumboVector& children = node->type == GUMBO_NODE_DOCUMENT
-                                              ? node->v.document.children
-                                              : node->v.element.children;
-            for (unsigned i = children.length; i > 0; --i) {
-                pending.push_back(static_cast<const GumboNode*>(children.data[i - 1]));
+        if (const GumboVector* children = ChildrenOf(*node)) {
+            for (unsigned i = children->length; i > 0; --i) {
+                pending.push_back(static_cast<const GumboNode*>(children->data[i - 1]));
             }
         }
     }
+}
+
+// Whether any node below `root` lies more than `limit` levels below it.
+bool NestsDeeperThan(const GumboNode& root, std::size_t limit) {
+    std::vector<std::pair<const GumboNode*, std::size_t>> pending{{&root, 0}};
+    while (!pending.empty()) {
+        const auto [node, depth] = pending.back();
+        pending.pop_back();
+        if (depth > limit) {
+            return true;
+        }
+        if (const GumboVector* children = ChildrenOf(*node)) {
+            for (unsigned i = 0; i < children->length; ++i) {
+                pending.emplace_back(static_cast<const GumboNode*>(children->data[i]), depth + 1);
+            }
+        }
+    }
+    return false;
 }
 
 // The text inside an element.
@@ -209,19 +251,16 @@ std::vector<std::size_t> FormEndTags(std::string_view source, std::vector<Span> 
 }  // namespace
 
 HtmlDocument HtmlDocument::Parse(std::string_view utf8) {
-    if (IsTooDeepToParse(utf8, kMaxNesting, kMaxParserWork)) {
-        throw PageTooDeep("The page nests its elements deeper than any real page (more than " +
-                          std::to_string(kMaxNesting) +
-                          " deep, or reopened without end); it was not read");
+    std::optional<BoundedParse> parse;
+    try {
+        parse.emplace(utf8, ParseLimits(utf8.size()));
+    } catch (const ParseLimitReached&) {
+        throw TooDeep(kMaxNesting);
     }
-    GumboOptions options = kGumboDefaultOptions;
-    options.max_errors = 0;
-    std::unique_ptr<GumboOutput, OutputDeleter> output(
-        gumbo_parse_with_options(&options, utf8.data(), utf8.size()));
+    if (NestsDeeperThan(parse->Document(), kMaxNesting)) {
+        throw TooDeep(kMaxNesting);
+    }
     HtmlDocument document;
-    if (!output) {
-        return document;
-    }
 
     // The stretch of the source a piece of the tree was read from; nothing for
     // a piece the parser made up.
@@ -238,7 +277,7 @@ HtmlDocument HtmlDocument::Parse(std::string_view utf8) {
     std::vector<Placed<HtmlForm>> forms;
     std::vector<Placed<FormControl>> controls;
 
-    Walk(output->document, [&](const GumboNode& node) {
+    Walk(&parse->Document(), [&](const GumboNode& node) {
         if (IsTextNode(node)) {
             if (const auto span = spanOf(node.v.text.original_text)) {
                 covered.push_back(*span);

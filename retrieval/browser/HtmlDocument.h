@@ -43,7 +43,7 @@ struct FormControl {
 };
 
 // Raised for a page whose elements nest deeper than any real page does, or
-// that would make the parser work for more than a moment.
+// that makes the parser work or hold memory far beyond what real pages do.
 class PageTooDeep : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -53,14 +53,12 @@ class HtmlDocument {
 public:
     // Deeper than any real page nests its elements.
     static constexpr std::size_t kMaxNesting = 400;
-    // The most elements the parser may look at while reading one page: many
-    // times what a real page of a megabyte makes it look at, and a fraction
-    // of a second's work.
-    static constexpr std::size_t kMaxParserWork = 20'000'000;
 
     HtmlDocument() = default;
-    // Throws PageTooDeep for a page nested deeper than kMaxNesting or one
-    // that would make the parser look at more than kMaxParserWork elements.
+    // Throws PageTooDeep for a page whose tree nests deeper than kMaxNesting,
+    // or one that takes the parser more than a second of CPU time or many
+    // times the memory real pages take; such a page is given up at once,
+    // whatever the parser has built of it.
     static HtmlDocument Parse(std::string_view utf8);
 
     const std::vector<HtmlForm>& Forms() const { return forms_; }

@@ -2,6 +2,7 @@
 // What the site emulator can be told to do wrong for one seller, and on which
 // page.
 
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
@@ -38,6 +39,12 @@ struct Fault {
     // CompressionBomb; DeepNesting on the sign-in or adult-consent page);
     // the other kinds have a page of their own.
     FaultPoint point = FaultPoint::Listing;
+    // What a DeepNesting page repeats before the page itself, and how often.
+    struct Nesting {
+        std::string_view piece = "<div>";
+        std::size_t times = 20'000;  // 100 kilobytes
+    };
+    Nesting nesting = {};
 
     bool Strikes(FaultPoint page) const;
 };

@@ -18,8 +18,6 @@ constexpr std::size_t kHugePageBytes = 256 * 1024 * 1024;
 constexpr std::size_t kFillerPiece = 64 * 1024;
 constexpr std::chrono::milliseconds kDripInterval{200};
 constexpr std::size_t kZerosPerPiece = 1024 * 1024;
-// A megabyte of "<div>": well within any page size limit.
-constexpr std::size_t kDeepNesting = 200'000;
 
 // A gzip stream of zeros, given out a compressed megabyte at a time.
 class GzipZeros {
@@ -99,11 +97,11 @@ void AnswerCompressionBomb(httplib::Response& response, StopWait stopped) {
         });
 }
 
-std::string NestedDeep(const std::string& page) {
+std::string NestedDeep(const std::string& page, const Fault::Nesting& nesting) {
     std::string nested;
-    nested.reserve(kDeepNesting * 5 + page.size());
-    for (std::size_t i = 0; i < kDeepNesting; ++i) {
-        nested += "<div>";
+    nested.reserve(nesting.times * nesting.piece.size() + page.size());
+    for (std::size_t i = 0; i < nesting.times; ++i) {
+        nested += nesting.piece;
     }
     return nested + page;
 }

@@ -7,6 +7,9 @@
 
 #include <chrono>
 #include <functional>
+#include <string>
+
+#include "Fault.h"
 
 namespace gb::emulator {
 
@@ -23,9 +26,9 @@ void AnswerDrip(httplib::Response& response, StopWait stopped);
 // megabyte each.
 void AnswerCompressionBomb(httplib::Response& response, StopWait stopped);
 
-// `page` inside elements nested far deeper than any real page's: a parser
-// that counts nesting carelessly takes half an hour over it.
-std::string NestedDeep(const std::string& page);
+// `page` after the fault's piece of markup, repeated: elements nested far
+// deeper than any real page's, in whatever way the piece nests them.
+std::string NestedDeep(const std::string& page, const Fault::Nesting& nesting);
 
 // A redirect to `target`, the address just asked for.
 void AnswerRedirectLoop(httplib::Response& response, const std::string& target);

@@ -268,7 +268,7 @@ void SiteEmulator::AnswerSignIn(Exchange& exchange, const Fault& fault) {
         action, exchange.request.target,
         fault.kind != FaultKind::NoSignInField || !fault.Strikes(FaultPoint::SignInPage));
     const bool deep = fault.kind == FaultKind::DeepNesting && fault.Strikes(FaultPoint::SignInPage);
-    Answer(exchange, deep ? NestedDeep(page) : page);
+    Answer(exchange, deep ? NestedDeep(page, fault.nesting) : page);
 }
 
 bool SiteEmulator::Faulted(Exchange& exchange, const Fault& fault, FaultPoint point) {
@@ -383,7 +383,7 @@ void SiteEmulator::ServeAdultConsentPage(Exchange& exchange) {
         return;
     }
     const std::string page = AdultConsentPage(exchange.request.path + "?AdultSignInConfirm");
-    Answer(exchange, fault.kind == FaultKind::DeepNesting ? NestedDeep(page) : page);
+    Answer(exchange, fault.kind == FaultKind::DeepNesting ? NestedDeep(page, fault.nesting) : page);
 }
 
 void SiteEmulator::ServeAdultConsent(Exchange& exchange) {

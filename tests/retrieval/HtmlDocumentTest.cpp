@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <cctype>
+#include <filesystem>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
+
+#include "platform/FileIo.h"
 
 namespace gb::retrieval {
 namespace {
@@ -176,22 +178,168 @@ TEST(HtmlDocument, TakesTheFirstBaseWithAnHref) {
     EXPECT_EQ(HtmlDocument::Parse("<p>no base</p>").BaseHref(), std::nullopt);
 }
 
-std::string Nested(std::size_t depth, const std::string& inside) {
-    std::string page;
-    for (std::size_t i = 0; i < depth; ++i) {
-        page += "<div>";
+std::string Repeated(const std::string& piece, std::size_t times) {
+    std::string text;
+    text.reserve(piece.size() * times);
+    for (std::size_t i = 0; i < times; ++i) {
+        text += piece;
     }
-    return page + inside;
+    return text;
 }
 
 TEST(HtmlDocument, ReadsNestingAsDeepAsRealPagesRefusesDeeperAndSurvivesEmptyInput) {
     const std::string form = "<form><input name=deep></form>";
-    const HtmlDocument document = HtmlDocument::Parse(Nested(HtmlDocument::kMaxNesting - 5, form));
+    const HtmlDocument document =
+        HtmlDocument::Parse(Repeated("<div>", HtmlDocument::kMaxNesting - 5) + form);
     ASSERT_EQ(document.Controls().size(), 1u);
     EXPECT_EQ(document.Controls()[0].form, std::optional<std::size_t>(0));
-    EXPECT_THROW(HtmlDocument::Parse(Nested(3000, form)), PageTooDeep);
+    EXPECT_THROW(HtmlDocument::Parse(Repeated("<div>", 3000) + form), PageTooDeep);
     EXPECT_TRUE(HtmlDocument::Parse("").Controls().empty());
 }
+
+struct PageCase {
+    const char* description;
+    std::string page;
+
+    friend void PrintTo(const PageCase& c, std::ostream* out) { *out << c.description; }
+};
+
+// Pages real sites send, of the size of their larger pages (some 40 to 80
+// kilobytes): they are read with their forms.
+class RealPage : public testing::TestWithParam<PageCase> {};
+
+TEST_P(RealPage, IsReadWithItsForm) {
+    const std::string form = "<form name=f><input name=last value=v></form>";
+    const HtmlDocument document = HtmlDocument::Parse(GetParam().page + form);
+    ASSERT_FALSE(document.Controls().empty());
+    EXPECT_EQ(document.Controls().back().name, "last");
+    EXPECT_EQ(document.Controls().back().form, document.FindForm("f", 0));
+}
+
+std::string NestedLayoutTables(int levels, int rows) {
+    std::string page = "<html><body bgcolor=white>";
+    for (int level = 0; level < levels; ++level) {
+        page += "<table width=100% border=0 cellpadding=2><tr><td valign=top><font size=2>";
+    }
+    page += "<table>" +
+            Repeated(
+                "<tr bgcolor=#efefef><td><a href=/item?id=1>Item</a><td>$1.00<td>"
+                "<img src=/a.gif width=1 height=1><td><font size=1>3d 4h</font></tr>",
+                rows) +
+            "</table>";
+    for (int level = 0; level < levels; ++level) {
+        page += "</font></td></tr></table>";
+    }
+    return page;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, RealPage,
+    testing::Values(
+        PageCase{"NestedLayoutTables", NestedLayoutTables(12, 500)},
+        // Old pages leave much open that the parser closes for them.
+        PageCase{"UnclosedParagraphsWithFonts", Repeated("<p><font face=Arial>text", 2000)},
+        PageCase{"UnclosedListItems", "<ul>" + Repeated("<li><b>item</b>", 2000) + "</ul>"},
+        PageCase{
+            "UnclosedRowsAndCells",
+            "<table>" + Repeated("<tr><td><font size=2>a<td><font size=2>b", 2000) + "</table>"},
+        PageCase{"UnclosedOptions",
+                 "<select name=s>" + Repeated("<option value=1>one", 2000) + "</select>"},
+        PageCase{"UnclosedDefinitions", "<dl>" + Repeated("<dt>term<dd><i>text", 2000) + "</dl>"},
+        PageCase{"VoidElements", Repeated("<br><img src=a.gif><input name=x><hr>", 2000)},
+        PageCase{"EndTagClosesWhatWasLeftOpenInside", Repeated("<div><span><em>x</div>", 2000)},
+        PageCase{"FormattingClosedByEachParagraph",
+                 Repeated("<p><b><i>bold <a href=x>link</p>", 1000)},
+        // Markup inside text that is no markup.
+        PageCase{"TextAreaText",
+                 "<form><textarea name=t>" + Repeated("<div>", 500) + "</textarea></form>"},
+        PageCase{"TitleText", "<title>" + Repeated("<div>", 500) + "</title>"},
+        PageCase{"XmpText", "<xmp>" + Repeated("<div>", 500) + "</xmp>"},
+        PageCase{"IframeText", "<iframe>" + Repeated("<div>", 500) + "</iframe>"},
+        PageCase{"NoembedText", "<noembed>" + Repeated("<div>", 500) + "</noembed>"},
+        PageCase{"NoframesText", "<noframes>" + Repeated("<div>", 500) + "</noframes>"},
+        PageCase{"ScriptText", "<script>" + Repeated("if (a<b) x='<div>';", 1000) + "</script>"},
+        PageCase{"Comments", "<!--" + Repeated("<div>", 1000) + "-->"}),
+    [](const testing::TestParamInfo<PageCase>& tested) { return tested.param.description; });
+
+TEST(HtmlDocument, ReadsEverySiteFixturePage) {
+    const std::filesystem::path sites =
+        std::filesystem::path(GB_TEST_FIXTURES).parent_path().parent_path() / "sites" / "fixtures";
+    int pages = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(sites)) {
+        if (entry.path().extension() == ".htm") {
+            const std::optional<std::string> page = ReadWholeFile(entry.path());
+            ASSERT_TRUE(page) << entry.path();
+            EXPECT_NO_THROW(HtmlDocument::Parse(*page)) << entry.path();
+            ++pages;
+        }
+    }
+    EXPECT_GE(pages, 9);
+}
+
+// Hostile pages that make the parser build a tree far deeper than any real
+// page's, work for minutes, fill the memory, or overrun the stack. Each is
+// refused, whatever it makes the parser do.
+class HostilePage : public testing::TestWithParam<PageCase> {};
+
+TEST_P(HostilePage, IsRefused) {
+    EXPECT_THROW(HtmlDocument::Parse(GetParam().page), PageTooDeep);
+}
+
+// Distinct attributes: the parser keeps at most three identical formatting
+// elements open.
+std::string DistinctBolds(int count) {
+    std::string bolds;
+    for (int i = 0; i < count; ++i) {
+        bolds += "<b id=b" + std::to_string(i) + ">";
+    }
+    return bolds;
+}
+
+constexpr std::size_t kPageLimit = 4 * 1024 * 1024;
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, HostilePage,
+    testing::Values(
+        // End tags that close nothing the parser keeps open.
+        PageCase{"SpanDivSpan", Repeated("<span><div></span>", 100'000)},
+        PageCase{"ListItemListEnd", Repeated("<li><ul></li>", 100'000)},
+        PageCase{"DivTableCellDivEnd", Repeated("<div><table><tr><td></div>", 80'000)},
+        PageCase{"CustomElementDiv", Repeated("<x-a><div></x-a>", 10'000)},
+        PageCase{"HeadingTableCell", Repeated("<h1><table><tr><td></h1>", 10'000)},
+        PageCase{"ParagraphObject", Repeated("<p><object></p>", 10'000)},
+        PageCase{"ParagraphApplet", Repeated("<p><applet></p>", 10'000)},
+        PageCase{"ParagraphMarquee", Repeated("<p><marquee></p>", 10'000)},
+        PageCase{"FormDiv", Repeated("<form><div></form>", 10'000)},
+        PageCase{"OptionDiv", Repeated("<option><div></option>", 10'000)},
+        PageCase{"CellDiv", Repeated("<td><div></td>", 10'000)},
+        PageCase{"BoldDiv", Repeated("<b><div></b>", 10'000)},
+        PageCase{"AnchorDiv", Repeated("<a><div></a>", 10'000)},
+        PageCase{"NobrDiv", Repeated("<nobr><div></nobr>", 10'000)},
+        // Stray table parts, no end tags at all.
+        PageCase{"DivCell", Repeated("<div><td>", 10'000)},
+        PageCase{"TableBodyDiv", Repeated("<tbody><div>", 10'000)},
+        PageCase{"SpanCellCaption", Repeated("<span><td><caption>", 10'000)},
+        // Plainly deep.
+        PageCase{"NestedDivisions", Repeated("<div>", 200'000)},
+        PageCase{"NestedTables", Repeated("<table><tr><td>", 10'000)},
+        PageCase{"DistinctFormattingElements", DistinctBolds(10'000)},
+        PageCase{"ListItemsInsideQuotes", "<ul>" + Repeated("<li><blockquote>", 10'000)},
+        // Deep, then work that allocates nothing: text that makes the parser
+        // look through every open element for each character.
+        PageCase{"TextInsideDeepObjects",
+                 Repeated("<object>", 100'000) + "<b>" + std::string(3'000'000, 'x')},
+        // Deep, then end tags that each make the parser look through all of them.
+        PageCase{"StrayEndTagsBelowDeepTree",
+                 Repeated("<span>", 20'000) + Repeated("</x>", 900'000)},
+        // The parser frees a removed body recursively: deep enough, that
+        // overruns the stack inside the parse.
+        PageCase{"FramesetAfterDeepBody", Repeated("<q>", kPageLimit / 3 - 10) + "<frameset>"},
+        // Shallow, but the formatting elements are reopened for every
+        // paragraph until memory runs out.
+        PageCase{"FormattingReopenedInEveryParagraph",
+                 "<p>" + DistinctBolds(30) + Repeated("</p><p>x", (kPageLimit - 400) / 8)}),
+    [](const testing::TestParamInfo<PageCase>& tested) { return tested.param.description; });
 
 }  // namespace
 }  // namespace gb::retrieval
