@@ -42,6 +42,7 @@
 #include "itemdb/UpdateRun.h"
 #include "platform/WindowRegistry.h"
 #include "widgets/CHistoryCombo.h"
+#include "widgets/LockKeyPanes.h"
 #include "widgets/ModalRunner.h"
 #include "widgets/QtText.h"
 
@@ -375,6 +376,7 @@ void CMainFrame::CreateStatusBar() {
                                        QStringLiteral("Current Template: None - 0000000000")) *
                                    3 / 2);
     statusBar()->addPermanentWidget(templatePane_);
+    new gb::widgets::LockKeyPanes(*statusBar());
     SetMessageText(UiText(string_id::IdleText));
     SetTemplateName({});
 }
