@@ -11,10 +11,10 @@
 #include "template_editor/ui/TemplateProgram.h"
 #include "widgets/HelpService.h"
 #include "widgets/QtModalRunner.h"
+#include "widgets/WebEngineStart.h"
 
 int main(int argc, char** argv) {
-    // The web engine shares the window system's drawing contexts.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    gb::widgets::PrepareWebEngineProcess();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Template"));
     QApplication::setOrganizationName(QStringLiteral("Norvel Software"));

@@ -1,6 +1,6 @@
 #pragma once
 // The programs' help: the user guide "Lotkeeper.html" beside the programs
-// (the installer's "Lotkeeper.chm"), opened in the desktop's web browser at
+// (and on the install medium), opened in the desktop's web browser at
 // the contents or at the place of a help context number. Each context is an
 // anchor "context-<number>" of the guide.
 

@@ -7,6 +7,7 @@
 #include "app/core/UiStrings.h"
 #include "itemdb/LotkeeperStrings.h"
 #include "itemdb/TemplateLibrary.h"
+#include "widgets/LockKeyPanes.h"
 #include "widgets/QtText.h"
 
 namespace gb::app::ui {
@@ -24,6 +25,7 @@ MainStatusBar::MainStatusBar(CLotkeeperApp& app, QWidget* parent) : QStatusBar(p
                                        QStringLiteral("Current Template: None - 0000000000")) *
                                    3 / 2);
     addPermanentWidget(templatePane_);
+    new gb::widgets::LockKeyPanes(*this);
     SetMessageText(UiText(string_id::IdleText));
     SetTemplateName({});
 }

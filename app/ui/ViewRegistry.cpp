@@ -1,6 +1,8 @@
 #include "app/ui/ViewRegistry.h"
 
+#include <memory>
 #include <stdexcept>
+#include <string>
 
 #include "app/core/CLotkeeperApp.h"
 #include "app/core/CommandIds.h"
@@ -8,6 +10,7 @@
 #include "app/ui/profile/CProView.h"
 #include "app/ui/web/CWebView.h"
 #include "widgets/ModalRunner.h"
+#include "widgets/WebEngineStart.h"
 
 namespace gb::app::ui {
 
@@ -22,11 +25,23 @@ ViewRegistry ViewRegistry::MainViews() {
         hooks.enableToolbar = [&frame](int folderKind) { frame.EnableToolbar(folderKind); };
         return CreateProView(frame.Document(), std::move(hooks), parent);
     });
-    // Web-site links and the user guide's pages.
-    views.Register(ViewKind::Web, [](IFrame& frame, QWidget* parent) {
-        return CreateWebView(frame.Document(), frame.WebHost(), frame.Services().shell,
-                             frame.Services().messages, frame.App().GetUserSettings(), parent);
-    });
+    // Web-site links and the user guide's pages. The first web view of the
+    // window starts the web engine; when that runs without its sandbox, the
+    // window says so then, and only then.
+    views.Register(
+        ViewKind::Web, [noted = std::make_shared<bool>(false)](IFrame& frame, QWidget* parent) {
+            CView* view =
+                CreateWebView(frame.Document(), frame.WebHost(), frame.Services().shell,
+                              frame.Services().messages, frame.App().GetUserSettings(), parent);
+            if (!*noted) {
+                *noted = true;
+                const std::string note = gb::widgets::WebEngineSandboxNote();
+                if (!note.empty()) {
+                    frame.SetMessageText(note);
+                }
+            }
+            return view;
+        });
     return views;
 }
 

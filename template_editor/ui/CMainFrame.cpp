@@ -39,6 +39,7 @@
 #include "widgets/GuardedTabBar.h"
 #include "widgets/HelpService.h"
 #include "widgets/LinkOpener.h"
+#include "widgets/LockKeyPanes.h"
 #include "widgets/ModalRunner.h"
 #include "widgets/QtText.h"
 
@@ -86,6 +87,7 @@ CMainFrame::CMainFrame(CTemplateDoc& doc, TemplateDocPrompts& prompts,
     CreateToolBar();
     ConnectViews();
     statusBar()->showMessage(tr("Ready"));
+    new gb::widgets::LockKeyPanes(*statusBar());
 }
 
 CMainFrame::~CMainFrame() {

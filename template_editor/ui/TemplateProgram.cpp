@@ -1,7 +1,13 @@
 #include "template_editor/ui/TemplateProgram.h"
 
+#include <QtWidgets/QStatusBar>
+
+#include <string>
+
 #include "template_editor/core/EditorSettings.h"
 #include "template_editor/ui/CMainFrame.h"
+#include "widgets/QtText.h"
+#include "widgets/WebEngineStart.h"
 
 namespace gb::editor {
 
@@ -25,6 +31,11 @@ bool TemplateProgram::InitInstance() {
         return false;
     }
     frame_ = std::make_unique<CMainFrame>(doc_, prompts_, runner_, help_, programFolder_);
+    // The window's design view has started the web engine.
+    const std::string note = gb::widgets::WebEngineSandboxNote();
+    if (!note.empty()) {
+        frame_->statusBar()->showMessage(gb::widgets::ToQt(note));
+    }
     prompts_.SetParent(frame_.get());
     connect(&instance_, &gb::widgets::SingleInstance::Activated, frame_.get(),
             &CMainFrame::BringToFront);

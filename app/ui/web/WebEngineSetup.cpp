@@ -1,11 +1,11 @@
 #include "app/ui/web/WebEngineSetup.h"
 
-#include <QtCore/QCoreApplication>
 #include <QtWebEngineCore/QWebEngineProfile>
 #include <QtWebEngineCore/QWebEngineUrlScheme>
 
 #include "app/core/web/WebAddress.h"
 #include "app/ui/web/CResourceSchemeHandler.h"
+#include "widgets/WebEngineStart.h"
 
 namespace gb::app::ui {
 
@@ -25,7 +25,7 @@ void PrepareWebEngine() {
         scheme.setFlags(QWebEngineUrlScheme::SecureScheme);
         QWebEngineUrlScheme::registerScheme(scheme);
     }
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    gb::widgets::PrepareWebEngineProcess();
 }
 
 void InstallResourcePages(QWebEngineProfile& profile) {

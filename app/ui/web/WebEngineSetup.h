@@ -6,9 +6,10 @@ class QWebEngineProfile;
 
 namespace gb::app::ui {
 
-// Registers the "res" scheme of the program's own pages and lets the web
-// engine share the window system's drawing contexts. Call it in main() before
-// the QApplication is created; once is enough, more do no harm.
+// Registers the "res" scheme of the program's own pages and prepares the web
+// engine as every program of the system does (gb::widgets::
+// PrepareWebEngineProcess). Call it in main() before the QApplication is
+// created; once is enough, more do no harm.
 void PrepareWebEngine();
 
 // Serves "res://Vellumark.dll/..." on the profile from the program's

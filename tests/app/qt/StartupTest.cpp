@@ -1,9 +1,17 @@
 // Start-up and shutdown of the program: which profile opens, what happens
 // when it cannot, one instance per user, and what the next start finds.
 
+#include <QtCore/QDeadlineTimer>
+#include <QtCore/QJsonArray>
+#include <QtCore/QJsonDocument>
+#include <QtCore/QJsonObject>
 #include <QtCore/QProcess>
 #include <QtNetwork/QLocalSocket>
+#include <QtNetwork/QNetworkAccessManager>
+#include <QtNetwork/QNetworkReply>
+#include <QtNetwork/QTcpServer>
 #include <QtTest/QSignalSpy>
+#include <QtTest/QTest>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QLineEdit>
 
@@ -26,6 +34,7 @@
 #include "app/ui/profile/CProView.h"
 #include "itemdb/AucDoc.h"
 #include "itemdb/FolderKind.h"
+#include "itemdb/TDocText.h"
 #include "itemdb/TemplateLibrary.h"
 #include "platform/Settings.h"
 #include "tests/support/TempFolder.h"
@@ -267,6 +276,114 @@ TEST_F(StartupTest, ASecondProgramProcessEndsAtOnce) {
         first.kill();
         first.waitForFinished();
     }
+}
+
+// The programs as a user starts them, who is root on a fresh machine: the
+// environment holds nothing about the web engine's sandbox, and the engine
+// would end a program the moment it starts, before any page exists, unless
+// the program itself turned the sandbox off. The engine's debugging port
+// tells that it runs and which pages the program has made.
+class ProgramsAsRootTest : public StartupTest {
+protected:
+    // The pages the engine of the program started last lists: an array of
+    // objects with "type", "url" and "title"; empty while it lists none.
+    QJsonArray EnginePages() const {
+        QNetworkAccessManager network;
+        std::unique_ptr<QNetworkReply> reply(network.get(
+            QNetworkRequest(QUrl(QStringLiteral("http://127.0.0.1:%1/json/list").arg(port_)))));
+        if (!QTest::qWaitFor([&] { return reply->isFinished(); }, 5000)) {
+            return {};
+        }
+        return QJsonDocument::fromJson(reply->readAll()).array();
+    }
+
+    // Starts `program` and waits until its engine lists a page; false when the
+    // program ends first, or lists none within a minute.
+    bool ShowsAPage(QProcess& process, const QString& program, const QStringList& arguments) {
+        QTcpServer probe;
+        EXPECT_TRUE(probe.listen(QHostAddress::LocalHost));
+        port_ = probe.serverPort();
+        probe.close();
+
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("QTWEBENGINE_DISABLE_SANDBOX"));
+        environment.insert("QTWEBENGINE_REMOTE_DEBUGGING",
+                           QStringLiteral("127.0.0.1:%1").arg(port_));
+        environment.insert("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
+        // In a sanitized build the engine's library fails these checks by
+        // itself.
+        environment.insert("ASAN_OPTIONS", "new_delete_type_mismatch=0:detect_leaks=0");
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        const QString home = QString::fromStdString(folder.Path().string());
+        for (const char* variable :
+             {"GAVELBOOK_USER_SETTINGS", "GAVELBOOK_MACHINE_SETTINGS", "GAVELBOOK_PROGRAM_DIR",
+              "GAVELBOOK_STATE_DIR", "XDG_RUNTIME_DIR", "XDG_DATA_HOME", "XDG_CACHE_HOME"}) {
+            environment.insert(QString::fromLatin1(variable), home);
+        }
+        std::filesystem::permissions(folder.Path(), std::filesystem::perms::owner_all);
+        process.setProcessEnvironment(environment);
+        process.start(program, arguments);
+        if (!process.waitForStarted()) {
+            return false;
+        }
+        QJsonArray pages;
+        const auto shown = [&] {
+            pages = EnginePages();
+            for (const QJsonValue page : pages) {
+                if (page[QStringLiteral("type")] == QStringLiteral("page")) {
+                    return true;
+                }
+            }
+            return false;
+        };
+        const QDeadlineTimer patience(60000);
+        bool found = false;
+        while (!found && process.state() == QProcess::Running && !patience.hasExpired()) {
+            found = shown();
+            process.waitForFinished(200);
+        }
+        EXPECT_TRUE(found) << QJsonDocument(pages).toJson().toStdString()
+                           << process.readAllStandardError().toStdString();
+        return found && process.state() == QProcess::Running;
+    }
+
+    static void End(QProcess& process) {
+        process.kill();
+        process.waitForFinished();
+    }
+
+private:
+    quint16 port_ = 0;
+};
+
+TEST_F(ProgramsAsRootTest, BothProgramsMakeTheirWebPagesAndRunOn) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "the programs run as root only for root";
+    }
+    // A profile left on the user guide opens on it.
+    const auto profile = folder / "Guide.pro";
+    {
+        CAucDoc document;
+        test_profile::Prepare(document);
+        ASSERT_TRUE(document.SelectFolder(test_profile::FindChild(
+            document.GetFolderTree(), folder::UserGuide, folder::Contents)));
+        ASSERT_TRUE(document.OnSaveDocument(profile));
+    }
+    QProcess lotkeeper;
+    EXPECT_TRUE(ShowsAPage(lotkeeper, QStringLiteral(GB_BIN_DIR "/Lotkeeper"),
+                           {QString::fromStdString(profile.string())}));
+    End(lotkeeper);
+
+    // The editor shows the library's template in its design view.
+    CTDocText only(CTDocText::Defaults::Editor);
+    only.SetName("Only");
+    CTemplateLibrary library;
+    library.AddTemplate(only);
+    library.SetPath(folder / "VizEvav.cta");
+    ASSERT_TRUE(library.SaveFile());
+    QProcess editor;
+    EXPECT_TRUE(ShowsAPage(editor, QStringLiteral(GB_BIN_DIR "/Template"), {}));
+    End(editor);
 }
 
 }  // namespace

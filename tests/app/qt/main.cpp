@@ -1,7 +1,7 @@
 // The widget tests run on the offscreen platform, format under US English
 // and keep every setting, log and written page in a folder of their own. The
 // main window shows web folders in a real web view, so the web engine is
-// prepared as the program does, without its sandbox and drawing in software.
+// prepared as the program does, drawing in software.
 
 #include <QtWidgets/QApplication>
 
@@ -35,7 +35,6 @@ int main(int argc, char** argv) {
         std::filesystem::create_directories(folder);
         qputenv(variable, QByteArray::fromStdString(folder.string()));
     }
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
     const gb::test::PinnedLocale usEnglish(gb::kLocaleEnglishUS);
     gb::app::ui::PrepareWebEngine();

@@ -14,6 +14,9 @@
 #include <QtWidgets/QListWidget>
 #include <QtWidgets/QMenu>
 #include <QtWidgets/QPushButton>
+#include <QtWidgets/QStatusBar>
+
+#include <unistd.h>
 
 #include <atomic>
 #include <memory>
@@ -38,6 +41,7 @@
 #include "widgets/HelpService.h"
 #include "widgets/QtText.h"
 #include "widgets/ScriptedModalRunner.h"
+#include "widgets/WebEngineStart.h"
 
 namespace gb::editor {
 namespace {
@@ -198,6 +202,21 @@ TEST_F(EditorWindow, OpensTheRememberedTemplateInTheDesignView) {
         QWebEngineSettings::JavascriptEnabled));
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return frame.Action(cmd::Bold)->isEnabled(); }, kLoadTimeoutMs));
+}
+
+// The design view starts the web engine with the window. As root (the only
+// user of a fresh machine) the engine runs without its sandbox, which the
+// program turns off itself: the engine would end the program before its
+// window showed otherwise. The status bar says so.
+TEST_F(EditorWindow, AsRootTheWindowShowsItsPageAndSaysThatTheEngineHasNoSandbox) {
+    const bool root = geteuid() == 0;
+    EXPECT_EQ(qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"), root);
+    CMainFrame& frame = Start();
+    EXPECT_TRUE(frame.isVisible());
+    EXPECT_TRUE(PageText(frame).contains(QStringLiteral("Thank you for your winning bid!")));
+    const QString note = QString::fromStdString(gb::widgets::WebEngineSandboxNote());
+    EXPECT_EQ(note.isEmpty(), !root);
+    EXPECT_EQ(frame.statusBar()->currentMessage(), root ? note : QStringLiteral("Ready"));
 }
 
 TEST_F(EditorWindow, AMissingLibraryIsReportedAndANewTemplateShown) {

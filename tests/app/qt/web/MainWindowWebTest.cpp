@@ -9,6 +9,8 @@
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <functional>
 #include <vector>
@@ -22,6 +24,7 @@
 #include "itemdb/FolderKind.h"
 #include "itemdb/FolderTree.h"
 #include "widgets/CHistoryCombo.h"
+#include "widgets/WebEngineStart.h"
 
 namespace {
 
@@ -76,6 +79,30 @@ TEST_F(MainWindowWebTest, AUserGuideFolderShowsTheGuideInTheWindow) {
         QTest::qWait(2000);
         EXPECT_TRUE(frame->grab().save(QString::fromLocal8Bit(std::getenv("GB_SCREENSHOT"))));
     }
+}
+
+// The first page starts the web engine. As root (the only user of a fresh
+// machine) it runs without its sandbox, which the program turns off itself
+// (the test program leaves the variable to it): the engine would end the
+// whole program otherwise. The window says so when the first page opens, and
+// not again.
+TEST_F(MainWindowWebTest, AsRootPagesOpenAndTheWindowSaysOnceThatTheEngineHasNoSandbox) {
+    const bool root = geteuid() == 0;
+    EXPECT_EQ(qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"), root);
+    const QString note = QString::fromStdString(gb::widgets::WebEngineSandboxNote());
+    EXPECT_EQ(note.isEmpty(), !root);
+    gb::itemdb::CFolderTree& folders = document.GetFolderTree();
+
+    Open(test_profile::FindChild(folders, folder::UserGuide, folder::Contents));
+    ASSERT_TRUE(WaitForPage(QStringLiteral("Gavelbook User Guide")));
+    EXPECT_EQ(frame->MessageText() == note, root);
+
+    Open(test_profile::AllItemsFolder(document, document.GetSellerList().GetFolderId(),
+                                      folder::InProgress));
+    ASSERT_EQ(Web(), nullptr);
+    Open(test_profile::FindChild(folders, folder::UserGuide, folder::QuickStart));
+    ASSERT_TRUE(WaitForPage(QStringLiteral("Quick Start")));
+    EXPECT_NE(frame->MessageText(), note);
 }
 
 TEST_F(MainWindowWebTest, UserGuideOpensTheContentsWithOrWithoutTheTree) {

@@ -1,6 +1,6 @@
-// The web views' tests: the web engine is prepared before the QApplication
-// exists, runs without its sandbox and draws in software on the offscreen
-// platform; settings and the engine's files stay in a folder of their own.
+// The web views' tests: the web engine is prepared as the program does before
+// the QApplication exists and draws in software on the offscreen platform;
+// settings and the engine's files stay in a folder of their own.
 
 #include <QtWidgets/QApplication>
 
