@@ -22,6 +22,7 @@ BrowserSession::Options ReadBrowserOptions(const Settings& settings) {
     ReadSeconds(settings, key, "ConnectTimeout", options.limits.connect);
     ReadSeconds(settings, key, "StallTimeout", options.limits.stall);
     ReadSeconds(settings, key, "OverallTimeout", options.limits.overall);
+    ReadSeconds(settings, key, "ProgressTimeout", options.limits.progress);
     options.extraCaFile = settings.GetString(key, "TrustedCertificates");
     return options;
 }

@@ -118,25 +118,20 @@ bool CWebComber::Submit(const std::function<bool()>& submit) {
     return submitted;
 }
 
-bool CWebComber::SignInFormStaysOnTheSite(const std::string& signInPage,
-                                          const std::vector<std::string>& siteAddresses) {
+bool CWebComber::SignInFormStaysOnTheSite(const PasswordRecipients& recipients) {
     const std::optional<std::string> action = browser_.FormAction(kSignInForm, 0);
     if (!action) {
         return true;  // no such form: submitting it fails on its own
     }
-    const std::optional<std::string> actionHost = url::HostOf(*action);
-    const std::optional<std::string> pageHost = url::HostOf(signInPage);
-    bool trusted = actionHost && actionHost == pageHost;
-    for (const std::string& address : siteAddresses) {
-        trusted = trusted || (actionHost && actionHost == url::HostOf(address));
+    // The form goes out over https, whatever its action says.
+    const std::string target = url::UpgradeToHttps(*action);
+    if (recipients.Accepts(target)) {
+        return true;
     }
-    if (!trusted) {
-        Log("The sign-in form would send the password to the host " + actionHost.value_or(*action) +
-                ", not to the sign-in page's host " + pageHost.value_or(signInPage) +
-                " or another host of the site; it was not sent",
-            RetrievalNotifyKind::Detail);
-    }
-    return trusted;
+    Log("The sign-in form would send the password to " + url::OriginOf(target).value_or(target) +
+            ", which is not a server of the site (" + recipients.Servers() + "); it was not sent",
+        RetrievalNotifyKind::Detail);
+    return false;
 }
 
 int CWebComber::Login(const std::string& signInUrl, const std::string& user,
@@ -159,11 +154,11 @@ int CWebComber::Login(const std::string& signInUrl, const std::string& user,
         }
     }
     const std::string signInPage = browser_.LocationUrl();
-    if (!SetFieldValue(kPasswordField, 0, password) ||
-        !SignInFormStaysOnTheSite(signInPage, siteAddresses)) {
+    const PasswordRecipients recipients(siteAddresses);
+    if (!SetFieldValue(kPasswordField, 0, password) || !SignInFormStaysOnTheSite(recipients)) {
         return kCodeNoProperResponse;
     }
-    if (!Submit([&] { return browser_.SubmitFormSecurely(kSignInForm, 0); })) {
+    if (!Submit([&] { return browser_.SubmitFormSecurely(kSignInForm, 0, recipients); })) {
         Log(std::string("Could not submit request. Please notify ") + kSupportAddress + ".",
             RetrievalNotifyKind::Detail);
         return kCodeNoProperResponse;

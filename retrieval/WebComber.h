@@ -52,10 +52,10 @@ public:
 
     // Signs in through the site's form "SignInForm": 0 when the site took the
     // sign-in, 504 when the form could not be used, 506 when the site stayed
-    // on the sign-in page. The password goes only to the host of the sign-in
-    // page or to a host of `siteAddresses` (the site's own addresses, the
-    // sign-in address among them); a form whose action names another host is
-    // not submitted (504).
+    // on the sign-in page. The password goes only to a server of
+    // `siteAddresses` (the site's own addresses, the sign-in address among
+    // them), whatever the site's redirects say; a form whose action names
+    // another server is not submitted (504).
     int Login(const std::string& signInUrl, const std::string& user, const std::string& password,
               const std::vector<std::string>& siteAddresses);
 
@@ -67,10 +67,9 @@ public:
 
 private:
     void RaiseIfCancelled() const;
-    // True when the sign-in form of the current page (loaded from
-    // `signInPage`) is sent to the site; else logs both hosts.
-    bool SignInFormStaysOnTheSite(const std::string& signInPage,
-                                  const std::vector<std::string>& siteAddresses);
+    // True when the sign-in form of the current page is sent to one of
+    // `recipients`; else logs where it would go.
+    bool SignInFormStaysOnTheSite(const PasswordRecipients& recipients);
     // Writes the detail line that tells why loading `what` failed.
     void LogLoadFailure(const std::string& what);
     // Runs `submit` on the current page: false when there is none or the

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "retrieval/browser/PasswordRecipients.h"
+
 namespace gb::retrieval {
 
 class Browser {
@@ -17,6 +19,9 @@ public:
     // Loads `url` and waits until the transfer has ended. False when the page
     // could not be loaded (no answer, time limit, cancelled); an HTTP error page
     // still counts as a loaded page. A failed load leaves no current page.
+    // Loads, and the form operations below, throw std::runtime_error with a
+    // text for the user when the retrieval cannot go on: a page that cannot be
+    // read safely, or a site that has sent no whole page for too long.
     virtual bool Navigate(const std::string& url) = 0;
 
     // The address of the current page after every redirect.
@@ -42,9 +47,10 @@ public:
     virtual std::optional<std::string> FormAction(std::string_view formName, int index) = 0;
 
     // As SubmitForm, for a form that carries a password: it goes out over
-    // https only (an http action is sent to the same address over https) and
-    // its answer may redirect only to https addresses.
-    virtual bool SubmitFormSecurely(std::string_view formName, int index) = 0;
+    // https only (an http action is sent to the same address over https), and
+    // only to a server `recipients` accept, also when the answer redirects it.
+    virtual bool SubmitFormSecurely(std::string_view formName, int index,
+                                    const PasswordRecipients& recipients) = 0;
 
     // Why the last load failed, for the session log; empty after a load that
     // succeeded.

@@ -46,6 +46,9 @@ bool BrowserSession::TestConnection(const std::string& url) {
 bool BrowserSession::Load(const HttpClient::Request& request) {
     page_.reset();
     HttpClient::Result result = client_.Fetch(request);
+    if (result.failure == HttpClient::Failure::NoProgress) {
+        throw SiteTooSlow(result.reason);
+    }
     connected_ = result.failure != HttpClient::Failure::Unreachable;
     failureReason_ = std::move(result.reason);
     if (result.failure != HttpClient::Failure::None) {
@@ -88,11 +91,12 @@ bool BrowserSession::SetFieldValue(std::string_view name, int index, std::string
 }
 
 bool BrowserSession::SubmitForm(std::string_view formName, int index) {
-    return Submit(formName, index, false);
+    return Submit(formName, index, nullptr);
 }
 
-bool BrowserSession::SubmitFormSecurely(std::string_view formName, int index) {
-    return Submit(formName, index, true);
+bool BrowserSession::SubmitFormSecurely(std::string_view formName, int index,
+                                        const PasswordRecipients& recipients) {
+    return Submit(formName, index, &recipients);
 }
 
 std::optional<std::string> BrowserSession::FormAction(std::string_view formName, int index) {
@@ -107,7 +111,8 @@ std::optional<std::string> BrowserSession::FormAction(std::string_view formName,
     return FormSubmission::ActionUrl(document, *form, location_);
 }
 
-bool BrowserSession::Submit(std::string_view formName, int index, bool httpsOnly) {
+bool BrowserSession::Submit(std::string_view formName, int index,
+                            const PasswordRecipients* recipients) {
     if (!page_) {
         return false;
     }
@@ -132,9 +137,9 @@ bool BrowserSession::Submit(std::string_view formName, int index, bool httpsOnly
     if (!submission) {
         return false;
     }
-    return Load({httpsOnly ? url::UpgradeToHttps(submission->url) : submission->url,
+    return Load({recipients != nullptr ? url::UpgradeToHttps(submission->url) : submission->url,
                  submission->post ? std::optional<std::string>(submission->body) : std::nullopt,
-                 location_, httpsOnly});
+                 location_, recipients});
 }
 
 }  // namespace gb::retrieval

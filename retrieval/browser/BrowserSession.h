@@ -5,6 +5,7 @@
 // Cancel may be called from another.
 
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 #include "retrieval/browser/Browser.h"
@@ -13,6 +14,12 @@
 #include "retrieval/browser/PageCharset.h"
 
 namespace gb::retrieval {
+
+// The site has sent no whole page within the progress limit.
+class SiteTooSlow : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
 
 class BrowserSession final : public Browser {
 public:
@@ -26,7 +33,8 @@ public:
     std::optional<std::string> PageHtml() const override;
     bool SetFieldValue(std::string_view name, int index, std::string_view value) override;
     bool SubmitForm(std::string_view formName, int index) override;
-    bool SubmitFormSecurely(std::string_view formName, int index) override;
+    bool SubmitFormSecurely(std::string_view formName, int index,
+                            const PasswordRecipients& recipients) override;
     std::optional<std::string> FormAction(std::string_view formName, int index) override;
     std::string FailureReason() const override { return failureReason_; }
     bool IsConnected() const override { return connected_; }
@@ -44,7 +52,8 @@ private:
     };
 
     bool Load(const HttpClient::Request& request);
-    bool Submit(std::string_view formName, int index, bool httpsOnly);
+    // `recipients` set: the form carries a password.
+    bool Submit(std::string_view formName, int index, const PasswordRecipients* recipients);
     HtmlDocument& Document();
 
     HttpClient client_;

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <mutex>
 
+#include "retrieval/browser/Url.h"
+
 namespace gb::retrieval {
 
 namespace {
@@ -94,11 +96,12 @@ std::size_t HttpClient::OnHeader(char*, std::size_t size, std::size_t count, voi
 
 void HttpClient::Configure(const Request& request) {
     const Limits& limits = options_.limits;
-    const char* protocols = request.httpsOnly ? "https" : "http,https";
+    const bool password = request.passwordRecipients != nullptr;
+    const char* protocols = password ? "https" : "http,https";
     curl_easy_setopt(easy_, CURLOPT_URL, request.url.c_str());
     curl_easy_setopt(easy_, CURLOPT_PROTOCOLS_STR, protocols);
     curl_easy_setopt(easy_, CURLOPT_REDIR_PROTOCOLS_STR, protocols);
-    curl_easy_setopt(easy_, CURLOPT_FOLLOWLOCATION, request.httpsOnly ? 0L : 1L);
+    curl_easy_setopt(easy_, CURLOPT_FOLLOWLOCATION, password ? 0L : 1L);
     curl_easy_setopt(easy_, CURLOPT_MAXREDIRS, kMaxRedirects);
     curl_easy_setopt(easy_, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(easy_, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limits.connect.count()));
@@ -152,9 +155,12 @@ HttpClient::Failure HttpClient::Run(CURL* easy) {
         } else if (now - start >= limits.overall) {
             failure = Failure::TimedOut;
             reason_ = "not complete within " + Duration(limits.overall);
+        } else if (now - lastComplete_ >= limits.progress) {
+            failure = NoProgressFailure();
         } else {
-            const auto untilLimit =
-                std::min(lastActivity_ + limits.stall, start + limits.overall) - now;
+            const auto untilLimit = std::min({lastActivity_ + limits.stall, start + limits.overall,
+                                              lastComplete_ + limits.progress}) -
+                                    now;
             const auto wait =
                 std::clamp(std::chrono::duration_cast<std::chrono::milliseconds>(untilLimit) +
                                std::chrono::milliseconds(1),
@@ -225,23 +231,55 @@ HttpClient::Failure HttpClient::Connect(const std::string& url) {
     return failure;
 }
 
+HttpClient::Failure HttpClient::NoProgressFailure() {
+    const int tries = triesSinceComplete_ + 1;
+    reason_ = "The site sent no whole page for " + Duration(options_.limits.progress) + ", over " +
+              std::to_string(tries) + (tries == 1 ? " try" : " tries") +
+              "; this seller's update was stopped. The site may be down or very slow: try again "
+              "later.";
+    return Failure::NoProgress;
+}
+
 HttpClient::Result HttpClient::Fetch(const Request& request) {
+    const Result result = FetchFollowing(request);
+    if (result.failure == Failure::None) {
+        lastComplete_ = Clock::now();
+        triesSinceComplete_ = 0;
+    } else {
+        ++triesSinceComplete_;
+    }
+    return result;
+}
+
+HttpClient::Result HttpClient::FetchFollowing(const Request& request) {
     Request next = request;
     for (long hop = 0; hop <= kMaxRedirects; ++hop) {
+        if (const PasswordRecipients* recipients = next.passwordRecipients;
+            recipients != nullptr && !recipients->Accepts(next.url)) {
+            return Refusal("the password would go to " +
+                           url::OriginOf(next.url).value_or(next.url) +
+                           ", which is not a server of the site (" + recipients->Servers() +
+                           "); it was not sent");
+        }
         Result result = Transfer(next);
-        if (!next.httpsOnly || result.failure != Failure::None ||
+        if (next.passwordRecipients == nullptr || result.failure != Failure::None ||
             result.response.redirect.empty()) {
             return result;
         }
         const long status = result.response.status;
         const bool keepsBody = status == 307 || status == 308;
-        next = Request{std::move(result.response.redirect),
-                       keepsBody ? next.postBody : std::nullopt, next.referer, keepsBody};
+        next =
+            Request{std::move(result.response.redirect), keepsBody ? next.postBody : std::nullopt,
+                    next.referer, keepsBody ? next.passwordRecipients : nullptr};
     }
-    Result tooMany;
-    tooMany.failure = Failure::Refused;
-    tooMany.reason = "more than " + std::to_string(kMaxRedirects) + " redirects";
-    return tooMany;
+    return Refusal("more than " + std::to_string(kMaxRedirects) + " redirects");
+}
+
+HttpClient::Result HttpClient::Refusal(std::string reason) {
+    Result refused;
+    refused.failure = Failure::Refused;
+    refused.reason = std::move(reason);
+    return refused;
 }
 
 HttpClient::Result HttpClient::Transfer(const Request& request) {
@@ -254,6 +292,11 @@ HttpClient::Result HttpClient::Transfer(const Request& request) {
     if (easy_ == nullptr || multi_ == nullptr) {
         result.failure = Failure::Refused;
         result.reason = "the transfer could not start";
+        return result;
+    }
+    if (Clock::now() - lastComplete_ >= options_.limits.progress) {
+        result.failure = NoProgressFailure();
+        result.reason = reason_;
         return result;
     }
     body_.clear();
@@ -284,7 +327,7 @@ HttpClient::Result HttpClient::Transfer(const Request& request) {
     }
     curl_easy_getinfo(easy_, CURLINFO_RESPONSE_CODE, &response.status);
     char* redirect = nullptr;
-    if (request.httpsOnly &&
+    if (request.passwordRecipients != nullptr &&
         curl_easy_getinfo(easy_, CURLINFO_REDIRECT_URL, &redirect) == CURLE_OK &&
         redirect != nullptr) {
         response.redirect = redirect;

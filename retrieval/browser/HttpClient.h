@@ -1,8 +1,9 @@
 #pragma once
 // HTTP and HTTPS transfers on libcurl for one retrieval: cookies kept in memory
 // for the client's life, redirects followed, certificates verified, and every
-// transfer bounded by a connect, a stall and an overall time limit. A transfer
-// can be cancelled from another thread.
+// transfer bounded by a connect, a stall and an overall time limit, and all of
+// them together by a limit on the time without a whole page. A transfer can be
+// cancelled from another thread.
 
 #include <atomic>
 #include <chrono>
@@ -11,6 +12,8 @@
 #include <functional>
 #include <optional>
 #include <string>
+
+#include "retrieval/browser/PasswordRecipients.h"
 
 typedef void CURL;
 typedef void CURLM;
@@ -31,6 +34,10 @@ public:
         std::chrono::milliseconds stall{std::chrono::seconds(60)};
         // The whole transfer, redirects included.
         std::chrono::milliseconds overall{std::chrono::seconds(180)};
+        // No answer complete for this long, across every try, ends the
+        // transfers for good: a server that never answers whole holds the
+        // retrieval this long at most.
+        std::chrono::milliseconds progress{std::chrono::seconds(180)};
         // A larger answer is refused.
         std::size_t maxBodyBytes = kMaxPageBytes;
     };
@@ -45,11 +52,12 @@ public:
         std::string url;
         std::optional<std::string> postBody;  // url-encoded; GET when absent
         std::string referer;                  // none when empty
-        // The request carries a password: it is sent over https only. Its
-        // answer may redirect anywhere, but the body goes on only with a
-        // redirect that keeps it (307, 308), and then again over https only;
-        // any other redirect continues without it.
-        bool httpsOnly = false;
+        // Set when the body carries a password: it is sent to these servers
+        // only, over https. The answer may redirect anywhere, but the body
+        // goes on only with a redirect that keeps it (307, 308) to one of
+        // them; such a redirect elsewhere fails the request, and any other
+        // redirect continues without the body.
+        const PasswordRecipients* passwordRecipients = nullptr;
     };
 
     struct Response {
@@ -66,6 +74,9 @@ public:
         TimedOut,
         Cancelled,
         Refused,  // anything else: bad address, TLS, protocol, size limit
+        // No answer complete within the progress limit; every later transfer
+        // fails the same way until the client is gone.
+        NoProgress,
     };
 
     struct Result {
@@ -98,7 +109,12 @@ private:
     static std::size_t OnHeader(char* data, std::size_t size, std::size_t count, void* self);
 
     void Configure(const Request& request);
-    // One transfer; redirects are followed unless the request is httpsOnly.
+    // Fetch without keeping count of complete answers.
+    Result FetchFollowing(const Request& request);
+    static Result Refusal(std::string reason);
+    // Sets the reason of a transfer ended by the progress limit.
+    Failure NoProgressFailure();
+    // One transfer; redirects are followed unless the request carries a password.
     Result Transfer(const Request& request);
     // Runs the transfer of `easy` to its end, a limit or a cancel.
     Failure Perform(CURL* easy);
@@ -110,6 +126,9 @@ private:
     curl_slist* headers_ = nullptr;
     std::function<void()> progress_;
     std::atomic<bool> cancelled_{false};
+    // The progress limit runs from here: the end of the last complete answer.
+    Clock::time_point lastComplete_ = Clock::now();
+    int triesSinceComplete_ = 0;
 
     // State of the transfer in progress.
     std::string body_;

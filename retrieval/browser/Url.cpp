@@ -3,6 +3,7 @@
 #include <curl/curl.h>
 
 #include <memory>
+#include <utility>
 
 namespace gb::retrieval::url {
 
@@ -65,23 +66,33 @@ std::optional<std::string> WithQuery(std::string_view address, std::string_view 
     return Text(handle.get());
 }
 
-std::optional<std::string> HostOf(std::string_view address) {
+std::optional<std::string> OriginOf(std::string_view address) {
     UrlHandle handle = Parse(address);
-    char* host = nullptr;
-    if (!handle || curl_url_get(handle.get(), CURLUPART_HOST, &host, 0) != CURLUE_OK) {
+    if (!handle) {
         return std::nullopt;
     }
-    std::string result(host);
-    curl_free(host);
-    for (char& c : result) {
+    std::string origin;
+    for (const auto& [part, separator] :
+         {std::pair{CURLUPART_SCHEME, "://"}, std::pair{CURLUPART_HOST, ":"},
+          std::pair{CURLUPART_PORT, ""}}) {
+        char* text = nullptr;
+        if (curl_url_get(handle.get(), part, &text, CURLU_DEFAULT_PORT) != CURLUE_OK) {
+            return std::nullopt;
+        }
+        const std::string_view value(text);
+        const bool empty = value.empty();
+        origin.append(value).append(separator);
+        curl_free(text);
+        if (empty) {
+            return std::nullopt;
+        }
+    }
+    for (char& c : origin) {
         if (c >= 'A' && c <= 'Z') {
             c = static_cast<char>(c - 'A' + 'a');
         }
     }
-    if (result.empty()) {
-        return std::nullopt;
-    }
-    return result;
+    return origin;
 }
 
 std::string UpgradeToHttps(std::string_view address) {

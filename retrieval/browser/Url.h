@@ -15,9 +15,11 @@ std::optional<std::string> Resolve(std::string_view base, std::string_view refer
 // form submitted by GET builds its target.
 std::optional<std::string> WithQuery(std::string_view address, std::string_view query);
 
-// The host name of the absolute address `address`, in lower case and without
-// its port; nothing when it cannot be parsed or names no host.
-std::optional<std::string> HostOf(std::string_view address);
+// The server of the absolute address `address` as "scheme://host:port", in
+// lower case and with the scheme's default port written out, so that two
+// addresses of one server give the same text; nothing when it cannot be
+// parsed or names no host.
+std::optional<std::string> OriginOf(std::string_view address);
 
 // `address` as it must be to carry a password: an http address goes to the
 // same server over https (its explicit port 80 becomes https's own); any

@@ -68,7 +68,7 @@ void Fill(X509* certificate, EVP_PKEY* key, const char* name, long serial, X509*
         AddExtension(certificate, signer, NID_basic_constraints, "critical,CA:FALSE");
         AddExtension(certificate, signer, NID_key_usage, "critical,digitalSignature");
         AddExtension(certificate, signer, NID_ext_key_usage, "serverAuth");
-        AddExtension(certificate, signer, NID_subject_alt_name, "IP:127.0.0.1");
+        AddExtension(certificate, signer, NID_subject_alt_name, "IP:127.0.0.1,DNS:localhost");
     }
     Require(X509_sign(certificate, issuerKey != nullptr ? issuerKey : key, EVP_sha256()) > 0,
             "signing");

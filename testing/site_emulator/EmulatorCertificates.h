@@ -1,8 +1,9 @@
 #pragma once
 // The emulator's own certificate authority, made afresh each time the
-// emulator starts, and a server certificate for 127.0.0.1 signed by it. The
-// authority's certificate is written to a temporary folder so that clients
-// can be told to trust it; the folder goes when the object does.
+// emulator starts, and a server certificate signed by it for 127.0.0.1 and for
+// localhost, the same server under another name, on which tests play a
+// stranger. The authority's certificate is written to a temporary folder so
+// that clients can be told to trust it; the folder goes when the object does.
 
 #include <openssl/types.h>
 

@@ -7,7 +7,7 @@ namespace gb::emulator {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, FaultKind>, 15> kKindNames{{
+constexpr std::array<std::pair<std::string_view, FaultKind>, 18> kKindNames{{
     {"wrong-password", FaultKind::WrongPassword},
     {"no-signin-field", FaultKind::NoSignInField},
     {"no-rows", FaultKind::NoRows},
@@ -22,6 +22,9 @@ constexpr std::array<std::pair<std::string_view, FaultKind>, 15> kKindNames{{
     {"gzip-bomb", FaultKind::CompressionBomb},
     {"http-signin-action", FaultKind::PlainSignInAction},
     {"foreign-signin-action", FaultKind::ForeignSignInAction},
+    {"other-port-signin-action", FaultKind::OtherPortSignInAction},
+    {"foreign-signin-page", FaultKind::ForeignSignInPage},
+    {"foreign-signin-redirect", FaultKind::ForeignSignInRedirect},
     {"deep-nesting", FaultKind::DeepNesting},
 }};
 
@@ -59,7 +62,11 @@ bool Fault::Strikes(FaultPoint page) const {
             return page == FaultPoint::Listing;
         case FaultKind::PlainSignInAction:
         case FaultKind::ForeignSignInAction:
+        case FaultKind::OtherPortSignInAction:
+        case FaultKind::ForeignSignInPage:
             return page == FaultPoint::SignInPage;
+        case FaultKind::ForeignSignInRedirect:
+            return page == FaultPoint::SignInCheck;
         case FaultKind::ServerError:
         case FaultKind::Stall:
         case FaultKind::DropConnection:

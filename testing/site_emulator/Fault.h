@@ -25,7 +25,11 @@ enum class FaultKind {
     CompressionBomb,      // a gzip answer that expands without end
     PlainSignInAction,    // the site's sign-in form posts to an http address
     ForeignSignInAction,  // the site's sign-in form posts to another host
-    DeepNesting,          // the page's elements nest far deeper than any real page's
+    // Where the password may go, tried further:
+    OtherPortSignInAction,  // the sign-in form posts to the same host at another port
+    ForeignSignInPage,      // the sign-in page redirects to another host, whose form posts there
+    ForeignSignInRedirect,  // the sign-in check redirects the post (307) to another host
+    DeepNesting,            // the page's elements nest far deeper than any real page's
 };
 
 // The pages a fault can strike. The sign-in page is the site's, not the
@@ -52,7 +56,8 @@ struct Fault {
 // A fault as the command line gives it: a kind ("wrong-password",
 // "no-signin-field", "no-rows", "server-error", "stall", "drop",
 // "endless-pages", "huge-page", "drip", "reset", "redirect-loop", "gzip-bomb",
-// "http-signin-action", "foreign-signin-action", "deep-nesting"), optionally
+// "http-signin-action", "foreign-signin-action", "other-port-signin-action",
+// "foreign-signin-page", "foreign-signin-redirect", "deep-nesting"), optionally
 // followed by "@" and a page ("signin-page", "signin-check", "adult-page",
 // "listing", "buyer-page"). Nothing when the text names neither.
 std::optional<Fault> ParseFault(std::string_view text);

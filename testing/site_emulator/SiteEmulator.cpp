@@ -140,8 +140,8 @@ void SiteEmulator::Start() {
         server.Post(".*", handle);
     }
     plainPort_ = plain_->bind_to_any_port(kLoopback);
-    const int tlsPort = tls_->bind_to_any_port(kLoopback);
-    if (plainPort_ <= 0 || tlsPort <= 0) {
+    tlsPort_ = tls_->bind_to_any_port(kLoopback);
+    if (plainPort_ <= 0 || tlsPort_ <= 0) {
         throw std::runtime_error("The emulator's servers could not bind to the loopback address");
     }
     plainThread_ = std::thread([this] { plain_->listen_after_bind(); });
@@ -150,7 +150,7 @@ void SiteEmulator::Start() {
     for (int i = 0; i < 2000 && !(plain_->is_running() && tls_->is_running()); ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
-    switch_.Start(static_cast<std::uint16_t>(plainPort_), static_cast<std::uint16_t>(tlsPort));
+    switch_.Start(static_cast<std::uint16_t>(plainPort_), static_cast<std::uint16_t>(tlsPort_));
 }
 
 void SiteEmulator::Stop() {
@@ -236,7 +236,8 @@ void SiteEmulator::Handle(const httplib::Request& request, httplib::Response& re
         Answer(exchange, MessagePage("Not Found", "The site has no such page."));
         response.status = 404;
     }
-    const RecordedRequest record{request.method, request.target, secure, response.status};
+    const RecordedRequest record{request.method, request.target, secure, response.status,
+                                 request.get_header_value("Host")};
     std::function<void(const RecordedRequest&)> observer;
     {
         std::lock_guard lock(mutex_);
@@ -262,6 +263,9 @@ void SiteEmulator::AnswerSignIn(Exchange& exchange, const Fault& fault) {
             // The same server under another name: what it receives shows
             // whether the password went there.
             action = "https://localhost:" + std::to_string(Port()) + action;
+        } else if (fault.kind == FaultKind::OtherPortSignInAction) {
+            // The same host at the port of the emulator's own https server.
+            action = "https://" + std::string(kLoopback) + ":" + std::to_string(tlsPort_) + action;
         }
     }
     const std::string page = SignInPage(
@@ -295,6 +299,22 @@ bool SiteEmulator::Faulted(Exchange& exchange, const Fault& fault, FaultPoint po
             return true;
         case FaultKind::RedirectLoop:
             AnswerRedirectLoop(exchange.response, exchange.request.target);
+            return true;
+        case FaultKind::ForeignSignInPage:
+            // The page moves to another name of this server, which then serves
+            // it: its form posts there, and what arrives shows whether the
+            // password went along.
+            if (exchange.request.get_header_value("Host").starts_with("localhost")) {
+                return false;
+            }
+            exchange.response.set_redirect("https://localhost:" + std::to_string(Port()) +
+                                           exchange.request.target);
+            return true;
+        case FaultKind::ForeignSignInRedirect:
+            // The sign-in post, password and all, is sent on to another name
+            // of this server.
+            exchange.response.set_redirect(
+                "https://localhost:" + std::to_string(Port()) + exchange.request.target, 307);
             return true;
         case FaultKind::ResetConnection: {
             // Half the page goes out, then the connection is reset.

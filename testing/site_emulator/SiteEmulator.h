@@ -37,6 +37,7 @@ struct RecordedRequest {
     std::string target;   // path and query
     bool secure = false;  // came over HTTPS
     int status = 0;       // of the answer
+    std::string host;     // the server the client addressed: its Host header
 };
 
 class SiteEmulator {
@@ -125,6 +126,7 @@ private:
     std::unique_ptr<httplib::Server> plain_;
     std::unique_ptr<httplib::Server> tls_;
     int plainPort_ = 0;
+    int tlsPort_ = 0;
     std::thread plainThread_;
     std::thread tlsThread_;
     std::function<void(const RecordedRequest&)> observer_;

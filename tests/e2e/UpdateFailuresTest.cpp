@@ -91,19 +91,27 @@ protected:
     int fay_ = 0;
 };
 
-// Sets the overall time limit of every page load for one test.
-class ScopedOverallLimit {
+// Sets a time limit of the retrieval ("OverallTimeout", "ProgressTimeout")
+// for one test.
+class ScopedRetrievalLimit {
 public:
-    explicit ScopedOverallLimit(std::uint32_t seconds) { Set(seconds); }
-    ~ScopedOverallLimit() { Set(kEnvironmentOverallSeconds); }
-    ScopedOverallLimit(const ScopedOverallLimit&) = delete;
-    ScopedOverallLimit& operator=(const ScopedOverallLimit&) = delete;
+    ScopedRetrievalLimit(const char* name, std::uint32_t seconds)
+        : name_(name), previous_(Settings::CurrentUser().GetNumber(kKey, name, 0)) {
+        Set(seconds);
+    }
+    ~ScopedRetrievalLimit() { Set(previous_); }
+    ScopedRetrievalLimit(const ScopedRetrievalLimit&) = delete;
+    ScopedRetrievalLimit& operator=(const ScopedRetrievalLimit&) = delete;
 
 private:
-    static void Set(std::uint32_t seconds) {
-        EXPECT_TRUE(Settings::CurrentUser().SetNumber(std::string(kApplicationKey) + "\\Retrieval",
-                                                      "OverallTimeout", seconds));
+    inline static const std::string kKey = std::string(kApplicationKey) + "\\Retrieval";
+
+    void Set(std::uint32_t seconds) {
+        EXPECT_TRUE(Settings::CurrentUser().SetNumber(kKey, name_, seconds));
     }
+
+    const char* name_;
+    std::uint32_t previous_;
 };
 
 struct FailureCase {
@@ -241,7 +249,7 @@ class UpdateFailuresTest : public FailingSellerTest,
                            public testing::WithParamInterface<FailureCase> {};
 
 TEST_P(UpdateFailuresTest, EndsThatSellersRetrievalAndRunsTheNext) {
-    const ScopedOverallLimit limit(GetParam().overallSeconds);
+    const ScopedRetrievalLimit limit("OverallTimeout", GetParam().overallSeconds);
     StartSellers(GetParam().fault);
     ExpectFayFailsAndGusRuns(GetParam().result, GetParam().cause);
 }
@@ -264,13 +272,78 @@ TEST_F(FailingSellerTest, ConsentPageNestedDeepEndsThatSellersRetrieval) {
 TEST_F(FailingSellerTest, SignInFormOfAnotherHostGetsNoPassword) {
     StartSellers({FaultKind::ForeignSignInAction});
     ExpectFayFailsAndGusRuns(kSiteDown,
-                             "The sign-in form would send the password to the host localhost, "
-                             "not to the sign-in page's host 127.0.0.1");
+                             "The sign-in form would send the password to https://localhost:");
     const std::vector<emulator::RecordedRequest> requests = emulator_->Requests();
     EXPECT_TRUE(std::none_of(requests.begin(), requests.end(), [](const auto& request) {
         return request.target.find("SignInWelcome") != std::string::npos;
     }));
 }
+
+// The password goes only to the servers of the site's own sign-in and listing
+// addresses (scheme, host and port), whatever the site's pages and redirects
+// say; sent elsewhere it would arrive under another name or port of the
+// emulator.
+struct PasswordCase {
+    const char* name;
+    FaultKind fault;
+    const char* cause;
+};
+
+void PrintTo(const PasswordCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class PasswordStaysOnTheSite : public FailingSellerTest,
+                               public testing::WithParamInterface<PasswordCase> {};
+
+TEST_P(PasswordStaysOnTheSite, OtherServersGetNoPassword) {
+    StartSellers({GetParam().fault});
+    ExpectFayFailsAndGusRuns(kSiteDown, GetParam().cause);
+    for (const emulator::RecordedRequest& request : emulator_->Requests()) {
+        if (request.target.find("SignInWelcome") != std::string::npos) {
+            EXPECT_EQ(request.host, emulator_->Host()) << request.method << " " << request.target;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachWay, PasswordStaysOnTheSite,
+    testing::Values(PasswordCase{"FormOfAnotherPort", FaultKind::OtherPortSignInAction,
+                                 "The sign-in form would send the password to https://127.0.0.1:"},
+                    PasswordCase{"SignInPageMovedToAnotherHost", FaultKind::ForeignSignInPage,
+                                 "The sign-in form would send the password to https://localhost:"},
+                    PasswordCase{"PostRedirectedToAnotherHost", FaultKind::ForeignSignInRedirect,
+                                 "the password would go to https://localhost:"}),
+    [](const testing::TestParamInfo<PasswordCase>& c) { return std::string(c.param.name); });
+
+// A server that never sends a whole page holds a seller's retrieval no longer
+// than the progress limit, across all the tries of the page: then that seller
+// fails with the reason, and the next seller runs.
+struct SlowCase {
+    const char* name;
+    FaultKind fault;
+};
+
+void PrintTo(const SlowCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class SlowServerTest : public FailingSellerTest, public testing::WithParamInterface<SlowCase> {};
+
+TEST_P(SlowServerTest, EndsThatSellersRetrievalAtTheProgressLimit) {
+    const ScopedRetrievalLimit limit("ProgressTimeout", 4);
+    StartSellers({GetParam().fault, FaultPoint::Listing});
+    ExpectFayFailsAndGusRuns("Failure on site 2: The site sent no whole page for 4 s, over ",
+                             "this seller's update was stopped. The site may be down or very "
+                             "slow: try again later.");
+}
+
+INSTANTIATE_TEST_SUITE_P(EachServer, SlowServerTest,
+                         testing::Values(SlowCase{"NeverAnswers", FaultKind::Stall},
+                                         SlowCase{"Trickles", FaultKind::Drip}),
+                         [](const testing::TestParamInfo<SlowCase>& c) {
+                             return std::string(c.param.name);
+                         });
 
 TEST_F(FailingSellerTest, UntrustedCertificateEndsTheSignIn) {
     StartSellers({});

@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -380,12 +381,13 @@ TEST(BrowserSession, GetFormGoesToTheBaseRelativeActionWithItsQuery) {
     EXPECT_EQ(session.PageHtml(), std::optional<std::string>("a b|Go|"));
 }
 
-// A form sent securely goes over https only: a redirect that keeps the body
-// (307) is followed to https alone, any other goes on as a GET without it.
+// A form sent securely goes over https only, to the site's servers only: a
+// redirect that keeps the body (307) is followed to the same server alone, any
+// other goes on as a GET without it.
 struct SecureRedirectCase {
     const char* name;
     int status;
-    bool toPlain;  // the redirect points at the http server
+    const char* target;  // where the redirect points: "secure", "plain", "other-port"
     bool submitted;
     const char* afterMethod;  // what the redirect's target saw; empty: nothing
     const char* afterBody;
@@ -393,21 +395,26 @@ struct SecureRedirectCase {
 
 TEST(BrowserSession, SecurelySubmittedFormSendsItsBodyOverHttpsOnly) {
     const SecureRedirectCase cases[] = {
-        {"SeeOtherToHttp", 302, true, true, "GET", ""},
-        {"KeepBodyToHttp", 307, true, false, "", ""},
-        {"KeepBodyToHttps", 307, false, true, "POST", "pass=secret"},
+        {"SeeOtherToHttp", 302, "plain", true, "GET", ""},
+        {"KeepBodyToHttp", 307, "plain", false, "", ""},
+        {"KeepBodyToHttps", 307, "secure", true, "POST", "pass=secret"},
+        {"KeepBodyToAnotherPort", 307, "other-port", false, "", ""},
+        {"SeeOtherToAnotherPort", 303, "other-port", true, "GET", ""},
     };
     emulator::EmulatorCertificates certificates;
     for (const SecureRedirectCase& c : cases) {
         SCOPED_TRACE(c.name);
         LoopbackServer secure(certificates);
         LoopbackServer plain;
+        LoopbackServer otherPort(certificates);
+        const std::map<std::string_view, LoopbackServer*> targets = {
+            {"secure", &secure}, {"plain", &plain}, {"other-port", &otherPort}};
         Seen after;
         const auto record = [&after](const httplib::Request& request, httplib::Response& response) {
             after.Record(request);
             response.set_content("After", kHtml);
         };
-        for (LoopbackServer* server : {&secure, &plain}) {
+        for (LoopbackServer* server : {&secure, &plain, &otherPort}) {
             server->Routes().Get("/after", record);
             server->Routes().Post("/after", record);
         }
@@ -418,17 +425,19 @@ TEST(BrowserSession, SecurelySubmittedFormSendsItsBodyOverHttpsOnly) {
                 kHtml);
         });
         secure.Routes().Post("/check", [&](const httplib::Request&, httplib::Response& response) {
-            response.set_redirect((c.toPlain ? plain : secure).Url("/after"), c.status);
+            response.set_redirect(targets.at(c.target)->Url("/after"), c.status);
         });
         secure.Start();
         plain.Start();
+        otherPort.Start();
 
         BrowserSession::Options options = Patient();
         options.extraCaFile = certificates.AuthorityFile();
         BrowserSession session(options);
         ASSERT_TRUE(session.Navigate(secure.Url("/signin")));
         ASSERT_TRUE(session.SetFieldValue("pass", 0, "secret"));
-        EXPECT_EQ(session.SubmitFormSecurely("SignInForm", 0), c.submitted);
+        const PasswordRecipients site({secure.Url("/signin")});
+        EXPECT_EQ(session.SubmitFormSecurely("SignInForm", 0, site), c.submitted);
         EXPECT_EQ(session.FailureReason().empty(), c.submitted) << session.FailureReason();
         EXPECT_EQ(after.method, c.afterMethod);
         EXPECT_EQ(after.body, c.afterBody);

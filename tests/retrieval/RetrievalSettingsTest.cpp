@@ -24,6 +24,7 @@ TEST_F(RetrievalSettingsTest, MissingValuesKeepTheDefaults) {
     EXPECT_EQ(options.limits.connect, defaults.connect);
     EXPECT_EQ(options.limits.stall, defaults.stall);
     EXPECT_EQ(options.limits.overall, defaults.overall);
+    EXPECT_EQ(options.limits.progress, defaults.progress);
     EXPECT_TRUE(options.extraCaFile.empty());
 }
 
@@ -31,11 +32,13 @@ TEST_F(RetrievalSettingsTest, ReadsLimitsInSecondsAndTheTrustedCertificates) {
     ASSERT_TRUE(settings_.SetNumber(key_, "ConnectTimeout", 5));
     ASSERT_TRUE(settings_.SetNumber(key_, "StallTimeout", 7));
     ASSERT_TRUE(settings_.SetNumber(key_, "OverallTimeout", 0));  // zero keeps the default
+    ASSERT_TRUE(settings_.SetNumber(key_, "ProgressTimeout", 150));
     ASSERT_TRUE(settings_.SetString(key_, "TrustedCertificates", "/etc/test-ca.pem"));
     const BrowserSession::Options options = ReadBrowserOptions(settings_);
     EXPECT_EQ(options.limits.connect, 5s);
     EXPECT_EQ(options.limits.stall, 7s);
     EXPECT_EQ(options.limits.overall, BrowserSession::Limits{}.overall);
+    EXPECT_EQ(options.limits.progress, 150s);
     EXPECT_EQ(options.extraCaFile, "/etc/test-ca.pem");
 }
 

@@ -375,32 +375,57 @@ INSTANTIATE_TEST_SUITE_P(
                    false, 0, "Login request submitted"},
         SignInCase{"ActionOnAnotherHost", "field:userid field:pass form:SignInForm",
                    "https://collector.test/welcome", false, 504,
-                   "The sign-in form would send the password to the host collector.test, not to "
-                   "the sign-in page's host signin.test or another host of the site; it was not "
-                   "sent"},
+                   "The sign-in form would send the password to https://collector.test:443, which "
+                   "is not a server of the site (https://signin.test:443, https://list.test:443); "
+                   "it was not sent"},
         SignInCase{"RejectedWhileOffline", "field:userid field:pass form:SignInForm", kSignIn, true,
                    505, nullptr}),
     [](const testing::TestParamInfo<SignInCase>& tested) { return tested.param.description; });
 
-TEST_F(RetrievalWorkerTest, SignInFormOfAnotherHostIsNotSubmittedEvenAfterARedirect) {
+// The sign-in page's redirects do not widen the servers the password may go
+// to: its form may post to the sign-in address's own server, or the site's.
+struct SignInRedirectCase {
+    const char* description;
+    const char* signInPage;  // where the sign-in address redirects to
+    const char* action;      // where its form posts
+    const char* server;      // the server of the action, as the details name it
+
+    friend void PrintTo(const SignInRedirectCase& c, std::ostream* out) { *out << c.description; }
+};
+
+class SignInRedirect : public RetrievalWorkerTest,
+                       public testing::WithParamInterface<SignInRedirectCase> {};
+
+TEST_P(SignInRedirect, FormOfAnotherServerIsNotSubmitted) {
+    const char* action = GetParam().action;
     site_->signInUrl = kSignIn;
     site_->password = "secret";
-    // The sign-in page redirects within the site; its form posts elsewhere.
     browser_->pages[kSignIn] = "field:userid field:pass form:SignInForm";
-    browser_->redirects[kSignIn] = "https://login.signin.test/ws";
-    browser_->formTargets["SignInForm"] = "https://signin.test.collector.example/ws";
-    browser_->pages["https://signin.test.collector.example/ws"] = "STOLEN";
+    browser_->redirects[kSignIn] = GetParam().signInPage;
+    browser_->formTargets["SignInForm"] = action;
+    browser_->pages[action] = "STOLEN";
     Run();
     EXPECT_TRUE(browser_->securelySubmittedForms.empty());
-    EXPECT_EQ(std::count(browser_->loads.begin(), browser_->loads.end(),
-                         "https://signin.test.collector.example/ws"),
-              0);
-    EXPECT_EQ(Count("The sign-in form would send the password to the host "
-                    "signin.test.collector.example, not to the sign-in page's host "
-                    "login.signin.test or another host of the site; it was not sent"),
-              1);
+    EXPECT_EQ(std::count(browser_->loads.begin(), browser_->loads.end(), action), 0);
+    EXPECT_EQ(
+        Count(std::string("The sign-in form would send the password to ") + GetParam().server +
+              ", which is not a server of the site (https://signin.test:443, "
+              "https://list.test:443); it was not sent"),
+        1);
     ExpectFailure(FailureLine(504));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, SignInRedirect,
+    testing::Values(SignInRedirectCase{"AwayFromTheSite", "https://login.collector.example/ws",
+                                       "https://login.collector.example/check",
+                                       "https://login.collector.example:443"},
+                    SignInRedirectCase{"WithinTheSite", "https://login.signin.test/ws",
+                                       "https://signin.test.collector.example/ws",
+                                       "https://signin.test.collector.example:443"}),
+    [](const testing::TestParamInfo<SignInRedirectCase>& tested) {
+        return tested.param.description;
+    });
 
 TEST_F(RetrievalWorkerTest, SignInPageLoadedThirdIsNotExamined) {
     site_->signInUrl = kSignIn;

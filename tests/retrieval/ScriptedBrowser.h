@@ -87,7 +87,8 @@ public:
         return target != formTargets.end() ? target->second : location_;
     }
 
-    bool SubmitFormSecurely(std::string_view formName, int index) override {
+    bool SubmitFormSecurely(std::string_view formName, int index,
+                            const retrieval::PasswordRecipients&) override {
         securelySubmittedForms.push_back(std::string(formName));
         return SubmitForm(formName, index);
     }
