@@ -75,12 +75,17 @@ CFolderTree& CAucDoc::GetFolderTree() {
     return folderTree_;
 }
 
+std::int32_t CAucDoc::FirstItemFolderFrom(std::int32_t id) {
+    folderTree_.FindNode(id);
+    while (folderTree_.IsCurHeading() != 0 && folderTree_.MoveNext()) {
+    }
+    return folderTree_.GetCurId();
+}
+
 bool CAucDoc::SelectFolder(std::int32_t id) {
+    provisionalSelection_ = false;
     if (id < folder::Root) {
-        folderTree_.FindNode(folder::Root);
-        while (folderTree_.IsCurHeading() != 0 && folderTree_.MoveNext()) {
-        }
-        id = folderTree_.GetCurId();
+        id = FirstItemFolderFrom(folder::Root);
     }
     if (!folderTree_.FindNode(id)) {
         return false;
@@ -214,8 +219,11 @@ bool CAucDoc::OnSaveDocument(const std::filesystem::path& path) {
 }
 
 bool CAucDoc::DoSave(std::optional<std::filesystem::path> path) {
+    // A saved profile is proposed under its file's name, a new one under the
+    // name the user gave it.
     if (!path && prompts_ != nullptr) {
-        path = prompts_->ChooseSavePath(title_);
+        path = prompts_->ChooseSavePath(!pathName_.empty() || profileName_.empty() ? title_
+                                                                                   : profileName_);
     }
     if (!path || !OnSaveDocument(*path)) {
         return false;
@@ -259,6 +267,7 @@ void CAucDoc::DeleteContents() {
     sellerList_.RemoveAll();
     itemList_.RemoveAll();
     profileName_.clear();
+    provisionalSelection_ = false;
 }
 
 void CAucDoc::TakeContents(CAucDoc& loaded) {
@@ -343,6 +352,7 @@ bool CAucDoc::CheckFolders() {
     }
     if (selectedFolderId_ <= folder::Root) {
         SelectFolder(0);
+        provisionalSelection_ = true;
     }
     return true;
 }
@@ -352,16 +362,28 @@ void CAucDoc::EnsureSellerFolders() {
         return;
     }
     const int current = sellerList_.GetCurrent();
+    bool made = false;
+    std::int32_t firstSellerFolder = 0;
     for (int i = 0; i < sellerList_.GetCount(); ++i) {
         sellerList_.SetCurrent(i);
         const std::string name = sellerList_.GetDisplayName();
         std::int32_t id = folderTree_.FindFolder(name, folder::Root, 1, folder::Sample);
         if (id == 0) {
             id = CreateSellerFolder(name);
+            made = true;
         }
         sellerList_.SetFolderId(id);
+        if (i == 0) {
+            firstSellerFolder = id;
+        }
     }
     sellerList_.SetCurrent(current);
+    // The check chose the first item folder while there were no seller
+    // folders: a new profile would open on the sample status folder.
+    if (made && provisionalSelection_) {
+        SelectFolder(FirstItemFolderFrom(firstSellerFolder));
+    }
+    provisionalSelection_ = false;
 }
 
 std::int32_t CAucDoc::CreateDefaultFolders() {

@@ -139,7 +139,9 @@ public:
     // name or without seller IDs.
     bool CheckFolders();
     // Gives every seller ID its folder, found by the seller's display name or
-    // made anew, and stores the folder's id in the seller entry.
+    // made anew, and stores the folder's id in the seller entry. A selection
+    // that the folder check made before there were seller folders moves to
+    // the first seller's first item folder.
     void EnsureSellerFolders();
     // The fixed groups and their folders; gives the id of the last one added.
     std::int32_t CreateDefaultFolders();
@@ -173,6 +175,9 @@ private:
     void TakeContents(CAucDoc& loaded);
     void StoreProfile(gb::Archive& ar);
     void LowerFolderDataOfOldFiles();
+    // The first folder that is not a heading, from the folder `id` on along
+    // the tree's chain (the chain's last when all are headings).
+    std::int32_t FirstItemFolderFrom(std::int32_t id);
     void SetFileVersion(std::int32_t version);
     void SetCurrentDocument(CAucDoc* document);
     void ReportError(std::string_view message);
@@ -192,6 +197,8 @@ private:
     bool adult_ = false;
     std::int32_t headerValue_ = 0;
     std::int32_t selectedFolderId_ = folder::Root;
+    // The selection is the folder check's stand-in, not the user's choice.
+    bool provisionalSelection_ = false;
     std::string profileName_;
     CSellerList sellerList_;
     CFolderTree folderTree_;

@@ -14,8 +14,9 @@ public:
 
     // "Save changes to ...?" with Yes, No and Cancel.
     virtual Answer AskSaveChanges(std::string_view question) = 0;
-    // The file to save an untitled profile to; nothing when the user cancels.
-    virtual std::optional<std::filesystem::path> ChooseSavePath(std::string_view title) = 0;
+    // The file to save a profile to, proposed under `name`; nothing when the
+    // user cancels.
+    virtual std::optional<std::filesystem::path> ChooseSavePath(std::string_view name) = 0;
     // A profile could not be opened or saved.
     virtual void ReportError(std::string_view message) = 0;
 

@@ -10,6 +10,7 @@
 #include <cctype>
 #include <cerrno>
 #include <cstring>
+#include <optional>
 #include <random>
 
 #include "platform/BulkMemory.h"
@@ -28,6 +29,10 @@ constexpr std::size_t kRandomLetters = 6;
 constexpr int kNameAttempts = 100;
 // Links followed to the file a save replaces before giving up, as the system does.
 constexpr int kMostLinkHops = 40;
+// The permission bits a replaced file hands on (no set-id or sticky bits),
+// and those that let anyone write it.
+constexpr mode_t kPermissionBits = 0777;
+constexpr mode_t kWriteBits = S_IWUSR | S_IWGRP | S_IWOTH;
 
 std::string Describe(const fs::path& path, const char* what, int error) {
     return std::string(what) + " \"" + path.string() + "\": " + std::strerror(error);
@@ -309,6 +314,24 @@ struct AtomicFileWriter::Temporary {
     TemporaryFile file;
     bool anonymous = false;
     mode_t mode = 0;
+    // The file being replaced, when there is one.
+    std::optional<struct stat> replaced;
+
+    // The new file gets the permissions of the one it replaces, and its group
+    // where the user may give it; group rights are never handed to another
+    // group.
+    void TakeOverPermissions(int fd, const fs::path& path) const {
+        if (!replaced) {
+            return;
+        }
+        mode_t permissions = replaced->st_mode & kPermissionBits;
+        if (::fchown(fd, static_cast<uid_t>(-1), replaced->st_gid) != 0) {
+            permissions &= ~static_cast<mode_t>(S_IRWXG);
+        }
+        if (::fchmod(fd, permissions) != 0) {
+            throw FileError(Describe(path, "Cannot set the permissions of", errno));
+        }
+    }
 };
 
 AtomicFileWriter::AtomicFileWriter(const std::filesystem::path& link, FileAccess access)
@@ -316,7 +339,15 @@ AtomicFileWriter::AtomicFileWriter(const std::filesystem::path& link, FileAccess
     // A file reached through a symbolic link is replaced where it is, and the
     // link stays: renaming over the link would leave the real file old.
     RemoveStaleTemporaries(path_);
-    // The user's umask shapes a file anyone may read; an owner-only file
+    // A file the user made read-only stays as it is, though its folder would
+    // let it be renamed over; one that may be written keeps its permissions.
+    if (struct stat old{}; ::stat(path_.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+        if ((old.st_mode & kWriteBits) == 0 || ::access(path_.c_str(), W_OK) != 0) {
+            throw FileError("\"" + path_.string() + "\" is read-only; it was not replaced.");
+        }
+        temp_->replaced = old;
+    }
+    // The user's umask shapes a new file anyone may read; an owner-only file
     // never gets more than rw-------.
     temp_->mode = access == FileAccess::OwnerOnly ? 0600 : 0666;
     // The file stays anonymous while it is written, so a save killed then
@@ -329,6 +360,7 @@ AtomicFileWriter::AtomicFileWriter(const std::filesystem::path& link, FileAccess
             throw FileError(Describe(path_, "Cannot create a temporary file beside", errno));
         }
     }
+    temp_->TakeOverPermissions(temp_->file.fd(), path_);
 }
 
 AtomicFileWriter::~AtomicFileWriter() = default;
@@ -352,6 +384,7 @@ void AtomicFileWriter::Commit() {
         if (!named.OpenNamed(path_, temp_->mode)) {
             throw FileError(Describe(path_, "Cannot create a temporary file beside", errno));
         }
+        temp_->TakeOverPermissions(named.fd(), path_);
         if (!CopyContents(file.fd(), named.fd(), written_) || ::fsync(named.fd()) != 0) {
             throw FileError(Describe(path_, "Cannot write", errno));
         }

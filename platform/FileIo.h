@@ -21,7 +21,8 @@ public:
 // The file's bytes, or nothing when it does not exist or cannot be read.
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
 
-// Who may read the written file.
+// Who may read a newly created file; a file that is replaced keeps its own
+// permissions.
 enum class FileAccess {
     Everyone,   // rw-rw-rw- less the user's umask: files the user names
     OwnerOnly,  // rw------- : files the programs keep for the user
@@ -33,7 +34,8 @@ enum class FileAccess {
 // not committed, or whose commit fails, removes its file and leaves `path`
 // as it was. Every failure throws FileError. When `path` is a symbolic link
 // (or a chain of them) the file it leads to is replaced, in its own folder,
-// and the link is kept.
+// and the link is kept. A file that is replaced hands its permissions on to
+// the new one; a read-only file is not replaced (FileError).
 class AtomicFileWriter {
 public:
     explicit AtomicFileWriter(const std::filesystem::path& path,
@@ -58,7 +60,8 @@ private:
 // leaves the old file or the new one; on any failure the temporary file is
 // removed, `path` is left as it was and FileError is thrown. When `path` is a
 // symbolic link (or a chain of them), the file it leads to is replaced, in its
-// own folder, and the link is kept.
+// own folder, and the link is kept. A replaced file keeps its permissions, and
+// a read-only one is not replaced (FileError).
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                          FileAccess access = FileAccess::Everyone);
 

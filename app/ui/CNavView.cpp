@@ -5,6 +5,7 @@
 #include <QtCore/QSet>
 #include <QtCore/QTimer>
 #include <QtGui/QContextMenuEvent>
+#include <QtGui/QMouseEvent>
 #include <QtWidgets/QMenu>
 #include <QtWidgets/QScrollBar>
 
@@ -256,7 +257,9 @@ QTreeWidgetItem* CNavView::LabelAt(const QPoint& point) const {
     initViewItemOption(&option);
     option.rect = visualRect(index);
     const int labelWidth = itemDelegateForIndex(index)->sizeHint(option, index).width();
-    return point.x() < option.rect.left() + labelWidth ? itemFromIndex(index) : nullptr;
+    const bool onLabel =
+        point.x() >= option.rect.left() && point.x() < option.rect.left() + labelWidth;
+    return onLabel ? itemFromIndex(index) : nullptr;
 }
 
 int CNavView::LabelsWidth() const {
@@ -275,6 +278,16 @@ int CNavView::LabelsWidth() const {
     }
     // Room for the scroll bar, which a tree taller than the window shows.
     return widest + 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+}
+
+void CNavView::mousePressEvent(QMouseEvent* event) {
+    // A right click beside a folder's icon and label leaves the highlight
+    // and the current folder where they are, as it shows no menu.
+    if (event->button() == Qt::RightButton && LabelAt(event->position().toPoint()) == nullptr) {
+        event->accept();
+        return;
+    }
+    QTreeWidget::mousePressEvent(event);
 }
 
 void CNavView::contextMenuEvent(QContextMenuEvent* event) {

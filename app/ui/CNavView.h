@@ -73,6 +73,7 @@ Q_SIGNALS:
     void Rebuilt();
 
 protected:
+    void mousePressEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:

@@ -1,5 +1,7 @@
 #include "app/ui/LotkeeperProgram.h"
 
+#include <QtCore/QDir>
+#include <QtCore/QStandardPaths>
 #include <QtWidgets/QApplication>
 
 #include "app/core/CommandIds.h"
@@ -19,6 +21,17 @@
 
 namespace gb::app::ui {
 
+namespace {
+
+// The user's documents folder, where a first profile is proposed; the home
+// folder when the user has none.
+std::filesystem::path DocumentsFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return gb::widgets::PathFromQt(QDir(documents).exists() ? documents : QDir::homePath());
+}
+
+}  // namespace
+
 LotkeeperProgram::LotkeeperProgram(CommandLine commandLine, gb::Settings& user,
                                    std::filesystem::path programFolder, const QString& instanceName,
                                    std::optional<UiServices> services)
@@ -27,7 +40,7 @@ LotkeeperProgram::LotkeeperProgram(CommandLine commandLine, gb::Settings& user,
       services_(services.value_or(
           UiServices{screenMessages_, screenFiles_, desktopShell_, screenRunner_})),
       app_(user, std::move(programFolder)),
-      prompts_(services_.messages, services_.files),
+      prompts_(services_.messages, services_.files, app_.GetRecentFiles(), DocumentsFolder()),
       profileCommands_(document_, app_, services_.files, services_.messages) {
     document_.SetHost(&app_);
     document_.SetPrompts(&prompts_);

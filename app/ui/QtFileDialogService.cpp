@@ -1,5 +1,10 @@
 #include "app/ui/QtFileDialogService.h"
 
+#include <QtGui/QFileSystemModel>
+#include <QtWidgets/QHeaderView>
+#include <QtWidgets/QTreeView>
+
+#include "widgets/ListWidth.h"
 #include "widgets/ModalRunner.h"
 #include "widgets/QtText.h"
 
@@ -26,6 +31,22 @@ std::optional<std::filesystem::path> QtFileDialogService::AskSaveFile(
 }
 
 std::optional<std::filesystem::path> QtFileDialogService::Run(QFileDialog& dialog) {
+    // Qt's own dialog (where the desktop offers none) lists the files with
+    // their sizes, types and dates, read in the background: each column as
+    // wide as what it shows, and the list wide enough for all of them.
+    if (auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        const auto fit = [details] {
+            for (int column = 1; column < details->header()->count(); ++column) {
+                details->resizeColumnToContents(column);
+            }
+            gb::widgets::WidenForViewport(*details, details->header()->length());
+        };
+        fit();
+        if (auto* files = qobject_cast<QFileSystemModel*>(details->model())) {
+            QObject::connect(files, &QFileSystemModel::directoryLoaded, details, fit);
+            QObject::connect(files, &QFileSystemModel::dataChanged, details, fit);
+        }
+    }
     if (runner_.Run(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }

@@ -1,39 +1,55 @@
 #include "template_editor/core/SourceLineEnds.h"
 
+#include <algorithm>
+#include <optional>
+
 #include "template_editor/core/EditorStrings.h"
 #include "template_editor/core/PageBody.h"
 
 namespace gb::editor {
 
-SourceLineEnds::Parts::Parts(std::string_view text) {
+std::array<std::string_view, SourceLineEnds::kPieces> SourceLineEnds::Pieces(
+    std::string_view text) {
+    std::size_t bodyStart = 0;
+    std::size_t bodyEnd = text.size();
+    if (const std::optional<PageParts> page = SplitPage(text)) {
+        bodyStart = page->prefix.size();
+        bodyEnd = text.size() - page->suffix.size();
+    }
     const std::size_t start = FindMarker(text, EditorStrings().Get(string_id::StartMarker));
     const std::size_t end = FindMarker(text, EditorStrings().Get(string_id::EndMarker));
-    starts_ = {0, start, end != text.npos && (start == text.npos || end > start) ? end : text.npos};
-}
-
-std::size_t SourceLineEnds::Parts::At(std::size_t position) const {
-    std::size_t part = 0;
-    for (std::size_t next = 1; next < kParts; ++next) {
-        if (starts_[next] != std::string_view::npos && position >= starts_[next]) {
-            part = next;
-        }
+    const std::size_t footer =
+        end != text.npos && (start == text.npos || end > start) ? end : bodyEnd;
+    std::array<std::size_t, kPieces + 1> bounds{
+        0, bodyStart, start == text.npos ? footer : start, footer, bodyEnd, text.size()};
+    std::array<std::string_view, kPieces> pieces;
+    for (std::size_t piece = 0; piece < kPieces; ++piece) {
+        bounds[piece + 1] = std::clamp(bounds[piece + 1], bounds[piece], text.size());
+        pieces[piece] = text.substr(bounds[piece], bounds[piece + 1] - bounds[piece]);
     }
-    return part;
+    return pieces;
 }
 
 std::string SourceLineEnds::Record(std::string_view source) {
-    const Parts parts(source);
+    const std::array<std::string_view, kPieces> pieces = Pieces(source);
     std::array<std::size_t, kParts> crlf{};
     std::array<std::size_t, kParts> lf{};
     std::string plain;
     plain.reserve(source.size());
-    for (std::size_t i = 0; i < source.size(); ++i) {
-        if (source[i] == '\n') {
-            ++(i > 0 && source[i - 1] == '\r' ? crlf : lf)[parts.At(i)];
+    for (std::size_t piece = 0; piece < kPieces; ++piece) {
+        const std::string_view text = pieces[piece];
+        original_[piece] = text;
+        std::string& shown = shown_[piece];
+        shown.clear();
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == '\n') {
+                ++(i > 0 && text[i - 1] == '\r' ? crlf : lf)[kPartOf[piece]];
+            }
+            if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) {
+                shown += text[i];
+            }
         }
-        if (!(source[i] == '\r' && i + 1 < source.size() && source[i + 1] == '\n')) {
-            plain += source[i];
-        }
+        plain += shown;
     }
     std::size_t allCrlf = 0;
     std::size_t allLf = 0;
@@ -48,14 +64,21 @@ std::string SourceLineEnds::Record(std::string_view source) {
 }
 
 std::string SourceLineEnds::Restore(std::string_view edited) const {
-    const Parts parts(edited);
+    const std::array<std::string_view, kPieces> pieces = Pieces(edited);
     std::string text;
     text.reserve(edited.size() + edited.size() / 16);
-    for (std::size_t i = 0; i < edited.size(); ++i) {
-        if (edited[i] == '\n' && crlf_[parts.At(i)]) {
-            text += '\r';
+    for (std::size_t piece = 0; piece < kPieces; ++piece) {
+        if (pieces[piece] == shown_[piece]) {
+            text += original_[piece];
+            continue;
         }
-        text += edited[i];
+        const bool crlf = crlf_[kPartOf[piece]];
+        for (const char c : pieces[piece]) {
+            if (c == '\n' && crlf) {
+                text += '\r';
+            }
+            text += c;
+        }
     }
     return text;
 }

@@ -25,6 +25,8 @@ COpenDlg::COpenDlg(gb::widgets::ModalRunner& runner, std::filesystem::path libra
     connect(ui_->cancelButton, &QPushButton::clicked, this, &COpenDlg::reject);
     connect(ui_->deleteButton, &QPushButton::clicked, this, &COpenDlg::DeleteSelected);
     connect(ui_->libraryButton, &QPushButton::clicked, this, &COpenDlg::ChooseLibrary);
+    // A double click on a template, or on a column header, opens as Open does.
+    connect(ui_->templateList, &QTreeWidget::itemDoubleClicked, this, &COpenDlg::accept);
     connect(ui_->templateList->header(), &QHeaderView::sectionDoubleClicked, this,
             &COpenDlg::accept);
 }

@@ -3,6 +3,7 @@
 #include <QtWidgets/QHeaderView>
 #include <QtWidgets/QTreeWidget>
 
+#include "widgets/ListWidth.h"
 #include "widgets/QtText.h"
 
 namespace gb::editor {
@@ -18,6 +19,9 @@ void ShowTemplateRows(QTreeWidget& list, const std::vector<TemplateRow>& rows, i
         list.addTopLevelItem(new QTreeWidgetItem(
             QStringList{gb::widgets::ToQt(row.name), gb::widgets::ToQt(row.description)}));
     }
+    // Wide enough for every name and description whole.
+    const std::vector<int> widths = gb::widgets::ColumnContentWidths(list);
+    gb::widgets::WidenForViewport(list, widths[0] + widths[1]);
     if (QTreeWidgetItem* item = list.topLevelItem(select)) {
         list.setCurrentItem(item);
         list.scrollToItem(item);

@@ -5,11 +5,13 @@
 
 #include <deque>
 #include <fstream>
+#include <vector>
 
 #include "app/core/CommandIds.h"
 #include "app/core/FileDialogService.h"
 #include "app/core/MessageService.h"
 #include "app/core/ProfileCommands.h"
+#include "app/core/ServicePrompts.h"
 #include "itemdb/AucDoc.h"
 #include "itemdb/DocumentPrompts.h"
 #include "platform/Settings.h"
@@ -26,11 +28,13 @@ public:
     std::optional<std::filesystem::path> AskOpenFile(std::string_view, std::string_view) override {
         return openAnswer;
     }
-    std::optional<std::filesystem::path> AskSaveFile(std::string_view, std::string_view,
-                                                     const std::filesystem::path&) override {
+    std::optional<std::filesystem::path> AskSaveFile(
+        std::string_view, std::string_view, const std::filesystem::path& proposal) override {
+        proposals.push_back(proposal);
         return std::nullopt;
     }
     std::optional<std::filesystem::path> openAnswer;
+    std::vector<std::filesystem::path> proposals;
 };
 
 class NoMessages : public gb::app::MessageService {
@@ -211,6 +215,24 @@ TEST_F(ProfileCommandsTest, SaveAsWritesWhereThePromptsSay) {
     EXPECT_EQ(document.GetPathName(), folder / "Fresh.pro");
     EXPECT_EQ(app.GetRecentFiles().Entries().front(), folder / "Fresh.pro");
     EXPECT_EQ(events.back(), Event::Saved);
+}
+
+// The Save As dialog proposes the profile's name in the folder where the
+// profiles are kept: the newest one's that still exists, else the documents
+// folder; never the working folder.
+TEST_F(ProfileCommandsTest, SaveAsProposesTheNameWhereTheProfilesAre) {
+    const std::filesystem::path documents = folder / "Documents";
+    gb::app::ServicePrompts service(messages, files, app.GetRecentFiles(), documents);
+    EXPECT_FALSE(service.ChooseSavePath("Corner Curios"));
+    app.GetRecentFiles().Add(folder / "gone" / "Old.pro");
+    EXPECT_FALSE(service.ChooseSavePath("AC/DC \xE9tains"));
+    app.GetRecentFiles().Add(SavedProfile("Kept"));
+    app.GetRecentFiles().Add(folder / "gone" / "Newest.pro");
+    EXPECT_FALSE(service.ChooseSavePath("Corner Curios"));
+    EXPECT_EQ(files.proposals,
+              (std::vector<std::filesystem::path>{documents / "Corner Curios.pro",
+                                                  documents / "AC_DC \xC3\xA9tains.pro",
+                                                  folder / "Corner Curios.pro"}));
 }
 
 }  // namespace

@@ -190,6 +190,36 @@ TEST_F(AucDocFoldersTest, EnsureSellerFoldersMakesEachFolderOnce) {
     }
 }
 
+// A new profile opens on its first seller's folder, not on the sample status
+// folder that stood first while there were no seller folders; even when a save
+// had checked the folders before. A folder the user chose stays chosen.
+TEST_F(AucDocFoldersTest, ANewProfilesSelectionIsItsFirstSellersFolder) {
+    for (const bool savedFirst : {false, true}) {
+        SCOPED_TRACE(savedFirst ? "checked by a save first" : "seller folders at once");
+        CAucDoc doc;
+        doc.SetProfileName("Shop");
+        doc.GetSellerList().AddSeller("bob", "eBay USA", "{USA}");
+        doc.GetSellerList().AddSeller("ann", "eBay UK", "{UK}");
+        if (savedFirst) {
+            doc.CheckFolders();
+            EXPECT_EQ(doc.GetSelectedFolderId(), 151);  // the sample status folder
+        }
+        doc.EnsureSellerFolders();
+        doc.GetSellerList().SetCurrent(0);
+        const std::int32_t seller = doc.GetSellerList().GetFolderId();
+        CFolderTree& tree = doc.GetFolderTree();
+        EXPECT_EQ(tree.GetCurId(), doc.GetSelectedFolderId());
+        EXPECT_EQ(tree.GetCurParent(), seller);
+        EXPECT_EQ(tree.GetCurKind(), folder::NeedsAttention);
+    }
+
+    doc_.EnsureSellerFolders();
+    ASSERT_TRUE(doc_.SelectFolder(folder::AllItems));
+    doc_.GetSellerList().AddSeller("ann", "eBay UK", "{UK}");
+    doc_.EnsureSellerFolders();
+    EXPECT_EQ(doc_.GetSelectedFolderId(), folder::AllItems);
+}
+
 TEST_F(AucDocFoldersTest, EnsureSellerFoldersMakesANewFolderAfterARename) {
     doc_.EnsureSellerFolders();
     const std::int32_t old = doc_.GetSellerList().GetFolderId();

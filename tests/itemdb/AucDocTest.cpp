@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -321,6 +322,32 @@ TEST_F(AucDocTest, FailedSaveIsReportedAndLeavesTheProfileModified) {
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 
+// A save keeps the permissions the user gave the profile, and one the user
+// made read-only is refused with a message naming it, the file untouched.
+TEST_F(AucDocTest, SavingKeepsTheProfilesPermissionsAndRefusesAReadOnlyOne) {
+    using std::filesystem::perms;
+    MakeProfile(doc_);
+    const std::filesystem::path path = folder_ / "p.pro";
+    ASSERT_TRUE(doc_.OnSaveDocument(path));
+    EXPECT_EQ(std::filesystem::status(path).permissions(), perms::owner_read | perms::owner_write);
+    const perms groupReads = perms::owner_read | perms::owner_write | perms::group_read;
+    std::filesystem::permissions(path, groupReads);
+    doc_.SetProfileName("Changed");
+    ASSERT_TRUE(doc_.OnSaveDocument(path));
+    EXPECT_EQ(std::filesystem::status(path).permissions(), groupReads);
+
+    std::filesystem::permissions(path, perms::owner_read);
+    const std::optional<std::string> before = gb::ReadWholeFile(path);
+    doc_.SetProfileName("Changed again");
+    EXPECT_FALSE(doc_.OnSaveDocument(path));
+    ASSERT_EQ(prompts_.errors.size(), 1u);
+    EXPECT_EQ(prompts_.errors[0], "Failed to save document.\n\"" + path.string() +
+                                      "\" is read-only; it was not replaced.");
+    EXPECT_TRUE(doc_.IsModified());
+    EXPECT_EQ(gb::ReadWholeFile(path), before);
+    EXPECT_EQ(std::filesystem::status(path).permissions(), perms::owner_read);
+}
+
 TEST_F(AucDocTest, SaveModifiedSavesAProfileWithAFileWithoutAsking) {
     MakeProfile(doc_);
     const std::filesystem::path path = folder_ / "p.pro";
@@ -385,6 +412,19 @@ INSTANTIATE_TEST_SUITE_P(
                       QuestionCase{"No", DocumentPrompts::Answer::No, true, true, false},
                       QuestionCase{"Cancel", DocumentPrompts::Answer::Cancel, true, false, false}),
     [](const auto& test) { return std::string(test.param.name); });
+
+// Save As proposes a new profile under the name the user gave it, and a
+// saved one under its file's name.
+TEST_F(AucDocTest, SaveAsProposesTheProfilesNameOrItsFilesName) {
+    MakeProfile(doc_, "Corner Curios");
+    doc_.SetTitle("New Profile");
+    EXPECT_FALSE(doc_.DoFileSave());
+    prompts_.savePath = folder_ / "Curios 2026.pro";
+    EXPECT_TRUE(doc_.DoSave(std::nullopt));
+    EXPECT_TRUE(doc_.DoSave(std::nullopt));
+    EXPECT_EQ(prompts_.pathRequests,
+              (std::vector<std::string>{"Corner Curios", "Corner Curios", "Curios 2026"}));
+}
 
 TEST_F(AucDocTest, SaveModifiedQuestionNamesTheTitle) {
     MakeProfile(doc_);

@@ -8,6 +8,8 @@
 
 #include <filesystem>
 #include <set>
+#include <string>
+
 #include "tests/support/TempFolder.h"
 
 namespace gb {
@@ -79,6 +81,35 @@ TEST_F(FileIoTest, OwnerOnlyIsOwnerOnlyWhateverTheUmaskAndEveryoneFollowsIt) {
         EXPECT_EQ(fs::status(created.parent_path()).permissions(), c.folder);
         ++i;
     }
+}
+
+// The permissions the user gave a file outlive its saves, whatever the
+// writer would give a new one; a file the user made read-only is not replaced.
+TEST_F(FileIoTest, AReplacedFileKeepsItsPermissionsAndAReadOnlyOneStays) {
+    using fs::perms;
+    const fs::path shared = folder_ / "Shared.pro";
+    WriteFileAtomically(shared, "old", FileAccess::OwnerOnly);
+    const perms groupReads = perms::owner_read | perms::owner_write | perms::group_read;
+    fs::permissions(shared, groupReads);
+    WriteFileAtomically(shared, "new", FileAccess::OwnerOnly);
+    EXPECT_EQ(fs::status(shared).permissions(), groupReads);
+    AtomicFileWriter writer(shared, FileAccess::Everyone);
+    writer.Append("newer");
+    writer.Commit();
+    EXPECT_EQ(fs::status(shared).permissions(), groupReads);
+
+    const fs::path kept = folder_ / "Kept.pro";
+    WriteFileAtomically(kept, "old", FileAccess::OwnerOnly);
+    fs::permissions(kept, perms::owner_read | perms::group_read);
+    try {
+        WriteFileAtomically(kept, "new", FileAccess::OwnerOnly);
+        ADD_FAILURE() << "a read-only file was replaced";
+    } catch (const FileError& error) {
+        EXPECT_NE(std::string(error.what()).find("read-only"), std::string::npos) << error.what();
+    }
+    EXPECT_EQ(ReadWholeFile(kept), "old");
+    EXPECT_EQ(fs::status(kept).permissions(), perms::owner_read | perms::group_read);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 2);
 }
 
 TEST_F(FileIoTest, WritingRemovesOnlyItsOwnFilesStaleTemporaries) {

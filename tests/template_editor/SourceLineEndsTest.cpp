@@ -34,13 +34,39 @@ TEST(SourceLineEnds, APartWithoutLineEndsTakesTheSourcesAndMixedPartsTheirMost) 
         ends.Record("<BODY>a\r\nb\r\nc\r\nd\n" + kStart + "row" + kEnd + "x\ny\nz\r\n</BODY>");
     std::string edited = plain;
     edited.insert(edited.find("row"), "\n");
+    edited.insert(edited.find("d\n"), "+");
+    edited.insert(edited.find("z\n"), "+");
     EXPECT_EQ(ends.Restore(edited),
-              "<BODY>a\r\nb\r\nc\r\nd\r\n" + kStart + "\r\nrow" + kEnd + "x\ny\nz\n</BODY>");
+              "<BODY>a\r\nb\r\nc\r\n+d\r\n" + kStart + "\r\nrow" + kEnd + "x\ny\n+z\n</BODY>");
 
     // With no line ends at all, new ones are plain line feeds.
     SourceLineEnds none;
     EXPECT_EQ(none.Restore(none.Record("<BODY>" + kStart + kEnd + "</BODY>") + "\n"),
               "<BODY>" + kStart + kEnd + "</BODY>\n");
+}
+
+// What the user did not change goes back byte for byte, mixed line ends and
+// all: each page, the page prefix and the page suffix.
+TEST(SourceLineEnds, UntouchedPiecesKeepTheirBytes) {
+    const std::string prefix = "<HTML>\r\n<HEAD>\n</HEAD>\r\n<BODY>";
+    const std::string header = "\r\nHead\nline\r\n";
+    const std::string repeat = kStart + "\n<TR>\r\n<TD>x</TD>\n";
+    const std::string footer = kEnd + "\nFoot\r\nend\r\n";
+    const std::string suffix = "</BODY>\n</HTML>\r\n";
+    SourceLineEnds ends;
+    const std::string plain = ends.Record(prefix + header + repeat + footer + suffix);
+
+    std::string edited = plain;
+    edited.insert(edited.find("<TD>"), "<TD>y</TD>\n");
+    EXPECT_EQ(ends.Restore(edited),
+              prefix + header + kStart + "\n<TR>\n<TD>y</TD>\n<TD>x</TD>\n" + footer + suffix);
+    edited = plain;
+    edited.replace(edited.find("Head"), 4, "Top");
+    EXPECT_EQ(ends.Restore(edited), prefix + "\r\nTop\r\nline\r\n" + repeat + footer + suffix);
+    edited = plain;
+    edited.replace(edited.find("<HEAD>"), 6, "<HEAD><TITLE>t</TITLE>");
+    EXPECT_EQ(ends.Restore(edited), "<HTML>\r\n<HEAD><TITLE>t</TITLE>\r\n</HEAD>\r\n<BODY>" +
+                                        header + repeat + footer + suffix);
 }
 
 TEST(SourceLineEnds, WithAMarkerGoneItsPartJoinsThePartBefore) {

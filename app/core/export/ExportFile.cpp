@@ -21,7 +21,8 @@ std::string ExportText(const ExportFormatter& formatter, const ListRows& rows) {
 
 void WriteExportFile(const std::filesystem::path& path, const ExportFormatter& formatter,
                      const ListRows& rows) {
-    gb::WriteFileAtomically(path, ExportText(formatter, rows));
+    // Buyers' names and addresses: for the user's eyes only, as the report.
+    gb::WriteFileAtomically(path, ExportText(formatter, rows), gb::FileAccess::OwnerOnly);
 }
 
 }  // namespace gb::app

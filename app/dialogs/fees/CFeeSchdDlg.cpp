@@ -4,10 +4,13 @@
 #include <QtGui/QPainter>
 #include <QtWidgets/QHeaderView>
 
+#include <vector>
+
 #include "app/dialogs/common/AppMessage.h"
 #include "app/dialogs/fees/CCalcEditDlg.h"
 #include "itemdb/FeeSchedule.h"
 #include "ui_CFeeSchdDlg.h"
+#include "widgets/ListWidth.h"
 #include "widgets/ModalRunner.h"
 #include "widgets/QtText.h"
 
@@ -57,9 +60,15 @@ CFeeSchdDlg::CFeeSchdDlg(gb::widgets::ModalRunner& runner, CFeeSchedule& schedul
     connect(ui_->close, &QPushButton::clicked, this, &CFeeSchdDlg::reject);
     rows_ = FeeRowsInDisplayOrder(schedule_);
     Fill(rows_.empty() ? -1 : rows_.front());
+    // Every column as wide as its longest text, and the list wide enough for
+    // all of them: the amounts never hide behind a scroll bar.
+    const std::vector<int> widths = gb::widgets::ColumnContentWidths(*ui_->list);
+    int total = 0;
     for (int column = kType; column <= kAmount; ++column) {
-        ui_->list->resizeColumnToContents(column);
+        ui_->list->header()->resizeSection(column, widths[column]);
+        total += widths[column];
     }
+    gb::widgets::WidenForViewport(*ui_->list, total);
 }
 
 CFeeSchdDlg::~CFeeSchdDlg() = default;

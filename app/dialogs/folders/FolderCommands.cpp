@@ -88,8 +88,9 @@ bool FolderCommands::Delete(std::int32_t currentId) {
 
 bool FolderCommands::CanRename(std::int32_t currentId) {
     CFolderTree& tree = document_.GetFolderTree();
-    return gb::app::CanRename(currentId) &&
-           gb::app::CanEditLabel(tree.FindNode(currentId), tree.IsCurFixed() != 0);
+    // The cursor goes to the folder before its fixed flag is read.
+    const bool found = tree.FindNode(currentId);
+    return gb::app::CanRename(currentId) && gb::app::CanEditLabel(found, tree.IsCurFixed() != 0);
 }
 
 std::optional<std::string> FolderCommands::EndLabelEdit(std::int32_t id,

@@ -4,14 +4,23 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "ui_CTemplateDlg.h"
+#include "widgets/ListWidth.h"
 #include "widgets/QtText.h"
 
 using gb::widgets::FromQt;
 using gb::widgets::ToQt;
 
 namespace gb::app::ui {
+
+namespace {
+
+// Room after the longest name, in pixels.
+constexpr int kNameGap = 12;
+
+}  // namespace
 
 CTemplateDlg::CTemplateDlg(std::filesystem::path programFolder, const std::string& libraryName,
                            int templateIndex, Mode mode, std::function<void()> showHelp,
@@ -54,7 +63,7 @@ void CTemplateDlg::showEvent(QShowEvent* event) {
     // "Description" the rest.
     QTreeWidget& list = *ui_->templates;
     list.resizeColumnToContents(0);
-    const int needed = list.columnWidth(0) + 12;
+    const int needed = list.columnWidth(0) + kNameGap;
     list.header()->resizeSection(0, std::max(list.viewport()->width() / 5, needed));
 }
 
@@ -72,6 +81,11 @@ void CTemplateDlg::FillList() {
     for (const TemplateRow& row : rows_) {
         new QTreeWidgetItem(ui_->templates, {ToQt(row.name), ToQt(row.description)});
     }
+    // Wide enough for every description whole beside the names, with the
+    // names' column taking a fifth of the list at least (see showEvent).
+    const std::vector<int> widths = gb::widgets::ColumnContentWidths(*ui_->templates);
+    gb::widgets::WidenForViewport(*ui_->templates,
+                                  std::max(widths[0] + kNameGap + widths[1], widths[1] * 5 / 4));
     const int selected = RowOfTemplate(rows_, templateIndex_);
     if (selected >= 0) {
         ui_->templates->setCurrentItem(ui_->templates->topLevelItem(selected));

@@ -1,5 +1,5 @@
 // The three export layouts over a folder of known items, against golden
-// files, and the separator rules of the separated layout.
+// files, the separator rules of the separated layout, and the file written.
 
 #include <gtest/gtest.h>
 
@@ -12,6 +12,7 @@
 #include "app/core/export/ExportFormatter.h"
 #include "platform/FileIo.h"
 #include "platform/Locale.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 
@@ -69,6 +70,18 @@ TEST(ExportFormatterTest, ACountPromisingMoreCodesThanPresentExportsThosePresent
     const ExportFormatter formatter(ExportFormatter::ColumnsOf("0AB", items.Fees()),
                                     ExportType::Tab, ',');
     EXPECT_EQ(formatter.Header(), "Auction ID\tDescription");
+}
+
+// An export holds buyers' names and addresses: only its owner may read it.
+TEST(ExportFileTest, ANewExportIsTheOwnersAlone) {
+    gb::test::ExportTestItems items;
+    const ExportFormatter formatter(ExportFormatter::ColumnsOf("\"A", items.Fees()),
+                                    ExportType::Tab, ',');
+    const gb::test::TempFolder folder;
+    const std::filesystem::path target = folder / "export.tab";
+    gb::app::WriteExportFile(target, formatter, items.Rows());
+    EXPECT_EQ(std::filesystem::status(target).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
 }
 
 TEST(ExportFileTest, AFailedWriteLeavesNoFile) {

@@ -40,13 +40,15 @@ public:
     std::optional<std::filesystem::path> AskOpenFile(std::string_view, std::string_view) override {
         return openAnswer;
     }
-    std::optional<std::filesystem::path> AskSaveFile(std::string_view, std::string_view,
-                                                     const std::filesystem::path&) override {
+    std::optional<std::filesystem::path> AskSaveFile(
+        std::string_view, std::string_view, const std::filesystem::path& proposal) override {
+        saveProposals.push_back(proposal);
         return saveAnswer;
     }
 
     std::optional<std::filesystem::path> openAnswer;
     std::optional<std::filesystem::path> saveAnswer;
+    std::vector<std::filesystem::path> saveProposals;
 };
 
 class FakeShell final : public gb::app::ShellService {

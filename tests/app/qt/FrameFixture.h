@@ -61,7 +61,8 @@ protected:
     gb::Settings user{folder / "user.settings"};
     gb::app::CLotkeeperApp app{user, folder.Path()};
     FakeServices services;
-    gb::app::ServicePrompts prompts{services.messages, services.files};
+    gb::app::ServicePrompts prompts{services.messages, services.files, app.GetRecentFiles(),
+                                    folder.Path()};
     gb::itemdb::CAucDoc document;
     std::unique_ptr<gb::app::ui::CMainFrame> frame;
 };

@@ -287,6 +287,16 @@ TEST_F(NavigationTreeTest, TheContextMenuBelongsToTheFoldersIconAndLabel) {
     const QRect row = Tree().visualItemRect(item);
     EXPECT_EQ(Tree().LabelAt(row.topLeft() + QPoint(4, row.height() / 2)), item);
     EXPECT_EQ(Tree().LabelAt(QPoint(Tree().viewport()->width() - 4, row.center().y())), nullptr);
+
+    // A right click on the blank part of another folder's row moves neither
+    // the highlight nor the folder the commands act on.
+    QTreeWidgetItem* current = Tree().currentItem();
+    ASSERT_NE(current, item);
+    const std::int32_t currentNode = Tree().CurrentNodeId();
+    QTest::mouseClick(Tree().viewport(), Qt::RightButton, Qt::NoModifier,
+                      QPoint(Tree().viewport()->width() - 4, row.center().y()));
+    EXPECT_EQ(Tree().currentItem(), current);
+    EXPECT_EQ(Tree().CurrentNodeId(), currentNode);
 }
 
 // A seller added in the profile view gets his folders in the tree at once;

@@ -32,10 +32,13 @@ CFeeSchedule SampleSchedule() {
         const char* description;
         const char* base;
     } entries[] = {
-        {0, fee_type::Charge, "Handling", "Packing and handling", "1.00"},
-        {1, fee_type::SellerFee, "Gallery", "Gallery picture", "0.35"},
-        {2, fee_type::TransactionFee, "PayPal", "Payment fee", "0.30"},
-        {3, fee_type::DisplayOnly, "Euro Price", "Price in euros", "0"},
+        {0, fee_type::Charge, "Handling", "Packing and handling, added to the buyer's invoice",
+         "1.00"},
+        {1, fee_type::SellerFee, "Gallery", "Gallery picture on the listing", "0.35"},
+        {2, fee_type::TransactionFee, "PayPal",
+         "Payment service: 30 cents plus 2.9% of the invoice", "0.30"},
+        {3, fee_type::DisplayOnly, "Euro Price",
+         "A price in euros: the winning bid, for buyers abroad", "0"},
     };
     for (const auto& e : entries) {
         fees.SetCurrent(e.entry);

@@ -91,6 +91,19 @@ TEST_F(TemplateDialogs, OpenListsTheLibraryAndGivesTheSelectedTemplate) {
     EXPECT_EQ(Bytes(library_), before_);
 }
 
+TEST_F(TemplateDialogs, ADoubleClickOnATemplateOpensIt) {
+    runner_.Then(ScriptedModalRunner::Accept([](QDialog& dialog) {
+        auto& list = Child<QTreeWidget>(dialog, "templateList");
+        SelectRow(dialog, 2);
+        Q_EMIT list.itemDoubleClicked(list.topLevelItem(2), 0);
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    }));
+    COpenDlg dialog(runner_, library_, 0);
+    ASSERT_EQ(runner_.Run(dialog), QDialog::Accepted);
+    EXPECT_EQ(dialog.GetSelected(), 2);
+}
+
 TEST_F(TemplateDialogs, DeletionsReachTheFileOnlyWithOpen) {
     const auto deleteFirst = [](QDialog& dialog) {
         SelectRow(dialog, 0);
@@ -255,7 +268,7 @@ TEST_F(TemplateDialogs, TheSaveQuestionOffersCancelAndClosingTheBoxCancels) {
     EXPECT_EQ(prompts.AskYesNoCancel("Save your changes?"), Answer::Cancel);
 }
 
-TEST_F(TemplateDialogs, TheOpenListShowsTheNamesWholeAtTheDefaultSize) {
+TEST_F(TemplateDialogs, TheOpenListShowsNamesAndDescriptionsWholeAtTheDefaultSize) {
     CTemplateLibrary library;
     for (const char* name : {"Buyer Invoice", "Thank you for a winning bid 30", "Packing list"}) {
         CTDocText t(CTDocText::Defaults::Editor);
@@ -269,9 +282,11 @@ TEST_F(TemplateDialogs, TheOpenListShowsTheNamesWholeAtTheDefaultSize) {
         auto& list = Child<QTreeWidget>(dialog, "templateList");
         QApplication::processEvents();
         for (int row = 0; row < list.topLevelItemCount(); ++row) {
-            const QString name = list.topLevelItem(row)->text(0);
-            EXPECT_LE(list.fontMetrics().horizontalAdvance(name), list.columnWidth(0))
-                << name.toStdString();
+            for (int column : {0, 1}) {
+                const QString text = list.topLevelItem(row)->text(column);
+                EXPECT_LE(list.fontMetrics().horizontalAdvance(text), list.columnWidth(column))
+                    << text.toStdString();
+            }
         }
         EXPECT_GT(list.columnWidth(1), list.columnWidth(0));
         if (!gb::test::ScreenshotFolder().isEmpty()) {

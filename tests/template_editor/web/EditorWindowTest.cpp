@@ -365,7 +365,9 @@ TEST_F(EditorWindow, SourceEditsReachTheSectionsWithTheirLineEnds) {
 
 TEST_F(EditorWindow, ASourceEditChangesOnlyWhatTheUserChanged) {
     const std::string header = "<HTML><BODY>\r\nHead\xA0text\r\n</BODY></HTML>";
-    const std::string repeat = "<HTML><BODY>\n<P>[Auction_ID]</P>\n</BODY></HTML>";
+    // Line ends as mixed as they come: an untouched page keeps them all.
+    const std::string repeat =
+        "<HTML><BODY>\n<P>[Auction_ID]</P>\r\n<P>[Description]</P>\n</BODY></HTML>";
     UseOnly(header, repeat, "<HTML><BODY>\r\nFoot\r\n</BODY></HTML>");
     CMainFrame& frame = Start();
     ASSERT_TRUE(ShowSection(frame, section::Source));

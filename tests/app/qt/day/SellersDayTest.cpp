@@ -99,9 +99,7 @@ std::vector<EmulatedItem> SellerItems(int firstNumber, int count) {
 
 class SellersDay : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        gb::test::RegisterUpdateLibraries();
-    }
+    static void SetUpTestSuite() { gb::test::RegisterUpdateLibraries(); }
 
     void SetUp() override {
         // The program folder as installed: the fee schedule, the template
@@ -292,11 +290,18 @@ TEST_F(SellersDay, FromANewProfileToTheNextMorning) {
     form->CloseButton()->click();
     Settle();
     ASSERT_EQ(Frame().GetRightView()->Kind(), gb::app::ViewKind::Items);
+    // Closing saved the new profile: the dialog proposed its name, in the
+    // folder where profiles are kept rather than the working folder.
+    ASSERT_EQ(services.files.saveProposals.size(), 1u);
+    EXPECT_EQ(services.files.saveProposals[0].filename(), "Corner Curios.pro");
+    EXPECT_NE(services.files.saveProposals[0].parent_path(), std::filesystem::current_path());
     services.files.saveAnswer = profile;
     ASSERT_TRUE(Run(cmd::FileSave));
     ASSERT_TRUE(std::filesystem::exists(profile));
     const std::int32_t usa = SellerFolder(0);
     const std::int32_t uk = SellerFolder(1);
+    // The list opened on the first seller's folder.
+    EXPECT_EQ(Document().GetFolders().GetNode(Document().GetSelectedFolderId())->parentId, usa);
     ASSERT_NE(Tree().FindTreeItem(usa), nullptr);
     ASSERT_NE(Tree().FindTreeItem(uk), nullptr);
     EXPECT_NE(Tree().FindTreeItem(folder::ByStatus), nullptr);

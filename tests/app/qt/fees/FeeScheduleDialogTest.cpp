@@ -3,6 +3,7 @@
 // the order kept on close.
 
 #include <QtTest/QTest>
+#include <QtWidgets/QApplication>
 #include <QtWidgets/QHeaderView>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QListWidget>
@@ -81,6 +82,27 @@ TEST_F(FeeScheduleDialogTest, TwoHeaderClicksReverseTheOrder) {
     EXPECT_EQ(schedule_.GetEntry(twice.front()).GetName(), "PayPal");
     EXPECT_EQ(dialog.Form().list->topLevelItem(0)->text(1),
               QString::fromStdString(schedule_.GetEntry(twice.front()).GetName()));
+}
+
+// Long names and descriptions, even in the last rows, leave the amounts in
+// sight.
+TEST_F(FeeScheduleDialogTest, TheAmountsStayInSightBesideLongDescriptions) {
+    Define(31, fee_type::SellerFee, "Final Value Fee Over 50",
+           "Charged on the part of the price "
+           "over fifty, in tiers",
+           "1.25");
+    CFeeSchdDlg dialog(runner_, schedule_, {});
+    dialog.show();
+    QApplication::processEvents();
+    QTreeWidget& list = *dialog.Form().list;
+    EXPECT_LE(list.header()->length(), list.viewport()->width());
+    for (int row = 0; row < list.topLevelItemCount(); ++row) {
+        for (int column = 1; column < list.columnCount(); ++column) {
+            EXPECT_LE(list.fontMetrics().horizontalAdvance(list.topLevelItem(row)->text(column)),
+                      list.columnWidth(column))
+                << row << ", " << column;
+        }
+    }
 }
 
 TEST_F(FeeScheduleDialogTest, AnEditIsSavedAtOnceAndReadsBackEqual) {

@@ -1,19 +1,28 @@
 // The user profile view in the main window: what was typed into it reaches
 // the profile when the window closes, when the profile is left and before
 // other work reloads it; questions about the form store nothing; its Help
-// opens the help at the profile's place.
+// opens the help at the profile's place. The Save As dialog.
 
+#include <QtTest/QTest>
 #include <QtWidgets/QCheckBox>
+#include <QtWidgets/QFileDialog>
+#include <QtWidgets/QHeaderView>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QSpinBox>
+#include <QtWidgets/QTreeView>
 
 #include "FrameFixture.h"
+#include "Screenshots.h"
 #include "app/core/CommandIds.h"
 #include "app/core/ProfileCommands.h"
 #include "app/ui/LotkeeperProgram.h"
+#include "app/ui/QtFileDialogService.h"
 #include "app/ui/profile/CProView.h"
 #include "itemdb/SellerList.h"
+#include "platform/FileIo.h"
+#include "widgets/QtText.h"
+#include "widgets/ScriptedModalRunner.h"
 
 namespace {
 
@@ -180,6 +189,39 @@ TEST_F(ProfileInWindowTest, HelpOpensTheHelpAtTheProfilesPlaceOrSaysItCannot) {
               "The help file \"" + (folder / "Lotkeeper.html").string() +
                   "\" could not be opened: no web browser is set up on this computer to show "
                   "it. Set up a default web browser, or open the file in a browser yourself.");
+}
+
+// The Save As dialog opens in the proposed folder with the proposed name, and
+// its list shows every column whole, dates included.
+TEST(SaveAsDialog, ProposesTheNameInItsFolderAndShowsEveryColumnWhole) {
+    const gb::test::TempFolder folder;
+    gb::WriteFileAtomically(folder / "Earlier Sales.pro", "profile");
+    gb::widgets::ScriptedModalRunner runner(
+        [](const std::string& failure) { ADD_FAILURE() << failure; });
+    runner.Then(gb::widgets::ScriptedModalRunner::Reject([&folder](QDialog& dialog) {
+        auto& files = dynamic_cast<QFileDialog&>(dialog);
+        EXPECT_EQ(gb::widgets::PathFromQt(files.directory().absolutePath()), folder.Path());
+        auto* name = files.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        EXPECT_EQ(name->text(), "Corner Curios.pro");
+        auto* details = files.findChild<QTreeView*>(QStringLiteral("treeView"));
+        ASSERT_NE(details, nullptr);
+        QTest::qWait(300);  // the folder is listed in the background
+        EXPECT_LE(details->header()->length(), details->viewport()->width());
+        const QModelIndex row = details->indexAt(QPoint(4, 4));
+        ASSERT_TRUE(row.isValid());
+        for (int column = 1; column < details->header()->count(); ++column) {
+            const QString text = row.siblingAtColumn(column).data().toString();
+            EXPECT_LE(details->fontMetrics().horizontalAdvance(text), details->columnWidth(column))
+                << text.toStdString();
+        }
+        if (!gb::test::ScreenshotFolder().isEmpty()) {
+            gb::test::SaveScreenshot(dialog, QStringLiteral("save-as-dialog.png"));
+        }
+    }));
+    gb::app::ui::QtFileDialogService service(runner);
+    EXPECT_FALSE(service.AskSaveFile("Save As", "Profiles (*.pro)", folder / "Corner Curios.pro"));
+    EXPECT_EQ(runner.StepsLeft(), 0u);
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "Screenshots.h"
 #include "app/dialogs/report/CRptSheet.h"
 #include "app/dialogs/report/CTemplateDlg.h"
@@ -34,20 +36,25 @@ TEST(ReportScreenshots, TemplateChooser) {
     gb::test::TempFolder folder;
     CTemplateLibrary library;
     library.SetPath(folder / "VizEvav.cta");
-    for (const auto& [name, description] :
-         {std::pair{"Buyer Invoice", "Invoice with the lot, the charges and the total"},
-          std::pair{"Payment Reminder", "A friendly reminder that payment is due"},
-          std::pair{"Shipping Notice", "Tells the buyer the lot is on its way"},
-          std::pair{"Thank You", "Thanks the buyer after the sale"}}) {
+    for (const auto& [name, description, kind] :
+         {std::tuple{"Sales Report",
+                     "One line per item with its buyer, winning bid, fees and invoice amount, "
+                     "and totals",
+                     CTDocText::Report},
+          std::tuple{"Fee Report", "The fees the sites charged, item by item, with totals",
+                     CTDocText::Report},
+          std::tuple{"Buyer Invoice", "Invoice with the lot, the charges and the total",
+                     CTDocText::Email},
+          std::tuple{"Thank You", "Thanks the buyer after the sale", CTDocText::Email}}) {
         CTDocText text;
         text.SetName(name);
         text.SetDescription(description);
-        text.SetKind(CTDocText::Email);
+        text.SetKind(kind);
         library.AddTemplate(text);
     }
     ASSERT_TRUE(library.SaveFile());
-    gb::app::ui::CTemplateDlg dialog(folder.Path(), "VizEvav.cta", 2,
-                                     gb::app::ui::CTemplateDlg::MailMode, {});
+    gb::app::ui::CTemplateDlg dialog(folder.Path(), "VizEvav.cta", 0,
+                                     gb::app::ui::CTemplateDlg::ReportMode, {});
     SaveScreenshot(dialog, "template-dialog.png");
 }
 

@@ -4,6 +4,7 @@
 // file.
 
 #include <QtTest/QTest>
+#include <QtWidgets/QApplication>
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QDialogButtonBox>
 #include <QtWidgets/QLabel>
@@ -28,6 +29,7 @@
 #include "qt/TestProfile.h"
 #include "tests/support/SettingsTestFolder.h"
 #include "tests/support/TempFolder.h"
+#include "widgets/PropertyPage.h"
 #include "widgets/ScriptedModalRunner.h"
 
 using gb::test::TempFolder;
@@ -139,6 +141,23 @@ TEST_F(ItemSheetTest, ShowsTheTitleAndKeepsLongValuesAndAddressLinesWhole) {
     const CAucItem before = item;
     ASSERT_TRUE(Edit(item));
     EXPECT_EQ(item, before);
+}
+
+// The sheet keeps one size from page to page.
+TEST_F(ItemSheetTest, TheSheetKeepsItsSizeFromPageToPage) {
+    runner.Then(ScriptedModalRunner::Reject([](QDialog& dialog) {
+        CInvSheet& sheet = SheetOf(dialog);
+        QApplication::processEvents();
+        const QSize first = dialog.size();
+        for (int page = 0; page < sheet.PageCount(); ++page) {
+            ASSERT_TRUE(sheet.SetActivePage(page));
+            QApplication::processEvents();
+            const QSize hint = sheet.Page(page)->sizeHint();
+            EXPECT_EQ(dialog.size(), first)
+                << "page " << page << " wants " << hint.width() << "x" << hint.height();
+        }
+    }));
+    EXPECT_FALSE(Edit(item));
 }
 
 TEST_F(ItemSheetTest, ALongDescriptionIsKeptButCannotGrow) {
