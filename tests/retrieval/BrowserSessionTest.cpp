@@ -223,9 +223,10 @@ protected:
     }
     void TearDown() override { release_.Raise(); }
 
-    LoopbackServer server_;
+    // The server's threads answer through these: they go after the server.
     Signal arrived_;
     Signal release_;
+    LoopbackServer server_;
 };
 
 TEST_F(HangingServer, StalledAnswerFailsAtTheStallLimit) {
