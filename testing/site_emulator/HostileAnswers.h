@@ -23,9 +23,10 @@ void AnswerDrip(httplib::Response& response, StopWait stopped);
 // megabyte each.
 void AnswerCompressionBomb(httplib::Response& response, StopWait stopped);
 
-// `page` inside elements nested far deeper than any real page's: a parser
-// that counts nesting carelessly takes half an hour over it.
-std::string NestedDeep(const std::string& page);
+// `page`, of `contentType`, inside elements nested far deeper than any real
+// page's: a parser that counts nesting carelessly takes half an hour over it.
+void AnswerNestedDeep(httplib::Response& response, const std::string& page,
+                      const char* contentType);
 
 // A redirect to `target`, the address just asked for.
 void AnswerRedirectLoop(httplib::Response& response, const std::string& target);
