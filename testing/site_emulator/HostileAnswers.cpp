@@ -2,8 +2,10 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace gb::emulator {
@@ -97,13 +99,25 @@ void AnswerCompressionBomb(httplib::Response& response, StopWait stopped) {
         });
 }
 
-std::string NestedDeep(const std::string& page, const Fault::Nesting& nesting) {
-    std::string nested;
-    nested.reserve(nesting.times * nesting.piece.size() + page.size());
-    for (std::size_t i = 0; i < nesting.times; ++i) {
-        nested += nesting.piece;
+void AnswerNestedDeep(httplib::Response& response, const std::string& page,
+                      const Fault::Nesting& nesting, const char* contentType) {
+    // Built by doubling, in a few copies, and given out by a provider of known
+    // length, which the server sends as written: compressing a megabyte of
+    // text at the server's slowest setting would keep the client waiting for
+    // the first byte for seconds on a busy machine.
+    const std::size_t nestingBytes = nesting.times * nesting.piece.size();
+    auto nested = std::make_shared<std::string>(nesting.times > 0 ? nesting.piece : "");
+    nested->reserve(nestingBytes + page.size());
+    while (nested->size() < nestingBytes) {
+        nested->append(*nested, 0, std::min(nested->size(), nestingBytes - nested->size()));
     }
-    return nested + page;
+    *nested += page;
+    response.status = 200;
+    response.set_content_provider(
+        nested->size(), contentType,
+        [nested](std::size_t offset, std::size_t length, httplib::DataSink& sink) {
+            return sink.write(nested->data() + offset, length);
+        });
 }
 
 void AnswerRedirectLoop(httplib::Response& response, const std::string& target) {

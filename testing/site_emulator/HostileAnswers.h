@@ -26,9 +26,11 @@ void AnswerDrip(httplib::Response& response, StopWait stopped);
 // megabyte each.
 void AnswerCompressionBomb(httplib::Response& response, StopWait stopped);
 
-// `page` after the fault's piece of markup, repeated: elements nested far
-// deeper than any real page's, in whatever way the piece nests them.
-std::string NestedDeep(const std::string& page, const Fault::Nesting& nesting);
+// `page`, of `contentType`, after the fault's piece of markup, repeated:
+// elements nested far deeper than any real page's, in whatever way the piece
+// nests them.
+void AnswerNestedDeep(httplib::Response& response, const std::string& page,
+                      const Fault::Nesting& nesting, const char* contentType);
 
 // A redirect to `target`, the address just asked for.
 void AnswerRedirectLoop(httplib::Response& response, const std::string& target);

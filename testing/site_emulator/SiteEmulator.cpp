@@ -271,8 +271,11 @@ void SiteEmulator::AnswerSignIn(Exchange& exchange, const Fault& fault) {
     const std::string page = SignInPage(
         action, exchange.request.target,
         fault.kind != FaultKind::NoSignInField || !fault.Strikes(FaultPoint::SignInPage));
-    const bool deep = fault.kind == FaultKind::DeepNesting && fault.Strikes(FaultPoint::SignInPage);
-    Answer(exchange, deep ? NestedDeep(page, fault.nesting) : page);
+    if (fault.kind == FaultKind::DeepNesting && fault.Strikes(FaultPoint::SignInPage)) {
+        AnswerNestedDeep(exchange.response, page, fault.nesting, kHtml);
+    } else {
+        Answer(exchange, page);
+    }
 }
 
 bool SiteEmulator::Faulted(Exchange& exchange, const Fault& fault, FaultPoint point) {
@@ -403,7 +406,11 @@ void SiteEmulator::ServeAdultConsentPage(Exchange& exchange) {
         return;
     }
     const std::string page = AdultConsentPage(exchange.request.path + "?AdultSignInConfirm");
-    Answer(exchange, fault.kind == FaultKind::DeepNesting ? NestedDeep(page, fault.nesting) : page);
+    if (fault.kind == FaultKind::DeepNesting) {
+        AnswerNestedDeep(exchange.response, page, fault.nesting, kHtml);
+    } else {
+        Answer(exchange, page);
+    }
 }
 
 void SiteEmulator::ServeAdultConsent(Exchange& exchange) {

@@ -64,7 +64,7 @@ TEST(StandaloneUpdateTest, GbtoolUpdateBringsTheDemonstrationProfileUpToDate) {
 
     ChildProcess emulator(GB_SITE_EMULATOR, EmulatorArguments(before));
     std::optional<std::string> line;
-    while ((line = emulator.ReadLine(10s)) && !line->starts_with(kListening)) {
+    while ((line = emulator.ReadLine(60s)) && !line->starts_with(kListening)) {
     }
     ASSERT_TRUE(line) << "the emulator did not start";
 

@@ -224,9 +224,10 @@ protected:
     }
     void TearDown() override { release_.Raise(); }
 
-    LoopbackServer server_;
+    // The server's threads answer through these: they go after the server.
     Signal arrived_;
     Signal release_;
+    LoopbackServer server_;
 };
 
 TEST_F(HangingServer, StalledAnswerFailsAtTheStallLimit) {
@@ -246,18 +247,17 @@ TEST_F(HangingServer, TricklingAnswerFailsAtTheOverallLimit) {
     EXPECT_FALSE(session.Navigate(server_.Url("/trickle")));
 }
 
-TEST_F(HangingServer, CancelFromAnotherThreadAbortsWithinASecond) {
+TEST_F(HangingServer, CancelFromAnotherThreadAbortsTheHangingLoad) {
     BrowserSession session(Patient());
-    std::atomic<std::chrono::steady_clock::time_point> cancelledAt{};
     std::thread canceller([&] {
         ASSERT_TRUE(arrived_.Wait());
-        cancelledAt = std::chrono::steady_clock::now();
         session.Cancel();
     });
+    // The answer hangs until the test ends and no limit is near: only the
+    // cancel ends the load.
     EXPECT_FALSE(session.Navigate(server_.Url("/hang")));
-    const auto returnedAt = std::chrono::steady_clock::now();
     canceller.join();
-    EXPECT_LT(returnedAt - cancelledAt.load(), 1s);
+    EXPECT_EQ(session.FailureReason(), "cancelled");
     // A cancelled session loads nothing more.
     EXPECT_FALSE(session.Navigate(server_.Url("/trickle")));
 }

@@ -44,7 +44,7 @@ class Signal {
 public:
     void Raise();
     // True when raised within `limit`.
-    bool Wait(std::chrono::milliseconds limit = std::chrono::seconds(10));
+    bool Wait(std::chrono::milliseconds limit = std::chrono::seconds(60));
 
 private:
     std::mutex mutex_;

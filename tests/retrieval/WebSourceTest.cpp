@@ -57,7 +57,7 @@ protected:
 
     // The kind of the next end message, waiting for it.
     std::optional<Kind> WaitForEnd() {
-        while (auto message = window_.WaitFor(20s)) {
+        while (auto message = window_.WaitFor(60s)) {
             if (static_cast<Kind>(message->wParam) != Kind::Detail) {
                 return static_cast<Kind>(message->wParam);
             }
@@ -121,7 +121,7 @@ TEST_F(WebSourceTest, ReleaseWhileLoadingCancelsAndJoinsTheWorker) {
 
 TEST_F(WebSourceTest, StalledPageTimesOutAtTheConfiguredLimitAndFails) {
     ASSERT_TRUE(Settings::CurrentUser().SetNumber(
-        std::string(kApplicationKey) + "\\" + kRetrievalSection, "StallTimeout", 1));
+        std::string(kApplicationKey) + "\\" + kRetrievalSection, "StallTimeout", 10));
     hang_ = true;
     Start();
     EXPECT_EQ(WaitForEnd(), std::optional<Kind>(Kind::Failure));

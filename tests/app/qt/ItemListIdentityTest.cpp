@@ -202,7 +202,7 @@ TEST_F(ItemListIdentityTest, TheListCanBeUsedWhileAnUpdateMergesRows) {
     EXPECT_EQ(services.modals.StepsLeft(), 0u);
 
     // The two items merged went back to the seller's lists.
-    EXPECT_TRUE(QTest::qWaitFor([this] { return Model().rowCount() == 2; }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return Model().rowCount() == 2; }, 30000));
     EXPECT_EQ(Ids(), (QStringList{"1003", "1001"}));
     EXPECT_FALSE(document.GetItemList().IsDisplayStale());
 }

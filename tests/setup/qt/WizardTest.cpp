@@ -47,13 +47,13 @@ public:
     std::vector<QUrl> opened;
 };
 
-// Processes events until `done` holds; false after ten seconds.
+// Processes events until `done` holds; false after a minute.
 template <typename Done>
 bool WaitFor(Done done) {
     QElapsedTimer timer;
     timer.start();
     while (!done()) {
-        if (timer.elapsed() > 10000) {
+        if (timer.elapsed() > 60000) {
             return false;
         }
         QApplication::processEvents(QEventLoop::AllEvents, 20);

@@ -72,7 +72,7 @@ constexpr int kMaxBidColumn = 6;
 // history of earlier sales in the profile.
 constexpr int kItemsPerSeller = 60;
 constexpr int kEarlierSales = 400;
-constexpr int kRunLimitMs = 30000;
+constexpr int kRunLimitMs = 120000;
 
 // `count` items of a seller, half of them ended and sold, the others running.
 std::vector<EmulatedItem> SellerItems(int firstNumber, int count) {

@@ -24,10 +24,10 @@ using gb::test::TempFolder;
 
 namespace {
 
-// The lines the stand-in wrote, once it wrote `count` of them (or after ten
-// seconds).
+// The lines the stand-in wrote, once it wrote `count` of them (or after a
+// minute).
 std::vector<std::string> LinesOnceThere(const std::filesystem::path& log, std::size_t count) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
     std::vector<std::string> lines;
     while (std::chrono::steady_clock::now() < deadline) {
         lines.clear();

@@ -9,8 +9,8 @@
 #include <thread>
 
 // A web site on 127.0.0.1: a page with a title, a page with a mail link, a
-// page whose script renames it, a page that answers after a while and a page
-// that never answers while the site is open.
+// page whose script renames it and a page that never answers while the site
+// is open.
 class LoopbackSite {
 public:
     LoopbackSite() {
@@ -32,12 +32,6 @@ public:
             while (!closing_) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(20));
             }
-        });
-        server_.Get("/slow", [this](const httplib::Request&, httplib::Response& response) {
-            for (int i = 0; i < 300 && !closing_; ++i) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(20));
-            }
-            response.set_content("<html><head><title>Slow</title></head></html>", "text/html");
         });
         // One request per connection: the browser keeps none open when the
         // site closes.
