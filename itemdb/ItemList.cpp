@@ -203,6 +203,16 @@ bool CItemList::ReplaceItem(const CAucItem& edited, const ItemId& id) {
     return admitted;
 }
 
+bool CItemList::StoreEdit(const CAucItem& original, const CAucItem& edited, const ItemId& id) {
+    const CAucItem* stored = GetItemAt(id);
+    if (stored == nullptr) {
+        return false;
+    }
+    CAucItem merged = *stored;
+    merged.TakeEdits(original, edited);
+    return ReplaceItem(merged, id);
+}
+
 bool CItemList::MoveItem(const ItemId& id, std::int32_t targetList) {
     const std::optional<Location> location = Locate(id);
     if (!location) {

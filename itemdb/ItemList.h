@@ -115,6 +115,11 @@ public:
     // when it left the display list (or no list holds the item). The stored
     // item keeps its key and state: an edit can change neither.
     bool ReplaceItem(const CAucItem& edited, const ItemId& item);
+    // Stores an edit made on a copy of the item: only the fields in which
+    // `edited` differs from `original`, the copy as it was before the edit,
+    // go onto the item as it is now (CAucItem::TakeEdits), so that whatever
+    // changed it meanwhile stays. Then as ReplaceItem.
+    bool StoreEdit(const CAucItem& original, const CAucItem& edited, const ItemId& item);
     // Moves the item to another state list; true when the folder on display
     // still admits it. Moving to a list that already holds the key (its own
     // list included), or to a code that names no state list, changes nothing

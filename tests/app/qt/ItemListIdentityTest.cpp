@@ -3,12 +3,16 @@
 // while the list is in use; an edit updates its row in place.
 
 #include <QtTest/QTest>
+#include <QtWidgets/QComboBox>
 #include <QtWidgets/QPlainTextEdit>
 #include <QtWidgets/QScrollBar>
 
 #include "FrameFixture.h"
 #include "app/core/CommandIds.h"
+#include "app/dialogs/bulk/CAutoSheet.h"
+#include "app/dialogs/bulk/CAutoShipPage.h"
 #include "app/dialogs/sheet/EditItem.h"
+#include "app/dialogs/status/CStatusDlg.h"
 #include "itemdb/FieldId.h"
 #include "itemdb/FolderKind.h"
 #include "itemdb/RetrievedRow.h"
@@ -159,6 +163,66 @@ TEST_F(ItemListIdentityTest, AnEditCarriesItsItemAcrossRowsMergedWhileTheSheetIs
     ASSERT_NE(stored, nullptr);
     EXPECT_EQ(stored->GetDescription(), "Typed during the update");
     EXPECT_NE(Stored("7777"), nullptr);
+}
+
+// An update that ends an item while the seller edits it (a $99 bid, a buyer,
+// the item ended) keeps all of it: the sheet, the bulk update and Set Status
+// store only what the seller changed, onto the item as the update left it,
+// and his value wins where both changed a field.
+TEST_F(ItemListIdentityTest, AnEditDuringAnUpdateKeepsWhatTheUpdateBrought) {
+    test_profile::AddItems(document, sellerFolder, folder::InProgress, 3, 2000);
+    OpenEnded(3);
+    const auto expectMerged = [this](const std::string& id) {
+        const CAucItem* stored = Stored(id);
+        ASSERT_NE(stored, nullptr) << id;
+        std::string bid;
+        stored->GetMaxBid(bid);
+        EXPECT_EQ(bid, "$99.00") << id;
+        EXPECT_EQ(stored->GetBuyerId(), "merged_buyer") << id;
+        EXPECT_EQ(stored->GetState(), folder::AuctionEnded) << id;
+    };
+    Open(test_profile::AllItemsFolder(document, sellerFolder, folder::InProgress));
+
+    // The item sheet: the seller changes the description, the update too.
+    SelectId("2000");
+    EditWithSheet("Typed during the update", [this] { Merge("2000", "$99.00"); });
+    expectMerged("2000");
+    EXPECT_EQ(Stored("2000")->GetDescription(), "Typed during the update");
+    EXPECT_EQ(Stored("2000")->GetStatus(), folder::NeedsAttention);
+
+    // The bulk update: a weight for the item the update ends meanwhile.
+    SelectId("2001");
+    services.modals.Then(ScriptedModalRunner::Accept([this](QDialog& dialog) {
+        Merge("2001", "$99.00");
+        auto& sheet = dynamic_cast<gb::app::ui::CAutoSheet&>(dialog);
+        for (int page = 0; sheet.SetActivePage(page); ++page) {
+            if (auto* ship = dynamic_cast<gb::app::ui::CAutoShipPage*>(sheet.Page(page))) {
+                ship->findChild<QComboBox*>("weight")->setEditText("2 lb");
+            }
+        }
+    }));
+    ASSERT_TRUE(frame->ExecuteCommand(gb::app::cmd::BulkUpdate));
+    Settle();
+    expectMerged("2001");
+    EXPECT_EQ(Stored("2001")->GetWeight(), "2 lb");
+
+    // Set Status on an ended item whose dates the update moves meanwhile.
+    Open(test_profile::AllItemsFolder(document, sellerFolder, folder::AuctionEnded));
+    SelectId("1001");
+    std::int32_t chosen = 0;
+    services.modals.Then(ScriptedModalRunner::Accept([&](QDialog& dialog) {
+        Merge("1001", "$99.00");
+        auto* choices = dialog.findChild<QComboBox*>("status");
+        choices->setCurrentIndex(choices->count() - 1);
+        chosen = dynamic_cast<gb::app::ui::CStatusDlg&>(dialog).StatusId();
+    }));
+    ASSERT_TRUE(frame->ExecuteCommand(gb::app::cmd::SetStatus));
+    Settle();
+    EXPECT_EQ(Stored("1001")->GetStatus(), chosen);
+    std::string end;
+    Stored("1001")->GetEndDate(end);
+    EXPECT_EQ(end, "2/1/2004");
+    EXPECT_EQ(services.modals.StepsLeft(), 0u);
 }
 
 // An item that a merge took out of Deleted Items and filed anew is no longer
