@@ -53,14 +53,8 @@ void CAucDoc::RemoveView(DocumentView* view) {
     std::erase(views_, view);
 }
 
-void CAucDoc::UpdateAllViews(DocumentView* sender, std::int32_t hint) {
-    // A view may add or remove views while it updates itself.
-    const std::vector<DocumentView*> views = views_;
-    for (DocumentView* view : views) {
-        if (view != sender) {
-            view->OnUpdate(sender, hint);
-        }
-    }
+void CAucDoc::UpdateAllViews(const DocumentListener* sender, std::int32_t hint) {
+    events_.Raise(DocumentEvent::WithHint(DocumentEvent::Kind::ViewsUpdated, hint, sender));
 }
 
 bool CAucDoc::RouteCmdToAllViews(DocumentView* sender, const ViewCommand& command) {
@@ -70,19 +64,16 @@ bool CAucDoc::RouteCmdToAllViews(DocumentView* sender, const ViewCommand& comman
     });
 }
 
-CFolderTree& CAucDoc::GetFolderTree() {
-    folderTree_.FindNode(selectedFolderId_);
-    return folderTree_;
-}
-
 bool CAucDoc::SelectFolder(std::int32_t id) {
     if (id < folder::Root) {
-        folderTree_.FindNode(folder::Root);
-        while (folderTree_.IsCurHeading() != 0 && folderTree_.MoveNext()) {
-        }
-        id = folderTree_.GetCurId();
+        // The first folder along the chain from the root that is not a
+        // heading, else the chain's last one.
+        const std::vector<const CFolderNode*> chain = folderTree_.GetChain();
+        const auto first = std::find_if(chain.begin(), chain.end(),
+                                        [](const CFolderNode* node) { return node->heading == 0; });
+        id = first != chain.end() ? (*first)->id : chain.back()->id;
     }
-    if (!folderTree_.FindNode(id)) {
+    if (folderTree_.GetNode(id) == nullptr) {
         return false;
     }
     if (id != selectedFolderId_) {
@@ -147,7 +138,8 @@ bool CAucDoc::OnNewDocument() {
     SetCurrentDocument(this);
     SetFileVersion(profile_version::kCurrent);
     selectedFolderId_ = folder::Root;
-    UpdateAllViews(nullptr, DocumentView::kHintNew);
+    events_.Raise(
+        DocumentEvent::WithHint(DocumentEvent::Kind::DocumentReplaced, DocumentEvent::kHintNew));
     return true;
 }
 
@@ -185,7 +177,8 @@ bool CAucDoc::OnOpenDocument(const std::filesystem::path& path) {
     if (profileName_.empty() || sellerList_.GetCount() == 0) {
         selectedFolderId_ = folder::Root;
     }
-    UpdateAllViews(nullptr, DocumentView::kHintOpened);
+    events_.Raise(
+        DocumentEvent::WithHint(DocumentEvent::Kind::DocumentReplaced, DocumentEvent::kHintOpened));
     return true;
 }
 
@@ -269,7 +262,6 @@ void CAucDoc::TakeContents(CAucDoc& loaded) {
     sellerList_ = std::move(loaded.sellerList_);
     folderTree_ = std::move(loaded.folderTree_);
     itemList_.TakeItems(loaded.itemList_);
-    events_.FoldersChanged();
 }
 
 void CAucDoc::Serialize(gb::Archive& ar) {

@@ -27,7 +27,7 @@
 
 using gb::itemdb::CAucDoc;
 using gb::itemdb::CFolderTree;
-using gb::itemdb::DocumentView;
+using gb::itemdb::DocumentEvent;
 namespace folder = gb::itemdb::folder;
 
 namespace gb::app::ui {
@@ -74,10 +74,10 @@ void CNavView::OnInitialUpdate() {
         return;
     }
     initialUpdateDone_ = true;
-    OnUpdate(nullptr, DocumentView::kHintNew);
+    OnUpdate(DocumentEvent::kHintNew);
 }
 
-void CNavView::OnUpdate(DocumentView*, std::int32_t) {
+void CNavView::OnUpdate(std::int32_t) {
     RebuildTree();
     if (initialUpdateDone_) {
         // The folder the document has selected opens again, so that an edit or
@@ -86,7 +86,12 @@ void CNavView::OnUpdate(DocumentView*, std::int32_t) {
     }
 }
 
-void CNavView::OnFoldersChanged() {
+void CNavView::OnDocumentEvent(const DocumentEvent& event) {
+    using Kind = DocumentEvent::Kind;
+    if (event.kind != Kind::FolderChanged && event.kind != Kind::FolderTreeChanged) {
+        CView::OnDocumentEvent(event);
+        return;
+    }
     // Folders change in bursts (a profile's default folders come forty at a
     // time): the tree is mirrored once the burst is over.
     if (rebuildPending_) {
@@ -226,7 +231,7 @@ void CNavView::OpenFolderItem(QTreeWidgetItem* item) {
         return;
     }
     if (SelectNode(id)) {
-        document.UpdateAllViews(this, DocumentView::kHintOpened);
+        document.UpdateAllViews(this, DocumentEvent::kHintOpened);
     }
     frame_.RequestCommandRefresh();
 }
@@ -329,11 +334,11 @@ void CNavView::OnDelete() {
     RebuildTree();
     // A deleted folder cannot stay on display: the first folder with items
     // opens instead.
-    if (!document.GetFolderTree().FolderName(document.GetSelectedFolderId())) {
+    if (document.GetSelectedFolder() == nullptr) {
         document.SelectFolder(0);
         SelectNode(document.GetSelectedFolderId());
     }
-    document.UpdateAllViews(this, DocumentView::kHintNew);
+    document.UpdateAllViews(this, DocumentEvent::kHintNew);
 }
 
 void CNavView::OnEdit() {
@@ -363,7 +368,7 @@ void CNavView::OnLabelChanged(QTreeWidgetItem* item) {
     if (rebuilding_ || item == nullptr) {
         return;
     }
-    CFolderTree& tree = GetDocument().GetFolderTree();
+    CFolderTree& tree = GetDocument().EditFolders();
     if (!tree.FindNode(IdOf(item))) {
         return;
     }

@@ -83,12 +83,10 @@ protected:
         doc_.GetSellerList().AddSeller("bob", "eBay USA", "{USA}");
     }
 
-    // The tree without moving its cursor (GetFolderTree puts it on the
-    // selected folder each time).
     CFolderTree& Tree() { return tree_; }
 
     CAucDoc doc_;
-    CFolderTree& tree_ = doc_.GetFolderTree();
+    CFolderTree& tree_ = doc_.EditFolders();
 };
 
 TEST_F(AucDocFoldersTest, DefaultTreeHasItsFoldersInChainOrder) {
