@@ -41,8 +41,9 @@ std::vector<std::int32_t> FolderIds(CFolderTree& tree) {
 }
 
 // What the item list view does when a folder is opened.
-void ShowFolder(CFolderTree& tree, CItemList& items) {
-    items.SetFilter(CItemFilter::ForFolder(tree.GetCurFilter()));
+void ShowFolder(const CAucDoc& doc, CItemList& items) {
+    const CFolderTree& tree = doc.GetFolders();
+    items.SetFilter(CItemFilter::ForFolder(doc.GetSelectedFilter()));
     (void)items.GetTotals().GetCount();
     std::string text;
     for (bool more = items.MoveFirst(); more; more = items.MoveNext()) {
@@ -62,10 +63,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     WalkSellers(doc.GetSellerList());
-    CFolderTree& tree = doc.GetFolderTree();
-    for (const std::int32_t id : FolderIds(tree)) {
+    for (const std::int32_t id : FolderIds(doc.EditFolders())) {
         if (doc.SelectFolder(id)) {
-            ShowFolder(tree, doc.GetItemList());
+            ShowFolder(doc, doc.GetItemList());
         }
     }
     return 0;

@@ -53,14 +53,8 @@ void CAucDoc::RemoveView(DocumentView* view) {
     std::erase(views_, view);
 }
 
-void CAucDoc::UpdateAllViews(DocumentView* sender, std::int32_t hint) {
-    // A view may add or remove views while it updates itself.
-    const std::vector<DocumentView*> views = views_;
-    for (DocumentView* view : views) {
-        if (view != sender) {
-            view->OnUpdate(sender, hint);
-        }
-    }
+void CAucDoc::UpdateAllViews(const DocumentListener* sender, std::int32_t hint) {
+    events_.Raise(DocumentEvent::WithHint(DocumentEvent::Kind::ViewsUpdated, hint, sender));
 }
 
 bool CAucDoc::RouteCmdToAllViews(DocumentView* sender, const ViewCommand& command) {
@@ -70,16 +64,15 @@ bool CAucDoc::RouteCmdToAllViews(DocumentView* sender, const ViewCommand& comman
     });
 }
 
-CFolderTree& CAucDoc::GetFolderTree() {
-    folderTree_.FindNode(selectedFolderId_);
-    return folderTree_;
-}
-
-std::int32_t CAucDoc::FirstItemFolderFrom(std::int32_t id) {
-    folderTree_.FindNode(id);
-    while (folderTree_.IsCurHeading() != 0 && folderTree_.MoveNext()) {
-    }
-    return folderTree_.GetCurId();
+std::int32_t CAucDoc::FirstItemFolderFrom(std::int32_t id) const {
+    // The first folder from `id` on, in chain order, that is not a heading,
+    // else the chain's last one.
+    const std::vector<const CFolderNode*> chain = folderTree_.GetChain();
+    auto from = std::find_if(chain.begin(), chain.end(),
+                             [id](const CFolderNode* node) { return node->id == id; });
+    const auto found = std::find_if(from, chain.end(),
+                                    [](const CFolderNode* node) { return node->heading == 0; });
+    return found != chain.end() ? (*found)->id : chain.back()->id;
 }
 
 bool CAucDoc::SelectFolder(std::int32_t id) {
@@ -87,7 +80,7 @@ bool CAucDoc::SelectFolder(std::int32_t id) {
     if (id < folder::Root) {
         id = FirstItemFolderFrom(folder::Root);
     }
-    if (!folderTree_.FindNode(id)) {
+    if (folderTree_.GetNode(id) == nullptr) {
         return false;
     }
     if (id != selectedFolderId_) {
@@ -152,7 +145,8 @@ bool CAucDoc::OnNewDocument() {
     SetCurrentDocument(this);
     SetFileVersion(profile_version::kCurrent);
     selectedFolderId_ = folder::Root;
-    UpdateAllViews(nullptr, DocumentView::kHintNew);
+    events_.Raise(
+        DocumentEvent::WithHint(DocumentEvent::Kind::DocumentReplaced, DocumentEvent::kHintNew));
     return true;
 }
 
@@ -190,7 +184,8 @@ bool CAucDoc::OnOpenDocument(const std::filesystem::path& path) {
     if (profileName_.empty() || sellerList_.GetCount() == 0) {
         selectedFolderId_ = folder::Root;
     }
-    UpdateAllViews(nullptr, DocumentView::kHintOpened);
+    events_.Raise(
+        DocumentEvent::WithHint(DocumentEvent::Kind::DocumentReplaced, DocumentEvent::kHintOpened));
     return true;
 }
 
@@ -278,7 +273,6 @@ void CAucDoc::TakeContents(CAucDoc& loaded) {
     sellerList_ = std::move(loaded.sellerList_);
     folderTree_ = std::move(loaded.folderTree_);
     itemList_.TakeItems(loaded.itemList_);
-    events_.FoldersChanged();
 }
 
 void CAucDoc::Serialize(gb::Archive& ar) {

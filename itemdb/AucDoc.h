@@ -47,29 +47,36 @@ public:
     void SetHost(ProfileHost* host) { host_ = host; }
     void SetPrompts(DocumentPrompts* prompts) { prompts_ = prompts; }
 
-    // Who hears of the changes of the items and folders as they happen.
+    // The one channel through which the document announces its changes as
+    // they happen: its items, folders, replacement and update runs.
     DocumentEvents& GetEvents() { return events_; }
 
-    // Views, in the order they were added.
+    // Views, in the order they were added, for commands.
     void AddView(DocumentView* view);
     void RemoveView(DocumentView* view);
-    // Tells every view but the sender.
-    void UpdateAllViews(DocumentView* sender, std::int32_t hint);
+    // Updates every listener but the sender with the hint
+    // (DocumentEvent::ViewsUpdated).
+    void UpdateAllViews(const DocumentListener* sender, std::int32_t hint);
     // Offers the command to every view but the sender, in view order; true at
     // the first that handles it.
     virtual bool RouteCmdToAllViews(DocumentView* sender, const ViewCommand& command);
 
-    // The folder tree with its cursor on the selected folder.
-    CFolderTree& GetFolderTree();
-    // The folder tree with its cursor wherever it is: for questions asked
-    // while another part may be walking the tree (an observer told of a
-    // change in the middle of a folder command).
+    // The folder tree, for questions: they leave its cursor where it is.
     const CFolderTree& GetFolders() const { return folderTree_; }
+    // The folder tree, for the commands that change folders; its cursor is
+    // theirs, and says nothing about the selected folder.
+    CFolderTree& EditFolders() { return folderTree_; }
     // Selects the folder with this id; an id below 100 stands for the first
     // folder after the root that is not a heading. False (selection kept) when
     // no folder has the id. Selecting another folder marks the profile modified.
     bool SelectFolder(std::int32_t id);
     std::int32_t GetSelectedFolderId() const { return selectedFolderId_; }
+    // The selected folder, and its filter; none when no folder has its id
+    // (or, for the filter, when the folder has none).
+    const CFolderNode* GetSelectedFolder() const { return folderTree_.GetNode(selectedFolderId_); }
+    const CItemFilter* GetSelectedFilter() const {
+        return folderTree_.GetFilter(selectedFolderId_);
+    }
 
     CItemList& GetItemList() { return itemList_; }
     const CItemList& GetItemList() const { return itemList_; }
@@ -177,7 +184,7 @@ private:
     void LowerFolderDataOfOldFiles();
     // The first folder that is not a heading, from the folder `id` on along
     // the tree's chain (the chain's last when all are headings).
-    std::int32_t FirstItemFolderFrom(std::int32_t id);
+    std::int32_t FirstItemFolderFrom(std::int32_t id) const;
     void SetFileVersion(std::int32_t version);
     void SetCurrentDocument(CAucDoc* document);
     void ReportError(std::string_view message);

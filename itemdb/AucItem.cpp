@@ -443,6 +443,41 @@ bool CAucItem::SetStoreItem(bool storeItem) {
     return true;
 }
 
+void CAucItem::TakeEdits(const CAucItem& original, const CAucItem& edited) {
+    const auto take = [&](auto member) {
+        if (edited.*member != original.*member) {
+            this->*member = edited.*member;
+        }
+    };
+    take(&CAucItem::status_);
+    take(&CAucItem::storageFolder_);
+    take(&CAucItem::rating_);
+    take(&CAucItem::storeItem_);
+    for (std::size_t field = 0; field < TextField::Count; ++field) {
+        if (field == TextField::Site || field == TextField::AuctionId) {
+            continue;
+        }
+        if (edited.texts_.Get(field) != original.texts_.Get(field)) {
+            texts_.Set(field, edited.texts_.Get(field));
+        }
+    }
+    for (auto date : {&CAucItem::startDate_, &CAucItem::endDate_, &CAucItem::shipDate_,
+                      &CAucItem::payDate_, &CAucItem::updated_}) {
+        take(date);
+    }
+    for (auto money :
+         {&CAucItem::minBid_, &CAucItem::maxBid_, &CAucItem::itemCost_, &CAucItem::shCharge_,
+          &CAucItem::insuranceCost_, &CAucItem::shipCost_, &CAucItem::amtReceived_,
+          &CAucItem::transactionFee_, &CAucItem::reserveAmt_, &CAucItem::otherCharges_,
+          &CAucItem::insertionFee_, &CAucItem::finalFee_, &CAucItem::otherFees_}) {
+        take(money);
+    }
+    if (!std::ranges::equal(edited.GetCategories(), original.GetCategories())) {
+        categoryCount_ = edited.categoryCount_;
+        categories_ = edited.categories_;
+    }
+}
+
 bool CAucItem::IsSold() const {
     return !GetBuyerId().empty() &&
            (!reserveAmt_.IsValid() || (maxBid_.IsValid() && maxBid_ >= reserveAmt_));

@@ -274,6 +274,13 @@ public:
     void Store(gb::Archive& ar) const;
     void Load(gb::Archive& ar);
 
+    // Stores onto this item every field in which `edited` differs from
+    // `original`, its copy before the edit: what changed the item meanwhile
+    // stays in the fields the edit left alone, and the edit wins where both
+    // changed a field. The categories count as one field; the key and the
+    // state stay this item's.
+    void TakeEdits(const CAucItem& original, const CAucItem& edited);
+
     // Every field, the state included.
     bool operator==(const CAucItem&) const = default;
 

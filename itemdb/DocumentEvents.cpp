@@ -4,41 +4,28 @@
 
 namespace gb::itemdb {
 
-void DocumentEvents::Add(DocumentObserver* observer) {
-    if (observer != nullptr && !IsObserving(observer)) {
-        observers_.push_back(observer);
+void DocumentEvents::Add(DocumentListener* listener) {
+    if (listener != nullptr && !IsListening(listener)) {
+        listeners_.push_back(listener);
     }
 }
 
-void DocumentEvents::Remove(DocumentObserver* observer) {
-    std::erase(observers_, observer);
+void DocumentEvents::Remove(DocumentListener* listener) {
+    std::erase(listeners_, listener);
 }
 
-bool DocumentEvents::IsObserving(const DocumentObserver* observer) const {
-    return std::find(observers_.begin(), observers_.end(), observer) != observers_.end();
+bool DocumentEvents::IsListening(const DocumentListener* listener) const {
+    return std::find(listeners_.begin(), listeners_.end(), listener) != listeners_.end();
 }
 
-template <typename Tell>
-void DocumentEvents::TellAll(Tell tell) const {
-    // An observer may go away while another is told: each is looked up again
-    // before it is told.
-    for (DocumentObserver* observer : std::vector(observers_)) {
-        if (IsObserving(observer)) {
-            tell(*observer);
+void DocumentEvents::Raise(const DocumentEvent& event) const {
+    // A listener may go away, or add another, while one is told: each is
+    // looked up again before it is told.
+    for (DocumentListener* listener : std::vector(listeners_)) {
+        if (listener != event.sender && IsListening(listener)) {
+            listener->OnDocumentEvent(event);
         }
     }
-}
-
-void DocumentEvents::ItemsMerged() const {
-    TellAll([](DocumentObserver& observer) { observer.OnItemsMerged(); });
-}
-
-void DocumentEvents::ItemChanged(const CAucItem& item) const {
-    TellAll([&item](DocumentObserver& observer) { observer.OnItemChanged(item); });
-}
-
-void DocumentEvents::FoldersChanged() const {
-    TellAll([](DocumentObserver& observer) { observer.OnFoldersChanged(); });
 }
 
 }  // namespace gb::itemdb

@@ -1,28 +1,26 @@
 #pragma once
-// The observers of one profile document, told in the order they were added.
-// The document, its item list and its folder tree raise the events.
+// The one channel from a profile document to whoever shows it: its listeners,
+// told every DocumentEvent in the order they were added. The document, its
+// item list, its folder tree and its update run raise the events here.
 
 #include <vector>
 
-#include "itemdb/DocumentObserver.h"
+#include "itemdb/DocumentEvent.h"
 
 namespace gb::itemdb {
 
 class DocumentEvents {
 public:
-    void Add(DocumentObserver* observer);
-    void Remove(DocumentObserver* observer);
+    void Add(DocumentListener* listener);
+    void Remove(DocumentListener* listener);
 
-    void ItemsMerged() const;
-    void ItemChanged(const CAucItem& item) const;
-    void FoldersChanged() const;
+    // Tells every listener but the event's sender.
+    void Raise(const DocumentEvent& event) const;
 
 private:
-    bool IsObserving(const DocumentObserver* observer) const;
-    template <typename Tell>
-    void TellAll(Tell tell) const;
+    bool IsListening(const DocumentListener* listener) const;
 
-    std::vector<DocumentObserver*> observers_;
+    std::vector<DocumentListener*> listeners_;
 };
 
 }  // namespace gb::itemdb

@@ -1,8 +1,7 @@
 #pragma once
-// A view of the profile document: told when the document changes, and offered
-// the commands that the frame and the active view did not handle.
-
-#include <cstdint>
+// A view of the profile document, offered the commands that the frame and the
+// active view did not handle. What changed in the document it hears through
+// the document's events (DocumentEvents).
 
 namespace gb::itemdb {
 
@@ -18,12 +17,6 @@ struct ViewCommand {
 
 class DocumentView {
 public:
-    // Hints the document sends: after a new profile, after opening one.
-    static constexpr std::int32_t kHintNew = 0;
-    static constexpr std::int32_t kHintOpened = 1;
-
-    // The document changed; `sender` is the view that caused it, or null.
-    virtual void OnUpdate(DocumentView* sender, std::int32_t hint) = 0;
     // True when the view handled the command.
     virtual bool OnCmdMsg(const ViewCommand& command) = 0;
 

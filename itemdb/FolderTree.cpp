@@ -219,40 +219,49 @@ int CFolderTree::GetCurDepth() const {
 
 void CFolderTree::SetCurName(std::string_view name) {
     Current().name.Set(name);
-    Changed();
+    Changed(FolderPart::Name);
 }
 
 void CFolderTree::SetCurDescription(std::string_view description) {
     Current().description.Set(description);
-    Changed();
+    Changed(FolderPart::Description);
 }
 
 void CFolderTree::SetCurColumnsOrURL(std::string_view data) {
     Current().data.Set(data);
-    Changed();
+    Changed(FolderPart::Columns);
 }
 
 void CFolderTree::SetCurType(std::int32_t type) {
     Current().type = type;
-    Changed();
+    Changed(FolderPart::Kind);
 }
 
 void CFolderTree::SetCurHeading(std::int32_t heading) {
     Current().heading = heading;
-    Changed();
+    Changed(FolderPart::Kind);
 }
 
 void CFolderTree::SetCurFixed(std::int32_t fixed) {
     Current().fixed = fixed;
-    Changed();
+    Changed(FolderPart::Kind);
 }
 
-const CItemFilter* CFolderTree::GetCurFilter() const {
-    const std::int32_t index = Current().filterIndex;
+const CItemFilter* CFolderTree::FilterOf(const CFolderNode& node) const {
+    const std::int32_t index = node.filterIndex;
     if (index < 0 || static_cast<std::size_t>(index) >= filters_.size()) {
         return nullptr;
     }
     return &filters_[static_cast<std::size_t>(index)];
+}
+
+const CItemFilter* CFolderTree::GetFilter(std::int32_t id) const {
+    const CFolderNode* node = GetNode(id);
+    return node != nullptr ? FilterOf(*node) : nullptr;
+}
+
+const CItemFilter* CFolderTree::GetCurFilter() const {
+    return FilterOf(Current());
 }
 
 CItemFilter* CFolderTree::GetCurFilter() {
@@ -262,18 +271,23 @@ CItemFilter* CFolderTree::GetCurFilter() {
 void CFolderTree::SetCurFilter(const CItemFilter& filter) {
     if (CItemFilter* own = GetCurFilter(); own != nullptr && *own != filter) {
         *own = filter;
-        Announce();
+        Announce(DocumentEvent::ForFolder(Current().id, FolderPart::Filter));
     }
 }
 
-void CFolderTree::Changed() {
+void CFolderTree::Changed(FolderPart part) {
     modified_ = true;
-    Announce();
+    Announce(DocumentEvent::ForFolder(Current().id, part));
 }
 
-void CFolderTree::Announce() const {
+void CFolderTree::Reshaped() {
+    modified_ = true;
+    Announce(DocumentEvent::ForFolderTree());
+}
+
+void CFolderTree::Announce(const DocumentEvent& event) const {
     if (events_.target != nullptr) {
-        events_.target->FoldersChanged();
+        events_.target->Raise(event);
     }
 }
 
@@ -337,7 +351,7 @@ std::int32_t CFolderTree::AddNode(std::int32_t kind, std::int32_t parentId,
     nodes_[predecessor].next = static_cast<std::int32_t>(cursor_);
     indexById_.emplace(newId, cursor_);
     depths_.push_back(depths_[parent] + 1);
-    Changed();
+    Reshaped();
     return newId;
 }
 
@@ -425,7 +439,7 @@ bool CFolderTree::DeleteNode(std::int32_t id) {
     RemoveNodes(removed);
     Reindex();
     cursor_ = kRoot;
-    Changed();
+    Reshaped();
     return true;
 }
 
@@ -435,7 +449,7 @@ void CFolderTree::Reset() {
     Reindex();
     cursor_ = kRoot;
     modified_ = false;
-    Announce();
+    Announce(DocumentEvent::ForFolderTree());
 }
 
 void CFolderTree::Serialize(gb::Archive& ar) {
@@ -485,7 +499,7 @@ void CFolderTree::Load(gb::Archive& ar) {
     filters_ = std::move(filters);
     Reindex();
     cursor_ = kRoot;
-    Announce();
+    Announce(DocumentEvent::ForFolderTree());
 }
 
 std::optional<std::string> CFolderTree::FolderName(std::int32_t folderId) const {

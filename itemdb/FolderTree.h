@@ -13,6 +13,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "itemdb/DocumentEvent.h"
 #include "itemdb/FolderKind.h"
 #include "itemdb/FolderNameLookup.h"
 #include "itemdb/FolderNode.h"
@@ -47,6 +48,9 @@ public:
     const CFolderNode* GetNode(std::int32_t id) const;
     // The nodes in chain order, the root first.
     std::vector<const CFolderNode*> GetChain() const;
+    // The filter of the node with this id; none for a node without one, or
+    // when no node has the id.
+    const CItemFilter* GetFilter(std::int32_t id) const;
 
     // The node under the cursor.
     std::int32_t GetCurId() const { return Current().id; }
@@ -122,6 +126,7 @@ private:
     static constexpr int kOffChain = -1;
 
     const CFolderNode& Current() const { return nodes_[cursor_]; }
+    const CItemFilter* FilterOf(const CFolderNode& node) const;
     CFolderNode& Current() { return nodes_[cursor_]; }
     // The first node along the chain from the root for which `visit` gives true.
     template <typename Visit>
@@ -139,9 +144,11 @@ private:
     void Reindex();
     void Store(gb::Archive& ar);
     void Load(gb::Archive& ar);
-    // Marks the tree modified and announces the change.
-    void Changed();
-    void Announce() const;
+    // Mark the tree modified and announce the change: of one part of the
+    // node under the cursor, or of the tree's shape.
+    void Changed(FolderPart part);
+    void Reshaped();
+    void Announce(const DocumentEvent& event) const;
 
     // Where the changes go: it stays with this tree when another tree is
     // assigned to it, and a copy starts without.

@@ -120,11 +120,12 @@ CItemList::ItemId CItemList::AddNewItem(const CAucItem& item, std::int32_t listC
     }
     modified_ = true;
     const CAucItem& added = StateList::ItemOf(*node);
-    if (displayStale_ || !MatchFolder(added, list->Code())) {
-        return {};
+    const bool admitted = MatchFolder(added, list->Code());
+    if (admitted) {
+        Display(list->Code(), added);
     }
-    Display(list->Code(), added);
-    return IdOf(added);
+    Announce(DocumentEvent::Kind::ItemAdded, added);
+    return admitted ? IdOf(added) : ItemId();
 }
 
 std::optional<CItemList::Location> CItemList::Locate(const ItemId& item) const {
@@ -161,7 +162,10 @@ CItemList::DisplayEntry* CItemList::EntryOf(const CAucItem& item) {
     if (entryOfItem_.empty() && !display_.empty()) {
         entryOfItem_.reserve(display_.size());
         for (std::size_t i = 0; i < display_.size(); ++i) {
-            entryOfItem_.emplace(display_[i].item, i);
+            // An entry that left the display may name an item gone since.
+            if (display_[i].list != 0) {
+                entryOfItem_.emplace(display_[i].item, i);
+            }
         }
     }
     const auto found = entryOfItem_.find(&item);
@@ -197,10 +201,18 @@ bool CItemList::ReplaceItem(const CAucItem& edited, const ItemId& id) {
             entry->list = 0;
         }
     }
-    if (events_ != nullptr) {
-        events_->ItemChanged(stored);
-    }
+    Announce(DocumentEvent::Kind::ItemChanged, stored);
     return admitted;
+}
+
+bool CItemList::StoreEdit(const CAucItem& original, const CAucItem& edited, const ItemId& id) {
+    const CAucItem* stored = GetItemAt(id);
+    if (stored == nullptr) {
+        return false;
+    }
+    CAucItem merged = *stored;
+    merged.TakeEdits(original, edited);
+    return ReplaceItem(merged, id);
 }
 
 bool CItemList::MoveItem(const ItemId& id, std::int32_t targetList) {
@@ -229,16 +241,13 @@ bool CItemList::MoveItem(const ItemId& id, std::int32_t targetList) {
             entry->list = 0;
         }
     }
-    if (events_ != nullptr) {
-        events_->ItemChanged(moved);
-    }
+    Announce(DocumentEvent::Kind::ItemMoved, moved);
     return admitted;
 }
 
 void CItemList::SetFilter(const CItemFilter& filter) {
     filter_ = filter;
     ClearDisplay();
-    displayStale_ = false;
     std::vector<StateList*> shown;
     std::size_t most = 0;
     for (const std::int32_t code : kListOrder) {
@@ -263,6 +272,33 @@ bool CItemList::MatchFolder(const CAucItem& item, std::int32_t listCode) const {
         return false;
     }
     return filter_.Match(item);
+}
+
+void CItemList::Announce(DocumentEvent::Kind kind, const CAucItem& item) const {
+    if (events_ != nullptr) {
+        events_->Raise(DocumentEvent::ForItem(kind, item));
+    }
+}
+
+CItemList::DisplayEntry* CItemList::Withdraw(const CAucItem& item) {
+    DisplayEntry* entry = EntryOf(item);
+    if (entry != nullptr) {
+        totals_.RemoveItem(item);
+    }
+    return entry;
+}
+
+void CItemList::Redisplay(const CAucItem& item, std::int32_t list, DisplayEntry* entry) {
+    if (!MatchFolder(item, list)) {
+        if (entry != nullptr) {
+            entry->list = 0;
+        }
+    } else if (entry != nullptr) {
+        entry->list = list;
+        totals_.AddItem(item);
+    } else {
+        Display(list, item);
+    }
 }
 
 void CItemList::Display(std::int32_t list, const CAucItem& item) {
@@ -345,59 +381,76 @@ bool CItemList::MakeUniqueId(std::string_view site, std::string_view auctionId,
 void CItemList::MergeRow(std::string_view site, const RetrievedRow& row, std::int32_t storageFolder,
                          std::int32_t timeZoneHours) {
     const RowMerge merge(site, row, storageFolder, timeZoneHours);
-    // Nodes are about to be replaced: no display entry may outlive them.
-    ClearDisplay();
-    Revise();
-    displayStale_ = true;
     modified_ = true;
-    FileMergedRow(site, row.item, merge);
-    if (events_ != nullptr) {
-        events_->ItemsMerged();
-    }
+    const CAucItem& merged = FileMergedRow(site, row.item, merge);
+    // The merge may have destroyed an item: addresses found before are void.
+    Revise();
+    Announce(DocumentEvent::Kind::RowMerged, merged);
 }
 
-void CItemList::FileMergedRow(std::string_view site, std::string_view auctionId,
-                              const RowMerge& merge) {
-    // A fresh item for the row, filed by its status; false when that list
-    // holds the key already.
-    const auto fileNewItem = [this, &merge] {
+const CAucItem& CItemList::FileMergedRow(std::string_view site, std::string_view auctionId,
+                                         const RowMerge& merge) {
+    // A fresh item for the row, filed by its status and shown when the folder
+    // on display admits it; none when that list holds the key already.
+    const auto fileNewItem = [this, &merge]() -> const CAucItem* {
         CAucItem item = merge.NewItem();
         merge.Apply(item, true);
-        return (item.GetStatus() == folder::InProgress ? inProgress_ : ended_)
-            .Add(item)
-            .has_value();
+        StateList& list = item.GetStatus() == folder::InProgress ? inProgress_ : ended_;
+        const std::optional<StateList::Node> node = list.Add(item);
+        if (!node) {
+            return nullptr;
+        }
+        Redisplay(StateList::ItemOf(*node), list.Code(), nullptr);
+        return &StateList::ItemOf(*node);
     };
     // A deleted item that a site still reports comes back as a fresh item,
     // whatever other lists hold. Should the list it belongs in hold the key
     // already, the row updates the known item instead, as without the copy.
     if (const auto deleted = deleted_.Find(site, auctionId); deleted.found) {
+        Forget(StateList::ItemOf(deleted.node));
         deleted_.Erase(deleted.node);
-        if (fileNewItem()) {
-            return;
+        if (const CAucItem* filed = fileNewItem()) {
+            return *filed;
         }
     }
     if (const auto running = inProgress_.Find(site, auctionId); running.found) {
+        DisplayEntry* entry = Withdraw(StateList::ItemOf(running.node));
         StateList::Detached item = inProgress_.Detach(running.node);
         merge.Apply(StateList::ItemOf(item), false);
         StateList& target =
             StateList::ItemOf(item).GetStatus() == folder::InProgress ? inProgress_ : ended_;
         // Should the ended list hold the key already, the item stays in
         // progress rather than be lost.
-        if (!target.Adopt(item)) {
-            inProgress_.AdoptAlways(std::move(item));
+        std::optional<StateList::Node> node = target.Adopt(item);
+        StateList& filedIn = node ? target : inProgress_;
+        if (!node) {
+            node = inProgress_.AdoptAlways(std::move(item));
         }
-        return;
+        Redisplay(StateList::ItemOf(*node), filedIn.Code(), entry);
+        return StateList::ItemOf(*node);
     }
     // Ended and archived items are updated where they are, whatever their
     // status then says.
     for (StateList* list : {&ended_, &archive_}) {
         if (const auto known = list->Find(site, auctionId); known.found) {
-            list->Update(known.node, [&merge](CAucItem& item) { merge.Apply(item, false); });
-            return;
+            const CAucItem& item = StateList::ItemOf(known.node);
+            DisplayEntry* entry = Withdraw(item);
+            list->Update(known.node, [&merge](CAucItem& changed) { merge.Apply(changed, false); });
+            Redisplay(item, list->Code(), entry);
+            return item;
         }
     }
     // No list holds the key, so the item is always filed.
-    fileNewItem();
+    return *fileNewItem();
+}
+
+void CItemList::Forget(const CAucItem& item) {
+    Announce(DocumentEvent::Kind::ItemRemoved, item);
+    if (DisplayEntry* entry = Withdraw(item)) {
+        entry->list = 0;
+        entry->item = nullptr;
+    }
+    entryOfItem_.erase(&item);
 }
 
 void CItemList::RemoveAll() {
@@ -406,13 +459,11 @@ void CItemList::RemoveAll() {
     }
     ClearDisplay();
     Revise();
-    displayStale_ = false;
     modified_ = false;
 }
 
 void CItemList::TakeItems(CItemList& other) {
     ClearDisplay();
-    displayStale_ = false;
     for (const std::int32_t code : kListOrder) {
         ListOf(code)->AppendAll(*other.ListOf(code));
     }

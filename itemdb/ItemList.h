@@ -12,14 +12,15 @@
 // progress, ended, archive, deleted.
 //
 // The display list and its totals describe each other at all times: the
-// totals are those of the displayed items. Merging a row makes the display
-// stale: it then shows nothing and its totals are 0 until SetFilter rebuilds
-// it, so that no display entry can outlive an item the merge replaced.
+// totals are those of the displayed items. A merged row keeps them so: the
+// item it updates or files enters, stays in or leaves the display as the
+// folder's filter decides, and an item it destroys leaves first.
 //
 // Items are named by their identity (ItemId), never by a place in a list, so
 // that what a view holds survives sorting, rebuilds and merges. The list
-// announces its changes through the document's events: an item stored anew
-// or moved (ReplaceItem, MoveItem), rows merged (MergeRow).
+// announces its changes through the document's events: an item added
+// (AddNewItem), stored anew (ReplaceItem), moved (MoveItem), a row merged
+// (MergeRow) and an item a merge destroys.
 
 #include <cstddef>
 #include <cstdint>
@@ -31,6 +32,7 @@
 #include <vector>
 
 #include "itemdb/AucItem.h"
+#include "itemdb/DocumentEvent.h"
 #include "itemdb/ItemFilter.h"
 #include "itemdb/ItemTotals.h"
 #include "itemdb/RetrievedRow.h"
@@ -115,6 +117,11 @@ public:
     // when it left the display list (or no list holds the item). The stored
     // item keeps its key and state: an edit can change neither.
     bool ReplaceItem(const CAucItem& edited, const ItemId& item);
+    // Stores an edit made on a copy of the item: only the fields in which
+    // `edited` differs from `original`, the copy as it was before the edit,
+    // go onto the item as it is now (CAucItem::TakeEdits), so that whatever
+    // changed it meanwhile stays. Then as ReplaceItem.
+    bool StoreEdit(const CAucItem& original, const CAucItem& edited, const ItemId& item);
     // Moves the item to another state list; true when the folder on display
     // still admits it. Moving to a list that already holds the key (its own
     // list included), or to a code that names no state list, changes nothing
@@ -131,8 +138,6 @@ public:
     // state mask for the four list codes, then CItemFilter::Match.
     bool MatchFolder(const CAucItem& item, std::int32_t listCode) const;
     const CItemTotals& GetTotals() const { return totals_; }
-    // True after a merge until the next SetFilter.
-    bool IsDisplayStale() const { return displayStale_; }
 
     // Walking the display list.
     bool MoveFirst();
@@ -160,7 +165,7 @@ public:
 
     // Folds one retrieved row into the lists: `site`, `storageFolder` and
     // `timeZoneHours` come from the seller entry the row was retrieved for.
-    // Leaves the display stale.
+    // The display list and its totals follow the item.
     void MergeRow(std::string_view site, const RetrievedRow& row, std::int32_t storageFolder,
                   std::int32_t timeZoneHours);
 
@@ -207,8 +212,19 @@ private:
     DisplayEntry* EntryOf(const CAucItem& item);
     std::size_t NextEntry(std::size_t from) const;
     void Display(std::int32_t list, const CAucItem& item);
-    // Files a retrieved row's item: updates the known item or files a new one.
-    void FileMergedRow(std::string_view site, std::string_view auctionId, const RowMerge& merge);
+    void Announce(DocumentEvent::Kind kind, const CAucItem& item) const;
+    // Before a merge changes an item: takes it out of the totals when it is
+    // displayed, and gives its display entry.
+    DisplayEntry* Withdraw(const CAucItem& item);
+    // After a merge changed or filed an item in `list`: it shows, and counts,
+    // when the folder on display admits it.
+    void Redisplay(const CAucItem& item, std::int32_t list, DisplayEntry* entry);
+    // Before a merge destroys an item: it leaves the display for good.
+    void Forget(const CAucItem& item);
+    // Files a retrieved row's item: updates the known item or files a new
+    // one; gives the item.
+    const CAucItem& FileMergedRow(std::string_view site, std::string_view auctionId,
+                                  const RowMerge& merge);
     // Empties the display list and its totals.
     void ClearDisplay();
     // Items may have gone from the lists: addresses found before are void.
@@ -228,7 +244,6 @@ private:
     // The display entry of each displayed item, made when first needed.
     std::unordered_map<const CAucItem*, std::size_t> entryOfItem_;
     std::uint64_t revision_ = 0;
-    bool displayStale_ = false;
 };
 
 }  // namespace gb::itemdb

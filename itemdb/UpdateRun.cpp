@@ -209,7 +209,8 @@ bool UpdateRun::OnRetrievalDone(std::uint16_t request, bool success) {
 }
 
 void UpdateRun::EndRun() {
-    document_.UpdateAllViews(nullptr, 0);
+    document_.GetEvents().Raise(
+        DocumentEvent::WithHint(DocumentEvent::Kind::RunEnded, DocumentEvent::kHintNew));
     ReleaseSiteObjects();
 }
 

@@ -111,7 +111,7 @@ std::optional<std::string> DeleteQuestion(std::int32_t type, bool heading, std::
 }
 
 bool DeleteFolder(CAucDoc& document, std::int32_t id, std::int32_t type) {
-    CFolderTree& tree = document.GetFolderTree();
+    CFolderTree& tree = document.EditFolders();
     if (!tree.FindNode(id)) {
         return false;
     }

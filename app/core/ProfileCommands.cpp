@@ -76,12 +76,12 @@ void ProfileCommands::NameNewProfile() {
     // The name the new profile's root folder has: the window's title and the
     // profile view's name field show it too, and a save keeps it.
     const std::string name =
-        document_.GetFolderTree().FolderName(gb::itemdb::folder::Root).value_or(std::string());
+        document_.GetFolders().FolderName(gb::itemdb::folder::Root).value_or(std::string());
     document_.SetProfileName(name);
     document_.SetTitle(name);
     // Untouched by the user: closing it asks nothing.
     document_.SetModifiedFlag(false);
-    document_.UpdateAllViews(nullptr, DocumentView::kHintNew);
+    document_.UpdateAllViews(nullptr, DocumentEvent::kHintNew);
 }
 
 bool ProfileCommands::OpenProfile(const std::filesystem::path& path) {

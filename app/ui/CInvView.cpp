@@ -7,6 +7,7 @@
 #include <QtWidgets/QMenu>
 #include <QtWidgets/QScrollBar>
 #include <algorithm>
+#include <utility>
 
 #include "app/core/AppSettings.h"
 #include "app/core/CLotkeeperApp.h"
@@ -23,16 +24,15 @@
 
 using gb::itemdb::CAucDoc;
 using gb::itemdb::CAucItem;
-using gb::itemdb::CFolderTree;
+using gb::itemdb::CFolderNode;
 using gb::itemdb::CItemFilter;
 using gb::itemdb::CItemList;
 using gb::itemdb::CItemTotals;
 using gb::itemdb::CTDocText;
-using gb::itemdb::DocumentView;
+using gb::itemdb::DocumentEvent;
 namespace folder = gb::itemdb::folder;
 
 namespace gb::app::ui {
-
 
 namespace {
 
@@ -48,9 +48,9 @@ CInvView::CInvView(IFrame& frame, QWidget* parent)
       CView(frame.Document()),
       frame_(frame),
       controller_(frame.Document().GetItemList(), frame.App().GetFeeSchedule(),
-                  frame.Document().GetFolderTree()),
+                  frame.Document().GetFolders()),
       model_(new ItemListModel(frame.Document().GetItemList(), frame.App().GetFeeSchedule(),
-                               frame.Document().GetFolderTree(), this)),
+                               frame.Document().GetFolders(), this)),
       reports_(frame, this,
                {[this] { return RowItems(true); }, [this] { return RowItems(false); },
                 [this] { return SelectedCount(); },
@@ -177,17 +177,13 @@ void CInvView::SelectItems(const std::vector<CItemList::ItemId>& items) {
 }
 
 ListRows CInvView::DisplayedRows() const {
-    return ListRows(model_->Items(), frame_.App().GetFeeSchedule(), &GetDocument().GetFolderTree());
-}
-
-void CInvView::InsertItemBefore(const CItemList::ItemId& item, const CItemList::ItemId& before) {
-    const int row = model_->RowOf(before);
-    model_->InsertRow(row < 0 ? model_->rowCount() : row, item);
+    return ListRows(model_->Items(), frame_.App().GetFeeSchedule(), &GetDocument().GetFolders());
 }
 
 PrintContent CInvView::PrintContentOf(const ListRows& rows) {
-    CAucDoc& document = GetDocument();
-    return {document.GetFolderTree().GetCurDescription(), model_->Columns(), rows,
+    const CAucDoc& document = GetDocument();
+    const CFolderNode* folder = document.GetSelectedFolder();
+    return {folder != nullptr ? folder->description.Get() : std::string(), model_->Columns(), rows,
             document.GetItemList().GetTotals()};
 }
 
@@ -197,9 +193,9 @@ void CInvView::OnFilePrintSetup() {
 
 void CInvView::OnExportItems() {
     const ListRows rows = DisplayedRows();
-    CFolderTree& tree = GetDocument().GetFolderTree();
-    const ExportRequest request{rows, tree.GetCurColumnsOrURL(), controller_.IsPartial(),
-                                frame_.App().GetFeeSchedule()};
+    const CFolderNode* folder = GetDocument().GetSelectedFolder();
+    const ExportRequest request{rows, folder != nullptr ? folder->data.Get() : std::string(),
+                                controller_.IsPartial(), frame_.App().GetFeeSchedule()};
     ExportItems(request, frame_.App().GetUserSettings(), frame_.Services().modals, this);
 }
 
@@ -221,7 +217,7 @@ void CInvView::OnInitialUpdate() {
     model_->SetLargeIcons(large);
     setIconSize(large ? QSize(32, 32) : QSize(16, 16));
     GetDocument().SetAdultFlag(SettingEnabled(value::Adult));
-    OnUpdate(nullptr, DocumentView::kHintNew);
+    OnUpdate(DocumentEvent::kHintNew);
 
     const CLotkeeperApp& app = frame_.App();
     if (const CTDocText* current =
@@ -230,15 +226,15 @@ void CInvView::OnInitialUpdate() {
     }
 }
 
-void CInvView::OnUpdate(DocumentView*, std::int32_t hint) {
-    if (hint == DocumentView::kHintNew) {
+void CInvView::OnUpdate(std::int32_t hint) {
+    if (hint == DocumentEvent::kHintNew) {
         controller_.ForgetFolder();
     }
-    CFolderTree& tree = GetDocument().GetFolderTree();
-    if (!controller_.ShowFolder(tree.GetCurId())) {
+    const CFolderNode* folder = GetDocument().GetSelectedFolder();
+    if (folder == nullptr || !controller_.ShowFolder(folder->id)) {
         return;
     }
-    BuildColumns(tree.GetCurColumnsOrURL());
+    BuildColumns(folder->data.Get());
     // The folder loads once the present change has been handled everywhere.
     QTimer::singleShot(0, this, [this] {
         if (IsAttached()) {
@@ -247,28 +243,99 @@ void CInvView::OnUpdate(DocumentView*, std::int32_t hint) {
     });
 }
 
-void CInvView::OnItemsMerged() {
-    mergedRowsReload_.start();
-}
-
-void CInvView::OnItemChanged(const CAucItem& item) {
-    model_->ItemChanged(item);
-}
-
-void CInvView::OnFoldersChanged() {
-    // Looked at once the folder command that changed the folders is done.
-    QTimer::singleShot(0, this, [this] {
-        const CAucDoc& document = GetDocument();
-        const std::optional<std::int32_t> shown = controller_.ShownFolder();
-        if (!IsAttached() || !shown || *shown != document.GetSelectedFolderId()) {
+void CInvView::OnDocumentEvent(const DocumentEvent& event) {
+    using Kind = DocumentEvent::Kind;
+    switch (event.kind) {
+        case Kind::ItemAdded:
+            ShowAddedItem(*event.item);
+            Schedule(kTotals);
             return;
-        }
-        const gb::itemdb::CFolderNode* node = document.GetFolders().GetNode(*shown);
+        case Kind::ItemChanged:
+        case Kind::ItemMoved:
+            model_->ItemChanged(*event.item);
+            Schedule(kTotals);
+            return;
+        case Kind::ItemRemoved:
+            model_->ItemRemoved(*event.item);
+            Schedule(kTotals);
+            return;
+        case Kind::RowMerged:
+            // The merged item's row shows it at once; new rows and the order
+            // follow once the run pauses.
+            model_->ItemChanged(*event.item);
+            mergedRowsReload_.start();
+            Schedule(kTotals);
+            return;
+        case Kind::FolderChanged:
+            OnFolderChanged(event.folderId, event.part);
+            return;
+        default:
+            CView::OnDocumentEvent(event);
+            return;
+    }
+}
+
+void CInvView::ShowAddedItem(const CAucItem& item) {
+    const CItemList& items = GetDocument().GetItemList();
+    if (!controller_.ShownFolder() || !items.MatchFolder(item, item.GetState()) ||
+        model_->RowOf(&item) >= 0) {
+        return;
+    }
+    // Before the first selected row (the one a duplicate was made from).
+    int at = model_->rowCount();
+    for (const QModelIndex& selected : selectionModel()->selectedRows()) {
+        at = std::min(at, selected.row());
+    }
+    model_->InsertRow(at, items.IdOf(item));
+}
+
+void CInvView::OnFolderChanged(std::int32_t folderId, gb::itemdb::FolderPart part) {
+    const std::optional<std::int32_t> shown = controller_.ShownFolder();
+    if (!shown || *shown != folderId || folderId != GetDocument().GetSelectedFolderId()) {
+        return;
+    }
+    switch (part) {
+        case gb::itemdb::FolderPart::Columns:
+            Schedule(kColumns);
+            return;
+        case gb::itemdb::FolderPart::Filter:
+            Schedule(kRows);
+            return;
+        default:
+            Schedule(kTotals);
+            return;
+    }
+}
+
+void CInvView::Schedule(unsigned refresh) {
+    // Looked at once the command that changed the document is done, so that
+    // a burst of changes (an update's rows, a sheet's fields) is shown once.
+    const bool idle = scheduled_ == 0;
+    scheduled_ |= refresh;
+    if (idle) {
+        QTimer::singleShot(0, this, &CInvView::RunScheduled);
+    }
+}
+
+void CInvView::RunScheduled() {
+    const unsigned scheduled = std::exchange(scheduled_, 0);
+    const std::optional<std::int32_t> shown = controller_.ShownFolder();
+    if (!IsAttached() || !shown) {
+        return;
+    }
+    bool reload = (scheduled & kRows) != 0;
+    if ((scheduled & kColumns) != 0) {
+        const CFolderNode* node = GetDocument().GetFolders().GetNode(*shown);
         if (node != nullptr && node->data.Get() != builtColumns_) {
             BuildColumns(node->data.Get());
-            ReloadKeepingView();
+            reload = true;
         }
-    });
+    }
+    if (reload) {
+        ReloadKeepingView();
+    } else {
+        ShowTotals();
+    }
 }
 
 void CInvView::BuildColumns(const std::string& columnSet) {
@@ -301,8 +368,9 @@ void CInvView::OnLoadFolder() {
     const auto busy = frame_.Busy();
     frame_.SetMessageText("Retrieving inventory items from database...");
     model_->Clear();
-    CFolderTree& tree = GetDocument().GetFolderTree();
-    ShowRows(controller_.Load(tree.GetCurFilter(), tree.GetCurKind(), fullLoad_));
+    const CAucDoc& document = GetDocument();
+    const CFolderNode* folder = document.GetSelectedFolder();
+    ShowRows(controller_.Load(document.GetSelectedFilter(), folder ? folder->kind : 0, fullLoad_));
     UpdateStatus();
     fullLoad_ = false;
 }
@@ -314,8 +382,10 @@ void CInvView::ReloadKeepingView() {
         current.isValid() ? model_->IdAt(current.row()) : CItemList::ItemId();
     const int scrolled = verticalScrollBar()->value();
     const WaitCursor wait;
-    CFolderTree& tree = GetDocument().GetFolderTree();
-    ShowRows(controller_.Reload(tree.GetCurFilter(), tree.GetCurKind(), model_->Items()));
+    const CAucDoc& document = GetDocument();
+    const CFolderNode* folder = document.GetSelectedFolder();
+    ShowRows(controller_.Reload(document.GetSelectedFilter(), folder ? folder->kind : 0,
+                                model_->Items()));
     SelectItems(selected);
     if (const int row = model_->RowOf(currentItem); row >= 0) {
         selectionModel()->setCurrentIndex(model_->index(row, 0), QItemSelectionModel::NoUpdate);
@@ -328,8 +398,7 @@ void CInvView::OnColumnClick(int column) {
     if (column < 0 || column >= model_->columnCount()) {
         return;
     }
-    // Rows merged meanwhile show first, so that every row sorts by its item.
-    if (controller_.IsPartial() || GetDocument().GetItemList().IsDisplayStale()) {
+    if (controller_.IsPartial()) {
         fullLoad_ = true;
         const std::vector<CItemList::ItemId> selected = SelectedIds();
         OnLoadFolder();
@@ -345,13 +414,18 @@ void CInvView::OnColumnClick(int column) {
 }
 
 void CInvView::UpdateStatus() {
-    CAucDoc& document = GetDocument();
-    const CFolderTree& tree = document.GetFolderTree();
-    const std::string description = tree.GetCurDescription();
-    const std::int32_t type = tree.GetCurType();
+    const std::string partial = ShowTotals();
+    frame_.SetMessageText(controller_.IsPartial() ? partial : UiText(string_id::IdleText));
+}
+
+std::string CInvView::ShowTotals() {
+    const CAucDoc& document = GetDocument();
+    const gb::itemdb::CFolderTree& tree = document.GetFolders();
+    const CFolderNode* group = document.GetSelectedFolder();
+    const std::string description = group != nullptr ? group->description.Get() : std::string();
+    const std::int32_t type = group != nullptr ? group->type : 0;
     // The caption names the folder's group: the folder above it, or two above
     // inside a seller's In Progress and Auction Ended.
-    const gb::itemdb::CFolderNode* group = tree.GetNode(tree.GetCurId());
     for (int levels = type == folder::InProgress || type == folder::AuctionEnded ? 2 : 1;
          levels > 0 && group != nullptr && tree.GetNode(group->parentId) != nullptr; --levels) {
         group = tree.GetNode(group->parentId);
@@ -369,7 +443,7 @@ void CInvView::UpdateStatus() {
                                     : std::string();
     frame_.SetStatusText(FolderCaption(name, partial), description);
     frame_.SetSummary(static_cast<std::size_t>(totals.GetCount()), minimum, maximum);
-    frame_.SetMessageText(controller_.IsPartial() ? partial : UiText(string_id::IdleText));
+    return partial;
 }
 
 std::size_t CInvView::SelectedCount() const {

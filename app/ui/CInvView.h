@@ -38,15 +38,15 @@ public:
     QWidget* Widget() override { return this; }
     ViewKind Kind() const override { return ViewKind::Items; }
     void OnInitialUpdate() override;
-    void OnUpdate(gb::itemdb::DocumentView* sender, std::int32_t hint) override;
-    void OnItemsMerged() override;
-    void OnItemChanged(const gb::itemdb::CAucItem& item) override;
-    void OnFoldersChanged() override;
+    void OnUpdate(std::int32_t hint) override;
+    // The rows, the columns and the totals follow the document's changes.
+    void OnDocumentEvent(const gb::itemdb::DocumentEvent& event) override;
 
     // Fills the list with the items of the folder on display.
     void OnLoadFolder();
     // Sorts by the column; a folder loaded in part is loaded whole first.
     void OnColumnClick(int column);
+    // The caption, the totals and the idle or partial-load text.
     void UpdateStatus();
     void OnSelectAll();
     void OnDoubleSpace();
@@ -70,10 +70,6 @@ public:
     std::vector<gb::itemdb::CItemList::ItemId> SelectedIds() const;
     // Selects the items' rows; the first becomes the current row.
     void SelectItems(const std::vector<gb::itemdb::CItemList::ItemId>& items);
-    // Shows a row for the item just before the row of `before` (at the end
-    // when that has none).
-    void InsertItemBefore(const gb::itemdb::CItemList::ItemId& item,
-                          const gb::itemdb::CItemList::ItemId& before);
     // Loads the folder again as the user last saw it: as much of it, in the
     // same order, with the same items selected.
     void ReloadKeepingView();
@@ -82,6 +78,19 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    // What a change of the document leaves to do once the command that made
+    // it is done.
+    enum Refresh : unsigned { kTotals = 1, kRows = 2, kColumns = 4 };
+
+    // A new item the folder shows gets its row before the first selected one
+    // (a duplicate's, before its original).
+    void ShowAddedItem(const gb::itemdb::CAucItem& item);
+    void OnFolderChanged(std::int32_t folderId, gb::itemdb::FolderPart part);
+    void Schedule(unsigned refresh);
+    void RunScheduled();
+    // The caption and the folder's totals; gives the partial-load text (empty
+    // for a folder loaded whole).
+    std::string ShowTotals();
     // Rebuilds the columns from the folder's column set.
     void BuildColumns(const std::string& columnSet);
     void SizeColumns();
@@ -102,6 +111,7 @@ private:
     ItemListPrinting printing_;
     // Rows merged by an update run show once the run pauses for a moment.
     QTimer mergedRowsReload_;
+    unsigned scheduled_ = 0;
     bool firstUpdateDone_ = false;
     bool fullLoad_ = false;
     mutable std::optional<std::size_t> selectedCount_;

@@ -30,7 +30,7 @@
 #include "widgets/QtText.h"
 
 using gb::itemdb::CAucDoc;
-using gb::itemdb::DocumentView;
+using gb::itemdb::DocumentEvent;
 
 namespace gb::app::ui {
 
@@ -291,8 +291,8 @@ void CMainFrame::OnNavigationTree() {
     // A new web view starts blank: it shows the open folder's page again.
     CView* right = GetRightView();
     if (right != nullptr && right->Kind() == ViewKind::Web &&
-        document_.GetFolderTree().FindNode(document_.GetSelectedFolderId())) {
-        right->OnUpdate(nullptr, DocumentView::kHintNew);
+        document_.GetSelectedFolder() != nullptr) {
+        right->OnUpdate(DocumentEvent::kHintNew);
     }
 }
 
@@ -305,11 +305,12 @@ void CMainFrame::OnUserProfile() {
     if (right != nullptr && right->Kind() == ViewKind::Profile) {
         // Back to the folder on display; its group decides the view, as it
         // does when the folder is opened from the tree.
-        target = ViewKindForFolder(document_.GetFolderTree().GetCurType());
+        const gb::itemdb::CFolderNode* selected = document_.GetSelectedFolder();
+        target = ViewKindForFolder(selected != nullptr ? selected->type : 0);
     }
     CView* shown = ShowRightView(target);
     if (shown != nullptr && target != ViewKind::Profile) {
-        shown->OnUpdate(nullptr, DocumentView::kHintNew);
+        shown->OnUpdate(DocumentEvent::kHintNew);
     }
 }
 
@@ -321,7 +322,7 @@ void CMainFrame::OnUserGuide() {
     const QString caption = CaptionText();
     CView* shown = ShowRightView(ViewKind::Web);
     if (shown != nullptr) {
-        shown->OnUpdate(nullptr, DocumentView::kHintNew);
+        shown->OnUpdate(DocumentEvent::kHintNew);
     }
     bandBar_->SetCaptionText(caption);
 }

@@ -28,7 +28,7 @@
 
 using gb::itemdb::CAucDoc;
 using gb::itemdb::CFolderTree;
-using gb::itemdb::DocumentView;
+using gb::itemdb::DocumentEvent;
 namespace folder = gb::itemdb::folder;
 
 namespace gb::app::ui {
@@ -75,10 +75,10 @@ void CNavView::OnInitialUpdate() {
         return;
     }
     initialUpdateDone_ = true;
-    OnUpdate(nullptr, DocumentView::kHintNew);
+    OnUpdate(DocumentEvent::kHintNew);
 }
 
-void CNavView::OnUpdate(DocumentView*, std::int32_t) {
+void CNavView::OnUpdate(std::int32_t) {
     RebuildTree();
     if (initialUpdateDone_) {
         // The folder the document has selected opens again, so that an edit or
@@ -87,7 +87,12 @@ void CNavView::OnUpdate(DocumentView*, std::int32_t) {
     }
 }
 
-void CNavView::OnFoldersChanged() {
+void CNavView::OnDocumentEvent(const DocumentEvent& event) {
+    using Kind = DocumentEvent::Kind;
+    if (event.kind != Kind::FolderChanged && event.kind != Kind::FolderTreeChanged) {
+        CView::OnDocumentEvent(event);
+        return;
+    }
     // Folders change in bursts (a profile's default folders come forty at a
     // time): the tree is mirrored once the burst is over.
     if (rebuildPending_) {
@@ -227,7 +232,7 @@ void CNavView::OpenFolderItem(QTreeWidgetItem* item) {
         return;
     }
     if (SelectNode(id)) {
-        document.UpdateAllViews(this, DocumentView::kHintOpened);
+        document.UpdateAllViews(this, DocumentEvent::kHintOpened);
     }
     frame_.RequestCommandRefresh();
 }
@@ -342,11 +347,11 @@ void CNavView::OnDelete() {
     RebuildTree();
     // A deleted folder cannot stay on display: the first folder with items
     // opens instead.
-    if (!document.GetFolderTree().FolderName(document.GetSelectedFolderId())) {
+    if (document.GetSelectedFolder() == nullptr) {
         document.SelectFolder(0);
         SelectNode(document.GetSelectedFolderId());
     }
-    document.UpdateAllViews(this, DocumentView::kHintNew);
+    document.UpdateAllViews(this, DocumentEvent::kHintNew);
 }
 
 void CNavView::OnEdit() {
@@ -376,7 +381,7 @@ void CNavView::OnLabelChanged(QTreeWidgetItem* item) {
     if (rebuilding_ || item == nullptr) {
         return;
     }
-    CFolderTree& tree = GetDocument().GetFolderTree();
+    CFolderTree& tree = GetDocument().EditFolders();
     if (!tree.FindNode(IdOf(item))) {
         return;
     }

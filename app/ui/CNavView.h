@@ -31,8 +31,9 @@ public:
     QWidget* Widget() override { return this; }
     ViewKind Kind() const override { return ViewKind::Items; }
     void OnInitialUpdate() override;
-    void OnUpdate(gb::itemdb::DocumentView* sender, std::int32_t hint) override;
-    void OnFoldersChanged() override;
+    void OnUpdate(std::int32_t hint) override;
+    // Folders that change are mirrored once the change is over.
+    void OnDocumentEvent(const gb::itemdb::DocumentEvent& event) override;
 
     // The item showing the folder; null when the tree has none.
     QTreeWidgetItem* FindTreeItem(std::int32_t folderId) const;

@@ -23,6 +23,12 @@ void CView::Detach() {
     }
 }
 
+void CView::OnDocumentEvent(const DocumentEvent& event) {
+    if (event.hint) {
+        OnUpdate(*event.hint);
+    }
+}
+
 bool CView::OnCmdMsg(const ViewCommand& command) {
     switch (command.code) {
         case kUpdateCode:

@@ -1,14 +1,17 @@
 #pragma once
 // What every view of the main window shares: it is a view of the profile
-// document (told of its changes as they happen, offered the commands nobody
-// else handled), it owns a command map, and it can be taken out of the
-// document before the window that shows it goes.
+// document (told of its changes as they happen, through the document's one
+// channel, and offered the commands nobody else handled), it owns a command
+// map, and it can be taken out of the document before the window that shows
+// it goes.
 
 #include <QtWidgets/QWidget>
 
+#include <cstdint>
+
 #include "app/core/CommandMap.h"
 #include "app/core/ViewKind.h"
-#include "itemdb/DocumentObserver.h"
+#include "itemdb/DocumentEvent.h"
 #include "itemdb/DocumentView.h"
 
 namespace gb::itemdb {
@@ -17,7 +20,7 @@ class CAucDoc;
 
 namespace gb::app::ui {
 
-class CView : public gb::itemdb::DocumentView, public gb::itemdb::DocumentObserver {
+class CView : public gb::itemdb::DocumentView, public gb::itemdb::DocumentListener {
 public:
     // Codes of a ViewCommand besides 0 (carry the command out): ask for the
     // state of a command (`extra` is the CommandUpdate), ask whether the view
@@ -34,6 +37,11 @@ public:
     virtual ViewKind Kind() const = 0;
     // Runs once, after the view has been placed in the window.
     virtual void OnInitialUpdate() {}
+    // The view shows the document anew; the hint is one of DocumentEvent's.
+    virtual void OnUpdate(std::int32_t hint) = 0;
+    // A change of the document: the changes that carry a hint update the
+    // view with it; views that follow other changes handle them first.
+    void OnDocumentEvent(const gb::itemdb::DocumentEvent& event) override;
     // A form checks its entries before it may be left. Asking whether a view
     // is a form, or whether its entries are valid, changes nothing.
     virtual bool IsForm() const { return false; }

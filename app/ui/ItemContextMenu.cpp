@@ -12,7 +12,7 @@
 #include "itemdb/AucDoc.h"
 #include "widgets/QtText.h"
 
-using gb::itemdb::CFolderTree;
+using gb::itemdb::CFolderNode;
 
 namespace gb::app::ui {
 
@@ -41,8 +41,9 @@ constexpr MenuEntry kContextMenu[] = {
 
 QMenu* MakeItemContextMenu(IFrame& frame, QWidget* parent, std::size_t selectedCount) {
     auto* menu = new QMenu(parent);
-    const CFolderTree& tree = frame.Document().GetFolderTree();
-    const ItemMenuState rules = ItemMenuRules(selectedCount, tree.GetCurType(), tree.GetCurKind());
+    const CFolderNode* folder = frame.Document().GetSelectedFolder();
+    const ItemMenuState rules =
+        ItemMenuRules(selectedCount, folder ? folder->type : 0, folder ? folder->kind : 0);
     auto add = [&](QMenu* to, int command, const QString& text) {
         QAction* action = to->addAction(text);
         action->setData(command);

@@ -22,7 +22,7 @@
 #include "platform/Settings.h"
 
 using gb::itemdb::CAucDoc;
-using gb::itemdb::CFolderTree;
+using gb::itemdb::CFolderNode;
 using gb::itemdb::CItemList;
 namespace folder = gb::itemdb::folder;
 
@@ -49,8 +49,9 @@ void ItemListCommands::Bind(CommandMap& commands) {
     commands.OnUpdate(cmd::BulkUpdate, needsSelection);
     commands.On(cmd::SetStatus, [this](int) { OnSetStatus(); });
     commands.OnUpdate(cmd::SetStatus, [this](int, CommandUpdate& update) {
-        const CFolderTree& tree = frame_.Document().GetFolderTree();
-        update.Enable(CanSetStatus(list_.SelectedCount(), tree.GetCurType(), tree.GetCurKind()));
+        const CFolderNode* folder = frame_.Document().GetSelectedFolder();
+        update.Enable(folder != nullptr &&
+                      CanSetStatus(list_.SelectedCount(), folder->type, folder->kind));
     });
     commands.On(cmd::InstantSummary, [this](int) {
         ShowInstantSummary(frame_.Services().modals, &list_, frame_.Document().GetItemList(),
@@ -97,33 +98,31 @@ void ItemListCommands::OnEditItems() {
     CAucDoc& document = frame_.Document();
     const EditOutcome outcome = EditDisplayedItem(
         frame_.Services().modals, &list_, document.GetItemList(), selected.front(),
-        frame_.App().GetFeeSchedule(), document.GetFolderTree(), services);
+        frame_.App().GetFeeSchedule(), document.GetFolders(), services);
     if (outcome == EditOutcome::Gone) {
         ShowAppMessage(frame_.Services().modals, &list_, std::string(kEditedItemGone));
     }
     if (outcome == EditOutcome::Displayed) {
         list_.SelectItems(selected);
     }
-    list_.UpdateStatus();
 }
 
 void ItemListCommands::OnSetStatus() {
     CAucDoc& document = frame_.Document();
     SetStatusOfSelection(frame_.Services().modals, &list_, document.GetItemList(),
-                         list_.SelectedIds(), document.GetFolderTree());
-    list_.UpdateStatus();
+                         list_.SelectedIds(), document.GetFolders());
 }
 
 void ItemListCommands::OnBulkUpdate() {
     const std::vector<CItemList::ItemId> selected = list_.SelectedIds();
     CAucDoc& document = frame_.Document();
-    CFolderTree& tree = document.GetFolderTree();
-    BulkUpdateOptions options{
-        tree, StoredValueLists(), [this](int stringId) { ShowHintOnce(stringId); },
-        tree.GetCurType() == folder::InProgress || tree.GetCurKind() == folder::NoCategory};
+    const CFolderNode* shown = document.GetSelectedFolder();
+    BulkUpdateOptions options{document.EditFolders(), StoredValueLists(),
+                              [this](int stringId) { ShowHintOnce(stringId); },
+                              shown != nullptr && (shown->type == folder::InProgress ||
+                                                   shown->kind == folder::NoCategory)};
     BulkUpdate(frame_.Services().modals, &list_, document.GetItemList(), selected,
                frame_.App().GetFeeSchedule(), options);
-    list_.UpdateStatus();
 }
 
 void ItemListCommands::OnMoveToList(StateMove move) {
@@ -134,7 +133,6 @@ void ItemListCommands::OnMoveToList(StateMove move) {
     const WaitCursor wait;
     const auto busy = frame_.Busy();
     MoveToList(frame_.Document().GetItemList(), selected, TargetListOf(move));
-    list_.UpdateStatus();
 }
 
 void ItemListCommands::OnMoveItems() {
@@ -145,14 +143,13 @@ void ItemListCommands::OnMoveItems() {
     }
     CAucDoc& document = frame_.Document();
     const std::optional<std::int32_t> target =
-        ChooseMoveFolder(frame_.Services().modals, &list_, document.GetFolderTree());
+        ChooseMoveFolder(frame_.Services().modals, &list_, document.GetFolders());
     if (!target) {
         return;
     }
     const WaitCursor wait;
     const auto busy = frame_.Busy();
     MoveToFolder(document.GetItemList(), selected, *target);
-    list_.UpdateStatus();
 }
 
 void ItemListCommands::OnToggleStoreItem() {
@@ -177,9 +174,7 @@ void ItemListCommands::OnDuplicate() {
         ShowHintOnce(string_id::HintDuplicateElsewhere);
         return;
     }
-    list_.InsertItemBefore(outcome.item, selected.front());
     list_.SelectItems({outcome.item});
-    list_.UpdateStatus();
 }
 
 void ItemListCommands::OnNavigate(int command) {

@@ -3,8 +3,8 @@
 // Update, Set Status, Delete, Archive, Move, the store-item flag, Create
 // Duplicate, Instant Summary and the item's pages on its site. Each takes the
 // selection's item identities when it starts and carries them across its
-// dialogs; the item list announces every change, so the list's rows follow
-// by themselves.
+// dialogs; the item list announces every change, so the list's rows and
+// totals follow by themselves.
 
 #include <string_view>
 

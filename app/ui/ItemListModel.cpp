@@ -53,6 +53,11 @@ void ItemListModel::Reorder(const std::vector<std::size_t>& order) {
     }
     rows_ = std::move(reordered);
     ForgetRowIndex();
+    MovePersistentRows(newRowOf);
+    Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+void ItemListModel::MovePersistentRows(const std::vector<int>& newRowOf) {
     const QModelIndexList before = persistentIndexList();
     QModelIndexList after;
     after.reserve(before.size());
@@ -61,7 +66,6 @@ void ItemListModel::Reorder(const std::vector<std::size_t>& order) {
         after.push_back(row < 0 ? QModelIndex() : createIndex(row, index.column()));
     }
     changePersistentIndexList(before, after);
-    Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 void ItemListModel::InsertRow(int row, const ItemId& item) {
@@ -85,15 +89,26 @@ void ItemListModel::ItemChanged(const CAucItem& item) {
     changed.id = items_.IdOf(item);
     changed.texts.clear();
     if (!items_.MatchFolder(item, item.GetState())) {
-        // The row goes with the others leaving; nothing of it is shown again.
-        changed.leaving = true;
-        if (!settlePending_) {
-            settlePending_ = true;
-            QMetaObject::invokeMethod(this, &ItemListModel::Settle, Qt::QueuedConnection);
-        }
+        Leave(changed);
         return;
     }
     Q_EMIT dataChanged(index(row, 0), index(row, columnCount() - 1));
+}
+
+void ItemListModel::ItemRemoved(const CAucItem& item) {
+    if (const int row = RowOf(&item); row >= 0) {
+        Leave(rows_[static_cast<std::size_t>(row)]);
+    }
+}
+
+void ItemListModel::Leave(Row& row) {
+    // The row goes with the others leaving; nothing of it is shown again.
+    row.leaving = true;
+    row.texts.clear();
+    if (!settlePending_) {
+        settlePending_ = true;
+        QMetaObject::invokeMethod(this, &ItemListModel::Settle, Qt::QueuedConnection);
+    }
 }
 
 void ItemListModel::Settle() {
@@ -117,14 +132,7 @@ void ItemListModel::Settle() {
     }
     rows_.resize(kept);
     ForgetRowIndex();
-    const QModelIndexList before = persistentIndexList();
-    QModelIndexList after;
-    after.reserve(before.size());
-    for (const QModelIndex& index : before) {
-        const int row = moved[static_cast<std::size_t>(index.row())];
-        after.push_back(row < 0 ? QModelIndex() : createIndex(row, index.column()));
-    }
-    changePersistentIndexList(before, after);
+    MovePersistentRows(moved);
     Q_EMIT layoutChanged();
     Q_EMIT RowsSettled();
 }

@@ -46,10 +46,12 @@ public:
     void Clear() { SetRows({}); }
     // Inserts a row for an item at `row`.
     void InsertRow(int row, const ItemId& item);
-    // The item was stored anew or moved: its row shows it anew, or leaves when
-    // the folder on display no longer admits it. Nothing for an item without
-    // a row.
+    // The item was stored anew, moved or merged: its row shows it anew, or
+    // leaves when the folder on display no longer admits it. Nothing for an
+    // item without a row.
     void ItemChanged(const gb::itemdb::CAucItem& item);
+    // The item is about to go from the lists: its row leaves.
+    void ItemRemoved(const gb::itemdb::CAucItem& item);
 
     // The item of a row; none for a row out of range or whose item is gone.
     const gb::itemdb::CAucItem* ItemAt(int row) const;
@@ -89,8 +91,14 @@ private:
     Row MakeRow(const gb::itemdb::CAucItem& item) const;
     const gb::itemdb::CAucItem* Resolve(const Row& row) const;
     const Row& Filled(int row) const;
+    // Marks the row as leaving; the leaving rows go together once the
+    // present command is done.
+    void Leave(Row& row);
     // Takes the leaving rows away.
     void Settle();
+    // The persistent indexes (the selection, the current row) follow their
+    // rows to their new places, -1 for a row that went.
+    void MovePersistentRows(const std::vector<int>& newRowOf);
     // The structure of the rows changed: the row of each item is found anew.
     void ForgetRowIndex() { rowOfItem_.clear(); }
 

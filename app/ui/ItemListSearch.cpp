@@ -15,9 +15,9 @@
 
 using gb::itemdb::CAucDoc;
 using gb::itemdb::CAucItem;
-using gb::itemdb::CFolderTree;
 using gb::itemdb::CItemFilter;
-using gb::itemdb::DocumentView;
+using gb::itemdb::CItemList;
+using gb::itemdb::DocumentEvent;
 
 namespace gb::app::ui {
 
@@ -37,9 +37,8 @@ CFindDlg* ItemListSearch::FindDialog() const {
 
 void ItemListSearch::OnFindItem(const SearchRequest& request) {
     CAucDoc& document = frame_.Document();
-    CFolderTree& tree = document.GetFolderTree();
     const CItemFilter filter =
-        SearchFilter(request.scope, tree.GetCurFilter(), request.fieldId, request.text);
+        SearchFilter(request.scope, document.GetSelectedFilter(), request.fieldId, request.text);
     if (request.scope == SearchScope::AllFolders) {
         if (!FileSearchResults(document, filter,
                                SearchDescription(request.fieldId, request.text))) {
@@ -47,7 +46,7 @@ void ItemListSearch::OnFindItem(const SearchRequest& request) {
             return;
         }
         findDlg_->close();
-        document.UpdateAllViews(nullptr, DocumentView::kHintNew);
+        document.UpdateAllViews(nullptr, DocumentEvent::kHintNew);
         return;
     }
     if (list_.IsPartiallyLoaded()) {
@@ -60,11 +59,14 @@ void ItemListSearch::OnFindItem(const SearchRequest& request) {
             const CAucItem* item = model.ItemAt(row);
             return item != nullptr && filter.Match(*item);
         });
+    // The message box runs an event loop, in which an update may move rows:
+    // the match is carried across it as its item.
+    const CItemList::ItemId matched = match.row >= 0 ? model.IdAt(match.row) : CItemList::ItemId();
     if (match.message) {
         ShowAppMessage(frame_.Services().modals, &list_, *match.message);
     }
-    if (match.row >= 0) {
-        const QModelIndex found = model.index(match.row, 0);
+    if (const int row = matched.IsNone() ? -1 : model.RowOf(matched); row >= 0) {
+        const QModelIndex found = model.index(row, 0);
         list_.selectionModel()->setCurrentIndex(
             found, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         list_.scrollTo(found, QAbstractItemView::EnsureVisible);

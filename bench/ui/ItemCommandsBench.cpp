@@ -111,7 +111,7 @@ std::int32_t FillProfile(CAucDoc& document) {
                         "/2023 10:00:00 AM");
         document.GetItemList().AddItem(item, folder::AuctionEnded);
     }
-    CFolderTree& tree = document.GetFolderTree();
+    CFolderTree& tree = document.EditFolders();
     const std::int32_t ended = ChildFolder(tree, sellerFolder, folder::AuctionEnded);
     return ChildFolder(tree, ended, folder::AllItems);
 }

@@ -22,7 +22,7 @@ protected:
         document.EnsureSellerFolders();
     }
     std::int32_t ChildOf(std::int32_t parent, std::int32_t kind) {
-        CFolderTree& tree = document.GetFolderTree();
+        CFolderTree& tree = document.EditFolders();
         tree.FindNode(folder::Root);
         do {
             if (tree.GetCurParent() == parent && tree.GetCurKind() == kind) {
@@ -37,13 +37,13 @@ protected:
 
 TEST_F(FolderEditingTest, ANewStatusListsEndedItemsWithThatStatus) {
     const std::int32_t sample = ChildOf(folder::ByStatus, folder::Sample);
-    const auto added = gb::app::AddFolderBeside(document.GetFolderTree(), sample);
+    const auto added = gb::app::AddFolderBeside(document.EditFolders(), sample);
     ASSERT_TRUE(added);
     EXPECT_EQ(added->parentId, folder::ByStatus);
     EXPECT_EQ(added->type, folder::ByStatus);
     EXPECT_FALSE(added->heading);
     EXPECT_EQ(added->name, "Sample - Rename this");
-    CFolderTree& tree = document.GetFolderTree();
+    CFolderTree& tree = document.EditFolders();
     ASSERT_TRUE(tree.FindNode(added->id));
     EXPECT_EQ(tree.GetCurKind(), folder::Sample);
     EXPECT_EQ(tree.GetCurColumnsOrURL().substr(0, 13), "-ABCDEFGHIJKL");
@@ -52,10 +52,10 @@ TEST_F(FolderEditingTest, ANewStatusListsEndedItemsWithThatStatus) {
 }
 
 TEST_F(FolderEditingTest, ANewFolderInsideAHeadingIsItsChild) {
-    const auto added = gb::app::AddFolderBeside(document.GetFolderTree(), folder::ByCategory);
+    const auto added = gb::app::AddFolderBeside(document.EditFolders(), folder::ByCategory);
     ASSERT_TRUE(added);
     EXPECT_EQ(added->parentId, folder::ByCategory);
-    CFolderTree& tree = document.GetFolderTree();
+    CFolderTree& tree = document.EditFolders();
     ASSERT_TRUE(tree.FindNode(added->id));
     EXPECT_EQ(tree.GetCurFilter()->GetStateMask(), 7);
     EXPECT_TRUE(tree.GetCurFilter()->HasCategory(added->id));
@@ -63,22 +63,22 @@ TEST_F(FolderEditingTest, ANewFolderInsideAHeadingIsItsChild) {
 
 TEST_F(FolderEditingTest, ANewWebSiteGetsTheMakersPage) {
     const std::int32_t sample = ChildOf(folder::WebSites, folder::Sample);
-    const auto added = gb::app::AddFolderBeside(document.GetFolderTree(), sample);
+    const auto added = gb::app::AddFolderBeside(document.EditFolders(), sample);
     ASSERT_TRUE(added);
-    CFolderTree& tree = document.GetFolderTree();
+    CFolderTree& tree = document.EditFolders();
     ASSERT_TRUE(tree.FindNode(added->id));
     EXPECT_EQ(tree.GetCurColumnsOrURL().rfind("https://", 0), 0u);
 }
 
 TEST_F(FolderEditingTest, GroupingFoldersOnlyAmongCategoriesReportsAndWebSites) {
-    EXPECT_FALSE(gb::app::AddGroupFolder(document.GetFolderTree(),
-                                         ChildOf(folder::ByStatus, folder::Sample)));
-    const auto added = gb::app::AddGroupFolder(document.GetFolderTree(), folder::Reports);
+    EXPECT_FALSE(
+        gb::app::AddGroupFolder(document.EditFolders(), ChildOf(folder::ByStatus, folder::Sample)));
+    const auto added = gb::app::AddGroupFolder(document.EditFolders(), folder::Reports);
     ASSERT_TRUE(added);
     EXPECT_TRUE(added->heading);
     EXPECT_EQ(added->name, "New Folder");
     EXPECT_EQ(added->parentId, folder::Reports);
-    EXPECT_FALSE(gb::app::AddFolderBeside(document.GetFolderTree(), 9999));
+    EXPECT_FALSE(gb::app::AddFolderBeside(document.EditFolders(), 9999));
 }
 
 TEST_F(FolderEditingTest, EachGroupAsksItsOwnQuestion) {
@@ -107,7 +107,7 @@ TEST_F(FolderEditingTest, DeletingASellerFolderMovesItsItemsToDeletedItems) {
     ASSERT_TRUE(document.GetItemList().AddItem(item, folder::InProgress));
 
     EXPECT_TRUE(gb::app::DeleteFolder(document, seller, folder::Auctions));
-    EXPECT_FALSE(document.GetFolderTree().FindNode(seller));
+    EXPECT_FALSE(document.EditFolders().FindNode(seller));
     EXPECT_TRUE(document.GetItemList().FindItem("eBay USA", "555", nullptr, folder::DeletedItems));
     EXPECT_FALSE(gb::app::DeleteFolder(document, seller, folder::Auctions));
 }

@@ -99,7 +99,7 @@ TEST_F(ProfileCommandsTest, ANewProfileIsUntitledAndNamedAfterItsRootFolder) {
     EXPECT_TRUE(document.GetPathName().empty());
     EXPECT_EQ(document.GetTitle(), "New Profile");
     EXPECT_EQ(document.GetProfileName(), "New Profile");
-    EXPECT_EQ(document.GetFolderTree().FolderName(100), "New Profile");
+    EXPECT_EQ(document.EditFolders().FolderName(100), "New Profile");
     EXPECT_FALSE(document.IsModified());
     EXPECT_EQ(events, std::vector<Event>{Event::Created});
 }

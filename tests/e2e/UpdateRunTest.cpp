@@ -202,7 +202,7 @@ TEST_F(UpdateRunTest, SellerFoldersExistAndLastUpdatesAreStamped) {
         EXPECT_GE(entry.lastUpdate, before) << entry.sellerId;
         EXPECT_LE(entry.lastUpdate, after) << entry.sellerId;
         ASSERT_NE(entry.folderId, 0) << entry.sellerId;
-        CFolderTree& folders = document_.GetFolderTree();
+        CFolderTree& folders = document_.EditFolders();
         ASSERT_TRUE(folders.FindNode(entry.folderId));
         EXPECT_EQ(folders.GetCurName(), entry.displayName);
     }

@@ -1,6 +1,6 @@
 #pragma once
-// Stand-ins for what the profile document talks to: views, the application
-// and the user's answers.
+// Stand-ins for what the profile document talks to: views, listeners, the
+// application and the user's answers.
 
 #include <algorithm>
 #include <cstdint>
@@ -16,16 +16,13 @@
 #include "itemdb/DocumentView.h"
 #include "itemdb/ProfileHost.h"
 
-// Records what it is told; handles the commands it is given.
+// Handles the commands it is given, and logs that it was asked.
 class RecordingView final : public gb::itemdb::DocumentView {
 public:
     explicit RecordingView(std::vector<int> handled = {}, std::vector<std::string>* log = nullptr,
                            std::string name = {})
         : handled_(std::move(handled)), log_(log), name_(std::move(name)) {}
 
-    void OnUpdate(gb::itemdb::DocumentView* sender, std::int32_t hint) override {
-        updates.push_back({sender, hint});
-    }
     bool OnCmdMsg(const gb::itemdb::ViewCommand& command) override {
         if (log_ != nullptr) {
             log_->push_back(name_);
@@ -33,17 +30,27 @@ public:
         return std::find(handled_.begin(), handled_.end(), command.id) != handled_.end();
     }
 
-    struct Update {
-        gb::itemdb::DocumentView* sender;
-        std::int32_t hint;
-        bool operator==(const Update&) const = default;
-    };
-    std::vector<Update> updates;
-
 private:
     std::vector<int> handled_;
     std::vector<std::string>* log_;
     std::string name_;
+};
+
+// Records the hints of the document's events that carry one.
+class RecordingListener final : public gb::itemdb::DocumentListener {
+public:
+    void OnDocumentEvent(const gb::itemdb::DocumentEvent& event) override {
+        if (event.hint) {
+            updates.push_back({event.sender, *event.hint});
+        }
+    }
+
+    struct Update {
+        const gb::itemdb::DocumentListener* sender;
+        std::int32_t hint;
+        bool operator==(const Update&) const = default;
+    };
+    std::vector<Update> updates;
 };
 
 class RecordingHost final : public gb::itemdb::ProfileHost {

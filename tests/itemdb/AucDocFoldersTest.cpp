@@ -83,12 +83,10 @@ protected:
         doc_.GetSellerList().AddSeller("bob", "eBay USA", "{USA}");
     }
 
-    // The tree without moving its cursor (GetFolderTree puts it on the
-    // selected folder each time).
     CFolderTree& Tree() { return tree_; }
 
     CAucDoc doc_;
-    CFolderTree& tree_ = doc_.GetFolderTree();
+    CFolderTree& tree_ = doc_.EditFolders();
 };
 
 TEST_F(AucDocFoldersTest, DefaultTreeHasItsFoldersInChainOrder) {
@@ -207,10 +205,10 @@ TEST_F(AucDocFoldersTest, ANewProfilesSelectionIsItsFirstSellersFolder) {
         doc.EnsureSellerFolders();
         doc.GetSellerList().SetCurrent(0);
         const std::int32_t seller = doc.GetSellerList().GetFolderId();
-        CFolderTree& tree = doc.GetFolderTree();
-        EXPECT_EQ(tree.GetCurId(), doc.GetSelectedFolderId());
-        EXPECT_EQ(tree.GetCurParent(), seller);
-        EXPECT_EQ(tree.GetCurKind(), folder::NeedsAttention);
+        const CFolderNode* selected = doc.GetSelectedFolder();
+        ASSERT_NE(selected, nullptr);
+        EXPECT_EQ(selected->parentId, seller);
+        EXPECT_EQ(selected->kind, folder::NeedsAttention);
     }
 
     doc_.EnsureSellerFolders();

@@ -37,22 +37,22 @@ protected:
 };
 
 TEST_F(AucDocTest, NewDocumentIsAnEmptyUntitledProfile) {
-    RecordingView view;
-    doc_.AddView(&view);
+    RecordingListener view;
+    doc_.GetEvents().Add(&view);
     MakeProfile(doc_);
     doc_.SetPathName(folder_ / "old.pro");
 
     ASSERT_TRUE(doc_.OnNewDocument());
     EXPECT_EQ(doc_.GetProfileName(), "");
     EXPECT_EQ(doc_.GetSellerList().GetCount(), 0);
-    EXPECT_EQ(doc_.GetFolderTree().GetCount(), 1);
-    EXPECT_EQ(doc_.GetFolderTree().GetCurName(), "New Profile");
+    EXPECT_EQ(doc_.EditFolders().GetCount(), 1);
+    EXPECT_EQ(doc_.GetSelectedFolder()->name.Get(), "New Profile");
     EXPECT_EQ(doc_.GetSelectedFolderId(), 100);
     EXPECT_TRUE(doc_.GetPathName().empty());
     EXPECT_FALSE(doc_.IsModified());
     EXPECT_EQ(host_.current, &doc_);
     EXPECT_EQ(host_.fileVersion, 272252);
-    EXPECT_EQ(view.updates, (std::vector<RecordingView::Update>{{nullptr, 0}}));
+    EXPECT_EQ(view.updates, (std::vector<RecordingListener::Update>{{nullptr, 0}}));
 }
 
 TEST_F(AucDocTest, ModifiedWhenAnyPartIsModified) {
@@ -60,7 +60,7 @@ TEST_F(AucDocTest, ModifiedWhenAnyPartIsModified) {
     doc_.SetModifiedFlag();
     EXPECT_TRUE(doc_.IsModified());
     doc_.SetModifiedFlag(false);
-    doc_.GetFolderTree().SetCurDescription("x");
+    doc_.EditFolders().SetCurDescription("x");
     EXPECT_TRUE(doc_.IsModified());
     doc_.OnNewDocument();
     doc_.GetSellerList().AddSeller("bob", "eBay USA", "{USA}");
@@ -87,12 +87,11 @@ TEST_F(AucDocTest, SelectFolderBelowTheRootTakesTheFirstItemFolder) {
     MakeProfile(doc_);
     ASSERT_TRUE(doc_.SelectFolder(0));
     EXPECT_EQ(doc_.GetSelectedFolderId(), 151);  // the sample status
-    EXPECT_EQ(doc_.GetFolderTree().GetCurId(), 151);
 }
 
 TEST_F(AucDocTest, SelectFolderInATreeOfHeadingsTakesTheLastNode) {
-    doc_.GetFolderTree().AddNode(folder::Sample, folder::Root, folder::Root, 160);
-    doc_.GetFolderTree().SetCurHeading(1);
+    doc_.EditFolders().AddNode(folder::Sample, folder::Root, folder::Root, 160);
+    doc_.EditFolders().SetCurHeading(1);
     ASSERT_TRUE(doc_.SelectFolder(50));
     EXPECT_EQ(doc_.GetSelectedFolderId(), 160);
 }
@@ -118,24 +117,30 @@ TEST_F(AucDocTest, SelectUnknownFolderKeepsTheSelection) {
     EXPECT_EQ(doc_.GetSelectedFolderId(), 118);
 }
 
-TEST_F(AucDocTest, GetFolderTreeMovesTheCursorToTheSelectedFolder) {
+// The selected folder is the document's own state: walking the tree moves
+// the cursor and nothing else, and questions about the selected folder move
+// nothing.
+TEST_F(AucDocTest, TheSelectedFolderIsNotTheTreesCursor) {
     MakeProfile(doc_);
     doc_.SelectFolder(112);
-    doc_.GetFolderTree().FindNode(folder::Root);
-    EXPECT_EQ(doc_.GetFolderTree().GetCurId(), 112);
+    doc_.EditFolders().FindNode(folder::Root);
+    ASSERT_NE(doc_.GetSelectedFolder(), nullptr);
+    EXPECT_EQ(doc_.GetSelectedFolder()->id, 112);
+    EXPECT_EQ(doc_.GetSelectedFilter(), doc_.GetFolders().GetFilter(112));
+    EXPECT_EQ(doc_.GetFolders().GetCurId(), folder::Root);
 }
 
 TEST_F(AucDocTest, CheckFoldersNeedsANameAndASeller) {
     doc_.SetProfileName("Shop");
     EXPECT_FALSE(doc_.CheckFolders());
-    EXPECT_EQ(doc_.GetFolderTree().GetCount(), 1);
+    EXPECT_EQ(doc_.EditFolders().GetCount(), 1);
     doc_.SetProfileName("");
     doc_.GetSellerList().AddSeller("bob", "eBay USA", "{USA}");
     EXPECT_FALSE(doc_.CheckFolders());
     doc_.SetProfileName("Shop");
     EXPECT_TRUE(doc_.CheckFolders());
-    EXPECT_EQ(doc_.GetFolderTree().GetCount(), 20);
-    CFolderTree& tree = doc_.GetFolderTree();
+    EXPECT_EQ(doc_.EditFolders().GetCount(), 20);
+    CFolderTree& tree = doc_.EditFolders();
     tree.FindNode(folder::Root);
     EXPECT_EQ(tree.GetCurName(), "Shop");
     EXPECT_EQ(doc_.GetSelectedFolderId(), 151);
@@ -146,23 +151,23 @@ TEST_F(AucDocTest, CheckFoldersRenamesTheRootAndKeepsAnExistingTree) {
     doc_.SelectFolder(118);
     doc_.SetProfileName("Renamed");
     EXPECT_TRUE(doc_.CheckFolders());
-    EXPECT_EQ(doc_.GetFolderTree().GetCount(), 20);
+    EXPECT_EQ(doc_.EditFolders().GetCount(), 20);
     EXPECT_EQ(doc_.GetSelectedFolderId(), 118);
-    CFolderTree& tree = doc_.GetFolderTree();
+    CFolderTree& tree = doc_.EditFolders();
     tree.FindNode(folder::Root);
     EXPECT_EQ(tree.GetCurName(), "Renamed");
 }
 
 TEST_F(AucDocTest, UpdateAllViewsSkipsTheSender) {
-    RecordingView first;
-    RecordingView second;
-    doc_.AddView(&first);
-    doc_.AddView(&second);
-    doc_.AddView(&first);
+    RecordingListener first;
+    RecordingListener second;
+    doc_.GetEvents().Add(&first);
+    doc_.GetEvents().Add(&second);
+    doc_.GetEvents().Add(&first);
     doc_.UpdateAllViews(&first, 7);
     EXPECT_TRUE(first.updates.empty());
-    EXPECT_EQ(second.updates, (std::vector<RecordingView::Update>{{&first, 7}}));
-    doc_.RemoveView(&second);
+    EXPECT_EQ(second.updates, (std::vector<RecordingListener::Update>{{&first, 7}}));
+    doc_.GetEvents().Remove(&second);
     doc_.UpdateAllViews(nullptr, 3);
     EXPECT_EQ(first.updates.size(), 1u);
     EXPECT_EQ(second.updates.size(), 1u);
@@ -195,22 +200,22 @@ TEST_F(AucDocTest, SaveThenOpenRestoresTheProfile) {
     EXPECT_FALSE(doc_.IsModified());
     EXPECT_EQ(host_.profilePath, path);
 
-    RecordingView view;
+    RecordingListener view;
     CAucDoc read;
     read.SetHost(&host_);
-    read.AddView(&view);
+    read.GetEvents().Add(&view);
     ASSERT_TRUE(read.OnOpenDocument(path));
     EXPECT_EQ(read.GetProfileName(), "Shop");
     EXPECT_EQ(read.GetSelectedFolderId(), 112);
     EXPECT_EQ(read.GetSellerList(), doc_.GetSellerList());
-    EXPECT_EQ(read.GetFolderTree(), doc_.GetFolderTree());
+    EXPECT_EQ(read.EditFolders(), doc_.EditFolders());
     EXPECT_TRUE(read.GetItemList().FindItem("", "1001", nullptr, 103));
     EXPECT_FALSE(read.IsModified());
     EXPECT_EQ(read.GetPathName(), path);
     EXPECT_EQ(read.GetTitle(), "Shop");
     EXPECT_EQ(host_.current, &read);
     EXPECT_EQ(host_.fileVersion, 272252);
-    EXPECT_EQ(view.updates, (std::vector<RecordingView::Update>{{nullptr, 1}}));
+    EXPECT_EQ(view.updates, (std::vector<RecordingListener::Update>{{nullptr, 1}}));
 }
 
 TEST_F(AucDocTest, SavedProfileIsReadableByItsOwnerOnly) {
@@ -243,7 +248,7 @@ TEST_F(AucDocTest, SavingAProfileOpenedThroughALinkWritesTheLinkedFileAndKeepsTh
 
 TEST_F(AucDocTest, OpeningAProfileWithoutSellersSelectsTheRoot) {
     doc_.SetProfileName("Shop");
-    doc_.GetFolderTree().AddNode(folder::Sample, folder::Root, folder::Root);
+    doc_.EditFolders().AddNode(folder::Sample, folder::Root, folder::Root);
     doc_.SelectFolder(151);
     const std::filesystem::path path = folder_ / "NoSellers.pro";
     ASSERT_TRUE(doc_.OnSaveDocument(path));
@@ -259,7 +264,7 @@ TEST_F(AucDocTest, SaveCheckFoldersFirst) {
     ASSERT_TRUE(doc_.OnSaveDocument(path));
     CAucDoc read;
     ASSERT_TRUE(read.OnOpenDocument(path));
-    CFolderTree& tree = read.GetFolderTree();
+    CFolderTree& tree = read.EditFolders();
     tree.FindNode(folder::Root);
     EXPECT_EQ(tree.GetCurName(), "Second");
 }
@@ -283,9 +288,9 @@ TEST_P(AucDocOpenFailureTest, LeavesTheOpenProfileAsItWasAndSaysWhy) {
     const std::filesystem::path good = folder_ / "good.pro";
     ASSERT_TRUE(doc_.OnSaveDocument(good));
     ASSERT_TRUE(doc_.OnOpenDocument(good));
-    const int folders = doc_.GetFolderTree().GetCount();
-    RecordingView view;
-    doc_.AddView(&view);
+    const int folders = doc_.EditFolders().GetCount();
+    RecordingListener view;
+    doc_.GetEvents().Add(&view);
 
     const std::filesystem::path bad =
         c.bytes.empty() ? folder_ / "missing.pro" : folder_.Write("bad.pro", c.bytes);
@@ -293,14 +298,14 @@ TEST_P(AucDocOpenFailureTest, LeavesTheOpenProfileAsItWasAndSaysWhy) {
     EXPECT_EQ(prompts_.errors, std::vector<std::string>{c.message});
     EXPECT_EQ(doc_.GetProfileName(), "Shop");
     EXPECT_EQ(doc_.GetSellerList().GetCount(), 1);
-    EXPECT_EQ(doc_.GetFolderTree().GetCount(), folders);
+    EXPECT_EQ(doc_.EditFolders().GetCount(), folders);
     EXPECT_EQ(doc_.GetPathName(), good);
     EXPECT_EQ(doc_.GetTitle(), "good");
     EXPECT_FALSE(doc_.IsModified());
     EXPECT_EQ(host_.current, &doc_);
     EXPECT_EQ(host_.profilePath, good);
     EXPECT_TRUE(view.updates.empty());
-    doc_.RemoveView(&view);
+    doc_.GetEvents().Remove(&view);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -448,10 +453,10 @@ TEST_F(AucDocTest, DeleteContentsEmptiesTheProfileAndLeavesNoCurrentDocument) {
     EXPECT_EQ(host_.current, nullptr);
     EXPECT_EQ(doc_.GetProfileName(), "");
     EXPECT_EQ(doc_.GetSellerList().GetCount(), 0);
-    EXPECT_EQ(doc_.GetFolderTree().GetCount(), 1);
+    EXPECT_EQ(doc_.EditFolders().GetCount(), 1);
     EXPECT_FALSE(doc_.GetItemList().FindItem("", "NEW ITEM"));
     // The counter of folder ids carries on.
-    EXPECT_EQ(doc_.GetFolderTree().GetNextFolderId(), 156);
+    EXPECT_EQ(doc_.EditFolders().GetNextFolderId(), 156);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// The profile document announces its own changes: items stored anew or
-// moved, rows merged, folders changed, a profile read.
+// The profile document announces its own changes through one channel: items
+// added, stored anew, moved, merged or destroyed by a merge, a folder's parts
+// and the tree's shape, a profile made or read, an update run's end.
 
 #include <gtest/gtest.h>
 
@@ -9,7 +10,7 @@
 #include "AucDocDoubles.h"
 #include "ItemListTestItems.h"
 #include "itemdb/AucDoc.h"
-#include "itemdb/DocumentObserver.h"
+#include "itemdb/DocumentEvent.h"
 #include "platform/Clock.h"
 #include "tests/support/TempFolder.h"
 
@@ -17,13 +18,45 @@ using namespace gb::itemdb;
 
 namespace {
 
-class RecordingObserver final : public DocumentObserver {
+class RecordingObserver final : public DocumentListener {
 public:
-    void OnItemsMerged() override { events.push_back("merged"); }
-    void OnItemChanged(const CAucItem& item) override {
-        events.push_back("changed " + std::string(item.GetAuctionId()));
+    void OnDocumentEvent(const DocumentEvent& event) override {
+        using Kind = DocumentEvent::Kind;
+        const std::string item = event.item ? " " + std::string(event.item->GetAuctionId()) : "";
+        switch (event.kind) {
+            case Kind::ItemAdded:
+                events.push_back("added" + item);
+                break;
+            case Kind::ItemChanged:
+                events.push_back("changed" + item);
+                break;
+            case Kind::ItemMoved:
+                events.push_back("moved" + item);
+                break;
+            case Kind::ItemRemoved:
+                events.push_back("removed" + item);
+                break;
+            case Kind::RowMerged:
+                events.push_back("merged" + item);
+                break;
+            case Kind::FolderChanged:
+                events.push_back("folder " + std::to_string(event.folderId) + " part " +
+                                 std::to_string(static_cast<int>(event.part)));
+                break;
+            case Kind::FolderTreeChanged:
+                events.push_back("folders");
+                break;
+            case Kind::DocumentReplaced:
+                events.push_back("replaced " + std::to_string(*event.hint));
+                break;
+            case Kind::RunEnded:
+                events.push_back("run ended " + std::to_string(*event.hint));
+                break;
+            case Kind::ViewsUpdated:
+                events.push_back("hint " + std::to_string(*event.hint));
+                break;
+        }
     }
-    void OnFoldersChanged() override { events.push_back("folders"); }
 
     std::vector<std::string> events;
 };
@@ -46,13 +79,14 @@ protected:
     RecordingObserver observer_;
 };
 
-TEST_F(DocumentEventsTest, StoringOrMovingAnItemAnnouncesIt) {
+TEST_F(DocumentEventsTest, AddingStoringOrMovingAnItemAnnouncesIt) {
     CItemList& items = doc_.GetItemList();
     items.SetFilter(CItemFilter());
     const std::vector<CItemList::ItemId> ids = DisplayedItemIds(items);
     items.ReplaceItem(KeyedItem("s", "05"), ids[0]);
     items.MoveItem(ids[1], folder::Archive);
-    EXPECT_EQ(observer_.events, (std::vector<std::string>{"changed 05", "changed 10"}));
+    items.AddNewItem(KeyedItem("s", "20"), folder::AuctionEnded);
+    EXPECT_EQ(observer_.events, (std::vector<std::string>{"changed 05", "moved 10", "added 20"}));
 
     // An identity that finds nothing changes nothing and announces nothing.
     items.RemoveAll();
@@ -61,22 +95,35 @@ TEST_F(DocumentEventsTest, StoringOrMovingAnItemAnnouncesIt) {
     EXPECT_TRUE(observer_.events.empty());
 }
 
-TEST_F(DocumentEventsTest, EachMergedRowAnnouncesTheMerge) {
+TEST_F(DocumentEventsTest, EachMergedRowAnnouncesItsItem) {
     const gb::FixedClock clock{gb::DateTime::FromCivil(2023, 3, 5, 12, 0)};
     const gb::ScopedClock scoped{clock};
-    doc_.GetItemList().MergeRow("eBay USA", RunningRow("1001"), 250, 0);
-    doc_.GetItemList().MergeRow("eBay USA", EndedRow("1002"), 250, 0);
-    EXPECT_EQ(observer_.events, (std::vector<std::string>{"merged", "merged"}));
+    CItemList& items = doc_.GetItemList();
+    items.AddItem(KeyedItem("eBay USA", "1003"), folder::DeletedItems);
+    items.MergeRow("eBay USA", RunningRow("1001"), 250, 0);
+    items.MergeRow("eBay USA", EndedRow("1002"), 250, 0);
+    // A deleted item a site still reports is destroyed and filed anew.
+    items.MergeRow("eBay USA", EndedRow("1003"), 250, 0);
+    EXPECT_EQ(observer_.events, (std::vector<std::string>{"merged 1001", "merged 1002",
+                                                          "removed 1003", "merged 1003"}));
 }
 
-TEST_F(DocumentEventsTest, FolderChangesAreAnnouncedButAnUnchangedFilterIsNot) {
-    CFolderTree& tree = doc_.GetFolderTree();
+TEST_F(DocumentEventsTest, FolderChangesNameTheFolderAndPartButAnUnchangedFilterIsNot) {
+    CFolderTree& tree = doc_.EditFolders();
     const std::int32_t added = tree.AddNode(folder::ByStatus, folder::Root, folder::Root);
     tree.SetCurName("Shipped");
-    const CItemFilter same = *tree.GetCurFilter();
-    tree.SetCurFilter(same);
+    CItemFilter filter = *tree.GetCurFilter();
+    tree.SetCurFilter(filter);
+    filter.AddStatus(added);
+    tree.SetCurFilter(filter);
+    tree.SetCurColumnsOrURL("\"ABC");
     tree.DeleteNode(added);
-    EXPECT_EQ(observer_.events, (std::vector<std::string>{"folders", "folders", "folders"}));
+    const std::string folder = "folder " + std::to_string(added) + " part ";
+    EXPECT_EQ(observer_.events,
+              (std::vector<std::string>{
+                  "folders", folder + std::to_string(static_cast<int>(FolderPart::Name)),
+                  folder + std::to_string(static_cast<int>(FolderPart::Filter)),
+                  folder + std::to_string(static_cast<int>(FolderPart::Columns)), "folders"}));
 
     observer_.events.clear();
     doc_.EnsureSellerFolders();
@@ -85,32 +132,36 @@ TEST_F(DocumentEventsTest, FolderChangesAreAnnouncedButAnUnchangedFilterIsNot) {
     EXPECT_FALSE(observer_.events.empty());
 }
 
-TEST_F(DocumentEventsTest, AProfileReadAnnouncesItsFoldersAndKeepsTheObservers) {
+TEST_F(DocumentEventsTest, AProfileMadeOrReadIsAnnouncedWithItsHintAndKeepsTheListeners) {
     const gb::test::TempFolder folder;
     ASSERT_TRUE(doc_.OnSaveDocument(folder / "Shop.pro"));
     ASSERT_TRUE(doc_.OnOpenDocument(folder / "Shop.pro"));
     ASSERT_FALSE(observer_.events.empty());
-    EXPECT_EQ(observer_.events.back(), "folders");
+    EXPECT_EQ(observer_.events.back(), "replaced 1");
 
     // The tree read from the file announces through this document.
     observer_.events.clear();
-    doc_.GetFolderTree().SetCurName("Renamed");
-    EXPECT_EQ(observer_.events, (std::vector<std::string>{"folders"}));
+    doc_.EditFolders().SetCurName("Renamed");
+    EXPECT_EQ(observer_.events.size(), 1u);
+
+    observer_.events.clear();
+    ASSERT_TRUE(doc_.OnNewDocument());
+    EXPECT_EQ(observer_.events.back(), "replaced 0");
 }
 
-// An observer that goes away while another is told is not told afterwards.
-TEST_F(DocumentEventsTest, AnObserverRemovedMeanwhileIsNotTold) {
-    struct Remover final : DocumentObserver {
+// A listener that goes away while another is told is not told afterwards.
+TEST_F(DocumentEventsTest, AListenerRemovedMeanwhileIsNotTold) {
+    struct Remover final : DocumentListener {
         DocumentEvents* events = nullptr;
-        DocumentObserver* other = nullptr;
-        void OnFoldersChanged() override { events->Remove(other); }
+        DocumentListener* other = nullptr;
+        void OnDocumentEvent(const DocumentEvent&) override { events->Remove(other); }
     } remover;
     doc_.GetEvents().Remove(&observer_);
     remover.events = &doc_.GetEvents();
     remover.other = &observer_;
     doc_.GetEvents().Add(&remover);
     doc_.GetEvents().Add(&observer_);
-    doc_.GetFolderTree().SetCurName("Renamed");
+    doc_.EditFolders().SetCurName("Renamed");
     EXPECT_TRUE(observer_.events.empty());
     doc_.GetEvents().Remove(&remover);
 }

@@ -92,7 +92,7 @@ private:
         const bool free = !list_.FindItem(item.GetSite(), item.GetAuctionId(), nullptr, code);
         const bool admitted = list_.MatchFolder(item, code);
         const CItemList::ItemId position = list_.AddNewItem(item, code);
-        EXPECT_EQ(position.IsNone(), !(free && admitted && !list_.IsDisplayStale()));
+        EXPECT_EQ(position.IsNone(), !(free && admitted));
     }
 
     void Replace() {
@@ -191,13 +191,11 @@ private:
     void CheckDisplay() {
         CItemTotals rebuilt;
         std::vector<const CAucItem*> admitted;
-        if (!list_.IsDisplayStale()) {
-            for (const std::int32_t code : kListCodes) {
-                for (const CAucItem& item : list_.GetStateList(code)->Items()) {
-                    if (list_.MatchFolder(item, code)) {
-                        rebuilt.AddItem(item);
-                        admitted.push_back(&item);
-                    }
+        for (const std::int32_t code : kListCodes) {
+            for (const CAucItem& item : list_.GetStateList(code)->Items()) {
+                if (list_.MatchFolder(item, code)) {
+                    rebuilt.AddItem(item);
+                    admitted.push_back(&item);
                 }
             }
         }

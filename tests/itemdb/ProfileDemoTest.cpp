@@ -34,7 +34,7 @@ TEST_F(DemoProfileTest, HasTwoSellersOnTwoSitesWithTheirFolders) {
     CSellerList& sellers = doc_.GetSellerList();
     ASSERT_EQ(sellers.GetCount(), 2);
     std::set<std::string> sites;
-    CFolderTree& tree = doc_.GetFolderTree();
+    CFolderTree& tree = doc_.EditFolders();
     for (int i = 0; i < sellers.GetCount(); ++i) {
         sellers.SetCurrent(i);
         sites.insert(sellers.GetSite());
@@ -79,7 +79,7 @@ TEST_F(DemoProfileTest, HoldsItemsInEveryState) {
     EXPECT_FALSE(List(107).IsEmpty());
     EXPECT_GE(categories.size(), 3u);
     EXPECT_GE(statuses.size(), 4u);  // in progress, needs attention and the seller's own
-    CFolderTree& tree = doc_.GetFolderTree();
+    CFolderTree& tree = doc_.EditFolders();
     for (const std::int32_t id : categories) {
         EXPECT_TRUE(tree.FindNode(id)) << id;
     }

@@ -202,7 +202,7 @@ TEST(ProfileGolden, ReaderTakesTheHandBuiltFile) {
     EXPECT_EQ(doc.GetSelectedFolderId(), 151);
     EXPECT_EQ(doc.GetHeaderValue(), 0);
     EXPECT_EQ(doc.GetSellerList(), expected.GetSellerList());
-    EXPECT_EQ(doc.GetFolderTree(), expected.GetFolderTree());
+    EXPECT_EQ(doc.EditFolders(), expected.EditFolders());
     CItemList::ListPos position;
     ASSERT_TRUE(doc.GetItemList().FindItem("eBay USA", "5001", &position, 102));
     const CAucItem* item = doc.GetItemList().GetItem(position);

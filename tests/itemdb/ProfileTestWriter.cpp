@@ -97,7 +97,7 @@ void ExpectDocumentHolds(CAucDoc& doc, const ProfileModel& model) {
     EXPECT_EQ(doc.GetSelectedFolderId(), model.selectedFolder);
     EXPECT_EQ(doc.GetHeaderValue(), model.headerValue);
     EXPECT_EQ(doc.GetSellerList(), model.sellers);
-    EXPECT_EQ(doc.GetFolderTree(), model.folders);
+    EXPECT_EQ(doc.EditFolders(), model.folders);
     for (std::size_t i = 0; i < kStoredLists.size(); ++i) {
         const StateList* list = doc.GetItemList().GetStateList(kStoredLists[i]);
         ASSERT_NE(list, nullptr);
@@ -122,7 +122,7 @@ ProfileModel SampleProfile() {
     sellers.AddSeller("rival", "eBay UK", "{66666666-7777-8888-9999-AAAAAAAAAAAA}");
     sellers.SetActive(0);
     doc.EnsureSellerFolders();
-    CFolderTree& tree = doc.GetFolderTree();
+    CFolderTree& tree = doc.EditFolders();
     const std::int32_t paid = tree.AddNode(127, 104, 151);
     tree.SetCurType(104);
     tree.SetCurName("Paid");

@@ -68,7 +68,7 @@ TEST(ProfileFile, CurrentVersionReadAndWrittenIsByteIdentical) {
 TEST(ProfileFile, PartFlagsAreClearAfterLoadingAndSaving) {
     CAucDoc doc;
     LoadProfile(doc, WriteProfile(SampleProfile(), 272252));
-    EXPECT_FALSE(doc.GetFolderTree().IsModified());
+    EXPECT_FALSE(doc.EditFolders().IsModified());
     EXPECT_FALSE(doc.GetSellerList().IsModified());
     EXPECT_FALSE(doc.GetItemList().IsModified());
     doc.GetSellerList().SetActive(1);
@@ -136,7 +136,7 @@ char FirstColumnCharacterRead(std::int32_t version) {
     }
     CAucDoc doc;
     LoadProfile(doc, bytes);
-    CFolderTree& tree = doc.GetFolderTree();
+    CFolderTree& tree = doc.EditFolders();
     tree.FindNode(118);
     EXPECT_EQ(tree.GetCurColumnsOrURL().substr(1), "EFGH");
     return tree.GetCurColumnsOrURL()[0];
@@ -151,7 +151,7 @@ TEST(ProfileFile, LoweringLeavesTheRootAndEmptyDataAlone) {
     ProfileModel model = SampleProfile();
     CAucDoc doc;
     LoadProfile(doc, WriteProfile(model, 272246));
-    CFolderTree& tree = doc.GetFolderTree();
+    CFolderTree& tree = doc.EditFolders();
     ASSERT_TRUE(tree.FindNode(104));
     EXPECT_EQ(tree.GetCurColumnsOrURL(), "");
     ASSERT_TRUE(tree.FindNode(114));

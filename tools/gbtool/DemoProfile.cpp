@@ -197,7 +197,7 @@ void BuildDemoProfile(CAucDoc& doc) {
     }
     doc.EnsureSellerFolders();
 
-    CFolderTree& tree = doc.GetFolderTree();
+    CFolderTree& tree = doc.EditFolders();
     const auto statuses = AddOwnFolders(
         tree, folder::ByStatus,
         tree.FindFolder(LoadString(folder::Sample), folder::ByStatus, 0, folder::Sample),

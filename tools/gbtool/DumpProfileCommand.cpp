@@ -128,7 +128,7 @@ int DumpProfile(std::span<char* const> args) {
     }
     PrintHeader(doc);
     PrintSellers(doc.GetSellerList());
-    CFolderTree& tree = doc.GetFolderTree();
+    CFolderTree& tree = doc.EditFolders();
     PrintFolders(tree);
     PrintItems(doc.GetItemList(), tree);
     return 0;

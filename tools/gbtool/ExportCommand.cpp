@@ -106,7 +106,7 @@ int ExportFolder(std::span<char* const> args) {
     if (!document.OnOpenDocument(parsed->profile)) {
         return 1;
     }
-    CFolderTree& tree = document.GetFolderTree();
+    CFolderTree& tree = document.EditFolders();
     if (!tree.FindNode(parsed->folderId)) {
         std::fprintf(stderr, "gbtool: the profile has no folder %d\n", parsed->folderId);
         return 1;

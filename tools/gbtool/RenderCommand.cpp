@@ -94,7 +94,7 @@ std::optional<gb::app::RenderedReport> RenderFolderReport(std::span<char* const>
     if (!doc.OnOpenDocument(parsed->profile)) {
         return std::nullopt;
     }
-    CFolderTree& tree = doc.GetFolderTree();
+    CFolderTree& tree = doc.EditFolders();
     if (!tree.FindNode(parsed->folderId)) {
         std::fprintf(stderr, "gbtool: the profile has no folder %d\n", parsed->folderId);
         return std::nullopt;

@@ -40,13 +40,14 @@ BulkUpdateResult ApplyBulkUpdate(CItemList& items, std::span<const CItemList::It
         if (stored == nullptr) {
             continue;
         }
-        CAucItem item = *stored;
+        const CAucItem original = *stored;
+        CAucItem item = original;
         for (const int fieldId : BulkTemplate::ApplyOrder()) {
             if (!bulk.ApplyField(item, fieldId, context) && fieldId == gb::itemdb::field::Status) {
                 result.statusRefused = true;
             }
         }
-        if (!items.ReplaceItem(item, position)) {
+        if (!items.StoreEdit(original, item, position)) {
             result.dropped.push_back(position);
         }
     }

@@ -1,8 +1,9 @@
 #pragma once
-// Applies a bulk-update template to the selected items of the item list: each
-// item is copied, every field of the template applied to the copy in the
-// template's order, and the copy stored back through the item list, which
-// tests it against the folder on display again.
+// Applies a bulk-update template to the selected items of the item list, as
+// they are when the sheet closes: each item is copied, every field of the
+// template applied to the copy in the template's order, and the fields that
+// changed stored through the item list (CItemList::StoreEdit), which tests
+// the item against the folder on display again.
 
 #include <cstdint>
 #include <span>

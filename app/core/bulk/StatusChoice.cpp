@@ -10,12 +10,16 @@ namespace gb::app {
 
 namespace folder = gb::itemdb::folder;
 
-std::vector<StatusChoice> StatusChoices(gb::itemdb::CFolderTree& folders) {
+std::vector<StatusChoice> StatusChoices(const gb::itemdb::CFolderTree& folders) {
     std::vector<StatusChoice> choices{
         {folder::NeedsAttention, gb::app::UiText(folder::NeedsAttention)}};
-    if (folders.FindNode(folder::ByStatus)) {
-        while (folders.MoveNext() && folders.GetCurType() == folder::ByStatus) {
-            choices.push_back({folders.GetCurId(), folders.GetCurName()});
+    const std::vector<const gb::itemdb::CFolderNode*> chain = folders.GetChain();
+    auto node = std::find_if(chain.begin(), chain.end(), [](const gb::itemdb::CFolderNode* at) {
+        return at->id == folder::ByStatus;
+    });
+    if (node != chain.end()) {
+        for (++node; node != chain.end() && (*node)->type == folder::ByStatus; ++node) {
+            choices.push_back({(*node)->id, (*node)->name.Get()});
         }
     }
     return choices;

@@ -20,7 +20,7 @@ struct StatusChoice {
     bool operator==(const StatusChoice&) const = default;
 };
 
-std::vector<StatusChoice> StatusChoices(gb::itemdb::CFolderTree& folders);
+std::vector<StatusChoice> StatusChoices(const gb::itemdb::CFolderTree& folders);
 
 // The entry after the one holding `current`; the last one when that is the
 // last; the first when none holds it.

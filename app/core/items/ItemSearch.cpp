@@ -79,7 +79,7 @@ std::string SearchDescription(int fieldId, std::string_view text) {
 
 bool FileSearchResults(gb::itemdb::CAucDoc& document, const CItemFilter& filter,
                        std::string_view description) {
-    gb::itemdb::CFolderTree& tree = document.GetFolderTree();
+    gb::itemdb::CFolderTree& tree = document.EditFolders();
     if (!tree.FindNode(folder::SearchResults)) {
         return false;
     }

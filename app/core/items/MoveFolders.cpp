@@ -8,24 +8,22 @@ namespace folder = gb::itemdb::folder;
 
 namespace gb::app {
 
-MoveFolderChoices MoveFolderChoicesOf(gb::itemdb::CFolderTree& tree) {
-    const std::int32_t current = tree.GetCurId();
+MoveFolderChoices MoveFolderChoicesOf(const gb::itemdb::CFolderTree& tree) {
     MoveFolderChoices choices;
-    tree.FindNode(folder::Root);
-    choices.root = {folder::Root, tree.GetCurName()};
-    while (tree.MoveNext()) {
-        if (tree.GetCurParent() != folder::Root) {
+    const std::vector<const gb::itemdb::CFolderNode*> chain = tree.GetChain();
+    choices.root = {folder::Root, chain.front()->name.Get()};
+    for (auto node = chain.begin() + 1; node != chain.end(); ++node) {
+        if ((*node)->parentId != folder::Root) {
             continue;
         }
-        if (tree.GetCurType() != folder::Auctions) {
+        if ((*node)->type != folder::Auctions) {
             break;
         }
-        choices.folders.push_back({tree.GetCurId(), tree.GetCurName()});
+        choices.folders.push_back({(*node)->id, (*node)->name.Get()});
     }
     for (const std::int32_t fixed : {folder::DeletedItems, folder::Archive}) {
         choices.folders.push_back({fixed, tree.FolderName(fixed).value_or(UiText(fixed))});
     }
-    tree.FindNode(current);
     return choices;
 }
 

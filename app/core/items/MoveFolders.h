@@ -25,7 +25,7 @@ struct MoveFolderChoices {
 };
 
 // Leaves the tree's cursor where it was.
-MoveFolderChoices MoveFolderChoicesOf(gb::itemdb::CFolderTree& tree);
+MoveFolderChoices MoveFolderChoicesOf(const gb::itemdb::CFolderTree& tree);
 
 // Whether items can be moved to the folder: any offered folder but the root.
 bool CanMoveTo(std::int32_t folderId);

@@ -35,12 +35,13 @@ StatusChangeResult ChangeStatus(CItemList& items, std::span<const CItemList::Ite
         if (stored == nullptr) {
             continue;
         }
-        CAucItem item = *stored;
+        const CAucItem original = *stored;
+        CAucItem item = original;
         if (!item.SetStatus(status, false)) {
             result.refused = true;
             continue;
         }
-        items.ReplaceItem(item, position);
+        items.StoreEdit(original, item, position);
         result.changed = true;
     }
     return result;

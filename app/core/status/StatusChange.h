@@ -29,8 +29,9 @@ struct StatusChangeResult {
     bool changed = false;
 };
 
-// Sets the status on a copy of each selected item and stores the copy back
-// through the item list, which tests it against the folder on display again.
+// Sets the status on a copy of each selected item, as it is when the dialog
+// closes, and stores the change through the item list (CItemList::StoreEdit),
+// which tests the item against the folder on display again.
 StatusChangeResult ChangeStatus(gb::itemdb::CItemList& items,
                                 std::span<const gb::itemdb::CItemList::ItemId> selection,
                                 std::int32_t status);

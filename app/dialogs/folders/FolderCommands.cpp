@@ -18,15 +18,15 @@ FolderCommands::FolderCommands(gb::itemdb::CAucDoc& document, const gb::itemdb::
     : document_(document), fees_(fees), services_(services), parent_(parent) {}
 
 std::optional<gb::app::AddedFolder> FolderCommands::New(std::int32_t currentId) {
-    return gb::app::AddFolderBeside(document_.GetFolderTree(), currentId);
+    return gb::app::AddFolderBeside(document_.EditFolders(), currentId);
 }
 
 std::optional<gb::app::AddedFolder> FolderCommands::AddFolder(std::int32_t currentId) {
-    return gb::app::AddGroupFolder(document_.GetFolderTree(), currentId);
+    return gb::app::AddGroupFolder(document_.EditFolders(), currentId);
 }
 
 FolderCommands::EditOutcome FolderCommands::Edit(std::int32_t currentId) {
-    CFolderTree& tree = document_.GetFolderTree();
+    CFolderTree& tree = document_.EditFolders();
     const auto values = ReadFolderEdit(tree, currentId);
     if (!values) {
         return {};
@@ -47,13 +47,13 @@ FolderCommands::EditOutcome FolderCommands::Edit(std::int32_t currentId) {
     if (services_.modals.Run(dialog) != QDialog::Accepted) {
         return outcome;
     }
-    outcome.accepted = StoreFolderEdit(document_.GetFolderTree(), currentId, dialog.Values());
+    outcome.accepted = StoreFolderEdit(document_.EditFolders(), currentId, dialog.Values());
     outcome.refresh = outcome.accepted && !heading;
     return outcome;
 }
 
 bool FolderCommands::EditLink(std::int32_t currentId, const std::string& shownAddress) {
-    CFolderTree& tree = document_.GetFolderTree();
+    CFolderTree& tree = document_.EditFolders();
     if (!tree.FindNode(currentId)) {
         return false;
     }
@@ -70,7 +70,7 @@ bool FolderCommands::EditLink(std::int32_t currentId, const std::string& shownAd
 }
 
 bool FolderCommands::Delete(std::int32_t currentId) {
-    CFolderTree& tree = document_.GetFolderTree();
+    CFolderTree& tree = document_.EditFolders();
     if (!tree.FindNode(currentId) || tree.IsCurFixed() != 0) {
         return false;
     }
@@ -87,15 +87,15 @@ bool FolderCommands::Delete(std::int32_t currentId) {
 }
 
 bool FolderCommands::CanRename(std::int32_t currentId) {
-    CFolderTree& tree = document_.GetFolderTree();
-    // The cursor goes to the folder before its fixed flag is read.
-    const bool found = tree.FindNode(currentId);
-    return gb::app::CanRename(currentId) && gb::app::CanEditLabel(found, tree.IsCurFixed() != 0);
+    // A question: the tree's cursor stays where it is.
+    const gb::itemdb::CFolderNode* node = document_.GetFolders().GetNode(currentId);
+    return gb::app::CanRename(currentId) &&
+           gb::app::CanEditLabel(node != nullptr, node != nullptr && node->fixed != 0);
 }
 
 std::optional<std::string> FolderCommands::EndLabelEdit(std::int32_t id,
                                                         std::optional<std::string_view> edited) {
-    CFolderTree& tree = document_.GetFolderTree();
+    CFolderTree& tree = document_.EditFolders();
     if (!tree.FindNode(id)) {
         return std::nullopt;
     }

@@ -21,7 +21,7 @@ bool ConfirmStateMove(gb::widgets::ModalRunner& runner, QWidget* parent, StateMo
 }
 
 std::optional<std::int32_t> ChooseMoveFolder(gb::widgets::ModalRunner& runner, QWidget* parent,
-                                             gb::itemdb::CFolderTree& folders) {
+                                             const gb::itemdb::CFolderTree& folders) {
     CMoveFolderDlg dialog(MoveFolderChoicesOf(folders), parent);
     if (runner.Run(dialog) != QDialog::Accepted || !CanMoveTo(dialog.ChosenFolder())) {
         return std::nullopt;

@@ -28,7 +28,7 @@ bool ConfirmStateMove(gb::widgets::ModalRunner& runner, QWidget* parent, StateMo
 
 // The folder chosen in "Move To Folder"; none after Cancel.
 std::optional<std::int32_t> ChooseMoveFolder(gb::widgets::ModalRunner& runner, QWidget* parent,
-                                             gb::itemdb::CFolderTree& folders);
+                                             const gb::itemdb::CFolderTree& folders);
 
 // What Create Duplicate came to.
 struct DuplicateOutcome {

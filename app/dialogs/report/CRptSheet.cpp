@@ -37,7 +37,7 @@ void CRptSheet::Add(const QString& title) {
 bool EditReportCriteria(gb::widgets::ModalRunner& runner, QWidget* parent,
                         gb::itemdb::CAucDoc& document, const gb::itemdb::CFeeSchedule& fees,
                         std::int32_t folderId) {
-    gb::itemdb::CFolderTree& folders = document.GetFolderTree();
+    gb::itemdb::CFolderTree& folders = document.EditFolders();
     std::optional<ReportCriteria> criteria = ReadReportCriteria(folders, folderId);
     if (!criteria) {
         return false;

@@ -32,15 +32,17 @@ EditOutcome EditDisplayedItem(widgets::ModalRunner& runner, QWidget* parent,
     if (shown == nullptr) {
         return EditOutcome::NoItem;
     }
-    itemdb::CAucItem item = *shown;
+    const itemdb::CAucItem original = *shown;
+    itemdb::CAucItem item = original;
     if (!EditItem(runner, parent, item, fees, folders, services)) {
         return EditOutcome::Cancelled;
     }
-    // The sheet's event loop may have merged retrieved rows into the list.
+    // The sheet's event loop may have merged retrieved rows into the list:
+    // only what the user changed goes onto the item as it is now.
     if (items.GetItemAt(id) == nullptr) {
         return EditOutcome::Gone;
     }
-    return items.ReplaceItem(item, id) ? EditOutcome::Displayed : EditOutcome::Left;
+    return items.StoreEdit(original, item, id) ? EditOutcome::Displayed : EditOutcome::Left;
 }
 
 }  // namespace gb::app::ui

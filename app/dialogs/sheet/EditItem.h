@@ -40,10 +40,12 @@ inline constexpr std::string_view kEditedItemGone =
     "The item you edited is no longer in this profile: an update removed it while you were "
     "editing it. Your changes could not be stored.";
 
-// Edits the item and stores the edited copy through the item list's
-// replace-and-retest, which marks the list modified. The item is looked up
-// again when the sheet closes: whatever happened to the list meanwhile, the
-// edit goes to the same item, or the user is told that it is gone.
+// Edits a copy of the item and stores the fields the user changed through
+// the item list's replace-and-retest, which marks the list modified. The item
+// is looked up again when the sheet closes: whatever happened to the list
+// meanwhile, the edit goes onto the same item as it is then, keeping what an
+// update merged into the fields the user left alone, or the user is told
+// that the item is gone.
 EditOutcome EditDisplayedItem(widgets::ModalRunner& runner, QWidget* parent,
                               itemdb::CItemList& items, const itemdb::CItemList::ItemId& id,
                               const itemdb::CFeeSchedule& fees, const itemdb::CFolderTree& folders,

@@ -36,7 +36,7 @@ void CStatusDlg::OnSelchangeStatus(int index) {
 
 bool SetStatusOfSelection(gb::widgets::ModalRunner& runner, QWidget* parent, CItemList& items,
                           std::span<const CItemList::ItemId> selection,
-                          gb::itemdb::CFolderTree& folders) {
+                          const gb::itemdb::CFolderTree& folders) {
     const gb::itemdb::CAucItem* first = selection.empty() || selection.front().IsNone()
                                             ? nullptr
                                             : items.GetItemAt(selection.front());

@@ -54,6 +54,6 @@ private:
 bool SetStatusOfSelection(gb::widgets::ModalRunner& runner, QWidget* parent,
                           gb::itemdb::CItemList& items,
                           std::span<const gb::itemdb::CItemList::ItemId> selection,
-                          gb::itemdb::CFolderTree& folders);
+                          const gb::itemdb::CFolderTree& folders);
 
 }  // namespace gb::app::ui

@@ -47,13 +47,13 @@ void CProView::OnInitialUpdate() {
         return;
     }
     initialUpdateDone_ = true;
-    OnUpdate(nullptr, 0);
+    OnUpdate(gb::itemdb::DocumentEvent::kHintNew);
     if (hooks_.enableToolbar) {
         hooks_.enableToolbar(gb::itemdb::folder::UserProfile);
     }
 }
 
-void CProView::OnUpdate(gb::itemdb::DocumentView*, std::int32_t) {
+void CProView::OnUpdate(std::int32_t) {
     ui_->profileName->setText(ToQt(GetDocument().GetProfileName()));
     FillList(0);
 }

@@ -50,7 +50,7 @@ public:
     QWidget* Widget() override { return this; }
     gb::app::ViewKind Kind() const override { return gb::app::ViewKind::Profile; }
     void OnInitialUpdate() override;
-    void OnUpdate(gb::itemdb::DocumentView* sender, std::int32_t hint) override;
+    void OnUpdate(std::int32_t hint) override;
     bool IsForm() const override { return true; }
     // Valid with a profile name and a seller ID shown.
     bool EntriesValid() const override;

@@ -58,7 +58,7 @@ void ItemReportCommands::Bind(CommandMap& commands) {
 ReportSource ItemReportCommands::Source() const {
     CLotkeeperApp& app = frame_.App();
     return {app.GetTemplateLibraryPath(), app.GetCurrentTemplateIndex(), app.GetFeeSchedule(),
-            &frame_.Document().GetFolderTree()};
+            &frame_.Document().GetFolders()};
 }
 
 std::optional<RenderedReport> ItemReportCommands::CopySelected() {

@@ -61,14 +61,14 @@ void CWebView::OnInitialUpdate() {
     host_.EnableToolbar(gb::itemdb::folder::WebSites);
 }
 
-void CWebView::OnUpdate(gb::itemdb::DocumentView*, std::int32_t) {
+void CWebView::OnUpdate(std::int32_t) {
     // A page shown for an item or a report stays when the item folder on
     // display changes; only a web folder's own address is loaded.
-    const gb::itemdb::CFolderTree& tree = GetDocument().GetFolderTree();
-    if (gb::app::ViewKindForFolder(tree.GetCurType()) != gb::app::ViewKind::Web) {
+    const gb::itemdb::CFolderNode* folder = GetDocument().GetSelectedFolder();
+    if (folder == nullptr || gb::app::ViewKindForFolder(folder->type) != gb::app::ViewKind::Web) {
         return;
     }
-    const std::string address = tree.GetCurColumnsOrURL();
+    const std::string address = folder->data.Get();
     if (!address.empty()) {
         Navigate(address);
     }

@@ -43,7 +43,7 @@ public:
     gb::app::ViewKind Kind() const override { return gb::app::ViewKind::Web; }
     void OnInitialUpdate() override;
     // Shows the selected folder's address.
-    void OnUpdate(gb::itemdb::DocumentView* sender, std::int32_t hint) override;
+    void OnUpdate(std::int32_t hint) override;
 
     // Loads an address and shows it in the address box, not in its history.
     void Navigate(const std::string& address);

@@ -36,13 +36,13 @@ protected:
     void SetUp() override {
         CAucDoc empty;
         empty.OnNewDocument();
-        FolderBlueprint::AddDefaultFolders(empty.GetFolderTree());
+        FolderBlueprint::AddDefaultFolders(empty.EditFolders());
         ASSERT_TRUE(empty.OnSaveDocument(EmptyProfile()));
 
         CAucDoc document;
         document.OnNewDocument();
         document.SetProfileName("Orders");
-        FolderBlueprint::AddDefaultFolders(document.GetFolderTree());
+        FolderBlueprint::AddDefaultFolders(document.EditFolders());
         // The folder's display list holds them in order of auction ID; the
         // list loads them as inserted one by one in that order.
         // "n": no end time, "i": an invalid one, "v": a valid one.

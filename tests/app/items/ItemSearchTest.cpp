@@ -77,7 +77,7 @@ class SearchResultsTest : public ::testing::Test {
 protected:
     SearchResultsTest() {
         document.OnNewDocument();
-        FolderBlueprint::AddDefaultFolders(document.GetFolderTree());
+        FolderBlueprint::AddDefaultFolders(document.EditFolders());
     }
 
     CItemFilter Search() const {
@@ -93,24 +93,20 @@ TEST_F(SearchResultsTest, AnAllFoldersSearchFillsSearchResultsAndSelectsIt) {
     EXPECT_EQ(description, "Items where Buyer ID contains 'smith'");
     ASSERT_TRUE(gb::app::FileSearchResults(document, Search(), description));
     EXPECT_EQ(document.GetSelectedFolderId(), folder::SearchResults);
-    CFolderTree& tree = document.GetFolderTree();
-    EXPECT_EQ(tree.GetCurDescription(), description);
-    EXPECT_EQ(tree.GetCurFilter()->GetSearchText(), "smith");
+    EXPECT_EQ(document.GetSelectedFolder()->description.Get(), description);
+    EXPECT_EQ(document.GetSelectedFilter()->GetSearchText(), "smith");
 }
 
 TEST_F(SearchResultsTest, WithoutASearchResultsFolderNothingIsOverwritten) {
     ASSERT_TRUE(document.SelectFolder(folder::DeletedItems));
-    CFolderTree& tree = document.GetFolderTree();
-    const CItemFilter deletedFilter = *tree.GetCurFilter();
-    const std::string deletedDescription = tree.GetCurDescription();
-    ASSERT_TRUE(tree.DeleteNode(folder::SearchResults));
+    const CItemFilter deletedFilter = *document.GetSelectedFilter();
+    const std::string deletedDescription = document.GetSelectedFolder()->description.Get();
+    ASSERT_TRUE(document.EditFolders().DeleteNode(folder::SearchResults));
 
     EXPECT_FALSE(gb::app::FileSearchResults(document, Search(), "Items where ..."));
     EXPECT_EQ(document.GetSelectedFolderId(), folder::DeletedItems);
-    CFolderTree& after = document.GetFolderTree();
-    EXPECT_EQ(after.GetCurId(), folder::DeletedItems);
-    EXPECT_EQ(*after.GetCurFilter(), deletedFilter);
-    EXPECT_EQ(after.GetCurDescription(), deletedDescription);
+    EXPECT_EQ(*document.GetSelectedFilter(), deletedFilter);
+    EXPECT_EQ(document.GetSelectedFolder()->description.Get(), deletedDescription);
 }
 
 }  // namespace

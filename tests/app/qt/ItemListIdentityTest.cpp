@@ -3,12 +3,17 @@
 // while the list is in use; an edit updates its row in place.
 
 #include <QtTest/QTest>
+#include <QtWidgets/QComboBox>
 #include <QtWidgets/QPlainTextEdit>
 #include <QtWidgets/QScrollBar>
 
 #include "FrameFixture.h"
 #include "app/core/CommandIds.h"
+#include "app/dialogs/bulk/CAutoSheet.h"
+#include "app/dialogs/bulk/CAutoShipPage.h"
 #include "app/dialogs/sheet/EditItem.h"
+#include "app/dialogs/status/CStatusDlg.h"
+#include "app/ui/CSummaryBar.h"
 #include "itemdb/FieldId.h"
 #include "itemdb/FolderKind.h"
 #include "itemdb/RetrievedRow.h"
@@ -19,6 +24,7 @@ using gb::widgets::ScriptedModalRunner;
 namespace {
 
 constexpr int kDescriptionColumn = 2;
+constexpr int kEndDateColumn = 4;
 constexpr int kMaxBidColumn = 6;
 
 class ItemListIdentityTest : public FrameFixture {
@@ -161,6 +167,69 @@ TEST_F(ItemListIdentityTest, AnEditCarriesItsItemAcrossRowsMergedWhileTheSheetIs
     EXPECT_NE(Stored("7777"), nullptr);
 }
 
+// An update that changes an item while the seller edits it (a $99 bid, a
+// buyer, the item ended; new dates) keeps all of it: the sheet, Set Status
+// and the bulk update store only what the seller changed, onto the item as
+// the update left it, and his value wins where both changed a field.
+TEST_F(ItemListIdentityTest, AnEditDuringAnUpdateKeepsWhatTheUpdateBrought) {
+    test_profile::AddItems(document, sellerFolder, folder::InProgress, 3, 2000);
+    OpenEnded(3);
+    const auto expectMerged = [this](const std::string& id) {
+        const CAucItem* stored = Stored(id);
+        ASSERT_NE(stored, nullptr) << id;
+        std::string bid;
+        stored->GetMaxBid(bid);
+        EXPECT_EQ(bid, "$99.00") << id;
+        EXPECT_EQ(stored->GetBuyerId(), "merged_buyer") << id;
+        EXPECT_EQ(stored->GetState(), folder::AuctionEnded) << id;
+    };
+    Open(test_profile::AllItemsFolder(document, sellerFolder, folder::InProgress));
+
+    // The item sheet: the seller changes the description, the update too.
+    SelectId("2000");
+    EditWithSheet("Typed during the update", [this] { Merge("2000", "$99.00"); });
+    expectMerged("2000");
+    EXPECT_EQ(Stored("2000")->GetDescription(), "Typed during the update");
+    EXPECT_EQ(Stored("2000")->GetStatus(), folder::NeedsAttention);
+
+    // Set Status on an ended item whose dates the update moves meanwhile.
+    Open(test_profile::AllItemsFolder(document, sellerFolder, folder::AuctionEnded));
+    SelectId("1001");
+    std::int32_t chosen = 0;
+    services.modals.Then(ScriptedModalRunner::Accept([&](QDialog& dialog) {
+        Merge("1001", "$99.00");
+        auto* choices = dialog.findChild<QComboBox*>("status");
+        choices->setCurrentIndex(choices->count() - 1);
+        chosen = dynamic_cast<gb::app::ui::CStatusDlg&>(dialog).StatusId();
+    }));
+    ASSERT_TRUE(frame->ExecuteCommand(gb::app::cmd::SetStatus));
+    Settle();
+    EXPECT_EQ(Stored("1001")->GetStatus(), chosen);
+    std::string end;
+    Stored("1001")->GetEndDate(end);
+    EXPECT_EQ(end, "2/1/2004");
+
+    // The bulk update: a weight for an item whose dates the update moves.
+    SelectId("1002");
+    services.modals.Then(ScriptedModalRunner::Accept([this](QDialog& dialog) {
+        Merge("1002", "$99.00");
+        auto& sheet = dynamic_cast<gb::app::ui::CAutoSheet&>(dialog);
+        for (int page = 0; page < sheet.PageCount(); ++page) {
+            ASSERT_TRUE(sheet.SetActivePage(page));
+            if (auto* ship = dynamic_cast<gb::app::ui::CAutoShipPage*>(sheet.Page(page))) {
+                ship->findChild<QComboBox*>("weight")->setEditText("2 lb");
+                break;
+            }
+        }
+    }));
+    ASSERT_TRUE(frame->ExecuteCommand(gb::app::cmd::BulkUpdate));
+    Settle();
+    EXPECT_EQ(Stored("1002")->GetWeight(), "2 lb");
+    Stored("1002")->GetEndDate(end);
+    EXPECT_EQ(end, "2/1/2004");
+    EXPECT_EQ(services.modals.StepsLeft(), 0u);
+}
+
 // An item that a merge took out of Deleted Items and filed anew is no longer
 // the item the seller edited: he is told, and nothing else is changed.
 TEST_F(ItemListIdentityTest, AnEditWhoseItemLeftTheProfileMeanwhileIsReported) {
@@ -192,7 +261,9 @@ TEST_F(ItemListIdentityTest, TheListCanBeUsedWhileAnUpdateMergesRows) {
     List()->selectAll();
     Merge("1000", "$5.00");
     Merge("1002", "$5.00");
-    ASSERT_TRUE(document.GetItemList().IsDisplayStale());
+    // The two items merged went back to the seller's lists: their rows leave.
+    Settle();
+    EXPECT_EQ(Model().rowCount(), 2);
 
     List()->OnColumnClick(kDescriptionColumn);
     services.modals.Then(ScriptedModalRunner::Reject());
@@ -201,10 +272,32 @@ TEST_F(ItemListIdentityTest, TheListCanBeUsedWhileAnUpdateMergesRows) {
     EXPECT_TRUE(frame->ExecuteCommand(gb::app::cmd::FilePrintPreview));
     EXPECT_EQ(services.modals.StepsLeft(), 0u);
 
-    // The two items merged went back to the seller's lists.
-    EXPECT_TRUE(QTest::qWaitFor([this] { return Model().rowCount() == 2; }, 30000));
+    // The reload once the run pauses keeps the sort.
+    QTest::qWait(300);
     EXPECT_EQ(Ids(), (QStringList{"1003", "1001"}));
-    EXPECT_FALSE(document.GetItemList().IsDisplayStale());
+}
+
+// While an update merges rows, the totals stay those of the folder, a merged
+// row shows what the update brought before the rows are reloaded, and a new
+// item whose value equals that of a row the user saw sorts after it.
+TEST_F(ItemListIdentityTest, DuringAnUpdateTheTotalsAndTheMergedRowsStayRight) {
+    OpenEnded(6);
+    List()->OnColumnClick(kMaxBidColumn);
+    const int row = static_cast<int>(Ids().indexOf("1002"));
+    Merge("1002", "$99.00");
+    EXPECT_EQ(Model().CellText(row, kEndDateColumn), "2/1/2004");
+    Merge("7777", "$6.00");
+    Settle();
+    EXPECT_EQ(frame->SummaryBar()->Count(), "7");
+    SelectId("1003");
+    EditWithSheet("Edited during the update");
+    EXPECT_EQ(frame->SummaryBar()->Count(), "7");
+
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Model().rowCount() == 7; }, 30000));
+    const QStringList ids = Ids();
+    EXPECT_EQ(ids.indexOf("7777"), ids.indexOf("1001") + 1);
+    EXPECT_EQ(frame->SummaryBar()->Count(), "7");
+    EXPECT_EQ(SelectedIds(), QStringList{"1003"});
 }
 
 TEST_F(ItemListIdentityTest, EnterOnARowEditsItAsADoubleClickDoes) {
@@ -233,7 +326,7 @@ TEST_F(ItemListIdentityTest, OpeningAFolderStartsAtTheLeftEdgeWithItsRowHeight) 
 TEST_F(ItemListIdentityTest, AColumnAddedToTheOpenFolderShowsAtOnce) {
     OpenEnded(3);
     const int columns = Model().columnCount();
-    CFolderTree& tree = document.GetFolderTree();
+    CFolderTree& tree = document.EditFolders();
     // One more code after the counted ones: the field of code 'M'.
     const std::string shown = tree.GetCurColumnsOrURL();
     tree.SetCurColumnsOrURL(std::string(1, static_cast<char>('!' + columns)) +
@@ -241,6 +334,33 @@ TEST_F(ItemListIdentityTest, AColumnAddedToTheOpenFolderShowsAtOnce) {
     Settle();
     EXPECT_EQ(Model().columnCount(), columns + 1);
     EXPECT_EQ(Model().rowCount(), 3);
+}
+
+// New criteria stored for the open report (as the report sheet's OK stores
+// them) show in the list at once, with its totals.
+TEST_F(ItemListIdentityTest, NewCriteriaOfTheOpenReportShowAtOnce) {
+    test_profile::AddItems(document, sellerFolder, folder::AuctionEnded, 10);
+    constexpr std::int32_t kShipped = 151;  // the sample status
+    for (const std::string id : {"1001", "1003", "1005", "1007"}) {
+        CAucItem item = *Stored(id);
+        item.SetStatus(kShipped, false);
+        document.GetItemList().ReplaceItem(item, document.GetItemList().IdOf(*Stored(id)));
+    }
+    OpenWindow();
+    CFolderTree& tree = document.EditFolders();
+    const std::int32_t report =
+        tree.FindFolder("Sample - Rename this", folder::Reports, 0, folder::Sample);
+    ASSERT_NE(report, 0);
+    Open(report);
+    ASSERT_EQ(Model().rowCount(), 10);
+
+    CItemFilter criteria = *document.GetFolders().GetFilter(report);
+    criteria.AddStatus(kShipped);
+    ASSERT_TRUE(tree.FindNode(report));
+    tree.SetCurFilter(criteria);
+    Settle();
+    EXPECT_EQ(Ids(), (QStringList{"1001", "1003", "1005", "1007"}));
+    EXPECT_EQ(frame->SummaryBar()->Count(), "4");
 }
 
 }  // namespace

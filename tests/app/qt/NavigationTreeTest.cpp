@@ -28,7 +28,7 @@ protected:
         return item->data(0, gb::app::ui::CNavView::kIdRole).toInt();
     }
     std::int32_t SampleStatus() {
-        return test_profile::FindChild(document.GetFolderTree(), folder::ByStatus, folder::Sample);
+        return test_profile::FindChild(document.EditFolders(), folder::ByStatus, folder::Sample);
     }
     QAction* MenuAction(QMenu& menu, int command) {
         for (QAction* action : menu.actions()) {
@@ -43,7 +43,7 @@ protected:
 };
 
 TEST_F(NavigationTreeTest, MirrorsEveryFolderWithItsParentNameAndImage) {
-    CFolderTree& tree = document.GetFolderTree();
+    CFolderTree& tree = document.EditFolders();
     ASSERT_TRUE(tree.FindNode(folder::Root));
     int folders = 0;
     do {
@@ -63,7 +63,6 @@ TEST_F(NavigationTreeTest, MirrorsEveryFolderWithItsParentNameAndImage) {
                 << tree.GetCurName();
         }
     } while (tree.MoveNext());
-    document.GetFolderTree();
 
     int items = 0;
     for (QTreeWidgetItemIterator it(&Tree()); *it != nullptr; ++it) {
@@ -107,7 +106,7 @@ TEST_F(NavigationTreeTest, TheRootShowsTheUserProfile) {
 
 TEST_F(NavigationTreeTest, AWebSiteFolderShowsAPage) {
     const std::int32_t site =
-        test_profile::FindChild(document.GetFolderTree(), folder::WebSites, folder::Sample);
+        test_profile::FindChild(document.EditFolders(), folder::WebSites, folder::Sample);
     Open(site);
     EXPECT_EQ(frame->GetRightView()->Kind(), gb::app::ViewKind::Web);
     EXPECT_TRUE(frame->IsBandShown(gb::app::Band::Address));
@@ -117,7 +116,7 @@ TEST_F(NavigationTreeTest, ARebuildReopensTheFolderTheDocumentSelected) {
     const std::int32_t ended =
         test_profile::AllItemsFolder(document, sellerFolder, folder::AuctionEnded);
     Open(ended);
-    document.UpdateAllViews(nullptr, DocumentView::kHintNew);
+    document.UpdateAllViews(nullptr, DocumentEvent::kHintNew);
     Settle();
     EXPECT_EQ(document.GetSelectedFolderId(), ended);
     EXPECT_EQ(Tree().CurrentNodeId(), ended);
@@ -152,7 +151,7 @@ TEST_F(NavigationTreeTest, EditRenamesAFolderThroughTheFolderDialogAndOpensIt) {
 
     EXPECT_EQ(services.modals.StepsLeft(), 0u);
     EXPECT_EQ(Tree().FindTreeItem(sample)->text(0), "Paid by check");
-    CFolderTree& tree = document.GetFolderTree();
+    CFolderTree& tree = document.EditFolders();
     ASSERT_TRUE(tree.FindNode(sample));
     EXPECT_EQ(tree.GetCurName(), "Paid by check");
     EXPECT_EQ(document.GetSelectedFolderId(), sample);
@@ -167,20 +166,19 @@ TEST_F(NavigationTreeTest, NewAddsAStatusBesideTheCurrentOne) {
     ASSERT_EQ(byStatus->childCount(), 2);
     const std::int32_t added = IdOf(byStatus->child(1));
     EXPECT_GT(added, sample);
-    CFolderTree& tree = document.GetFolderTree();
+    CFolderTree& tree = document.EditFolders();
     ASSERT_TRUE(tree.FindNode(added));
     EXPECT_EQ(tree.GetCurType(), folder::ByStatus);
     EXPECT_EQ(tree.GetCurName(), "Sample - Rename this");
     ASSERT_NE(tree.GetCurFilter(), nullptr);
     EXPECT_EQ(tree.GetCurFilter()->GetStateMask(), 2);
     EXPECT_TRUE(tree.GetCurFilter()->HasStatus(added));
-    document.GetFolderTree();
     EXPECT_TRUE(document.IsModified());
 }
 
 TEST_F(NavigationTreeTest, AddFolderMakesAGroupAmongCategories) {
     const std::int32_t category =
-        test_profile::FindChild(document.GetFolderTree(), folder::ByCategory, folder::Sample);
+        test_profile::FindChild(document.EditFolders(), folder::ByCategory, folder::Sample);
     Tree().SetCurrentNodeId(category);
     Tree().OnAddFolder();
     QTreeWidgetItem* byCategory = Tree().FindTreeItem(folder::ByCategory);
@@ -204,18 +202,20 @@ TEST_F(NavigationTreeTest, DeletingAStatusAsksFirst) {
     services.messages.answers = {gb::app::MessageResult::Yes};
     Tree().OnDelete();
     EXPECT_EQ(Tree().FindTreeItem(sample), nullptr);
-    EXPECT_FALSE(document.GetFolderTree().FindNode(sample));
+    EXPECT_FALSE(document.EditFolders().FindNode(sample));
 }
 
 // Records the cursor the program shows while the document tells its views
 // of a change.
-class CursorWatch final : public DocumentView {
+class CursorWatch final : public DocumentListener {
 public:
-    void OnUpdate(DocumentView*, std::int32_t) override {
+    void OnDocumentEvent(const DocumentEvent& event) override {
+        if (!event.hint) {
+            return;
+        }
         const QCursor* cursor = QGuiApplication::overrideCursor();
         shapes.push_back(cursor != nullptr ? cursor->shape() : Qt::ArrowCursor);
     }
-    bool OnCmdMsg(const ViewCommand&) override { return false; }
 
     std::vector<Qt::CursorShape> shapes;
 };
@@ -223,12 +223,12 @@ public:
 TEST_F(NavigationTreeTest, DeletingAFolderWithItsItemsShowsTheWaitCursorUntilDone) {
     for (const std::int32_t id : {SampleStatus(), sellerFolder}) {
         CursorWatch watch;
-        document.AddView(&watch);
+        document.GetEvents().Add(&watch);
         Tree().SetCurrentNodeId(id);
         services.messages.answers = {gb::app::MessageResult::Yes};
         Tree().OnDelete();
-        document.RemoveView(&watch);
-        EXPECT_FALSE(document.GetFolderTree().FindNode(id));
+        document.GetEvents().Remove(&watch);
+        EXPECT_FALSE(document.EditFolders().FindNode(id));
         ASSERT_FALSE(watch.shapes.empty());
         for (const Qt::CursorShape shape : watch.shapes) {
             EXPECT_EQ(shape, Qt::WaitCursor);
@@ -239,14 +239,14 @@ TEST_F(NavigationTreeTest, DeletingAFolderWithItsItemsShowsTheWaitCursorUntilDon
 
 TEST_F(NavigationTreeTest, DeletingTheOpenFolderOpensAnotherOne) {
     const std::int32_t site =
-        test_profile::FindChild(document.GetFolderTree(), folder::WebSites, folder::Sample);
+        test_profile::FindChild(document.EditFolders(), folder::WebSites, folder::Sample);
     Open(site);
     Tree().SetCurrentNodeId(site);
     Tree().OnDelete();  // a web site goes without a question
     Settle();
     EXPECT_TRUE(services.messages.shown.empty());
     EXPECT_NE(document.GetSelectedFolderId(), site);
-    EXPECT_TRUE(document.GetFolderTree().FindNode(document.GetSelectedFolderId()));
+    EXPECT_TRUE(document.EditFolders().FindNode(document.GetSelectedFolderId()));
 }
 
 TEST_F(NavigationTreeTest, FixedFoldersKeepTheirNames) {
@@ -258,10 +258,9 @@ TEST_F(NavigationTreeTest, FixedFoldersKeepTheirNames) {
     QTreeWidgetItem* sample = Tree().FindTreeItem(SampleStatus());
     EXPECT_TRUE(sample->flags() & Qt::ItemIsEditable);
     sample->setText(0, QStringLiteral("Paid"));
-    CFolderTree& tree = document.GetFolderTree();
+    CFolderTree& tree = document.EditFolders();
     ASSERT_TRUE(tree.FindNode(SampleStatus()));
     EXPECT_EQ(tree.GetCurName(), "Paid");
-    document.GetFolderTree();
 
     sample->setText(0, QString());
     EXPECT_EQ(sample->text(0), "Paid");

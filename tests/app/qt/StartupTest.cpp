@@ -366,7 +366,7 @@ TEST_F(ProgramsAsRootTest, BothProgramsMakeTheirWebPagesAndRunOn) {
         CAucDoc document;
         test_profile::Prepare(document);
         ASSERT_TRUE(document.SelectFolder(test_profile::FindChild(
-            document.GetFolderTree(), folder::UserGuide, folder::Contents)));
+            document.EditFolders(), folder::UserGuide, folder::Contents)));
         ASSERT_TRUE(document.OnSaveDocument(profile));
     }
     QProcess lotkeeper;

@@ -55,10 +55,9 @@ std::int32_t FindChild(CFolderTree& tree, std::int32_t parentId, std::int32_t ki
 }
 
 std::int32_t AllItemsFolder(CAucDoc& document, std::int32_t sellerFolder, std::int32_t list) {
-    CFolderTree& tree = document.GetFolderTree();
+    CFolderTree& tree = document.EditFolders();
     const std::int32_t group = FindChild(tree, sellerFolder, list);
     const std::int32_t id = FindChild(tree, group, folder::AllItems);
-    document.GetFolderTree();
     return id;
 }
 

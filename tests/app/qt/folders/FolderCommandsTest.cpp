@@ -40,7 +40,7 @@ protected:
         document.GetSellerList().AddSeller("joe", "eBay USA",
                                            "{00000000-0000-0000-0000-000000000001}");
         document.EnsureSellerFolders();
-        CFolderTree& tree = document.GetFolderTree();
+        CFolderTree& tree = document.EditFolders();
         sampleStatus = tree.FindFolder("Sample - Rename this", folder::ByStatus, 0, folder::Sample);
     }
 
@@ -96,7 +96,7 @@ TEST_F(FolderCommandsTest, EditStoresWhatTheFolderDialogGives) {
     const auto outcome = commands.Edit(sampleStatus);
     EXPECT_TRUE(outcome.accepted);
     EXPECT_TRUE(outcome.refresh);
-    CFolderTree& tree = document.GetFolderTree();
+    CFolderTree& tree = document.EditFolders();
     ASSERT_TRUE(tree.FindNode(sampleStatus));
     EXPECT_EQ(tree.GetCurName(), "Paid");
     EXPECT_EQ(tree.GetCurColumnsOrURL(), ",BCDEFGHIJKL");
@@ -104,7 +104,7 @@ TEST_F(FolderCommandsTest, EditStoresWhatTheFolderDialogGives) {
 }
 
 TEST_F(FolderCommandsTest, EditRunsTheReportSheetOnAReportAndCancelStoresNothing) {
-    const std::int32_t report = document.GetFolderTree().FindFolder(
+    const std::int32_t report = document.EditFolders().FindFolder(
         "Sample - Rename this", folder::Reports, 0, folder::Sample);
     runner.Then(ScriptedModalRunner::Reject());
     const auto outcome = commands.Edit(report);
@@ -125,7 +125,7 @@ TEST_F(FolderCommandsTest, DeleteAsksAndSelectsTheParent) {
               "Do you want to delete status 'Sample - Rename this'? Any items that currently "
               "have this status will be moved to the 'Needs Attention' folder.");
     EXPECT_EQ(document.GetSelectedFolderId(), folder::ByStatus);
-    EXPECT_FALSE(document.GetFolderTree().FolderName(sampleStatus));
+    EXPECT_FALSE(document.EditFolders().FolderName(sampleStatus));
 }
 
 TEST_F(FolderCommandsTest, FixedFoldersAreNeitherDeletedNorRenamed) {
@@ -147,7 +147,7 @@ TEST_F(FolderCommandsTest, ALabelEditFollowsTheNameRule) {
 TEST_F(FolderCommandsTest, NewStatusFolderListsEndedItemsWithItsStatus) {
     const auto added = commands.New(sampleStatus);
     ASSERT_TRUE(added);
-    CFolderTree& tree = document.GetFolderTree();
+    CFolderTree& tree = document.EditFolders();
     ASSERT_TRUE(tree.FindNode(added->id));
     EXPECT_EQ(tree.GetCurFilter()->GetStateMask(), CItemFilter::EndedBit);
     EXPECT_TRUE(tree.GetCurFilter()->HasStatus(added->id));

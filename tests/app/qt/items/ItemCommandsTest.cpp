@@ -145,10 +145,9 @@ TEST_F(ItemCommandsTest, ASelectionWhoseRowsLeaveIsWalkedWithoutSkipsOrRepeats) 
 }
 
 TEST_F(ItemCommandsTest, MovingToASellerFolderKeepsRunningItemsInProgress) {
-    CFolderTree& tree = document.GetFolderTree();
+    CFolderTree& tree = document.EditFolders();
     const std::int32_t target = tree.AddNode(folder::Auctions, folder::Root, sellerFolder);
     tree.SetCurName("Second seller");
-    document.GetFolderTree();
     test_profile::AddItems(document, sellerFolder, folder::AuctionEnded, 2, 2000);
     OpenFolderOf(folder::InProgress, 2);
 
@@ -198,11 +197,17 @@ TEST_F(ItemCommandsTest, DuplicatesProposeTheNextFreeAuctionId) {
         frame->ExecuteCommand(cmd::CreateDuplicate);
         EXPECT_EQ(services.modals.StepsLeft(), 0u);
     };
+    const int source = RowOf("555");
     duplicate("555", "555-1");
-    // The new item is ended, needs attention and shows in the folder, selected.
+    // The new item is ended, needs attention and shows in the folder, selected,
+    // in the row its original had; the totals count it.
     ASSERT_TRUE(Ids().contains("555-1"));
+    EXPECT_EQ(RowOf("555-1"), source);
+    EXPECT_EQ(RowOf("555"), source + 1);
     EXPECT_EQ(Model().ItemAt(List()->currentIndex().row())->GetAuctionId(), "555-1");
     EXPECT_EQ(States().at("555-1"), folder::AuctionEnded);
+    Settle();
+    EXPECT_EQ(frame->SummaryBar()->Count(), "3");
     duplicate("555-1", "555-3");
     EXPECT_EQ(States().at("555-3"), folder::AuctionEnded);
 }
@@ -318,6 +323,22 @@ TEST_F(ItemSearchTest, NoMatchAndTheOnlyMatchAreSaid) {
     EXPECT_EQ(Model().CellText(CurrentRow(), 1), "1001");
 }
 
+// The message about a match is a modal window, in which the rows may move:
+// the match found before it is the row selected after it.
+TEST_F(ItemSearchTest, TheMatchSaidInAMessageIsSelectedWhereverItsRowWent) {
+    OpenFolderOf(folder::AuctionEnded, 4);
+    gb::app::ui::CFindDlg& dialog = SearchDialog();
+    Search(dialog, field::Description, "Lot 1001");
+    ASSERT_EQ(Model().CellText(CurrentRow(), 1), "1001");
+    ScriptedModalRunner::Step onlyOne = ScriptedModalRunner::Press(QMessageBox::Ok);
+    onlyOne.fill = [this](QDialog&) { List()->OnColumnClick(1); };
+    services.modals.Then(onlyOne);
+    Search(dialog, field::Description, "Lot 1001");
+    ASSERT_EQ(services.modals.Ran().size(), 1u);
+    EXPECT_EQ(Model().CellText(1, 1), "1002");
+    EXPECT_EQ(Model().CellText(CurrentRow(), 1), "1001");
+}
+
 TEST_F(ItemSearchTest, AnAllFoldersSearchFillsSearchResults) {
     test_profile::AddItems(document, sellerFolder, folder::InProgress, 3, 1000);
     OpenFolderOf(folder::AuctionEnded, 3);
@@ -330,7 +351,7 @@ TEST_F(ItemSearchTest, AnAllFoldersSearchFillsSearchResults) {
 
     EXPECT_TRUE(open.isNull());
     EXPECT_EQ(document.GetSelectedFolderId(), folder::SearchResults);
-    EXPECT_EQ(document.GetFolderTree().GetCurDescription(),
+    EXPECT_EQ(document.GetSelectedFolder()->description.Get(),
               "Items where Buyer ID contains 'buyer2'");
     ASSERT_NE(List(), nullptr);
     // buyer2 bought item 2 of either list.
@@ -339,10 +360,10 @@ TEST_F(ItemSearchTest, AnAllFoldersSearchFillsSearchResults) {
 }
 
 TEST_F(ItemSearchTest, WithoutASearchResultsFolderTheFolderOnDisplayIsKept) {
-    ASSERT_TRUE(document.GetFolderTree().DeleteNode(folder::SearchResults));
+    ASSERT_TRUE(document.EditFolders().DeleteNode(folder::SearchResults));
     OpenFolderOf(folder::AuctionEnded, 3);
     const std::int32_t shown = document.GetSelectedFolderId();
-    const std::string description = document.GetFolderTree().GetCurDescription();
+    const std::string description = document.GetSelectedFolder()->description.Get();
     gb::app::ui::CFindDlg& dialog = SearchDialog();
     dialog.AllFoldersButton()->click();
     services.modals.Then(ScriptedModalRunner::Press(QMessageBox::Ok));
@@ -351,7 +372,7 @@ TEST_F(ItemSearchTest, WithoutASearchResultsFolderTheFolderOnDisplayIsKept) {
     ASSERT_EQ(services.modals.Ran().size(), 1u);
     EXPECT_TRUE(services.modals.Ran()[0].text.contains("no Search Results folder"));
     EXPECT_EQ(document.GetSelectedFolderId(), shown);
-    EXPECT_EQ(document.GetFolderTree().GetCurDescription(), description);
+    EXPECT_EQ(document.GetSelectedFolder()->description.Get(), description);
     EXPECT_EQ(Model().rowCount(), 3);
 }
 

@@ -50,7 +50,7 @@ protected:
 };
 
 TEST_F(ItemDialogs, MoveToFolderOffersTheSellersDeletedItemsAndArchive) {
-    CFolderTree& tree = document.GetFolderTree();
+    CFolderTree& tree = document.EditFolders();
     const std::int32_t shown = tree.GetCurId();
     CMoveFolderDlg dialog(gb::app::MoveFolderChoicesOf(tree), nullptr);
     EXPECT_EQ(tree.GetCurId(), shown);
@@ -119,7 +119,7 @@ TEST_F(ItemDialogs, Screenshots) {
     if (ScreenshotFolder().isEmpty()) {
         GTEST_SKIP() << "GB_SCREENSHOT_DIR is not set";
     }
-    CMoveFolderDlg move(gb::app::MoveFolderChoicesOf(document.GetFolderTree()), nullptr);
+    CMoveFolderDlg move(gb::app::MoveFolderChoicesOf(document.EditFolders()), nullptr);
     move.Choose(folder::Archive);
     SaveScreenshot(move, "move-folder-dialog.png");
 

@@ -104,7 +104,7 @@ TEST_F(ProfileInWindowTest, WorkThatReloadsTheProfileFindsTheFormStored) {
     // What the tree's New, Add Folder and Delete ask for first: their reload
     // of the views may replace the form.
     EXPECT_TRUE(frame->StoreRightForm());
-    document.UpdateAllViews(nullptr, gb::itemdb::DocumentView::kHintNew);
+    document.UpdateAllViews(nullptr, gb::itemdb::DocumentEvent::kHintNew);
     Settle();
     EXPECT_EQ(StoredFolder(), "Maple");
     EXPECT_EQ(document.GetSellerList().IsActive(), 0);

@@ -312,7 +312,7 @@ TEST(ItemSheetProfile, AnEditedItemIsStoredInTheProfileFile) {
     itemdb::CAucDoc document;
     const std::int32_t seller = test_profile::Prepare(document);
     test_profile::AddItems(document, seller, folder::AuctionEnded, 3);
-    CFolderTree& tree = document.GetFolderTree();
+    CFolderTree& tree = document.EditFolders();
     ASSERT_TRUE(tree.FindNode(test_profile::AllItemsFolder(document, seller, 103)));
     itemdb::CItemList& items = document.GetItemList();
     items.SetFilter(*tree.GetCurFilter());
@@ -326,7 +326,7 @@ TEST(ItemSheetProfile, AnEditedItemIsStoredInTheProfileFile) {
         Find<QLineEdit>(dialog, "maxBid").setText("77.25");
     }));
     const CFeeSchedule fees;
-    EXPECT_EQ(EditDisplayedItem(runner, nullptr, items, first, fees, document.GetFolderTree()),
+    EXPECT_EQ(EditDisplayedItem(runner, nullptr, items, first, fees, document.EditFolders()),
               EditOutcome::Displayed);
 
     const TempFolder folder;

@@ -171,13 +171,13 @@ TEST_F(UntouchedRoundTrip, BothSheetsOnEveryItemLeaveTheProfileAsItWas) {
 
     for (const CItemList::ItemId& position : shown) {
         runner_.Then(test::ShowEveryPageThenOk());
-        EXPECT_EQ(EditDisplayedItem(runner_, nullptr, items, position, schedule,
-                                    document.GetFolderTree()),
-                  EditOutcome::Displayed);
+        EXPECT_EQ(
+            EditDisplayedItem(runner_, nullptr, items, position, schedule, document.EditFolders()),
+            EditOutcome::Displayed);
     }
     runner_.Then(test::ShowEveryPageThenOk());
     ASSERT_TRUE(BulkUpdate(runner_, nullptr, items, shown, schedule,
-                           {document.GetFolderTree(), {}, {}, false})
+                           {document.EditFolders(), {}, {}, false})
                     .has_value());
     EXPECT_EQ(runner_.StepsLeft(), 0u);
 

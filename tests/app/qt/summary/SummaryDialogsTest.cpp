@@ -147,7 +147,7 @@ TEST_F(SummaryDialogsTest, SetStatusProposesTheNextStatusAndTheLastOneStays) {
     EXPECT_EQ(StatusOf("3"), sample);
     EXPECT_EQ(StatusOf("2"), folder::NeedsAttention);
     // The list shows the same folder again, with the new statuses.
-    EXPECT_EQ(document.GetFolderTree().GetCurId(), ended);
+    EXPECT_EQ(document.GetSelectedFolderId(), ended);
     EXPECT_EQ(List()->Model().rowCount(), 3);
     EXPECT_TRUE(document.IsModified());
 

@@ -65,7 +65,7 @@ TEST_F(MainWindowWebTest, AUserGuideFolderShowsTheGuideInTheWindow) {
         frame->ShowMainView();
         Settle();
     }
-    Open(test_profile::FindChild(document.GetFolderTree(), folder::UserGuide, folder::Contents));
+    Open(test_profile::FindChild(document.EditFolders(), folder::UserGuide, folder::Contents));
     ASSERT_NE(Web(), nullptr);
     ASSERT_TRUE(WaitForPage(QStringLiteral("Gavelbook User Guide")));
     EXPECT_TRUE(Web()->url().toString().startsWith("res://"));
@@ -91,7 +91,7 @@ TEST_F(MainWindowWebTest, AsRootPagesOpenAndTheWindowSaysOnceThatTheEngineHasNoS
     EXPECT_EQ(qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"), root);
     const QString note = QString::fromStdString(gb::widgets::WebEngineSandboxNote());
     EXPECT_EQ(note.isEmpty(), !root);
-    gb::itemdb::CFolderTree& folders = document.GetFolderTree();
+    gb::itemdb::CFolderTree& folders = document.EditFolders();
 
     Open(test_profile::FindChild(folders, folder::UserGuide, folder::Contents));
     ASSERT_TRUE(WaitForPage(QStringLiteral("Gavelbook User Guide")));
@@ -121,7 +121,7 @@ TEST_F(MainWindowWebTest, UserGuideOpensTheContentsWithOrWithoutTheTree) {
 }
 
 TEST_F(MainWindowWebTest, HidingAndShowingTheTreeKeepsThePageOnDisplay) {
-    Open(test_profile::FindChild(document.GetFolderTree(), folder::UserGuide, folder::QuickStart));
+    Open(test_profile::FindChild(document.EditFolders(), folder::UserGuide, folder::QuickStart));
     ASSERT_TRUE(WaitForPage(QStringLiteral("Quick Start")));
     for (int toggle = 0; toggle < 2; ++toggle) {
         frame->ExecuteCommand(cmd::NavigationTree);
@@ -132,7 +132,7 @@ TEST_F(MainWindowWebTest, HidingAndShowingTheTreeKeepsThePageOnDisplay) {
 }
 
 TEST_F(MainWindowWebTest, EnterInTheAddressBoxLoadsThePageAndKeepsTheAddress) {
-    Open(test_profile::FindChild(document.GetFolderTree(), folder::UserGuide, folder::Contents));
+    Open(test_profile::FindChild(document.EditFolders(), folder::UserGuide, folder::Contents));
     ASSERT_TRUE(WaitForPage(QStringLiteral("Gavelbook User Guide")));
     gb::widgets::CHistoryCombo& box = *frame->AddressBox();
     box.setEditText(QStringLiteral("res://Vellumark.dll/101"));
@@ -142,7 +142,7 @@ TEST_F(MainWindowWebTest, EnterInTheAddressBoxLoadsThePageAndKeepsTheAddress) {
 }
 
 TEST_F(MainWindowWebTest, EditingAWebSiteOffersTheShownAddressAndStoresTheLink) {
-    gb::itemdb::CFolderTree& folders = document.GetFolderTree();
+    gb::itemdb::CFolderTree& folders = document.EditFolders();
     const std::int32_t site = test_profile::FindChild(folders, folder::WebSites, folder::Sample);
     Open(test_profile::FindChild(folders, folder::UserGuide, folder::Contents));
     ASSERT_TRUE(WaitForPage(QStringLiteral("Gavelbook User Guide")));
@@ -175,7 +175,7 @@ struct BusyLook {
 
 TEST_F(MainWindowWebTest, APageLeftWhileItLoadsEndsItsBusyShare) {
     const LoopbackSite site;
-    gb::itemdb::CFolderTree& folders = document.GetFolderTree();
+    gb::itemdb::CFolderTree& folders = document.EditFolders();
     const std::int32_t never = test_profile::FindChild(folders, folder::WebSites, folder::Sample);
     ASSERT_TRUE(folders.FindNode(never));
     folders.SetCurColumnsOrURL(site.Address("/never"));
@@ -210,7 +210,7 @@ TEST_F(MainWindowWebTest, APageLeftWhileItLoadsEndsItsBusyShare) {
 
 TEST_F(MainWindowWebTest, UpdateDatabaseRunsWhileAPageShows) {
     document.GetSellerList().SetActive(0);
-    Open(test_profile::FindChild(document.GetFolderTree(), folder::UserGuide, folder::Contents));
+    Open(test_profile::FindChild(document.EditFolders(), folder::UserGuide, folder::Contents));
     ASSERT_TRUE(WaitForPage(QStringLiteral("Gavelbook User Guide")));
     ASSERT_TRUE(frame->QueryCommand(cmd::UpdateDatabase).enabled);
     EXPECT_TRUE(frame->ExecuteCommand(cmd::UpdateDatabase));

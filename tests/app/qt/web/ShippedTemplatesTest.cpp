@@ -88,7 +88,7 @@ protected:
             rows.push_back(&item);
         }
         const auto report =
-            gb::app::RenderReport({library, index, fees_, &document_.GetFolderTree()}, rows);
+            gb::app::RenderReport({library, index, fees_, &document_.EditFolders()}, rows);
         EXPECT_TRUE(report.has_value());
         const std::filesystem::path page =
             gb::app::WriteReportFile(folder_.Path(), report ? report->html : std::string());

@@ -93,13 +93,13 @@ protected:
     }
 
     void ShowFolder(std::int32_t kind) {
-        gb::itemdb::CFolderTree& tree = document_.GetFolderTree();
+        gb::itemdb::CFolderTree& tree = document_.EditFolders();
         ASSERT_TRUE(tree.FindNode(folder::Root));
         while (tree.GetCurKind() != kind) {
             ASSERT_TRUE(tree.MoveNext()) << "no folder of kind " << kind;
         }
         ASSERT_TRUE(document_.SelectFolder(tree.GetCurId()));
-        ASSERT_TRUE(WaitForLoad([this] { view_.OnUpdate(nullptr, 0); }));
+        ASSERT_TRUE(WaitForLoad([this] { view_.OnUpdate(gb::itemdb::DocumentEvent::kHintNew); }));
     }
 
     gb::itemdb::CAucDoc document_;
