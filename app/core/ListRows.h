@@ -1,6 +1,8 @@
 #pragma once
 // The rows of the item list as displayed, for printing and export: the items
-// in list order and what their cells' texts need.
+// in list order and what their cells' texts need. Made where the rows are
+// used, from identities resolved then: its item addresses hold only until the
+// event loop runs again (see HeldItems).
 
 #include <cstddef>
 #include <string>

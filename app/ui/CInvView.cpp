@@ -12,6 +12,7 @@
 #include "app/core/AppSettings.h"
 #include "app/core/CLotkeeperApp.h"
 #include "app/core/CommandIds.h"
+#include "app/core/ListRows.h"
 #include "app/core/StatusTexts.h"
 #include "app/core/UiStrings.h"
 #include "app/dialogs/export/ExportItems.h"
@@ -52,7 +53,7 @@ CInvView::CInvView(IFrame& frame, QWidget* parent)
       model_(new ItemListModel(frame.Document().GetItemList(), frame.App().GetFeeSchedule(),
                                frame.Document().GetFolders(), this)),
       reports_(frame, this,
-               {[this] { return RowItems(true); }, [this] { return RowItems(false); },
+               {[this] { return HeldRows(true); }, [this] { return HeldRows(false); },
                 [this] { return SelectedCount(); },
                 [this] { return static_cast<std::size_t>(model_->rowCount()); }}),
       itemCommands_(frame, *this),
@@ -114,17 +115,15 @@ CInvView::CInvView(IFrame& frame, QWidget* parent)
         update.Enable(model_->rowCount() > 0);
     };
     commands_.On(cmd::FilePrint, [this](int) {
-        printing_.OnFilePrint(PrintContentOf(DisplayedRows()), frame_.Services().modals, this);
+        printing_.OnFilePrint(PrintedList(), frame_.Services().modals, this);
     });
     commands_.OnUpdate(cmd::FilePrint, needsRows);
     commands_.On(cmd::FilePrintDirect, [this](int) {
-        printing_.OnFilePrintDirect(PrintContentOf(DisplayedRows()), frame_.Services().modals,
-                                    this);
+        printing_.OnFilePrintDirect(PrintedList(), frame_.Services().modals, this);
     });
     commands_.OnUpdate(cmd::FilePrintDirect, needsRows);
     commands_.On(cmd::FilePrintPreview, [this](int) {
-        printing_.OnFilePrintPreview(PrintContentOf(DisplayedRows()), frame_.Services().modals,
-                                     this);
+        printing_.OnFilePrintPreview(PrintedList(), frame_.Services().modals, this);
     });
     commands_.OnUpdate(cmd::FilePrintPreview, needsRows);
     commands_.On(cmd::FilePrintSetup, [this](int) { OnFilePrintSetup(); });
@@ -135,17 +134,16 @@ CInvView::CInvView(IFrame& frame, QWidget* parent)
     commands_.On(cmd::ItemSearch, [this](int) { search_.OnItemSearch(); });
 }
 
-std::vector<const CAucItem*> CInvView::RowItems(bool selectedOnly) const {
-    if (!selectedOnly) {
-        return model_->Items();
+HeldItems CInvView::HeldRows(bool selectedOnly) const {
+    const CItemList& items = GetDocument().GetItemList();
+    if (selectedOnly) {
+        return HeldItems(items, SelectedIds());
     }
-    std::vector<const CAucItem*> items;
-    for (const CItemList::ItemId& id : SelectedIds()) {
-        if (const CAucItem* item = GetDocument().GetItemList().GetItemAt(id)) {
-            items.push_back(item);
-        }
+    std::vector<CItemList::ItemId> ids;
+    for (const CAucItem* item : model_->Items()) {
+        ids.push_back(items.IdOf(*item));
     }
-    return items;
+    return HeldItems(items, std::move(ids));
 }
 
 std::vector<CItemList::ItemId> CInvView::SelectedIds() const {
@@ -176,13 +174,10 @@ void CInvView::SelectItems(const std::vector<CItemList::ItemId>& items) {
     selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
 }
 
-ListRows CInvView::DisplayedRows() const {
-    return ListRows(model_->Items(), frame_.App().GetFeeSchedule(), &GetDocument().GetFolders());
-}
-
-PrintContent CInvView::PrintContentOf(const ListRows& rows) {
+PrintContent CInvView::PrintedList() const {
     const CAucDoc& document = GetDocument();
     const CFolderNode* folder = document.GetSelectedFolder();
+    const ListRows rows(model_->Items(), frame_.App().GetFeeSchedule(), &document.GetFolders());
     return {folder != nullptr ? folder->description.Get() : std::string(), model_->Columns(), rows,
             document.GetItemList().GetTotals()};
 }
@@ -192,10 +187,11 @@ void CInvView::OnFilePrintSetup() {
 }
 
 void CInvView::OnExportItems() {
-    const ListRows rows = DisplayedRows();
+    const HeldItems rows = HeldRows(false);
     const CFolderNode* folder = GetDocument().GetSelectedFolder();
     const ExportRequest request{rows, folder != nullptr ? folder->data.Get() : std::string(),
-                                controller_.IsPartial(), frame_.App().GetFeeSchedule()};
+                                controller_.IsPartial(), frame_.App().GetFeeSchedule(),
+                                &GetDocument().GetFolders()};
     ExportItems(request, frame_.App().GetUserSettings(), frame_.Services().modals, this);
 }
 

@@ -15,9 +15,9 @@
 #include <optional>
 #include <vector>
 
+#include "app/core/HeldItems.h"
 #include "app/core/IFrame.h"
 #include "app/core/ItemListController.h"
-#include "app/core/ListRows.h"
 #include "app/dialogs/print/ItemListPrinting.h"
 #include "app/ui/CView.h"
 #include "app/ui/ItemListCommands.h"
@@ -97,11 +97,11 @@ private:
     // Shows these items as the rows, from the left edge.
     void ShowRows(const ItemListController::Items& items);
     void ShowSelectionCount();
-    // The items of the selected rows, or of all rows, in list order.
-    std::vector<const gb::itemdb::CAucItem*> RowItems(bool selectedOnly) const;
-    // The rows as displayed, for printing and export.
-    ListRows DisplayedRows() const;
-    PrintContent PrintContentOf(const ListRows& rows);
+    // The items of the selected rows, or of all rows, in list order, for a
+    // command to carry across its dialogs.
+    HeldItems HeldRows(bool selectedOnly) const;
+    // The list as displayed, copied for printing.
+    PrintContent PrintedList() const;
     bool SettingEnabled(std::string_view name) const;
     void StoreSetting(std::string_view name, bool enabled);
 

@@ -2,9 +2,7 @@
 
 #include <algorithm>
 
-#include "app/core/ListRows.h"
 #include "app/core/print/FieldPadding.h"
-#include "itemdb/ItemTotals.h"
 
 namespace gb::app {
 
@@ -12,7 +10,8 @@ namespace {
 
 constexpr char kDefaultTitle[] = "Current Auction Listings";
 
-// The texts of a band's columns, padded for print, a blank between them.
+// The texts of a band's columns, padded for print, a blank between them;
+// `textOf` gives the text of the column at an index.
 template <typename TextOf>
 std::string JoinColumns(const std::vector<gb::app::ListColumn>& columns,
                         const PrintLayout::Band& band, TextOf textOf) {
@@ -21,7 +20,7 @@ std::string JoinColumns(const std::vector<gb::app::ListColumn>& columns,
         if (c != band.first) {
             line += ' ';
         }
-        line += PadField(textOf(columns[c]), PaddingFieldOf(columns[c]), PadPurpose::Print);
+        line += PadField(textOf(c), PaddingFieldOf(columns[c]), PadPurpose::Print);
     }
     return line;
 }
@@ -95,7 +94,7 @@ PageSpan PrintLayout::PagesOf(PageSpan wanted) const {
 }
 
 std::string PrintLayout::RowLine(const PrintContent& content, const Band& band, std::size_t row) {
-    return JoinColumns(content.columns, band, [&](const gb::app::ListColumn& column) {
+    return JoinColumns(content.columns, band, [&](std::size_t column) {
         // A tab or line break in a field (an address of several lines) would
         // move every column after it: printed as blanks, as the export does.
         std::string text = content.rows.Cell(row, column);
@@ -107,7 +106,8 @@ std::string PrintLayout::RowLine(const PrintContent& content, const Band& band, 
 }
 
 std::string PrintLayout::TotalsLine(const PrintContent& content, const Band& band) {
-    return JoinColumns(content.columns, band, [&](const gb::app::ListColumn& column) {
+    return JoinColumns(content.columns, band, [&](std::size_t index) {
+        const gb::app::ListColumn& column = content.columns[index];
         std::string total;
         if (!column.IsFeeEntry()) {
             content.totals.GetColumnTotal(column.FieldId(), total);

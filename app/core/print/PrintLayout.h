@@ -6,18 +6,15 @@
 
 #include <cstddef>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
 #include "app/core/ListColumns.h"
-
-namespace gb::itemdb {
-class CItemTotals;
-}  // namespace gb::itemdb
+#include "app/core/print/PrintedRows.h"
+#include "itemdb/ItemTotals.h"
 
 namespace gb::app {
-
-class ListRows;
 
 // The printable area and the print font's sizes, in the printer's units.
 struct PrintMetrics {
@@ -53,12 +50,21 @@ struct PageSpan {
     bool operator==(const PageSpan&) const = default;
 };
 
-// What is printed: the list as displayed.
+// What is printed: the list as displayed when the print command started,
+// copied, rows and totals alike, so that every page painted (a preview
+// repaints them as often as the user zooms) shows that same list.
 struct PrintContent {
+    PrintContent(std::string folderDescription, std::vector<gb::app::ListColumn> listColumns,
+                 const ListRows& shownRows, const gb::itemdb::CItemTotals& folderTotals)
+        : description(std::move(folderDescription)),
+          columns(std::move(listColumns)),
+          rows(shownRows, columns),
+          totals(folderTotals) {}
+
     std::string description;                   // the folder's description
     std::vector<gb::app::ListColumn> columns;  // the list's columns, the icon column first
-    const ListRows& rows;
-    const gb::itemdb::CItemTotals& totals;  // of the folder's items
+    PrintedRows rows;                          // the rows' texts in these columns
+    gb::itemdb::CItemTotals totals;            // of the folder's items
 };
 
 class PrintLayout {

@@ -18,12 +18,11 @@ ReportCommands::ReportCommands(gb::app::MessageService& messages, gb::app::Shell
                                gb::app::HintReminder& hints, std::filesystem::path programFolder)
     : messages_(messages), shell_(shell), hints_(hints), programFolder_(std::move(programFolder)) {}
 
-std::span<const CAucItem* const> ReportCommands::ReportRows(
-    std::span<const CAucItem* const> selected, std::span<const CAucItem* const> all) {
-    if (selected.empty()) {
+const HeldItems& ReportCommands::ReportRows(const HeldItems& selected, const HeldItems& all) {
+    if (selected.IsEmpty()) {
         return all;
     }
-    if (selected.size() == 1 &&
+    if (selected.Count() == 1 &&
         messages_.Show(ReportText(report_string::IncludeAllItems), gb::app::MessageButtons::YesNo,
                        gb::app::MessageIcon::Question) == gb::app::MessageResult::Yes) {
         return all;
@@ -62,13 +61,15 @@ bool ReportCommands::OpenMail(const RenderedReport& report) {
     return false;
 }
 
-bool ReportCommands::Report(const ReportSource& source, std::span<const CAucItem* const> selected,
-                            std::span<const CAucItem* const> all) {
-    if (all.empty()) {
+bool ReportCommands::Report(const ReportSource& source, const HeldItems& selected,
+                            const HeldItems& all) {
+    if (all.IsEmpty()) {
         messages_.Show(ReportText(report_string::NoItemSelected));
         return false;
     }
-    const std::optional<RenderedReport> report = RenderReport(source, ReportRows(selected, all));
+    // The question runs the event loop: the rows are resolved after it.
+    const HeldItems& chosen = ReportRows(selected, all);
+    const std::optional<RenderedReport> report = RenderReport(source, chosen.Resolve());
     if (!report) {
         messages_.Show(ReportText(report_string::NoItemSelected));
         return false;

@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 
+#include "app/core/HeldItems.h"
 #include "app/core/report/ReportRun.h"
 
 namespace gb::app {
@@ -25,9 +26,7 @@ public:
 
     // The rows a Report renders: several selected rows, one selected row or
     // the whole folder as the user answers, all rows when none is selected.
-    std::span<const gb::itemdb::CAucItem* const> ReportRows(
-        std::span<const gb::itemdb::CAucItem* const> selected,
-        std::span<const gb::itemdb::CAucItem* const> all);
+    const HeldItems& ReportRows(const HeldItems& selected, const HeldItems& all);
 
     // Renders the rows for Copy and Mail To and writes "AucRpt.htm", as every
     // run does. Without a row the user is told and nothing is given. A page
@@ -43,10 +42,11 @@ public:
 
     // The Report command: renders the rows chosen as ReportRows says, writes
     // "AucRpt.htm" and opens it with the desktop's program for web pages.
+    // The rows are those that still exist once the user answered: an item an
+    // update destroyed meanwhile is left out of the page and its totals.
     // False, and the user is told which file, when the page cannot be written
     // or opened, or when there was nothing to show.
-    bool Report(const ReportSource& source, std::span<const gb::itemdb::CAucItem* const> selected,
-                std::span<const gb::itemdb::CAucItem* const> all);
+    bool Report(const ReportSource& source, const HeldItems& selected, const HeldItems& all);
 
 private:
     gb::app::MessageService& messages_;

@@ -4,6 +4,7 @@
 #include <QtCore/QFileInfo>
 #include <QtCore/QStandardPaths>
 
+#include "app/core/HeldItems.h"
 #include "app/core/ListRows.h"
 #include "app/core/UiStrings.h"
 #include "app/core/export/ExportFile.h"
@@ -51,15 +52,17 @@ void ExportItems(const ExportRequest& request, gb::Settings& user, gb::widgets::
     choices.Save(user);
     const ExportFormatter formatter(ExportFormatter::ColumnsOf(choices.columns, request.fees),
                                     choices.type, gb::ListSeparator(gb::kLocaleUserDefault));
+    // The dialog ran the event loop: the rows are the items that exist now.
+    const ListRows rows(request.rows.Resolve(), request.fees, request.folders);
     try {
         const WaitCursor wait;
-        WriteExportFile(choices.target, formatter, request.rows);
+        WriteExportFile(choices.target, formatter, rows);
     } catch (const gb::FileError&) {
         ShowAppMessage(runner, parent, UiText(string_id::ExportCannotAccess));
         return;
     }
-    ShowAppMessage(runner, parent, UiText(string_id::ExportComplete), QMessageBox::Ok,
-                   QMessageBox::Information);
+    ShowAppMessage(runner, parent, ExportCompleteText(rows.Count(), request.rows.Count()),
+                   QMessageBox::Ok, QMessageBox::Information);
 }
 
 }  // namespace gb::app::ui

@@ -1,7 +1,9 @@
 #pragma once
 // The "Export Items" command of the item list: asks for the columns, layout
 // and file in the export dialog, stores the choices and writes the rows as
-// displayed to the file.
+// displayed to the file. The rows are carried across the dialog as item
+// identities: an item an update destroyed meanwhile is left out, and the
+// message after the export counts what was written.
 
 #include <string>
 
@@ -13,6 +15,7 @@ class Settings;
 
 namespace gb::itemdb {
 class CFeeSchedule;
+class FolderNameLookup;
 }  // namespace gb::itemdb
 
 namespace gb::widgets {
@@ -20,16 +23,17 @@ class ModalRunner;
 }  // namespace gb::widgets
 
 namespace gb::app {
-class ListRows;
+class HeldItems;
 }  // namespace gb::app
 
 namespace gb::app::ui {
 
 struct ExportRequest {
-    const ListRows& rows;          // the rows as displayed, in list order
+    const HeldItems& rows;         // the rows as displayed, in list order
     std::string folderColumns;     // the folder's column set
     bool partiallyLoaded = false;  // the list shows only part of the folder
     gb::itemdb::CFeeSchedule& fees;
+    const gb::itemdb::FolderNameLookup* folders = nullptr;  // names of storage folders
 };
 
 // Warns first when the folder is loaded in part; says so and stops when there

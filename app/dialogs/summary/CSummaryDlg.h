@@ -26,7 +26,9 @@ class CSummaryDlg final : public QDialog {
     Q_OBJECT
 
 public:
-    // Both sets of totals belong to the caller and outlive the dialog.
+    // Keeps copies of both sets of totals: the dialog summarizes the folder
+    // and the selection as they were when it opened, whatever an update
+    // merges while it is open.
     CSummaryDlg(const gb::itemdb::CItemTotals& selected, const gb::itemdb::CItemTotals& folder,
                 QWidget* parent = nullptr);
     ~CSummaryDlg() override;
@@ -40,8 +42,8 @@ private:
     void Calculate(const gb::itemdb::CItemTotals& totals);
 
     std::unique_ptr<Ui::CSummaryDlg> ui_;
-    const gb::itemdb::CItemTotals& selected_;
-    const gb::itemdb::CItemTotals& folder_;
+    const gb::itemdb::CItemTotals selected_;
+    const gb::itemdb::CItemTotals folder_;
 };
 
 // The item list's Instant Summary command: the summary of the selected items

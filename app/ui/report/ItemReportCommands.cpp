@@ -65,7 +65,7 @@ std::optional<RenderedReport> ItemReportCommands::CopySelected() {
     std::optional<RenderedReport> report;
     {
         const WaitCursor wait;
-        report = commands_.Render(Source(), rows_.selected());
+        report = commands_.Render(Source(), rows_.selected().Resolve());
     }
     if (report) {
         frame_.SetTemplateName(report->templateName);
@@ -119,14 +119,18 @@ void ItemReportCommands::OnMailTo() {
 }
 
 void ItemReportCommands::OnReport() {
-    if (rows_.rowCount() == 0) {
-        commands_.Report(Source(), {}, {});
+    // The rows the user chose the command for, whatever becomes of the
+    // list while the template chooser and the question are open.
+    const HeldItems selected = rows_.selected();
+    const HeldItems all = rows_.all();
+    if (all.IsEmpty()) {
+        commands_.Report(Source(), selected, all);
         return;
     }
     if (!ChooseTemplate(CTemplateDlg::ReportMode)) {
         return;
     }
-    commands_.Report(Source(), rows_.selected(), rows_.all());
+    commands_.Report(Source(), selected, all);
 }
 
 }  // namespace gb::app::ui

@@ -8,7 +8,6 @@
 #include <cstddef>
 #include <functional>
 #include <optional>
-#include <vector>
 
 #include "app/core/hints/HintReminder.h"
 #include "app/core/report/ReportCommands.h"
@@ -25,8 +24,8 @@ namespace gb::app::ui {
 
 // The rows of the list the commands act on, in list order.
 struct ReportRowSource {
-    std::function<std::vector<const gb::itemdb::CAucItem*>()> selected;
-    std::function<std::vector<const gb::itemdb::CAucItem*>()> all;
+    std::function<HeldItems()> selected;
+    std::function<HeldItems()> all;
     std::function<std::size_t()> selectedCount;
     std::function<std::size_t()> rowCount;
 };

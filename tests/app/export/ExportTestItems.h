@@ -2,15 +2,19 @@
 // A folder of known items for the export and print tests: three items whose
 // texts hold what an export must not let through (separators, quotes, tabs,
 // line breaks), an amount too wide for its field, and a fee schedule with one
-// display-only entry and one inactive entry.
+// display-only entry and one inactive entry. The items are those of an item
+// list, in list order.
 
 #include <string>
 #include <vector>
 
+#include "app/core/HeldItems.h"
 #include "app/core/ListRows.h"
 #include "itemdb/AucItem.h"
 #include "itemdb/FeeEntry.h"
 #include "itemdb/FeeSchedule.h"
+#include "itemdb/FolderKind.h"
+#include "itemdb/ItemList.h"
 #include "itemdb/ItemTotals.h"
 
 namespace gb::test {
@@ -38,13 +42,10 @@ public:
 
     gb::itemdb::CFeeSchedule& Fees() { return fees_; }
     const gb::itemdb::CItemTotals& Totals() const { return totals_; }
-    gb::app::ListRows Rows() {
-        std::vector<const gb::itemdb::CAucItem*> rows;
-        for (const gb::itemdb::CAucItem& item : items_) {
-            rows.push_back(&item);
-        }
-        return gb::app::ListRows(std::move(rows), fees_, nullptr);
-    }
+    gb::itemdb::CItemList& List() { return list_; }
+    // All three, as a command holds them across its dialog.
+    gb::app::HeldItems Held() const { return gb::app::HeldItems(list_, ids_); }
+    gb::app::ListRows Rows() { return gb::app::ListRows(Held().Resolve(), fees_, nullptr); }
 
 private:
     void Add(const std::string& id, const std::string& description, const std::string& maxBid,
@@ -55,12 +56,16 @@ private:
         item.SetMaxBid(maxBid);
         item.SetEndDate(endDate);
         item.SetBuyerId(buyer);
-        items_.push_back(item);
+        list_.AddItem(item, gb::itemdb::folder::AuctionEnded);
+        gb::itemdb::CItemList::ListPos stored;
+        list_.FindItem("", id, &stored);
+        ids_.push_back(list_.IdOf(*list_.GetItem(stored)));
         totals_.AddItem(item);
     }
 
     gb::itemdb::CFeeSchedule fees_;
-    std::vector<gb::itemdb::CAucItem> items_;
+    gb::itemdb::CItemList list_;
+    std::vector<gb::itemdb::CItemList::ItemId> ids_;
     gb::itemdb::CItemTotals totals_;
 };
 

@@ -124,6 +124,21 @@ TEST_F(PrintLayoutTest, OneItemPrintsOnePagePerBandWithItsTotals) {
     EXPECT_EQ(layout.PageLines(content, 1), expected);
 }
 
+// The content is a copy of the list as it was shown: pages laid out later (a
+// preview repaints them as often as the user zooms) show those rows, whatever
+// became of the items meanwhile.
+TEST_F(PrintLayoutTest, TheContentKeepsTheRowsAsTheyWereWhenThePrintStarted) {
+    const gb::app::ListRows rows = ManyRows(2);
+    const PrintContent content = Content(rows, "\"A");  // Auction ID alone
+    items_.clear();
+
+    const auto lines = LayoutOf(content).PageLines(content, 1);
+
+    EXPECT_TRUE(Shows(lines, "A0 "));
+    EXPECT_TRUE(Shows(lines, "A1 "));
+    EXPECT_EQ(lines.back(), (PrintLine{9, "Number of Items: 2"}));
+}
+
 TEST_F(PrintLayoutTest, AColumnWiderThanThePageStillMakesItsBand) {
     const gb::app::ListRows rows = ManyRows(1);
     const PrintContent content = Content(rows, "#BB");  // Description, 50 wide, twice

@@ -2,8 +2,10 @@
 // row stay with their items through sorting, edits and rows an update merges
 // while the list is in use; an edit updates its row in place.
 
+#include <QtPrintSupport/QPrintPreviewWidget>
 #include <QtTest/QTest>
 #include <QtWidgets/QComboBox>
+#include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPlainTextEdit>
 #include <QtWidgets/QScrollBar>
 
@@ -11,12 +13,17 @@
 #include "app/core/CommandIds.h"
 #include "app/dialogs/bulk/CAutoSheet.h"
 #include "app/dialogs/bulk/CAutoShipPage.h"
+#include "app/dialogs/items/CDuplicateDlg.h"
+#include "app/dialogs/items/CMoveFolderDlg.h"
 #include "app/dialogs/sheet/EditItem.h"
 #include "app/dialogs/status/CStatusDlg.h"
+#include "app/dialogs/summary/CSummaryDlg.h"
 #include "app/ui/CSummaryBar.h"
 #include "itemdb/FieldId.h"
 #include "itemdb/FolderKind.h"
 #include "itemdb/RetrievedRow.h"
+#include "platform/FileIo.h"
+#include "ui_CSummaryDlg.h"
 
 using namespace gb::itemdb;
 using gb::widgets::ScriptedModalRunner;
@@ -63,11 +70,29 @@ protected:
         return ids;
     }
     QString CurrentId() { return Model().CellText(List()->currentIndex().row(), 1); }
+    void Select(const QStringList& ids) {
+        std::vector<CItemList::ItemId> items;
+        for (const QString& id : ids) {
+            const int row = static_cast<int>(Ids().indexOf(id));
+            ASSERT_GE(row, 0) << id.toStdString();
+            items.push_back(Model().IdAt(row));
+        }
+        List()->SelectItems(items);
+    }
     void SelectId(const QString& id) {
         const int row = static_cast<int>(Ids().indexOf(id));
         ASSERT_GE(row, 0) << id.toStdString();
         List()->selectionModel()->setCurrentIndex(
             Model().index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+    // Deleted Items on display with items 1000 to 1003, and nothing else in
+    // the profile.
+    void ShowDeletedItems() {
+        document.GetItemList().RemoveAll();
+        test_profile::AddItems(document, sellerFolder, folder::DeletedItems, 4);
+        Open(test_profile::AllItemsFolder(document, sellerFolder, folder::AuctionEnded));
+        Open(DeletedItemsFolder());
+        ASSERT_EQ(Ids(), (QStringList{"1000", "1001", "1002", "1003"}));
     }
     const CAucItem* Stored(const std::string& id) {
         CItemList::ListPos position;
@@ -298,6 +323,159 @@ TEST_F(ItemListIdentityTest, DuringAnUpdateTheTotalsAndTheMergedRowsStayRight) {
     EXPECT_EQ(ids.indexOf("7777"), ids.indexOf("1001") + 1);
     EXPECT_EQ(frame->SummaryBar()->Count(), "7");
     EXPECT_EQ(SelectedIds(), QStringList{"1003"});
+}
+
+// Every command that carries the list's items across a window of its own
+// keeps to the items that still exist when it acts: an update that destroys
+// one of them meanwhile (a deleted item that a site still reports comes back
+// as a new item) leaves it out, and what the user is told counts what was
+// done. Printing and the summary show the list as it was when he clicked.
+TEST_F(ItemListIdentityTest, CommandsActOnlyOnTheItemsThatOutliveTheirWindows) {
+    OpenWindow();
+    const std::filesystem::path exported = folder / "deleted.csv";
+    int previewPages = 0;
+    QString summarized;
+    std::int32_t chosenStatus = 0;
+    // The first window of each command runs the update's merge.
+    const auto merging = [this](std::function<void(QDialog&)> fill) {
+        return [this, fill](QDialog& dialog) {
+            Merge("1001", "$5.00");
+            ASSERT_EQ(Stored("1001")->GetState(), folder::AuctionEnded);
+            fill(dialog);
+        };
+    };
+    const auto state = [this](const std::string& id) { return Stored(id)->GetState(); };
+    const auto onlyTheOthersIn = [&](std::int32_t list) {
+        for (const std::string id : {"1000", "1002", "1003"}) {
+            EXPECT_EQ(state(id), list) << id;
+        }
+        EXPECT_EQ(state("1001"), folder::AuctionEnded);
+    };
+    struct Case {
+        const char* name;
+        int command;
+        QStringList selected;
+        std::vector<ScriptedModalRunner::Step> answers;
+        std::function<void()> expect;
+    };
+    const Case cases[] = {
+        {"Export",
+         gb::app::cmd::ExportItems,
+         {},
+         {ScriptedModalRunner::Accept(merging([&](QDialog& dialog) {
+              dialog.findChild<QLineEdit*>("target")->setText(
+                  QString::fromStdString(exported.string()));
+              dialog.findChild<QComboBox*>("type")->setCurrentIndex(0);
+          })),
+          ScriptedModalRunner::Press(QMessageBox::Ok)},
+         [&] {
+             const QStringList lines =
+                 QString::fromStdString(gb::ReadWholeFile(exported).value_or("")).split("\r\n");
+             ASSERT_EQ(lines.size(), 5) << lines.join('|').toStdString();
+             EXPECT_TRUE(lines[1].startsWith("1000") && lines[2].startsWith("1002") &&
+                         lines[3].startsWith("1003"))
+                 << lines.join('|').toStdString();
+             EXPECT_EQ(services.modals.Ran().back().text,
+                       "Export Complete! Only 3 of the 4 items were exported: the others left "
+                       "the profile while the export dialog was open.");
+         }},
+        {"Print Preview",
+         gb::app::cmd::FilePrintPreview,
+         {},
+         {ScriptedModalRunner::Accept(merging([&](QDialog& dialog) {
+             auto* preview = dialog.findChild<QPrintPreviewWidget*>();
+             ASSERT_NE(preview, nullptr);
+             preview->updatePreview();
+             QApplication::processEvents();
+             previewPages = preview->pageCount();
+         }))},
+         [&] { EXPECT_GE(previewPages, 1); }},
+        {"Instant Summary",
+         gb::app::cmd::InstantSummary,
+         {"1000", "1001"},
+         {ScriptedModalRunner::Accept(merging([&](QDialog& dialog) {
+             auto& summary = dynamic_cast<gb::app::ui::CSummaryDlg&>(dialog);
+             summary.Form().currentFolder->click();
+             summarized = summary.Form().allCount->text();
+         }))},
+         [&] { EXPECT_EQ(summarized, "4"); }},
+        {"Archive",
+         gb::app::cmd::ArchiveItems,
+         {"1000", "1001", "1002", "1003"},
+         {{"QMessageBox",
+           {},
+           merging([](QDialog&) {}),
+           ScriptedModalRunner::Answer::PressButton,
+           QMessageBox::Yes}},
+         [&] { onlyTheOthersIn(folder::Archive); }},
+        {"Move",
+         gb::app::cmd::MoveItems,
+         {"1000", "1001", "1002", "1003"},
+         {ScriptedModalRunner::Accept(merging([](QDialog& dialog) {
+             ASSERT_TRUE(
+                 dynamic_cast<gb::app::ui::CMoveFolderDlg&>(dialog).Choose(folder::Archive));
+         }))},
+         [&] { onlyTheOthersIn(folder::Archive); }},
+        {"Set Status",
+         gb::app::cmd::SetStatus,
+         {"1000", "1001", "1002", "1003"},
+         {ScriptedModalRunner::Accept(merging([&](QDialog& dialog) {
+             auto* choices = dialog.findChild<QComboBox*>("status");
+             choices->setCurrentIndex(choices->count() - 1);
+             chosenStatus = dynamic_cast<gb::app::ui::CStatusDlg&>(dialog).StatusId();
+         }))},
+         [&] {
+             for (const std::string id : {"1000", "1002", "1003"}) {
+                 EXPECT_EQ(Stored(id)->GetStatus(), chosenStatus) << id;
+             }
+             EXPECT_NE(Stored("1001")->GetStatus(), chosenStatus);
+         }},
+        {"Bulk Update",
+         gb::app::cmd::BulkUpdate,
+         {"1000", "1001", "1002", "1003"},
+         {ScriptedModalRunner::Accept(merging([](QDialog& dialog) {
+             auto& sheet = dynamic_cast<gb::app::ui::CAutoSheet&>(dialog);
+             for (int page = 0; page < sheet.PageCount(); ++page) {
+                 ASSERT_TRUE(sheet.SetActivePage(page));
+                 if (auto* ship = dynamic_cast<gb::app::ui::CAutoShipPage*>(sheet.Page(page))) {
+                     ship->findChild<QComboBox*>("weight")->setEditText("2 lb");
+                 }
+             }
+         }))},
+         [&] {
+             for (const std::string id : {"1000", "1002", "1003"}) {
+                 EXPECT_EQ(Stored(id)->GetWeight(), "2 lb") << id;
+             }
+             EXPECT_EQ(Stored("1001")->GetWeight(), "");
+         }},
+        // A duplicate is made of the item as it was shown: the dialog works
+        // on a copy.
+        {"Create Duplicate",
+         gb::app::cmd::CreateDuplicate,
+         {"1001"},
+         {ScriptedModalRunner::Accept(merging([](QDialog& dialog) {
+              dynamic_cast<gb::app::ui::CDuplicateDlg&>(dialog).BuyerIdEdit()->setText("second");
+          })),
+          // The hint that the duplicate is filed outside the folder.
+          ScriptedModalRunner::Accept()},
+         [&] {
+             ASSERT_NE(Stored("1001-1"), nullptr);
+             EXPECT_EQ(Stored("1001-1")->GetBuyerId(), "second");
+             EXPECT_EQ(Stored("1001-1")->GetDescription(), "Lot 1001");
+         }},
+    };
+    for (const Case& command : cases) {
+        SCOPED_TRACE(command.name);
+        ShowDeletedItems();
+        Select(command.selected);
+        for (const ScriptedModalRunner::Step& answer : command.answers) {
+            services.modals.Then(answer);
+        }
+        ASSERT_TRUE(frame->ExecuteCommand(command.command));
+        Settle();
+        EXPECT_EQ(services.modals.StepsLeft(), 0u);
+        command.expect();
+    }
 }
 
 TEST_F(ItemListIdentityTest, EnterOnARowEditsItAsADoubleClickDoes) {

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "RecordingShell.h"
@@ -13,6 +15,9 @@
 #include "app/core/hints/HintReminder.h"
 #include "app/core/report/ReportStrings.h"
 #include "itemdb/AucItem.h"
+#include "itemdb/FolderKind.h"
+#include "itemdb/ItemList.h"
+#include "itemdb/RetrievedRow.h"
 #include "platform/FileIo.h"
 #include "platform/Settings.h"
 #include "tests/support/TempFolder.h"
@@ -29,6 +34,10 @@ public:
     gb::app::MessageResult Show(std::string_view text, gb::app::MessageButtons,
                                 gb::app::MessageIcon) override {
         shown.emplace_back(text);
+        // What happens while the box is open, as an update may.
+        if (meanwhile) {
+            std::exchange(meanwhile, {})();
+        }
         if (answers.empty()) {
             return gb::app::MessageResult::Ok;
         }
@@ -39,16 +48,38 @@ public:
 
     std::vector<std::string> shown;
     std::deque<gb::app::MessageResult> answers;
+    std::function<void()> meanwhile;
 };
 
 class ReportCommandsTest : public ::testing::Test {
 protected:
+    ReportCommandsTest() {
+        for (const CAucItem& item : items) {
+            list.AddItem(item, gb::itemdb::folder::AuctionEnded);
+        }
+    }
+
     std::vector<const CAucItem*> Rows(std::initializer_list<int> indexes) const {
         std::vector<const CAucItem*> rows;
         for (const int index : indexes) {
             rows.push_back(&items[static_cast<std::size_t>(index)]);
         }
         return rows;
+    }
+    // The identity of the item at this index in the profile's item list.
+    HeldItems::ItemId IdOf(int index) const {
+        const CAucItem& item = items[static_cast<std::size_t>(index)];
+        gb::itemdb::CItemList::ListPos stored;
+        EXPECT_TRUE(list.FindItem(item.GetSite(), item.GetAuctionId(), &stored));
+        return list.IdOf(*list.GetItem(stored));
+    }
+    // The items at these indexes, as a command holds them.
+    HeldItems Held(std::initializer_list<int> indexes) const {
+        std::vector<HeldItems::ItemId> ids;
+        for (const int index : indexes) {
+            ids.push_back(IdOf(index));
+        }
+        return HeldItems(list, std::move(ids));
     }
     std::filesystem::path ReportFile() const { return folder / "AucRpt.htm"; }
 
@@ -57,6 +88,7 @@ protected:
     // The shipped library's first template, "Buyer Invoice", is an e-mail.
     ReportSource source{gb::test::ReportFixture("VizEvav.cta"), 0, fees};
     std::vector<CAucItem> items = gb::test::ThreeItems();
+    gb::itemdb::CItemList list;
     RecordingMessages messages;
     gb::test::RecordingShell shell;
     // The hints shown, each answered with OK and the box left unticked.
@@ -107,7 +139,7 @@ TEST_F(ReportCommandsTest, MailToWithoutAddressShowsTheMessageAndOpensNothing) {
 TEST_F(ReportCommandsTest, ReportFileThatCannotBeWrittenIsReportedAndNothingShown) {
     std::filesystem::create_directory(ReportFile());  // a folder where the page should go
 
-    EXPECT_FALSE(commands.Report(source, Rows({0, 1}), Rows({0, 1, 2})));
+    EXPECT_FALSE(commands.Report(source, Held({0, 1}), Held({0, 1, 2})));
 
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].rfind(kReportNotWritten, 0), 0u);
@@ -128,7 +160,7 @@ TEST_F(ReportCommandsTest, CopyGoesOnWhenTheReportFileCannotBeWritten) {
 TEST_F(ReportCommandsTest, ReportOfOneSelectedRowAsksAndYesRendersTheFolder) {
     messages.answers = {gb::app::MessageResult::Yes};
 
-    EXPECT_TRUE(commands.Report(source, Rows({1}), Rows({0, 1, 2})));
+    EXPECT_TRUE(commands.Report(source, Held({1}), Held({0, 1, 2})));
 
     EXPECT_EQ(shell.opened, std::vector<std::string>{"file://" + ReportFile().string()});
     EXPECT_EQ(messages.shown, std::vector<std::string>{ReportText(report_string::IncludeAllItems)});
@@ -138,10 +170,44 @@ TEST_F(ReportCommandsTest, ReportOfOneSelectedRowAsksAndYesRendersTheFolder) {
     EXPECT_NE(page->find("1003"), std::string::npos);
 }
 
+// An update that destroys an item while the user answers the question (a
+// deleted item a site still reports comes back as a new one) leaves it out
+// of the page; when none is left, he is told.
+TEST_F(ReportCommandsTest, ItemsDestroyedWhileTheQuestionIsOpenAreLeftOut) {
+    const auto bringBack = [this] {
+        gb::itemdb::RetrievedRow row;
+        row.seller = "cornercurios";
+        row.item = "1002";
+        row.start = "3/1/2024 10:00:00 AM";
+        row.end = "3/2/2024 10:00:00 AM";
+        row.price = "$70.00";
+        row.completion = "*";
+        list.MergeRow("eBay USA", row, 0, 0);
+    };
+    for (const auto answer : {gb::app::MessageResult::Yes, gb::app::MessageResult::No}) {
+        list.MoveItem(IdOf(1), gb::itemdb::folder::DeletedItems);
+        messages.answers = {answer};
+        messages.meanwhile = bringBack;
+        const bool shown = commands.Report(source, Held({1}), Held({0, 1, 2}));
+
+        if (answer == gb::app::MessageResult::Yes) {
+            EXPECT_TRUE(shown);
+            const std::string page = gb::ReadWholeFile(ReportFile()).value_or("");
+            EXPECT_NE(page.find("1001"), std::string::npos);
+            EXPECT_NE(page.find("1003"), std::string::npos);
+            EXPECT_EQ(page.find("1002"), std::string::npos);
+        } else {
+            EXPECT_FALSE(shown);
+            EXPECT_EQ(messages.shown.back(), ReportText(report_string::NoItemSelected));
+            EXPECT_EQ(shell.opened.size(), 1u);
+        }
+    }
+}
+
 TEST_F(ReportCommandsTest, AReportTheDesktopCannotOpenNamesTheFile) {
     shell.opens = false;
 
-    EXPECT_FALSE(commands.Report(source, {}, Rows({0})));
+    EXPECT_FALSE(commands.Report(source, Held({}), Held({0})));
 
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0], ReportNotOpenedText(ReportFile()));
@@ -153,7 +219,7 @@ TEST_F(ReportCommandsTest, TheReportPageIsTheUsersAloneAndItsAddressNamesExactly
     std::filesystem::create_directory(odd);
     ReportCommands inOddFolder{messages, shell, hints, odd};
 
-    EXPECT_TRUE(inOddFolder.Report(source, {}, Rows({0})));
+    EXPECT_TRUE(inOddFolder.Report(source, Held({}), Held({0})));
 
     EXPECT_EQ(
         std::filesystem::status(odd / "AucRpt.htm").permissions() & std::filesystem::perms::all,
@@ -164,7 +230,7 @@ TEST_F(ReportCommandsTest, TheReportPageIsTheUsersAloneAndItsAddressNamesExactly
 }
 
 TEST_F(ReportCommandsTest, ReportOfAnEmptyFolderSaysSo) {
-    EXPECT_FALSE(commands.Report(source, {}, {}));
+    EXPECT_FALSE(commands.Report(source, Held({}), Held({})));
     EXPECT_EQ(messages.shown, std::vector<std::string>{ReportText(report_string::NoItemSelected)});
 }
 

@@ -468,6 +468,44 @@ TEST_F(SellersDay, FromANewProfileToTheNextMorning) {
     EXPECT_FALSE(Column(kAuctionIdColumn).contains("1007"));
     EXPECT_EQ(services.modals.StepsLeft(), 0u);
 
+    // Two listed items deleted, then an update that the sites answer with
+    // them while Deleted Items is being exported: the update brings them back
+    // as new items, and the export writes only what is still deleted, and
+    // says so.
+    Select({"5002", "5004"});
+    services.modals.Then(ScriptedModalRunner::Press(QMessageBox::Yes));
+    ASSERT_TRUE(Run(cmd::DeleteItems));
+    for (const CFolderNode* node : Document().GetFolders().GetChain()) {
+        if (node->parentId == folder::DeletedItems) {
+            Open(node->id);
+            break;
+        }
+    }
+    ASSERT_EQ(Model().rowCount(), 3);
+    const std::filesystem::path deletedExport = folder / "deleted.csv";
+    ASSERT_TRUE(Run(cmd::UpdateDatabase));
+    services.modals
+        .Then(ScriptedModalRunner::Accept([&](QDialog& dialog) {
+            ASSERT_TRUE(WaitForTheRunToEnd());
+            dialog.findChild<QLineEdit*>("target")->setText(
+                QString::fromStdString(deletedExport.string()));
+            dialog.findChild<QComboBox*>("type")->setCurrentIndex(0);
+        }))
+        .Then(ScriptedModalRunner::Press(QMessageBox::Ok));
+    ASSERT_TRUE(Run(cmd::ExportItems));
+    Settle();
+    const QStringList exportedLines =
+        QString::fromStdString(gb::ReadWholeFile(deletedExport).value_or("")).split("\r\n");
+    ASSERT_EQ(exportedLines.size(), 3) << exportedLines.join('|').toStdString();
+    EXPECT_TRUE(exportedLines[1].startsWith("1007,")) << exportedLines[1].toStdString();
+    EXPECT_EQ(services.modals.Ran().back().text,
+              "Export Complete! Only 1 of the 3 items were exported: the others left the "
+              "profile while the export dialog was open.");
+    EXPECT_EQ(ListOf("eBay USA", "5002"), folder::AuctionEnded);
+    EXPECT_EQ(ListOf("eBay USA", "5004"), folder::AuctionEnded);
+    EXPECT_EQ(Column(kAuctionIdColumn), QStringList{"1007"});
+    EXPECT_EQ(services.modals.StepsLeft(), 0u);
+
     // 5. Search all folders, a summary of a selection, a new column.
     List().Search().OnItemSearch();
     gb::app::ui::CFindDlg* search = List().Search().FindDialog();

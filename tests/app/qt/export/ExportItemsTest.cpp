@@ -50,7 +50,7 @@ protected:
           user_(folder_ / "user.settings") {}
 
     void Export(const std::string& folderColumns, bool partial = false) {
-        const gb::app::ListRows rows = items_.Rows();
+        const gb::app::HeldItems rows = items_.Held();
         gb::app::ui::ExportItems({rows, folderColumns, partial, items_.Fees()}, user_, runner_,
                                  nullptr);
     }
@@ -175,7 +175,7 @@ TEST_F(ExportItemsTest, APartlyLoadedFolderWarnsAndAnEmptyOneIsNotExported) {
 
     ScriptedModalRunner empty([](const std::string& failure) { ADD_FAILURE() << failure; });
     empty.Then(ScriptedModalRunner::Press(QMessageBox::Ok));
-    const gb::app::ListRows none({}, items_.Fees(), nullptr);
+    const gb::app::HeldItems none(items_.List(), {});
     gb::app::ui::ExportItems({none, "#AB", false, items_.Fees()}, user_, empty, nullptr);
     ASSERT_EQ(empty.Ran().size(), 1u);
     EXPECT_EQ(empty.Ran()[0].text, "The current folder is empty. There are no items to export. ");

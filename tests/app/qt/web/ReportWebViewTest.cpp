@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "FakeServices.h"
 #include "app/core/hints/HintReminder.h"
@@ -19,6 +20,8 @@
 #include "itemdb/AucDoc.h"
 #include "itemdb/AucItem.h"
 #include "itemdb/FeeSchedule.h"
+#include "itemdb/FolderKind.h"
+#include "itemdb/ItemList.h"
 #include "itemdb/TemplateLibrary.h"
 #include "platform/Settings.h"
 #include "tests/support/TempFolder.h"
@@ -59,15 +62,20 @@ TEST(ReportWebView, TheReportPageLoadsFromTheAddressGivenToTheDesktop) {
     library.AddTemplate(sales);
     ASSERT_TRUE(library.SaveFile());
 
-    std::vector<gb::itemdb::CAucItem> items(3);
+    gb::itemdb::CItemList items;
+    std::vector<gb::itemdb::CItemList::ItemId> rows;
     const char* descriptions[] = {"Brass desk lamp", "Pocket watch", "Tin robot"};
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        items[i].SetAuctionId(std::to_string(3001 + i));
-        items[i].SetDescription(descriptions[i]);
-        items[i].SetBuyerId("buyer" + std::to_string(i));
-        items[i].SetMaxBid(std::to_string(10 * (i + 1)) + ".00");
+    for (std::size_t i = 0; i < 3; ++i) {
+        gb::itemdb::CAucItem item;
+        item.SetAuctionId(std::to_string(3001 + i));
+        item.SetDescription(descriptions[i]);
+        item.SetBuyerId("buyer" + std::to_string(i));
+        item.SetMaxBid(std::to_string(10 * (i + 1)) + ".00");
+        items.AddItem(item, gb::itemdb::folder::AuctionEnded);
+        gb::itemdb::CItemList::ListPos stored;
+        items.FindItem("", item.GetAuctionId(), &stored);
+        rows.push_back(items.IdOf(*items.GetItem(stored)));
     }
-    const std::vector<const gb::itemdb::CAucItem*> rows{&items[0], &items[1], &items[2]};
 
     FakeServices services;
     gb::Settings user{folder / "user.settings"};
@@ -85,7 +93,8 @@ TEST(ReportWebView, TheReportPageLoadsFromTheAddressGivenToTheDesktop) {
     }
 
     QSignalSpy finished(view.page(), &QWebEnginePage::loadFinished);
-    ASSERT_TRUE(commands.Report({folder / "VizEvav.cta", 0, fees}, {}, rows));
+    ASSERT_TRUE(commands.Report({folder / "VizEvav.cta", 0, fees}, gb::app::HeldItems(items, {}),
+                                gb::app::HeldItems(items, rows)));
     ASSERT_EQ(services.shell.links.size(), 1u);
     view.Navigate(services.shell.links[0]);
     ASSERT_TRUE(finished.wait(30000));
