@@ -461,7 +461,10 @@ TEST_F(ItemListIdentityTest, CommandsActOnlyOnTheItemsThatOutliveTheirWindows) {
          [&] {
              ASSERT_NE(Stored("1001-1"), nullptr);
              EXPECT_EQ(Stored("1001-1")->GetBuyerId(), "second");
-             EXPECT_EQ(Stored("1001-1")->GetDescription(), "Lot 1001");
+             // The bid shown, not the one the update brought.
+             std::string bid;
+             Stored("1001-1")->GetMaxBid(bid);
+             EXPECT_EQ(bid, "$6.00");
          }},
     };
     for (const Case& command : cases) {
