@@ -308,7 +308,7 @@ TEST_F(ItemListIdentityTest, DuringAnUpdateTheTotalsAndTheMergedRowsStayRight) {
 // once it pauses; when it stops, the list and the totals agree.
 TEST_F(ItemListIdentityTest, RowsMergedSteadilyShowWhileTheUpdateStillRuns) {
     OpenEnded(3);
-    constexpr int kMostRows = 400;
+    constexpr int kMostRows = 300;
     int merged = 0;
     bool shownWhileRunning = false;
     QTimer run;
