@@ -70,8 +70,8 @@ std::int32_t CAucDoc::FirstItemFolderFrom(std::int32_t id) const {
     const std::vector<const CFolderNode*> chain = folderTree_.GetChain();
     auto from = std::find_if(chain.begin(), chain.end(),
                              [id](const CFolderNode* node) { return node->id == id; });
-    const auto found = std::find_if(from, chain.end(),
-                                    [](const CFolderNode* node) { return node->heading == 0; });
+    const auto found =
+        std::find_if(from, chain.end(), [](const CFolderNode* node) { return node->heading == 0; });
     return found != chain.end() ? (*found)->id : chain.back()->id;
 }
 
@@ -138,13 +138,16 @@ bool CAucDoc::OnNewDocument() {
     if (IsUpdating()) {
         return false;
     }
-    DeleteContents();
-    pathName_.clear();
-    title_.clear();
-    SetModifiedFlag(false);
-    SetCurrentDocument(this);
-    SetFileVersion(profile_version::kCurrent);
-    selectedFolderId_ = folder::Root;
+    {
+        const DocumentEvents::Hold replacing(events_);
+        DeleteContents();
+        pathName_.clear();
+        title_.clear();
+        SetModifiedFlag(false);
+        SetCurrentDocument(this);
+        SetFileVersion(profile_version::kCurrent);
+        selectedFolderId_ = folder::Root;
+    }
     events_.Raise(
         DocumentEvent::WithHint(DocumentEvent::Kind::DocumentReplaced, DocumentEvent::kHintNew));
     return true;
@@ -172,17 +175,19 @@ bool CAucDoc::OnOpenDocument(const std::filesystem::path& path) {
         ReportError(LoadString(kUnexpectedFormatString));
         return false;
     }
-    DeleteContents();
-    TakeContents(loaded);
-
-    SetModifiedFlag(false);
-    SetPathName(path);
-    SetCurrentDocument(this);
-    if (host_ != nullptr) {
-        host_->SetProfilePath(path);
-    }
-    if (profileName_.empty() || sellerList_.GetCount() == 0) {
-        selectedFolderId_ = folder::Root;
+    {
+        const DocumentEvents::Hold replacing(events_);
+        DeleteContents();
+        TakeContents(loaded);
+        SetModifiedFlag(false);
+        SetPathName(path);
+        SetCurrentDocument(this);
+        if (host_ != nullptr) {
+            host_->SetProfilePath(path);
+        }
+        if (profileName_.empty() || sellerList_.GetCount() == 0) {
+            selectedFolderId_ = folder::Root;
+        }
     }
     events_.Raise(
         DocumentEvent::WithHint(DocumentEvent::Kind::DocumentReplaced, DocumentEvent::kHintOpened));

@@ -109,11 +109,13 @@ public:
     // Lifecycle. A new profile, opening one and closing this one (see
     // SaveModified) are refused, giving false, while an update runs.
     // A new, empty, untitled profile: just the root folder, no seller IDs, no
-    // items, selected folder 100. Views get hint 0.
+    // items, selected folder 100. Once it stands, one DocumentReplaced with
+    // hint 0 announces it; nothing is announced before.
     bool OnNewDocument();
     // Reads the profile file. On failure the user is told ("Unexpected file
     // format." for a file that is not a readable profile) and the profile that
-    // was open stays as it was. On success views get hint 1.
+    // was open stays as it was. On success, once the new profile stands, one
+    // DocumentReplaced with hint 1 announces it; nothing is announced before.
     bool OnOpenDocument(const std::filesystem::path& path);
     // Checks the folders and writes the profile to `path`: to a temporary file
     // renamed over the old one only when the whole write succeeded, readable

@@ -443,41 +443,6 @@ bool CAucItem::SetStoreItem(bool storeItem) {
     return true;
 }
 
-void CAucItem::TakeEdits(const CAucItem& original, const CAucItem& edited) {
-    const auto take = [&](auto member) {
-        if (edited.*member != original.*member) {
-            this->*member = edited.*member;
-        }
-    };
-    take(&CAucItem::status_);
-    take(&CAucItem::storageFolder_);
-    take(&CAucItem::rating_);
-    take(&CAucItem::storeItem_);
-    for (std::size_t field = 0; field < TextField::Count; ++field) {
-        if (field == TextField::Site || field == TextField::AuctionId) {
-            continue;
-        }
-        if (edited.texts_.Get(field) != original.texts_.Get(field)) {
-            texts_.Set(field, edited.texts_.Get(field));
-        }
-    }
-    for (auto date : {&CAucItem::startDate_, &CAucItem::endDate_, &CAucItem::shipDate_,
-                      &CAucItem::payDate_, &CAucItem::updated_}) {
-        take(date);
-    }
-    for (auto money :
-         {&CAucItem::minBid_, &CAucItem::maxBid_, &CAucItem::itemCost_, &CAucItem::shCharge_,
-          &CAucItem::insuranceCost_, &CAucItem::shipCost_, &CAucItem::amtReceived_,
-          &CAucItem::transactionFee_, &CAucItem::reserveAmt_, &CAucItem::otherCharges_,
-          &CAucItem::insertionFee_, &CAucItem::finalFee_, &CAucItem::otherFees_}) {
-        take(money);
-    }
-    if (!std::ranges::equal(edited.GetCategories(), original.GetCategories())) {
-        categoryCount_ = edited.categoryCount_;
-        categories_ = edited.categories_;
-    }
-}
-
 bool CAucItem::IsSold() const {
     return !GetBuyerId().empty() &&
            (!reserveAmt_.IsValid() || (maxBid_.IsValid() && maxBid_ >= reserveAmt_));
@@ -627,6 +592,35 @@ std::span<const CAucItem::RecordSlot> CAucItem::RecordLayout() {
         {&CAucItem::storeItem_, profile_version::kStoreFlag},
     };
     return kLayout;
+}
+
+void CAucItem::TakeEdits(const CAucItem& original, const CAucItem& edited) {
+    // Every field of the record, so that a field the record gains is taken
+    // too; the key stays this item's, and the state is not in the record.
+    const auto take = [&](auto member) {
+        if (edited.*member != original.*member) {
+            this->*member = edited.*member;
+        }
+    };
+    for (const RecordSlot& slot : RecordLayout()) {
+        std::visit(
+            Overloaded{
+                [&](TextField::Index field) {
+                    if (field != TextField::Site && field != TextField::AuctionId &&
+                        edited.texts_.Get(field) != original.texts_.Get(field)) {
+                        texts_.Set(field, edited.texts_.Get(field));
+                    }
+                },
+                [&](RecordSlot::CategoryCount) {
+                    if (!std::ranges::equal(edited.GetCategories(), original.GetCategories())) {
+                        categoryCount_ = edited.categoryCount_;
+                        categories_ = edited.categories_;
+                    }
+                },
+                [&](auto member) { take(member); },
+            },
+            slot.member);
+    }
 }
 
 void CAucItem::Serialize(gb::Archive& ar) {

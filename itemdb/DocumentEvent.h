@@ -21,7 +21,7 @@ struct DocumentEvent {
         ItemAdded,          // a new item was filed by CItemList::AddNewItem
         ItemChanged,        // an item was stored anew
         ItemMoved,          // an item moved to another state list
-        ItemRemoved,        // an item is about to leave the lists for good
+        ItemRemoved,        // an item left the lists for good (told while it lives)
         RowMerged,          // a retrieved row updated or filed the item
         FolderChanged,      // a part of one folder changed
         FolderTreeChanged,  // folders were added or removed, or the tree was reset or read

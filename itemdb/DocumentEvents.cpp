@@ -19,6 +19,9 @@ bool DocumentEvents::IsListening(const DocumentListener* listener) const {
 }
 
 void DocumentEvents::Raise(const DocumentEvent& event) const {
+    if (held_) {
+        return;
+    }
     // A listener may go away, or add another, while one is told: each is
     // looked up again before it is told.
     for (DocumentListener* listener : std::vector(listeners_)) {

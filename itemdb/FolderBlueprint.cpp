@@ -236,8 +236,10 @@ private:
         tree_.SetCurFixed(row.fixed);
         tree_.SetCurDescription(TextOf(row.description));
         tree_.SetCurColumnsOrURL(TextOf(row.data));
-        if (CItemFilter* filter = tree_.GetCurFilter()) {
-            Apply(row.filter, id, *filter);
+        if (const CItemFilter* own = tree_.GetCurFilter()) {
+            CItemFilter filter = *own;
+            Apply(row.filter, id, filter);
+            tree_.SetCurFilter(filter);
         }
         return id;
     }

@@ -264,12 +264,12 @@ const CItemFilter* CFolderTree::GetCurFilter() const {
     return FilterOf(Current());
 }
 
-CItemFilter* CFolderTree::GetCurFilter() {
+CItemFilter* CFolderTree::CurFilter() {
     return const_cast<CItemFilter*>(std::as_const(*this).GetCurFilter());
 }
 
 void CFolderTree::SetCurFilter(const CItemFilter& filter) {
-    if (CItemFilter* own = GetCurFilter(); own != nullptr && *own != filter) {
+    if (CItemFilter* own = CurFilter(); own != nullptr && *own != filter) {
         *own = filter;
         Announce(DocumentEvent::ForFolder(Current().id, FolderPart::Filter));
     }

@@ -76,7 +76,6 @@ public:
 
     // The node's filter; null for a node without one (web-site headings).
     const CItemFilter* GetCurFilter() const;
-    CItemFilter* GetCurFilter();
     // Copies the filter into the node's own; nothing for a node without one.
     // Does not mark the tree modified, but announces a real change.
     void SetCurFilter(const CItemFilter& filter);
@@ -127,6 +126,7 @@ private:
 
     const CFolderNode& Current() const { return nodes_[cursor_]; }
     const CItemFilter* FilterOf(const CFolderNode& node) const;
+    CItemFilter* CurFilter();
     CFolderNode& Current() { return nodes_[cursor_]; }
     // The first node along the chain from the root for which `visit` gives true.
     template <typename Visit>

@@ -407,8 +407,10 @@ const CAucItem& CItemList::FileMergedRow(std::string_view site, std::string_view
     // whatever other lists hold. Should the list it belongs in hold the key
     // already, the row updates the known item instead, as without the copy.
     if (const auto deleted = deleted_.Find(site, auctionId); deleted.found) {
-        Forget(StateList::ItemOf(deleted.node));
-        deleted_.Erase(deleted.node);
+        // Out of the list first; the item lives on until its removal has
+        // been announced.
+        StateList::Detached gone = deleted_.Detach(deleted.node);
+        Forget(StateList::ItemOf(gone));
         if (const CAucItem* filed = fileNewItem()) {
             return *filed;
         }
@@ -445,12 +447,12 @@ const CAucItem& CItemList::FileMergedRow(std::string_view site, std::string_view
 }
 
 void CItemList::Forget(const CAucItem& item) {
-    Announce(DocumentEvent::Kind::ItemRemoved, item);
     if (DisplayEntry* entry = Withdraw(item)) {
         entry->list = 0;
         entry->item = nullptr;
     }
     entryOfItem_.erase(&item);
+    Announce(DocumentEvent::Kind::ItemRemoved, item);
 }
 
 void CItemList::RemoveAll() {

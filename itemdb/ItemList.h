@@ -219,7 +219,8 @@ private:
     // After a merge changed or filed an item in `list`: it shows, and counts,
     // when the folder on display admits it.
     void Redisplay(const CAucItem& item, std::int32_t list, DisplayEntry* entry);
-    // Before a merge destroys an item: it leaves the display for good.
+    // A merge took the item out of its list: it leaves the display and its
+    // totals for good, then its removal is announced.
     void Forget(const CAucItem& item);
     // Files a retrieved row's item: updates the known item or files a new
     // one; gives the item.

@@ -53,15 +53,17 @@ std::optional<AddedFolder> AddFolderBeside(CFolderTree& tree, std::int32_t curre
     tree.SetCurColumnsOrURL(place->type == folder::WebSites
                                 ? UiText(string_id::ProductPage)
                                 : UiText(static_cast<int>(StandardColumnSet::Default)));
-    if (CItemFilter* filter = tree.GetCurFilter()) {
+    if (const CItemFilter* own = tree.GetCurFilter()) {
+        CItemFilter filter = *own;
         if (place->type == folder::ByStatus) {
-            filter->SetStateMask(CItemFilter::EndedBit);
-            filter->AddStatus(id);
+            filter.SetStateMask(CItemFilter::EndedBit);
+            filter.AddStatus(id);
         } else if (place->type == folder::ByCategory) {
-            filter->SetStateMask(CItemFilter::InProgressBit | CItemFilter::EndedBit |
-                                 CItemFilter::ArchiveBit);
-            filter->AddCategory(id);
+            filter.SetStateMask(CItemFilter::InProgressBit | CItemFilter::EndedBit |
+                                CItemFilter::ArchiveBit);
+            filter.AddCategory(id);
         }
+        tree.SetCurFilter(filter);
     }
     return Describe(tree);
 }

@@ -30,11 +30,23 @@ bool ItemListController::ShowFolder(std::int32_t folderId) {
 
 void ItemListController::ForgetFolder() {
     shownFolder_.reset();
+    mergedRowsWaitingSince_.reset();
+}
+
+std::chrono::milliseconds ItemListController::RowMerged(Clock::time_point now) {
+    if (!mergedRowsWaitingSince_) {
+        mergedRowsWaitingSince_ = now;
+    }
+    const auto waited =
+        std::chrono::duration_cast<std::chrono::milliseconds>(now - *mergedRowsWaitingSince_);
+    return std::clamp(kMergedRowsLongestWait - waited, std::chrono::milliseconds::zero(),
+                      kMergedRowsPause);
 }
 
 ItemListController::Items ItemListController::Load(const CItemFilter* filter,
                                                    std::int32_t folderKind, bool whole) {
     items_.SetFilter(CItemFilter::ForFolder(filter));
+    mergedRowsWaitingSince_.reset();
     const auto count = static_cast<std::size_t>(items_.GetTotals().GetCount());
     const FolderLoadPlan plan = FolderLoadPlan::For(count, whole, folderKind);
     partial_ = plan.partial;

@@ -9,7 +9,12 @@
 // Rows come in load order (by end time) until the user sorts them; a reload
 // of the same folder (after an update merged rows, after its columns changed)
 // keeps a whole load whole and the user's sort.
+//
+// Rows an update merges show with the next load: once the run pauses for a
+// moment, and at the latest a second after the first row still waiting, so
+// that a run whose rows keep coming shows them as it goes.
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -29,6 +34,12 @@ namespace gb::app {
 class ItemListController {
 public:
     using Items = std::vector<const gb::itemdb::CAucItem*>;
+    using Clock = std::chrono::steady_clock;
+
+    // The pause in a run after which merged rows show, and the longest a
+    // merged row waits.
+    static constexpr std::chrono::milliseconds kMergedRowsPause{200};
+    static constexpr std::chrono::milliseconds kMergedRowsLongestWait{1000};
 
     ItemListController(gb::itemdb::CItemList& items, gb::itemdb::CFeeSchedule& fees,
                        const gb::itemdb::FolderNameLookup& folders);
@@ -57,6 +68,10 @@ public:
     std::vector<std::size_t> SortByColumn(std::span<const gb::itemdb::CAucItem* const> rows,
                                           int sortField);
 
+    // A row was merged at `now`: how long from now until the folder is to be
+    // loaded again to show the rows merged so far. Each load shows them all.
+    std::chrono::milliseconds RowMerged(Clock::time_point now);
+
     bool IsPartial() const { return partial_; }
     int SortField() const { return sortField_; }
     // 1 ascending, 0 descending.
@@ -70,6 +85,8 @@ private:
     gb::itemdb::CFeeSchedule& fees_;
     const gb::itemdb::FolderNameLookup& folders_;
     std::optional<std::int32_t> shownFolder_;
+    // When the first merged row not yet shown was merged.
+    std::optional<Clock::time_point> mergedRowsWaitingSince_;
     bool partial_ = false;
     // The last load took every item because the user asked for them all.
     bool loadedWhole_ = false;

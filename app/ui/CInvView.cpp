@@ -37,8 +37,6 @@ namespace gb::app::ui {
 
 namespace {
 
-// How long an update run must pause before the rows it merged show.
-constexpr int kMergedRowsDelayMs = 200;
 // The rows a column's width is taken from.
 constexpr int kColumnWidthSampleRows = 200;
 
@@ -91,7 +89,6 @@ CInvView::CInvView(IFrame& frame, QWidget* parent)
         ShowSelectionCount();
     });
     mergedRowsReload_.setSingleShot(true);
-    mergedRowsReload_.setInterval(kMergedRowsDelayMs);
     connect(&mergedRowsReload_, &QTimer::timeout, this, [this] {
         if (IsAttached() && controller_.ShownFolder()) {
             ReloadKeepingView();
@@ -222,6 +219,18 @@ void CInvView::OnInitialUpdate() {
     }
 }
 
+void CInvView::StartAfresh() {
+    // Nothing of the profile before is shown or waits to be: the new one's
+    // folder loads as if it were opened for the first time.
+    mergedRowsReload_.stop();
+    scheduled_ = 0;
+    fullLoad_ = false;
+    builtColumns_.clear();
+    controller_.ForgetFolder();
+    model_->Clear();
+    UpdateStatus();
+}
+
 void CInvView::OnUpdate(std::int32_t hint) {
     if (hint == DocumentEvent::kHintNew) {
         controller_.ForgetFolder();
@@ -243,8 +252,7 @@ void CInvView::OnDocumentEvent(const DocumentEvent& event) {
     using Kind = DocumentEvent::Kind;
     switch (event.kind) {
         case Kind::ItemAdded:
-            ShowAddedItem(*event.item);
-            Schedule(kTotals);
+            Schedule(ShowAddedItem(*event.item) ? kTotals | kWidths : kTotals);
             return;
         case Kind::ItemChanged:
         case Kind::ItemMoved:
@@ -257,9 +265,9 @@ void CInvView::OnDocumentEvent(const DocumentEvent& event) {
             return;
         case Kind::RowMerged:
             // The merged item's row shows it at once; new rows and the order
-            // follow once the run pauses.
+            // follow once the run pauses, or has gone on for a while.
             model_->ItemChanged(*event.item);
-            mergedRowsReload_.start();
+            mergedRowsReload_.start(controller_.RowMerged(ItemListController::Clock::now()));
             Schedule(kTotals);
             return;
         case Kind::FolderChanged:
@@ -271,11 +279,11 @@ void CInvView::OnDocumentEvent(const DocumentEvent& event) {
     }
 }
 
-void CInvView::ShowAddedItem(const CAucItem& item) {
+bool CInvView::ShowAddedItem(const CAucItem& item) {
     const CItemList& items = GetDocument().GetItemList();
     if (!controller_.ShownFolder() || !items.MatchFolder(item, item.GetState()) ||
         model_->RowOf(&item) >= 0) {
-        return;
+        return false;
     }
     // Before the first selected row (the one a duplicate was made from).
     int at = model_->rowCount();
@@ -283,6 +291,7 @@ void CInvView::ShowAddedItem(const CAucItem& item) {
         at = std::min(at, selected.row());
     }
     model_->InsertRow(at, items.IdOf(item));
+    return true;
 }
 
 void CInvView::OnFolderChanged(std::int32_t folderId, gb::itemdb::FolderPart part) {
@@ -329,9 +338,12 @@ void CInvView::RunScheduled() {
     }
     if (reload) {
         ReloadKeepingView();
-    } else {
-        ShowTotals();
+        return;
     }
+    if ((scheduled & kWidths) != 0) {
+        SizeColumns();
+    }
+    ShowTotals();
 }
 
 void CInvView::BuildColumns(const std::string& columnSet) {

@@ -39,6 +39,8 @@ public:
     ViewKind Kind() const override { return ViewKind::Items; }
     void OnInitialUpdate() override;
     void OnUpdate(std::int32_t hint) override;
+    // Another profile: no folder, rows, sort or selection of the one before.
+    void StartAfresh() override;
     // The rows, the columns and the totals follow the document's changes.
     void OnDocumentEvent(const gb::itemdb::DocumentEvent& event) override;
 
@@ -80,11 +82,11 @@ protected:
 private:
     // What a change of the document leaves to do once the command that made
     // it is done.
-    enum Refresh : unsigned { kTotals = 1, kRows = 2, kColumns = 4 };
+    enum Refresh : unsigned { kTotals = 1, kRows = 2, kColumns = 4, kWidths = 8 };
 
     // A new item the folder shows gets its row before the first selected one
-    // (a duplicate's, before its original).
-    void ShowAddedItem(const gb::itemdb::CAucItem& item);
+    // (a duplicate's, before its original); true when it got one.
+    bool ShowAddedItem(const gb::itemdb::CAucItem& item);
     void OnFolderChanged(std::int32_t folderId, gb::itemdb::FolderPart part);
     void Schedule(unsigned refresh);
     void RunScheduled();
@@ -109,7 +111,8 @@ private:
     ItemListController controller_;
     ItemListModel* model_;
     ItemListPrinting printing_;
-    // Rows merged by an update run show once the run pauses for a moment.
+    // Rows merged by an update run show once the run pauses for a moment,
+    // or has merged rows for a second.
     QTimer mergedRowsReload_;
     unsigned scheduled_ = 0;
     bool firstUpdateDone_ = false;

@@ -87,6 +87,17 @@ void CNavView::OnUpdate(std::int32_t) {
     }
 }
 
+void CNavView::StartAfresh() {
+    // No branch of the profile before stays expanded, whatever ids the new
+    // one's folders have; the rebuild that follows marks its folder.
+    rebuildPending_ = false;
+    rebuilding_ = true;
+    clear();
+    rebuilding_ = false;
+    openFolderId_ = 0;
+    currentNodeId_ = folder::Root;
+}
+
 void CNavView::OnDocumentEvent(const DocumentEvent& event) {
     using Kind = DocumentEvent::Kind;
     if (event.kind != Kind::FolderChanged && event.kind != Kind::FolderTreeChanged) {

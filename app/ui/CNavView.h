@@ -32,6 +32,8 @@ public:
     ViewKind Kind() const override { return ViewKind::Items; }
     void OnInitialUpdate() override;
     void OnUpdate(std::int32_t hint) override;
+    // Another profile: no branch expanded, no folder current.
+    void StartAfresh() override;
     // Folders that change are mirrored once the change is over.
     void OnDocumentEvent(const gb::itemdb::DocumentEvent& event) override;
 

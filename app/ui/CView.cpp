@@ -24,6 +24,9 @@ void CView::Detach() {
 }
 
 void CView::OnDocumentEvent(const DocumentEvent& event) {
+    if (event.kind == DocumentEvent::Kind::DocumentReplaced) {
+        StartAfresh();
+    }
     if (event.hint) {
         OnUpdate(*event.hint);
     }

@@ -39,8 +39,13 @@ public:
     virtual void OnInitialUpdate() {}
     // The view shows the document anew; the hint is one of DocumentEvent's.
     virtual void OnUpdate(std::int32_t hint) = 0;
-    // A change of the document: the changes that carry a hint update the
-    // view with it; views that follow other changes handle them first.
+    // The document now holds another profile: the view forgets what it kept
+    // of the one before (its folder, rows, sort, selection). The update with
+    // the event's hint follows.
+    virtual void StartAfresh() {}
+    // A change of the document: a replaced profile starts the view afresh,
+    // whatever its hint; the changes that carry a hint update the view with
+    // it; views that follow other changes handle them first.
     void OnDocumentEvent(const gb::itemdb::DocumentEvent& event) override;
     // A form checks its entries before it may be left. Asking whether a view
     // is a form, or whether its entries are valid, changes nothing.

@@ -50,7 +50,7 @@ public:
     // leaves when the folder on display no longer admits it. Nothing for an
     // item without a row.
     void ItemChanged(const gb::itemdb::CAucItem& item);
-    // The item is about to go from the lists: its row leaves.
+    // The item went from the lists: its row leaves.
     void ItemRemoved(const gb::itemdb::CAucItem& item);
 
     // The item of a row; none for a row out of range or whose item is gone.

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -126,6 +127,36 @@ TEST_F(ItemListControllerTest, AReloadAfterAMergeShowsTheMergedItems) {
     const ItemListController::Items reloaded = controller_.Reload(&all_, folder::AllItems);
     // The rows ascended by ID, so the click sorted them descending.
     EXPECT_EQ(Ids(reloaded), (std::vector<std::string>{"1002", "1001", "1000", "0999"}));
+}
+
+// Merged rows wait for a pause in the run, but never more than a second after
+// the first of them, however steadily the rows keep coming; each load shows
+// all of them, and the next row waits anew.
+TEST_F(ItemListControllerTest, MergedRowsShowAtAPauseOrAfterASecondAtTheLatest) {
+    using std::chrono::milliseconds;
+    struct Step {
+        int atMs;         // when a row is merged, from the start of the run
+        bool loadBefore;  // the folder was loaded just before
+        int waitMs;       // how long until the rows are to show
+    };
+    const Step steps[] = {
+        {0, false, 200},   {150, false, 200},  {300, false, 200}, {799, false, 200},
+        {850, false, 150}, {990, false, 10},   {1000, false, 0},  {1400, false, 0},
+        {1450, true, 200}, {2300, false, 150}, {2500, false, 0},
+    };
+    AddItems(3);
+    controller_.ShowFolder(111);
+    const ItemListController::Clock::time_point start{};
+    for (const Step& step : steps) {
+        if (step.loadBefore) {
+            controller_.Reload(&all_, folder::AllItems);
+        }
+        EXPECT_EQ(controller_.RowMerged(start + milliseconds(step.atMs)), milliseconds(step.waitMs))
+            << step.atMs;
+    }
+    // Another folder starts without rows waiting.
+    controller_.ForgetFolder();
+    EXPECT_EQ(controller_.RowMerged(start + milliseconds(9000)), milliseconds(200));
 }
 
 // Equal values keep the order the user saw: a reload after a merge does not

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,16 @@ public:
     std::vector<std::string> events;
 };
 
+// Looks at the document while it is told of a change.
+class Probe final : public DocumentListener {
+public:
+    explicit Probe(std::function<void(const DocumentEvent&)> look) : look_(std::move(look)) {}
+    void OnDocumentEvent(const DocumentEvent& event) override { look_(event); }
+
+private:
+    std::function<void(const DocumentEvent&)> look_;
+};
+
 class DocumentEventsTest : public ::testing::Test {
 protected:
     DocumentEventsTest() {
@@ -100,12 +111,29 @@ TEST_F(DocumentEventsTest, EachMergedRowAnnouncesItsItem) {
     const gb::ScopedClock scoped{clock};
     CItemList& items = doc_.GetItemList();
     items.AddItem(KeyedItem("eBay USA", "1003"), folder::DeletedItems);
+    items.SetFilter(CItemFilter());
+    // By the time its removal is told, the item has left its list and the
+    // totals of the folder on display.
+    int toldRemoved = 0;
+    int shownBefore = 0;
+    Probe probe([&](const DocumentEvent& event) {
+        if (event.kind == DocumentEvent::Kind::ItemRemoved) {
+            ++toldRemoved;
+            EXPECT_FALSE(items.FindItem("eBay USA", "1003", nullptr, folder::DeletedItems));
+            EXPECT_EQ(items.GetTotals().GetCount(), shownBefore - 1);
+            EXPECT_EQ(event.item->GetAuctionId(), "1003");
+        }
+    });
+    doc_.GetEvents().Add(&probe);
     items.MergeRow("eBay USA", RunningRow("1001"), 250, 0);
     items.MergeRow("eBay USA", EndedRow("1002"), 250, 0);
     // A deleted item a site still reports is destroyed and filed anew.
+    shownBefore = items.GetTotals().GetCount();
     items.MergeRow("eBay USA", EndedRow("1003"), 250, 0);
     EXPECT_EQ(observer_.events, (std::vector<std::string>{"merged 1001", "merged 1002",
                                                           "removed 1003", "merged 1003"}));
+    EXPECT_EQ(toldRemoved, 1);
+    doc_.GetEvents().Remove(&probe);
 }
 
 TEST_F(DocumentEventsTest, FolderChangesNameTheFolderAndPartButAnUnchangedFilterIsNot) {
@@ -132,12 +160,26 @@ TEST_F(DocumentEventsTest, FolderChangesNameTheFolderAndPartButAnUnchangedFilter
     EXPECT_FALSE(observer_.events.empty());
 }
 
+// A profile made or read is one event, told once its contents stand; nothing
+// of the emptying or reading before it is told.
 TEST_F(DocumentEventsTest, AProfileMadeOrReadIsAnnouncedWithItsHintAndKeepsTheListeners) {
     const gb::test::TempFolder folder;
     ASSERT_TRUE(doc_.OnSaveDocument(folder / "Shop.pro"));
+    doc_.SetProfileName("Other");
+    doc_.GetItemList().RemoveAll();
+    observer_.events.clear();
+    std::vector<std::string> seen;
+    Probe probe([&](const DocumentEvent&) {
+        const CItemList& items = doc_.GetItemList();
+        seen.push_back(doc_.GetProfileName() + " " +
+                       std::to_string(items.GetStateList(folder::InProgress)->Size() +
+                                      items.GetStateList(folder::AuctionEnded)->Size()));
+    });
+    doc_.GetEvents().Add(&probe);
     ASSERT_TRUE(doc_.OnOpenDocument(folder / "Shop.pro"));
-    ASSERT_FALSE(observer_.events.empty());
-    EXPECT_EQ(observer_.events.back(), "replaced 1");
+    EXPECT_EQ(observer_.events, std::vector<std::string>{"replaced 1"});
+    EXPECT_EQ(seen, std::vector<std::string>{"Shop 2"});
+    doc_.GetEvents().Remove(&probe);
 
     // The tree read from the file announces through this document.
     observer_.events.clear();
@@ -146,7 +188,7 @@ TEST_F(DocumentEventsTest, AProfileMadeOrReadIsAnnouncedWithItsHintAndKeepsTheLi
 
     observer_.events.clear();
     ASSERT_TRUE(doc_.OnNewDocument());
-    EXPECT_EQ(observer_.events.back(), "replaced 0");
+    EXPECT_EQ(observer_.events, std::vector<std::string>{"replaced 0"});
 }
 
 // A listener that goes away while another is told is not told afterwards.

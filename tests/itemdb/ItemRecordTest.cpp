@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -502,5 +503,155 @@ INSTANTIATE_TEST_SUITE_P(States, DisplayStateTest,
                                            IconCase{103, false, 3, 4}, IconCase{103, true, 5, 6},
                                            IconCase{107, true, 7, 8}, IconCase{110, false, 9, 10},
                                            IconCase{0, true, 0, 0}));
+
+// An edit stores what the user changed onto the item as an update left it:
+// for every field the item sheet, the bulk sheet or Set Status can change,
+// the user's value lands and every other field keeps what the update brought.
+// The table names every field ID the item stores; a field the item gains
+// needs its line here.
+enum class Source { Update, User };
+
+struct EditableField {
+    const char* name;
+    int fieldId;  // 0 for the parts without one
+    void (*set)(CAucItem& item, Source source);
+};
+
+template <int Id>
+void SetText(CAucItem& item, Source source) {
+    item.SetFieldText(Id, source == Source::User ? "typed by the seller" : "brought by the update");
+}
+template <int Id>
+void SetAmount(CAucItem& item, Source source) {
+    item.SetMoneyValue(Id, gb::Money::FromUnits(source == Source::User ? 70000 : 990000));
+}
+template <int Id>
+void SetDate(CAucItem& item, Source source) {
+    item.SetFieldText(Id, source == Source::User ? "4/5/2006" : "2/1/2004");
+}
+
+const EditableField kEditableFields[] = {
+    {"Description", field::Description, SetText<field::Description>},
+    {"StartDate", field::StartDate, SetDate<field::StartDate>},
+    {"EndDate", field::EndDate, SetDate<field::EndDate>},
+    {"MinBid", field::MinBid, SetAmount<field::MinBid>},
+    {"MaxBid", field::MaxBid, SetAmount<field::MaxBid>},
+    {"BuyerId", field::BuyerId, SetText<field::BuyerId>},
+    {"Email", field::Email, SetText<field::Email>},
+    {"Rating", field::Rating,
+     [](CAucItem& item, Source source) { item.SetRating(source == Source::User ? "7" : "99"); }},
+    {"InsertionFee", field::InsertionFee, SetAmount<field::InsertionFee>},
+    {"FinalFee", field::FinalFee, SetAmount<field::FinalFee>},
+    {"Status", field::Status,
+     [](CAucItem& item, Source source) {
+         item.SetStatus(source == Source::User ? 152 : 151, true);
+     }},
+    {"Folder", field::Folder,
+     [](CAucItem& item, Source source) { item.SetFolderId(source == Source::User ? 202 : 201); }},
+    {"Updated", field::Updated,
+     [](CAucItem& item, Source source) {
+         item.SetUpdated(source == Source::User ? "04/05/06 10:00:00" : "02/01/04 10:00:00");
+     }},
+    {"PayDate", field::PayDate, SetDate<field::PayDate>},
+    {"ShipDate", field::ShipDate, SetDate<field::ShipDate>},
+    {"InsuranceCost", field::InsuranceCost, SetAmount<field::InsuranceCost>},
+    {"AmtReceived", field::AmtReceived, SetAmount<field::AmtReceived>},
+    {"SHCharge", field::SHCharge, SetAmount<field::SHCharge>},
+    {"ShipCost", field::ShipCost, SetAmount<field::ShipCost>},
+    {"InvoiceNote", field::InvoiceNote, SetText<field::InvoiceNote>},
+    {"ItemNote", field::ItemNote, SetText<field::ItemNote>},
+    {"FeeNote", field::FeeNote, SetText<field::FeeNote>},
+    {"ShippingNote", field::ShippingNote, SetText<field::ShippingNote>},
+    {"Weight", field::Weight, SetText<field::Weight>},
+    {"PaymentMethod", field::PaymentMethod, SetText<field::PaymentMethod>},
+    {"SellerId", field::SellerId, SetText<field::SellerId>},
+    {"ShippingAddress", field::ShippingAddress, SetText<field::ShippingAddress>},
+    {"PayNote", field::PayNote, SetText<field::PayNote>},
+    {"ItemCost", field::ItemCost, SetAmount<field::ItemCost>},
+    {"ShippingMethod", field::ShippingMethod, SetText<field::ShippingMethod>},
+    {"OtherFees", field::OtherFees, SetAmount<field::OtherFees>},
+    {"ChargeNote", field::ChargeNote, SetText<field::ChargeNote>},
+    {"OtherCharges", field::OtherCharges, SetAmount<field::OtherCharges>},
+    {"Feedback", field::Feedback, SetText<field::Feedback>},
+    {"ReserveAmt", field::ReserveAmt, SetAmount<field::ReserveAmt>},
+    {"TransactionFee", field::TransactionFee, SetAmount<field::TransactionFee>},
+    {"AuctionType", field::AuctionType, SetText<field::AuctionType>},
+    // An update does not touch the store flag; only the seller sets it.
+    {"StoreItem", 0,
+     [](CAucItem& item, Source source) {
+         if (source == Source::User) {
+             item.SetStoreItem(true);
+         }
+     }},
+    // The categories and the itemized codes each count as one field: the
+    // seller's whole list wins.
+    {"Categories", 0,
+     [](CAucItem& item, Source source) {
+         item.AddCategory(folder::NoCategory);
+         item.AddCategory(source == Source::User ? 302 : 301);
+     }},
+    {"ItemizedCharges", 0,
+     [](CAucItem& item, Source source) {
+         item.ClearItemizedCharges();
+         item.AddItemizedCharge(source == Source::User ? 4 : 3);
+     }},
+    {"ItemizedFees", 0,
+     [](CAucItem& item, Source source) {
+         item.ClearItemizedFees();
+         item.AddItemizedFee(source == Source::User ? 6 : 5);
+     }},
+};
+
+// Field IDs that no edit changes: the key, the values worked out from other
+// fields, and the end time, which is the end date's own value.
+const std::set<int> kNotEditable = {
+    field::AuctionId,
+    field::Site,
+    field::InvoiceAmt,
+    field::EndTime,
+    field::TotalFees,
+    field::DaysToPay,
+    field::DaysToShip,
+    544,
+    545,
+    546,
+    547,
+    548,
+    field::Icon,
+};
+
+TEST(ItemEdits, EachEditedFieldLandsAndEveryOtherKeepsWhatAnUpdateBrought) {
+    CAucItem original;
+    original.SetSite("eBay USA");
+    original.SetAuctionId("1001");
+    original.SetState(folder::AuctionEnded);
+    for (const EditableField& edit : kEditableFields) {
+        CAucItem edited = original;
+        edit.set(edited, Source::User);
+        ASSERT_NE(edited, original) << edit.name;
+        CAucItem updated = original;
+        for (const EditableField& merged : kEditableFields) {
+            merged.set(updated, Source::Update);
+        }
+        CAucItem expected = updated;
+        edit.set(expected, Source::User);
+        ASSERT_NE(expected, updated) << edit.name;
+
+        updated.TakeEdits(original, edited);
+        EXPECT_EQ(updated, expected) << edit.name;
+    }
+}
+
+TEST(ItemEdits, TheTableNamesEveryFieldAnItemStores) {
+    std::set<int> listed;
+    for (const EditableField& edit : kEditableFields) {
+        if (edit.fieldId != 0) {
+            EXPECT_TRUE(listed.insert(edit.fieldId).second) << edit.name;
+        }
+    }
+    for (int id = field::First; id <= field::Last; ++id) {
+        EXPECT_NE(listed.contains(id), kNotEditable.contains(id)) << id;
+    }
+}
 
 }  // namespace

@@ -79,13 +79,16 @@ std::string SearchDescription(int fieldId, std::string_view text) {
 
 bool FileSearchResults(gb::itemdb::CAucDoc& document, const CItemFilter& filter,
                        std::string_view description) {
-    gb::itemdb::CFolderTree& tree = document.EditFolders();
-    if (!tree.FindNode(folder::SearchResults)) {
+    // The folder is the one on display by the time its new criteria are
+    // announced, so that the list shows what they find.
+    if (!document.SelectFolder(folder::SearchResults)) {
         return false;
     }
-    tree.SetCurFilter(filter);
+    gb::itemdb::CFolderTree& tree = document.EditFolders();
+    tree.FindNode(folder::SearchResults);
     tree.SetCurDescription(description);
-    return document.SelectFolder(folder::SearchResults);
+    tree.SetCurFilter(filter);
+    return true;
 }
 
 }  // namespace gb::app

@@ -59,8 +59,8 @@ std::string SearchDescription(int fieldId, std::string_view text);
 inline constexpr std::string_view kSearchResultsMissing =
     "This profile has no Search Results folder, so the items found cannot be shown.";
 
-// Gives "Search Results" the filter and description of an all-folders search
-// and selects it. False, and the profile unchanged, when it has no such
+// Selects "Search Results", then gives it the filter and description of an
+// all-folders search. False, and the profile unchanged, when it has no such
 // folder.
 bool FileSearchResults(gb::itemdb::CAucDoc& document, const gb::itemdb::CItemFilter& filter,
                        std::string_view description);

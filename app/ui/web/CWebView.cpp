@@ -61,6 +61,11 @@ void CWebView::OnInitialUpdate() {
     host_.EnableToolbar(gb::itemdb::folder::WebSites);
 }
 
+void CWebView::StartAfresh() {
+    OnStop();
+    history()->clear();
+}
+
 void CWebView::OnUpdate(std::int32_t) {
     // A page shown for an item or a report stays when the item folder on
     // display changes; only a web folder's own address is loaded.

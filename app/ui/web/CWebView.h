@@ -44,6 +44,8 @@ public:
     void OnInitialUpdate() override;
     // Shows the selected folder's address.
     void OnUpdate(std::int32_t hint) override;
+    // Another profile: the load of the one before stops, its history goes.
+    void StartAfresh() override;
 
     // Loads an address and shows it in the address box, not in its history.
     void Navigate(const std::string& address);

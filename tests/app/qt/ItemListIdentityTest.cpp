@@ -2,6 +2,7 @@
 // row stay with their items through sorting, edits and rows an update merges
 // while the list is in use; an edit updates its row in place.
 
+#include <QtCore/QTimer>
 #include <QtPrintSupport/QPrintPreviewWidget>
 #include <QtTest/QTest>
 #include <QtWidgets/QComboBox>
@@ -15,6 +16,7 @@
 #include "app/dialogs/bulk/CAutoShipPage.h"
 #include "app/dialogs/items/CDuplicateDlg.h"
 #include "app/dialogs/items/CMoveFolderDlg.h"
+#include "app/dialogs/sheet/CInvSheet.h"
 #include "app/dialogs/sheet/EditItem.h"
 #include "app/dialogs/status/CStatusDlg.h"
 #include "app/dialogs/summary/CSummaryDlg.h"
@@ -479,6 +481,81 @@ TEST_F(ItemListIdentityTest, CommandsActOnlyOnTheItemsThatOutliveTheirWindows) {
         EXPECT_EQ(services.modals.StepsLeft(), 0u);
         command.expect();
     }
+}
+
+// An update whose rows keep coming shows its new rows as it goes, not only
+// once it pauses; when it stops, the list and the totals agree.
+TEST_F(ItemListIdentityTest, RowsMergedSteadilyShowWhileTheUpdateStillRuns) {
+    OpenEnded(3);
+    constexpr int kMostRows = 300;
+    int merged = 0;
+    bool shownWhileRunning = false;
+    QTimer run;
+    QObject::connect(&run, &QTimer::timeout, [&] {
+        if (Model().rowCount() > 3) {
+            shownWhileRunning = true;
+        }
+        if (shownWhileRunning || merged == kMostRows) {
+            run.stop();
+            return;
+        }
+        Merge(std::to_string(5000 + merged), "$1.00");
+        ++merged;
+    });
+    run.start(20);
+    ASSERT_TRUE(QTest::qWaitFor([&run] { return !run.isActive(); }, 120000));
+    EXPECT_TRUE(shownWhileRunning) << merged << " rows merged";
+    EXPECT_LT(merged, kMostRows);
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Model().rowCount() == 3 + merged; }, 30000));
+    EXPECT_EQ(frame->SummaryBar()->Count(), QString::number(3 + merged));
+}
+
+// An amount changed in the item sheet counts in the summary bar's total as
+// soon as the sheet is closed.
+TEST_F(ItemListIdentityTest, AnEditedMaxBidShowsInTheTotalAtOnce) {
+    OpenEnded(4);
+    const QString before = frame->SummaryBar()->TotalBids();
+    SelectId("1002");
+    services.modals.Then(ScriptedModalRunner::Accept([](QDialog& dialog) {
+        ASSERT_TRUE(dynamic_cast<gb::app::ui::CInvSheet&>(dialog).SetActivePage(
+            gb::app::ui::CInvSheet::InvoiceTab));
+        auto* bid = dialog.findChild<QLineEdit*>("maxBid");
+        ASSERT_NE(bid, nullptr);
+        bid->setText("777.25");
+    }));
+    ASSERT_TRUE(frame->ExecuteCommand(gb::app::cmd::EditItems));
+    Settle();
+    std::string total;
+    document.GetItemList().GetTotals().GetMaxBid(total);
+    EXPECT_NE(QString::fromStdString(total), before);
+    EXPECT_EQ(frame->SummaryBar()->TotalBids(), QString::fromStdString(total));
+}
+
+// A duplicate's longer auction ID is shown whole, the columns sized as a load
+// of the folder sizes them.
+TEST_F(ItemListIdentityTest, ADuplicatesRowSizesTheColumnsAsALoadDoes) {
+    test_profile::AddItems(document, sellerFolder, folder::AuctionEnded, 2);
+    CAucItem longId = *Stored("1000");
+    longId.SetAuctionId("5100100047");
+    ASSERT_TRUE(document.GetItemList().AddItem(longId, folder::AuctionEnded));
+    OpenWindow();
+    const std::int32_t ended =
+        test_profile::AllItemsFolder(document, sellerFolder, folder::AuctionEnded);
+    Open(ended);
+    SelectId("5100100047");
+    services.modals.Then(ScriptedModalRunner::Accept([](QDialog& dialog) {
+        dynamic_cast<gb::app::ui::CDuplicateDlg&>(dialog).BuyerIdEdit()->setText("second_buyer");
+    }));
+    ASSERT_TRUE(frame->ExecuteCommand(gb::app::cmd::CreateDuplicate));
+    Settle();
+    ASSERT_TRUE(Ids().contains("5100100047-1"));
+    const int width = List()->columnWidth(1);
+    EXPECT_GT(width, List()->fontMetrics().horizontalAdvance("5100100047-1"));
+
+    Open(DeletedItemsFolder());
+    Open(ended);
+    EXPECT_EQ(List()->columnWidth(1), width);
 }
 
 TEST_F(ItemListIdentityTest, EnterOnARowEditsItAsADoubleClickDoes) {

@@ -6,12 +6,18 @@
 #include <QtTest/QTest>
 #include <QtWidgets/QMenu>
 
+#include <QtWidgets/QComboBox>
 #include <QtWidgets/QLineEdit>
+#include <QtWidgets/QPushButton>
 
 #include "FrameFixture.h"
+#include "SiteObjects.h"
 #include "app/core/CommandIds.h"
 #include "app/core/FolderImages.h"
+#include "app/dialogs/profile/CSellerIdDlg.h"
+#include "app/ui/profile/CProView.h"
 #include "itemdb/FolderKind.h"
+#include "widgets/ScriptedModalRunner.h"
 
 using namespace gb::itemdb;
 
@@ -329,6 +335,37 @@ TEST_F(NavigationTreeTest, ANewProfileShowsItsFoldersOnceItsFirstSellerIsStored)
     EXPECT_GT(Tree().topLevelItem(0)->childCount(), 5);
     EXPECT_GT(document.GetSelectedFolderId(), folder::Root);
     EXPECT_EQ(Tree().CurrentNodeId(), document.GetSelectedFolderId());
+}
+
+// What the profile view stores reaches the tree by the document's word alone:
+// a seller added and the profile renamed there show once Close is pressed.
+TEST_F(NavigationTreeTest, ASellerAndANameStoredInTheProfileViewShowOnClose) {
+    gb::test::RegisterSiteObjects();
+    frame->ShowUserProfile();
+    Settle();
+    auto* form = dynamic_cast<gb::app::ui::CProView*>(frame->GetRightView());
+    ASSERT_NE(form, nullptr);
+    form->ProfileNameEdit()->setText("Renamed Shop");
+    services.modals.Then(gb::widgets::ScriptedModalRunner::Accept([](QDialog& dialog) {
+        auto& seller = dynamic_cast<gb::app::ui::CSellerIdDlg&>(dialog);
+        seller.SiteBox()->setCurrentIndex(seller.SiteBox()->findText("eBay UK"));
+        seller.SellerIdEdit()->setText("second_seller");
+        seller.PasswordEdit()->setText("pw");
+    }));
+    form->AddButton()->click();
+    form->CloseButton()->click();
+    Settle();
+    ASSERT_EQ(services.modals.StepsLeft(), 0u);
+    ASSERT_NE(frame->GetRightView()->Kind(), gb::app::ViewKind::Profile);
+
+    EXPECT_EQ(Tree().topLevelItem(0)->text(0), "Renamed Shop");
+    gb::itemdb::CSellerList& sellers = document.GetSellerList();
+    ASSERT_EQ(sellers.GetCount(), 2);
+    sellers.SetCurrent(1);
+    const QTreeWidgetItem* added = Tree().FindTreeItem(sellers.GetFolderId());
+    ASSERT_NE(added, nullptr);
+    EXPECT_EQ(added->parent(), Tree().topLevelItem(0));
+    EXPECT_GT(added->childCount(), 0);
 }
 
 TEST_F(NavigationTreeTest, TheTreeStartsWideEnoughForTheFolderNames) {

@@ -1,9 +1,9 @@
 // A seller's day on the real main window: a new profile with two seller IDs,
 // an update from the emulated sites while the list is in use, sorting,
 // editing and the item commands on a large folder, search, summary and a new
-// column, reports, mail, export and printing, then exit and the next
-// morning's start on the same profile. Each step checks the profile, not only
-// the widgets.
+// column, reports, mail, export and printing, another profile opened and the
+// day's opened again, then exit and the next morning's start on the same
+// profile. Each step checks the profile, not only the widgets.
 
 #include <QtCore/QDeadlineTimer>
 #include <QtCore/QProcess>
@@ -20,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 
@@ -635,7 +636,87 @@ TEST_F(SellersDay, FromANewProfileToTheNextMorning) {
     EXPECT_GE(pages, 1);
     EXPECT_EQ(services.modals.StepsLeft(), 0u);
 
-    // 7. Exit saves; the next start finds every change of the day.
+    // 7. Another shop's profile whose open folder has the same id as this
+    // one's, with other items in it: the list shows that profile's rows and
+    // totals, and the commands reach its items. Back through the recent
+    // profiles, the same for this one.
+    ASSERT_TRUE(Run(cmd::FileSave));
+    const std::int32_t shown = Document().GetSelectedFolderId();
+    const std::filesystem::path secondShop = folder / "Second Shop.pro";
+    {
+        CAucDoc other;
+        ASSERT_TRUE(other.OnOpenDocument(profile));
+        other.GetItemList().RemoveAll();
+        for (int i = 0; i < 3; ++i) {
+            CAucItem lot;
+            lot.SetSite("eBay UK");
+            lot.SetSellerId("curios_uk");
+            lot.SetAuctionId(std::to_string(9001 + i));
+            lot.SetDescription("Second shop lot " + std::to_string(i));
+            lot.SetFolderId(uk);
+            lot.SetEndDate("3/" + std::to_string(1 + i) + "/2025 10:00:00");
+            lot.SetMaxBid("7.00");
+            lot.SetBuyerId("second_shop_buyer");
+            other.GetItemList().AddItem(lot, folder::AuctionEnded);
+        }
+        ASSERT_TRUE(other.SelectFolder(shown));
+        ASSERT_TRUE(other.OnSaveDocument(secondShop));
+    }
+    const auto inOrder = [](QStringList ids) {
+        ids.sort();
+        return ids;
+    };
+    const auto editNote = [this](const QString& id, const QString& note) {
+        Select({id});
+        services.modals.Then(ScriptedModalRunner::Accept(
+            [note](QDialog& sheet) { sheet.findChild<QLineEdit*>("itemNote")->setText(note); }));
+        ASSERT_TRUE(Run(cmd::EditItems));
+        Settle();
+    };
+    const auto deleteItem = [this](const QString& id) {
+        Select({id});
+        services.modals.Then(ScriptedModalRunner::Press(QMessageBox::Yes));
+        ASSERT_TRUE(Run(cmd::DeleteItems));
+        Settle();
+    };
+    const QStringList dayRows = Column(kAuctionIdColumn);
+    services.files.openAnswer = secondShop;
+    ASSERT_TRUE(Run(cmd::FileOpen));
+    Settle();
+    ASSERT_EQ(Document().GetPathName().filename(), secondShop.filename());
+    ASSERT_EQ(Document().GetSelectedFolderId(), shown);
+    EXPECT_EQ(inOrder(Column(kAuctionIdColumn)), (QStringList{"9001", "9002", "9003"}));
+    EXPECT_EQ(inOrder(Column(kDescriptionColumn)),
+              (QStringList{"Second shop lot 0", "Second shop lot 1", "Second shop lot 2"}));
+    EXPECT_EQ(Frame().SummaryBar()->Count(), "3");
+    deleteItem("9002");
+    EXPECT_EQ(ListOf("eBay UK", "9002"), folder::DeletedItems);
+    EXPECT_EQ(inOrder(Column(kAuctionIdColumn)), (QStringList{"9001", "9003"}));
+    EXPECT_EQ(Frame().SummaryBar()->Count(), "2");
+    editNote("9003", "Second shop's note");
+    EXPECT_EQ(Stored("eBay UK", "9003")->GetItemNote(), "Second shop's note");
+
+    const std::vector<std::filesystem::path>& recent = program->App().GetRecentFiles().Entries();
+    const auto day = std::find_if(recent.begin(), recent.end(), [this](const auto& path) {
+        return path.filename() == profile.filename();
+    });
+    ASSERT_NE(day, recent.end());
+    ASSERT_TRUE(Run(cmd::FileRecent1 + static_cast<int>(day - recent.begin())));
+    Settle();
+    ASSERT_EQ(Document().GetPathName().filename(), profile.filename());
+    ASSERT_EQ(Document().GetSelectedFolderId(), shown);
+    EXPECT_EQ(inOrder(Column(kAuctionIdColumn)), inOrder(dayRows));
+    EXPECT_EQ(Frame().SummaryBar()->Count(), QString::number(dayRows.size()));
+    const QString kept = dayRows.front();
+    const QString gone = dayRows.back();
+    deleteItem(gone);
+    EXPECT_EQ(ListOf("eBay UK", gone.toStdString()), folder::DeletedItems);
+    EXPECT_EQ(Model().rowCount(), static_cast<int>(dayRows.size()) - 1);
+    editNote(kept, "Wrapped twice");
+    EXPECT_EQ(Stored("eBay UK", kept.toStdString())->GetItemNote(), "Wrapped twice");
+    EXPECT_EQ(services.modals.StepsLeft(), 0u);
+
+    // 8. Exit saves; the next start finds every change of the day.
     ASSERT_TRUE(Run(cmd::FileSave));
     const QString evening = DumpProfile();
     ASSERT_TRUE(evening.contains("5010-1")) << evening.left(400).toStdString();
