@@ -5,11 +5,30 @@
 #include <utility>
 
 #include "platform/Paths.h"
+#include "widgets/MessageBox.h"
 
 namespace gb::widgets {
 
 bool DesktopHelpOpener::Open(const QUrl& address) {
     return QDesktopServices::openUrl(address);
+}
+
+std::string NoHelpProgramText(std::string_view helpFile) {
+    return "The help file \"" + std::string(helpFile) +
+           "\" could not be opened: no web browser is set up on this computer to show it. Set "
+           "up a default web browser, or open the file in a browser yourself.";
+}
+
+bool NotifyingHelpOpener::Open(const QUrl& address) {
+    if (browser_.Open(address)) {
+        return true;
+    }
+    // The path is the file system's bytes, UTF-8.
+    ShowMessage(
+        runner_, parent_,
+        {QString(), QString::fromStdString(NoHelpProgramText(address.toLocalFile().toStdString())),
+         QMessageBox::Warning, QMessageBox::Ok});
+    return false;
 }
 
 HelpService::HelpService(std::filesystem::path helpFile, HelpOpener& opener)

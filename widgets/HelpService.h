@@ -7,9 +7,14 @@
 #include <QtCore/QUrl>
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
+class QWidget;
+
 namespace gb::widgets {
+
+class ModalRunner;
 
 inline constexpr std::string_view kHelpFileName = "Lotkeeper.html";
 
@@ -33,6 +38,24 @@ public:
 class DesktopHelpOpener final : public HelpOpener {
 public:
     bool Open(const QUrl& address) override;
+};
+
+// What the user reads when no browser could show the help file `helpFile`.
+std::string NoHelpProgramText(std::string_view helpFile);
+
+// Opens the help through `browser`; when that fails, tells the user in a
+// message box run over `parent` which help file to open himself.
+class NotifyingHelpOpener final : public HelpOpener {
+public:
+    NotifyingHelpOpener(HelpOpener& browser, ModalRunner& runner, QWidget* parent)
+        : browser_(browser), runner_(runner), parent_(parent) {}
+
+    bool Open(const QUrl& address) override;
+
+private:
+    HelpOpener& browser_;
+    ModalRunner& runner_;
+    QWidget* parent_;
 };
 
 class HelpService {

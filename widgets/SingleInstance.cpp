@@ -1,10 +1,8 @@
 #include "widgets/SingleInstance.h"
 
-#include <QtCore/QDir>
-#include <QtCore/QStandardPaths>
 #include <QtNetwork/QLocalSocket>
 
-#include <unistd.h>
+#include "platform/InstanceLock.h"
 
 namespace gb::widgets {
 
@@ -14,17 +12,17 @@ constexpr int kConnectMilliseconds = 2000;
 constexpr int kAttempts = 5;
 const QByteArray kActivate = QByteArrayLiteral("activate\n");
 
-QString LockFolder() {
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return runtime.isEmpty() ? QDir::tempPath() : runtime;
+QString PathText(const std::filesystem::path& path) {
+    return QString::fromStdString(path.string());
 }
 
 }  // namespace
 
 SingleInstance::SingleInstance(const QString& name, QObject* parent)
-    : QObject(parent),
-      serverName_(QStringLiteral("%1/%2-%3.socket").arg(LockFolder(), name).arg(getuid())),
-      lock_(QStringLiteral("%1/%2-%3.lock").arg(LockFolder(), name).arg(getuid())) {
+    : SingleInstance(InstanceLock(name.toStdString()), parent) {}
+
+SingleInstance::SingleInstance(const InstanceLock& lock, QObject* parent)
+    : QObject(parent), serverName_(PathText(lock.Socket())), lock_(PathText(lock.File())) {
     lock_.setStaleLockTime(0);
 }
 

@@ -1,13 +1,18 @@
 #pragma once
 // One instance of a program per user: the first instance holds a lock and
 // listens; a later one finds the lock taken, asks the first to come to the
-// front, and ends.
+// front, and ends. The lock is platform's InstanceLock, which Setup and
+// Remove read to find the programs of an installation that run.
 
 #include <QtCore/QLockFile>
 #include <QtCore/QObject>
 #include <QtNetwork/QLocalServer>
 
 #include <memory>
+
+namespace gb {
+class InstanceLock;
+}
 
 namespace gb::widgets {
 
@@ -30,6 +35,7 @@ Q_SIGNALS:
     void Activated();
 
 private:
+    SingleInstance(const InstanceLock& lock, QObject* parent);
     bool AskFirstInstance() const;
 
     QString serverName_;

@@ -20,6 +20,7 @@
 #include "app/ui/QtFileDialogService.h"
 #include "app/ui/QtMessageService.h"
 #include "app/ui/QtShellService.h"
+#include "interfaces/InstanceNames.h"
 #include "itemdb/AucDoc.h"
 #include "widgets/QtModalRunner.h"
 #include "widgets/SingleInstance.h"
@@ -37,7 +38,7 @@ class LotkeeperProgram final : public QObject {
 
 public:
     // The name under which the first instance is found.
-    static constexpr const char* kInstanceName = "Norvel_Gavelbook";
+    static constexpr const char* kInstanceName = gb::kLotkeeperInstanceName;
 
     // Without `services` the program runs its modal windows on the screen
     // and opens links on the desktop.

@@ -166,9 +166,12 @@ bool CInstaller::SetTargetFolder(const fs::path& path) {
         Append("Cannot create directory " + path.string());
         return false;
     }
-    if (absolute != target_ || record_.File().empty()) {
+    if (absolute != target_ || !recordOpened_) {
         target_ = absolute;
-        record_.Start(target_ / kManifestName);
+        recordOpened_ = true;
+        if (const std::string problem = record_.Open(target_ / kManifestName); !problem.empty()) {
+            Log(problem);
+        }
     }
     return CreateDirectoryTree(target_);
 }
@@ -190,24 +193,12 @@ bool CInstaller::CreateDirectoryTree(const fs::path& path) {
         Append("Cannot create directory");
         return false;
     }
-    // The folders that are missing, outermost first: the record lists them so
-    // that removing the installation takes away these and no folder that was
-    // there before.
-    std::vector<fs::path> missing;
+    // The record lists the folders that were missing so that removing the
+    // installation takes away these and no folder that was there before.
+    const std::vector<fs::path> missing = InstallRecord::MissingFolders(path);
     std::error_code error;
-    for (fs::path folder = path; !folder.empty() && !fs::exists(folder, error);
-         folder = folder.parent_path()) {
-        missing.insert(missing.begin(), folder);
-        if (folder == folder.parent_path()) {
-            break;
-        }
-    }
     fs::create_directories(path, error);
-    for (const fs::path& folder : missing) {
-        if (fs::is_directory(folder)) {
-            record_.AddFolder(folder);
-        }
-    }
+    record_.AddFolders(missing);
     if (error || !fs::is_directory(path)) {
         Append("Cannot create directory " + path.string() +
                (error ? ": " + error.message() : std::string()));
@@ -263,6 +254,8 @@ bool CInstaller::RegisterServer(std::string_view expandedName) {
     const ScopedMachineSettings machine(MachineSettingsFolder());
     Settings& classes = Settings::ClassesRoot();
     const bool created = !fs::exists(classes.File());
+    const std::vector<fs::path> missing =
+        InstallRecord::MissingFolders(classes.File().parent_path());
     const std::shared_ptr<const SettingsKey> before = classes.Snapshot();
     std::string error;
     const ComponentLibrary* library = ComponentLibrary::Load(path, &error);
@@ -273,6 +266,7 @@ bool CInstaller::RegisterServer(std::string_view expandedName) {
     }
     const HRESULT result = library->RegisterServer();
     // What the registration added is noted even when it failed half way.
+    record_.AddFolders(missing);
     if (const std::shared_ptr<const SettingsKey> after = classes.Snapshot(); after) {
         std::vector<std::string> added;
         CollectNewKeys(before.get(), *after, {}, added);

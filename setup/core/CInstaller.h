@@ -3,7 +3,8 @@
 // medium's files, registration of the component libraries, the shortcuts and
 // the profile file type. Every failure is told through the setup log; the
 // installation's record ("Installed.lst" in the target folder) lists what was
-// done, for the uninstaller.
+// done, for the uninstaller; an installation into the same folder again adds
+// to it.
 
 #include <filesystem>
 #include <functional>
@@ -94,6 +95,7 @@ private:
     std::string log_;
     LogListener listener_;
     InstallRecord record_;
+    bool recordOpened_ = false;
     bool madeDesktopShortcut_ = false;
 };
 

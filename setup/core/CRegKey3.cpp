@@ -1,6 +1,7 @@
 #include "setup/core/CRegKey3.h"
 
 #include <filesystem>
+#include <vector>
 
 #include "setup/core/InstallRecord.h"
 
@@ -24,23 +25,31 @@ std::string CRegKey3::KeyOf(std::string_view subKey) const {
     return key;
 }
 
-bool CRegKey3::Written(bool ok, bool created, std::string_view key, std::string_view name) {
-    if (ok && record_ != nullptr) {
+bool CRegKey3::Write(std::string_view subKey, std::string_view name,
+                     const std::function<bool(const std::string& key)>& write) {
+    const std::filesystem::path& file = root_.File();
+    const bool created = !std::filesystem::exists(file);
+    const std::vector<std::filesystem::path> missing =
+        InstallRecord::MissingFolders(file.parent_path());
+    const std::string key = KeyOf(subKey);
+    if (!write(key)) {
+        return false;
+    }
+    if (record_ != nullptr) {
+        record_->AddFolders(missing);
         record_->AddValue(root_, key, name, created);
     }
-    return ok;
+    return true;
 }
 
 bool CRegKey3::WriteDword(std::string_view subKey, std::string_view name, std::uint32_t value) {
-    const bool created = !std::filesystem::exists(root_.File());
-    const std::string key = KeyOf(subKey);
-    return Written(root_.SetNumber(key, name, value), created, key, name);
+    return Write(subKey, name,
+                 [&](const std::string& key) { return root_.SetNumber(key, name, value); });
 }
 
 bool CRegKey3::WriteString(std::string_view subKey, std::string_view name, std::string_view text) {
-    const bool created = !std::filesystem::exists(root_.File());
-    const std::string key = KeyOf(subKey);
-    return Written(root_.SetString(key, name, text), created, key, name);
+    return Write(subKey, name,
+                 [&](const std::string& key) { return root_.SetString(key, name, text); });
 }
 
 std::string CRegKey3::ReadString(std::string_view subKey, std::string_view name,

@@ -1,9 +1,11 @@
 #pragma once
 // One key of a settings root below "Software": a \ b \ c, as the installer
 // writes its values. Every value written is noted in the installation's
-// record so the uninstaller can take it away again.
+// record, with the settings file and folders the write created, so the
+// uninstaller can take them away again.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -30,7 +32,10 @@ public:
 
 private:
     std::string KeyOf(std::string_view subKey) const;
-    bool Written(bool ok, bool created, std::string_view key, std::string_view name);
+    // Writes one value by `write` (given the full key) and notes it, with the
+    // settings file and folders the write created, in the record.
+    bool Write(std::string_view subKey, std::string_view name,
+               const std::function<bool(const std::string& key)>& write);
 
     Settings& root_;
     std::string path_;

@@ -88,7 +88,9 @@ void DeleteSettings(const InstallManifest& manifest, UninstallReport& report) {
     }
     for (const fs::path& file : manifest.settingsFiles) {
         const std::shared_ptr<const SettingsKey> tree = Settings::ForFile(file).Snapshot();
-        if (tree && !HoldsValues(*tree)) {
+        if (tree && HoldsValues(*tree)) {
+            report.keptSettings.push_back(file);
+        } else if (tree) {
             RemoveListed(file, report);
             RemoveListed(fs::path(file.string() + ".lock"), report);
         }
@@ -197,11 +199,38 @@ UninstallReport UninstallFolder(const fs::path& programFolder, const UserFolders
     return report;
 }
 
+bool UninstallReport::Complete() const {
+    return kept.empty() && keptFolders.empty() && keptSettings.empty() && problems.empty();
+}
+
+std::optional<UninstallReport> RemoveInstallation(const fs::path& programFolder,
+                                                  const UserFolders& user,
+                                                  const ProgramRunner& runner,
+                                                  const RunningPrograms::Question& ask) {
+    if (!RunningPrograms(programFolder).AwaitClosed(ask)) {
+        return std::nullopt;
+    }
+    return UninstallFolder(programFolder, user, runner);
+}
+
+std::string ReportSummary(const UninstallReport& report) {
+    if (!report.problems.empty()) {
+        return "Gavelbook could not be removed completely.";
+    }
+    if (!report.Complete()) {
+        return "Not everything Gavelbook installed was taken away: what is listed as kept below "
+               "is still there.";
+    }
+    return "Gavelbook was removed.";
+}
+
 std::string ReportText(const UninstallReport& report) {
     std::string text;
     AddSection(text, "Removed:", report.removed);
     AddSection(text, "Kept, as they were changed after the installation:", report.kept);
     AddSection(text, "Kept, as they hold files the installation did not make:", report.keptFolders);
+    AddSection(text,
+               "Kept, as they hold settings the installation did not write:", report.keptSettings);
     if (!report.problems.empty()) {
         text += "Problems:\n";
         for (const std::string& problem : report.problems) {

@@ -6,7 +6,9 @@
 #include <QtWidgets/QScrollArea>
 #include <QtWidgets/QVBoxLayout>
 
+#include "setup/core/RunningPrograms.h"
 #include "setup/core/SetupStrings.h"
+#include "setup/remove/CloseProgramsQuestion.h"
 #include "setup/wizard/CPictureStatic.h"
 #include "setup/wizard/CWizardSheet.h"
 #include "setup/wizard/SetupQtText.h"
@@ -49,6 +51,12 @@ bool CPageLast::validatePage() {
         return true;
     }
     if (run_.Running()) {
+        return false;
+    }
+    // Nothing is installed over a program of an earlier installation that runs.
+    const RunningPrograms programs(CInstaller::AbsoluteFolder(sheet_.InstallFolder()));
+    if (!programs.AwaitClosed(
+            AskToCloseOnScreen(sheet_.Runner(), wizard(), ToQt(SetupText(ids::Caption))))) {
         return false;
     }
     Show(ids::WaitTitle, ToQt(SetupText(ids::WaitText)) + QStringLiteral("\n\n"),

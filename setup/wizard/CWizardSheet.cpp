@@ -21,9 +21,13 @@ std::optional<std::filesystem::path> CWizardSheet::BrowseForFolder(QWidget* pare
     return PathOf(chosen);
 }
 
-CWizardSheet::CWizardSheet(CInstaller installer, widgets::HelpOpener& help, FolderChooser chooser,
-                           QWidget* parent)
-    : QWizard(parent), installer_(std::move(installer)), help_(help), chooser_(std::move(chooser)) {
+CWizardSheet::CWizardSheet(CInstaller installer, widgets::HelpOpener& help,
+                           widgets::ModalRunner& runner, FolderChooser chooser, QWidget* parent)
+    : QWizard(parent),
+      installer_(std::move(installer)),
+      help_(help),
+      runner_(runner),
+      chooser_(std::move(chooser)) {
     setWizardStyle(QWizard::ClassicStyle);
     setOption(QWizard::NoBackButtonOnStartPage);
     setOption(QWizard::HaveHelpButton);
@@ -51,7 +55,8 @@ void CWizardSheet::ShowCaption(int id) {
 }
 
 void CWizardSheet::ShowHelp() {
-    widgets::HelpService(installer_.SourceFolder() / widgets::kHelpFileName, help_)
+    widgets::NotifyingHelpOpener opener(help_, runner_, this);
+    widgets::HelpService(installer_.SourceFolder() / widgets::kHelpFileName, opener)
         .ShowContext(widgets::help_context::Setup);
 }
 

@@ -2,7 +2,7 @@
 // Setup's wizard: welcome, readme, folder and last page, and the error page
 // the readme page jumps to when the machine lacks the web engine. The last
 // page's Finish runs the installation once. Help opens the user guide of the
-// medium.
+// medium, or names it when no browser can.
 
 #include <QtWidgets/QWizard>
 #include <filesystem>
@@ -13,7 +13,8 @@
 
 namespace gb::widgets {
 class HelpOpener;
-}
+class ModalRunner;
+}  // namespace gb::widgets
 
 namespace gb::setup::ui {
 
@@ -33,11 +34,13 @@ public:
     static std::optional<std::filesystem::path> BrowseForFolder(QWidget* parent,
                                                                 const QString& title);
 
-    // `help` opens the user guide in the browser.
-    CWizardSheet(CInstaller installer, widgets::HelpOpener& help,
+    // `help` opens the user guide in the browser; `runner` runs the sheet's
+    // message boxes.
+    CWizardSheet(CInstaller installer, widgets::HelpOpener& help, widgets::ModalRunner& runner,
                  FolderChooser chooser = &BrowseForFolder, QWidget* parent = nullptr);
 
     CInstaller& Installer() { return installer_; }
+    widgets::ModalRunner& Runner() { return runner_; }
     std::optional<std::filesystem::path> ChooseFolder(QWidget* parent, const QString& title) {
         return chooser_(parent, title);
     }
@@ -53,6 +56,7 @@ private:
 
     CInstaller installer_;
     widgets::HelpOpener& help_;
+    widgets::ModalRunner& runner_;
     FolderChooser chooser_;
     CPageFolder* folderPage_;
     CPageLast* lastPage_;

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "interfaces/InstanceNames.h"
 #include "template_editor/core/TemplateDoc.h"
 #include "template_editor/dialogs/DocPrompts.h"
 #include "widgets/SingleInstance.h"
@@ -32,7 +33,7 @@ class TemplateProgram final : public QObject {
 
 public:
     // The name under which the first instance is found.
-    static constexpr const char* kInstanceName = "Norvel_EDT";
+    static constexpr const char* kInstanceName = gb::kTemplateInstanceName;
 
     TemplateProgram(std::vector<std::string> arguments, gb::Settings& user,
                     std::filesystem::path programFolder, gb::widgets::ModalRunner& runner,

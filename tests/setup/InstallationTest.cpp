@@ -9,7 +9,9 @@
 
 #include <algorithm>
 #include <csignal>
+#include <map>
 
+#include "RunningProgram.h"
 #include "ScratchHome.h"
 #include "platform/FileIo.h"
 #include "platform/Settings.h"
@@ -48,6 +50,28 @@ std::vector<fs::path> AllPaths(const fs::path& folder) {
     }
     std::sort(paths.begin(), paths.end());
     return paths;
+}
+
+// Every file below `folder` with its contents, and every folder (as "/").
+std::map<fs::path, std::string> Contents(const fs::path& folder) {
+    std::map<fs::path, std::string> contents;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
+        contents[entry.path()] =
+            entry.is_directory() ? std::string("/") : ReadWholeFile(entry.path()).value_or("?");
+    }
+    return contents;
+}
+
+// The keys below `key` that hold neither values nor keys, by their paths.
+void CollectEmptyKeys(const SettingsKey& key, const std::string& path,
+                      std::vector<std::string>& empty) {
+    for (const SettingsKey* child : key.SubKeys()) {
+        const std::string childPath = path.empty() ? child->Name() : path + '\\' + child->Name();
+        if (child->Values().empty() && !child->HasSubKeys()) {
+            empty.push_back(childPath);
+        }
+        CollectEmptyKeys(*child, childPath, empty);
+    }
 }
 
 class InstallationTest : public ::testing::Test {
@@ -161,7 +185,12 @@ TEST_F(InstallationTest, InstallsAndUninstallsLeavingTheUsersFiles) {
     }
     EXPECT_TRUE(report.problems.empty()) << report.problems.front();
     EXPECT_EQ(report.kept, std::vector<fs::path>{Target() / "Demo.pro"});
-    EXPECT_EQ(report.keptFolders, (std::vector<fs::path>{Target(), Target().parent_path()}));
+    // The settings folder the installation made holds the user's settings now.
+    const fs::path settingsFolder = home_.UserSettings().parent_path();
+    EXPECT_EQ(report.keptFolders,
+              (std::vector<fs::path>{settingsFolder, settingsFolder.parent_path(), Target(),
+                                     Target().parent_path()}));
+    EXPECT_EQ(report.keptSettings, std::vector<fs::path>{home_.UserSettings()});
     std::vector<std::string> left;
     for (const auto& entry : fs::directory_iterator(Target())) {
         left.push_back(entry.path().filename().string());
@@ -185,9 +214,146 @@ TEST_F(InstallationTest, InstallsAndUninstallsLeavingTheUsersFiles) {
               std::string::npos)
         << text;
     EXPECT_NE(text.find("Kept, as they hold files the installation did not make:\n    " +
-                        Target().string() + "\n"),
+                        settingsFolder.string() + "\n"),
               std::string::npos)
         << text;
+    EXPECT_NE(text.find("Kept, as they hold settings the installation did not write:\n    " +
+                        home_.UserSettings().string() + "\n"),
+              std::string::npos)
+        << text;
+}
+
+// Setup run again into the same folder adds to the record of the first
+// installation: Remove takes away what either made, and the home folder is
+// as it was before.
+TEST_F(InstallationTest, ReinstallIntoTheSameFolderThenRemoveLeavesTheHomeAsItWas) {
+    MakeMedium("GoodServer.so");
+    const std::map<fs::path, std::string> before = Contents(home_.Home());
+    for (int run = 0; run < 2; ++run) {
+        CInstaller installer = MakeInstaller();
+        ASSERT_TRUE(Install(installer, Target())) << installer.SetupLog();
+    }
+    const std::optional<InstallManifest> record = RecordOf(Target());
+    ASSERT_TRUE(record);
+    EXPECT_NE(std::find(record->folders.begin(), record->folders.end(), Target()),
+              record->folders.end());
+    EXPECT_FALSE(record->settingsFiles.empty());
+
+    const UninstallReport report =
+        UninstallFolder(Target(), UserFolders::FromEnvironment(), FakeDesktopTools());
+    EXPECT_TRUE(report.Complete()) << ReportText(report);
+    EXPECT_EQ(ReportSummary(report), "Gavelbook was removed.");
+    EXPECT_EQ(Contents(home_.Home()), before);
+}
+
+// A record Setup cannot read is put aside, not overwritten, and said so.
+TEST_F(InstallationTest, UnreadableEarlierRecordIsKeptAside) {
+    MakeMedium("GoodServer.so");
+    fs::create_directories(Target());
+    WriteFileAtomically(Target() / kManifestName, "not a record\n");
+    CInstaller installer = MakeInstaller();
+    ASSERT_TRUE(Install(installer, Target())) << installer.SetupLog();
+    EXPECT_NE(installer.SetupLog().find("The list of an earlier installation cannot be read"),
+              std::string::npos)
+        << installer.SetupLog();
+    EXPECT_EQ(ReadWholeFile(Target() / "Installed.lst.unreadable"), "not a record\n");
+    EXPECT_TRUE(RecordOf(Target()));
+}
+
+// Settings files the user had before keep their other sections, and no
+// section of the programs is left in them, not even an empty one.
+TEST_F(InstallationTest, RemoveLeavesNoEmptySectionInSettingsFilesItShares) {
+    MakeMedium("GoodServer.so");
+    fs::create_directories(Target());
+    Settings& user = Settings::CurrentUser();
+    Settings& machine = Settings::ForFile(Target() / "machine.settings");
+    for (Settings* settings : {&user, &machine}) {
+        ASSERT_TRUE(settings->SetString("Software\\Other Maker\\Tool", "Kept", "yes"));
+    }
+    const std::optional<std::string> userBefore = ReadWholeFile(user.File());
+    const std::optional<std::string> machineBefore = ReadWholeFile(machine.File());
+    CInstaller installer = MakeInstaller();
+    ASSERT_TRUE(Install(installer, Target())) << installer.SetupLog();
+
+    const UninstallReport report =
+        UninstallFolder(Target(), UserFolders::FromEnvironment(), FakeDesktopTools());
+    EXPECT_TRUE(report.problems.empty()) << report.problems.front();
+    for (Settings* settings : {&user, &machine}) {
+        const std::shared_ptr<const SettingsKey> tree = settings->Snapshot();
+        ASSERT_TRUE(tree) << settings->File();
+        std::vector<std::string> empty;
+        CollectEmptyKeys(*tree, {}, empty);
+        EXPECT_TRUE(empty.empty()) << settings->File() << ": " << empty.front();
+    }
+    EXPECT_EQ(ReadWholeFile(user.File()), userBefore);
+    EXPECT_EQ(ReadWholeFile(machine.File()), machineBefore);
+}
+
+// While a program of the installation runs, Remove asks for it to be closed
+// and changes nothing until it is; cancelling leaves every file.
+TEST_F(InstallationTest, RemoveWaitsWhileAProgramOfTheInstallationRuns) {
+    MakeMedium("GoodServer.so");
+    const std::optional<std::string> program = ReadWholeFile("/bin/sleep");
+    ASSERT_TRUE(program);
+    WriteFileAtomically(medium_ / "Lotkeeper.ex_", CompressSzdd(*program, 'e'));
+    plan_.files.push_back({"Lotkeeper.ex_", "Lotkeeper.exe", "Lotkeeper", 0755});
+    const std::map<fs::path, std::string> beforeInstall = Contents(home_.Home());
+    CInstaller installer = MakeInstaller();
+    ASSERT_TRUE(Install(installer, Target())) << installer.SetupLog();
+
+    test::RunningProgram lotkeeper(Target() / "Lotkeeper");
+    ASSERT_TRUE(lotkeeper.Started());
+    EXPECT_EQ(RunningPrograms(Target()).Find(), std::vector<std::string>{"Lotkeeper"});
+    const std::map<fs::path, std::string> installed = Contents(home_.Root());
+    std::vector<std::string> asked;
+    const auto cancel = [&](const std::string& text) {
+        asked.push_back(text);
+        return RunningPrograms::Answer::Cancel;
+    };
+    EXPECT_FALSE(
+        RemoveInstallation(Target(), UserFolders::FromEnvironment(), FakeDesktopTools(), cancel));
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0], "Lotkeeper is running from " + Target().string() +
+                            ". Close it first: nothing is changed while it runs.");
+    EXPECT_EQ(Contents(home_.Root()), installed);
+
+    // Retry while it still runs asks again; once it is closed, Remove goes on.
+    const auto closeOnSecondAsk = [&](const std::string& text) {
+        asked.push_back(text);
+        if (asked.size() == 3) {
+            lotkeeper.Close();
+        }
+        return RunningPrograms::Answer::Retry;
+    };
+    const std::optional<UninstallReport> report = RemoveInstallation(
+        Target(), UserFolders::FromEnvironment(), FakeDesktopTools(), closeOnSecondAsk);
+    ASSERT_TRUE(report);
+    EXPECT_EQ(asked.size(), 3u);
+    EXPECT_TRUE(report->Complete()) << ReportText(*report);
+    EXPECT_EQ(Contents(home_.Home()), beforeInstall);
+}
+
+// Only a live process started from a program file of the folder counts.
+TEST_F(InstallationTest, OnlyProgramsOfTheFolderThatRunAreFound) {
+    fs::create_directories(Target());
+    fs::copy_file("/bin/sleep", home_.Root() / "Lotkeeper");
+    test::RunningProgram elsewhere(home_.Root() / "Lotkeeper");
+    ASSERT_TRUE(elsewhere.Started());
+    EXPECT_TRUE(RunningPrograms(Target()).Find().empty());
+    EXPECT_EQ(RunningPrograms(home_.Root()).Find(), std::vector<std::string>{"Lotkeeper"});
+    elsewhere.Close();
+    const fs::path lock = InstanceLock(kLotkeeperInstanceName).File();
+    for (const std::string& text : {std::string(), std::string("garbage\n"),
+                                    std::string("2147483647\n"), std::string("-1\n")}) {
+        WriteFileAtomically(lock, text);
+        EXPECT_TRUE(RunningPrograms(home_.Root()).Find().empty()) << text;
+        bool asked = false;
+        EXPECT_TRUE(RunningPrograms(home_.Root()).AwaitClosed([&](const std::string&) {
+            asked = true;
+            return RunningPrograms::Answer::Cancel;
+        }));
+        EXPECT_FALSE(asked) << text;
+    }
 }
 
 // Only the folders the installation created go, and only when empty: a
@@ -202,8 +368,10 @@ TEST_F(InstallationTest, UninstallKeepsFoldersThatWereThereBefore) {
     ASSERT_TRUE(Install(installer, Target())) << installer.SetupLog();
     const std::optional<InstallManifest> record = RecordOf(Target());
     ASSERT_TRUE(record);
+    const fs::path settingsFolder = home_.UserSettings().parent_path();
     EXPECT_EQ(record->folders,
-              (std::vector<fs::path>{Target(), home_.DataHome() / "applications" / "gavelbook"}));
+              (std::vector<fs::path>{Target(), settingsFolder.parent_path(), settingsFolder,
+                                     home_.DataHome() / "applications" / "gavelbook"}));
 
     const UninstallReport report =
         UninstallFolder(Target(), UserFolders::FromEnvironment(), FakeDesktopTools());
@@ -214,6 +382,7 @@ TEST_F(InstallationTest, UninstallKeepsFoldersThatWereThereBefore) {
     EXPECT_TRUE(fs::exists(home_.Home() / "Apps"));
     EXPECT_TRUE(fs::exists(home_.DataHome() / "applications" / "mimeinfo.cache"));
     EXPECT_TRUE(fs::is_empty(home_.DataHome() / "mime" / "packages"));
+    EXPECT_FALSE(fs::exists(settingsFolder.parent_path()));
 }
 
 // The desktop folders the installation created may since hold other

@@ -12,8 +12,10 @@
 
 #include "ScratchHome.h"
 #include "interfaces/ClassIds.h"
+#include "interfaces/InstanceNames.h"
 #include "platform/ComponentRegistry.h"
 #include "platform/FileIo.h"
+#include "platform/InstanceLock.h"
 #include "setup/core/Installation.h"
 
 extern char** environ;
@@ -108,6 +110,11 @@ TEST_F(MediumInstallTest, InstallsRunsAndRemovesTheSystem) {
                                     Quoted(Target() / "Demo.pro"));
     EXPECT_EQ(dump.status, 0) << dump.output;
 
+    const std::optional<std::string> record = ReadWholeFile(Target() / kManifestName);
+    ASSERT_TRUE(record);
+    const std::optional<InstallManifest> manifest = InstallManifest::FromText(*record);
+    ASSERT_TRUE(manifest);
+
     // The installed main program starts on the demonstration profile and keeps
     // running: it found its libraries beside itself.
     const std::string program = (Target() / "Lotkeeper").string();
@@ -128,14 +135,30 @@ TEST_F(MediumInstallTest, InstallsRunsAndRemovesTheSystem) {
     std::this_thread::sleep_for(std::chrono::seconds(3));
     int status = 0;
     EXPECT_EQ(::waitpid(child, &status, WNOHANG), 0) << "Lotkeeper ended early: " << status;
+
+    // While it runs (it holds its lock), Remove on a terminal without input
+    // says so and removes nothing.
+    const InstanceLock lock(kLotkeeperInstanceName);
+    for (int attempt = 0; attempt < 600 && lock.HolderProgram() != Target() / "Lotkeeper";
+         ++attempt) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    EXPECT_EQ(lock.HolderProgram(), Target() / "Lotkeeper");
+    const Outcome refused = RunCommand("env -u DISPLAY -u WAYLAND_DISPLAY " +
+                                       Quoted(Target() / "Remove") + " </dev/null");
+    EXPECT_EQ(refused.status, 1) << refused.output;
+    EXPECT_NE(refused.output.find("Lotkeeper is running from " + Target().string()),
+              std::string::npos)
+        << refused.output;
+    EXPECT_NE(refused.output.find("Nothing was removed."), std::string::npos) << refused.output;
+    for (const InstalledFile& file : manifest->files) {
+        EXPECT_TRUE(fs::exists(file.path)) << file.path;
+    }
+    EXPECT_TRUE(Registry().FindClass(CLSID_eBayUSA));
     ::kill(child, SIGKILL);
     ::waitpid(child, &status, 0);
 
     // Remove takes away everything Setup installed and leaves the user's profile.
-    const std::optional<std::string> record = ReadWholeFile(Target() / kManifestName);
-    ASSERT_TRUE(record);
-    const std::optional<InstallManifest> manifest = InstallManifest::FromText(*record);
-    ASSERT_TRUE(manifest);
     WriteFileAtomically(Target() / "Mine.pro", "my profile");
     // Without a display, Remove tells what it did on the terminal only.
     const Outcome removed =

@@ -22,7 +22,11 @@ TEST(RemoveWindowTest, TellsWhatWasRemovedAndKept) {
     const ScriptedModalRunner::Record& window = runner.Ran()[0];
     EXPECT_EQ(window.className, "QMessageBox");
     EXPECT_EQ(window.title, "Remove Gavelbook");
-    EXPECT_TRUE(window.text.startsWith("Gavelbook was removed.\n\nRemoved:\n"));
+    // What was kept is not gone: the window does not say "removed".
+    EXPECT_TRUE(
+        window.text.startsWith("Not everything Gavelbook installed was taken away: what "
+                               "is listed as kept below is still there.\n\nRemoved:\n"))
+        << window.text.toStdString();
     EXPECT_TRUE(window.text.contains("    /home/u/Desktop/gavelbook.desktop\n"));
     EXPECT_TRUE(
         window.text.contains("Kept, as they were changed after the installation:\n"
@@ -34,6 +38,15 @@ TEST(RemoveWindowTest, TellsWhatWasRemovedAndKept) {
     ASSERT_EQ(runner.Ran().size(), 2u);
     EXPECT_TRUE(runner.Ran()[1].text.startsWith("Gavelbook could not be removed completely."));
     EXPECT_TRUE(runner.Ran()[1].text.contains("Problems:\n    Cannot remove "));
+
+    // Only when everything it made is gone.
+    report.problems.clear();
+    report.kept.clear();
+    report.keptFolders.clear();
+    runner.Then(ScriptedModalRunner::Press(QMessageBox::Ok));
+    ShowRemoveReport(runner, report);
+    ASSERT_EQ(runner.Ran().size(), 3u);
+    EXPECT_TRUE(runner.Ran()[2].text.startsWith("Gavelbook was removed.\n\nRemoved:\n"));
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <future>
 
+#include "RunningProgram.h"
 #include "ScratchHome.h"
 #include "platform/FileIo.h"
 #include "setup/wizard/CPageError.h"
@@ -18,6 +19,7 @@
 #include "setup/wizard/CPageLast.h"
 #include "setup/wizard/CPageRead.h"
 #include "widgets/HelpService.h"
+#include "widgets/ScriptedModalRunner.h"
 
 namespace gb::setup::ui {
 namespace {
@@ -42,10 +44,13 @@ class RecordingBrowser : public widgets::HelpOpener {
 public:
     bool Open(const QUrl& address) override {
         opened.push_back(address);
-        return true;
+        return opens;
     }
     std::vector<QUrl> opened;
+    bool opens = true;
 };
+
+using widgets::ScriptedModalRunner;
 
 // Processes events until `done` holds; false after a minute.
 template <typename Done>
@@ -71,8 +76,9 @@ protected:
         CInstaller installer(medium_, UserFolders::FromEnvironment(), ReadmePlan(),
                              [this](const std::vector<std::string>&) { return runner_(); });
         installer.SetBrowserLibrary(std::move(browserLibrary));
-        auto sheet = std::make_unique<CWizardSheet>(
-            std::move(installer), browser_, [this](QWidget*, const QString&) { return chosen_; });
+        auto sheet =
+            std::make_unique<CWizardSheet>(std::move(installer), browser_, modals_,
+                                           [this](QWidget*, const QString&) { return chosen_; });
         sheet->show();
         return sheet;
     }
@@ -98,6 +104,7 @@ protected:
     fs::path medium_ = home_.Root() / "medium";
     std::optional<fs::path> chosen_;
     RecordingBrowser browser_;
+    ScriptedModalRunner modals_{[](const std::string& failure) { ADD_FAILURE() << failure; }};
     std::function<bool()> runner_ = [] { return true; };
 };
 
@@ -237,6 +244,56 @@ TEST_F(WizardTest, HelpOpensTheGuideOfTheMedium) {
     EXPECT_EQ(browser_.opened[0].toLocalFile().toStdString(),
               (medium_ / widgets::kHelpFileName).string());
     EXPECT_EQ(browser_.opened[0].fragment(), "context-1");
+}
+
+// Without a browser, Help says which file to open.
+TEST_F(WizardTest, HelpWithoutABrowserNamesTheHelpFile) {
+    browser_.opens = false;
+    auto sheet = MakeSheet();
+    modals_.Then(ScriptedModalRunner::Press(QMessageBox::Ok));
+    sheet->button(QWizard::HelpButton)->click();
+    ASSERT_EQ(modals_.Ran().size(), 1u);
+    EXPECT_TRUE(modals_.Ran()[0].text.contains(
+        QString::fromStdString("\"" + (medium_ / widgets::kHelpFileName).string() + "\"")))
+        << modals_.Ran()[0].text.toStdString();
+}
+
+// Setup installs nothing over a program of the folder that runs: it asks for
+// it to be closed. Cancel leaves the folder as it was; Retry once it is
+// closed installs.
+TEST_F(WizardTest, FinishWaitsWhileAProgramOfTheFolderRuns) {
+    const fs::path folder = home_.Root() / "Programs" / "Lotkeeper";
+    fs::create_directories(folder);
+    fs::copy_file("/bin/sleep", folder / "Lotkeeper");
+    test::RunningProgram lotkeeper(folder / "Lotkeeper");
+    ASSERT_TRUE(lotkeeper.Started());
+
+    auto sheet = MakeSheet();
+    ToFolderPage(*sheet);
+    FolderEdit(*sheet)->setText(QString::fromStdString(folder.string()));
+    sheet->next();
+    auto& last = static_cast<CPageLast&>(*sheet->currentPage());
+    modals_.Then(ScriptedModalRunner::Press(QMessageBox::Cancel));
+    sheet->button(QWizard::FinishButton)->click();
+    ASSERT_EQ(modals_.Ran().size(), 1u);
+    EXPECT_TRUE(modals_.Ran()[0].text.startsWith(
+        QString::fromStdString("Lotkeeper is running from " + folder.string())))
+        << modals_.Ran()[0].text.toStdString();
+    EXPECT_FALSE(last.Installing());
+    EXPECT_FALSE(last.Done());
+    EXPECT_EQ(sheet->currentId(), CWizardSheet::LastPage);
+    EXPECT_EQ(last.Title(), "You're ready to install...");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+
+    modals_.Then(ScriptedModalRunner::Step{QStringLiteral("QMessageBox"),
+                                           {},
+                                           [&](QDialog&) { lotkeeper.Close(); },
+                                           ScriptedModalRunner::Answer::PressButton,
+                                           QMessageBox::Retry});
+    CPageLast& done = Install(*sheet);
+    EXPECT_EQ(modals_.Ran().size(), 2u);
+    EXPECT_EQ(done.Title(), "Installation Successful!") << done.Text().toStdString();
+    EXPECT_TRUE(fs::exists(folder / "Installed.lst"));
 }
 
 TEST_F(WizardTest, ReadmeKeepsItsLinesInAFixedPitchFont) {
