@@ -7,7 +7,10 @@
 #include <QtCore/QUrl>
 
 #include <filesystem>
+#include <string>
 #include <string_view>
+
+class QWidget;
 
 namespace gb::widgets {
 
@@ -23,6 +26,12 @@ inline constexpr int Templates = 8;    // the template editor and template manag
 
 // Opens an address in the desktop's browser; injectable so that tests open
 // nothing.
+class ModalRunner;
+
+// What the user reads when no browser could show the help file `helpFile`
+// (a 1252 text).
+std::string NoHelpProgramText(std::string_view helpFile);
+
 class HelpOpener {
 public:
     virtual ~HelpOpener() = default;
@@ -47,6 +56,9 @@ public:
     bool ShowContents();
     // The guide at the place of a help context.
     bool ShowContext(int context);
+    // The same, and when nothing could open the guide a message box over
+    // `parent` names the help file.
+    bool ShowContextOrTell(int context, ModalRunner& runner, QWidget* parent);
 
     // The browser the guide opens in, for the programs' other links.
     HelpOpener& Opener() const { return opener_; }

@@ -17,12 +17,6 @@ std::string_view MailAddress(std::string_view mailTo) {
 
 }  // namespace
 
-std::string NoHelpProgramText(std::string_view helpFile) {
-    return "The help file \"" + std::string(helpFile) +
-           "\" could not be opened: no web browser is set up on this computer to show it. Set "
-           "up a default web browser, or open the file in a browser yourself.";
-}
-
 std::string NoMailProgramText(std::string_view mailTo) {
     return "No mail program could be started to write to " + std::string(MailAddress(mailTo)) +
            ": none is set up on this computer for e-mail links. Set up a default mail program, "

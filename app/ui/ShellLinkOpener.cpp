@@ -1,6 +1,5 @@
 #include "app/ui/ShellLinkOpener.h"
 
-#include "app/core/DesktopMessages.h"
 #include "app/core/MessageService.h"
 #include "app/core/ShellService.h"
 #include "widgets/QtText.h"
@@ -22,8 +21,8 @@ bool ShellLinkOpener::Open(const QUrl& address) {
     if (shell_.OpenLink(FromQt(address.toString()))) {
         return true;
     }
-    messages_.Show(NoHelpProgramText(FromQt(address.toLocalFile())), MessageButtons::Ok,
-                   MessageIcon::Warning);
+    messages_.Show(gb::widgets::NoHelpProgramText(FromQt(address.toLocalFile())),
+                   MessageButtons::Ok, MessageIcon::Warning);
     return false;
 }
 

@@ -81,6 +81,9 @@ private:
     void OnTabEntered(int n);
     // Selects the tab of section `n` without storing the section shown.
     void SelectSectionFreely(int n);
+    // Shows the section shown afresh from the document, after the user chose
+    // to discard edits that could not be stored.
+    void ShowSectionAgain();
     // Shows the document's current template from its header, without
     // storing the section shown.
     void ShowDocument();
