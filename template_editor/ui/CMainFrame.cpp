@@ -408,7 +408,10 @@ void CMainFrame::OpenStartupLibrary(const std::filesystem::path& path) {
     ShowDocument();
 }
 
-void CMainFrame::ShowSectionAgain() {
+void CMainFrame::ShowDiscardedSection(const SaveStep& step) {
+    if (!step.sectionDiscarded) {
+        return;
+    }
     const int section = shown_;
     shown_ = -1;
     SwitchSection(section);
@@ -418,9 +421,7 @@ void CMainFrame::OnNew() {
     StoreCurrentSection([this](bool stored) {
         const SaveStep step = SaveBeforeCommand(doc_, prompts_, FileCommand::New, stored);
         if (!step) {
-            if (step.sectionDiscarded) {
-                ShowSectionAgain();
-            }
+            ShowDiscardedSection(step);
             return;
         }
         doc_.OpenDocument(doc_.GetPathName());
@@ -432,18 +433,13 @@ void CMainFrame::OnNew() {
 void CMainFrame::OnOpen() {
     StoreCurrentSection([this](bool stored) {
         const SaveStep step = SaveBeforeCommand(doc_, prompts_, FileCommand::Open, stored);
-        const auto stop = [this, &step] {
-            if (step.sectionDiscarded) {
-                ShowSectionAgain();
-            }
-        };
         if (!step) {
-            stop();
+            ShowDiscardedSection(step);
             return;
         }
         COpenDlg dialog(runner_, doc_.GetPathName(), doc_.GetCurrentIndex(), this);
         if (runner_.Run(dialog) != QDialog::Accepted) {
-            stop();
+            ShowDiscardedSection(step);
             return;
         }
         if (doc_.OpenDocument(dialog.GetLibraryPath())) {
@@ -523,9 +519,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 void CMainFrame::PrepareClose(bool sectionStored) {
     const SaveStep step = SaveBeforeCommand(doc_, prompts_, FileCommand::Close, sectionStored);
     if (!step || !doc_.SaveModified()) {
-        if (step.sectionDiscarded) {
-            ShowSectionAgain();
-        }
+        ShowDiscardedSection(step);
         return;
     }
     doc_.CloseDocument();
