@@ -166,6 +166,19 @@ std::string FromUtf8(std::string_view utf8, Unmappable unmappable) {
     return out;
 }
 
+bool IsUtf8(std::string_view bytes) {
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        const std::size_t start = pos;
+        // A malformed sequence gives U+FFFD and moves on by one byte; a
+        // well-formed U+FFFD takes three.
+        if (DecodeUtf8(bytes, pos) == kReplacement && pos - start == 1) {
+            return false;
+        }
+    }
+    return true;
+}
+
 char ToUpper(char c) {
     return static_cast<char>(UpperOf(static_cast<unsigned char>(c)));
 }

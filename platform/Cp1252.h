@@ -27,6 +27,9 @@ std::string ToUtf8(std::string_view text);
 // Malformed UTF-8 sequences become U+FFFD, which is then unmappable.
 std::string FromUtf8(std::string_view utf8, Unmappable unmappable = Unmappable::QuestionMark);
 
+// Whether the bytes are well-formed UTF-8.
+bool IsUtf8(std::string_view bytes);
+
 char ToUpper(char c);
 char ToLower(char c);
 std::string ToUpper(std::string_view text);

@@ -4,14 +4,12 @@
 
 #include <utility>
 
+#include "platform/PathText.h"
 #include "platform/Paths.h"
 #include "widgets/MessageBox.h"
+#include "widgets/QtText.h"
 
 namespace gb::widgets {
-
-bool DesktopHelpOpener::Open(const QUrl& address) {
-    return QDesktopServices::openUrl(address);
-}
 
 std::string NoHelpProgramText(std::string_view helpFile) {
     return "The help file \"" + std::string(helpFile) +
@@ -19,16 +17,8 @@ std::string NoHelpProgramText(std::string_view helpFile) {
            "up a default web browser, or open the file in a browser yourself.";
 }
 
-bool NotifyingHelpOpener::Open(const QUrl& address) {
-    if (browser_.Open(address)) {
-        return true;
-    }
-    // The path is the file system's bytes, UTF-8.
-    ShowMessage(
-        runner_, parent_,
-        {QString(), QString::fromStdString(NoHelpProgramText(address.toLocalFile().toStdString())),
-         QMessageBox::Warning, QMessageBox::Ok});
-    return false;
+bool DesktopHelpOpener::Open(const QUrl& address) {
+    return QDesktopServices::openUrl(address);
 }
 
 HelpService::HelpService(std::filesystem::path helpFile, HelpOpener& opener)
@@ -46,6 +36,16 @@ bool HelpService::ShowContext(int context) {
     return opener_.Open(ContextAddress(context));
 }
 
+bool HelpService::ShowContextOrTell(int context, ModalRunner& runner, QWidget* parent) {
+    if (ShowContext(context)) {
+        return true;
+    }
+    ShowMessage(runner, parent,
+                {QString(), ToQt(NoHelpProgramText(gb::paths::ShownText(helpFile_))),
+                 QMessageBox::Warning, QMessageBox::Ok});
+    return false;
+}
+
 QUrl HelpService::ContentsAddress() const {
     return Address(QStringLiteral("contents"));
 }
@@ -55,7 +55,7 @@ QUrl HelpService::ContextAddress(int context) const {
 }
 
 QUrl HelpService::Address(const QString& anchor) const {
-    QUrl address = QUrl::fromLocalFile(QString::fromStdString(helpFile_.string()));
+    QUrl address = QUrl::fromLocalFile(PathToQt(helpFile_));
     address.setFragment(anchor);
     return address;
 }

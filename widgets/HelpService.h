@@ -26,6 +26,10 @@ inline constexpr int UserProfile = 7;  // the user profile's Help button
 inline constexpr int Templates = 8;    // the template editor and template management
 }  // namespace help_context
 
+// What the user reads when no browser could show the help file `helpFile`
+// (a 1252 text).
+std::string NoHelpProgramText(std::string_view helpFile);
+
 // Opens an address in the desktop's browser; injectable so that tests open
 // nothing.
 class HelpOpener {
@@ -40,24 +44,6 @@ public:
     bool Open(const QUrl& address) override;
 };
 
-// What the user reads when no browser could show the help file `helpFile`.
-std::string NoHelpProgramText(std::string_view helpFile);
-
-// Opens the help through `browser`; when that fails, tells the user in a
-// message box run over `parent` which help file to open himself.
-class NotifyingHelpOpener final : public HelpOpener {
-public:
-    NotifyingHelpOpener(HelpOpener& browser, ModalRunner& runner, QWidget* parent)
-        : browser_(browser), runner_(runner), parent_(parent) {}
-
-    bool Open(const QUrl& address) override;
-
-private:
-    HelpOpener& browser_;
-    ModalRunner& runner_;
-    QWidget* parent_;
-};
-
 class HelpService {
 public:
     // `helpFile`: the guide, normally the program folder's kHelpFileName.
@@ -70,6 +56,9 @@ public:
     bool ShowContents();
     // The guide at the place of a help context.
     bool ShowContext(int context);
+    // The same, and when nothing could open the guide a message box over
+    // `parent` names the help file.
+    bool ShowContextOrTell(int context, ModalRunner& runner, QWidget* parent);
 
     // The browser the guide opens in, for the programs' other links.
     HelpOpener& Opener() const { return opener_; }

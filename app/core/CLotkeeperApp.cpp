@@ -3,6 +3,7 @@
 #include "app/core/AppSettings.h"
 #include "app/core/MessageService.h"
 #include "app/core/UiStrings.h"
+#include "platform/PathText.h"
 #include "platform/Settings.h"
 
 namespace gb::app {
@@ -12,8 +13,10 @@ CLotkeeperApp::CLotkeeperApp(gb::Settings& user, std::filesystem::path programFo
 
 void CLotkeeperApp::LoadSettings() {
     recentFiles_.Load(user_);
-    templateLibraryName_ = user_.GetString(SectionKey(section::TemplateSettings), value::Library,
-                                           kDefaultTemplateLibrary);
+    templateLibraryName_ =
+        gb::paths::FromSettingText(user_.GetString(SectionKey(section::TemplateSettings),
+                                                   value::Library, kDefaultTemplateLibrary))
+            .string();
     currentTemplateIndex_ = 0;
     ReloadTemplateLibrary();
     // A missing or damaged file leaves the entries it could not give at their
@@ -39,7 +42,7 @@ StartupRequest CLotkeeperApp::ChooseStartupProfile(const CommandLine& commandLin
     if (last.empty()) {
         return {};
     }
-    return {last, true};
+    return {gb::paths::FromSettingText(last), true};
 }
 
 StartupResult CLotkeeperApp::OpenStartupProfile(const StartupRequest& request,
@@ -62,7 +65,8 @@ void CLotkeeperApp::ExitInstance() {
         return;
     }
     if (!profilePath_.empty()) {
-        user_.SetString(SectionKey(section::Settings), value::ProfileName, profilePath_.string());
+        user_.SetString(SectionKey(section::Settings), value::ProfileName,
+                        gb::paths::ToSettingText(profilePath_));
     }
     if (feeScheduleWritable_) {
         feeSchedule_.Save();
@@ -80,7 +84,7 @@ void CLotkeeperApp::UseTemplate(const std::string& libraryName, int index) {
     templateLibrary_ = gb::itemdb::CTemplateLibrary();
     templateLibrary_.OpenFile(GetTemplateLibraryPath());
     const std::string key = SectionKey(section::TemplateSettings);
-    user_.SetString(key, value::Library, libraryName);
+    user_.SetString(key, value::Library, gb::paths::ToSettingText(libraryName));
     user_.SetNumber(key, value::Template, static_cast<std::uint32_t>(index));
 }
 

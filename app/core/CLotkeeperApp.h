@@ -74,6 +74,7 @@ public:
 
     const std::filesystem::path& GetProgramFolder() const { return programFolder_; }
     std::filesystem::path GetTemplateLibraryPath() const;
+    // The library's file name: the file system's bytes, not 1252 text.
     const std::string& GetTemplateLibraryName() const { return templateLibraryName_; }
     // The template library, read once by LoadSettings; empty when its file is
     // missing or damaged.

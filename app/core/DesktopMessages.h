@@ -1,7 +1,6 @@
 #pragma once
-// What the user reads when the desktop has no program for what the main
-// program hands to it: a mail program for Mail To. (The help's text, shared
-// with the other programs, is widgets' NoHelpProgramText.)
+// What the user reads when the desktop has no mail program for Mail To (the
+// help's message is the programs' shared one, beside their help service).
 
 #include <string>
 #include <string_view>

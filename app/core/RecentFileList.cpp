@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/core/AppSettings.h"
+#include "platform/PathText.h"
 #include "platform/Settings.h"
 
 namespace gb::app {
@@ -24,9 +25,13 @@ void RecentFileList::Load(const gb::Settings& user) {
     entries_.clear();
     const std::string key = SectionKey(section::RecentFiles);
     for (std::size_t i = 0; i < size_; ++i) {
-        const std::string path = user.GetString(key, ValueName(i));
-        if (!path.empty() && std::find(entries_.begin(), entries_.end(), path) == entries_.end()) {
-            entries_.emplace_back(path);
+        const std::string text = user.GetString(key, ValueName(i));
+        if (text.empty()) {
+            continue;
+        }
+        const std::filesystem::path path = gb::paths::FromSettingText(text);
+        if (std::find(entries_.begin(), entries_.end(), path) == entries_.end()) {
+            entries_.push_back(path);
         }
     }
 }
@@ -36,8 +41,9 @@ bool RecentFileList::Save(gb::Settings& user) const {
     return user.Edit([&](gb::SettingsKey& root) {
         gb::SettingsKey& recent = root.CreateKey(key);
         for (std::size_t i = 0; i < size_; ++i) {
-            recent.SetValue(ValueName(i), gb::SettingsValue::Text(
-                                              i < entries_.size() ? entries_[i].string() : ""));
+            recent.SetValue(ValueName(i),
+                            gb::SettingsValue::Text(
+                                i < entries_.size() ? gb::paths::ToSettingText(entries_[i]) : ""));
         }
         return true;
     });
@@ -64,7 +70,7 @@ void RecentFileList::Remove(std::size_t index) {
 std::string RecentFileList::MenuText(std::size_t index) const {
     std::string text = "&" + std::to_string(index + 1) + " ";
     if (index < entries_.size()) {
-        for (char c : entries_[index].string()) {
+        for (char c : gb::paths::ShownText(entries_[index])) {
             text += c;
             if (c == '&') {
                 text += '&';

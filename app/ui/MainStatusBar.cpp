@@ -7,6 +7,7 @@
 #include "app/core/UiStrings.h"
 #include "itemdb/LotkeeperStrings.h"
 #include "itemdb/TemplateLibrary.h"
+#include "platform/PathText.h"
 #include "widgets/LockKeyPanes.h"
 #include "widgets/QtText.h"
 
@@ -54,7 +55,8 @@ void MainStatusBar::UpdateTemplatePane() {
             app_.GetTemplateLibrary().GetTemplate(app_.GetCurrentTemplateIndex());
         name = current != nullptr ? current->GetName() : UiText(string_id::Unknown);
     }
-    templatePane_->setText(ToQt(gb::app::TemplatePaneText(name, app_.GetTemplateLibraryName())));
+    templatePane_->setText(
+        ToQt(gb::app::TemplatePaneText(name, gb::paths::ShownText(app_.GetTemplateLibraryName()))));
 }
 
 QString MainStatusBar::TemplatePaneText() const {

@@ -4,6 +4,7 @@
 #include <QtWidgets/QStyle>
 #include <QtWidgets/QVBoxLayout>
 
+#include "setup/core/SetupStrings.h"
 #include "setup/core/WizardRules.h"
 #include "setup/wizard/CWizardSheet.h"
 #include "setup/wizard/SetupQtText.h"
@@ -11,8 +12,14 @@
 namespace gb::setup::ui {
 
 CPageRead::CPageRead(CWizardSheet& sheet, int position, int count, QWidget* parent)
-    : CWizardPage(position, count, parent), sheet_(sheet), text_(new QPlainTextEdit(this)) {
+    : CWizardPage(position, count, parent),
+      sheet_(sheet),
+      warning_(new QLabel(this)),
+      text_(new QPlainTextEdit(this)) {
     SetBackground(Qt::white);
+    warning_->setObjectName(QStringLiteral("warning"));
+    warning_->setWordWrap(true);
+    warning_->hide();
     text_->setReadOnly(true);
     // The read-me is laid out in fixed-pitch lines, with a table: shown as
     // written, scrolling sideways rather than wrapped.
@@ -24,6 +31,7 @@ CPageRead::CPageRead(CWizardSheet& sheet, int position, int count, QWidget* pare
                            2 * text_->frameWidth() +
                            style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(warning_);
     layout->addWidget(text_);
 }
 
@@ -32,9 +40,24 @@ void CPageRead::initializePage() {
     std::filesystem::path earlier;
     const ReadmePage page = ReadmePageText(
         installer.SourceFolder(), installer.GetInstalledFolder(earlier), installer.GetLogText());
-    text_->setPlainText(ToQt(std::string_view(page.text)));
+    // The warning is one long line: it is wrapped above the readme, whose
+    // own lines keep their layout.
+    std::string_view readme = page.text;
+    const std::string_view warning = SetupText(ids::EarlierInstallation);
+    const bool warned = readme.starts_with(warning);
+    if (warned) {
+        readme.remove_prefix(warning.size());
+    }
+    warning_->setText(warned ? ToQt(warning).trimmed() : QString());
+    warning_->setVisible(warned);
+    text_->setPlainText(ToQt(readme));
     stay_ = page.stay;
     Q_EMIT completeChanged();
+}
+
+QString CPageRead::Text() const {
+    const QString readme = text_->toPlainText();
+    return warning_->text().isEmpty() ? readme : warning_->text() + QStringLiteral("\n\n") + readme;
 }
 
 bool CPageRead::isComplete() const {

@@ -1,8 +1,10 @@
 #pragma once
 // The readme page: the medium's readme in a fixed-pitch font as it is laid
 // out, or a notice when it is missing, in which case the wizard goes no
-// further. Next checks the machine first.
+// further. The warning about an earlier installation stands above the readme,
+// wrapped to the page's width. Next checks the machine first.
 
+#include <QtWidgets/QLabel>
 #include <QtWidgets/QPlainTextEdit>
 
 #include "setup/wizard/CWizardPage.h"
@@ -20,11 +22,13 @@ public:
     bool isComplete() const override;
     int nextId() const override;
 
-    QString Text() const { return text_->toPlainText(); }
+    // The warning, if any, and the readme, as the page shows them.
+    QString Text() const;
     const QPlainTextEdit& TextBox() const { return *text_; }
 
 private:
     CWizardSheet& sheet_;
+    QLabel* warning_;
     QPlainTextEdit* text_;
     bool stay_ = true;
 };

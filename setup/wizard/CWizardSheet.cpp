@@ -55,9 +55,8 @@ void CWizardSheet::ShowCaption(int id) {
 }
 
 void CWizardSheet::ShowHelp() {
-    widgets::NotifyingHelpOpener opener(help_, runner_, this);
-    widgets::HelpService(installer_.SourceFolder() / widgets::kHelpFileName, opener)
-        .ShowContext(widgets::help_context::Setup);
+    widgets::HelpService(installer_.SourceFolder() / widgets::kHelpFileName, help_)
+        .ShowContextOrTell(widgets::help_context::Setup, runner_, this);
 }
 
 std::filesystem::path CWizardSheet::InstallFolder() const {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "platform/PathText.h"
 #include "platform/Settings.h"
 #include "template_editor/core/EditorStrings.h"
 
@@ -20,7 +21,10 @@ constexpr std::string_view kTemplate = "Template";
 }  // namespace
 
 std::string EditorSettings::GetLibraryName() const {
-    return root_.GetString(SectionKey(), kLibrary, EditorStrings().Get(string_id::DefaultLibrary));
+    return gb::paths::FromSettingText(
+               root_.GetString(SectionKey(), kLibrary,
+                               EditorStrings().Get(string_id::DefaultLibrary)))
+        .string();
 }
 
 int EditorSettings::GetTemplateIndex() const {
@@ -29,7 +33,7 @@ int EditorSettings::GetTemplateIndex() const {
 
 void EditorSettings::Store(const std::string& libraryName, int templateIndex) {
     root_.SetNumber(SectionKey(), kTemplate, static_cast<std::uint32_t>(templateIndex));
-    root_.SetString(SectionKey(), kLibrary, libraryName);
+    root_.SetString(SectionKey(), kLibrary, gb::paths::ToSettingText(libraryName));
 }
 
 }  // namespace gb::editor

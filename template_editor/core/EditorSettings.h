@@ -14,7 +14,8 @@ class EditorSettings {
 public:
     explicit EditorSettings(gb::Settings& root) : root_(root) {}
 
-    // The library's file name, without a folder; "VizEvav.cta" when unset.
+    // The library's file name (the file system's bytes, not 1252 text),
+    // without a folder; "VizEvav.cta" when unset.
     std::string GetLibraryName() const;
     // The template selected when the editor last closed; 0 when unset.
     int GetTemplateIndex() const;

@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "platform/Cp1252.h"
+#include "platform/PathText.h"
 #include "template_editor/core/EditorStrings.h"
 
 namespace gb::editor {
@@ -28,7 +29,7 @@ bool SameLibrary(const std::filesystem::path& a, const std::filesystem::path& b)
 }
 
 std::string UnreadableLibraryMessage(const std::filesystem::path& path) {
-    return LoadMessage(string_id::LibraryUnreadable, path.filename().string());
+    return LoadMessage(string_id::LibraryUnreadable, gb::paths::ShownText(path.filename()));
 }
 
 }  // namespace gb::editor

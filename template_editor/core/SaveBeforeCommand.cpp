@@ -6,22 +6,25 @@
 
 namespace gb::editor {
 
-bool SaveBeforeCommand(CTemplateDoc& doc, TemplateDocPrompts& prompts, FileCommand command,
-                       bool sectionStored) {
+SaveStep SaveBeforeCommand(CTemplateDoc& doc, TemplateDocPrompts& prompts, FileCommand command,
+                           bool sectionStored) {
     const bool explicitSave = command == FileCommand::Save || command == FileCommand::SaveAs;
+    SaveStep step;
     if (!sectionStored) {
         if (explicitSave) {
             prompts.ShowMessage(EditorStrings().Get(string_id::TemplateMalformed));
-            return false;
+            return step;
         }
         if (!prompts.AskYesNo(EditorStrings().Get(string_id::DiscardMalformedSection))) {
-            return false;
+            return step;
         }
+        step.sectionDiscarded = true;
     }
     const SaveOutcome outcome = explicitSave
                                     ? doc.SaveTemplate(command == FileCommand::SaveAs, false)
                                     : doc.SaveTemplate(false, true);
-    return outcome == SaveOutcome::Done;
+    step.goOn = outcome == SaveOutcome::Done;
+    return step;
 }
 
 }  // namespace gb::editor

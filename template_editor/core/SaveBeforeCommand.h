@@ -12,9 +12,21 @@ class TemplateDocPrompts;
 
 enum class FileCommand { Save, SaveAs, New, Open, Close };
 
+// What the saving step decided.
+struct SaveStep {
+    bool goOn = false;
+    // The user chose to discard the edits of the section shown: from now on
+    // the view is to show what the document holds, whether or not the command
+    // goes on.
+    bool sectionDiscarded = false;
+
+    // Whether the command is to go on.
+    explicit operator bool() const { return goOn; }
+};
+
 // Runs the saving step of `command`, given whether the section shown could be
-// stored into the document. True when the command is to go on.
-bool SaveBeforeCommand(CTemplateDoc& doc, TemplateDocPrompts& prompts, FileCommand command,
-                       bool sectionStored);
+// stored into the document.
+SaveStep SaveBeforeCommand(CTemplateDoc& doc, TemplateDocPrompts& prompts, FileCommand command,
+                           bool sectionStored);
 
 }  // namespace gb::editor

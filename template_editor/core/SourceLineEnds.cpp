@@ -45,8 +45,11 @@ std::string SourceLineEnds::Record(std::string_view source) {
             if (text[i] == '\n') {
                 ++(i > 0 && text[i - 1] == '\r' ? crlf : lf)[kPartOf[piece]];
             }
-            if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) {
+            if (text[i] != '\r') {
                 shown += text[i];
+            } else if (i + 1 == text.size() || text[i + 1] != '\n') {
+                // The view breaks the line at a lone CR as well.
+                shown += '\n';
             }
         }
         plain += shown;

@@ -1,12 +1,12 @@
 #pragma once
 // The line ends of the source section. The source view shows every line end
-// as a plain line feed; the text goes back with the line ends it had. A piece
-// of the source the user left as it was (the page prefix, the header, the
-// repeat part, the footer, the page suffix) goes back byte for byte. In a
-// piece the user changed, every line ends as most lines of its part did: the
-// header (with the page prefix), the repeat part, or the footer (with the
-// page suffix), told apart by the marker comments; a part without line ends
-// takes what most of the source had.
+// (CR LF, LF, a lone CR) as a plain line feed; the text goes back with the
+// line ends it had. A piece of the source the user left as it was (the page
+// prefix, the header, the repeat part, the footer, the page suffix) goes back
+// byte for byte. In a piece the user changed, every line ends as most lines
+// of its part did: the header (with the page prefix), the repeat part, or the
+// footer (with the page suffix), told apart by the marker comments; a part
+// without line ends takes what most of the source had.
 
 #include <array>
 #include <cstddef>

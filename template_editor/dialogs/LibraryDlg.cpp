@@ -8,8 +8,8 @@
 
 namespace gb::editor {
 
-using gb::widgets::FromQt;
-using gb::widgets::ToQt;
+using gb::widgets::PathFromQt;
+using gb::widgets::PathToQt;
 
 CLibraryDlg::CLibraryDlg(gb::widgets::ModalRunner& runner, const std::filesystem::path& library,
                          bool allowNew, QWidget* parent)
@@ -22,10 +22,10 @@ CLibraryDlg::CLibraryDlg(gb::widgets::ModalRunner& runner, const std::filesystem
     ui_->setupUi(this);
     ui_->libraryEdit->setEnabled(allowNew);
     for (const std::string& name : choice_.GetNames()) {
-        ui_->libraryList->addItem(ToQt(name));
+        ui_->libraryList->addItem(PathToQt(name));
     }
     const QList<QListWidgetItem*> current =
-        ui_->libraryList->findItems(ToQt(choice_.GetCurrentName()), Qt::MatchExactly);
+        ui_->libraryList->findItems(PathToQt(choice_.GetCurrentName()), Qt::MatchExactly);
     if (!current.isEmpty()) {
         ui_->libraryList->setCurrentItem(current.front());
         ui_->libraryEdit->setText(current.front()->text());
@@ -39,7 +39,8 @@ CLibraryDlg::CLibraryDlg(gb::widgets::ModalRunner& runner, const std::filesystem
 CLibraryDlg::~CLibraryDlg() = default;
 
 void CLibraryDlg::accept() {
-    const std::string name = LibraryChoice::NormalizeName(FromQt(ui_->libraryEdit->text()));
+    const std::string name =
+        LibraryChoice::NormalizeName(PathFromQt(ui_->libraryEdit->text()).string());
     if (!choice_.Exists(name) && !(allowNew_ && CreateLibrary(name))) {
         return;
     }

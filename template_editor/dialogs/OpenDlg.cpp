@@ -34,7 +34,7 @@ COpenDlg::COpenDlg(gb::widgets::ModalRunner& runner, std::filesystem::path libra
 COpenDlg::~COpenDlg() = default;
 
 void COpenDlg::FillList() {
-    ui_->libraryName->setText(gb::widgets::ToQt(choice_.GetPath().filename().string()));
+    ui_->libraryName->setText(gb::widgets::PathToQt(choice_.GetPath().filename()));
     if (choice_.Fill() == LibraryState::Unreadable) {
         Tell(runner_, this, UnreadableLibraryMessage(choice_.GetPath()));
     }

@@ -31,7 +31,7 @@ CSaveDlg::CSaveDlg(gb::widgets::ModalRunner& runner, std::filesystem::path libra
 CSaveDlg::~CSaveDlg() = default;
 
 void CSaveDlg::FillList() {
-    ui_->libraryName->setText(ToQt(choice_.Result().library.filename().string()));
+    ui_->libraryName->setText(gb::widgets::PathToQt(choice_.Result().library.filename()));
     if (choice_.Fill() == LibraryState::Unreadable) {
         Tell(runner_, this, UnreadableLibraryMessage(choice_.Result().library));
     }

@@ -23,6 +23,7 @@
 
 #include "itemdb/FeeSchedule.h"
 #include "platform/Cp1252.h"
+#include "platform/PathText.h"
 #include "template_editor/core/EditorCommands.h"
 #include "template_editor/core/EditorStrings.h"
 #include "template_editor/core/SaveBeforeCommand.h"
@@ -144,8 +145,9 @@ void CMainFrame::CreateCommands() {
     addAction(AddCommand(cmd::PreviousPane, tr("Previous Pane"), [this] { MoveToPane(-1); }));
     commands_[cmd::NextPane]->setShortcut(QKeySequence(Qt::Key_F6));
     commands_[cmd::PreviousPane]->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6));
-    AddCommand(cmd::HelpTopics, tr("&Help Topics"),
-               [this] { help_.ShowContext(gb::widgets::help_context::Templates); });
+    AddCommand(cmd::HelpTopics, tr("&Help Topics"), [this] {
+        help_.ShowContextOrTell(gb::widgets::help_context::Templates, runner_, this);
+    });
     AddCommand(cmd::About, tr("&About Template..."), [this] { OnAbout(); });
 
     formatMenu_ = new QMenu(this);
@@ -312,7 +314,8 @@ void CMainFrame::StoreCurrentSection(std::function<void(bool stored)> then) {
 
 void CMainFrame::RefreshTemplateBar() {
     const gb::itemdb::CTDocText& current = doc_.GetTemplate();
-    bar_->SetTitle(current.GetName(), current.GetDescription(), doc_.GetTitle());
+    bar_->SetTitle(current.GetName(), current.GetDescription(),
+                   gb::paths::ShownText(doc_.GetTitle()));
     bar_->SetTypeAndSubject(current.GetKind(), current.GetSubject());
 }
 
@@ -326,8 +329,10 @@ void CMainFrame::MoveToPane(int step) {
     const int count = static_cast<int>(panes.size());
     const int from = holding == panes.end() ? (step > 0 ? count - 1 : 0)
                                             : static_cast<int>(holding - panes.begin());
-    panes[static_cast<std::size_t>(((from + step) % count + count) % count)]->setFocus(
-        Qt::TabFocusReason);
+    QWidget* to = panes[static_cast<std::size_t>(((from + step) % count + count) % count)];
+    // A view takes the focus back with its caret where it was: given a tab's
+    // reason, the web engine would move the focus to the start of its page.
+    to->setFocus(to == bar_ ? Qt::TabFocusReason : Qt::OtherFocusReason);
 }
 
 // --- Editing commands ----------------------------------------------------------
@@ -403,9 +408,20 @@ void CMainFrame::OpenStartupLibrary(const std::filesystem::path& path) {
     ShowDocument();
 }
 
+void CMainFrame::ShowDiscardedSection(const SaveStep& step) {
+    if (!step.sectionDiscarded) {
+        return;
+    }
+    const int section = shown_;
+    shown_ = -1;
+    SwitchSection(section);
+}
+
 void CMainFrame::OnNew() {
     StoreCurrentSection([this](bool stored) {
-        if (!SaveBeforeCommand(doc_, prompts_, FileCommand::New, stored)) {
+        const SaveStep step = SaveBeforeCommand(doc_, prompts_, FileCommand::New, stored);
+        if (!step) {
+            ShowDiscardedSection(step);
             return;
         }
         doc_.OpenDocument(doc_.GetPathName());
@@ -416,11 +432,14 @@ void CMainFrame::OnNew() {
 
 void CMainFrame::OnOpen() {
     StoreCurrentSection([this](bool stored) {
-        if (!SaveBeforeCommand(doc_, prompts_, FileCommand::Open, stored)) {
+        const SaveStep step = SaveBeforeCommand(doc_, prompts_, FileCommand::Open, stored);
+        if (!step) {
+            ShowDiscardedSection(step);
             return;
         }
         COpenDlg dialog(runner_, doc_.GetPathName(), doc_.GetCurrentIndex(), this);
         if (runner_.Run(dialog) != QDialog::Accepted) {
+            ShowDiscardedSection(step);
             return;
         }
         if (doc_.OpenDocument(dialog.GetLibraryPath())) {
@@ -498,8 +517,9 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 }
 
 void CMainFrame::PrepareClose(bool sectionStored) {
-    if (!SaveBeforeCommand(doc_, prompts_, FileCommand::Close, sectionStored) ||
-        !doc_.SaveModified()) {
+    const SaveStep step = SaveBeforeCommand(doc_, prompts_, FileCommand::Close, sectionStored);
+    if (!step || !doc_.SaveModified()) {
+        ShowDiscardedSection(step);
         return;
     }
     doc_.CloseDocument();

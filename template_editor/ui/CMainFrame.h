@@ -27,6 +27,7 @@ class CTemplateBar;
 class CTemplateDoc;
 class CWebView;
 class TemplateDocPrompts;
+struct SaveStep;
 
 class CMainFrame final : public QMainWindow {
     Q_OBJECT
@@ -81,6 +82,10 @@ private:
     void OnTabEntered(int n);
     // Selects the tab of section `n` without storing the section shown.
     void SelectSectionFreely(int n);
+    // When the user chose to discard the section's edits that could not be
+    // stored and the command then stopped, shows the section afresh from the
+    // document.
+    void ShowDiscardedSection(const SaveStep& step);
     // Shows the document's current template from its header, without
     // storing the section shown.
     void ShowDocument();

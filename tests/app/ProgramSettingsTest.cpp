@@ -8,6 +8,7 @@
 #include "app/core/MainViewLayout.h"
 #include "app/core/RecentFileList.h"
 #include "itemdb/FieldId.h"
+#include "platform/FileIo.h"
 #include "platform/Settings.h"
 #include "tests/support/TempFolder.h"
 
@@ -43,6 +44,34 @@ TEST(RecentFileListTest, SurvivesSavingAndLoading) {
     loaded.Remove(0);
     ASSERT_TRUE(loaded.Save(user));
     EXPECT_EQ(user.GetString(gb::app::SectionKey("Recent File List"), "File2"), "");
+}
+
+// Paths are the file system's bytes (UTF-8): the menu shows their letters,
+// the settings file holds them as written, and entries written the earlier
+// way (the bytes taken as 1252 letters) and names 1252 cannot hold still load.
+TEST(RecentFileListTest, KeepsPathsBeyondAsciiAsTheFileSystemWritesThem) {
+    TempFolder folder;
+    gb::Settings user(folder / "user.settings");
+    const std::filesystem::path accented = "/p/Curiosit\xC3\xA9s \xC3\xBCnd Co.pro";
+    const std::filesystem::path cyrillic = "/p/\xD0\x97\xD0\xB0\xD0\xBC.pro";
+    gb::app::RecentFileList saved;
+    saved.Add(cyrillic);
+    saved.Add(accented);
+    ASSERT_TRUE(saved.Save(user));
+    EXPECT_NE(gb::ReadWholeFile(user.File()).value_or("").find("=text:" + accented.string() + "\n"),
+              std::string::npos);
+
+    gb::app::RecentFileList loaded;
+    loaded.Load(user);
+    EXPECT_EQ(loaded.Entries(), (Paths{accented, cyrillic}));
+    EXPECT_EQ(loaded.MenuText(0), "&1 /p/Curiosit\xE9s \xFCnd Co.pro");  // 1252 letters
+    EXPECT_EQ(loaded.MenuText(1), "&2 /p/???.pro");
+
+    // As earlier versions stored it: the bytes as they were.
+    ASSERT_TRUE(
+        user.SetString(gb::app::SectionKey("Recent File List"), "File1", accented.string()));
+    loaded.Load(user);
+    EXPECT_EQ(loaded.Entries(), (Paths{accented, cyrillic}));
 }
 
 class MachineProfileTest : public ::testing::Test {
@@ -109,9 +138,9 @@ TEST_P(TreeColumnWidthTest, FollowsTheStoredWidthWithinBounds) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Widths, TreeColumnWidthTest,
-                         ::testing::Values(WidthCase{0, 900, 100, 150},   // nothing stored: a sixth
-                                           WidthCase{0, 900, 220, 220},   // or what labels need
-                                           WidthCase{0, 900, 600, 450},   // up to half the view
+                         ::testing::Values(WidthCase{0, 900, 100, 150},  // nothing stored: a sixth
+                                           WidthCase{0, 900, 220, 220},  // or what labels need
+                                           WidthCase{0, 900, 600, 450},  // up to half the view
                                            WidthCase{250, 900, 600, 250},  // stored width kept
                                            WidthCase{60, 900, 0, 150},     // a fifteenth or less
                                            WidthCase{61, 900, 600, 61},    // just above a fifteenth

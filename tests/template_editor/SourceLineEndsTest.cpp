@@ -69,6 +69,27 @@ TEST(SourceLineEnds, UntouchedPiecesKeepTheirBytes) {
                                         header + repeat + footer + suffix);
 }
 
+// A page edited in the source: every other page goes back byte for byte,
+// whatever its line ends, lone CRs among them (the view shows those as line
+// feeds too).
+TEST(SourceLineEnds, AnEditLeavesTheOtherPagesBytesWhateverTheirLineEnds) {
+    for (const std::string body : {"\rHead\rline\r", "\nHead\nline\n", "\r\nHead\rline\n\r\n"}) {
+        const std::string page = "<BODY>" + body;
+        const std::string rest = kStart + "\n<TR>\n" + kEnd + "\r\nFoot\r\n</BODY>";
+        SourceLineEnds ends;
+        const std::string plain = ends.Record(page + rest);
+        EXPECT_EQ(plain.find('\r'), std::string::npos);
+        std::string edited = plain;
+        edited.replace(edited.find("Foot"), 4, "Feet");
+        EXPECT_EQ(ends.Restore(edited), page + kStart + "\n<TR>\n" + kEnd + "\r\nFeet\r\n</BODY>")
+            << body;
+        edited = plain;
+        edited.replace(edited.find("Head"), 4, "Top");
+        const std::string restored = ends.Restore(edited);
+        EXPECT_EQ(restored.substr(restored.find(kStart)), rest) << body;
+    }
+}
+
 TEST(SourceLineEnds, WithAMarkerGoneItsPartJoinsThePartBefore) {
     SourceLineEnds ends;
     const std::string plain = ends.Record("h\r\n" + kStart + "r\n" + kEnd + "f\n");

@@ -2,6 +2,7 @@
 
 #include "app/core/AppSettings.h"
 #include "itemdb/ColumnSet.h"
+#include "platform/PathText.h"
 #include "platform/Settings.h"
 
 namespace gb::app {
@@ -27,15 +28,17 @@ ExportSettings ExportSettings::Load(const gb::Settings& user,
     const std::string defaultColumns =
         gb::itemdb::ColumnSet::Standard(gb::itemdb::StandardColumnSet::Default).ToText();
     settings.columns = user.GetString(key, kColumns, defaultColumns);
-    const std::filesystem::path target = user.GetString(key, kTarget, kDefaultTarget);
-    settings.target = target.is_absolute() ? target.string() : (documentsFolder / target).string();
+    const std::filesystem::path target =
+        gb::paths::FromSettingText(user.GetString(key, kTarget, kDefaultTarget));
+    settings.target = (target.is_absolute() ? target : documentsFolder / target).string();
     return settings;
 }
 
 bool ExportSettings::Save(gb::Settings& user) const {
     const std::string key = gb::app::SectionKey(kSection);
     return user.SetNumber(key, kType, static_cast<std::uint32_t>(type)) &&
-           user.SetString(key, kColumns, columns) && user.SetString(key, kTarget, target);
+           user.SetString(key, kColumns, columns) &&
+           user.SetString(key, kTarget, gb::paths::ToSettingText(target));
 }
 
 }  // namespace gb::app

@@ -16,7 +16,7 @@ namespace gb::app {
 struct ExportSettings {
     ExportType type = ExportType::Separated;
     std::string columns;  // a column-set text
-    std::string target;
+    std::string target;   // the file system's bytes of the path, not 1252 text
 
     // The stored choices; a missing value gives its default (type 0, the
     // standard column set 499, "Export.txt"), a stored type outside 0-2 gives

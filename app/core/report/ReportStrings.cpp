@@ -1,5 +1,6 @@
 #include "app/core/report/ReportStrings.h"
 
+#include "platform/PathText.h"
 #include "platform/StringTable.h"
 
 namespace gb::app {
@@ -17,7 +18,7 @@ std::string ReportText(int id) {
 }
 
 std::string ReportNotOpenedText(const std::filesystem::path& page) {
-    return "The report " + page.string() +
+    return "The report " + gb::paths::ShownText(page) +
            " could not be opened: no program to show web pages is set up on this computer. "
            "Open the file in your web browser.";
 }

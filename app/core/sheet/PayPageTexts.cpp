@@ -17,7 +17,7 @@ PayPageTexts PayPageTexts::Read(const CAucItem& item) {
             EditText(item, field::DaysToPay),     EditText(item, field::PayNote)};
 }
 
-void PayPageTexts::ChooseMethod(std::string_view method, CAucItem& item,
+void PayPageTexts::ChooseMethod(std::string_view method, const CAucItem& item,
                                 itemdb::CFeeSchedule& fees) {
     const std::optional<Money> received = item.GetMoneyValue(field::AmtReceived);
     if (received->IsNull() || (received->IsValid() && received->Units() == 0)) {
@@ -28,18 +28,17 @@ void PayPageTexts::ChooseMethod(std::string_view method, CAucItem& item,
     }
     paymentMethod = method;
 
-    CAucItem paid = item;
     std::optional<std::string> fee;
-    if (paid.SetAmtReceived(amtReceived)) {
-        item = paid;
-        fee = PaymentMethodFee(fees, item, method);
+    if (const std::optional<CAucItem> paid = WithEdit(item, {field::AmtReceived, amtReceived})) {
+        fee = PaymentMethodFee(fees, *paid, method);
     }
     transactionFee = fee.value_or(ZeroCurrencyText());
 }
 
-void PayPageTexts::PayDateChanged(CAucItem& item) {
-    StorePickedDate(item, field::PayDate, payDate);
-    daysToPay = EditText(item, field::DaysToPay);
+void PayPageTexts::PayDateChanged(const CAucItem& item) {
+    CAucItem picked = item;
+    StorePickedDate(picked, field::PayDate, payDate);
+    daysToPay = EditText(picked, field::DaysToPay);
 }
 
 std::optional<std::string> PayPageTexts::Store(CAucItem& item) const {

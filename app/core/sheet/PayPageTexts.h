@@ -29,13 +29,15 @@ struct PayPageTexts {
     // A payment method chosen from the list: an item without an amount
     // received is taken as paid in full (today, unless a pay date is
     // picked), and the Fee becomes the method's transaction fee, or zero when
-    // the method has none or the amount received does not parse. The amount
-    // received goes into the item when it parses.
-    void ChooseMethod(std::string_view method, itemdb::CAucItem& item, itemdb::CFeeSchedule& fees);
+    // the method has none or the amount received does not parse. The item
+    // changes only when the page is left (Store).
+    void ChooseMethod(std::string_view method, const itemdb::CAucItem& item,
+                      itemdb::CFeeSchedule& fees);
 
-    // The pay date picked or cleared: stored into the item at once, and Days
-    // to Pay recomputed.
-    void PayDateChanged(itemdb::CAucItem& item);
+    // The pay date picked or cleared: Days to Pay as it will be with that
+    // date. The item changes only when the page is left (Store), so a date
+    // picked and then picked back keeps its time of day.
+    void PayDateChanged(const itemdb::CAucItem& item);
 
     // Amt Received, then Transaction Fee, stopping at the first that does not
     // parse; when both parse, the pay date, Payment Method, Buyer ID, Rating

@@ -53,13 +53,21 @@ void StoreAll(CAucItem& item, std::span<const FieldEdit> edits) {
     }
 }
 
-std::optional<std::string> LiveInvoiceAmt(CAucItem& item, int fieldId, std::string_view text) {
+std::optional<CAucItem> WithEdit(const CAucItem& item, const FieldEdit& edit) {
     CAucItem edited = item;
-    if (!edited.SetFieldText(fieldId, text)) {
+    if (!StoreEdited(edited, edit)) {
         return std::nullopt;
     }
-    item = edited;
-    return EditText(item, itemdb::field::InvoiceAmt);
+    return edited;
+}
+
+std::optional<std::string> LiveInvoiceAmt(const CAucItem& item, int fieldId,
+                                          std::string_view text) {
+    const std::optional<CAucItem> edited = WithEdit(item, {fieldId, text});
+    if (!edited) {
+        return std::nullopt;
+    }
+    return EditText(*edited, itemdb::field::InvoiceAmt);
 }
 
 }  // namespace gb::app

@@ -38,10 +38,18 @@ std::optional<std::string> StoreInOrder(itemdb::CAucItem& item, std::span<const 
 // out as above.
 void StoreAll(itemdb::CAucItem& item, std::span<const FieldEdit> edits);
 
-// Stores `text` into a money field only when it parses (an unparsable text
-// changes nothing), then gives the item's Invoice Amt text; nothing when the
-// text did not parse. The live total of the S&H Charge and Other Charges boxes.
-std::optional<std::string> LiveInvoiceAmt(itemdb::CAucItem& item, int fieldId,
+// The item as it would be with `edit` stored by the rule above; nothing when
+// the text does not parse. The pages' live figures (the Invoice Amt as S&H
+// Charge or Other Charges is typed, Days to Pay as the pay date is picked,
+// the payment method's fee) are read from it, while the sheet's item changes
+// only when the user leaves the page: a text typed back to what the control
+// showed then leaves the field exactly as it was.
+std::optional<itemdb::CAucItem> WithEdit(const itemdb::CAucItem& item, const FieldEdit& edit);
+
+// The Invoice Amt text with `text` typed into a money field; nothing when the
+// text does not parse. The live total of the S&H Charge and Other Charges
+// boxes.
+std::optional<std::string> LiveInvoiceAmt(const itemdb::CAucItem& item, int fieldId,
                                           std::string_view text);
 
 }  // namespace gb::app

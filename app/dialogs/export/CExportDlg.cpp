@@ -14,8 +14,8 @@
 #include "widgets/ModalRunner.h"
 #include "widgets/QtText.h"
 
-using gb::widgets::FromQt;
-using gb::widgets::ToQt;
+using gb::widgets::PathFromQt;
+using gb::widgets::PathToQt;
 
 namespace gb::app::ui {
 
@@ -27,7 +27,7 @@ CExportDlg::CExportDlg(const gb::itemdb::CFeeSchedule& fees, const ExportSetting
     ui_->buttons->button(QDialogButtonBox::Ok)->setText("Export");
     ui_->itemCount->setText(QString::number(itemCount));
     ui_->type->setCurrentIndex(static_cast<int>(stored.type));
-    ui_->target->setText(ToQt(stored.target));
+    ui_->target->setText(PathToQt(stored.target));
     columns_ =
         new ColumnLists(ColumnChoice(folderColumns.empty() ? stored.columns : folderColumns, fees),
                         {ui_->available, ui_->exported, ui_->add, ui_->remove, ui_->up, ui_->down},
@@ -63,11 +63,12 @@ void CExportDlg::OnTypeChanged(int) {
 
 void CExportDlg::AdjustExtension() {
     const auto type = static_cast<ExportType>(std::max(0, ui_->type->currentIndex()));
-    ui_->target->setText(ToQt(ReplaceExtension(FromQt(ui_->target->text()), ExtensionFor(type))));
+    ui_->target->setText(
+        PathToQt(ReplaceExtension(PathFromQt(ui_->target->text()).string(), ExtensionFor(type))));
 }
 
 bool CExportDlg::CheckTarget() {
-    const std::filesystem::path target = FromQt(ui_->target->text());
+    const std::filesystem::path target = PathFromQt(ui_->target->text());
     using gb::app::UiText;
     if (TargetExists(target) && ShowAppMessage(runner_, this, UiText(string_id::ExportOverwrite),
                                                QMessageBox::Yes | QMessageBox::No,
@@ -88,7 +89,7 @@ void CExportDlg::accept() {
     }
     choices_.type = static_cast<ExportType>(ui_->type->currentIndex());
     choices_.columns = columns_->Choice().ColumnSetText();
-    choices_.target = FromQt(ui_->target->text());
+    choices_.target = PathFromQt(ui_->target->text()).string();
     QDialog::accept();
 }
 

@@ -9,6 +9,7 @@
 #include "app/dialogs/common/AppMessage.h"
 #include "app/dialogs/fees/CCalcEditDlg.h"
 #include "itemdb/FeeSchedule.h"
+#include "platform/PathText.h"
 #include "ui_CFeeSchdDlg.h"
 #include "widgets/ListWidth.h"
 #include "widgets/ModalRunner.h"
@@ -118,7 +119,7 @@ void CFeeSchdDlg::EditSelected() {
         // when the program ends.
         ShowAppMessage(runner_, this,
                        "The fee schedule could not be saved to " +
-                           schedule_.GetPath().filename().string() +
+                           gb::paths::ShownText(schedule_.GetPath().filename()) +
                            ". Your change is kept and will be saved again when the program ends.");
     }
     SortFeeRowsByTypeAndDescription(rows_, schedule_);

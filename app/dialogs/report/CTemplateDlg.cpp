@@ -10,7 +10,8 @@
 #include "widgets/ListWidth.h"
 #include "widgets/QtText.h"
 
-using gb::widgets::FromQt;
+using gb::widgets::PathFromQt;
+using gb::widgets::PathToQt;
 using gb::widgets::ToQt;
 
 namespace gb::app::ui {
@@ -36,9 +37,9 @@ CTemplateDlg::CTemplateDlg(std::filesystem::path programFolder, const std::strin
     ui_->tabs->addTab(tr("Mail"));
     ui_->tabs->setCurrentIndex(mode);
     for (const std::string& file : TemplateLibraryFiles(programFolder_)) {
-        ui_->library->addItem(ToQt(file));
+        ui_->library->addItem(PathToQt(file));
     }
-    ui_->library->setCurrentIndex(std::max(0, ui_->library->findText(ToQt(libraryName))));
+    ui_->library->setCurrentIndex(std::max(0, ui_->library->findText(PathToQt(libraryName))));
     ui_->templates->header()->setStretchLastSection(true);
     ui_->select->setDefault(true);
     OpenLibrary();
@@ -70,7 +71,7 @@ void CTemplateDlg::showEvent(QShowEvent* event) {
 void CTemplateDlg::OpenLibrary() {
     library_ = gb::itemdb::CTemplateLibrary();
     if (ui_->library->count() > 0) {
-        library_.OpenFile(programFolder_ / FromQt(ui_->library->currentText()));
+        library_.OpenFile(programFolder_ / PathFromQt(ui_->library->currentText()));
     }
     FillList();
 }
@@ -95,7 +96,7 @@ void CTemplateDlg::FillList() {
 void CTemplateDlg::OnSelect() {
     const int row = ui_->templates->indexOfTopLevelItem(ui_->templates->currentItem());
     if (row >= 0 && row < static_cast<int>(rows_.size())) {
-        chosen_ = TemplateSelection{FromQt(ui_->library->currentText()),
+        chosen_ = TemplateSelection{PathFromQt(ui_->library->currentText()).string(),
                                     rows_[static_cast<std::size_t>(row)].index};
     }
     accept();

@@ -29,6 +29,7 @@
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CMainView.h"
 #include "app/ui/CNavView.h"
+#include "app/ui/CommandActions.h"
 #include "app/ui/ItemListModel.h"
 #include "app/ui/LotkeeperProgram.h"
 #include "app/ui/profile/CProView.h"
@@ -36,6 +37,7 @@
 #include "itemdb/FolderKind.h"
 #include "itemdb/TDocText.h"
 #include "itemdb/TemplateLibrary.h"
+#include "platform/FileIo.h"
 #include "platform/Settings.h"
 #include "tests/support/TempFolder.h"
 
@@ -54,10 +56,10 @@ protected:
             services.Services());
     }
     // A profile saved to the test's folder.
-    std::filesystem::path SavedProfile() {
+    std::filesystem::path SavedProfile(const std::string& name = "Demo.pro") {
         CAucDoc document;
         test_profile::Prepare(document);
-        const auto path = folder / "Demo.pro";
+        const auto path = folder / name;
         EXPECT_TRUE(document.OnSaveDocument(path));
         return path;
     }
@@ -171,6 +173,33 @@ TEST_F(StartupTest, ShutdownRemembersTheProfileForTheNextStart) {
     EXPECT_EQ(user.GetString(gb::app::SectionKey("Recent File List"), "File1"), path.string());
     EXPECT_NE(user.GetNumber(gb::app::SectionKey("Settings"), "right", 0), 0u);
     EXPECT_TRUE(std::filesystem::exists(folder / "AucField.fee"));
+}
+
+// A profile whose name has letters beyond ASCII: the title and the File menu
+// show it as the file system writes it (UTF-8), the settings file holds it so,
+// and the next start opens it from there.
+TEST_F(StartupTest, AnAccentedProfileShowsAndReopensAsWritten) {
+    const std::string name = "Curiosit\xC3\xA9s \xC3\xBCnd Co";
+    const auto path = SavedProfile(name + ".pro");
+    {
+        auto program = Program({path.string()});
+        ASSERT_TRUE(program->InitInstance());
+        EXPECT_EQ(program->Frame()->windowTitle(), QString::fromStdString(name));
+        program->Frame()->Actions().Refresh();
+        EXPECT_EQ(program->Frame()->Actions().Action(gb::app::cmd::FileRecent1)->text(),
+                  QStringLiteral("&1 ") + QString::fromStdString(path.string()));
+        program->Frame()->close();
+        EXPECT_EQ(program->ExitInstance(0), 0);
+    }
+    const std::string settings = gb::ReadWholeFile(folder / "user.settings").value_or("");
+    EXPECT_NE(settings.find("File1=text:" + path.string() + "\n"), std::string::npos) << settings;
+    EXPECT_NE(settings.find("ProfileName=text:" + path.string() + "\n"), std::string::npos);
+
+    auto program = Program();
+    ASSERT_TRUE(program->InitInstance());
+    Settle();
+    EXPECT_EQ(program->Document().GetPathName(), path);
+    EXPECT_EQ(program->App().GetRecentFiles().Entries(), std::vector<std::filesystem::path>{path});
 }
 
 TEST_F(StartupTest, ASecondInstanceHandsOverToTheFirstAndEnds) {
@@ -365,8 +394,8 @@ TEST_F(ProgramsAsRootTest, BothProgramsMakeTheirWebPagesAndRunOn) {
     {
         CAucDoc document;
         test_profile::Prepare(document);
-        ASSERT_TRUE(document.SelectFolder(test_profile::FindChild(
-            document.EditFolders(), folder::UserGuide, folder::Contents)));
+        ASSERT_TRUE(document.SelectFolder(
+            test_profile::FindChild(document.EditFolders(), folder::UserGuide, folder::Contents)));
         ASSERT_TRUE(document.OnSaveDocument(profile));
     }
     QProcess lotkeeper;

@@ -159,7 +159,7 @@ TEST(PaymentPage, TheFeeIsZeroWhenTheAmountReceivedDoesNotParse) {
     EXPECT_EQ(texts.Store(item), "Invalid Amt Received");
 }
 
-TEST(PaymentPage, ClearingThePayDateClearsItAtOnce) {
+TEST(PaymentPage, ClearingThePayDateClearsItOnLeavingThePage) {
     CAucItem item;
     ASSERT_TRUE(item.SetEndDate("3/1/2024"));
     ASSERT_TRUE(item.SetPayDate("3/4/2024"));
@@ -170,7 +170,30 @@ TEST(PaymentPage, ClearingThePayDateClearsItAtOnce) {
     EXPECT_EQ(texts.daysToPay, "5");
     texts.payDate.reset();
     texts.PayDateChanged(item);
+    EXPECT_EQ(texts.Store(item), std::nullopt);
     EXPECT_TRUE(item.GetDateValue(field::PayDate)->IsNull());
+}
+
+// A pay date picked and picked back, and a method chosen on a paid item: the
+// pay date keeps its time of day and the amount received its decimals.
+TEST(PaymentPage, ADatePickedBackAndAChosenMethodKeepThePaymentExactly) {
+    CAucItem item;
+    ASSERT_TRUE(item.SetEndDate("3/1/2024"));
+    ASSERT_TRUE(item.SetPayDate("3/4/2024 14:35:10"));
+    ASSERT_TRUE(item.SetAmtReceived("20.0049"));
+    const CAucItem original = item;
+    CFeeSchedule fees = ScheduleWithPaymentFees();
+    PayPageTexts texts = PayPageTexts::Read(item);
+    texts.payDate = PickedDate{2024, 3, 6};
+    texts.PayDateChanged(item);
+    texts.payDate = PickedDate{2024, 3, 4};
+    texts.PayDateChanged(item);
+    texts.ChooseMethod("PayPal", item, fees);
+    EXPECT_EQ(texts.transactionFee, "$2.30");
+    EXPECT_EQ(texts.Store(item), std::nullopt);
+    EXPECT_EQ(item.GetDateValue(field::PayDate), original.GetDateValue(field::PayDate));
+    EXPECT_EQ(item.GetMoneyValue(field::AmtReceived), original.GetMoneyValue(field::AmtReceived));
+    EXPECT_EQ(item.GetPaymentMethod(), "PayPal");
 }
 
 TEST(PaymentPage, ChoosingAMethodKeepsAPickedPayDateAndTakesZeroAsUnpaid) {

@@ -90,8 +90,30 @@ TEST(SheetTexts, LiveInvoiceAmtIgnoresATextThatDoesNotParse) {
     ASSERT_TRUE(item.SetSHCharge("2"));
     EXPECT_EQ(LiveInvoiceAmt(item, field::SHCharge, "3.5"), "$13.50");
     EXPECT_EQ(LiveInvoiceAmt(item, field::SHCharge, "3.x"), std::nullopt);
-    EXPECT_EQ(EditText(item, field::SHCharge), "$3.50");
+    EXPECT_EQ(EditText(item, field::SHCharge), "$2.00");  // stored only when the page is left
 }
+
+// Typing in a live box and typing back the text it showed, then leaving the
+// page: the amount keeps the decimals the box did not show.
+class RetypedLiveAmount : public ::testing::TestWithParam<int> {};
+
+TEST_P(RetypedLiveAmount, KeepsTheStoredAmountExactly) {
+    const int fieldId = GetParam();
+    CAucItem item;
+    ASSERT_TRUE(item.SetMaxBid("10"));
+    ASSERT_TRUE(item.SetFieldText(fieldId, "6.5049"));
+    const CAucItem original = item;
+    const std::string shown = EditText(item, fieldId);
+    ASSERT_EQ(shown, "$6.50");
+    EXPECT_EQ(LiveInvoiceAmt(item, fieldId, "$6.5"), "$16.50");
+    EXPECT_EQ(LiveInvoiceAmt(item, fieldId, shown), EditText(original, field::InvoiceAmt));
+    const FieldEdit retyped[] = {{fieldId, shown}};
+    EXPECT_EQ(StoreInOrder(item, retyped), std::nullopt);
+    EXPECT_TRUE(item == original);
+}
+
+INSTANTIATE_TEST_SUITE_P(ShAndOtherCharges, RetypedLiveAmount,
+                         ::testing::Values(field::SHCharge, field::OtherCharges));
 
 }  // namespace
 }  // namespace gb::app

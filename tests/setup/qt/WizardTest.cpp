@@ -6,6 +6,7 @@
 #include <QtGui/QFontInfo>
 #include <QtWidgets/QAbstractButton>
 #include <QtWidgets/QApplication>
+#include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
 #include <cstdlib>
@@ -337,9 +338,14 @@ TEST_F(WizardTest, EarlierInstallationIsWarnedAbout) {
     Settings::CurrentUser().SetString(kUninstallKey, "UninstallString", "/opt/old/Remove");
     auto sheet = MakeSheet();
     sheet->next();
-    EXPECT_TRUE(static_cast<CPageRead*>(sheet->currentPage())
-                    ->Text()
-                    .startsWith("*** WARNING! WARNING!***"));
+    auto& page = static_cast<CPageRead&>(*sheet->currentPage());
+    EXPECT_TRUE(page.Text().startsWith("*** WARNING! WARNING!***"));
+    // The warning wraps above the readme rather than running off its box.
+    const auto* warning = page.findChild<QLabel*>(QStringLiteral("warning"));
+    ASSERT_NE(warning, nullptr);
+    EXPECT_TRUE(warning->wordWrap());
+    EXPECT_TRUE(warning->isVisibleTo(&page));
+    EXPECT_EQ(page.TextBox().toPlainText(), "Welcome to the medium.");
 }
 
 TEST_F(WizardTest, MissingWebEngineLeadsToTheErrorPage) {

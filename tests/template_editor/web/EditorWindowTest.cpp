@@ -51,9 +51,11 @@ using gb::widgets::ScriptedModalRunner;
 constexpr int kLoadTimeoutMs = 30000;
 constexpr int kBuyerInvoice = 0;  // its place in the shipped library, sorted by name
 
+// Opens nothing; says it did unless told there is no browser.
 class NoHelp final : public gb::widgets::HelpOpener {
 public:
-    bool Open(const QUrl&) override { return true; }
+    bool Open(const QUrl&) override { return browser; }
+    bool browser = true;
 };
 
 // Runs a script in the editing world and waits for its result.
@@ -349,7 +351,7 @@ TEST_F(EditorWindow, SourceEditsReachTheSectionsWithTheirLineEnds) {
     EXPECT_TRUE(runner_.Ran().back().text.startsWith(
         QStringLiteral("The template is not formatted correctly, so the changes")));
     // Yes discards it; "Save your changes?" then offers Cancel, which keeps
-    // the window.
+    // the window, showing what the document holds.
     runner_.Then(ScriptedModalRunner::Press(QMessageBox::Yes))
         .Then(ScriptedModalRunner::Press(QMessageBox::Cancel));
     frame.close();
@@ -357,10 +359,35 @@ TEST_F(EditorWindow, SourceEditsReachTheSectionsWithTheirLineEnds) {
     ASSERT_EQ(runner_.Ran().size(), 4u);
     EXPECT_EQ(runner_.Ran().back().text, QStringLiteral("Save your changes?"));
     EXPECT_EQ(Bytes(), shipped_);
-    runner_.Then(ScriptedModalRunner::Press(QMessageBox::Yes))
-        .Then(ScriptedModalRunner::Press(QMessageBox::No));
+    EXPECT_EQ(frame.GetSectionShown(), section::Source);
+    EXPECT_FALSE(
+        source.document()
+            ->find(QStringLiteral("<!--webbot bot=\"PurpleText\" PREVIEW=\"END REPEAT\"-->"))
+            .isNull());
+    EXPECT_FALSE(source.document()->isModified());
+    runner_.Then(ScriptedModalRunner::Press(QMessageBox::No));
     EXPECT_TRUE(Close(frame));
     EXPECT_EQ(Bytes(), shipped_);
+}
+
+// Discarding a source that cannot be stored and then cancelling Open: the
+// view shows the source the document holds, not the discarded text.
+TEST_F(EditorWindow, CancellingOpenAfterDiscardingAMalformedSourceShowsTheDocument) {
+    CMainFrame& frame = Start();
+    ASSERT_TRUE(ShowSection(frame, section::Source));
+    CSourceView& source = frame.SourceView();
+    const QString shown = source.toPlainText();
+    const QString endMarker =
+        QStringLiteral("<!--webbot bot=\"PurpleText\" PREVIEW=\"END REPEAT\"-->");
+    QTextCursor cursor = source.document()->find(endMarker);
+    ASSERT_FALSE(cursor.isNull());
+    cursor.removeSelectedText();
+    runner_.Then(ScriptedModalRunner::Press(QMessageBox::Yes)).Then(ScriptedModalRunner::Reject());
+    frame.Action(cmd::Open)->trigger();
+    EXPECT_EQ(runner_.StepsLeft(), 0u);
+    EXPECT_EQ(frame.GetSectionShown(), section::Source);
+    EXPECT_EQ(source.toPlainText(), shown);
+    EXPECT_FALSE(source.document()->isModified());
 }
 
 TEST_F(EditorWindow, ASourceEditChangesOnlyWhatTheUserChanged) {
@@ -379,6 +406,34 @@ TEST_F(EditorWindow, ASourceEditChangesOnlyWhatTheUserChanged) {
     EXPECT_EQ(stored.GetHeader(), header);
     EXPECT_EQ(stored.GetRepeat(), repeat);
     EXPECT_EQ(stored.GetFooter(), "<HTML><BODY>\r\nFeet\r\n</BODY></HTML>");
+    runner_.Then(ScriptedModalRunner::Press(QMessageBox::No));
+}
+
+// Pages with lone CRs, with line feeds only and with mixed line ends: a
+// source edit of one page leaves the bytes of the others.
+TEST_F(EditorWindow, ASourceEditLeavesTheOtherPagesWhateverTheirLineEnds) {
+    const std::string header = "<HTML><BODY>\rHead\rtext\r</BODY></HTML>";
+    const std::string repeat = "<HTML><BODY>\n<P>[Auction_ID]</P>\r\n<P>x</P>\r</BODY></HTML>";
+    const std::string footer = "<HTML><BODY>\nFoot\nend\n</BODY></HTML>";
+    UseOnly(header, repeat, footer);
+    CMainFrame& frame = Start();
+    const auto replaceInSource = [&frame](const char* from, const char* to) {
+        ASSERT_TRUE(ShowSection(frame, section::Source));
+        QTextCursor cursor = frame.SourceView().document()->find(QString::fromLatin1(from));
+        ASSERT_FALSE(cursor.isNull());
+        cursor.insertText(QString::fromLatin1(to));
+        ASSERT_TRUE(ShowSection(frame, section::Header));
+    };
+    const gb::itemdb::CTDocText& stored = frame.Document().GetTemplate();
+    replaceInSource("Head", "Top");
+    EXPECT_EQ(stored.GetHeader(), "<HTML><BODY>\nTop\ntext\n</BODY></HTML>");
+    EXPECT_EQ(stored.GetRepeat(), repeat);
+    EXPECT_EQ(stored.GetFooter(), footer);
+    const std::string top = stored.GetHeader();
+    replaceInSource("Foot", "Feet");
+    EXPECT_EQ(stored.GetHeader(), top);
+    EXPECT_EQ(stored.GetRepeat(), repeat);
+    EXPECT_EQ(stored.GetFooter(), "<HTML><BODY>\nFeet\nend\n</BODY></HTML>");
     runner_.Then(ScriptedModalRunner::Press(QMessageBox::No));
 }
 
@@ -469,11 +524,21 @@ TEST_F(EditorWindow, F6AndShiftF6MoveTheFocusBetweenTheBarAndTheView) {
     press(Qt::NoModifier, frame.EditingView());
     press(Qt::ShiftModifier, tabs);
     press(Qt::ShiftModifier, frame.EditingView());
+    // Back in the page, typing goes where the caret was.
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Q"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return PageText(frame).contains(QStringLiteral("DearQ")); },
+                                kLoadTimeoutMs))
+        << PageText(frame).left(80).toStdString();
 
     ASSERT_TRUE(ShowSection(frame, section::Source));
     ASSERT_TRUE(focusIn(frame.SourceView()));
+    QTextCursor caret = frame.SourceView().document()->find(QStringLiteral("DearQ"));
+    ASSERT_FALSE(caret.isNull());
+    frame.SourceView().setTextCursor(caret);
     press(Qt::NoModifier, tabs);
     press(Qt::ShiftModifier, frame.SourceView());
+    EXPECT_EQ(frame.SourceView().textCursor().position(), caret.position());
+    runner_.Then(ScriptedModalRunner::Press(QMessageBox::No));
 }
 
 TEST_F(EditorWindow, AboutShowsTheBoxOverTheWindow) {
@@ -487,6 +552,17 @@ TEST_F(EditorWindow, AboutShowsTheBoxOverTheWindow) {
     ASSERT_EQ(runner_.Ran().size(), 1u);
     EXPECT_EQ(runner_.Ran().front().title, "About Template Editor");
     EXPECT_EQ(parent, &frame);
+}
+
+TEST_F(EditorWindow, HelpWithoutABrowserNamesTheHelpFile) {
+    CMainFrame& frame = Start();
+    opener_.browser = false;
+    runner_.Then(ScriptedModalRunner::Press(QMessageBox::Ok));
+    frame.Action(cmd::HelpTopics)->trigger();
+    ASSERT_EQ(runner_.Ran().size(), 1u);
+    const QString path = gb::widgets::PathToQt(folder_ / "Lotkeeper.html");
+    EXPECT_TRUE(runner_.Ran().front().text.contains(QStringLiteral("\"%1\"").arg(path)))
+        << runner_.Ran().front().text.toStdString();
 }
 
 // The engine answers the scripts it still owes as the page goes, which is

@@ -61,8 +61,10 @@ protected:
     gb::test::ExportTestItems items_;
 };
 
+// The target's name has a letter beyond ASCII: the file gets it as the file
+// system writes it (UTF-8).
 TEST_F(ExportItemsTest, WritesTheChosenColumnsAndStoresTheChoices) {
-    const std::string target = (folder_ / "sales.txt").string();
+    const std::string target = (folder_ / "Verk\xC3\xA4ufe.txt").string();
     runner_
         .Then(ScriptedModalRunner::Accept([&](QDialog& dialog) {
             EXPECT_EQ(dialog.objectName(), "CExportDlg");
@@ -91,7 +93,7 @@ TEST_F(ExportItemsTest, WritesTheChosenColumnsAndStoresTheChoices) {
 
     ASSERT_EQ(runner_.Ran().size(), 2u);
     EXPECT_EQ(runner_.Ran()[1].text, "Export Complete!");
-    const std::string written = (folder_ / "sales.tab").string();
+    const std::string written = (folder_ / "Verk\xC3\xA4ufe.tab").string();
     EXPECT_EQ(gb::ReadWholeFile(written), "Auction ID\r\n1001\r\n1002\r\n1003\r\n");
     EXPECT_EQ(ExportSettings::Load(user_, folder_.Path()),
               (ExportSettings{ExportType::Tab, "\"A", written}));

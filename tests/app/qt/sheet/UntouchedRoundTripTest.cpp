@@ -3,9 +3,13 @@
 // schedule byte for byte as they were, on values that a careless store would
 // change: amounts with more than two decimals, dates with a time of day,
 // texts with CR LF line ends, texts longer than their boxes' typing limits,
-// negative and long factors.
+// negative and long factors. Typing back what a live box showed (S&H Charge,
+// Other Charges) leaves the profile as it was, too.
 
 #include <gtest/gtest.h>
+#include <QtTest/QTest>
+#include <QtWidgets/QComboBox>
+#include <QtWidgets/QLineEdit>
 
 #include <cstdlib>
 #include <filesystem>
@@ -16,6 +20,7 @@
 
 #include "app/dialogs/bulk/CAutoSheet.h"
 #include "app/dialogs/fees/CFeeSchdDlg.h"
+#include "app/dialogs/sheet/CInvSheet.h"
 #include "app/dialogs/sheet/EditItem.h"
 #include "itemdb/AucDoc.h"
 #include "itemdb/ColumnSet.h"
@@ -71,7 +76,7 @@ CAucItem AwkwardItem(const std::string& auctionId, std::int32_t sellerFolder) {
                                                             {field::InsertionFee, "0.355"},
                                                             {field::FinalFee, "1.125"},
                                                             {field::OtherFees, "2.2222"},
-                                                            {field::OtherCharges, "1.505"}}) {
+                                                            {field::OtherCharges, "1.5049"}}) {
         EXPECT_TRUE(item.SetFieldText(fieldId, amount)) << fieldId;
     }
     item.AddItemizedCharge(0);
@@ -149,6 +154,41 @@ protected:
         ASSERT_TRUE(schedule.Save());
     }
 
+    // Runs `step` in the item sheet of every item of the profile and, with
+    // `bulkToo`, shows every page of the bulk-update sheet over all of them
+    // and presses OK; then saves the profile under another name: it must hold
+    // the same bytes.
+    void ExpectSheetsKeepTheProfile(const ScriptedModalRunner::Step& step, bool bulkToo) {
+        const std::string before = Bytes(profile_);
+        CAucDoc document;
+        ASSERT_TRUE(document.OnOpenDocument(profile_));
+        CFeeSchedule schedule;
+        ASSERT_TRUE(schedule.Load(fees_));
+        CItemList& items = document.GetItemList();
+        items.SetFilter(itemdb::CItemFilter());
+        std::vector<CItemList::ItemId> shown;
+        for (bool more = items.MoveFirst(); more; more = items.MoveNext()) {
+            shown.push_back(items.GetCurrentId());
+        }
+        ASSERT_EQ(shown.size(), 4u);
+        for (const CItemList::ItemId& position : shown) {
+            runner_.Then(step);
+            EXPECT_EQ(EditDisplayedItem(runner_, nullptr, items, position, schedule,
+                                        document.EditFolders()),
+                      EditOutcome::Displayed);
+        }
+        if (bulkToo) {
+            runner_.Then(test::ShowEveryPageThenOk());
+            ASSERT_TRUE(BulkUpdate(runner_, nullptr, items, shown, schedule,
+                                   {document.EditFolders(), {}, {}, false})
+                            .has_value());
+        }
+        EXPECT_EQ(runner_.StepsLeft(), 0u);
+        const std::filesystem::path after = folder_ / "After.pro";
+        ASSERT_TRUE(document.OnSaveDocument(after));
+        EXPECT_TRUE(Bytes(after) == before) << "the profile changed";
+    }
+
     ScriptedModalRunner runner_{[](const std::string& failure) { ADD_FAILURE() << failure; }};
     test::TempFolder folder_;
     std::filesystem::path profile_ = folder_ / "Awkward.pro";
@@ -156,34 +196,29 @@ protected:
 };
 
 TEST_F(UntouchedRoundTrip, BothSheetsOnEveryItemLeaveTheProfileAsItWas) {
-    const std::string before = Bytes(profile_);
-    CAucDoc document;
-    ASSERT_TRUE(document.OnOpenDocument(profile_));
-    CFeeSchedule schedule;
-    ASSERT_TRUE(schedule.Load(fees_));
-    CItemList& items = document.GetItemList();
-    items.SetFilter(itemdb::CItemFilter());
-    std::vector<CItemList::ItemId> shown;
-    for (bool more = items.MoveFirst(); more; more = items.MoveNext()) {
-        shown.push_back(items.GetCurrentId());
-    }
-    ASSERT_EQ(shown.size(), 4u);
+    ExpectSheetsKeepTheProfile(test::ShowEveryPageThenOk(), true);
+}
 
-    for (const CItemList::ItemId& position : shown) {
-        runner_.Then(test::ShowEveryPageThenOk());
-        EXPECT_EQ(
-            EditDisplayedItem(runner_, nullptr, items, position, schedule, document.EditFolders()),
-            EditOutcome::Displayed);
-    }
-    runner_.Then(test::ShowEveryPageThenOk());
-    ASSERT_TRUE(BulkUpdate(runner_, nullptr, items, shown, schedule,
-                           {document.EditFolders(), {}, {}, false})
-                    .has_value());
-    EXPECT_EQ(runner_.StepsLeft(), 0u);
+// Types the text a box shows over the whole of it again, a key at a time:
+// every key is a live change of the Invoice Amt.
+void Retype(QDialog& dialog, const char* box) {
+    auto* combo = dialog.findChild<QComboBox*>(QString::fromLatin1(box));
+    ASSERT_NE(combo, nullptr) << box;
+    const QString shown = combo->currentText();
+    combo->lineEdit()->selectAll();
+    QTest::keyClicks(combo->lineEdit(), shown);
+    EXPECT_EQ(combo->currentText(), shown);
+}
 
-    const std::filesystem::path after = folder_ / "After.pro";
-    ASSERT_TRUE(document.OnSaveDocument(after));
-    EXPECT_TRUE(Bytes(after) == before) << "the profile changed";
+TEST_F(UntouchedRoundTrip, RetypingTheShownChargesLeavesTheProfileAsItWas) {
+    ExpectSheetsKeepTheProfile(ScriptedModalRunner::Accept([](QDialog& dialog) {
+                                   auto& sheet = dynamic_cast<CInvSheet&>(dialog);
+                                   ASSERT_TRUE(sheet.SetActivePage(CInvSheet::InvoiceTab));
+                                   Retype(dialog, "shCharge");
+                                   ASSERT_TRUE(sheet.SetActivePage(CInvSheet::ChargesTab));
+                                   Retype(dialog, "otherCharges");
+                               }),
+                               false);
 }
 
 // Edits every entry untouched through the fee-schedule list, closes the list
