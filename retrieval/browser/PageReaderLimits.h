@@ -29,7 +29,7 @@ inline constexpr std::size_t kAddressSpaceBytes = 512 * 1024 * 1024;
 // Far above what real pages have: their fields number in the hundreds and
 // their values in the kilobytes.
 inline constexpr std::size_t kMaxFields = 100'000;
-inline constexpr std::size_t kMaxFieldTextBytes = 16 * 1024 * 1024;
+inline constexpr std::size_t kMaxFieldTextBytes = 8 * 1024 * 1024;
 
 // The largest answer a reader may give: every field text at the cap, with
 // room for the lengths and flags of every field and form.
