@@ -6,6 +6,7 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <thread>
@@ -136,6 +137,13 @@ TEST_F(MediumInstallTest, InstallsRunsAndRemovesTheSystem) {
     ASSERT_TRUE(record);
     const std::optional<InstallManifest> manifest = InstallManifest::FromText(*record);
     ASSERT_TRUE(manifest);
+    // The page reader is installed beside the retrieval library, as a program.
+    EXPECT_TRUE(std::any_of(manifest->files.begin(), manifest->files.end(),
+                            [&](const InstalledFile& file) {
+                                return file.path == Target() / "PageReader";
+                            }));
+    EXPECT_NE(fs::status(Target() / "PageReader").permissions() & fs::perms::owner_exec,
+              fs::perms::none);
     WriteFileAtomically(Target() / "Mine.pro", "my profile");
     // Without a display, Remove tells what it did on the terminal only.
     const Outcome removed =
