@@ -56,8 +56,8 @@ PageNotRead ReaderFailed(const std::string& how) {
 PageNotRead Failure(const ReaderProcess::Result& run, std::chrono::milliseconds backstop) {
     switch (run.end) {
         case ReaderProcess::Result::End::TimedOut:
-            return ReaderFailed("no answer within " +
-                                std::to_string(backstop.count() / 1000) + " s");
+            return ReaderFailed("no answer within " + std::to_string(backstop.count() / 1000) +
+                                " s");
         case ReaderProcess::Result::End::OverlongAnswer:
             return ReaderFailed("its answer was longer than any page's");
         case ReaderProcess::Result::End::Exited:
@@ -109,10 +109,9 @@ PageReader::Reading PageReader::Read(std::string_view utf8) const {
     } catch (const std::system_error& error) {
         throw ReaderFailed(std::string("it could not be started: ") + error.what());
     }
-    const bool answered = run.end == ReaderProcess::Result::End::Exited &&
-                          WIFEXITED(run.status) && WEXITSTATUS(run.status) == 0;
-    std::optional<ReaderAnswer> answer =
-        answered ? ReaderAnswer::Decode(run.answer) : std::nullopt;
+    const bool answered = run.end == ReaderProcess::Result::End::Exited && WIFEXITED(run.status) &&
+                          WEXITSTATUS(run.status) == 0;
+    std::optional<ReaderAnswer> answer = answered ? ReaderAnswer::Decode(run.answer) : std::nullopt;
     if (!answer) {
         throw Failure(run, backstop_);
     }
@@ -124,7 +123,7 @@ PageReader::Reading PageReader::Read(std::string_view utf8) const {
         case ReaderVerdict::Read:
             break;
     }
-    return {std::move(answer->page), run.cpuTime, run.peakMemoryKiB};
+    return {std::move(answer->page), run.cpuTime};
 }
 
 }  // namespace gb::retrieval

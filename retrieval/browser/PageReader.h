@@ -49,7 +49,6 @@ public:
     struct Reading {
         PageForms page;
         std::chrono::microseconds cpuTime{0};  // what the reader used
-        long peakMemoryKiB = 0;
     };
     // Throws PageNotRead.
     Reading Read(std::string_view utf8) const;

@@ -82,20 +82,18 @@ private:
 };
 
 bool ReadForm(Reader& in, HtmlForm& form) {
-    return in.Text(form.name) && in.Text(form.id) && in.Text(form.action) &&
-           in.Text(form.method);
+    return in.Text(form.name) && in.Text(form.id) && in.Text(form.action) && in.Text(form.method);
 }
 
-bool ReadControl(Reader& in, std::size_t formCount, std::size_t& valuesLeft,
-                 FormControl& control) {
+bool ReadControl(Reader& in, std::size_t formCount, std::size_t& valuesLeft, FormControl& control) {
     unsigned char kind = 0;
     unsigned char flags = 0;
     std::uint32_t form = 0;
     std::uint32_t values = 0;
     if (!in.Byte(kind) || kind > static_cast<unsigned char>(FormControl::Kind::Inert) ||
         !in.Byte(flags) || (flags & ~(kChecked | kDisabled)) != 0 || !in.Number(form) ||
-        (form != kNoForm && form >= formCount) || !in.Text(control.name) ||
-        !in.Text(control.id) || !in.Count(values, valuesLeft, 4)) {
+        (form != kNoForm && form >= formCount) || !in.Text(control.name) || !in.Text(control.id) ||
+        !in.Count(values, valuesLeft, 4)) {
         return false;
     }
     valuesLeft -= values;

@@ -103,7 +103,6 @@ void Reap(pid_t child, ReaderProcess::Result& result) {
         return std::chrono::seconds(time.tv_sec) + std::chrono::microseconds(time.tv_usec);
     };
     result.cpuTime = microseconds(usage.ru_utime) + microseconds(usage.ru_stime);
-    result.peakMemoryKiB = usage.ru_maxrss;
 }
 
 }  // namespace

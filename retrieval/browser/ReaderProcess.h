@@ -17,15 +17,17 @@ class ReaderProcess {
 public:
     struct Result {
         enum class End {
-            Exited,       // on its own; `status` is what waitpid gave
-            TimedOut,     // still running at the backstop: killed
+            Exited,          // on its own; `status` is what waitpid gave
+            TimedOut,        // still running at the backstop: killed
             OverlongAnswer,  // wrote more than the answer may hold: killed
         };
         End end = End::Exited;
         int status = 0;
         std::string answer;
-        std::chrono::microseconds cpuTime{0};  // user and system
-        long peakMemoryKiB = 0;                // resident
+        // User and system. (Its peak memory is not told: a child started with
+        // posix_spawn shares this process's memory until it starts the
+        // program, and the kernel counts that into its peak.)
+        std::chrono::microseconds cpuTime{0};
     };
 
     // Throws std::system_error when the program cannot be started at all.

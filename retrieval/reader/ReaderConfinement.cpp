@@ -38,13 +38,13 @@ bool FilterSystemCalls() {
         return false;
     }
     const int allowed[] = {
-        SCMP_SYS(read),          SCMP_SYS(write),         SCMP_SYS(close),
-        SCMP_SYS(fstat),         SCMP_SYS(newfstatat),    SCMP_SYS(brk),
-        SCMP_SYS(mmap),          SCMP_SYS(munmap),        SCMP_SYS(mremap),
-        SCMP_SYS(mprotect),      SCMP_SYS(madvise),       SCMP_SYS(futex),
-        SCMP_SYS(clock_gettime), SCMP_SYS(nanosleep),     SCMP_SYS(clock_nanosleep),
+        SCMP_SYS(read),          SCMP_SYS(write),          SCMP_SYS(close),
+        SCMP_SYS(fstat),         SCMP_SYS(newfstatat),     SCMP_SYS(brk),
+        SCMP_SYS(mmap),          SCMP_SYS(munmap),         SCMP_SYS(mremap),
+        SCMP_SYS(mprotect),      SCMP_SYS(madvise),        SCMP_SYS(futex),
+        SCMP_SYS(clock_gettime), SCMP_SYS(nanosleep),      SCMP_SYS(clock_nanosleep),
         SCMP_SYS(rt_sigreturn),  SCMP_SYS(rt_sigprocmask), SCMP_SYS(getpid),
-        SCMP_SYS(gettid),        SCMP_SYS(tgkill),        SCMP_SYS(exit),
+        SCMP_SYS(gettid),        SCMP_SYS(tgkill),         SCMP_SYS(exit),
         SCMP_SYS(exit_group),
     };
     for (const int call : allowed) {

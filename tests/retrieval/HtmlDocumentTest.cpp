@@ -231,7 +231,7 @@ TEST(HtmlDocument, TakesNoFieldsFromForeignContent) {
     }
     EXPECT_EQ(names, (std::vector<std::string>{"before", "after"}));
     std::cout << "The nested-fields page took the reader " << reading.cpuTime.count() / 1000
-              << " ms of processor time and " << reading.peakMemoryKiB / 1024 << " MiB\n";
+              << " ms of processor time\n";
 }
 
 // Each option's text is its own: an option inside another, or a field inside
@@ -347,9 +347,8 @@ std::string DenseTable(std::size_t size) {
     std::string page = "<html><body><form name=f><table>";
     for (int row = 0; page.size() < size - 200; ++row) {
         const std::string n = std::to_string(row);
-        page += "<tr bgcolor=#efefef><td><a href=/item?id=" + n + ">Item " + n + "</a><td>$" +
-                n + ".00<td><input type=checkbox name=c" + n +
-                "><td><font size=1>3d 4h</font></tr>\n";
+        page += "<tr bgcolor=#efefef><td><a href=/item?id=" + n + ">Item " + n + "</a><td>$" + n +
+                ".00<td><input type=checkbox name=c" + n + "><td><font size=1>3d 4h</font></tr>\n";
     }
     return page + "</table></form>";
 }
@@ -442,11 +441,11 @@ TEST(PageReader, CannotOpenFilesMakeSocketsOrStartPrograms) {
     GTEST_SKIP() << "the sanitizers' run-times need the system calls the filter refuses";
 #else
     const PageForms page = PageReader(GB_TEST_PAGE_READER).Read("<!--reader-test:probe-->").page;
-    std::vector<std::pair<std::string, std::string>> tries;
+    std::vector<std::pair<std::string, std::string> > tries;
     for (const FormControl& control : page.controls) {
         tries.emplace_back(control.name, control.values.at(0));
     }
-    EXPECT_EQ(tries, (std::vector<std::pair<std::string, std::string>>{
+    EXPECT_EQ(tries, (std::vector<std::pair<std::string, std::string> >{
                          {"open", "refused"}, {"socket", "refused"}, {"exec", "refused"}}));
 #endif
 }
@@ -471,7 +470,6 @@ std::string DistinctBolds(int count) {
     }
     return bolds;
 }
-
 
 INSTANTIATE_TEST_SUITE_P(
     Pages, HostilePage,

@@ -138,10 +138,9 @@ TEST_F(MediumInstallTest, InstallsRunsAndRemovesTheSystem) {
     const std::optional<InstallManifest> manifest = InstallManifest::FromText(*record);
     ASSERT_TRUE(manifest);
     // The page reader is installed beside the retrieval library, as a program.
-    EXPECT_TRUE(std::any_of(manifest->files.begin(), manifest->files.end(),
-                            [&](const InstalledFile& file) {
-                                return file.path == Target() / "PageReader";
-                            }));
+    EXPECT_TRUE(std::any_of(
+        manifest->files.begin(), manifest->files.end(),
+        [&](const InstalledFile& file) { return file.path == Target() / "PageReader"; }));
     EXPECT_NE(fs::status(Target() / "PageReader").permissions() & fs::perms::owner_exec,
               fs::perms::none);
     WriteFileAtomically(Target() / "Mine.pro", "my profile");

@@ -66,11 +66,10 @@ int main() {
         while (Requested(*page, "hang")) {
             sleep(1000);
         }
-        const std::string answer = Requested(*page, "garbage")
-                                       ? std::string("\x00\xff\xff\xff\xff", 5)
-                                   : Requested(*page, "probe")
-                                       ? ReaderAnswer::Encode(Probe())
-                                       : ReaderAnswer::Encode(FormReader::Read(*page));
+        const std::string answer =
+            Requested(*page, "garbage") ? std::string("\x00\xff\xff\xff\xff", 5)
+            : Requested(*page, "probe") ? ReaderAnswer::Encode(Probe())
+                                        : ReaderAnswer::Encode(FormReader::Read(*page));
         _exit(ReaderStreams::WriteAnswer(answer) ? 0 : limits::kExitNoAnswer);
     } catch (const std::bad_alloc&) {
         _exit(limits::kExitOutOfMemory);
