@@ -14,21 +14,6 @@
 
 using namespace gb::retrieval;
 
-// Under AddressSanitizer the address space limit is left out (its shadow
-// memory alone is far larger); its own limit on resident memory stands in.
-#if defined(__SANITIZE_ADDRESS__)
-#define GB_READER_ASAN 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define GB_READER_ASAN 1
-#endif
-#endif
-#ifdef GB_READER_ASAN
-extern "C" const char* __asan_default_options() {
-    return "hard_rss_limit_mb=2048:quarantine_size_mb=16";
-}
-#endif
-
 int main() {
     namespace limits = reader_limits;
     if (!ReaderConfinement::Apply()) {

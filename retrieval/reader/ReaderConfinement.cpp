@@ -14,6 +14,34 @@
 #include <memory>
 #endif
 
+// The sanitizers' options for the reading process. Under AddressSanitizer
+// the address space limit is left out (its shadow memory alone is far
+// larger); its own limit on resident memory stands in. ThreadSanitizer's
+// report of a stack overflow (a hostile page can overrun the stack inside the
+// parser) would hang the reader until the backstop: the crash is left to the
+// kernel.
+#if defined(__SANITIZE_ADDRESS__)
+#define GB_READER_ASAN 1
+#elif defined(__SANITIZE_THREAD__)
+#define GB_READER_TSAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define GB_READER_ASAN 1
+#elif __has_feature(thread_sanitizer)
+#define GB_READER_TSAN 1
+#endif
+#endif
+#ifdef GB_READER_ASAN
+extern "C" const char* __asan_default_options() {
+    return "hard_rss_limit_mb=2048:quarantine_size_mb=16";
+}
+#endif
+#ifdef GB_READER_TSAN
+extern "C" const char* __tsan_default_options() {
+    return "handle_segv=0";
+}
+#endif
+
 namespace gb::retrieval {
 
 namespace {
