@@ -1,10 +1,13 @@
-// Checks the form parser's bound against gumbo itself: a page the parser lets
-// through must be one whose real tree (gumbo with its default options) nests
-// no deeper than the limit, and the forms and fields read from it must be
-// those of that tree. A page refused needs no check beyond surviving it.
-// (gumbo runs without recording parse errors, which changes nothing in its
-// tree: each record copies the open elements, and that is what takes a
-// deep page long.)
+// Drives the page-reading program, as the browser session does, and checks
+// what it lets through against its limits and against gumbo itself: a page it
+// reads must have taken no more than its processor time, give no more fields
+// or field text than the caps, and have a real tree (gumbo with its
+// default options) that nests no deeper than the limit; the forms and fields
+// read must be those of that tree (HTML elements only), and the same as the
+// reader's code finds in this process, where the fuzzer sees its coverage. A
+// page refused needs no check beyond the program surviving it. (gumbo runs
+// without recording parse errors, which changes nothing in its tree: each
+// record copies the open elements, and that is what takes a deep page long.)
 //
 // Input: the page, UTF-8.
 
@@ -21,7 +24,8 @@
 #include <utility>
 #include <vector>
 
-#include "retrieval/browser/HtmlDocument.h"
+#include "retrieval/browser/PageReader.h"
+#include "retrieval/reader/FormReader.h"
 
 using namespace gb::retrieval;
 
@@ -58,7 +62,10 @@ TreeReading Read(const GumboNode* document) {
             continue;
         }
         const GumboVector* children = &node->v.document.children;
-        if (node->type != GUMBO_NODE_DOCUMENT) {
+        if (node->type != GUMBO_NODE_DOCUMENT &&
+            node->v.element.tag_namespace != GUMBO_NAMESPACE_HTML) {
+            children = &node->v.element.children;
+        } else if (node->type != GUMBO_NODE_DOCUMENT) {
             const GumboElement& element = node->v.element;
             children = &element.children;
             switch (element.tag) {
@@ -91,15 +98,44 @@ std::vector<std::string> Sorted(std::vector<std::string> names) {
     return names;
 }
 
+// The bytes of every text the answer gives.
+std::size_t TextBytes(const PageForms& page) {
+    std::size_t bytes = page.baseHref.value_or("").size();
+    for (const HtmlForm& form : page.forms) {
+        bytes += form.name.size() + form.id.size() + form.action.size() + form.method.size();
+    }
+    for (const FormControl& control : page.controls) {
+        bytes += control.name.size() + control.id.size();
+        for (const std::string& value : control.values) {
+            bytes += value.size();
+        }
+    }
+    return bytes;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    namespace limits = reader_limits;
     const std::string_view page(reinterpret_cast<const char*>(data), size);
-    HtmlDocument document;
+    PageReader::Reading reading;
     try {
-        document = HtmlDocument::Parse(page);
-    } catch (const PageTooDeep&) {
+        reading = PageReader(GB_PAGE_READER).Read(page);
+    } catch (const PageNotRead&) {
         return 0;
+    }
+    // (Its address space the kernel holds to the limit itself.)
+    if (reading.cpuTime > limits::kCpuTime) {
+        std::abort();  // read, but over the reader's processor time
+    }
+    const PageForms& document = reading.page;
+    if (TextBytes(document) > limits::kMaxFieldTextBytes ||
+        document.controls.size() > limits::kMaxFields) {
+        std::abort();  // read, but with more fields or text than the caps allow
+    }
+    const ReaderAnswer here = FormReader::Read(page);
+    if (here.verdict != ReaderVerdict::Read || here.page != document) {
+        std::abort();  // the reader's answer is not what its code finds
     }
 
     GumboOptions options = kGumboDefaultOptions;
@@ -107,20 +143,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::unique_ptr<GumboOutput, OutputDeleter> output(
         gumbo_parse_with_options(&options, page.data(), page.size()));
     const TreeReading tree = Read(output->document);
-    if (tree.depth > HtmlDocument::kMaxNesting) {
+    if (tree.depth > limits::kMaxNesting) {
         std::abort();  // let through, but the real tree is deeper than the limit
     }
 
     std::vector<std::string> formNames;
-    for (const HtmlForm& form : document.Forms()) {
+    for (const HtmlForm& form : document.forms) {
         formNames.push_back(form.name);
     }
     std::vector<std::string> controlNames;
-    for (const FormControl& control : document.Controls()) {
+    for (const FormControl& control : document.controls) {
         controlNames.push_back(control.name);
     }
     if (Sorted(formNames) != Sorted(tree.formNames) ||
-        Sorted(controlNames) != Sorted(tree.controlNames) || document.BaseHref() != tree.baseHref) {
+        Sorted(controlNames) != Sorted(tree.controlNames) || document.baseHref != tree.baseHref) {
         std::abort();  // the forms read are not those of the tree
     }
     return 0;

@@ -36,8 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)PageToCp1252(body, charset);
     HtmlDocument document;
     try {
-        document = HtmlDocument::Parse(PageToUtf8(body, charset));
-    } catch (const PageTooDeep&) {
+        document = HtmlDocument(PageReader(GB_PAGE_READER).Read(PageToUtf8(body, charset)).page);
+    } catch (const PageNotRead&) {
         return 0;  // refused
     }
     if (const std::optional<std::string>& base = document.BaseHref()) {

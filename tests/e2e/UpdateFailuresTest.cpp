@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -273,6 +274,60 @@ TEST_F(FailingSellerTest, ConsentPageNestedDeepEndsThatSellersRetrieval) {
     }));
 }
 
+// A consent page of 390 fields nested inside <svg>, each with ten kilobytes
+// of text, before the page itself: none of them is a field, the page is read
+// as any page of its size, and the consent goes through.
+TEST_F(FailingSellerTest, ConsentPageOfNestedForeignFieldsIsReadLikeAnyPage) {
+    const std::string nestedFields = [] {
+        std::string page = "<svg>";
+        for (int i = 0; i < 390; ++i) {
+            page += "<textarea name=t>" + std::string(10'000, 'x');
+        }
+        return page + "</svg>";
+    }();
+    StartSellers({FaultKind::DeepNesting, FaultPoint::AdultPage, {nestedFields, 1}});
+    document_.SetAdultFlag(true);
+    EXPECT_EQ(RunUpdate(), (std::vector<int>{fay_, gus_}));
+    const std::string summary = SummaryLog();
+    EXPECT_NE(summary.find("Update Complete for site 1: eBay USA:gus"), std::string::npos)
+        << summary;
+    EXPECT_NE(summary.find("Update Complete for site 2: eBay UK:fay"), std::string::npos)
+        << summary;
+    const std::vector<emulator::RecordedRequest> requests = emulator_->Requests();
+    EXPECT_TRUE(std::any_of(requests.begin(), requests.end(), [](const auto& request) {
+        return request.target.find("AdultSignInConfirm") != std::string::npos;
+    }));
+}
+
+// Sets an environment variable for one test.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(const char* name, const char* value) : name_(name) {
+        ::setenv(name, value, 1);
+    }
+    ~ScopedEnvironment() { ::unsetenv(name_); }
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+private:
+    const char* name_;
+};
+
+// A page reader that crashes or answers nonsense on fay's sign-in page fails
+// her retrieval with the reader's failure; gus's runs.
+class MisbehavingPageReader : public FailingSellerTest,
+                              public testing::WithParamInterface<const char*> {};
+
+TEST_P(MisbehavingPageReader, FailsThatSellerAndRunsTheNext) {
+    const ScopedEnvironment reader("GAVELBOOK_PAGE_READER", GB_TEST_PAGE_READER);
+    const std::string request = std::string("<!--reader-test:") + GetParam() + "-->";
+    StartSellers({FaultKind::DeepNesting, FaultPoint::SignInPage, {request, 1}});
+    ExpectFayFailsAndGusRuns("Failure on site 2: The page reader failed on this page (",
+                             "The page reader failed on this page (");
+}
+
+INSTANTIATE_TEST_SUITE_P(Requests, MisbehavingPageReader, testing::Values("crash", "garbage"));
+
 TEST_F(FailingSellerTest, SignInFormOfAnotherHostGetsNoPassword) {
     StartSellers({FaultKind::ForeignSignInAction});
     ExpectFayFailsAndGusRuns(kSiteDown,
@@ -336,8 +391,11 @@ class SlowServerTest : public FailingSellerTest, public testing::WithParamInterf
 
 TEST_P(SlowServerTest, EndsThatSellersRetrievalAtTheProgressLimit) {
     const ScopedRetrievalLimit limit("ProgressTimeout", 4);
+    // The progress limit strikes in the middle of the first try, long before
+    // the limit on one transfer could end it.
+    const ScopedRetrievalLimit overall("OverallTimeout", 120);
     StartSellers({GetParam().fault, FaultPoint::Listing});
-    ExpectFayFailsAndGusRuns("Failure on site 2: The site sent no whole page for 4 s, over ",
+    ExpectFayFailsAndGusRuns("Failure on site 2: The site sent no whole page for 4 s, over 1 try;",
                              "this seller's update was stopped. The site may be down or very "
                              "slow: try again later.");
 }

@@ -127,6 +127,27 @@ TEST(BrowserSession, ReportsProgressWhileAPageArrives) {
     EXPECT_GT(ticks, 0);
 }
 
+// The progress limit runs from the last whole page: a session whose pages
+// keep arriving whole goes on for as long as it likes.
+TEST(BrowserSession, EveryWholePageRestartsTheProgressLimit) {
+    LoopbackServer server;
+    server.Routes().Get("/page", [](const httplib::Request&, httplib::Response& response) {
+        response.set_content("whole", kHtml);
+    });
+    server.Start();
+    BrowserSession::Options options = Patient();
+    options.limits.progress = 1s;
+    BrowserSession session(options);
+    // Page after page, until the limit has passed three times over since the
+    // session began.
+    const auto begun = std::chrono::steady_clock::now();
+    int pages = 0;
+    while (std::chrono::steady_clock::now() - begun < 3 * options.limits.progress) {
+        ASSERT_TRUE(session.Navigate(server.Url("/page"))) << "page " << pages;
+        ++pages;
+    }
+}
+
 TEST(BrowserSession, RefusesOversizedPagesAndOtherSchemes) {
     LoopbackServer server;
     server.Routes().Get("/big", [](const httplib::Request&, httplib::Response& response) {
@@ -400,6 +421,8 @@ TEST(BrowserSession, SecurelySubmittedFormSendsItsBodyOverHttpsOnly) {
         {"KeepBodyToHttps", 307, "secure", true, "POST", "pass=secret"},
         {"KeepBodyToAnotherPort", 307, "other-port", false, "", ""},
         {"SeeOtherToAnotherPort", 303, "other-port", true, "GET", ""},
+        {"KeepBodyPermanentlyToHttps", 308, "secure", true, "POST", "pass=secret"},
+        {"KeepBodyPermanentlyToHttp", 308, "plain", false, "", ""},
     };
     emulator::EmulatorCertificates certificates;
     for (const SecureRedirectCase& c : cases) {

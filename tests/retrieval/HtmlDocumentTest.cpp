@@ -3,13 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <chrono>
 #include <filesystem>
+#include <iostream>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "platform/FileIo.h"
+#include "retrieval/browser/HttpClient.h"
 
 namespace gb::retrieval {
 namespace {
@@ -187,14 +190,74 @@ std::string Repeated(const std::string& piece, std::size_t times) {
     return text;
 }
 
-TEST(HtmlDocument, ReadsNestingAsDeepAsRealPagesRefusesDeeperAndSurvivesEmptyInput) {
+// The reason a page was refused, or nothing when it was read.
+std::optional<PageNotRead::Reason> Refusal(std::string_view page,
+                                           const PageReader& reader = PageReader::Installed()) {
+    try {
+        reader.Read(page);
+        return std::nullopt;
+    } catch (const PageNotRead& refused) {
+        return refused.WhyNot();
+    }
+}
+
+TEST(HtmlDocument, ReadsNestingUpToTheLimitRefusesDeeperAndSurvivesEmptyInput) {
+    // The field lies four levels below the divisions: html, body, the
+    // divisions, form, input.
     const std::string form = "<form><input name=deep></form>";
-    const HtmlDocument document =
-        HtmlDocument::Parse(Repeated("<div>", HtmlDocument::kMaxNesting - 5) + form);
+    const std::string atTheLimit = Repeated("<div>", HtmlDocument::kMaxNesting - 4) + form;
+    const HtmlDocument document = HtmlDocument::Parse(atTheLimit);
     ASSERT_EQ(document.Controls().size(), 1u);
     EXPECT_EQ(document.Controls()[0].form, std::optional<std::size_t>(0));
-    EXPECT_THROW(HtmlDocument::Parse(Repeated("<div>", 3000) + form), PageTooDeep);
+    EXPECT_EQ(Refusal("<div>" + atTheLimit), PageNotRead::Reason::TooDeep);
+    EXPECT_EQ(Refusal(Repeated("<div>", 3000) + form), PageNotRead::Reason::TooDeep);
     EXPECT_TRUE(HtmlDocument::Parse("").Controls().empty());
+}
+
+// Fields nested inside <svg> are no fields (a browser submits none of them):
+// however deep they nest and however much text they hold, none is taken, and
+// the fields of the page around them are read as usual.
+TEST(HtmlDocument, TakesNoFieldsFromForeignContent) {
+    // 390 fields nested, just within the nesting limit.
+    const std::string text(10'300, 'x');
+    const std::string nestedFields =
+        "<form name=f><input name=before><svg>" + Repeated("<textarea name=t>" + text, 380) +
+        Repeated("<select name=s><option selected>" + text, 5) + "</svg><input name=after></form>";
+    ASSERT_GT(nestedFields.size(), 3'900'000u);
+    const PageReader::Reading reading = PageReader::Installed().Read(nestedFields);
+    std::vector<std::string> names;
+    for (const FormControl& control : reading.page.controls) {
+        names.push_back(control.name);
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"before", "after"}));
+    std::cout << "The nested-fields page took the reader " << reading.cpuTime.count() / 1000
+              << " ms of processor time\n";
+}
+
+// Each option's text is its own: an option inside another, or a field inside
+// a select, gives its text to that one alone.
+TEST(HtmlDocument, TakesTheTextOfEachNodeForItsNearestFieldOnly) {
+    const HtmlDocument document = HtmlDocument::Parse(
+        "<select name=outer><template><select name=inner><option selected>in</select></template>"
+        "<option>out</select>");
+    ASSERT_EQ(document.Controls().size(), 2u);
+    EXPECT_EQ(document.Controls()[0].values, (std::vector<std::string>{"out"}));
+    EXPECT_EQ(document.Controls()[1].values, (std::vector<std::string>{"in"}));
+}
+
+// Fields by the hundred thousand, or their texts by the tens of megabytes,
+// are far beyond any real page: such a page is refused as too large.
+TEST(HtmlDocument, RefusesPagesOverTheCapsOnFields) {
+    EXPECT_EQ(Refusal(Repeated("<input>", reader_limits::kMaxFields + 1)),
+              PageNotRead::Reason::TooLarge);
+    // Each chosen option of a multiple choice submits its value: ten
+    // megabytes of values.
+    const std::string value(400'000, 'v');
+    EXPECT_EQ(Refusal("<select multiple name=m>" +
+                      Repeated("<option selected value=" + value + ">", 25) + "</select>"),
+              PageNotRead::Reason::TooLarge);
+    EXPECT_EQ(Refusal(std::string(reader_limits::kMaxPageBytes + 1, 'x')),
+              PageNotRead::Reason::TooLarge);
 }
 
 struct PageCase {
@@ -277,13 +340,126 @@ TEST(HtmlDocument, ReadsEverySiteFixturePage) {
     EXPECT_GE(pages, 9);
 }
 
+// Dense tables of the largest size a transfer takes, and the largest HTML
+// file on the machine cut to that size: each is read, also with every core
+// busy (the reader's limits count its own processor time, not the clock's).
+std::string DenseTable(std::size_t size) {
+    std::string page = "<html><body><form name=f><table>";
+    for (int row = 0; page.size() < size - 200; ++row) {
+        const std::string n = std::to_string(row);
+        page += "<tr bgcolor=#efefef><td><a href=/item?id=" + n + ">Item " + n + "</a><td>$" + n +
+                ".00<td><input type=checkbox name=c" + n + "><td><font size=1>3d 4h</font></tr>\n";
+    }
+    return page + "</table></form>";
+}
+
+TEST(HtmlDocument, ReadsLargeRealPages) {
+    for (const std::size_t size : {std::size_t{2 * 1024 * 1024}, kMaxPageBytes}) {
+        const HtmlDocument document = HtmlDocument::Parse(DenseTable(size));
+        EXPECT_GT(document.Controls().size(), 10'000u);
+    }
+    // The largest HTML file among the machine's documentation, if it has one
+    // over two megabytes.
+    std::optional<std::filesystem::path> largest;
+    std::uintmax_t largestSize = 2 * 1024 * 1024;
+    std::error_code error;
+    for (auto entry = std::filesystem::recursive_directory_iterator(
+             "/usr/share/doc", std::filesystem::directory_options::skip_permission_denied, error);
+         !error && entry != std::filesystem::recursive_directory_iterator();
+         entry.increment(error)) {
+        const std::string extension = entry->path().extension().string();
+        if ((extension == ".html" || extension == ".htm") && entry->is_regular_file(error) &&
+            entry->file_size(error) > largestSize) {
+            largest = entry->path();
+            largestSize = entry->file_size(error);
+        }
+    }
+    if (!largest) {
+        GTEST_SKIP() << "no HTML file over two megabytes under /usr/share/doc";
+    }
+    const std::optional<std::string> page = ReadWholeFile(*largest);
+    ASSERT_TRUE(page);
+    EXPECT_NO_THROW(HtmlDocument::Parse(page->substr(0, kMaxPageBytes))) << *largest;
+}
+
+// A reader that crashes, hangs or answers nonsense fails that page alone: the
+// next page is read.
+class MisbehavingReader : public testing::TestWithParam<const char*> {};
+
+TEST_P(MisbehavingReader, FailsThatPageAlone) {
+    const PageReader reader(GB_TEST_PAGE_READER, std::chrono::seconds(2));
+    const std::string form = "<form><input name=a value=1></form>";
+    try {
+        reader.Read(form + "<!--reader-test:" + GetParam() + "-->");
+        ADD_FAILURE() << "read";
+    } catch (const PageNotRead& refused) {
+        EXPECT_EQ(refused.WhyNot(), PageNotRead::Reason::ReaderFailed);
+        EXPECT_NE(std::string(refused.what()).find("The page reader failed on this page ("),
+                  std::string::npos)
+            << refused.what();
+    }
+    EXPECT_EQ(reader.Read(form).page.controls.size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Requests, MisbehavingReader, testing::Values("crash", "hang", "garbage"));
+
+TEST(PageReader, SaysWhichSignalOrStatusEndedIt) {
+    const PageReader reader(GB_TEST_PAGE_READER);
+    try {
+        reader.Read("<!--reader-test:crash-->");
+        ADD_FAILURE() << "read";
+    } catch (const PageNotRead& refused) {
+#if defined(__SANITIZE_ADDRESS__)
+        // AddressSanitizer reports the crash and ends the reader itself.
+        EXPECT_NE(std::string(refused.what()).find("exit status"), std::string::npos)
+            << refused.what();
+#else
+        EXPECT_NE(std::string(refused.what()).find("signal 11, SIGSEGV"), std::string::npos)
+            << refused.what();
+#endif
+    }
+}
+
+TEST(PageReader, MissingReaderIsNamed) {
+    const std::filesystem::path missing = std::filesystem::path(GB_BIN_DIR) / "NoSuchReader";
+    try {
+        PageReader(missing).Read("<p>");
+        ADD_FAILURE() << "read";
+    } catch (const PageNotRead& refused) {
+        EXPECT_EQ(refused.WhyNot(), PageNotRead::Reason::ReaderMissing);
+        EXPECT_NE(std::string(refused.what()).find(missing.string()), std::string::npos);
+    }
+}
+
+TEST(PageReader, IsInstalledBesideTheEngine) {
+    EXPECT_EQ(PageReader::Installed().Program(),
+              std::filesystem::canonical(GB_BIN_DIR) / PageReader::kProgramName);
+}
+
+// The reader can open no file, make no socket and start no program.
+TEST(PageReader, CannotOpenFilesMakeSocketsOrStartPrograms) {
+#ifdef GB_SANITIZED
+    GTEST_SKIP() << "the sanitizers' run-times need the system calls the filter refuses";
+#else
+    const PageForms page = PageReader(GB_TEST_PAGE_READER).Read("<!--reader-test:probe-->").page;
+    std::vector<std::pair<std::string, std::string> > tries;
+    for (const FormControl& control : page.controls) {
+        tries.emplace_back(control.name, control.values.at(0));
+    }
+    EXPECT_EQ(tries, (std::vector<std::pair<std::string, std::string> >{
+                         {"open", "refused"}, {"socket", "refused"}, {"exec", "refused"}}));
+#endif
+}
+
 // Hostile pages that make the parser build a tree far deeper than any real
 // page's, work for minutes, fill the memory, or overrun the stack. Each is
 // refused, whatever it makes the parser do.
 class HostilePage : public testing::TestWithParam<PageCase> {};
 
 TEST_P(HostilePage, IsRefused) {
-    EXPECT_THROW(HtmlDocument::Parse(GetParam().page), PageTooDeep);
+    const std::optional<PageNotRead::Reason> refusal = Refusal(GetParam().page);
+    ASSERT_TRUE(refusal);
+    EXPECT_NE(*refusal, PageNotRead::Reason::ReaderMissing);
 }
 
 // Distinct attributes: the parser keeps at most three identical formatting
@@ -295,8 +471,6 @@ std::string DistinctBolds(int count) {
     }
     return bolds;
 }
-
-constexpr std::size_t kPageLimit = 4 * 1024 * 1024;
 
 INSTANTIATE_TEST_SUITE_P(
     Pages, HostilePage,
@@ -334,11 +508,11 @@ INSTANTIATE_TEST_SUITE_P(
                  Repeated("<span>", 20'000) + Repeated("</x>", 900'000)},
         // The parser frees a removed body recursively: deep enough, that
         // overruns the stack inside the parse.
-        PageCase{"FramesetAfterDeepBody", Repeated("<q>", kPageLimit / 3 - 10) + "<frameset>"},
+        PageCase{"FramesetAfterDeepBody", Repeated("<q>", kMaxPageBytes / 3 - 10) + "<frameset>"},
         // Shallow, but the formatting elements are reopened for every
         // paragraph until memory runs out.
         PageCase{"FormattingReopenedInEveryParagraph",
-                 "<p>" + DistinctBolds(30) + Repeated("</p><p>x", (kPageLimit - 400) / 8)}),
+                 "<p>" + DistinctBolds(30) + Repeated("</p><p>x", (kMaxPageBytes - 400) / 8)}),
     [](const testing::TestParamInfo<PageCase>& tested) { return tested.param.description; });
 
 }  // namespace

@@ -24,7 +24,8 @@ TEST_F(RetrievalSettingsTest, MissingValuesKeepTheDefaults) {
     EXPECT_EQ(options.limits.connect, defaults.connect);
     EXPECT_EQ(options.limits.stall, defaults.stall);
     EXPECT_EQ(options.limits.overall, defaults.overall);
-    EXPECT_EQ(options.limits.progress, defaults.progress);
+    // A site that sends no whole page for three minutes is given up.
+    EXPECT_EQ(options.limits.progress, 180s);
     EXPECT_TRUE(options.extraCaFile.empty());
 }
 

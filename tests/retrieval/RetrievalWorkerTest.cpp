@@ -382,6 +382,22 @@ INSTANTIATE_TEST_SUITE_P(
                    505, nullptr}),
     [](const testing::TestParamInfo<SignInCase>& tested) { return tested.param.description; });
 
+// A sign-in address that redirects: the site that does not take the sign-in
+// shows the page the address led to again, and that is the rejection.
+TEST_F(RetrievalWorkerTest, SignInRejectedOnTheRedirectedSignInPage) {
+    const std::string reached = "https://signin.test/ws/login";
+    site_->signInUrl = kSignIn;
+    site_->password = "secret";
+    browser_->pages[kSignIn] = "field:userid field:pass form:SignInForm";
+    browser_->redirects[kSignIn] = reached;
+    browser_->formTargets["SignInForm"] = reached;
+    browser_->pages[reached] = "field:userid field:pass form:SignInForm";
+    Run();
+    EXPECT_EQ(Count("Login request submitted"), 1);
+    EXPECT_TRUE(site_->summaryPages.empty());
+    ExpectFailure(FailureLine(506));
+}
+
 // The sign-in page's redirects do not widen the servers the password may go
 // to: its form may post to the sign-in address's own server, or the site's.
 struct SignInRedirectCase {

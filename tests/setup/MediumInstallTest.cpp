@@ -6,6 +6,7 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <thread>
@@ -157,6 +158,13 @@ TEST_F(MediumInstallTest, InstallsRunsAndRemovesTheSystem) {
     EXPECT_TRUE(Registry().FindClass(CLSID_eBayUSA));
     ::kill(child, SIGKILL);
     ::waitpid(child, &status, 0);
+
+    // The page reader is installed beside the retrieval library, as a program.
+    EXPECT_TRUE(std::any_of(
+        manifest->files.begin(), manifest->files.end(),
+        [&](const InstalledFile& file) { return file.path == Target() / "PageReader"; }));
+    EXPECT_NE(fs::status(Target() / "PageReader").permissions() & fs::perms::owner_exec,
+              fs::perms::none);
 
     // Remove takes away everything Setup installed and leaves the user's profile.
     WriteFileAtomically(Target() / "Mine.pro", "my profile");
