@@ -14,13 +14,10 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <new>
 #include <string>
 
-#include "retrieval/browser/PageReaderLimits.h"
 #include "retrieval/reader/FormReader.h"
-#include "retrieval/reader/ReaderConfinement.h"
-#include "retrieval/reader/ReaderStreams.h"
+#include "retrieval/reader/ReaderProgram.h"
 
 using namespace gb::retrieval;
 
@@ -51,27 +48,15 @@ bool Requested(const std::string& page, const char* request) {
 }  // namespace
 
 int main() {
-    namespace limits = reader_limits;
-    if (!ReaderConfinement::Apply()) {
-        _exit(limits::kExitNotConfined);
-    }
-    try {
-        const std::optional<std::string> page = ReaderStreams::ReadPage(limits::kMaxPageBytes);
-        if (!page) {
-            _exit(limits::kExitNoPage);
-        }
-        if (Requested(*page, "crash")) {
+    ReaderProgram::Run([](const std::string& page) {
+        if (Requested(page, "crash")) {
             raise(SIGSEGV);
         }
-        while (Requested(*page, "hang")) {
+        while (Requested(page, "hang")) {
             sleep(1000);
         }
-        const std::string answer =
-            Requested(*page, "garbage") ? std::string("\x00\xff\xff\xff\xff", 5)
-            : Requested(*page, "probe") ? ReaderAnswer::Encode(Probe())
-                                        : ReaderAnswer::Encode(FormReader::Read(*page));
-        _exit(ReaderStreams::WriteAnswer(answer) ? 0 : limits::kExitNoAnswer);
-    } catch (const std::bad_alloc&) {
-        _exit(limits::kExitOutOfMemory);
-    }
+        return Requested(page, "garbage") ? std::string("\x00\xff\xff\xff\xff", 5)
+               : Requested(page, "probe") ? ReaderAnswer::Encode(Probe())
+                                          : ReaderAnswer::Encode(FormReader::Read(page));
+    });
 }
