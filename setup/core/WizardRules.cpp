@@ -15,9 +15,9 @@ ReadmePage ReadmePageText(const std::filesystem::path& programFolder, bool earli
         return page;
     }
     if (earlierInstallation) {
-        page.text = SetupText(ids::EarlierInstallation);
+        page.warning = SetupText(ids::EarlierInstallation);
     }
-    page.text += *readme;
+    page.text = *readme;
     return page;
 }
 

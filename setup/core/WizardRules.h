@@ -9,11 +9,12 @@
 namespace gb::setup {
 
 struct ReadmePage {
+    std::string warning;  // that an earlier installation is registered, or empty
     std::string text;
     bool stay = false;  // the readme is missing: the wizard cannot go on
 };
 
-// The readme of `programFolder`, behind a warning when an earlier installation
+// The readme of `programFolder`, with a warning when an earlier installation
 // is registered; when it cannot be read, the notice and the log header.
 ReadmePage ReadmePageText(const std::filesystem::path& programFolder, bool earlierInstallation,
                           const std::string& logHeader);

@@ -42,15 +42,10 @@ void CPageRead::initializePage() {
         installer.SourceFolder(), installer.GetInstalledFolder(earlier), installer.GetLogText());
     // The warning is one long line: it is wrapped above the readme, whose
     // own lines keep their layout.
-    std::string_view readme = page.text;
-    const std::string_view warning = SetupText(ids::EarlierInstallation);
-    const bool warned = readme.starts_with(warning);
-    if (warned) {
-        readme.remove_prefix(warning.size());
-    }
-    warning_->setText(warned ? ToQt(warning).trimmed() : QString());
-    warning_->setVisible(warned);
-    text_->setPlainText(ToQt(readme));
+    const std::string_view warning = page.warning;
+    warning_->setText(ToQt(warning).trimmed());
+    warning_->setVisible(!warning.empty());
+    text_->setPlainText(ToQt(std::string_view(page.text)));
     stay_ = page.stay;
     Q_EMIT completeChanged();
 }
